@@ -1,0 +1,98 @@
+#include "Ratio.h"
+
+#include "platform/Surface.h"
+#include "platform/SurfaceView.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using garabel::Surface;
+using garabel::SurfaceView;
+
+void giveInnerSize(Surface &surface, int width, int height)
+{
+    surface.setWidth((width + 2 * Surface::kBorder) * Surface::kTwipsPerPixel);
+    surface.setHeight((height + 2 * Surface::kBorder) * Surface::kTwipsPerPixel);
+}
+
+// Counts the paint events a widget receives, to check that each iteration paints.
+class PaintCounter : public QObject
+{
+public:
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// One pointer move on a canvas: the overlay goes, the crosshair and a long
+// preview line come, and the view repaints what changed.
+void repaintMove(benchmark::State &state, int width, int height)
+{
+    Surface surface;
+    giveInnerSize(surface, width, height);
+    surface.setScaleMode(garabel::ScaleMode::Pixels);
+    surface.setPicture(surface.renderedImage());  // a canvas with stored pixels
+    SurfaceView view(surface);
+    view.show();
+    for (int i = 0; i < 100 && !(view.windowHandle() && view.windowHandle()->isExposed()); ++i)
+        QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    PaintCounter paints;
+    view.installEventFilter(&paints);
+
+    const int anchorX = width / 8, anchorY = height / 8;
+    int step = 0;
+    for (auto _ : state) {
+        const int x = width / 2 + step % (width / 4);
+        const int y = height / 2 + (3 * step) % (height / 4);
+        surface.refresh();
+        surface.line(0, y, width - 1, y);
+        surface.line(x, 0, x, height - 1);
+        surface.line(anchorX, anchorY, x, y);
+        QCoreApplication::sendPostedEvents(&view, QEvent::UpdateRequest);
+        step += 7;
+    }
+    if (paints.count < state.iterations())
+        state.SkipWithError("the view did not repaint on every move");
+    garabel::bench::compareWithMemcpy(state, std::size_t(surface.image().sizeInBytes()));
+}
+
+void repaint_move_fhd(benchmark::State &state)
+{
+    repaintMove(state, 1920, 1080);
+}
+BENCHMARK(repaint_move_fhd)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+void repaint_move_4k(benchmark::State &state)
+{
+    repaintMove(state, 3840, 2160);
+}
+BENCHMARK(repaint_move_4k)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+// Flood fill of a whole 4K surface of one colour, alternating the colour so that
+// every iteration fills the whole image again.
+void fill_4k(benchmark::State &state)
+{
+    Surface surface;
+    giveInnerSize(surface, 3840, 2160);
+    surface.setFillStyle(garabel::FillSolid);
+    for (auto _ : state) {
+        const garabel::Rgb area = surface.point(0, 0);
+        surface.setFillColor(area == garabel::kWhite ? garabel::kBlack : garabel::kWhite);
+        surface.floodFill(1920, 1080, area);
+    }
+    if (surface.image().isNull())
+        state.SkipWithError("nothing was filled");
+    garabel::bench::compareWithMemcpy(state, std::size_t(surface.image().sizeInBytes()));
+}
+BENCHMARK(fill_4k)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <cmath>
+#include <cstdint>
+
+namespace garabel {
+
+// Snaps a coordinate to the grid: rounded to the nearest integer (halves to the
+// even neighbour), then integer-divided by the step (truncating towards zero, so
+// negative positions go towards zero) and multiplied back.
+inline std::int32_t snapToGrid(double v, int step)
+{
+    const auto nearest = std::int32_t(std::nearbyint(v));  // default rounding: halves to even
+    return nearest / step * step;
+}
+
+// The leading number of a text, as the lists and the side count read it:
+// the longest leading part that reads as a decimal number ("18 pt" is 18,
+// "4.5" is 4.5), 0 when there is none.
+double leadingNumber(const QString &text);
+
+} // namespace garabel

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+namespace garabel {
+
+// The help page that Image12 holds and the palette's help button puts on the
+// canvas: the window's two left button columns (palette, grid and reflection
+// buttons) drawn as the window draws them, each with a one-line caption beside
+// it. The captions are also the buttons' tooltips, so they are kept here once.
+class HelpPicture
+{
+    Q_DECLARE_TR_FUNCTIONS(HelpPicture)
+public:
+    static constexpr int kWidth = 713;
+    static constexpr int kHeight = 536;
+
+    enum class Group { Palette, Grid, Reflection };
+
+    // The caption of element `index` of the group (Command1, Command2 or
+    // Command3); the grid buttons share their two lines, joined into one
+    // sentence. Empty for an index outside the group.
+    static QString caption(Group group, int index);
+
+    // The page: white, opaque (Format_RGB32), kWidth x kHeight.
+    static QImage render();
+
+    // Where the button lies on the page, in pixels; null outside the group.
+    static QRect buttonRect(Group group, int index);
+};
+
+} // namespace garabel

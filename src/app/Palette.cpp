@@ -1,0 +1,48 @@
+#include "app/Form1.h"
+
+#include "app/ImageBox.h"
+#include "app/PaletteCommands.h"
+#include "platform/Platform.h"
+#include "platform/Surface.h"
+
+namespace garabel {
+
+// The tool palette: a tool button chooses its tool and shows that tool's
+// option controls; every other button runs a one-shot command. The tool stays
+// as it was through the commands.
+void Form1::Command1_Click(int index)
+{
+    if (hidesOptionControls(index))
+        hideOptionControls(*this);
+
+    runPaletteCommand([this, index] {
+        switch (index) {
+        case 0: OpenImageFile(); break;
+        case 1: SaveImageFile(); break;
+        case 5: state.GridStep = std::int16_t((state.GridIndex + 1) * 50); break;
+        case 6: state.GridStep = 1; break;
+        case 7: stepPenWidth(*this); break;
+        case 9: printCanvas(*this); break;
+        case 13: UndoStep(); break;
+        case 14: clearCurrentSheet(*this); break;
+        case 15:
+            if (confirmQuit())
+                m_platform.quit();
+            break;
+        case 17: ShowColorDialog(); break;
+        // Help goes on the canvas only: the sheet keeps its drawing.
+        case 19: Picture1->setPicture(Image12->picture()); break;
+        default: chooseTool(*this, index); break;
+        }
+    });
+}
+
+bool Form1::confirmQuit()
+{
+    if (m_platform.messageBox(tr("Quieres salir del programa"), MessageButtons::YesNo) != MessageAnswer::Yes)
+        return false;
+    m_quitConfirmed = true;
+    return true;
+}
+
+} // namespace garabel

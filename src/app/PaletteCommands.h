@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+
+namespace garabel {
+
+class Form1;
+
+// The named steps of the tool palette's handler, Command1_Click.
+
+// True for the buttons that hide every option control before acting: the
+// buttons that choose a tool, and the pen-width step.
+bool hidesOptionControls(int index);
+
+// Hides the option controls of every tool, in the order the palette always has.
+void hideOptionControls(Form1 &form);
+
+// Palette button `index` as a tool button: sets the tool and shows its option
+// controls. Does nothing for a button that chooses no tool.
+void chooseTool(Form1 &form, int index);
+
+// Pen width 1, 2, 3, 4, 1, ...; counting on from a width chosen in the width
+// group, it wraps only when it reaches exactly 5. Canvas and all sheets.
+void stepPenWidth(Form1 &form);
+
+// Prints the canvas as it shows now on the default printer, at its own size in
+// twips from the page origin. The canvas keeps what it showed as its picture.
+// No printer, or a failing print, is told to the user in a message box.
+void printCanvas(Form1 &form);
+
+// Clears the current sheet and the canvas to their background. The sheet is
+// pushed on its undo ring first, so one undo brings the drawing back.
+void clearCurrentSheet(Form1 &form);
+
+// Runs one palette command so that nothing in it stops the program: an
+// exception is logged and dropped, leaving the state as the steps before it
+// left it.
+void runPaletteCommand(const std::function<void()> &command);
+
+} // namespace garabel

@@ -1,0 +1,73 @@
+#include "app/PictureButton.h"
+
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+namespace garabel {
+
+namespace {
+// The face of a button never coloured by the program: the desktop's button face.
+constexpr Rgb kDefaultFace = 0xF0F0F0;
+} // namespace
+
+PictureButton::PictureButton(QWidget *parent) : QAbstractButton(parent), m_backColor(kDefaultFace)
+{
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureButton::setBackColor(Rgb colour)
+{
+    m_backColor = colour;
+    update();
+}
+
+void PictureButton::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void PictureButton::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    const bool down = isDown() || isChecked();
+    p.fillRect(r, toQColor(m_backColor));
+
+    // A raised bevel that sinks while the button is held.
+    const QColor light(255, 255, 255), shadow(128, 128, 128), dark(64, 64, 64);
+    p.setPen(down ? dark : light);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(down ? light : dark);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    p.setPen(down ? light : shadow);
+    p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
+    p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+
+    const QRect inner = r.adjusted(2, 2, -2, -2).translated(down ? 1 : 0, down ? 1 : 0);
+    if (!m_picture.isNull()) {
+        // At its own size, centred: scaling small pictures blurs them. What would
+        // overlap the outer bevel is clipped.
+        QRect target(QPoint(), m_picture.size());
+        target.moveCenter(r.center() + QPoint(down ? 1 : 0, down ? 1 : 0));
+        p.save();
+        p.setClipRect(r.adjusted(1, 1, -1, -1));
+        p.drawImage(target, m_picture);
+        p.restore();
+    }
+    if (!text().isEmpty()) {
+        p.setFont(font());
+        p.setPen(isEnabled() ? Qt::black : Qt::gray);
+        p.drawText(inner, Qt::AlignCenter, text());
+    }
+    if (hasFocus()) {
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.drawRect(r.adjusted(3, 3, -4, -4));
+    }
+}
+
+} // namespace garabel

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+#include <vector>
+
+namespace garabel {
+
+class Surface;
+
+// The undo rings of all sheets: for each sheet a ring of slots, each holding a
+// picture of the sheet as it was, or nothing.
+//
+// Pictures are kept as tiles of Surface::kTile pixels, shared between slots and
+// with the store's record of each sheet: a capture copies only the tiles that
+// the sheet's surface reports as written since the previous capture, so a
+// snapshot costs the tiles that changed, not a full image. A tile that was never
+// drawn on is held as nothing at all.
+class SnapshotStore
+{
+public:
+    // Creates `sheets` rings of `slotsPerSheet` empty slots each.
+    void createSlots(int sheets, int slotsPerSheet);
+    int sheetCount() const { return int(m_rings.size()); }
+    int slotCount() const { return m_rings.empty() ? 0 : int(m_rings[0].size()); }
+
+    // Stores the sheet's present stored image in the slot.
+    void capture(int sheet, int slot, Surface &sheetSurface);
+    bool hasPicture(int sheet, int slot) const;
+    // The slot's picture as one image; null for an empty slot or a blank picture.
+    QImage picture(int sheet, int slot) const;
+    // Records that the sheet's surface now holds exactly the slot's picture, so
+    // that the next capture shares its tiles.
+    void adopt(int sheet, int slot, Surface &sheetSurface);
+
+    // Bytes of pixels held by all slots, each shared tile counted once.
+    std::size_t bytesHeld() const;
+
+private:
+    struct Tiles {
+        QSize size;                // pixels; empty for a slot never written
+        std::vector<QImage> tiles; // row by row; a null tile is all background
+        unsigned background = 0xFFFFFFFF;  // QRgb of the background
+    };
+
+    void refresh(Tiles &record, Surface &sheetSurface) const;
+
+    std::vector<std::vector<Tiles>> m_rings;
+    std::vector<Tiles> m_current;  // per sheet: its picture as of its last capture or adopt
+};
+
+} // namespace garabel

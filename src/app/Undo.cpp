@@ -1,0 +1,38 @@
+#include "app/Form1.h"
+#include "app/SnapshotStore.h"
+#include "platform/Surface.h"
+
+namespace garabel {
+
+void Form1::LoadUndoSlots()
+{
+    m_undo->createSlots(DrawingState::kSheets, DrawingState::kUndoSlots);
+}
+
+// Stores the current sheet as it is now in the slot the ring points at, and
+// moves the ring on.
+void Form1::PushUndoSnapshot()
+{
+    const int s = state.Sheet;
+    m_undo->capture(s, state.UndoPos[s], sheet());
+    state.UndoPos[s] = state.UndoPos[s] + 1 == DrawingState::kUndoSlots ? 0 : state.UndoPos[s] + 1;
+    state.SnapshotPending = true;
+}
+
+// Steps the current sheet back through its ring; the first step after a push
+// first stores the present state, so that cycling round the ring brings it back.
+void Form1::UndoStep()
+{
+    const int s = state.Sheet;
+    if (state.SnapshotPending) {
+        m_undo->capture(s, state.UndoPos[s], sheet());
+        state.SnapshotPending = false;
+    }
+    state.UndoPos[s] = state.UndoPos[s] - 1 == -1 ? DrawingState::kUndoSlots - 1 : state.UndoPos[s] - 1;
+    const QImage picture = m_undo->picture(s, state.UndoPos[s]);
+    Picture1->setPicture(picture);
+    sheet().setPicture(picture);
+    m_undo->adopt(s, state.UndoPos[s], sheet());
+}
+
+} // namespace garabel

@@ -1,0 +1,144 @@
+#include "app/Form1.h"
+
+#include "app/Button.h"
+#include "app/ComboBox.h"
+#include "app/HelpPicture.h"
+#include "platform/Platform.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QShortcut>
+
+#include <cstddef>
+
+namespace garabel {
+
+namespace {
+using Group = HelpPicture::Group;
+
+// Short names of the option buttons, element by element.
+constexpr const char *kPolygonModes[] = {
+    QT_TRANSLATE_NOOP("garabel::Form1", "Polígono alrededor del centro"),
+    QT_TRANSLATE_NOOP("garabel::Form1", "Polígono dentro de una elipse"),
+    QT_TRANSLATE_NOOP("garabel::Form1", "Polígono sobre un lado"),
+};
+constexpr const char *kCircleModes[] = {
+    QT_TRANSLATE_NOOP("garabel::Form1", "Circunferencia"),
+    QT_TRANSLATE_NOOP("garabel::Form1", "Elipse"),
+    QT_TRANSLATE_NOOP("garabel::Form1", "Cuarto de arco superior"),
+    QT_TRANSLATE_NOOP("garabel::Form1", "Cuarto de arco inferior"),
+    QT_TRANSLATE_NOOP("garabel::Form1", "Media circunferencia, arriba o abajo"),
+    QT_TRANSLATE_NOOP("garabel::Form1", "Media circunferencia, a un lado"),
+};
+constexpr const char *kFillPatterns[] = {
+    QT_TRANSLATE_NOOP("garabel::Form1", "Relleno sólido"),
+    QT_TRANSLATE_NOOP("garabel::Form1", "Sin relleno"),
+    QT_TRANSLATE_NOOP("garabel::Form1", "Rayas horizontales"),
+    QT_TRANSLATE_NOOP("garabel::Form1", "Rayas verticales"),
+    QT_TRANSLATE_NOOP("garabel::Form1", "Diagonales hacia arriba"),
+    QT_TRANSLATE_NOOP("garabel::Form1", "Diagonales hacia abajo"),
+    QT_TRANSLATE_NOOP("garabel::Form1", "Cuadrícula"),
+    QT_TRANSLATE_NOOP("garabel::Form1", "Cuadrícula en diagonal"),
+};
+constexpr const char *kTextStyles[] = {
+    QT_TRANSLATE_NOOP("garabel::Form1", "Negrita"),
+    QT_TRANSLATE_NOOP("garabel::Form1", "Cursiva"),
+};
+
+template <std::size_t N>
+void tipNames(ButtonArray &buttons, const char *const (&names)[N])
+{
+    for (std::size_t i = 0; i < N && i < buttons.size(); ++i)
+        buttons[i]->setToolTip(Form1::tr(names[i]));
+}
+
+template <typename Name>
+void tipEach(ButtonArray &buttons, Name name)
+{
+    for (int i = 0; i < int(buttons.size()); ++i)
+        buttons[i]->setToolTip(name(i));
+}
+
+void tip(ComboBox &list, const QString &text)
+{
+    list.combo()->setToolTip(text);
+    list.combo()->setAccessibleName(text);
+}
+
+// Lets the window's shortcuts win over a text field that has the focus: the
+// text box usually has it, and would otherwise keep Ctrl+Z for its own undo.
+class WindowKeysFirst : public QObject
+{
+public:
+    WindowKeysFirst(QList<QKeySequence> keys, QObject *parent) : QObject(parent), m_keys(std::move(keys)) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride
+            && m_keys.contains(QKeySequence(static_cast<QKeyEvent *>(event)->keyCombination()))) {
+            event->ignore();  // not claimed by the field, so the shortcut runs
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QList<QKeySequence> m_keys;
+};
+} // namespace
+
+// The tooltips double as the buttons' accessible names (Button::setToolTip sets
+// both). The shortcuts run the palette's own handler, so a key does exactly
+// what the button does, the quit question included.
+void Form1::installShortcutsAndTips()
+{
+    tipEach(Command1, [](int i) { return HelpPicture::caption(Group::Palette, i); });
+    tipEach(Command2, [](int i) { return HelpPicture::caption(Group::Grid, i); });
+    tipEach(Command3, [](int i) { return HelpPicture::caption(Group::Reflection, i); });
+    tipNames(Command5, kPolygonModes);
+    tipNames(Command6, kCircleModes);
+    tipEach(Command7, [](int i) { return tr("Grosor %1").arg(i + 1); });
+    tipNames(Command8, kFillPatterns);
+    tipNames(Command9, kTextStyles);
+    tipEach(Command10, [](int i) { return tr("Goma de tamaño %1").arg(i + 1); });
+    tip(*Combo1, tr("Número de lados"));
+    tip(*Combo2, tr("Tamaño de la letra"));
+    tip(*Combo3, tr("Tipo de letra"));
+
+    const std::pair<QKeySequence, int> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), 13}, {QKeySequence(Qt::CTRL | Qt::Key_O), 0},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), 1},  {QKeySequence(Qt::CTRL | Qt::Key_P), 9},
+        {QKeySequence(Qt::Key_F1), 19},           {QKeySequence(Qt::CTRL | Qt::Key_Q), 15},
+    };
+    QList<QKeySequence> sequences;
+    for (const auto &[key, index] : keys) {
+        auto *shortcut = new QShortcut(key, this);  // owned by the window
+        connect(shortcut, &QShortcut::activated, this, [this, index = index] { Command1_Click(index); });
+        sequences << key;
+    }
+    auto *keysFirst = new WindowKeysFirst(sequences, this);  // owned by the window
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        field->installEventFilter(keysFirst);
+}
+
+// Any other way of closing the window asks the exit button's question; No
+// keeps the window and everything in it. After a Yes from the exit button the
+// program is already ending and is not asked again.
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (m_quitConfirmed) {
+        event->accept();
+        return;
+    }
+    if (!confirmQuit()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_platform.quit();
+}
+
+} // namespace garabel

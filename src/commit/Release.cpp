@@ -1,0 +1,71 @@
+#include "app/Form1.h"
+
+#include "platform/Surface.h"
+#include "track/FigureGenerators.h"
+
+namespace garabel {
+
+namespace {
+// Both surfaces persistent, and both at the pen width: whatever width the
+// crosshair or the dot grid left on the canvas, the canvas must end up showing
+// exactly what the sheet stores.
+void prepareBothSurfaces(Form1 &form)
+{
+    Surface &canvas = *form.Picture1;
+    Surface &sheet = form.sheet();
+    canvas.setAutoRedraw(true);
+    sheet.setAutoRedraw(true);
+    canvas.setDrawWidth(form.state.PenWidth);
+    sheet.setDrawWidth(form.state.PenWidth);
+}
+
+void commit(Form1 &form, const Shapes &shapes)
+{
+    drawShapesOnBoth(*form.Picture1, form.sheet(), shapes, drawingColour(form.state));
+}
+
+// The figure of the tool, at most one branch. The stroke tools (3, 4, 18) have
+// drawn everything while the pointer moved; the text tool has its own step.
+void commitFigure(Form1 &form)
+{
+    switch (form.state.Tool) {
+    case ToolLine:
+        commit(form, lineShapes(form.state));
+        break;
+    case ToolRectangle:
+        commit(form, rectangleShapes(form.state));
+        break;
+    case ToolCircle:   // the circular figure of CircleMode, with its mirror copies
+    case ToolFill:     // the flood fill under the pointer, never mirrored
+    case ToolPolygon:  // the polygon of the last preview's vertices, never mirrored
+    default:
+        break;
+    }
+}
+
+// The text tool's placement (the prompt at the anchor, the pending text printed
+// at the pointer on both surfaces) runs after the figure, independently of it.
+void placeText(Form1 &)
+{
+}
+} // namespace
+
+// Commits the figure the preview has been showing, from the state the press and
+// the last move left; the release's own position and button are not used.
+// The snapshot comes first, so undo steps back to before this release.
+void Form1::Picture1_MouseUp(int, int, double, double)
+{
+    PushUndoSnapshot();
+    prepareBothSurfaces(*this);
+    commitFigure(*this);
+    if (state.Tool == ToolText)
+        placeText(*this);
+    Picture1->setAutoRedraw(false);
+    sheet().setAutoRedraw(true);
+}
+
+void Form1::Text1_Change()
+{
+}
+
+} // namespace garabel

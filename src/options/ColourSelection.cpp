@@ -1,0 +1,69 @@
+#include "app/Form1.h"
+#include "app/Label.h"
+#include "options/SplitRgb.h"
+#include "platform/Platform.h"
+#include "platform/Surface.h"
+
+namespace garabel {
+
+namespace {
+
+constexpr unsigned kColourDialogFlags = CcRgbInit | CcFullOpen | CcPreventFullOpen | CcAnyColor;
+
+Rgb drawingColour(const DrawingState &state)
+{
+    return rgb(state.Red, state.Green, state.Blue);
+}
+
+void takeComponents(DrawingState &state, Rgb colour)
+{
+    int r = 0, g = 0, b = 0;
+    SplitRgb(colour, r, g, b);
+    state.Red = r;
+    state.Green = g;
+    state.Blue = std::int16_t(b);
+}
+
+} // namespace
+
+// Any button picks the strip pixel under the pointer: a swatch, a swatch's
+// frame or the grey between them. The colour goes to the canvas, to every sheet
+// (as every drawing setting does, so that a sheet never stores a figure in
+// another colour than the canvas showed) and to the text label.
+void Form1::picture3_MouseDown(int, int, double x, double y)
+{
+    // The box's own border lies outside the strip: it holds no colour to pick.
+    if (x < 0 || y < 0 || x >= Picture3->scaleWidth() || y >= Picture3->scaleHeight())
+        return;
+    takeComponents(state, Picture3->point(x, y));
+    const Rgb colour = drawingColour(state);
+    Picture1->setFillColor(colour);
+    for (const auto &sheetImage : Picture2)
+        sheetImage->setFillColor(colour);
+    Label2->setForeColor(colour);
+    Picture1->setForeColor(colour);
+    for (const auto &sheetImage : Picture2)
+        sheetImage->setForeColor(colour);
+}
+
+// The dialog opens on the current colour with pure blue as custom colour 1.
+// A confirmed colour becomes the drawing colour and the fill colour of the
+// canvas and every sheet; the fore colours stay. Cancel changes nothing.
+void Form1::ShowColorDialog()
+{
+    ColorDialogRequest request;
+    request.initial = drawingColour(state);
+    request.customColors.fill(kWhite);
+    request.customColors[0] = kBlue;
+    request.flags = kColourDialogFlags;
+    const std::optional<Rgb> chosen = platform().colorDialog(request);
+    if (!chosen)
+        return;
+    takeComponents(state, *chosen);
+    const Rgb colour = drawingColour(state);
+    Picture1->setFillColor(colour);
+    for (const auto &sheetImage : Picture2)
+        sheetImage->setFillColor(colour);
+}
+
+} // namespace garabel

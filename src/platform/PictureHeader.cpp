@@ -1,0 +1,252 @@
+#include "platform/PictureHeader.h"
+
+#include <QByteArray>
+#include <QIODevice>
+
+namespace garabel {
+
+namespace {
+
+std::optional<QByteArray> readExactly(QIODevice &file, qint64 count)
+{
+    QByteArray bytes = file.read(count);
+    if (bytes.size() != count)
+        return std::nullopt;
+    return bytes;
+}
+
+bool skip(QIODevice &file, qint64 count)
+{
+    const qint64 to = file.pos() + count;
+    return count >= 0 && to <= file.size() && file.seek(to);
+}
+
+qint64 le16(const QByteArray &b, int at)
+{
+    return quint8(b[at]) | quint8(b[at + 1]) << 8;
+}
+
+qint64 le32Signed(const QByteArray &b, int at)
+{
+    return qint32(quint32(le16(b, at)) | quint32(le16(b, at + 2)) << 16);
+}
+
+qint64 be16(const QByteArray &b, int at)
+{
+    return quint8(b[at]) << 8 | quint8(b[at + 1]);
+}
+
+// A header whose size is known but whose data ends early.
+std::optional<PictureHeader> cutShort(const PictureHeader &header)
+{
+    if (header.width <= 0 || header.height <= 0)
+        return std::nullopt;
+    PictureHeader h = header;
+    h.complete = false;
+    return h;
+}
+
+// --- BMP: file header, then a core (12 bytes, 16-bit sizes) or info header.
+
+std::optional<PictureHeader> bmpHeader(QIODevice &file)
+{
+    const std::optional<QByteArray> head = readExactly(file, 26);
+    if (!head)
+        return std::nullopt;
+    const qint64 dataOffset = quint32(le32Signed(*head, 10));
+    const qint64 infoSize = quint32(le32Signed(*head, 14));
+    PictureHeader h;
+    qint64 bitsPerPixel = 0;
+    qint64 compression = 0;
+    if (infoSize == 12) {
+        h.width = le16(*head, 18);
+        h.height = le16(*head, 20);
+        bitsPerPixel = le16(*head, 24);
+    } else if (infoSize >= 16) {
+        const std::optional<QByteArray> rest = readExactly(file, infoSize >= 20 ? 8 : 4);
+        if (!rest)
+            return std::nullopt;
+        h.width = le32Signed(*head, 18);
+        // A negative height marks rows stored top-down.
+        h.height = qAbs(le32Signed(*head, 22));
+        bitsPerPixel = le16(*rest, 2);
+        compression = infoSize >= 20 ? quint32(le32Signed(*rest, 4)) : 0;
+    } else {
+        return std::nullopt;
+    }
+    if (h.width < 0)
+        return std::nullopt;
+    // Uncompressed rows have a known length; compressed data is the decoder's to check.
+    constexpr qint64 kRgb = 0, kBitFields = 3, kAlphaBitFields = 6;
+    if (compression == kRgb || compression == kBitFields || compression == kAlphaBitFields) {
+        const double rowBytes = double((h.width * bitsPerPixel + 31) / 32 * 4);
+        h.complete = double(file.size()) >= double(dataOffset) + rowBytes * double(h.height);
+    } else {
+        h.complete = true;
+    }
+    return h;
+}
+
+// --- GIF: logical screen, colour table, then extensions up to the first image.
+
+bool skipSubBlocks(QIODevice &file)
+{
+    for (;;) {
+        const std::optional<QByteArray> size = readExactly(file, 1);
+        if (!size)
+            return false;
+        if (size->at(0) == 0)
+            return true;
+        if (!skip(file, quint8(size->at(0))))
+            return false;
+    }
+}
+
+bool skipColourTable(QIODevice &file, quint8 flags)
+{
+    return !(flags & 0x80) || skip(file, 3 * (2 << (flags & 7)));
+}
+
+std::optional<PictureHeader> gifHeader(QIODevice &file)
+{
+    const std::optional<QByteArray> head = readExactly(file, 13);
+    if (!head)
+        return std::nullopt;
+    // The decoder allocates the logical screen; a screen side of 0 is taken
+    // from the first image, so the walk goes on to find it.
+    const qint64 screenWidth = le16(*head, 6);
+    const qint64 screenHeight = le16(*head, 8);
+    PictureHeader h{screenWidth, screenHeight, false};
+    if (!skipColourTable(file, quint8(head->at(10))))
+        return cutShort(h);
+    for (;;) {
+        const std::optional<QByteArray> introducer = readExactly(file, 1);
+        if (!introducer)
+            return cutShort(h);
+        if (quint8(introducer->at(0)) == 0x21) {
+            if (!readExactly(file, 1) || !skipSubBlocks(file))
+                return cutShort(h);
+            continue;
+        }
+        if (quint8(introducer->at(0)) != 0x2C)
+            return cutShort(h);  // the trailer or a stray byte before any image
+        const std::optional<QByteArray> image = readExactly(file, 9);
+        if (!image)
+            return cutShort(h);
+        if (screenWidth == 0)
+            h.width = le16(*image, 0) + le16(*image, 4);
+        if (screenHeight == 0)
+            h.height = le16(*image, 2) + le16(*image, 6);
+        if (!skipColourTable(file, quint8(image->at(8))) || !readExactly(file, 1) || !skipSubBlocks(file))
+            return cutShort(h);
+        h.complete = true;
+        return h;
+    }
+}
+
+// --- JPEG: marker segments up to the frame header, then the scan data, which
+// must reach the end-of-image marker (entropy-coded data never holds FF D9).
+
+std::optional<quint8> nextMarker(QIODevice &file)
+{
+    char c = 0;
+    for (;;) {
+        // Stray bytes before a marker are skipped, as decoders do; FF 00 is no marker.
+        do {
+            if (!file.getChar(&c))
+                return std::nullopt;
+        } while (quint8(c) != 0xFF);
+        do {
+            if (!file.getChar(&c))
+                return std::nullopt;
+        } while (quint8(c) == 0xFF);
+        if (c != 0)
+            return quint8(c);
+    }
+}
+
+bool isStartOfFrame(quint8 marker)
+{
+    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+}
+
+bool reachesEndOfImage(QIODevice &file)
+{
+    bool afterFF = false;
+    for (;;) {
+        const QByteArray chunk = file.read(1 << 16);
+        if (chunk.isEmpty())
+            return false;
+        for (const char c : chunk) {
+            if (afterFF && quint8(c) == 0xD9)
+                return true;
+            afterFF = quint8(c) == 0xFF;
+        }
+    }
+}
+
+std::optional<PictureHeader> jpegHeader(QIODevice &file)
+{
+    if (!skip(file, 2))
+        return std::nullopt;
+    std::optional<PictureHeader> h;
+    const auto stop = [&h] { return h ? cutShort(*h) : std::nullopt; };
+    for (;;) {
+        const std::optional<quint8> marker = nextMarker(file);
+        if (!marker || *marker == 0xD9)
+            return stop();
+        if (*marker == 0xD8 || *marker == 0x01 || (*marker >= 0xD0 && *marker <= 0xD7))
+            continue;  // markers without a segment
+        const std::optional<QByteArray> lengthBytes = readExactly(file, 2);
+        if (!lengthBytes)
+            return stop();
+        const qint64 length = be16(*lengthBytes, 0);
+        if (isStartOfFrame(*marker) && !h) {
+            const std::optional<QByteArray> frame = readExactly(file, 5);
+            if (length < 8 || !frame)
+                return std::nullopt;
+            h = PictureHeader{be16(*frame, 3), be16(*frame, 1), false};
+            if (!skip(file, length - 7))
+                return stop();
+        } else if (*marker == 0xDA) {
+            if (!h || !skip(file, length - 2))
+                return stop();
+            h->complete = reachesEndOfImage(file);
+            return h;
+        } else if (length < 2 || !skip(file, length - 2)) {
+            return stop();
+        }
+    }
+}
+
+} // namespace
+
+PictureKind pictureKind(const QByteArray &firstBytes)
+{
+    if (firstBytes.startsWith("BM"))
+        return PictureKind::Bmp;
+    if (firstBytes.startsWith("GIF87a") || firstBytes.startsWith("GIF89a"))
+        return PictureKind::Gif;
+    if (firstBytes.startsWith("\xFF\xD8\xFF"))
+        return PictureKind::Jpeg;
+    return PictureKind::Unknown;
+}
+
+std::optional<PictureHeader> readPictureHeader(QIODevice &file, PictureKind kind)
+{
+    if (!file.seek(0))
+        return std::nullopt;
+    switch (kind) {
+    case PictureKind::Bmp:
+        return bmpHeader(file);
+    case PictureKind::Gif:
+        return gifHeader(file);
+    case PictureKind::Jpeg:
+        return jpegHeader(file);
+    case PictureKind::Unknown:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace garabel

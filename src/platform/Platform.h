@@ -1,0 +1,96 @@
+#pragma once
+
+#include "platform/Rgb.h"
+
+#include <QImage>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+namespace garabel {
+
+// Flags of the file dialog requests, with the values the program has always used.
+enum FileDialogFlag : unsigned {
+    OfnOverwritePrompt = 0x2,
+    OfnHideReadOnly = 0x4,
+    OfnPathMustExist = 0x800,
+    OfnFileMustExist = 0x1000,
+};
+
+struct FileFilter {
+    QString description;  // "Archivo gráfico (*.bmp)"
+    QString pattern;      // "*.bmp"
+};
+
+struct FileDialogRequest {
+    QString title;
+    std::vector<FileFilter> filters;
+    int filterIndex = 1;  // 1-based: the filter selected when the dialog opens
+    QString initialDir;
+    unsigned flags = 0;
+};
+
+// Flags of the colour dialog request.
+enum ColorDialogFlag : unsigned {
+    CcRgbInit = 0x1,
+    CcFullOpen = 0x2,
+    CcPreventFullOpen = 0x4,
+    CcAnyColor = 0x100,
+};
+
+struct ColorDialogRequest {
+    Rgb initial = kBlack;
+    std::array<Rgb, 16> customColors{};
+    unsigned flags = 0;
+};
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct ScreenInfo {
+    QSize twips;            // the whole screen
+    int twipsPerPixelX = 15;
+    int twipsPerPixelY = 15;
+    QStringList fontNames;  // the screen fonts, in the platform's order
+};
+
+// One print document on the default printer.
+class PrintJob
+{
+public:
+    virtual ~PrintJob() = default;
+    // Paints the picture stretched to the rectangle, in page twips. False on failure.
+    virtual bool paintPicture(const QImage &picture, const QRectF &twips) = 0;
+    // Ends the document and sends the page. False on failure.
+    virtual bool endDocument() = 0;
+    // Why the last call failed, in Spanish.
+    virtual QString errorText() const = 0;
+};
+
+// What the program asks of the desktop. The Qt implementation talks to real
+// dialogs and printers; tests script a fake.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // The chosen file name, or nullopt when the user cancelled.
+    virtual std::optional<QString> openFileDialog(const FileDialogRequest &request) = 0;
+    virtual std::optional<QString> saveFileDialog(const FileDialogRequest &request) = 0;
+    // The chosen colour, or nullopt when the user cancelled.
+    virtual std::optional<Rgb> colorDialog(const ColorDialogRequest &request) = 0;
+    // A modal message box titled "Garabel".
+    virtual MessageAnswer messageBox(const QString &text, MessageButtons buttons) = 0;
+    // A print job on the default printer, or null with the reason when there is none.
+    virtual std::unique_ptr<PrintJob> startPrintJob(QString *whyNot) = 0;
+    // Ends the program at once.
+    virtual void quit() = 0;
+    virtual ScreenInfo screen() const = 0;
+};
+
+} // namespace garabel

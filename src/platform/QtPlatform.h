@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+class QWidget;
+
+namespace garabel {
+
+// The desktop through Qt: Qt's own dialogs (never the native ones, so they look
+// and behave the same everywhere and speak Spanish once installSpanishTranslations
+// has run), the default printer, and the primary screen.
+class QtPlatform : public Platform
+{
+    Q_DECLARE_TR_FUNCTIONS(QtPlatform)
+public:
+    // Dialogs open over dialogParent when it is set and alive, otherwise over
+    // the active window.
+    explicit QtPlatform(QWidget *dialogParent = nullptr);
+    void setDialogParent(QWidget *dialogParent);
+
+    // The request's filters become the dialog's name filters (a pattern list
+    // "*.a;*.b" is listed as Qt expects it, "*.a *.b"). The flags: file must
+    // exist -> only existing files can be chosen; path must exist -> a name in a
+    // missing folder is refused with a message; overwrite prompt -> choosing an
+    // existing file asks first; hide read-only has nothing to hide in Qt's dialog.
+    // The path is returned as the dialog gives it, absolute, with '/' separators.
+    std::optional<QString> openFileDialog(const FileDialogRequest &request) override;
+    std::optional<QString> saveFileDialog(const FileDialogRequest &request) override;
+    // Opens on request.initial, with Qt's custom colours set from the request's
+    // table (so custom colours picked in one call do not survive into the next).
+    // Qt's dialog is always fully open and takes any colour, so the flags need
+    // nothing more.
+    std::optional<Rgb> colorDialog(const ColorDialogRequest &request) override;
+    // Plain text, no icon; Yes is the default button of a Yes/No box, and Escape
+    // or closing the box answers No.
+    MessageAnswer messageBox(const QString &text, MessageButtons buttons) override;
+    std::unique_ptr<PrintJob> startPrintJob(QString *whyNot) override;
+    // Tells the running event loops to return, without offering any window a
+    // close event (Qt's quit() does, and a window could refuse): the calling
+    // handler runs to its end and main's exec() returns 0. With no event loop
+    // running there is nothing to return to, so the process ends here, code 0.
+    void quit() override;
+    // The primary screen in the 96-dpi logical pixels the layout is designed for.
+    ScreenInfo screen() const override;
+
+private:
+    QWidget *dialogParent() const;
+    std::optional<QString> runFileDialog(const FileDialogRequest &request, bool save);
+
+    QPointer<QWidget> m_dialogParent;
+};
+
+} // namespace garabel

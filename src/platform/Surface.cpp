@@ -1,0 +1,295 @@
+#include "platform/Surface.h"
+
+#include "platform/FloodFill.h"
+#include "platform/HatchPattern.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace garabel {
+
+namespace {
+
+// Keeps wild coordinates from overflowing int while staying far outside any canvas.
+constexpr double kCoordinateLimit = 1 << 24;
+
+int roundCoordinate(double v)
+{
+    return int(std::lround(std::clamp(v, -kCoordinateLimit, kCoordinateLimit)));
+}
+
+void preparePainter(QPainter &painter)
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+} // namespace
+
+Surface::Surface(QObject *parent) : QObject(parent) {}
+
+Surface::~Surface() = default;
+
+void Surface::setLeft(double twips)
+{
+    m_left = twips;
+    emit geometryChanged();
+}
+
+void Surface::setTop(double twips)
+{
+    m_top = twips;
+    emit geometryChanged();
+}
+
+void Surface::setWidth(double twips)
+{
+    m_width = twips;
+    resizeImage();
+    emit geometryChanged();
+}
+
+void Surface::setHeight(double twips)
+{
+    m_height = twips;
+    resizeImage();
+    emit geometryChanged();
+}
+
+double Surface::scaleWidth() const
+{
+    return m_scaleMode == ScaleMode::Twips ? m_size.width() * kTwipsPerPixel : m_size.width();
+}
+
+double Surface::scaleHeight() const
+{
+    return m_scaleMode == ScaleMode::Twips ? m_size.height() * kTwipsPerPixel : m_size.height();
+}
+
+QFont Surface::font() const
+{
+    QFont f(m_fontName);
+    // Points at 96 dpi: 20 twips per point, 15 twips per pixel.
+    f.setPixelSize(std::max(1, int(std::lround(m_fontSize * 20 / kTwipsPerPixel))));
+    f.setBold(m_fontBold);
+    f.setItalic(m_fontItalic);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+void Surface::refresh()
+{
+    if (m_overlay.empty())
+        return;
+    m_overlay.clear();
+    emitChanged(std::exchange(m_overlayBounds, QRegion()));
+}
+
+void Surface::setPicture(const QImage &picture)
+{
+    m_overlay.clear();
+    m_overlayBounds = QRegion();
+    if (picture.isNull() || m_size.isEmpty()) {
+        m_image = QImage();
+    } else if (picture.format() == QImage::Format_RGB32 && picture.size() == m_size) {
+        m_image = picture;
+    } else {
+        QImage image(m_size, QImage::Format_RGB32);
+        image.fill(toQRgb(m_backColor));
+        QPainter painter(&image);
+        painter.drawImage(0, 0, picture);
+        painter.end();
+        m_image = image;
+    }
+    markAllDirty();
+    emit changed(QRect(QPoint(0, 0), m_size));
+}
+
+QImage Surface::renderedImage() const
+{
+    if (!m_image.isNull() || m_size.isEmpty())
+        return m_image;
+    QImage image(m_size, QImage::Format_RGB32);
+    image.fill(toQRgb(m_backColor));
+    return image;
+}
+
+QImage Surface::composedImage() const
+{
+    QImage image = renderedImage();
+    if (!m_overlay.empty() && !image.isNull()) {
+        QPainter painter(&image);
+        paintOverlay(painter);
+    }
+    return image;
+}
+
+Rgb Surface::point(double x, double y) const
+{
+    const QPoint p = toPixel(x, y);
+    if (m_image.isNull() || !m_image.rect().contains(p))
+        return m_backColor;
+    return fromQRgb(m_image.pixel(p));
+}
+
+void Surface::floodFill(int x, int y, Rgb area)
+{
+    if (!QRect(QPoint(0, 0), m_size).contains(x, y))
+        return;
+    if (m_image.isNull() && area != m_backColor)
+        return;
+    const bool wasBlank = m_image.isNull();
+    ensureImage();
+    const QRect touched = floodFillImage(m_image, QPoint(x, y), area, m_fillColor, m_fillStyle,
+                                         [this](int row, int left, int right) {
+                                             markDirty(QRect(QPoint(left, row), QPoint(right, row)));
+                                         });
+    if (touched.isEmpty()) {
+        if (wasBlank)
+            m_image = QImage();
+        return;
+    }
+    emit changed(touched);
+}
+
+int Surface::tileColumns() const
+{
+    return (m_size.width() + kTile - 1) / kTile;
+}
+
+int Surface::tileRows() const
+{
+    return (m_size.height() + kTile - 1) / kTile;
+}
+
+bool Surface::tileDirty(int column, int row) const
+{
+    if (column < 0 || row < 0 || column >= tileColumns() || row >= tileRows())
+        return false;
+    return m_dirty[std::size_t(row * tileColumns() + column)] != 0;
+}
+
+void Surface::clearDirtyTiles()
+{
+    std::fill(m_dirty.begin(), m_dirty.end(), 0);
+}
+
+void Surface::paintOverlay(QPainter &painter) const
+{
+    if (m_overlay.empty())
+        return;
+    painter.save();
+    preparePainter(painter);
+    const QRect clip = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : QRect();
+    for (const Op &op : m_overlay) {
+        if (clip.isNull() || op.bounds.intersects(clip))
+            op.paint(painter);
+    }
+    painter.restore();
+}
+
+double Surface::toPixels(double v) const
+{
+    return m_scaleMode == ScaleMode::Twips ? v / kTwipsPerPixel : v;
+}
+
+QPoint Surface::toPixel(double x, double y) const
+{
+    return QPoint(roundCoordinate(toPixels(x)), roundCoordinate(toPixels(y)));
+}
+
+double Surface::toPixelRadius(double radius) const
+{
+    // Radii beyond this are far outside any canvas; the limit bounds rasterising time.
+    constexpr double kRadiusLimit = 1 << 15;
+    return std::min(std::fabs(toPixels(radius)), kRadiusLimit);
+}
+
+QBrush Surface::fillBrush() const
+{
+    if (m_fillStyle == FillSolid)
+        return QBrush(toQColor(m_fillColor));
+    if (isHatchStyle(m_fillStyle))
+        return hatchBrush(m_fillStyle, m_fillColor);
+    return QBrush();
+}
+
+void Surface::apply(Op op)
+{
+    op.bounds &= QRect(QPoint(0, 0), m_size);
+    if (op.bounds.isEmpty())
+        return;
+    if (m_autoRedraw) {
+        ensureImage();
+        QPainter painter(&m_image);
+        preparePainter(painter);
+        op.paint(painter);
+        painter.end();
+        for (const QRect &r : op.bounds)
+            markDirty(r);
+        emitChanged(op.bounds);
+    } else {
+        m_overlayBounds += op.bounds;
+        const QRegion bounds = op.bounds;
+        m_overlay.push_back(std::move(op));
+        emitChanged(bounds);
+    }
+}
+
+void Surface::emitChanged(const QRegion &pixels)
+{
+    for (const QRect &r : pixels)
+        emit changed(r);
+}
+
+void Surface::ensureImage()
+{
+    if (!m_image.isNull() || m_size.isEmpty())
+        return;
+    m_image = QImage(m_size, QImage::Format_RGB32);
+    m_image.fill(toQRgb(m_backColor));
+}
+
+void Surface::resizeImage()
+{
+    const auto inner = [](double twips) {
+        return std::max(0, int(std::lround(twips / kTwipsPerPixel)) - 2 * kBorder);
+    };
+    const QSize size(inner(m_width), inner(m_height));
+    if (size == m_size)
+        return;
+    m_size = size;
+    if (!m_image.isNull()) {
+        const QImage old = std::exchange(m_image, QImage());
+        ensureImage();
+        if (!m_image.isNull()) {
+            QPainter painter(&m_image);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawImage(0, 0, old);
+        }
+    }
+    m_dirty.assign(std::size_t(tileColumns() * tileRows()), 0);
+    markAllDirty();
+}
+
+void Surface::markDirty(const QRect &pixels)
+{
+    const QRect r = pixels & QRect(QPoint(0, 0), m_size);
+    if (r.isEmpty())
+        return;
+    const int columns = tileColumns();
+    for (int row = r.top() / kTile; row <= r.bottom() / kTile; ++row) {
+        for (int column = r.left() / kTile; column <= r.right() / kTile; ++column)
+            m_dirty[std::size_t(row * columns + column)] = 1;
+    }
+}
+
+void Surface::markAllDirty()
+{
+    std::fill(m_dirty.begin(), m_dirty.end(), 1);
+}
+
+} // namespace garabel

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QPolygon>
+#include <QRect>
+#include <QRegion>
+
+#include <array>
+#include <vector>
+
+class QPainter;
+
+namespace garabel {
+
+// How the surface's figures become pixels; everything is in inner pixels and
+// drawn without antialiasing.
+//
+// - A one-pixel line covers both of its end pixels.
+// - A pen of width w > 1 spreads across a line through pixel v over the pixels
+//   v - w/2 .. v - w/2 + w - 1 (centred for odd w; one more on the low side for
+//   even w), with round caps. A dot is a disc of diameter w.
+// - A one-pixel ellipse outline around pixel c reaches c.x - round(rx) .. c.x + round(rx)
+//   and c.y - round(ry) .. c.y + round(ry), symmetric about c in both axes.
+// - The interior of a closed figure is the pixels strictly inside its one-pixel
+//   outline: exactly what a flood fill started inside that outline would take.
+
+// Outer extent of a pen of width w laid along pixel coordinate v.
+constexpr int penLow(int v, int w) { return v - w / 2; }
+constexpr int penHigh(int v, int w) { return v - w / 2 + w - 1; }
+
+struct EllipseRaster {
+    QPolygon outline;            // the one-pixel outline
+    std::vector<QRect> interior; // one run per row, strictly inside the outline
+};
+
+// Radii in pixels, at least one of them >= 0.5.
+EllipseRaster rasterEllipse(QPoint centre, double rx, double ry);
+
+// The counter-clockwise sweep of an arc, from `start` by `span` radians, with
+// 0 < span <= 2 pi. Angles within a hair of 2 pi count as 2 pi (single-precision
+// callers pass 2 pi rounded up); equal angles sweep the whole circle.
+struct ArcSweep {
+    double start;
+    double span;
+};
+ArcSweep arcSweep(double start, double end);
+
+// The pixels of the one-pixel circle outline whose direction from the centre
+// lies on the sweep (0 right, pi/2 up on the screen).
+QPolygon arcPixels(QPoint centre, double radius, ArcSweep sweep);
+
+// The four pen bands of a box outline; `box` spans both corner pixels.
+std::array<QRect, 4> boxOutline(const QRect &box, int penWidth);
+// The box together with the pen spread around its outline.
+QRect boxExtent(const QRect &box, int penWidth);
+
+// A region that covers the line with its pen: a chain of small boxes along a long
+// diagonal line rather than its whole bounding box, so repaints stay small.
+QRegion lineRegion(QPoint a, QPoint b, int penWidth);
+
+void paintDot(QPainter &painter, QPoint at, int penWidth, const QColor &colour);
+void paintLine(QPainter &painter, QPoint a, QPoint b, int penWidth, const QColor &colour);
+// Outline only, for a pen wider than one pixel (the one-pixel outline is
+// EllipseRaster::outline).
+void paintWideEllipse(QPainter &painter, QPoint centre, double rx, double ry, int penWidth,
+                      const QColor &colour);
+void paintWideArc(QPainter &painter, QPoint centre, double radius, ArcSweep sweep, int penWidth,
+                  const QColor &colour);
+
+} // namespace garabel

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+#include <vector>
+
+namespace garabel {
+
+class Surface;
+
+// The widget that shows a Surface: a one-pixel frame around the inner area, the
+// stored image and the overlay over it. It places itself from the surface's
+// twips rectangle and repaints only what the surface reports as changed.
+// Mouse events are reported in the surface's units, relative to the inner area,
+// with buttons as a bit set: 1 left, 2 right, 4 middle.
+class SurfaceView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SurfaceView(Surface &surface, QWidget *parent = nullptr);
+
+    Surface &surface() const { return m_surface; }
+    // The offset of the inner area inside the widget, in pixels.
+    static QPoint innerOrigin();
+
+signals:
+    void mousePressed(int button, int shift, double x, double y);
+    void mouseMoved(int buttons, int shift, double x, double y);
+    void mouseReleased(int button, int shift, double x, double y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void place();
+    void surfaceChanged(const QRect &pixels);
+    QPointF toSurface(const QPointF &widgetPos) const;
+
+    Surface &m_surface;
+    // Cells asked to repaint since the last paint, inner pixels.
+    std::vector<QRect> m_pendingCells;
+};
+
+} // namespace garabel

@@ -1,0 +1,39 @@
+#include "track/FigureGenerators.h"
+
+#include "app/DrawingState.h"
+
+namespace garabel {
+
+Rgb drawingColour(const DrawingState &state)
+{
+    return rgb(state.Red, state.Green, state.Blue);
+}
+
+Shapes lineShapes(const DrawingState &state)
+{
+    const MirroredPoint from = MirroredPoint::anchor(state);
+    const MirroredPoint to = MirroredPoint::reflected(state.CurX, state.CurY, state);
+    return mirrored(state, [&](Reflection r) { return Segment{from.under(r), to.under(r)}; });
+}
+
+Shapes rectangleShapes(const DrawingState &state)
+{
+    const MirroredPoint from = MirroredPoint::anchor(state);
+    const MirroredPoint to = MirroredPoint::reflected(state.CurX, state.CurY, state);
+    return mirrored(state, [&](Reflection r) { return Box{from.under(r), to.under(r)}; });
+}
+
+Shapes dotShapes(const DrawingState &state)
+{
+    const MirroredPoint centre = MirroredPoint::reflected(state.CurX, state.CurY, state);
+    return mirrored(state, [&](Reflection r) { return Circle{centre.under(r), double(state.BrushRadius)}; });
+}
+
+Shapes freehandShapes(const DrawingState &state)
+{
+    const MirroredPoint from{state.PrevX, double(state.PrevY), state.MirrorX, state.MirrorY};
+    const MirroredPoint to = MirroredPoint::reflected(state.CurX, state.CurY, state);
+    return mirrored(state, [&](Reflection r) { return Segment{from.under(r), to.under(r)}; });
+}
+
+} // namespace garabel

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/Rgb.h"
+#include "track/Shapes.h"
+
+namespace garabel {
+
+struct DrawingState;
+
+// The figure generators: pure functions from the drawing state to the figure
+// and its mirror copies, in drawing order. The move previews them on the canvas
+// overlay and the release commits the very same shapes on canvas and sheet.
+//
+// Anchor copies use the stored MirrorX/MirrorY; pointer copies are computed from
+// CurX/CurY and the canvas centre.
+
+// The drawing colour, RGB(Red, Green, Blue) packed.
+Rgb drawingColour(const DrawingState &state);
+
+// Tool 2: the segment from the anchor to the pointer.
+Shapes lineShapes(const DrawingState &state);
+// Tool 10: the box with the anchor and the pointer as opposite corners.
+Shapes rectangleShapes(const DrawingState &state);
+// Tool 3: a dot of BrushRadius around the pointer, copies around its reflections.
+Shapes dotShapes(const DrawingState &state);
+// Tool 4: the segment from the previous pointer to the present one; its first
+// point's reflection is MirrorX/MirrorY, which the freehand move sets from PrevX/PrevY.
+Shapes freehandShapes(const DrawingState &state);
+
+} // namespace garabel

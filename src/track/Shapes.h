@@ -1,0 +1,87 @@
+#pragma once
+
+#include "platform/Rgb.h"
+
+#include <QPointF>
+
+#include <variant>
+#include <vector>
+
+namespace garabel {
+
+class Surface;
+struct DrawingState;
+
+// The shapes a figure generator yields, in canvas twips. Each is drawn with the
+// surface's own pen width and fill settings, so the same shape looks the same on
+// the canvas and on a sheet whose settings match.
+//
+// To add a figure kind (an arc, an ellipse, a text), add its struct to the
+// variant and its case to drawShape(); everything else passes shapes through.
+
+// A straight segment from `from` to `to` (Line).
+struct Segment {
+    QPointF from, to;
+    bool operator==(const Segment &) const = default;
+};
+
+// An axis-parallel box with the two points as opposite corners: the outline in
+// the colour, the interior after the surface's FillStyle and FillColor.
+struct Box {
+    QPointF corner1, corner2;
+    bool operator==(const Box &) const = default;
+};
+
+// A full circle, closed and filled like the box.
+struct Circle {
+    QPointF centre;
+    double radius = 0;
+    bool operator==(const Circle &) const = default;
+};
+
+using Shape = std::variant<Segment, Box, Circle>;
+using Shapes = std::vector<Shape>;
+
+// The mirror copies of a figure. The figure itself comes first, then each copy
+// whose switch is on, always in the order FlipX, FlipY, FlipXY.
+enum class Reflection { None, FlipX, FlipY, FlipXY };
+
+// The reflections to draw for the state's switches, the figure's own first.
+std::vector<Reflection> reflectionsOn(const DrawingState &state);
+
+// A defining point of a figure together with its reflections through the canvas
+// centre. The copies take their points from here, so a reflection stored at the
+// press (the anchor's MirrorX/MirrorY) stands in for a computed one.
+struct MirroredPoint {
+    double x = 0, y = 0;
+    double mirrorX = 0, mirrorY = 0;
+
+    // The point reflected by the centre of the state: 2 x CenterX - x, 2 x CenterY - y.
+    static MirroredPoint reflected(double x, double y, const DrawingState &state);
+    // The anchor with its reflection as stored at the press.
+    static MirroredPoint anchor(const DrawingState &state);
+
+    QPointF under(Reflection r) const;
+};
+
+// Yields `make(r)` for the figure and each switched-on copy, in drawing order.
+template <typename Make>
+Shapes mirrored(const DrawingState &state, Make &&make)
+{
+    Shapes shapes;
+    for (const Reflection r : reflectionsOn(state))
+        shapes.push_back(make(r));
+    return shapes;
+}
+
+// Draws one shape on the surface in the colour, in the surface's present mode
+// (stored image with AutoRedraw on, overlay with it off).
+void drawShape(Surface &surface, const Shape &shape, Rgb colour);
+// Draws every shape on the one surface, in order: a preview.
+void drawShapes(Surface &surface, const Shapes &shapes, Rgb colour);
+// Draws every shape on the canvas and immediately after on the sheet, then the
+// next shape: a commit or a stroke, so that both receive the same calls in the
+// same order.
+void drawShapesOnBoth(Surface &canvas, Surface &sheet, const Shapes &shapes, Rgb colour);
+
+} // namespace garabel

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace garabel {
+
+class Form1;
+
+// The move steps of the tools that draw while the pointer moves. Their marks go
+// straight into the stored images of the canvas and of the current sheet, so the
+// release has nothing left to draw for them. Each expects the canvas pen width
+// already set to PenWidth and CurX/CurY already snapped.
+
+// Tool 3: a dot at the pointer and at its reflections, canvas then sheet each.
+void stampDots(Form1 &form);
+// Tool 4: the segment from the previous pointer to this one, and its reflections.
+void drawFreehandSegment(Form1 &form);
+// Tool 18: a white square around the pointer on canvas and sheet, never
+// mirrored, outlined in black one pixel wide on the canvas overlay.
+void eraseAtPointer(Form1 &form);
+
+} // namespace garabel

@@ -1,0 +1,162 @@
+#include "app/HelpPicture.h"
+
+#include "app/Button.h"
+#include "app/ComboBox.h"
+#include "app/ImageBox.h"
+#include "app/PictureButton.h"
+#include "support/GarabelWindow.h"
+
+#include <QComboBox>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace garabel::test {
+
+namespace {
+using Group = HelpPicture::Group;
+
+bool dark(QRgb pixel)
+{
+    return qGray(pixel) < 128;
+}
+
+// The outermost dark column of the band of rows `top`..`bottom` between x
+// columns `from` and `to` (inclusive), searching from `from` towards `to`;
+// -1 when the band is empty there.
+int firstDarkColumn(const QImage &page, int top, int bottom, int from, int to)
+{
+    const int step = from <= to ? 1 : -1;
+    for (int x = from; x != to + step; x += step) {
+        for (int y = top; y <= bottom; ++y) {
+            if (dark(page.pixel(x, y)))
+                return x;
+        }
+    }
+    return -1;
+}
+
+struct Band {
+    int top, bottom, leftEdge, rightEdge;
+};
+
+// The caption bands beside each palette and reflection row, from its left button.
+std::vector<Band> captionBands()
+{
+    std::vector<Band> bands;
+    for (int index : {0, 2, 3, 8, 10, 13, 14, 19, 9, 5}) {
+        const QRect left = HelpPicture::buttonRect(Group::Palette, index);
+        bands.push_back({left.top() + 2, left.bottom() - 2, left.left(), left.right() + 32});
+    }
+    for (int index : {0, 2}) {
+        const QRect left = HelpPicture::buttonRect(Group::Reflection, index);
+        bands.push_back({left.top() + 2, left.bottom() - 2, left.left(), left.right() + 32});
+    }
+    return bands;
+}
+} // namespace
+
+TEST(HelpPicture, IsAWhitePageOfTheDocumentedSizeHeldByImage12)
+{
+    GarabelWindow w(QSize(15360, 11520), false);
+    const QImage page = HelpPicture::render();
+    EXPECT_EQ(page.size(), QSize(713, 536));
+    EXPECT_EQ(page.format(), QImage::Format_RGB32);
+    for (const QPoint corner : {QPoint(0, 0), QPoint(712, 0), QPoint(0, 535), QPoint(712, 535)})
+        EXPECT_EQ(page.pixel(corner), qRgb(255, 255, 255));
+    EXPECT_EQ(w->Image12->picture(), page);
+}
+
+TEST(HelpPicture, DrawsEveryButtonAsTheWindowDoes)
+{
+    GarabelWindow w;
+    const QImage page = HelpPicture::render();
+    const std::pair<Group, ButtonArray *> groups[] = {
+        {Group::Palette, &w->Command1}, {Group::Grid, &w->Command2}, {Group::Reflection, &w->Command3}};
+    for (const auto &[group, buttons] : groups) {
+        for (int i = 0; i < int(buttons->size()); ++i) {
+            const QRect place = HelpPicture::buttonRect(group, i);
+            ASSERT_EQ(place.size(), QSize(33, 33)) << "button " << i;
+            const QImage shown = (*buttons)[i]->button()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            // The last row and column lie under the next button, as on the window.
+            const QRect inside(0, 0, 32, 32);
+            if (page.copy(place).copy(inside) != shown.copy(inside)) {
+                savePicture(page.copy(place), QStringLiteral("help-button-actual"));
+                savePicture(shown, QStringLiteral("help-button-expected"));
+                ADD_FAILURE() << "group " << int(group) << " button " << i;
+            }
+        }
+    }
+}
+
+TEST(HelpPicture, LeftCaptionsEndAtOneEdgeAndRightCaptionsStartAtAnother)
+{
+    const QImage page = HelpPicture::render();
+    std::vector<int> leftEnds, rightStarts;
+    for (const Band &band : captionBands()) {
+        leftEnds.push_back(firstDarkColumn(page, band.top, band.bottom, band.leftEdge - 1, 0));
+        rightStarts.push_back(firstDarkColumn(page, band.top, band.bottom, band.rightEdge + 1, 712));
+    }
+    ASSERT_EQ(std::count(leftEnds.begin(), leftEnds.end(), -1), 0) << "a caption on every left row";
+    ASSERT_EQ(std::count(rightStarts.begin(), rightStarts.end(), -1), 0) << "a caption on every right row";
+    const auto [leftMin, leftMax] = std::minmax_element(leftEnds.begin(), leftEnds.end());
+    const auto [rightMin, rightMax] = std::minmax_element(rightStarts.begin(), rightStarts.end());
+    EXPECT_LE(*leftMax - *leftMin, 2) << "right-aligned against the left column";
+    EXPECT_LE(*rightMax - *rightMin, 2) << "left-aligned after the right column";
+
+    // The grid block carries its two lines on both sides.
+    const QRect firstGrid = HelpPicture::buttonRect(Group::Grid, 0);
+    const QRect lastGrid = HelpPicture::buttonRect(Group::Grid, 7);
+    EXPECT_NE(firstDarkColumn(page, firstGrid.top(), lastGrid.bottom(), firstGrid.left() - 1, 0), -1);
+    EXPECT_NE(firstDarkColumn(page, firstGrid.top(), lastGrid.bottom(), lastGrid.right() + 1, 712), -1);
+}
+
+TEST(HelpPicture, CaptionsFitInsideThePage)
+{
+    const QImage page = HelpPicture::render();
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x : {0, 1, 2, 710, 711, 712})
+            ASSERT_FALSE(dark(page.pixel(x, y))) << x << ", " << y;
+    }
+}
+
+TEST(Tooltips, PaletteGridAndReflectionButtonsCarryTheHelpCaptions)
+{
+    GarabelWindow w(QSize(15360, 11520), false);
+    const std::pair<Button *, const char *> spotChecks[] = {
+        {w->Command1[0].get(), "Recuperar un dibujo"},
+        {w->Command1[19].get(), "Ayuda"},
+        {w->Command1[15].get(), "Salir del programa"},
+        {w->Command1[6].get(), "El cursor se mueve libremente"},
+        {w->Command3[3].get(), "Dibuja simetría horizontal+vertical"},
+        {w->Command2[4].get(), "Diferentes tipos de rejilla. El ratón se mueve por los puntos de la rejilla"},
+    };
+    for (const auto &[button, text] : spotChecks) {
+        EXPECT_EQ(button->button()->toolTip(), QString::fromUtf8(text));
+        EXPECT_EQ(button->button()->accessibleName(), QString::fromUtf8(text));
+    }
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(w->Command1[i]->button()->toolTip(), HelpPicture::caption(Group::Palette, i)) << i;
+}
+
+TEST(Tooltips, EveryOptionButtonHasItsOwnSpanishName)
+{
+    GarabelWindow w(QSize(15360, 11520), false);
+    for (ButtonArray *group : {&w->Command5, &w->Command6, &w->Command7, &w->Command8, &w->Command9, &w->Command10}) {
+        QStringList names;
+        for (const auto &button : *group) {
+            const QString tip = button->button()->toolTip();
+            EXPECT_FALSE(tip.isEmpty());
+            EXPECT_EQ(button->button()->accessibleName(), tip);
+            names << tip;
+        }
+        names.removeDuplicates();
+        EXPECT_EQ(names.size(), int(group->size())) << names.join(u'|').toStdString();
+    }
+    EXPECT_EQ(w->Command9[0]->button()->toolTip(), QStringLiteral("Negrita"));
+    EXPECT_EQ(w->Command7[13]->button()->toolTip(), QStringLiteral("Grosor 14"));
+    EXPECT_EQ(w->Combo2->combo()->accessibleName(), QStringLiteral("Tamaño de la letra"));
+}
+
+} // namespace garabel::test

@@ -1,0 +1,209 @@
+#include "app/Button.h"
+#include "app/ImageBox.h"
+#include "platform/Surface.h"
+#include "support/Figures.h"
+#include "support/GarabelWindow.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace garabel::test {
+
+namespace {
+constexpr QRgb kWhitePixel = 0xFFFFFFFF;
+constexpr Rgb kRed = rgb(255, 0, 0);
+const QRectF kBox(3000, 1500, 600, 450);
+const QRectF kOtherBox(600, 600, 900, 600);
+const QString kQuitQuestion = QStringLiteral("Quieres salir del programa");
+
+bool blank(const QImage &image)
+{
+    return countColour(image, kWhitePixel) == image.width() * image.height();
+}
+
+bool showsBox(const QImage &image, const QRectF &box)
+{
+    return pixelAt(image, box.center().x(), box.center().y()) == qRgb(255, 0, 0);
+}
+
+// A window showing blank sheet 1 rather than the start-up picture.
+struct BlankWindow : GarabelWindow {
+    BlankWindow() { click(*form().Command4[0]); }
+};
+} // namespace
+
+TEST(Printing, SendsWhatTheCanvasStoresAtItsInnerSizeFromThePageOrigin)
+{
+    BlankWindow w;
+    commitBox(w.form(), kBox, kRed);
+    w.click(*w->Command2[3]);
+    w->Picture1->line(0, 0, 3000, 3000, kRed);  // on the overlay only, as a preview is
+    const QImage stored = w.canvasStored();
+
+    w.click(*w->Command1[9]);
+    ASSERT_EQ(w.platform.printedPages.size(), 1u);
+    EXPECT_EQ(w.platform.endedDocuments, 1);
+    EXPECT_TRUE(w.platform.messages.empty());
+    const auto &page = w.platform.printedPages.front();
+    EXPECT_EQ(page.picture, stored) << "box and dots, without the overlay";
+    const QSize inner = w->Picture1->innerPixelSize();
+    EXPECT_EQ(page.twips, QRectF(0, 0, inner.width() * 15.0, inner.height() * 15.0));
+    EXPECT_EQ(w.canvas(), stored) << "the canvas keeps what it showed as its picture";
+    EXPECT_EQ(w.state().Tool, ToolLine);
+}
+
+TEST(Printing, NoPrinterOrAFailingPrintIsToldWithItsReason)
+{
+    BlankWindow w;
+    w.platform.hasPrinter = false;
+    w.click(*w->Command1[9]);
+    w.platform.hasPrinter = true;
+    w.platform.printFails = true;
+    w.click(*w->Command1[9]);
+    EXPECT_TRUE(w.platform.printedPages.empty());
+    EXPECT_EQ(w.platform.endedDocuments, 0);
+    using Message = std::pair<QString, MessageButtons>;
+    EXPECT_EQ(w.platform.messages, (std::vector<Message>{{"No hay ninguna impresora disponible", MessageButtons::Ok},
+                                                         {"La impresora no responde", MessageButtons::Ok}}));
+}
+
+TEST(ClearSheet, EmptiesTheCanvasAndOnlyTheCurrentSheet)
+{
+    BlankWindow w;
+    commitBox(w.form(), kBox, kRed);
+    w.click(*w->Command4[1]);
+    commitBox(w.form(), kOtherBox, kRed);
+    w.click(*w->Command2[3]);
+    w.click(*w->Command1[12]);
+
+    w.click(*w->Command1[14]);
+    EXPECT_TRUE(blank(w.canvas())) << "figure and dots gone";
+    EXPECT_TRUE(blank(w.sheet(1)));
+    EXPECT_EQ(w.state().Tool, ToolPolygon);
+    EXPECT_EQ(w.state().GridStep, 200);
+
+    w.click(*w->Command4[0]);
+    EXPECT_TRUE(showsBox(w.canvas(), kBox));
+    EXPECT_EQ(w.canvas(), w.sheet(0));
+}
+
+TEST(ClearSheet, OneUndoRightAfterBringsBackTheDrawingAsItWas)
+{
+    BlankWindow w;
+    commitBox(w.form(), kBox, kRed);
+    commitBox(w.form(), kOtherBox, kRed);
+    const QImage before = w.sheet();
+
+    w.click(*w->Command1[14]);
+    ASSERT_TRUE(blank(w.sheet()));
+    w.click(*w->Command1[13]);
+    EXPECT_EQ(w.sheet(), before) << "both figures, not only the first";
+    EXPECT_EQ(w.canvas(), before);
+}
+
+TEST(HelpButton, ShowsTheHelpPageOnTheCanvasOnly)
+{
+    BlankWindow w;
+    commitBox(w.form(), kBox, kRed);
+    const QImage sheetBefore = w.sheet();
+    w.click(*w->Command1[19]);
+
+    QImage expected = w.sheet(1);  // a blank canvas with the page at its own size
+    QPainter(&expected).drawImage(0, 0, w->Image12->picture());
+    EXPECT_EQ(w.canvas(), expected);
+    EXPECT_EQ(w.sheet(), sheetBefore);
+}
+
+TEST(HelpButton, ThePageGoesWithASheetSwitchAnUndoOrAGridPress)
+{
+    const std::pair<const char *, std::function<void(GarabelWindow &)>> ways[] = {
+        {"sheet switch", [](GarabelWindow &w) { w.click(*w->Command4[0]); }},
+        {"undo", [](GarabelWindow &w) { w.click(*w->Command1[13]); }},
+        {"grid press", [](GarabelWindow &w) { w.click(*w->Command2[5]); }},
+    };
+    for (const auto &[name, leaveHelp] : ways) {
+        BlankWindow w;
+        w.click(*w->Command1[19]);
+        ASSERT_FALSE(blank(w.canvas()));
+        leaveHelp(w);
+        const QImage canvas = w.canvas();
+        // Nothing but grid dots (every 300 twips, 20 pixels) may be left on the canvas.
+        for (int y = 0; y < canvas.height(); ++y) {
+            for (int x = 0; x < canvas.width(); ++x) {
+                if ((canvas.pixel(x, y) | 0xFF000000u) != kWhitePixel) {
+                    ASSERT_TRUE(x % 20 == 0 && y % 20 == 0) << name << " left (" << x << ", " << y << ")";
+                }
+            }
+        }
+    }
+}
+
+TEST(HelpButton, AFigureDrawnOverThePageIsStoredWithoutIt)
+{
+    BlankWindow w;
+    w.click(*w->Command1[19]);
+    const QImage help = w.canvas();
+    commitBox(w.form(), kBox, kRed);
+
+    const QImage canvas = w.canvas();
+    EXPECT_TRUE(showsBox(canvas, kBox));
+    int changed = 0;
+    for (int y = 0; y < canvas.height(); ++y) {
+        for (int x = 0; x < canvas.width(); ++x) {
+            if (canvas.pixel(x, y) != help.pixel(x, y)) {
+                ++changed;
+                ASSERT_EQ(canvas.pixel(x, y) | 0xFF000000u, qRgb(255, 0, 0)) << "the page stays around the figure";
+            }
+        }
+    }
+    EXPECT_GT(changed, 0);
+    const QImage sheet = w.sheet();
+    EXPECT_TRUE(showsBox(sheet, kBox));
+    EXPECT_EQ(countColour(sheet, kWhitePixel) + countColour(sheet, qRgb(255, 0, 0)), sheet.width() * sheet.height());
+}
+
+TEST(Quit, AnsweredNoLeavesEverythingAsItWas)
+{
+    BlankWindow w;
+    w.click(*w->Command1[12]);
+    commitBox(w.form(), kBox, kRed);
+    const QImage canvas = w.canvas();
+
+    w.click(*w->Command1[15]);
+    ASSERT_EQ(w.platform.messages.size(), 1u);
+    EXPECT_EQ(w.platform.messages[0].first, kQuitQuestion);
+    EXPECT_EQ(w.platform.messages[0].second, MessageButtons::YesNo);
+    EXPECT_EQ(w.platform.quitCalls, 0);
+    EXPECT_EQ(w.state().Tool, ToolPolygon);
+    EXPECT_TRUE(w->Command5[0]->visible());
+    EXPECT_EQ(w.canvas(), canvas);
+    EXPECT_TRUE(w->isVisible());
+}
+
+TEST(Quit, YesEndsTheProgramAndTheWindowThenClosesWithoutAskingAgain)
+{
+    BlankWindow w;
+    w.platform.messageAnswers = {MessageAnswer::Yes};
+    w.click(*w->Command1[15]);
+    EXPECT_EQ(w.platform.quitCalls, 1);
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(w.platform.messages.size(), 1u);
+}
+
+TEST(Quit, ClosingTheWindowAsksTheSameQuestionAndNoKeepsIt)
+{
+    BlankWindow w;
+    w.platform.messageAnswers = {MessageAnswer::No, MessageAnswer::Yes};
+    EXPECT_FALSE(w->close());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w.platform.quitCalls, 0);
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(w.platform.quitCalls, 1);
+    ASSERT_EQ(w.platform.messages.size(), 2u);
+    EXPECT_EQ(w.platform.messages[1].first, kQuitQuestion);
+}
+
+} // namespace garabel::test

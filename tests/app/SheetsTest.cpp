@@ -1,0 +1,66 @@
+#include "app/Button.h"
+#include "platform/Surface.h"
+#include "support/Figures.h"
+#include "support/GarabelWindow.h"
+
+#include <gtest/gtest.h>
+
+namespace garabel::test {
+
+namespace {
+constexpr QRgb kWhitePixel = 0xFFFFFFFF;
+const QRectF kBox(3000, 1500, 600, 450);
+constexpr Rgb kRed = rgb(255, 0, 0);
+} // namespace
+
+TEST(Sheets, ADrawingOnSheetOneSurvivesATripToSheetThreeAndBack)
+{
+    GarabelWindow w;
+    drawOnCanvasAndSheet(w.form(), kBox, kRed);
+
+    w.click(*w->Command4[2]);
+    EXPECT_EQ(w.state().Sheet, 2);
+    EXPECT_EQ(w.state().PrevSheet, 2);
+    EXPECT_EQ(countColour(w.canvas(), kWhitePixel), w.canvas().width() * w.canvas().height())
+        << "sheet 3 starts blank";
+    EXPECT_EQ(w->Command4[2]->backColor(), kBlue);
+    EXPECT_EQ(w->Command4[0]->backColor(), kWhite);
+
+    w.click(*w->Command4[0]);
+    EXPECT_EQ(w.canvas(), w.sheet(0));
+    EXPECT_EQ(pixelAt(w.canvas(), 3300, 1700), qRgb(255, 0, 0));
+    EXPECT_EQ(w->Command4[0]->backColor(), kBlue);
+    EXPECT_EQ(w->Command4[2]->backColor(), kWhite);
+}
+
+TEST(Sheets, ASheetNeverSelectedHoldsNoPixels)
+{
+    GarabelWindow w;
+    drawOnCanvasAndSheet(w.form(), kBox, kRed);
+    w.click(*w->Command4[5]);
+    w.click(*w->Command4[0]);
+    for (int i = 1; i < 10; ++i)
+        EXPECT_TRUE(w->Picture2[i]->image().isNull()) << "sheet " << i + 1;
+}
+
+TEST(Sheets, PressingTheCurrentSheetAgainReloadsTheCanvasWithoutTheDots)
+{
+    GarabelWindow w;
+    drawOnCanvasAndSheet(w.form(), kBox, kRed);
+    w.click(*w->Command2[3]);
+    ASSERT_NE(w.canvas(), w.sheet(0)) << "the dots are on the canvas";
+
+    w.click(*w->Command4[0]);
+    EXPECT_EQ(w->Command4[0]->backColor(), kBlue);
+    EXPECT_EQ(w.canvas(), w.sheet(0));
+}
+
+TEST(Sheets, TheStartUpPictureIsNotPartOfSheetOne)
+{
+    GarabelWindow w;
+    ASSERT_NE(w.canvas(), w.sheet(0));
+    w.click(*w->Command4[0]);
+    EXPECT_EQ(countColour(w.canvas(), kWhitePixel), w.canvas().width() * w.canvas().height());
+}
+
+} // namespace garabel::test

@@ -1,0 +1,64 @@
+#include "app/Button.h"
+#include "app/HelpPicture.h"
+#include "app/TextBox.h"
+#include "platform/Surface.h"
+#include "support/Figures.h"
+#include "support/GarabelWindow.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace garabel::test {
+
+namespace {
+constexpr Rgb kRed = rgb(255, 0, 0);
+
+class Shortcuts : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        w.form().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form()));
+        w.click(*w->Command4[0]);
+        // The text box holds the focus while the program runs.
+        w->Text1->edit()->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), w->Text1->edit());
+    }
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
+    GarabelWindow w;
+};
+} // namespace
+
+TEST_F(Shortcuts, EachKeyRunsItsPaletteButton)
+{
+    commitBox(w.form(), QRectF(600, 600, 900, 600), kRed);
+    key(Qt::Key_Z);
+    EXPECT_EQ(countColour(w.canvas(), qRgb(255, 0, 0)), 0) << "undone";
+
+    key(Qt::Key_O);
+    EXPECT_EQ(w.platform.openRequests.size(), 1u);
+    key(Qt::Key_S);
+    EXPECT_EQ(w.platform.saveRequests.size(), 1u);
+    key(Qt::Key_P);
+    EXPECT_EQ(w.platform.printedPages.size(), 1u);
+
+    key(Qt::Key_F1, Qt::NoModifier);
+    EXPECT_EQ(w.canvas().copy(0, 0, HelpPicture::kWidth, HelpPicture::kHeight), HelpPicture::render());
+
+    w.platform.messageAnswers = {MessageAnswer::No, MessageAnswer::Yes};
+    key(Qt::Key_Q);
+    EXPECT_EQ(w.platform.quitCalls, 0);
+    key(Qt::Key_Q);
+    EXPECT_EQ(w.platform.quitCalls, 1);
+    ASSERT_EQ(w.platform.messages.size(), 2u);
+    EXPECT_EQ(w.platform.messages[1].first, QStringLiteral("Quieres salir del programa"));
+}
+
+} // namespace garabel::test

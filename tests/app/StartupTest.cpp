@@ -1,0 +1,157 @@
+#include "app/Button.h"
+#include "app/ComboBox.h"
+#include "app/GridMath.h"
+#include "app/ImageBox.h"
+#include "app/Label.h"
+#include "app/TextBox.h"
+#include "platform/Surface.h"
+#include "platform/SurfaceView.h"
+#include "support/GarabelWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace garabel::test {
+
+namespace {
+// A screen on which the laid-out canvas is `width` x `height` twips.
+QSize screenForCanvas(int width, int height)
+{
+    return QSize(width + 1170 + 75, height + 455 + 375 + 80);
+}
+} // namespace
+
+struct CentreCase {
+    int canvasWidth, canvasHeight, centreX, centreY;
+};
+
+class CanvasCentre : public ::testing::TestWithParam<CentreCase> {};
+
+TEST_P(CanvasCentre, IsTheHalfSizeRoundedHalfToEvenThenSnappedDownToTheGrid)
+{
+    const CentreCase c = GetParam();
+    GarabelWindow w(screenForCanvas(c.canvasWidth, c.canvasHeight), false);
+    ASSERT_EQ(w->Picture1->width(), c.canvasWidth);
+    EXPECT_EQ(w.state().CenterX, c.centreX);
+    EXPECT_EQ(w.state().CenterY, c.centreY);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, CanvasCentre,
+                         ::testing::Values(CentreCase{6855, 4695, 3300, 2100},
+                                           CentreCase{6001, 4695, 3000, 2100},
+                                           CentreCase{6003, 4695, 3000, 2100},
+                                           CentreCase{14115, 10610, 6900, 5100}));
+
+TEST(GridSnapping, RoundsHalvesToEvenAndTruncatesTowardsZero)
+{
+    const struct { double v; int step; int snapped; } cases[] = {
+        {449.6, 300, 300}, {450, 300, 300}, {600, 300, 600}, {599.5, 300, 600}, {-100, 300, 0},
+        {-400, 300, -300}, {3000.5, 1, 3000}, {3001.5, 1, 3002}, {3428, 150, 3300}, {-0.5, 1, 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(snapToGrid(c.v, c.step), c.snapped) << c.v << " step " << c.step;
+}
+
+TEST(LeadingNumber, ReadsTheLongestLeadingDecimalNumber)
+{
+    EXPECT_EQ(leadingNumber("18"), 18);
+    EXPECT_EQ(leadingNumber("7.5"), 7.5);
+    EXPECT_EQ(leadingNumber("4.5 lados"), 4.5);
+    EXPECT_EQ(leadingNumber("12abc"), 12);
+    EXPECT_EQ(leadingNumber("abc"), 0);
+    EXPECT_EQ(leadingNumber(""), 0);
+    EXPECT_EQ(leadingNumber("Nº lados"), 0);
+}
+
+TEST(Startup, SetsTheDefaultsAndFillsTheThreeLists)
+{
+    GarabelWindow w;
+    const DrawingState &s = w.state();
+    EXPECT_EQ(s.Tool, ToolLine);
+    EXPECT_EQ(s.GridStep, 300);
+    EXPECT_EQ(s.GridIndex, 5);
+    EXPECT_EQ(s.BrushRadius, 50);
+    EXPECT_EQ(s.Sheet, 0);
+    EXPECT_EQ(s.PenWidth, 1);
+    EXPECT_DOUBLE_EQ(s.Pi, 3.14159265358979323846);
+
+    ASSERT_EQ(w->Combo1->count(), 18);
+    EXPECT_EQ(w->Combo1->item(0), "3");
+    EXPECT_EQ(w->Combo1->item(17), "20");
+    EXPECT_EQ(w->Combo1->text(), "5");
+    ASSERT_EQ(w->Combo2->count(), 19);
+    EXPECT_EQ(w->Combo2->item(0), "12");
+    EXPECT_EQ(w->Combo2->item(18), "48");
+    EXPECT_EQ(w->Combo2->text(), "18");
+    // The screen fonts, kept sorted; the text is "Arial" whether or not it is there.
+    ASSERT_EQ(w->Combo3->count(), 3);
+    EXPECT_EQ(w->Combo3->item(0), "Arial");
+    EXPECT_EQ(w->Combo3->item(2), "Times New Roman");
+    EXPECT_EQ(w->Combo3->text(), "Arial");
+}
+
+TEST(Startup, ShowsArialEvenWhenTheScreenHasNoSuchFont)
+{
+    FakePlatform platform;
+    platform.screenInfo.fontNames = {"Zeta", "Alpha"};
+    Form1 form(platform);
+    form.Form_Load();
+    EXPECT_EQ(form.Combo3->item(0), "Alpha");
+    EXPECT_EQ(form.Combo3->item(1), "Zeta");
+    EXPECT_EQ(form.Combo3->text(), "Arial");
+}
+
+TEST(Startup, GivesEveryDrawingSurfaceThe18PointArialFont)
+{
+    GarabelWindow w;
+    EXPECT_EQ(w->Picture1->fontSize(), 18);
+    EXPECT_EQ(w->Picture1->fontName().toLower(), "arial");
+    for (const auto &sheet : w->Picture2) {
+        EXPECT_EQ(sheet->fontSize(), 18);
+        EXPECT_EQ(sheet->fontName().toLower(), "arial");
+    }
+    EXPECT_EQ(w->Label2->font().pixelSize(), 24);
+    EXPECT_EQ(w->Command9[0]->backColor(), kWhite);
+    EXPECT_EQ(w->Command9[1]->backColor(), kWhite);
+}
+
+TEST(Startup, ShowsOnlyTheDesignTimeControlsAndMarksSheetOne)
+{
+    GarabelWindow w;
+    Form1 &f = w.form();
+    for (auto *array : {&f.Command1, &f.Command2, &f.Command3, &f.Command4})
+        for (const auto &button : *array)
+            EXPECT_TRUE(button->widget()->isVisible());
+    for (auto *array : {&f.Command5, &f.Command6, &f.Command7, &f.Command8, &f.Command9, &f.Command10})
+        for (const auto &button : *array)
+            EXPECT_FALSE(button->visible());
+    EXPECT_FALSE(f.Label1->visible());
+    EXPECT_FALSE(f.Label2->visible());
+    EXPECT_FALSE(f.Combo1->visible());
+    EXPECT_FALSE(f.Combo2->visible());
+    EXPECT_FALSE(f.Combo3->visible());
+    EXPECT_TRUE(f.Text1->widget()->isVisible());
+    EXPECT_EQ(f.Command4[0]->backColor(), kBlue);
+    for (int i = 1; i < 10; ++i)
+        EXPECT_EQ(f.Command4[i]->backColor(), kWhite);
+}
+
+TEST(Startup, ShowsTheTitlePictureOnTheCanvasButNotInSheetOne)
+{
+    GarabelWindow w;
+    const QImage canvas = w.canvas();
+    EXPECT_LT(countColour(canvas, qRgb(255, 255, 255), QRect(0, 0, 713, 535)), 713 * 535 * 9 / 10)
+        << "the start-up picture should cover much of its area";
+    EXPECT_TRUE(w->Picture2[0]->image().isNull()) << "sheet 1 starts blank and holds no pixels";
+}
+
+TEST(Startup, InstallsTheCursorPictureOnTheCanvas)
+{
+    GarabelWindow w;
+    const QCursor cursor = w->canvasView()->cursor();
+    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(cursor.pixmap().size(), QSize(16, 16));
+}
+
+} // namespace garabel::test

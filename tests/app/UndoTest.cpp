@@ -1,0 +1,173 @@
+#include "app/Button.h"
+#include "app/SnapshotStore.h"
+#include "platform/Surface.h"
+#include "support/Figures.h"
+#include "support/GarabelWindow.h"
+
+#include <gtest/gtest.h>
+
+namespace garabel::test {
+
+namespace {
+const QRectF kF1(600, 600, 900, 600);
+const QRectF kF2(3000, 1500, 900, 600);
+constexpr Rgb kRed = rgb(255, 0, 0);
+constexpr Rgb kBlueInk = rgb(0, 0, 255);
+
+bool shows(const QImage &image, const QRectF &figure)
+{
+    return pixelAt(image, figure.center().x(), figure.center().y()) != qRgb(255, 255, 255);
+}
+
+bool blank(const QImage &image)
+{
+    return countColour(image, qRgb(255, 255, 255)) == image.width() * image.height();
+}
+
+class UndoRing : public ::testing::Test
+{
+protected:
+    GarabelWindow w;
+    void SetUp() override { w.click(*w->Command4[0]); }  // the canvas shows blank sheet 1
+    void undo() { w->UndoStep(); }
+    void expectCanvasAndSheetAlike() { EXPECT_EQ(w.canvas(), w.sheet()); }
+};
+} // namespace
+
+TEST_F(UndoRing, WorkedSequenceStepsBackThroughTheRingAndComesRoundAgain)
+{
+    commitBox(w.form(), kF1, kRed);
+    commitBox(w.form(), kF2, kBlueInk);
+    EXPECT_EQ(w.state().UndoPos[0], 2);
+    EXPECT_TRUE(w.state().SnapshotPending);
+
+    undo();  // stores F1+F2 in slot 2, shows slot 1
+    EXPECT_EQ(w.state().UndoPos[0], 1);
+    EXPECT_FALSE(w.state().SnapshotPending);
+    EXPECT_TRUE(shows(w.canvas(), kF1));
+    EXPECT_FALSE(shows(w.canvas(), kF2));
+    expectCanvasAndSheetAlike();
+
+    undo();  // slot 0: the blank sheet
+    EXPECT_EQ(w.state().UndoPos[0], 0);
+    EXPECT_TRUE(blank(w.canvas()));
+    expectCanvasAndSheetAlike();
+
+    for (int slot : {6, 5, 4, 3}) {
+        undo();
+        EXPECT_EQ(w.state().UndoPos[0], slot);
+        EXPECT_TRUE(blank(w.canvas())) << "slot " << slot << " was never written";
+        EXPECT_TRUE(blank(w.sheet()));
+    }
+
+    undo();  // slot 2: the state the first undo saved
+    EXPECT_EQ(w.state().UndoPos[0], 2);
+    EXPECT_TRUE(shows(w.canvas(), kF1));
+    EXPECT_TRUE(shows(w.canvas(), kF2));
+    expectCanvasAndSheetAlike();
+}
+
+TEST_F(UndoRing, WithAFullRingSevenStepsShowTheStateSavedByTheFirstUndoAgain)
+{
+    for (int i = 0; i < 9; ++i)
+        commitBox(w.form(), QRectF(300 + 450 * i, 300, 300, 300), rgb(20 * i, 0, 0));
+    const QImage latest = w.sheet();
+    undo();
+    const QImage afterFirstUndo = w.canvas();
+    EXPECT_NE(afterFirstUndo, latest);
+    for (int i = 0; i < 5; ++i)
+        undo();
+    undo();  // seventh step: round the ring
+    EXPECT_EQ(w.canvas(), latest);
+    expectCanvasAndSheetAlike();
+}
+
+TEST(UndoFirst, UndoAsTheFirstActionBlanksTheCanvasAndTheSheet)
+{
+    GarabelWindow w;
+    ASSERT_FALSE(blank(w.canvas())) << "the start-up picture is shown";
+    w->UndoStep();
+    EXPECT_EQ(w.state().UndoPos[0], 6);
+    EXPECT_FALSE(w.state().SnapshotPending);
+    EXPECT_TRUE(blank(w.canvas()));
+    EXPECT_TRUE(blank(w.sheet()));
+}
+
+TEST_F(UndoRing, ANewReleaseAfterUndoPushesTheStateShownAndOverwritesAheadOfIt)
+{
+    commitBox(w.form(), kF1, kRed);
+    commitBox(w.form(), kF2, kBlueInk);
+    undo();  // shows F1, UndoPos 1
+    const QRectF f3(600, 2400, 600, 600);
+    commitBox(w.form(), f3, kRed);  // pushes F1 into slot 1
+    EXPECT_EQ(w.state().UndoPos[0], 2);
+    undo();  // stores F1+F3 in slot 2, shows slot 1 (F1)
+    EXPECT_TRUE(shows(w.canvas(), kF1));
+    EXPECT_FALSE(shows(w.canvas(), f3));
+    EXPECT_FALSE(shows(w.canvas(), kF2));
+}
+
+TEST_F(UndoRing, ThePendingSnapshotIsSharedAcrossSheets)
+{
+    commitBox(w.form(), kF1, kRed);  // sheet 1: push, SnapshotPending
+    w.click(*w->Command4[1]);
+    drawOnCanvasAndSheet(w.form(), kF2, kBlueInk);  // sheet 2 drawn without a push of its own
+
+    undo();  // on sheet 2: first stores sheet 2's present image in its slot 0
+    EXPECT_FALSE(w.state().SnapshotPending);
+    EXPECT_EQ(w.state().UndoPos[1], 6);
+    EXPECT_TRUE(blank(w.canvas()));
+    EXPECT_TRUE(w->undoStore().hasPicture(1, 0));
+    for (int i = 0; i < 6; ++i)
+        undo();
+    EXPECT_EQ(w.state().UndoPos[1], 0);
+    EXPECT_TRUE(shows(w.canvas(), kF2));
+
+    // Sheet 1 and its ring are untouched.
+    EXPECT_EQ(w.state().UndoPos[0], 1);
+    w.click(*w->Command4[0]);
+    EXPECT_TRUE(shows(w.canvas(), kF1));
+}
+
+TEST_F(UndoRing, UndoOnOneSheetLeavesEveryOtherSheetAsItWas)
+{
+    commitBox(w.form(), kF1, kRed);
+    w.click(*w->Command4[3]);
+    commitBox(w.form(), kF2, kBlueInk);
+    const QImage sheetOne = w.sheet(0);
+    undo();
+    undo();
+    EXPECT_EQ(w.sheet(0), sheetOne);
+    for (int i : {1, 2, 4, 5, 6, 7, 8, 9})
+        EXPECT_TRUE(w->Picture2[i]->image().isNull());
+}
+
+TEST(SnapshotStore, ASnapshotAfterASmallChangeHoldsOnlyTheTilesThatChanged)
+{
+    SnapshotStore store;
+    store.createSlots(1, 7);
+    Surface sheet;
+    sheet.setWidth((1024 + 2) * 15);
+    sheet.setHeight((768 + 2) * 15);
+    store.capture(0, 0, sheet);
+    EXPECT_EQ(store.bytesHeld(), 0u) << "a blank sheet holds no pixels";
+
+    sheet.setAutoRedraw(true);
+    sheet.filledBox(0, 0, 15 * 100, 15 * 100, rgb(255, 0, 0));  // touches 2 x 2 tiles
+    store.capture(0, 1, sheet);
+    const std::size_t tile = 64 * 64 * 4;
+    EXPECT_EQ(store.bytesHeld(), 4 * tile);
+
+    sheet.filledBox(15 * 500, 15 * 500, 15 * 510, 15 * 510, rgb(0, 255, 0));  // one more tile
+    store.capture(0, 2, sheet);
+    EXPECT_EQ(store.bytesHeld(), 5 * tile) << "unchanged tiles are shared with the slot before";
+
+    const QImage restored = store.picture(0, 1);
+    EXPECT_EQ(restored.pixel(50, 50), qRgb(255, 0, 0));
+    EXPECT_EQ(restored.pixel(505, 505), qRgb(255, 255, 255));
+    EXPECT_EQ(store.picture(0, 2).pixel(505, 505), qRgb(0, 255, 0));
+    EXPECT_TRUE(store.picture(0, 0).isNull());
+    EXPECT_FALSE(store.hasPicture(0, 3));
+}
+
+} // namespace garabel::test

@@ -1,0 +1,171 @@
+#include "platform/Surface.h"
+#include "support/GarabelWindow.h"
+#include "support/Ink.h"
+
+#include <gtest/gtest.h>
+
+namespace garabel::test {
+
+namespace {
+constexpr QRgb kRed = 0xFFFF0000;
+constexpr QRgb kBluePixel = 0xFF0000FF;
+constexpr QRgb kWhitePixel = 0xFFFFFFFF;
+
+// A window whose canvas shows the blank sheet 0, drawing in red. Its canvas
+// centre is (6900, 5100): FlipX maps x to 13800 - x, FlipY maps y to 10200 - y.
+struct BlankWindow : GarabelWindow {
+    BlankWindow()
+    {
+        form().Command4_Click(0);
+        state().Red = 255;
+    }
+};
+
+void expectCanvasEqualsSheet(GarabelWindow &w, const char *what)
+{
+    const QImage canvas = w.canvasStored(), sheet = w.sheet();
+    EXPECT_EQ(canvas, sheet) << what;
+    if (canvas != sheet) {
+        savePicture(canvas, QStringLiteral("%1-canvas").arg(what));
+        savePicture(sheet, QStringLiteral("%1-sheet").arg(what));
+    }
+}
+} // namespace
+
+struct MirrorSwitches {
+    bool flipX, flipY, flipXY;
+};
+
+class ReleaseWithMirrors : public ::testing::TestWithParam<MirrorSwitches> {};
+
+// Anchor (1500, 1200), pointer (3000, 2100): each copy is looked for at a point of
+// the figure (the line's middle; the rectangle's upper and left edges) mapped
+// through its reflection, and the rectangle's middle stays empty.
+TEST_P(ReleaseWithMirrors, DrawsTheFigureAndTheCopiesSwitchedOnOnCanvasAndSheetAlike)
+{
+    const MirrorSwitches m = GetParam();
+    for (const int tool : {ToolLine, ToolRectangle}) {
+        BlankWindow w;
+        w.state().Tool = std::uint8_t(tool);
+        w.state().FlipX = m.flipX;
+        w.state().FlipY = m.flipY;
+        w.state().FlipXY = m.flipXY;
+        w.drag({{1500, 1200}, {3000, 2100}});
+
+        const std::vector<QPointF> onFigure = tool == ToolLine
+            ? std::vector<QPointF>{{2250, 1650}}
+            : std::vector<QPointF>{{2250, 1200}, {1500, 1650}};
+        const struct { bool on, mirrorX, mirrorY; } copies[] = {
+            {true, false, false}, {m.flipX, true, false}, {m.flipY, false, true}, {m.flipXY, true, true}};
+        const QImage sheet = w.sheet();
+        for (const auto &copy : copies) {
+            const auto at = [&](QPointF p) {
+                return QPointF(copy.mirrorX ? 13800 - p.x() : p.x(), copy.mirrorY ? 10200 - p.y() : p.y());
+            };
+            for (const QPointF &p : onFigure) {
+                EXPECT_EQ(inkNear(sheet, at(p).x(), at(p).y(), kRed) > 0, copy.on)
+                    << "tool " << tool << " copy " << copy.mirrorX << copy.mirrorY;
+            }
+            if (tool == ToolRectangle) {
+                const QPointF middle = at({2250, 1650});
+                EXPECT_EQ(inkNear(sheet, middle.x(), middle.y(), kRed, 5), 0);
+            }
+        }
+        expectCanvasEqualsSheet(w, tool == ToolLine ? "mirrored-line" : "mirrored-rectangle");
+        EXPECT_FALSE(w->Picture1->autoRedraw());
+        EXPECT_TRUE(w->sheet().autoRedraw());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCombination, ReleaseWithMirrors,
+                         ::testing::Values(MirrorSwitches{false, false, false}, MirrorSwitches{true, false, false},
+                                           MirrorSwitches{false, true, false}, MirrorSwitches{false, false, true},
+                                           MirrorSwitches{true, true, false}, MirrorSwitches{true, false, true},
+                                           MirrorSwitches{false, true, true}, MirrorSwitches{true, true, true}));
+
+TEST(Release, FillsTheRectangleAfterEachSurfacesFillPattern)
+{
+    // Box pixels 100..200 x 80..140: the interior is 99 x 59 pixels.
+    const QRect interior(101, 81, 99, 59);
+    const struct { int style; bool someBlue, someWhite; } cases[] = {
+        {FillSolid, true, false}, {FillTransparent, false, true}, {FillHorizontal, true, true}};
+    for (const auto &c : cases) {
+        BlankWindow w;
+        w.state().Tool = ToolRectangle;
+        for (Surface *s : {w->Picture1.get(), &w->sheet()}) {
+            s->setFillStyle(c.style);
+            s->setFillColor(rgb(0, 0, 255));
+        }
+        w.drag({{1500, 1200}, {3000, 2100}});
+        for (const QImage &image : {w.canvasStored(), w.sheet()}) {
+            EXPECT_EQ(countColour(image, kBluePixel, interior) > 0, c.someBlue) << c.style;
+            EXPECT_EQ(countColour(image, kWhitePixel, interior) > 0, c.someWhite) << c.style;
+            EXPECT_EQ(countColour(image, kRed, interior), 0) << c.style;
+        }
+        expectCanvasEqualsSheet(w, "filled-rectangle");
+    }
+}
+
+TEST(Release, CommitsBetweenTheSnappedAnchorAndTheSnappedPointer)
+{
+    // Pressed at pixel (104, 82), moved to pixel (205, 82).
+    const struct { int step; int from, to; int row; } cases[] = {{300, 100, 200, 80}, {1, 104, 205, 82}};
+    for (const auto &c : cases) {
+        BlankWindow w;
+        w.state().GridStep = std::int16_t(c.step);
+        w.drag({{1560, 1240}, {3080, 1240}});
+        const QImage sheet = w.sheet();
+        EXPECT_EQ(sheet.pixel(c.from, c.row), kRed) << c.step;
+        EXPECT_EQ(sheet.pixel(c.to, c.row), kRed) << c.step;
+        EXPECT_NE(sheet.pixel(c.from - 2, c.row), kRed) << c.step;
+        EXPECT_NE(sheet.pixel(c.to + 2, c.row), kRed) << c.step;
+    }
+}
+
+TEST(Release, WithoutAMoveCommitsToTheLastHoverPositionAtThePenWidthOnBothSurfaces)
+{
+    BlankWindow w;
+    w.move(3000, 3000);  // the crosshair leaves the canvas pen at 2 pixels
+    w.press(6000, 3000);
+    w.release(6000, 3000);
+    const QImage sheet = w.sheet();
+    EXPECT_EQ(sheet.pixel(300, 200), kRed);  // anchor (6000, 3000)
+    EXPECT_EQ(sheet.pixel(200, 200), kRed);  // last hover (3000, 3000)
+    EXPECT_EQ(countColour(sheet, kRed, QRect(250, 195, 1, 10)), 1);  // one pixel wide
+    expectCanvasEqualsSheet(w, "release-without-move");
+    EXPECT_EQ(w.state().UndoPos[0], 1);
+}
+
+TEST(Release, TheRightAndMiddleButtonsDrawLikeTheLeft)
+{
+    BlankWindow left;
+    left.drag({{1500, 1200}, {3000, 2100}, {4500, 1500}}, Qt::LeftButton);
+    ASSERT_GT(countColour(left.sheet(), kRed), 0);
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        BlankWindow other;
+        other.drag({{1500, 1200}, {3000, 2100}, {4500, 1500}}, button);
+        EXPECT_EQ(other.sheet(), left.sheet()) << button;
+        EXPECT_EQ(other.canvas(), left.canvas()) << button;
+    }
+}
+
+TEST(Release, AStrokeIsInTheSnapshotItsReleasePushesSoTheSecondUndoRemovesIt)
+{
+    BlankWindow w;
+    w.drag({{1500, 1200}, {4500, 1200}});  // a line, committed at its release
+    w.state().Tool = ToolFreehand;
+    w.move(1500, 3000);
+    w.drag({{1500, 3000}, {4500, 3000}});  // a stroke, drawn while moving
+    const QImage both = w.sheet();
+    ASSERT_EQ(both.pixel(200, 200), kRed);
+
+    w->UndoStep();
+    EXPECT_EQ(w.sheet(), both);
+    EXPECT_EQ(w.canvasStored(), both);
+
+    w->UndoStep();
+    EXPECT_EQ(countColour(w.sheet(), kRed), 0);
+    EXPECT_EQ(countColour(w.canvasStored(), kRed), 0);
+}
+
+} // namespace garabel::test

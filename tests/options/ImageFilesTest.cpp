@@ -1,0 +1,202 @@
+#include "app/Button.h"
+#include "app/SnapshotStore.h"
+#include "platform/PictureFile.h"
+#include "platform/PictureSamples.h"
+#include "support/Figures.h"
+#include "support/GarabelWindow.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace garabel::test {
+
+namespace {
+
+// Everything a refused open must leave as it was.
+struct Drawing {
+    QImage canvas;
+    std::vector<QImage> sheets, undoSlots;
+    std::array<int, DrawingState::kSheets> undoPos;
+    bool pending;
+    bool operator==(const Drawing &) const = default;
+};
+
+Drawing drawingOf(GarabelWindow &w)
+{
+    Drawing d{w.canvas(), {}, {}, w.state().UndoPos, w.state().SnapshotPending};
+    for (int s = 0; s < DrawingState::kSheets; ++s) {
+        d.sheets.push_back(w.sheet(s));
+        for (int slot = 0; slot < DrawingState::kUndoSlots; ++slot)
+            d.undoSlots.push_back(w->undoStore().hasPicture(s, slot) ? w->undoStore().picture(s, slot) : QImage());
+    }
+    return d;
+}
+
+QString describe(const FileDialogRequest &r)
+{
+    QStringList filters;
+    for (const FileFilter &f : r.filters)
+        filters << f.description + " = " + f.pattern;
+    return QStringLiteral("%1 | %2 | %3 | %4 | %5")
+        .arg(r.title, filters.join("; "))
+        .arg(r.filterIndex)
+        .arg(r.flags, 0, 16)
+        .arg(r.initialDir == QCoreApplication::applicationDirPath() ? "program folder" : r.initialDir);
+}
+
+QImage topLeft(const QImage &image, QSize size = samplePicture().size())
+{
+    return image.copy(QRect(QPoint(0, 0), size)).convertToFormat(QImage::Format_RGB32);
+}
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+TEST(OpenImage, PutsThePictureOnTheCanvasAndTheSheetWhereItStaysAcrossASheetSwitch)
+{
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("foto.bmp"), encoded(samplePicture(), "bmp"));
+    GarabelWindow w;
+    commitBox(w.form(), QRectF(3000, 1500, 600, 450), rgb(255, 0, 0));
+    w.platform.openAnswers.push_back(dir.filePath("foto.bmp"));
+    w->OpenImageFile();
+
+    ASSERT_EQ(w.platform.openRequests.size(), 1u);
+    EXPECT_EQ(describe(w.platform.openRequests[0]).toStdString(),
+              "Selecciona una imagen | imágenes (*.bmp) = *.bmp; Todos los ficheros (*.*) = *.* | 1 | 1804 | program folder");
+    EXPECT_TRUE(w.platform.messages.empty());
+    EXPECT_EQ(topLeft(w.canvas()), samplePicture());
+    EXPECT_EQ(pixelAt(w.canvas(), 3300, 1700), 0xFFFFFFFFu) << "the picture replaces what was shown";
+    EXPECT_EQ(w.sheet(0), w.canvasStored());
+    w.click(*w->Command4[3]);
+    w.click(*w->Command4[0]);
+    EXPECT_EQ(topLeft(w.canvas()), samplePicture());
+}
+
+TEST(OpenImage, TellsAPictureByTheLastThreeLettersOfItsNameInAnyCase)
+{
+    QTemporaryDir dir;
+    const QImage picture = samplePicture();
+    writeBytes(dir.filePath("foto.JpG"), encoded(picture, "jpeg"));
+    writeBytes(dir.filePath("anim.gif"), gifFile(picture));
+    writeBytes(dir.filePath("foto.jpeg"), encoded(picture, "jpeg"));
+    writeBytes(dir.filePath("notas.txt"), encoded(picture, "bmp"));
+    GarabelWindow w;
+
+    w.platform.openAnswers = {dir.filePath("foto.JpG"), dir.filePath("anim.gif")};
+    w->OpenImageFile();
+    EXPECT_LT(std::abs(qGreen(w.sheet().pixel(30, 5)) - 255) + qRed(w.sheet().pixel(30, 5)), 48)
+        << "the JPEG's green quarter";
+    w->OpenImageFile();
+    EXPECT_EQ(topLeft(w.sheet()), picture) << "the GIF";
+    EXPECT_TRUE(w.platform.messages.empty());
+
+    const Drawing before = drawingOf(w);
+    w.platform.openAnswers = {dir.filePath("foto.jpeg"), dir.filePath("notas.txt")};
+    w->OpenImageFile();
+    w->OpenImageFile();
+    using Message = std::pair<QString, MessageButtons>;
+    const Message refusal{"El fichero seleccionado no es un gráfico soportado", MessageButtons::Ok};
+    EXPECT_EQ(w.platform.messages, std::vector<Message>({refusal, refusal}));
+    EXPECT_EQ(drawingOf(w), before);
+}
+
+TEST(OpenImage, ARefusedOrCancelledOpenLeavesCanvasSheetsAndUndoRingsAsTheyWere)
+{
+    QTemporaryDir dir;
+    const std::vector<RefusedSample> samples = writeRefusedSamples(QDir(dir.path()));
+    GarabelWindow w;
+    commitBox(w.form(), QRectF(3000, 1500, 600, 450), rgb(255, 0, 0));
+    commitBox(w.form(), QRectF(900, 600, 300, 300), rgb(0, 255, 0));
+    w.click(*w->Command2[2]);  // dots on the canvas only
+    const Drawing before = drawingOf(w);
+
+    w->OpenImageFile();
+    EXPECT_TRUE(w.platform.messages.empty()) << "a cancel says nothing";
+    for (const RefusedSample &sample : samples) {
+        w.platform.openAnswers.push_back(dir.filePath(sample.fileName));
+        w->OpenImageFile();
+        const QString expected = "No se ha podido abrir el fichero «" + native(dir.filePath(sample.fileName)) + "»: ";
+        ASSERT_FALSE(w.platform.messages.empty()) << sample.fileName.toStdString();
+        EXPECT_TRUE(w.platform.messages.back().first.startsWith(expected + sample.reason))
+            << w.platform.messages.back().first.toStdString();
+        EXPECT_EQ(drawingOf(w), before) << sample.fileName.toStdString();
+    }
+    EXPECT_EQ(w.platform.messages.size(), samples.size());
+}
+
+TEST(SaveImage, WritesTheSheetAtTheCanvasSizeAddingBmpOnlyWhenTheNameLacksIt)
+{
+    QTemporaryDir dir;
+    GarabelWindow w;
+    commitBox(w.form(), QRectF(3000, 1500, 600, 450), rgb(255, 0, 0));
+    w.click(*w->Command2[2]);  // dots on the canvas only
+
+    w->SaveImageFile();  // cancelled
+    ASSERT_EQ(w.platform.saveRequests.size(), 1u);
+    EXPECT_EQ(describe(w.platform.saveRequests[0]).toStdString(),
+              "Guardar como   | Archivo gráfico (*.bmp) = *.bmp | 1 | 806 | program folder");
+    EXPECT_EQ(w.canvas(), w.sheet()) << "the canvas is reset to the sheet before the dialog";
+
+    w.platform.saveAnswers = {dir.filePath("dibujo"), dir.filePath("otro.bmp"), dir.filePath("TERCERO.BMP")};
+    for (int i = 0; i < 3; ++i)
+        w->SaveImageFile();
+    EXPECT_TRUE(w.platform.messages.empty());
+    QStringList files = QDir(dir.path()).entryList(QDir::Files);
+    files.sort();
+    EXPECT_EQ(files, QStringList({"TERCERO.BMP", "dibujo.bmp", "otro.bmp"}));
+
+    // Loaded on a blank sheet, the file gives the drawing back pixel for pixel.
+    w.click(*w->Command4[4]);
+    w.platform.openAnswers.push_back(dir.filePath("dibujo.bmp"));
+    w->OpenImageFile();
+    EXPECT_EQ(w.sheet(4).size(), w->Picture1->innerPixelSize());
+    EXPECT_EQ(w.sheet(4), w.sheet(0));
+}
+
+TEST(SaveImage, AsksBeforeReplacingAFileOnlyWhenTheDialogDidNotAskAboutThatName)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("dibujo.bmp");
+    const QByteArray old = encoded(samplePicture(), "bmp");
+    writeBytes(target, old);
+    const auto contents = [&] {
+        QFile file(target);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    GarabelWindow w;
+    w.platform.saveAnswers = {dir.filePath("dibujo"), dir.filePath("dibujo"), target};
+    w.platform.messageAnswers = {MessageAnswer::No, MessageAnswer::Yes};
+
+    w->SaveImageFile();
+    ASSERT_EQ(w.platform.messages.size(), 1u);
+    EXPECT_EQ(w.platform.messages[0].first, "El fichero «" + native(target) + "» ya existe. ¿Quieres reemplazarlo?");
+    EXPECT_EQ(w.platform.messages[0].second, MessageButtons::YesNo);
+    EXPECT_EQ(contents(), old) << "answered no";
+    w->SaveImageFile();
+    EXPECT_NE(contents(), old) << "answered yes";
+    writeBytes(target, old);
+    w->SaveImageFile();
+    EXPECT_EQ(w.platform.messages.size(), 2u) << "the dialog itself asked about dibujo.bmp";
+    EXPECT_NE(contents(), old);
+}
+
+TEST(SaveImage, IntoAMissingFolderTellsWhyAndWritesNothing)
+{
+    QTemporaryDir dir;
+    GarabelWindow w;
+    w.platform.saveAnswers.push_back(dir.filePath("falta/dibujo"));
+    w->SaveImageFile();
+    ASSERT_EQ(w.platform.messages.size(), 1u);
+    EXPECT_EQ(w.platform.messages[0].first, "No se ha podido guardar el dibujo en «"
+                                                + native(dir.filePath("falta/dibujo.bmp")) + "»: No existe la carpeta");
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+} // namespace garabel::test

@@ -1,0 +1,140 @@
+#pragma once
+
+#include <QBuffer>
+#include <QDir>
+#include <QImageWriter>
+#include <QRandomGenerator>
+#include <QtEndian>
+
+#include <sys/stat.h>
+
+#include <vector>
+
+namespace garabel::test {
+
+// Four flat quarters and a black diagonal: few colours, so that the picture
+// survives GIF exactly and JPEG closely.
+inline QImage samplePicture(QSize size = QSize(40, 30))
+{
+    QImage picture(size, QImage::Format_RGB32);
+    const QRgb quarters[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 0)};
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x)
+            picture.setPixel(x, y, x == y ? qRgb(0, 0, 0) : quarters[(x >= size.width() / 2) + 2 * (y >= size.height() / 2)]);
+    }
+    return picture;
+}
+
+inline QByteArray encoded(const QImage &picture, const char *format)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, format).write(picture);
+    return buffer.data();
+}
+
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A GIF of a picture of at most 256 colours (Qt writes no GIF): 9-bit LZW codes,
+// one per pixel, the table restarted before it would need wider codes.
+inline QByteArray gifFile(const QImage &picture)
+{
+    QList<QRgb> palette;
+    QByteArray b = QByteArray("GIF89a") + QByteArray(7, '\0');
+    qToLittleEndian<quint16>(quint16(picture.width()), b.data() + 6);
+    qToLittleEndian<quint16>(quint16(picture.height()), b.data() + 8);
+    b[10] = char(0xF7);  // a global table of 256 colours
+    QByteArray data;
+    quint32 bits = 0;
+    int bitCount = 0;
+    const auto put = [&](int code) {
+        for (bits |= quint32(code) << bitCount, bitCount += 9; bitCount >= 8; bitCount -= 8, bits >>= 8)
+            data += char(bits & 0xFF);
+    };
+    for (int i = 0; i < picture.width() * picture.height(); ++i) {
+        const QRgb c = picture.pixel(i % picture.width(), i / picture.width()) | 0xFF000000u;
+        if (!palette.contains(c))
+            palette.append(c);
+        if (i % 250 == 0)
+            put(256);
+        put(int(palette.indexOf(c)));
+    }
+    put(257);
+    data += char(bits & 0xFF);
+    for (int i = 0; i < 256; ++i) {
+        const QRgb c = palette.value(i);
+        b += char(qRed(c));
+        b += char(qGreen(c));
+        b += char(qBlue(c));
+    }
+    QByteArray image(10, '\0');
+    image[0] = char(0x2C);
+    qToLittleEndian<quint16>(quint16(picture.width()), image.data() + 5);
+    qToLittleEndian<quint16>(quint16(picture.height()), image.data() + 7);
+    b += image + char(8);  // minimum code size 8: 256 clears, 257 ends
+    for (int at = 0; at < data.size(); at += 255)
+        b += char(data.mid(at, 255).size()) + data.mid(at, 255);
+    return b + char(0) + char(0x3B);
+}
+
+// A 24-bit BMP made of its two headers only, announcing width x height.
+inline QByteArray bmpHeaders(qint32 width, qint32 height)
+{
+    QByteArray b(54, '\0');
+    b[0] = 'B';
+    b[1] = 'M';
+    qToLittleEndian<quint32>(54, b.data() + 10);
+    qToLittleEndian<quint32>(40, b.data() + 14);
+    qToLittleEndian<qint32>(width, b.data() + 18);
+    qToLittleEndian<qint32>(height, b.data() + 22);
+    qToLittleEndian<quint16>(1, b.data() + 26);
+    qToLittleEndian<quint16>(24, b.data() + 28);
+    return b;
+}
+
+struct RefusedSample {
+    QString fileName;
+    QString reason;  // how the reason given starts
+};
+
+// Writes into `dir` one file for each way a picture file can be refused.
+inline std::vector<RefusedSample> writeRefusedSamples(const QDir &dir)
+{
+    const QImage picture = samplePicture();
+    const QByteArray bmp = encoded(picture, "bmp"), jpeg = encoded(picture, "jpeg"), gif = gifFile(picture);
+    QByteArray noise(4000, 'x');
+    QRandomGenerator random(7);
+    for (qsizetype i = 1; i < noise.size(); ++i)
+        noise[i] = char(random.bounded(256));
+    // A GIF's logical screen is at most 65535 x 65535.
+    QByteArray hugeGif = gif.left(13);
+    hugeGif[6] = hugeGif[7] = hugeGif[8] = hugeGif[9] = char(0xFF);
+
+    const QString damaged = "El fichero está dañado o incompleto", notPicture = "No es una imagen BMP, GIF ni JPEG";
+    const std::vector<std::pair<RefusedSample, QByteArray>> files = {
+        {{"cortado.bmp", damaged}, bmp.left(bmp.size() / 2)},
+        {{"cortado.jpg", damaged}, jpeg.left(jpeg.size() * 6 / 10)},
+        {{"cortado.gif", damaged}, gif.left(gif.size() * 6 / 10)},
+        {{"ruido.bmp", notPicture}, noise},
+        {{"png.jpg", notPicture}, encoded(picture, "png")},
+        {{"enorme.bmp", "La imagen mide 100000 x 100000 píxeles"}, bmpHeaders(100000, -100000)},
+        {{"enorme.gif", "La imagen mide 65535 x 65535 píxeles"}, hugeGif},
+        {{"vacio.gif", "El fichero está vacío"}, QByteArray()},
+    };
+    std::vector<RefusedSample> samples;
+    for (const auto &[sample, bytes] : files) {
+        writeBytes(dir.filePath(sample.fileName), bytes);
+        samples.push_back(sample);
+    }
+    dir.mkdir("carpeta.bmp");
+    ::mkfifo(QFile::encodeName(dir.filePath("tubo.bmp")).constData(), 0600);
+    samples.push_back({"carpeta.bmp", "Es una carpeta"});
+    samples.push_back({"tubo.bmp", "No es un fichero normal"});
+    return samples;
+}
+
+} // namespace garabel::test

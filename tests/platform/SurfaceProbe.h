@@ -1,0 +1,80 @@
+#pragma once
+
+#include "platform/Rgb.h"
+#include "platform/Surface.h"
+
+#include <QImage>
+#include <QRect>
+#include <QRegion>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+namespace garabel::test {
+
+// A surface whose stored image is `width` x `height` pixels.
+inline void giveInnerSize(Surface &surface, int width, int height)
+{
+    surface.setWidth((width + 2 * Surface::kBorder) * Surface::kTwipsPerPixel);
+    surface.setHeight((height + 2 * Surface::kBorder) * Surface::kTwipsPerPixel);
+}
+
+inline Rgb pixelAt(const QImage &image, int x, int y)
+{
+    return fromQRgb(image.pixel(x, y));
+}
+
+// The pixels that differ from `background`, as a region.
+inline QRegion inkRegion(const QImage &image, Rgb background)
+{
+    QRegion region;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (pixelAt(image, x, y) == background)
+                continue;
+            int end = x;
+            while (end + 1 < image.width() && pixelAt(image, end + 1, y) != background)
+                ++end;
+            region += QRect(QPoint(x, y), QPoint(end, y));
+            x = end;
+        }
+    }
+    return region;
+}
+
+inline QRect inkBounds(const QImage &image, Rgb background)
+{
+    return inkRegion(image, background).boundingRect();
+}
+
+inline int area(const QRegion &region)
+{
+    int sum = 0;
+    for (const QRect &r : region)
+        sum += r.width() * r.height();
+    return sum;
+}
+
+inline int countPixels(const QImage &image, Rgb colour, QRect area = {})
+{
+    if (area.isNull())
+        area = image.rect();
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += pixelAt(image, x, y) == colour;
+    }
+    return count;
+}
+
+// Leaves the picture next to the test output when the test failed, to look at.
+inline void keepPictureOnFailure(const QImage &image)
+{
+    if (!::testing::Test::HasFailure() || image.isNull())
+        return;
+    const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
+    QString name = QStringLiteral("%1.%2.actual.png").arg(info->test_suite_name(), info->name());
+    image.save(name.replace(u'/', u'_'));
+}
+
+} // namespace garabel::test

@@ -1,0 +1,230 @@
+#include "platform/Surface.h"
+
+#include "platform/SurfaceProbe.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace garabel::test {
+namespace {
+
+constexpr Rgb kRed = 0x0000FF;
+
+// A 120 x 100 pixel surface drawn in pixel coordinates.
+class SurfaceStore : public ::testing::Test
+{
+protected:
+    SurfaceStore()
+    {
+        giveInnerSize(surface, 120, 100);
+        surface.setScaleMode(ScaleMode::Pixels);
+    }
+    void TearDown() override { keepPictureOnFailure(surface.composedImage()); }
+
+    Surface surface;
+};
+
+TEST_F(SurfaceStore, InnerSizeIsTheOuterTwipsLessTheFrame)
+{
+    surface.setWidth(9000);
+    surface.setHeight(6007);  // 400.47 pixels
+    EXPECT_EQ(surface.innerPixelSize(), QSize(598, 398));
+    EXPECT_EQ(surface.scaleHeight(), 398);
+    surface.setScaleMode(ScaleMode::Twips);
+    EXPECT_EQ(surface.scaleWidth(), 598 * 15);
+}
+
+TEST_F(SurfaceStore, PointReadsStoredPixelsAndBackColorWhereNothingIsStored)
+{
+    surface.setBackColor(0x123456);
+    EXPECT_TRUE(surface.image().isNull());
+    EXPECT_EQ(surface.point(5, 5), 0x123456u);
+    EXPECT_EQ(countPixels(surface.renderedImage(), 0x123456), 120 * 100);
+
+    surface.setAutoRedraw(true);
+    surface.pset(3, 4, kRed);
+    EXPECT_EQ(surface.point(3, 4), kRed);
+    for (const QPoint p : {QPoint(-1, 0), QPoint(0, -1), QPoint(120, 0), QPoint(0, 100)})
+        EXPECT_EQ(surface.point(p.x(), p.y()), 0x123456u) << p.x() << "," << p.y();
+}
+
+TEST_F(SurfaceStore, TransientFigureIsShownButNotStoredAndGoesAtRefresh)
+{
+    surface.line(10, 10, 50, 10, kRed);
+    EXPECT_TRUE(surface.image().isNull());
+    EXPECT_EQ(surface.point(30, 10), kWhite);
+    EXPECT_EQ(pixelAt(surface.composedImage(), 30, 10), kRed);
+    surface.refresh();
+    EXPECT_EQ(countPixels(surface.composedImage(), kWhite), 120 * 100);
+
+    surface.setAutoRedraw(true);
+    surface.line(10, 10, 50, 10, kRed);
+    surface.refresh();
+    EXPECT_EQ(pixelAt(surface.composedImage(), 30, 10), kRed);
+}
+
+TEST_F(SurfaceStore, ImageCopiesAreIndependentOfEachOtherAndOfLaterDrawing)
+{
+    surface.setAutoRedraw(true);
+    surface.pset(10, 10, kRed);
+    QImage first = surface.image();
+    surface.pset(20, 20, kRed);
+    const QImage second = surface.image();
+    EXPECT_EQ(pixelAt(first, 20, 20), kWhite);
+    EXPECT_EQ(pixelAt(second, 20, 20), kRed);
+    first.setPixel(30, 30, toQRgb(kBlue));
+    EXPECT_EQ(surface.point(30, 30), kWhite);
+    EXPECT_EQ(pixelAt(second, 30, 30), kWhite);
+}
+
+TEST_F(SurfaceStore, PictureOfAnotherSurfacesImageShowsExactlyThatDrawing)
+{
+    Surface sheet;
+    giveInnerSize(sheet, 120, 100);
+    sheet.setScaleMode(ScaleMode::Pixels);
+    sheet.setAutoRedraw(true);
+    sheet.circle(60, 50, 30, kRed);
+    surface.line(0, 0, 119, 99);  // a preview that the picture removes
+
+    surface.setPicture(sheet.image());
+    EXPECT_EQ(surface.composedImage(), sheet.image());
+    EXPECT_EQ(surface.image().constBits(), sheet.image().constBits());  // shared, not copied
+    surface.setAutoRedraw(true);
+    surface.pset(1, 1, kRed);
+    EXPECT_EQ(pixelAt(sheet.image(), 1, 1), kWhite);
+}
+
+TEST_F(SurfaceStore, PictureSitsTopLeftOverTheBackgroundClippedAndEmptyOneClears)
+{
+    QImage small(10, 8, QImage::Format_ARGB32);
+    small.fill(QColor(Qt::red));
+    surface.setPicture(small);
+    EXPECT_EQ(surface.image().format(), QImage::Format_RGB32);
+    EXPECT_EQ(inkBounds(surface.image(), kWhite), QRect(0, 0, 10, 8));
+
+    QImage large(300, 300, QImage::Format_RGB32);
+    large.fill(QColor(Qt::blue));
+    surface.setPicture(large);
+    EXPECT_EQ(surface.image().size(), QSize(120, 100));
+    EXPECT_EQ(surface.point(119, 99), kBlue);
+
+    surface.setPicture(QImage());
+    EXPECT_EQ(countPixels(surface.renderedImage(), kWhite), 120 * 100);
+}
+
+struct ScaleCase {
+    ScaleMode mode;
+    double x, y;
+    QPoint pixel;
+};
+
+class SurfaceScale : public ::testing::TestWithParam<ScaleCase> {};
+
+TEST_P(SurfaceScale, CoordinatesBecomeTheNearestPixel)
+{
+    const ScaleCase c = GetParam();
+    Surface surface;
+    giveInnerSize(surface, 40, 40);
+    surface.setAutoRedraw(true);
+    surface.setScaleMode(c.mode);
+    surface.pset(c.x, c.y);
+    EXPECT_EQ(inkBounds(surface.image(), kWhite), QRect(c.pixel, QSize(1, 1)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Conversions, SurfaceScale, ::testing::Values(
+    ScaleCase{ScaleMode::Twips, 150, 300, {10, 20}}, ScaleCase{ScaleMode::Twips, 157, 7, {10, 0}},
+    ScaleCase{ScaleMode::Twips, 158, 8, {11, 1}}, ScaleCase{ScaleMode::Pixels, 10.6, 19.4, {11, 19}}));
+
+QRect printed(QPointF at, bool bold = false)
+{
+    Surface surface;
+    giveInnerSize(surface, 300, 120);
+    surface.setAutoRedraw(true);
+    surface.setFontName("DejaVu Sans");
+    surface.setFontSize(18);
+    surface.setFontBold(bold);
+    surface.setForeColor(kRed);
+    surface.setCurrentX(at.x());
+    surface.setCurrentY(at.y());
+    surface.print("Hola");
+    const QImage image = surface.image();
+    // No smoothing: every pixel is the text colour or the background.
+    EXPECT_EQ(countPixels(image, kRed) + countPixels(image, kWhite), 300 * 120);
+    return inkBounds(image, kWhite);
+}
+
+TEST(SurfaceText, TopLeftIsAtTheCurrentPosition)
+{
+    const QRect ink = printed({20 * 15, 30 * 15});
+    EXPECT_GE(ink.left(), 20);
+    EXPECT_LE(ink.left(), 23);
+    EXPECT_GE(ink.top(), 30);
+    EXPECT_LE(ink.top(), 38);
+    EXPECT_LE(ink.bottom(), 30 + 24 + 4);  // 18 points are 24 pixels
+    EXPECT_EQ(printed({35 * 15, 37 * 15}), ink.translated(15, 7));
+    EXPECT_GT(printed({20 * 15, 30 * 15}, true).width(), ink.width());
+}
+
+// 200 x 130 pixels: 4 x 3 tiles, the last column and row partial.
+class SurfaceChanges : public SurfaceStore
+{
+protected:
+    SurfaceChanges()
+    {
+        giveInnerSize(surface, 200, 130);
+        surface.clearDirtyTiles();
+    }
+    std::vector<QPoint> dirtyTiles() const
+    {
+        std::vector<QPoint> tiles;
+        for (int row = 0; row < surface.tileRows(); ++row) {
+            for (int column = 0; column < surface.tileColumns(); ++column) {
+                if (surface.tileDirty(column, row))
+                    tiles.emplace_back(column, row);
+            }
+        }
+        return tiles;
+    }
+    QRegion changed() const
+    {
+        QRegion region;
+        for (const QList<QVariant> &signal : spy)
+            region += signal.at(0).toRect();
+        return region;
+    }
+
+    QSignalSpy spy{&surface, &Surface::changed};
+};
+
+TEST_F(SurfaceChanges, StoredDrawingMarksTheTilesItTouchesAndPictureMarksAll)
+{
+    EXPECT_EQ(surface.tileColumns() * surface.tileRows(), 12);
+    surface.line(0, 0, 199, 129);  // overlay: no tile
+    EXPECT_TRUE(dirtyTiles().empty());
+    surface.setAutoRedraw(true);
+    surface.pset(70, 70);
+    surface.line(10, 129, 199, 129);
+    EXPECT_EQ(dirtyTiles(), (std::vector<QPoint>{{1, 1}, {0, 2}, {1, 2}, {2, 2}, {3, 2}}));
+    surface.clearDirtyTiles();
+    surface.setPicture(QImage());
+    EXPECT_EQ(dirtyTiles().size(), 12u);
+}
+
+TEST_F(SurfaceChanges, ReportsSmallRectanglesAroundFiguresAndWhereTheOverlayWas)
+{
+    surface.box(100, 20, 110, 30);
+    EXPECT_TRUE(changed().contains(QRect(QPoint(100, 20), QPoint(110, 30))));
+    EXPECT_LE(area(changed()), 15 * 15);
+
+    surface.line(0, 0, 199, 129);
+    const QImage shown = surface.composedImage();
+    spy.clear();
+    surface.refresh();
+    const QRegion gone = changed();
+    EXPECT_EQ(QRegion(inkRegion(shown, kWhite)) - gone, QRegion());
+    EXPECT_LT(area(gone), 200 * 130 / 2);  // along the line, not its bounding box
+}
+
+} // namespace
+} // namespace garabel::test

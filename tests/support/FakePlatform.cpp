@@ -1,0 +1,72 @@
+#include "support/FakePlatform.h"
+
+namespace garabel::test {
+
+namespace {
+template <typename T>
+T takeFront(std::deque<T> &queue, T fallback)
+{
+    if (queue.empty())
+        return fallback;
+    T value = queue.front();
+    queue.pop_front();
+    return value;
+}
+} // namespace
+
+struct FakePlatform::FakePrintJob : PrintJob {
+    explicit FakePrintJob(FakePlatform &owner) : m_owner(owner) {}
+    bool paintPicture(const QImage &picture, const QRectF &twips) override
+    {
+        if (m_owner.printFails)
+            return false;
+        m_owner.printedPages.push_back({picture, twips});
+        return true;
+    }
+    bool endDocument() override
+    {
+        if (m_owner.printFails)
+            return false;
+        ++m_owner.endedDocuments;
+        return true;
+    }
+    QString errorText() const override { return QStringLiteral("La impresora no responde"); }
+    FakePlatform &m_owner;
+};
+
+std::optional<QString> FakePlatform::openFileDialog(const FileDialogRequest &request)
+{
+    openRequests.push_back(request);
+    return takeFront(openAnswers, std::optional<QString>{});
+}
+
+std::optional<QString> FakePlatform::saveFileDialog(const FileDialogRequest &request)
+{
+    saveRequests.push_back(request);
+    return takeFront(saveAnswers, std::optional<QString>{});
+}
+
+std::optional<Rgb> FakePlatform::colorDialog(const ColorDialogRequest &request)
+{
+    colorRequests.push_back(request);
+    return takeFront(colorAnswers, std::optional<Rgb>{});
+}
+
+MessageAnswer FakePlatform::messageBox(const QString &text, MessageButtons buttons)
+{
+    messages.emplace_back(text, buttons);
+    const MessageAnswer fallback = buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
+    return takeFront(messageAnswers, fallback);
+}
+
+std::unique_ptr<PrintJob> FakePlatform::startPrintJob(QString *whyNot)
+{
+    if (!hasPrinter) {
+        if (whyNot)
+            *whyNot = QStringLiteral("No hay ninguna impresora disponible");
+        return nullptr;
+    }
+    return std::make_unique<FakePrintJob>(*this);
+}
+
+} // namespace garabel::test

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <deque>
+#include <vector>
+
+namespace garabel::test {
+
+// A scripted desktop: answers come from queues that the test fills, and every
+// request is recorded so the test can check what the program asked for.
+class FakePlatform : public Platform
+{
+public:
+    struct PrintedPage {
+        QImage picture;
+        QRectF twips;
+    };
+    struct FakePrintJob;
+
+    std::optional<QString> openFileDialog(const FileDialogRequest &request) override;
+    std::optional<QString> saveFileDialog(const FileDialogRequest &request) override;
+    std::optional<Rgb> colorDialog(const ColorDialogRequest &request) override;
+    MessageAnswer messageBox(const QString &text, MessageButtons buttons) override;
+    std::unique_ptr<PrintJob> startPrintJob(QString *whyNot) override;
+    void quit() override { ++quitCalls; }
+    ScreenInfo screen() const override { return screenInfo; }
+
+    // Scripted answers; an empty queue answers "cancel" / the default.
+    std::deque<std::optional<QString>> openAnswers;
+    std::deque<std::optional<QString>> saveAnswers;
+    std::deque<std::optional<Rgb>> colorAnswers;
+    std::deque<MessageAnswer> messageAnswers;
+    bool hasPrinter = true;
+    bool printFails = false;
+    ScreenInfo screenInfo{QSize(15360, 11520), 15, 15, {"Arial", "Courier New", "Times New Roman"}};
+
+    // What the program asked.
+    std::vector<FileDialogRequest> openRequests;
+    std::vector<FileDialogRequest> saveRequests;
+    std::vector<ColorDialogRequest> colorRequests;
+    std::vector<std::pair<QString, MessageButtons>> messages;
+    std::vector<PrintedPage> printedPages;
+    int endedDocuments = 0;
+    int quitCalls = 0;
+};
+
+} // namespace garabel::test

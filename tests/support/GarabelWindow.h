@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/Form1.h"
+#include "support/FakePlatform.h"
+
+#include <QImage>
+#include <QPoint>
+
+#include <memory>
+
+namespace garabel::test {
+
+// The real window on a scripted desktop of the given screen size (twips),
+// started and shown, with helpers that drive it as a user would.
+class GarabelWindow
+{
+public:
+    explicit GarabelWindow(QSize screenTwips = QSize(15360, 11520), bool show = true);
+    ~GarabelWindow();
+
+    Form1 &form() { return *m_form; }
+    Form1 *operator->() { return m_form.get(); }
+    DrawingState &state() { return m_form->state; }
+
+    // Pointer input on the canvas, at positions in canvas twips.
+    void press(double x, double y, Qt::MouseButton button = Qt::LeftButton);
+    void move(double x, double y, Qt::MouseButtons buttons = Qt::NoButton);
+    void release(double x, double y, Qt::MouseButton button = Qt::LeftButton);
+    // Press at the first point, move through the others, release at the last.
+    void drag(std::initializer_list<QPointF> points, Qt::MouseButton button = Qt::LeftButton);
+    // A click on a button of the window.
+    void click(class Button &button);
+
+    // The canvas as the screen shows it (stored image and overlay), and the
+    // current sheet's stored image, both with the background materialised.
+    QImage canvas() const;
+    QImage canvasStored() const;
+    QImage sheet(int index = -1) const;
+
+    FakePlatform platform;
+
+private:
+    QPoint canvasPixel(double x, double y) const;
+    std::unique_ptr<Form1> m_form;
+};
+
+// The pixel of an image at canvas twips (x, y).
+QRgb pixelAt(const QImage &image, double x, double y);
+// Number of pixels in `rect` (pixels) whose colour is `colour`.
+int countColour(const QImage &image, QRgb colour, const QRect &rect = QRect());
+// Saves actual/expected PNGs next to the test output, for a failing comparison.
+void savePicture(const QImage &image, const QString &name);
+
+} // namespace garabel::test

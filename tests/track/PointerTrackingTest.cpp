@@ -1,0 +1,161 @@
+#include "app/TextBox.h"
+#include "platform/Surface.h"
+#include "support/GarabelWindow.h"
+#include "support/Ink.h"
+
+#include <gtest/gtest.h>
+
+namespace garabel::test {
+
+namespace {
+constexpr QRgb kRed = 0xFFFF0000;
+constexpr QRgb kBlackPixel = 0xFF000000;
+constexpr QRgb kWhitePixel = 0xFFFFFFFF;
+} // namespace
+
+// A window whose canvas shows the blank sheet 0 (not the start-up picture), with
+// red as the drawing colour. The canvas centre is (6900, 5100).
+class PointerTracking : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        w->Command4_Click(0);
+        w.state().Red = 255;
+    }
+    GarabelWindow w;
+};
+
+TEST_F(PointerTracking, PressAndMoveSnapThePointerToTheGridTowardsZero)
+{
+    // The pointer arrives in whole pixels: 465 is pixel 31, -100 is pixel -7 (-105 twips).
+    const struct { int step; double x, y; double snappedX, snappedY; } cases[] = {
+        {300, 465, 1035, 300, 900}, {300, 600, 2100, 600, 2100}, {300, -100, -400, 0, -300},
+        {1, 465, 1035, 465, 1035},  {1, -100, -400, -105, -405},
+    };
+    for (const auto &c : cases) {
+        w.state().GridStep = std::int16_t(c.step);
+        w.press(c.x, c.y);
+        EXPECT_EQ(w.state().StartX, c.snappedX) << c.x << " step " << c.step;
+        EXPECT_EQ(w.state().StartY, c.snappedY) << c.y << " step " << c.step;
+        EXPECT_EQ(w.state().MirrorX, 2 * 6900 - c.snappedX);
+        EXPECT_EQ(w.state().MirrorY, 2 * 5100 - c.snappedY);
+        w.move(c.x, c.y, Qt::LeftButton);
+        EXPECT_EQ(w.state().CurX, c.snappedX) << c.x << " step " << c.step;
+        EXPECT_EQ(w.state().CurY, c.snappedY) << c.y << " step " << c.step;
+        EXPECT_EQ(w.state().PrevX, c.snappedX);
+        EXPECT_EQ(w.state().PrevY, c.snappedY);
+        w.release(c.x, c.y);
+    }
+}
+
+TEST_F(PointerTracking, HoverShowsOnlyTheCrosshairTwoPixelsWideInTheForeColour)
+{
+    w.move(3000, 2100);
+    // Arms reach GridStep + 100 = 400 twips (27 pixels) from pixel (200, 140).
+    const QImage shown = w.canvas();
+    EXPECT_EQ(countColour(shown, kBlackPixel, QRect(174, 140, 53, 1)), 53);
+    EXPECT_EQ(countColour(shown, kBlackPixel, QRect(200, 114, 1, 53)), 53);
+    EXPECT_EQ(countColour(shown, kBlackPixel, QRect(215, 136, 1, 9)), 2);
+    EXPECT_EQ(countColour(shown, kBlackPixel, QRect(230, 130, 20, 20)), 0);
+    EXPECT_EQ(countColour(w.canvasStored(), kBlackPixel), 0);
+}
+
+TEST_F(PointerTracking, FigurePreviewsWithTheirCopiesAreGoneAfterTheNextMove)
+{
+    w.state().FlipX = w.state().FlipY = w.state().FlipXY = true;
+    // A point on each figure (anchor 1500, 1200) for the pointer at y: the middle
+    // of the line, the middle of the rectangle's lower edge; and its point copy.
+    for (const int tool : {ToolLine, ToolRectangle}) {
+        w.state().Tool = std::uint8_t(tool);
+        const auto onFigure = [tool](double y) { return tool == ToolLine ? (1200 + y) / 2 : y; };
+        w.press(1500, 1200);
+        w.move(3000, 2100, Qt::LeftButton);
+        const QImage first = w.canvas();
+        EXPECT_GT(inkNear(first, 2250, onFigure(2100), kRed), 0) << tool;
+        EXPECT_GT(inkNear(first, 13800 - 2250, 10200 - onFigure(2100), kRed), 0) << tool;
+
+        w.move(3000, 3000, Qt::LeftButton);
+        const QImage second = w.canvas();
+        EXPECT_EQ(inkNear(second, 2250, onFigure(2100), kRed), 0) << tool;
+        EXPECT_EQ(inkNear(second, 13800 - 2250, 10200 - onFigure(2100), kRed), 0) << tool;
+        EXPECT_GT(inkNear(second, 2250, onFigure(3000), kRed), 0) << tool;
+        EXPECT_GT(inkNear(second, 13800 - 2250, 10200 - onFigure(3000), kRed), 0) << tool;
+        EXPECT_EQ(countColour(w.canvasStored(), kRed), 0) << tool;
+        w->Picture1->refresh();
+    }
+}
+
+TEST_F(PointerTracking, FreehandStartsAtTheLastHoverPositionNotAtTheAnchor)
+{
+    w.state().Tool = ToolFreehand;
+    w.state().FlipX = true;
+    w.move(600, 600);
+    w.press(3000, 600);
+    w.move(3000, 1800, Qt::LeftButton);
+    w.move(4200, 1800, Qt::LeftButton);
+    for (const QImage &image : {w.canvasStored(), w.sheet()}) {
+        EXPECT_GT(inkNear(image, 1800, 1200, kRed), 0);           // hover to first move
+        EXPECT_GT(inkNear(image, 13800 - 1800, 1200, kRed), 0);   // and its copy
+        EXPECT_GT(inkNear(image, 3600, 1800, kRed), 0);           // first move to second
+        EXPECT_EQ(inkNear(image, 3000, 1200, kRed, 3), 0);        // never from the anchor
+    }
+    EXPECT_EQ(w.canvasStored(), w.sheet());
+}
+
+TEST_F(PointerTracking, DotsAreStampedAtEachMoveWithTheirMirrorCopies)
+{
+    w.state().Tool = ToolDots;
+    w.state().FlipY = true;
+    w.press(1500, 1500);
+    w.move(1500, 1500, Qt::LeftButton);
+    w.move(3000, 1500, Qt::LeftButton);
+    for (const QImage &image : {w.canvasStored(), w.sheet()}) {
+        // A dot of BrushRadius 50 twips: a ring of about three pixels.
+        for (const double x : {1500.0, 3000.0}) {
+            EXPECT_GT(inkNear(image, x, 1500, kRed, 4), 0) << x;
+            EXPECT_GT(inkNear(image, x, 10200 - 1500, kRed, 4), 0) << x;
+            EXPECT_EQ(inkNear(image, 13800 - x, 1500, kRed, 4), 0) << x;
+        }
+        EXPECT_EQ(inkNear(image, 2250, 1500, kRed, 4), 0);  // between the stamps
+    }
+    EXPECT_EQ(w.canvasStored(), w.sheet());
+}
+
+TEST_F(PointerTracking, EraserWhitensBothSurfacesAndOutlinesItsSquareOnePixelWide)
+{
+    w.state().PenWidth = 5;
+    w.drag({{1500, 3000}, {6000, 3000}});  // a thick red line to erase from
+    ASSERT_EQ(w.sheet().pixel(200, 200), kRed);
+
+    w.state().Tool = ToolEraser;
+    w.state().EraserSize = 120;  // 8 pixels to each side
+    w.press(3000, 3000);
+    w.move(3000, 3000, Qt::LeftButton);
+    w.move(3300, 3000, Qt::LeftButton);
+    for (const QImage &image : {w.canvasStored(), w.sheet()}) {
+        EXPECT_EQ(image.pixel(200, 200), kWhitePixel);
+        EXPECT_EQ(image.pixel(220, 200), kWhitePixel);
+        EXPECT_EQ(image.pixel(250, 200), kRed);
+        EXPECT_EQ(image.pixel(180, 200), kRed);
+    }
+    // The outline of the last square, px 212..228, on the overlay only.
+    const QImage shown = w.canvas();
+    EXPECT_EQ(shown.pixel(228, 195), kBlackPixel);
+    EXPECT_NE(shown.pixel(227, 195), kBlackPixel);
+    EXPECT_NE(shown.pixel(229, 195), kBlackPixel);
+    EXPECT_EQ(w.canvasStored().pixel(228, 195), kWhitePixel);
+    EXPECT_EQ(w->Picture1->drawWidth(), 5);
+}
+
+TEST_F(PointerTracking, TextToolShowsTheTypedTextAtThePointerOnTheOverlay)
+{
+    w.state().Tool = ToolText;
+    w->Text1->setText(QStringLiteral("Hola"));
+    w.move(3000, 2100);
+    const QRect besideThePointer(203, 143, 60, 30);  // clear of the crosshair arms
+    EXPECT_GT(countColour(w.canvas(), kBlackPixel, besideThePointer), 0);
+    EXPECT_EQ(countColour(w.canvasStored(), kBlackPixel), 0);
+}
+
+} // namespace garabel::test

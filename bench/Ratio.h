@@ -31,4 +31,13 @@ double memcpySeconds(std::size_t bytes);
 // Makes the running benchmark a figure measured against one memcpy of `bytes`.
 void compareWithMemcpy(benchmark::State &state, std::size_t bytes);
 
+// The counter that carries a figure that is not a time (a ratio of bytes, say).
+inline constexpr const char *kFigureValue = "figure";
+
+// Makes the running benchmark a figure whose value is `value` itself.
+inline void reportValue(benchmark::State &state, double value)
+{
+    state.counters[kFigureValue] = benchmark::Counter(value);
+}
+
 } // namespace garabel::bench

@@ -1,13 +1,9 @@
 #include "Ratio.h"
+#include "Window4k.h"
 
-#include "app/Form1.h"
-#include "platform/Surface.h"
-#include "platform/SurfaceView.h"
-#include "support/FakePlatform.h"
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <QWindow>
 
 #include <benchmark/benchmark.h>
 
@@ -15,64 +11,9 @@
 
 namespace {
 
-using garabel::Form1;
-using garabel::Surface;
-
-constexpr int kWidth = 3840, kHeight = 2160;
-
-// Counts the paint events a widget receives, to check that each move repaints.
-class PaintCounter : public QObject
-{
-public:
-    int count = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        count += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
-// The real window, shown, on a desktop sized so that the laid-out canvas is 4K
-// inside: the canvas is the screen less 1245 twips across and 910 down.
-class Window4k
-{
-public:
-    Window4k()
-    {
-        const auto screenTwips = [](int inner, int rest) { return (inner + 2 * Surface::kBorder) * 15 + rest; };
-        platform.screenInfo.twips = QSize(screenTwips(kWidth, 1245), screenTwips(kHeight, 910));
-        form = std::make_unique<Form1>(platform);
-        form->Form_Load();
-        form->showOnScreen();
-        for (int i = 0; i < 100 && !(form->windowHandle() && form->windowHandle()->isExposed()); ++i)
-            QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-        form->canvasView()->installEventFilter(&paints);
-        form->state.Red = 255;
-        form->state.FlipX = form->state.FlipY = form->state.FlipXY = true;
-    }
-
-    bool isFourK() const { return form->Picture1->innerPixelSize() == QSize(kWidth, kHeight); }
-
-    // A pointer event on the canvas at inner pixel (x, y), as the system sends it.
-    void send(QEvent::Type type, int x, int y, Qt::MouseButtons buttons)
-    {
-        QWidget *view = form->canvasView();
-        const QPointF local = garabel::SurfaceView::innerOrigin() + QPoint(x, y);
-        const Qt::MouseButton changed = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, local, view->mapToGlobal(local), changed, buttons, Qt::NoModifier);
-        QApplication::sendEvent(view, &event);
-    }
-
-    // Delivers the repaint that the move asked for.
-    void repaint() { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
-
-    std::size_t canvasBytes() const { return std::size_t(form->Picture1->renderedImage().sizeInBytes()); }
-
-    garabel::test::FakePlatform platform;
-    std::unique_ptr<Form1> form;
-    PaintCounter paints;
-};
+using garabel::bench::kHeight;
+using garabel::bench::kWidth;
+using garabel::bench::Window4k;
 
 // A pointer wandering over the middle third of the canvas, for the preview.
 QPoint wanderingPoint(int step)
@@ -103,6 +44,8 @@ void move_preview_4k(benchmark::State &state)
         state.SkipWithError("the canvas is not 3840 x 2160");
         return;
     }
+    w.form->state.Red = 255;
+    w.form->state.FlipX = w.form->state.FlipY = w.form->state.FlipXY = true;
     w.form->state.Tool = garabel::ToolLine;
     w.send(QEvent::MouseButtonPress, kWidth / 8, kHeight / 8, Qt::LeftButton);
     int step = 0;
@@ -124,6 +67,8 @@ void freehand_move_4k(benchmark::State &state)
         state.SkipWithError("the canvas is not 3840 x 2160");
         return;
     }
+    w.form->state.Red = 255;
+    w.form->state.FlipX = w.form->state.FlipY = w.form->state.FlipXY = true;
     w.form->state.Tool = garabel::ToolFreehand;
     const QPoint start = handPoint(0);
     w.send(QEvent::MouseMove, start.x(), start.y(), Qt::NoButton);

@@ -16,7 +16,7 @@
 namespace {
 
 // The console report, followed by one "<figure> <value>" line per benchmark that
-// compared itself with a memcpy (see Ratio.h).
+// compared itself with a memcpy or reported a value of its own (see Ratio.h).
 class FigureReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -27,9 +27,15 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0)
+                continue;
+            const auto value = run.counters.find(garabel::bench::kFigureValue);
+            if (value != run.counters.end()) {
+                m_figures[run.run_name.function_name].push_back(value->second.value);
+                continue;
+            }
             const auto counter = run.counters.find(garabel::bench::kMemcpySeconds);
-            if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0
-                || counter == run.counters.end() || counter->second.value <= 0)
+            if (counter == run.counters.end() || counter->second.value <= 0)
                 continue;
             const double perIteration = run.real_accumulated_time / double(run.iterations);
             m_figures[run.run_name.function_name].push_back(perIteration / counter->second.value);

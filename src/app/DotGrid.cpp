@@ -3,6 +3,8 @@
 #include "app/GridMath.h"
 #include "platform/Surface.h"
 
+#include <vector>
+
 namespace garabel {
 
 // Chooses the snapping step of grid button `index`, centres the canvas on the
@@ -22,11 +24,15 @@ void Form1::Command2_Click(int index)
     Picture1->setAutoRedraw(true);
     Picture1->setPicture(sheet().image());
     Picture1->setDrawWidth(1);
+    // Column by column, both bounds inclusive; the last row and column may lie
+    // under the frame.
     const double width = Picture1->width(), height = Picture1->height();
+    std::vector<QPointF> dots;
     for (double x = 0; x <= width; x += state.GridStep) {
         for (double y = 0; y <= height; y += state.GridStep)
-            Picture1->pset(x, y);
+            dots.emplace_back(x, y);
     }
+    Picture1->psetMany(dots);
     Picture1->setAutoRedraw(false);
     state.GridIndex = std::uint8_t(index);
 }

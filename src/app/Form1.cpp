@@ -58,6 +58,11 @@ Form1::Form1(Platform &platform, QWidget *parent)
     pal.setColor(QPalette::Window, toQColor(kOrange));
     setPalette(pal);
     setAutoFillBackground(true);
+    // The controls were laid out for a small 8-point sans-serif face; Qt's usual
+    // default is wider and would not fit the labels and lists.
+    QFont small(QStringLiteral("Liberation Sans"));
+    small.setPixelSize(11);
+    setFont(small);
     resize(8295 / Control::kTwipsPerPixel, 8325 / Control::kTwipsPerPixel);
 
     // Creation order is stacking order: the picture holders lie under the canvas,

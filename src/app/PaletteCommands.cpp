@@ -150,8 +150,9 @@ void clearCurrentSheet(Form1 &form)
     sheet.setAutoRedraw(true);
     canvas.setPicture(QImage());
     sheet.setPicture(QImage());
+    // The sheet stays persistent: an eraser stroke before the next release
+    // must still reach it.
     canvas.setAutoRedraw(false);
-    sheet.setAutoRedraw(false);
 }
 
 void runPaletteCommand(const std::function<void()> &command)

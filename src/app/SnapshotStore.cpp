@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cstring>
 #include <unordered_set>
 
@@ -15,6 +16,22 @@ constexpr int kTile = Surface::kTile;
 int tilesAcross(int pixels)
 {
     return (pixels + kTile - 1) / kTile;
+}
+
+// A tile of the image, or a null image when it is all background, which the
+// store keeps as nothing at all.
+QImage cutTile(const QImage &image, int column, int row, QRgb background)
+{
+    if (image.isNull())
+        return {};
+    const QRect area = QRect(column * kTile, row * kTile, kTile, kTile) & image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y)) + area.left();
+        const auto *end = line + area.width();
+        if (std::find_if(line, end, [background](QRgb p) { return (p | 0xFF000000u) != background; }) != end)
+            return image.copy(column * kTile, row * kTile, kTile, kTile);
+    }
+    return {};
 }
 } // namespace
 
@@ -39,8 +56,7 @@ void SnapshotStore::refresh(Tiles &record, Surface &surface) const
         for (int column = 0; column < columns; ++column) {
             if (!whole && !surface.tileDirty(column, row))
                 continue;
-            QImage &tile = record.tiles[std::size_t(row) * columns + column];
-            tile = image.isNull() ? QImage() : image.copy(column * kTile, row * kTile, kTile, kTile);
+            record.tiles[std::size_t(row) * columns + column] = cutTile(image, column, row, record.background);
         }
     }
     surface.clearDirtyTiles();
@@ -83,15 +99,36 @@ QImage SnapshotStore::picture(int sheet, int slot) const
     return image;
 }
 
-void SnapshotStore::adopt(int sheet, int slot, Surface &sheetSurface)
+SnapshotStore::Tiles SnapshotStore::blank(QSize size)
 {
+    Tiles tiles;
+    tiles.size = size;
+    tiles.tiles.assign(std::size_t(tilesAcross(size.width())) * tilesAcross(size.height()), QImage());
+    return tiles;
+}
+
+void SnapshotStore::restore(int sheet, int slot, Surface &sheetSurface)
+{
+    const QSize size = sheetSurface.innerPixelSize();
+    const Tiles &stored = m_rings[sheet][slot];
+    const Tiles target = stored.size == size ? stored : blank(size);
     Tiles &current = m_current[sheet];
-    current = m_rings[sheet][slot];
-    if (current.size != sheetSurface.innerPixelSize()) {
-        current.size = sheetSurface.innerPixelSize();
-        current.tiles.assign(std::size_t(tilesAcross(current.size.width())) * tilesAcross(current.size.height()),
-                             QImage());
+    const bool blankTarget = std::all_of(target.tiles.begin(), target.tiles.end(),
+                                         [](const QImage &tile) { return tile.isNull(); });
+    if (blankTarget || current.size != size) {
+        sheetSurface.setPicture(picture(sheet, slot));
+    } else {
+        const int columns = tilesAcross(size.width());
+        for (std::size_t i = 0; i < target.tiles.size(); ++i) {
+            const int column = int(i % columns), row = int(i / columns);
+            // Tiles shared with the record already hold the right pixels.
+            const bool same = current.tiles[i].constBits() == target.tiles[i].constBits()
+                && !sheetSurface.tileDirty(column, row);
+            if (!same)
+                sheetSurface.writeTile(column, row, target.tiles[i]);
+        }
     }
+    current = target;
     sheetSurface.clearDirtyTiles();
 }
 

@@ -30,9 +30,9 @@ public:
     bool hasPicture(int sheet, int slot) const;
     // The slot's picture as one image; null for an empty slot or a blank picture.
     QImage picture(int sheet, int slot) const;
-    // Records that the sheet's surface now holds exactly the slot's picture, so
-    // that the next capture shares its tiles.
-    void adopt(int sheet, int slot, Surface &sheetSurface);
+    // Puts the slot's picture into the sheet's stored image (an empty slot
+    // leaves it blank), writing only the tiles that differ from what it holds.
+    void restore(int sheet, int slot, Surface &sheetSurface);
 
     // Bytes of pixels held by all slots, each shared tile counted once.
     std::size_t bytesHeld() const;
@@ -45,6 +45,7 @@ private:
     };
 
     void refresh(Tiles &record, Surface &sheetSurface) const;
+    static Tiles blank(QSize size);
 
     std::vector<std::vector<Tiles>> m_rings;
     std::vector<Tiles> m_current;  // per sheet: its picture as of its last capture or adopt

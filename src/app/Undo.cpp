@@ -29,10 +29,11 @@ void Form1::UndoStep()
         state.SnapshotPending = false;
     }
     state.UndoPos[s] = state.UndoPos[s] - 1 == -1 ? DrawingState::kUndoSlots - 1 : state.UndoPos[s] - 1;
-    const QImage picture = m_undo->picture(s, state.UndoPos[s]);
-    Picture1->setPicture(picture);
-    sheet().setPicture(picture);
-    m_undo->adopt(s, state.UndoPos[s], sheet());
+    // The canvas lets go of its pixels first, so that the sheet, which often
+    // shares them, is written in place instead of copied.
+    Picture1->setPicture(QImage());
+    m_undo->restore(s, state.UndoPos[s], sheet());
+    Picture1->setPicture(sheet().image());
 }
 
 } // namespace garabel

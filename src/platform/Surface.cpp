@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 namespace garabel {
@@ -90,6 +91,7 @@ void Surface::refresh()
 
 void Surface::setPicture(const QImage &picture)
 {
+    m_picture = picture;
     m_overlay.clear();
     m_overlayBounds = QRegion();
     if (picture.isNull() || m_size.isEmpty()) {
@@ -153,6 +155,24 @@ void Surface::floodFill(int x, int y, Rgb area)
         return;
     }
     emit changed(touched);
+}
+
+void Surface::writeTile(int column, int row, const QImage &tile)
+{
+    const QRect area = QRect(column * kTile, row * kTile, kTile, kTile) & QRect(QPoint(0, 0), m_size);
+    if (area.isEmpty() || (tile.isNull() && m_image.isNull()))
+        return;
+    ensureImage();
+    m_picture = QImage();
+    const QRgb background = toQRgb(m_backColor);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(y)) + area.left();
+        if (tile.isNull())
+            std::fill(line, line + area.width(), background);
+        else
+            std::memcpy(line, tile.constScanLine(y - area.top()), std::size_t(area.width()) * sizeof(QRgb));
+    }
+    emit changed(area);
 }
 
 int Surface::tileColumns() const
@@ -262,7 +282,9 @@ void Surface::resizeImage()
     if (size == m_size)
         return;
     m_size = size;
-    if (!m_image.isNull()) {
+    if (!m_picture.isNull()) {
+        setPicture(m_picture);
+    } else if (!m_image.isNull()) {
         const QImage old = std::exchange(m_image, QImage());
         ensureImage();
         if (!m_image.isNull()) {
@@ -277,6 +299,7 @@ void Surface::resizeImage()
 
 void Surface::markDirty(const QRect &pixels)
 {
+    m_picture = QImage();
     const QRect r = pixels & QRect(QPoint(0, 0), m_size);
     if (r.isEmpty())
         return;

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QImage>
 #include <QObject>
+#include <QPointF>
 #include <QRect>
 #include <QRegion>
 #include <QString>
@@ -119,6 +120,10 @@ public:
     // horizontal one, above 1 the vertical one.
     void ellipse(double x, double y, double radius, Rgb colour, double aspect);
     void pset(double x, double y, std::optional<Rgb> colour = {});
+    // Many points in ForeColor at once, as pset would set them one by one; with
+    // a one-pixel pen into the stored image they are written directly, which
+    // keeps a dense dot grid cheap.
+    void psetMany(const std::vector<QPointF> &points);
     Rgb point(double x, double y) const;
     // Draws the text with its top-left corner at (CurrentX, CurrentY) in ForeColor
     // and font(). CurrentX and CurrentY stay where they are.
@@ -137,6 +142,10 @@ public:
     int tileRows() const;
     bool tileDirty(int column, int row) const;
     void clearDirtyTiles();
+    // Replaces the stored pixels of one tile by `tile` (null: the background),
+    // for the undo store putting back a picture it holds as tiles. The tile is
+    // not marked dirty: the store knows what it wrote.
+    void writeTile(int column, int row, const QImage &tile);
 
     // For the view: paints the overlay with a painter whose origin is the inner area.
     void paintOverlay(QPainter &painter) const;
@@ -187,6 +196,9 @@ private:
     double m_currentX = 0, m_currentY = 0;
 
     QImage m_image;
+    // The picture last assigned, kept until something is drawn so that the
+    // layout's resize can show it whole.
+    QImage m_picture;
     std::vector<Op> m_overlay;
     QRegion m_overlayBounds;
     std::vector<unsigned char> m_dirty;

@@ -112,6 +112,30 @@ void Surface::pset(double x, double y, std::optional<Rgb> colour)
     drawDot(toPixel(x, y), resolve(colour));
 }
 
+void Surface::psetMany(const std::vector<QPointF> &points)
+{
+    if (!m_autoRedraw || m_drawWidth != 1 || m_size.isEmpty()) {
+        for (const QPointF &p : points)
+            pset(p.x(), p.y());
+        return;
+    }
+    ensureImage();
+    const QRgb colour = toQRgb(m_foreColor);
+    const QRect inside(QPoint(0, 0), m_size);
+    QRect touched;
+    for (const QPointF &p : points) {
+        const QPoint at = toPixel(p.x(), p.y());
+        if (!inside.contains(at))
+            continue;
+        reinterpret_cast<QRgb *>(m_image.scanLine(at.y()))[at.x()] = colour;
+        touched |= QRect(at, QSize(1, 1));
+    }
+    if (touched.isEmpty())
+        return;
+    markDirty(touched);
+    emit changed(touched);
+}
+
 void Surface::print(const QString &text)
 {
     const QFont f = font();

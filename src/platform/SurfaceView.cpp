@@ -105,6 +105,9 @@ void SurfaceView::place()
 
 void SurfaceView::surfaceChanged(const QRect &pixels)
 {
+    // Hidden, nothing is repainted; showing paints everything anyway.
+    if (!isVisible())
+        return;
     // Whole cells: the region Qt gathers then has few bands and few rectangles,
     // which is what a repaint pays for, more than for the pixels themselves.
     constexpr int kCell = 64;

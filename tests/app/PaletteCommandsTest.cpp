@@ -104,6 +104,20 @@ TEST(ClearSheet, OneUndoRightAfterBringsBackTheDrawingAsItWas)
     EXPECT_EQ(w.canvas(), before);
 }
 
+TEST(ClearSheet, AnEraserStrokeRightAfterAClearStillReachesTheSheet)
+{
+    GarabelWindow w;
+    w.click(*w->Command4[0]);
+    drawOnCanvasAndSheet(w.form(), QRectF(0, 0, 6000, 3000), rgb(0, 0, 255));
+    w.click(*w->Command1[14]);
+    drawOnCanvasAndSheet(w.form(), QRectF(0, 0, 6000, 3000), rgb(0, 0, 255));
+    w.click(*w->Command1[18]);
+    w.click(*w->Command10[5]);
+    w.drag({QPointF(3000, 1500), QPointF(3000, 1500)});
+    EXPECT_EQ(pixelAt(w.sheet(), 3000, 1500), qRgb(255, 255, 255));
+    EXPECT_EQ(pixelAt(w.canvasStored(), 3000, 1500), qRgb(255, 255, 255));
+}
+
 TEST(HelpButton, ShowsTheHelpPageOnTheCanvasOnly)
 {
     BlankWindow w;

@@ -1,4 +1,5 @@
 #include "app/Button.h"
+#include "app/ButtonPictures.h"
 #include "app/ComboBox.h"
 #include "app/GridMath.h"
 #include "app/ImageBox.h"
@@ -141,8 +142,10 @@ TEST(Startup, ShowsTheTitlePictureOnTheCanvasButNotInSheetOne)
 {
     GarabelWindow w;
     const QImage canvas = w.canvas();
-    EXPECT_LT(countColour(canvas, qRgb(255, 255, 255), QRect(0, 0, 713, 535)), 713 * 535 * 9 / 10)
-        << "the start-up picture should cover much of its area";
+    const QImage title = startupPicture();
+    ASSERT_EQ(title.size(), QSize(713, 535));
+    EXPECT_EQ(canvas.copy(0, 0, 713, 535), title) << "the whole picture, at its own size, from the corner";
+    EXPECT_EQ(countColour(canvas, qRgb(255, 255, 255), QRect(713, 0, 100, 535)), 100 * 535);
     EXPECT_TRUE(w->Picture2[0]->image().isNull()) << "sheet 1 starts blank and holds no pixels";
 }
 

@@ -1,0 +1,124 @@
+#include "Ratio.h"
+#include "Window4k.h"
+
+#include "app/Button.h"
+#include "app/SnapshotStore.h"
+#include "platform/Surface.h"
+
+#include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+using garabel::bench::kHeight;
+using garabel::bench::kWidth;
+using garabel::bench::Window4k;
+
+constexpr int kFigureSide = 300;  // pixels changed by each figure
+constexpr double kTwips = garabel::Surface::kTwipsPerPixel;
+
+// A filled square of 300 x 300 pixels on the canvas and the current sheet, as a
+// committed figure leaves it; `n` moves it round the canvas.
+void drawFigure(garabel::Form1 &form, int n)
+{
+    const int x = (n * 331) % (kWidth - kFigureSide), y = (n * 197) % (kHeight - kFigureSide);
+    const garabel::Rgb colour = garabel::rgb(n * 37, n * 91, n * 53);
+    for (garabel::Surface *surface : {form.Picture1.get(), &form.sheet()}) {
+        surface->setAutoRedraw(true);
+        surface->filledBox(x * kTwips, y * kTwips, (x + kFigureSide - 1) * kTwips, (y + kFigureSide - 1) * kTwips,
+                           colour);
+    }
+    form.Picture1->setAutoRedraw(false);
+}
+
+std::size_t fullImageBytes()
+{
+    return std::size_t(kWidth) * kHeight * 4;
+}
+
+// Bytes held by all undo rings after 70 pushes over the ten sheets, each after a
+// figure, divided by the bytes of 70 full images.
+void undo_memory_4k(benchmark::State &state)
+{
+    Window4k w;
+    for (auto _ : state) {
+        for (int i = 0; i < 70; ++i) {
+            w.form->Command4_Click(i % 10);
+            drawFigure(*w.form, i);
+            w.form->PushUndoSnapshot();
+        }
+    }
+    garabel::bench::reportValue(state, double(w.form->undoStore().bytesHeld()) / (70.0 * fullImageBytes()));
+}
+BENCHMARK(undo_memory_4k)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// One push after a figure.
+void undo_push_4k(benchmark::State &state)
+{
+    Window4k w;
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        drawFigure(*w.form, n++);
+        state.ResumeTiming();
+        w.form->PushUndoSnapshot();
+    }
+    garabel::bench::compareWithMemcpy(state, fullImageBytes());
+}
+BENCHMARK(undo_push_4k)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+// One undo step: the snapshot back on the canvas and into the sheet.
+void undo_step_4k(benchmark::State &state)
+{
+    Window4k w;
+    for (int n = 0; n < 7; ++n) {
+        drawFigure(*w.form, n);
+        w.form->PushUndoSnapshot();
+    }
+    for (auto _ : state)
+        w.form->UndoStep();
+    garabel::bench::compareWithMemcpy(state, fullImageBytes());
+}
+BENCHMARK(undo_step_4k)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+// A grid button press with step 50: the canvas reset to the sheet and the dots.
+void grid_4k(benchmark::State &state)
+{
+    Window4k w;
+    drawFigure(*w.form, 1);
+    for (auto _ : state) {
+        w.form->Command2_Click(0);
+        w.repaint();
+    }
+    garabel::bench::compareWithMemcpy(state, fullImageBytes());
+}
+BENCHMARK(grid_4k)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+long residentBytes()
+{
+    long pages = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+// What start-up on a 3840 x 2160 screen adds to the resident memory of the
+// process (the window, its surfaces and the screen's backing store), divided by
+// one full image. Run it on its own: other benchmarks leave memory behind.
+void startup_memory_4k(benchmark::State &state)
+{
+    long added = 0;
+    for (auto _ : state) {
+        const long before = residentBytes();
+        Window4k w;
+        QCoreApplication::processEvents();
+        added = residentBytes() - before;
+    }
+    garabel::bench::reportValue(state, double(added) / fullImageBytes());
+}
+BENCHMARK(startup_memory_4k)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/Form1.h"
+#include "platform/Surface.h"
+#include "platform/SurfaceView.h"
+#include "support/FakePlatform.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWindow>
+
+#include <memory>
+
+namespace garabel::bench {
+
+inline constexpr int kWidth = 3840, kHeight = 2160;
+
+// Counts the paint events a widget receives, to check that each move repaints.
+class PaintCounter : public QObject
+{
+public:
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// The real window, shown, on a desktop sized so that the laid-out canvas is 4K
+// inside: the canvas is the screen less 1245 twips across and 910 down.
+class Window4k
+{
+public:
+    Window4k()
+    {
+        const auto screenTwips = [](int inner, int rest) { return (inner + 2 * Surface::kBorder) * 15 + rest; };
+        platform.screenInfo.twips = QSize(screenTwips(kWidth, 1245), screenTwips(kHeight, 910));
+        form = std::make_unique<Form1>(platform);
+        form->Form_Load();
+        form->showOnScreen();
+        for (int i = 0; i < 100 && !(form->windowHandle() && form->windowHandle()->isExposed()); ++i)
+            QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        form->canvasView()->installEventFilter(&paints);
+    }
+
+    bool isFourK() const { return form->Picture1->innerPixelSize() == QSize(kWidth, kHeight); }
+
+    // A pointer event on the canvas at inner pixel (x, y), as the system sends it.
+    void send(QEvent::Type type, int x, int y, Qt::MouseButtons buttons)
+    {
+        QWidget *view = form->canvasView();
+        const QPointF local = SurfaceView::innerOrigin() + QPoint(x, y);
+        const Qt::MouseButton changed = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, local, view->mapToGlobal(local), changed, buttons, Qt::NoModifier);
+        QApplication::sendEvent(view, &event);
+    }
+
+    // Delivers the repaint that the move asked for.
+    void repaint() { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
+
+    std::size_t canvasBytes() const { return std::size_t(form->Picture1->renderedImage().sizeInBytes()); }
+
+    test::FakePlatform platform;
+    std::unique_ptr<Form1> form;
+    PaintCounter paints;
+};
+
+} // namespace garabel::bench

@@ -1,4 +1,5 @@
 #include "Ratio.h"
+#include "Window4k.h"
 
 #include "platform/Surface.h"
 #include "platform/SurfaceView.h"
@@ -13,24 +14,13 @@ namespace {
 
 using garabel::Surface;
 using garabel::SurfaceView;
+using garabel::bench::PaintCounter;
 
 void giveInnerSize(Surface &surface, int width, int height)
 {
     surface.setWidth((width + 2 * Surface::kBorder) * Surface::kTwipsPerPixel);
     surface.setHeight((height + 2 * Surface::kBorder) * Surface::kTwipsPerPixel);
 }
-
-// Counts the paint events a widget receives, to check that each iteration paints.
-class PaintCounter : public QObject
-{
-public:
-    int count = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        count += event->type() == QEvent::Paint;
-        return false;
-    }
-};
 
 // One pointer move on a canvas: the overlay goes, the crosshair and a long
 // preview line come, and the view repaints what changed.

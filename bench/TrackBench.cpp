@@ -28,6 +28,19 @@ QPoint handPoint(int step)
     return QPoint(kWidth / 3 + step % across * 20, kHeight / 3 + step / across % (kHeight / 3 / 20) * 20);
 }
 
+// The tool in red with the three mirrors on, on a canvas that must be 4K.
+bool drawsInRedWithAllMirrors(benchmark::State &state, Window4k &w, garabel::ToolCode tool)
+{
+    if (!w.isFourK()) {
+        state.SkipWithError("the canvas is not 3840 x 2160");
+        return false;
+    }
+    w.form->state.Red = 255;
+    w.form->state.FlipX = w.form->state.FlipY = w.form->state.FlipXY = true;
+    w.form->state.Tool = tool;
+    return true;
+}
+
 void finish(benchmark::State &state, Window4k &w)
 {
     if (w.paints.count < state.iterations())
@@ -40,13 +53,8 @@ void finish(benchmark::State &state, Window4k &w)
 void move_preview_4k(benchmark::State &state)
 {
     Window4k w;
-    if (!w.isFourK()) {
-        state.SkipWithError("the canvas is not 3840 x 2160");
+    if (!drawsInRedWithAllMirrors(state, w, garabel::ToolLine))
         return;
-    }
-    w.form->state.Red = 255;
-    w.form->state.FlipX = w.form->state.FlipY = w.form->state.FlipXY = true;
-    w.form->state.Tool = garabel::ToolLine;
     w.send(QEvent::MouseButtonPress, kWidth / 8, kHeight / 8, Qt::LeftButton);
     int step = 0;
     for (auto _ : state) {
@@ -63,13 +71,8 @@ BENCHMARK(move_preview_4k)->UseRealTime()->Unit(benchmark::kMicrosecond);
 void freehand_move_4k(benchmark::State &state)
 {
     Window4k w;
-    if (!w.isFourK()) {
-        state.SkipWithError("the canvas is not 3840 x 2160");
+    if (!drawsInRedWithAllMirrors(state, w, garabel::ToolFreehand))
         return;
-    }
-    w.form->state.Red = 255;
-    w.form->state.FlipX = w.form->state.FlipY = w.form->state.FlipXY = true;
-    w.form->state.Tool = garabel::ToolFreehand;
     const QPoint start = handPoint(0);
     w.send(QEvent::MouseMove, start.x(), start.y(), Qt::NoButton);
     w.send(QEvent::MouseButtonPress, start.x(), start.y(), Qt::LeftButton);

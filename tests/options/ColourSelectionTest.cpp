@@ -21,10 +21,11 @@ SurfaceView &stripView(Form1 &form)
     throw std::logic_error("no view shows the colour strip");
 }
 
-// A press on the strip's pixel (x, y), as the user makes it.
+// A click on the strip's pixel (x, y): the press picks; the release, which
+// does nothing, leaves no button held for later tests.
 void pressStrip(GarabelWindow &w, int x, int y, Qt::MouseButton button = Qt::LeftButton)
 {
-    QTest::mousePress(&stripView(w.form()), button, Qt::NoModifier, SurfaceView::innerOrigin() + QPoint(x, y));
+    QTest::mouseClick(&stripView(w.form()), button, Qt::NoModifier, SurfaceView::innerOrigin() + QPoint(x, y));
 }
 
 // The colours a pick or the dialog sets, read back from every place they go.
@@ -32,6 +33,16 @@ struct Colours {
     Rgb drawing, canvasFill, canvasFore, label;
     std::vector<Rgb> sheetFill, sheetFore;
     bool operator==(const Colours &) const = default;
+    friend void PrintTo(const Colours &c, std::ostream *os)
+    {
+        *os << std::hex << "drawing " << c.drawing << ", canvas fill " << c.canvasFill << " fore " << c.canvasFore
+            << ", label " << c.label << ", sheets' fill";
+        for (const Rgb v : c.sheetFill)
+            *os << ' ' << v;
+        *os << " fore";
+        for (const Rgb v : c.sheetFore)
+            *os << ' ' << v;
+    }
 };
 
 Colours coloursOf(Form1 &form)

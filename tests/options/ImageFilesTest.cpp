@@ -69,7 +69,8 @@ TEST(OpenImage, PutsThePictureOnTheCanvasAndTheSheetWhereItStaysAcrossASheetSwit
 
     ASSERT_EQ(w.platform.openRequests.size(), 1u);
     EXPECT_EQ(describe(w.platform.openRequests[0]).toStdString(),
-              "Selecciona una imagen | imágenes (*.bmp) = *.bmp; Todos los ficheros (*.*) = *.* | 1 | 1804 | program folder");
+              "Selecciona una imagen | imágenes (*.bmp) = *.bmp; Todos los ficheros (*.*) = *.* | 1 | 1804 | "
+              "program folder");
     EXPECT_TRUE(w.platform.messages.empty());
     EXPECT_EQ(topLeft(w.canvas()), samplePicture());
     EXPECT_EQ(pixelAt(w.canvas(), 3300, 1700), 0xFFFFFFFFu) << "the picture replaces what was shown";
@@ -101,10 +102,12 @@ TEST(OpenImage, TellsAPictureByTheLastThreeLettersOfItsNameInAnyCase)
     w.platform.openAnswers = {dir.filePath("foto.jpeg"), dir.filePath("notas.txt")};
     w->OpenImageFile();
     w->OpenImageFile();
-    using Message = std::pair<QString, MessageButtons>;
-    const Message refusal{"El fichero seleccionado no es un gráfico soportado", MessageButtons::Ok};
-    EXPECT_EQ(w.platform.messages, std::vector<Message>({refusal, refusal}));
-    EXPECT_EQ(drawingOf(w), before);
+    ASSERT_EQ(w.platform.messages.size(), 2u);
+    for (const auto &[text, buttons] : w.platform.messages) {
+        EXPECT_EQ(text.toStdString(), "El fichero seleccionado no es un gráfico soportado");
+        EXPECT_EQ(buttons, MessageButtons::Ok);
+    }
+    EXPECT_TRUE(drawingOf(w) == before) << "the drawing changed";
 }
 
 TEST(OpenImage, ARefusedOrCancelledOpenLeavesCanvasSheetsAndUndoRingsAsTheyWere)
@@ -126,7 +129,7 @@ TEST(OpenImage, ARefusedOrCancelledOpenLeavesCanvasSheetsAndUndoRingsAsTheyWere)
         ASSERT_FALSE(w.platform.messages.empty()) << sample.fileName.toStdString();
         EXPECT_TRUE(w.platform.messages.back().first.startsWith(expected + sample.reason))
             << w.platform.messages.back().first.toStdString();
-        EXPECT_EQ(drawingOf(w), before) << sample.fileName.toStdString();
+        EXPECT_TRUE(drawingOf(w) == before) << sample.fileName.toStdString() << " changed the drawing";
     }
     EXPECT_EQ(w.platform.messages.size(), samples.size());
 }
@@ -176,7 +179,8 @@ TEST(SaveImage, AsksBeforeReplacingAFileOnlyWhenTheDialogDidNotAskAboutThatName)
 
     w->SaveImageFile();
     ASSERT_EQ(w.platform.messages.size(), 1u);
-    EXPECT_EQ(w.platform.messages[0].first, "El fichero «" + native(target) + "» ya existe. ¿Quieres reemplazarlo?");
+    EXPECT_EQ(w.platform.messages[0].first.toStdString(),
+              ("El fichero «" + native(target) + "» ya existe. ¿Quieres reemplazarlo?").toStdString());
     EXPECT_EQ(w.platform.messages[0].second, MessageButtons::YesNo);
     EXPECT_EQ(contents(), old) << "answered no";
     w->SaveImageFile();
@@ -194,8 +198,9 @@ TEST(SaveImage, IntoAMissingFolderTellsWhyAndWritesNothing)
     w.platform.saveAnswers.push_back(dir.filePath("falta/dibujo"));
     w->SaveImageFile();
     ASSERT_EQ(w.platform.messages.size(), 1u);
-    EXPECT_EQ(w.platform.messages[0].first, "No se ha podido guardar el dibujo en «"
-                                                + native(dir.filePath("falta/dibujo.bmp")) + "»: No existe la carpeta");
+    EXPECT_EQ(w.platform.messages[0].first.toStdString(),
+              ("No se ha podido guardar el dibujo en «" + native(dir.filePath("falta/dibujo.bmp"))
+               + "»: No existe la carpeta").toStdString());
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 

@@ -19,8 +19,10 @@ inline QImage samplePicture(QSize size = QSize(40, 30))
     QImage picture(size, QImage::Format_RGB32);
     const QRgb quarters[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 0)};
     for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x)
-            picture.setPixel(x, y, x == y ? qRgb(0, 0, 0) : quarters[(x >= size.width() / 2) + 2 * (y >= size.height() / 2)]);
+        for (int x = 0; x < size.width(); ++x) {
+            const int quarter = (x >= size.width() / 2) + 2 * (y >= size.height() / 2);
+            picture.setPixel(x, y, x == y ? qRgb(0, 0, 0) : quarters[quarter]);
+        }
     }
     return picture;
 }

@@ -1,7 +1,11 @@
 #include "app/Form1.h"
 
+#include "commit/FloodFillCommit.h"
+#include "commit/TextPlacement.h"
 #include "platform/Surface.h"
+#include "track/CircleGenerator.h"
 #include "track/FigureGenerators.h"
+#include "track/PolygonGenerator.h"
 
 namespace garabel {
 
@@ -35,9 +39,15 @@ void commitFigure(Form1 &form)
     case ToolRectangle:
         commit(form, rectangleShapes(form.state));
         break;
-    case ToolCircle:   // the circular figure of CircleMode, with its mirror copies
+    case ToolCircle:   // CircleRadius as the last preview stored it, not measured again
+        commit(form, circleShapes(form.state));
+        break;
     case ToolFill:     // the flood fill under the pointer, never mirrored
+        commitFloodFill(form);
+        break;
     case ToolPolygon:  // the polygon of the last preview's vertices, never mirrored
+        commit(form, polygonEdges(form.state));
+        break;
     default:
         break;
     }
@@ -45,8 +55,9 @@ void commitFigure(Form1 &form)
 
 // The text tool's placement (the prompt at the anchor, the pending text printed
 // at the pointer on both surfaces) runs after the figure, independently of it.
-void placeText(Form1 &)
+void placeText(Form1 &form)
 {
+    placeTextOnRelease(form);
 }
 } // namespace
 
@@ -62,10 +73,6 @@ void Form1::Picture1_MouseUp(int, int, double, double)
         placeText(*this);
     Picture1->setAutoRedraw(false);
     sheet().setAutoRedraw(true);
-}
-
-void Form1::Text1_Change()
-{
 }
 
 } // namespace garabel

@@ -137,24 +137,53 @@ Rgb Surface::point(double x, double y) const
     return fromQRgb(m_image.pixel(p));
 }
 
-void Surface::floodFill(int x, int y, Rgb area)
+std::vector<Surface::Span> Surface::floodFill(int x, int y, Rgb area)
 {
+    std::vector<Span> spans;
     if (!QRect(QPoint(0, 0), m_size).contains(x, y))
-        return;
+        return spans;
     if (m_image.isNull() && area != m_backColor)
-        return;
+        return spans;
     const bool wasBlank = m_image.isNull();
     ensureImage();
     const QRect touched = floodFillImage(m_image, QPoint(x, y), area, m_fillColor, m_fillStyle,
-                                         [this](int row, int left, int right) {
+                                         [this, &spans](int row, int left, int right) {
+                                             spans.push_back({row, left, right});
                                              markDirty(QRect(QPoint(left, row), QPoint(right, row)));
                                          });
     if (touched.isEmpty()) {
         if (wasBlank)
             m_image = QImage();
-        return;
+        return spans;
     }
     emit changed(touched);
+    return spans;
+}
+
+void Surface::fillSpans(const std::vector<Span> &spans)
+{
+    if (spans.empty() || m_fillStyle == FillTransparent || m_size.isEmpty())
+        return;
+    ensureImage();
+    const QRgb colour = toQRgb(m_fillColor);
+    const bool hatched = isHatchStyle(m_fillStyle);
+    QRect touched;
+    for (const Span &span : spans) {
+        const int left = std::max(span.left, 0), right = std::min(span.right, m_size.width() - 1);
+        if (span.y < 0 || span.y >= m_size.height() || left > right)
+            continue;
+        auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(span.y));
+        const std::uint8_t cells = hatched ? hatchRow(m_fillStyle, span.y) : 0xFF;
+        for (int px = left; px <= right; ++px) {
+            if (cells & (1u << (px % 8)))
+                line[px] = colour;
+        }
+        const QRect row(QPoint(left, span.y), QPoint(right, span.y));
+        markDirty(row);
+        touched |= row;
+    }
+    if (!touched.isEmpty())
+        emit changed(touched);
 }
 
 void Surface::writeTile(int column, int row, const QImage &tile)

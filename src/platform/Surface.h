@@ -129,12 +129,18 @@ public:
     // and font(). CurrentX and CurrentY stay where they are.
     void print(const QString &text);
 
+    // A run of pixels of one row, both ends included.
+    struct Span {
+        int y, left, right;
+    };
     // Paints the connected area around pixel (x, y) that has exactly the colour
     // `area` with FillColor in FillStyle, in the stored image. Pixels, whatever the
     // ScaleMode. Nothing happens outside the image, or when a solid fill would
     // paint the area in its own colour. Hatches follow HatchPattern.h, like the
-    // fills of closed figures. Dirties the tiles it paints.
-    void floodFill(int x, int y, Rgb area);
+    // fills of closed figures. Dirties the tiles it paints. Returns the runs it took.
+    std::vector<Span> floodFill(int x, int y, Rgb area);
+    // Paints the runs with FillColor in FillStyle, as a fill that took them would.
+    void fillSpans(const std::vector<Span> &spans);
 
     // Change tracking for the undo store: tiles of kTile x kTile pixels touched by
     // stored drawing since the last clearDirtyTiles().

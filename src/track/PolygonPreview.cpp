@@ -1,11 +1,21 @@
 #include "app/Form1.h"
 
+#include "app/ComboBox.h"
+#include "platform/Surface.h"
+#include "track/FigureGenerators.h"
+#include "track/PolygonGenerator.h"
+
 namespace garabel {
 
-// The polygon comes with its own generator; until then the polygon tool shows
-// only the crosshair while dragging.
+// Computes the polygon afresh from the list's side count and leaves it in the
+// state for the release, then shows it on the canvas overlay, unmirrored.
 void Form1::PreviewPolygon()
 {
+    state.SideCount = polygonSideCount(Combo1->text());
+    placePolygonVertices(state);
+    if (const auto guide = polygonGuide(state))
+        Picture1->line(guide->from.x(), guide->from.y(), guide->to.x(), guide->to.y());
+    drawShapes(*Picture1, polygonEdges(state), drawingColour(state));
 }
 
 } // namespace garabel

@@ -59,6 +59,14 @@ void drawShape(Surface &surface, const Shape &shape, Rgb colour)
         {
             surface.circle(c.centre.x(), c.centre.y(), c.radius, colour);
         }
+        void operator()(const Arc &a) const
+        {
+            surface.arc(a.centre.x(), a.centre.y(), a.radius, colour, a.start, a.end);
+        }
+        void operator()(const Ellipse &e) const
+        {
+            surface.ellipse(e.centre.x(), e.centre.y(), e.radius, colour, e.aspect);
+        }
     };
     std::visit(Draw{surface, colour}, shape);
 }

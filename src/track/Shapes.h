@@ -39,7 +39,26 @@ struct Circle {
     bool operator==(const Circle &) const = default;
 };
 
-using Shape = std::variant<Segment, Box, Circle>;
+// The part of a circle counter-clockwise from `start` to `end` (radians, 0
+// pointing right), through angle 0 when start > end. Open: nothing is filled.
+// The angles are single precision, as the surface is handed them.
+struct Arc {
+    QPointF centre;
+    double radius = 0;
+    float start = 0, end = 0;
+    bool operator==(const Arc &) const = default;
+};
+
+// An ellipse, closed and filled like the circle. `aspect` is the vertical radius
+// over the horizontal one; `radius` is the larger of the two.
+struct Ellipse {
+    QPointF centre;
+    double radius = 0;
+    double aspect = 1;
+    bool operator==(const Ellipse &) const = default;
+};
+
+using Shape = std::variant<Segment, Box, Circle, Arc, Ellipse>;
 using Shapes = std::vector<Shape>;
 
 // The mirror copies of a figure. The figure itself comes first, then each copy

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "track/Shapes.h"
+
+namespace garabel {
+
+struct DrawingState;
+
+// Tool 8: the circular figure that CircleMode chooses, and its mirror copies.
+//
+// 0  full circle around the anchor, of radius CircleRadius
+// 1  ellipse inscribed in the box spanned by the anchor and the pointer
+// 2  upper quarter circle on the side of the drag
+// 3  lower quarter circle on the side of the drag
+// 4  upper half circle when dragged right, lower half otherwise
+// 5  half circle facing the drag, of the horizontal distance as radius
+//
+// The preview and the commit draw the same shapes from here. Only the preview
+// measures the full circle: the commit reuses the radius it stored, so a release
+// without a move repeats the last full circle around the new anchor.
+
+// In mode 0, stores the anchor-to-pointer distance, rounded down, as
+// CircleRadius; the other modes leave it as it is.
+void storeCircleRadius(DrawingState &state);
+
+// The figure then its copies, FlipX, FlipY, FlipXY; nothing for an unknown mode.
+Shapes circleShapes(const DrawingState &state);
+
+} // namespace garabel

@@ -1,0 +1,137 @@
+#include "app/Button.h"
+#include "app/ComboBox.h"
+#include "app/Label.h"
+#include "app/TextBox.h"
+#include "platform/Surface.h"
+#include "support/GarabelWindow.h"
+#include "support/Ink.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace garabel::test {
+
+namespace {
+constexpr QRgb kRed = 0xFFFF0000;
+constexpr QRgb kBluePixel = 0xFF0000FF;
+constexpr QRgb kWhitePixel = 0xFFFFFFFF;
+
+// The blank sheet 0 on the canvas, drawing in red, grid step 300.
+struct BlankWindow : GarabelWindow {
+    BlankWindow()
+    {
+        form().Command4_Click(0);
+        state().Red = 255;
+    }
+    void fillInBlue()
+    {
+        for (Surface *s : {form().Picture1.get(), &form().sheet()})
+            s->setFillColor(rgb(0, 0, 255));
+        state().Tool = ToolFill;
+    }
+};
+
+int notWhite(const QImage &image, const QRect &rect)
+{
+    return rect.width() * rect.height() - countColour(image, kWhitePixel, rect);
+}
+} // namespace
+
+TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndRestoresTheFillPattern)
+{
+    BlankWindow w;
+    w.state().Tool = ToolRectangle;
+    w.drag({{1500, 1200}, {3000, 2100}});  // outline on pixels 100..200 x 80..140
+    const int outline = countColour(w.sheet(), kRed);
+    w.fillInBlue();
+    w.state().FillIndex = FillUpwardDiagonal;
+    w.drag({{2250, 1650}});  // snapped to (2100, 1500): pixel (140, 100)
+
+    const QRect interior(101, 81, 99, 59);
+    for (const QImage &image : {w.canvasStored(), w.sheet()}) {
+        EXPECT_EQ(countColour(image, kBluePixel, interior), interior.width() * interior.height());
+        EXPECT_EQ(countColour(image, kBluePixel), interior.width() * interior.height()) << "nothing outside";
+        EXPECT_EQ(countColour(image, kRed), outline);
+    }
+    EXPECT_EQ(w.state().CurX, 140);
+    EXPECT_EQ(w.state().CurY, 100);
+    for (const Surface *s : {w->Picture1.get(), &w->sheet()}) {
+        EXPECT_EQ(s->fillStyle(), FillUpwardDiagonal);
+        EXPECT_EQ(s->scaleMode(), ScaleMode::Twips);
+    }
+}
+
+TEST(FillAndText, TheCanvasTakesTheSheetsAreaEvenWhereItShowsGridDots)
+{
+    // The snapped pointer lands right on a dot (dots are 20 pixels apart), and
+    // between dots too the canvas is filled where the sheet is, over the dots.
+    const struct { double x, y; int canvasPixel; const char *what; } cases[] = {
+        {2264, 1664, 150, "between dots"},
+        {2114, 1514, 140, "on a dot"},
+    };
+    for (const auto &c : cases) {
+        BlankWindow w;
+        w.click(*w->Command2[5]);  // dots every 300 twips, on the canvas only
+        ASSERT_GT(notWhite(w.canvasStored(), w.canvasStored().rect()), 0);
+        w.fillInBlue();
+        w.state().CurX = c.x;
+        w.state().CurY = std::int32_t(c.y);
+        w->Picture1_MouseUp(1, 0, 0, 0);
+
+        EXPECT_EQ(w.state().CurX, c.canvasPixel) << c.what;
+        const QImage sheet = w.sheet();
+        EXPECT_EQ(countColour(sheet, kBluePixel), sheet.width() * sheet.height()) << c.what;
+        EXPECT_EQ(w.canvasStored(), sheet) << c.what;
+    }
+}
+
+TEST(FillAndText, TheSecondTextReleasePrintsTheTypedWordAtThePointerOnCanvasAndSheet)
+{
+    BlankWindow w;
+    w->Command1_Click(ToolText);
+    w.drag({{1500, 1500}});
+    EXPECT_EQ(w->Label2->caption(), QStringLiteral("Escribe"));
+    EXPECT_EQ(w->Label2->left(), 1505);
+    EXPECT_EQ(w->Label2->top(), 1505);
+    EXPECT_EQ(QApplication::focusWidget(), w->Text1->edit());
+    EXPECT_EQ(notWhite(w.sheet(), w.sheet().rect()), 0) << "the first release only marks the spot";
+
+    QTest::keyClicks(w->Text1->edit(), QStringLiteral("Hola"));
+    EXPECT_EQ(w->Label2->caption(), QStringLiteral("Hola"));
+    EXPECT_TRUE(w.state().TextPending);
+
+    w.drag({{3000, 3000}, {4500, 3000}});  // the word's top-left corner at pixel (300, 200)
+    for (const QImage &image : {w.canvasStored(), w.sheet()}) {
+        EXPECT_GT(notWhite(image, QRect(300, 200, 120, 40)), 0);
+        EXPECT_EQ(notWhite(image, QRect(0, 0, image.width(), 200)), 0) << "nothing above";
+        EXPECT_EQ(notWhite(image, QRect(0, 0, 300, image.height())), 0) << "nothing to the left";
+    }
+    EXPECT_EQ(w.canvasStored(), w.sheet());
+    EXPECT_EQ(w->Label2->caption(), QString());
+    EXPECT_EQ(w->Label2->left(), 3005) << "the prompt marks the anchor";
+    EXPECT_EQ(w->Text1->text(), QString());
+    EXPECT_FALSE(w.state().TextPending);
+}
+
+TEST(FillAndText, APolygonDragIsCommittedUnmirroredOnCanvasAndSheet)
+{
+    BlankWindow w;
+    w->Command1_Click(ToolPolygon);
+    w->Combo1->setText(QStringLiteral("4"));
+    w.state().FlipX = true;
+    w.drag({{3000, 3000}, {3000, 3900}});  // a diamond with corners 900 twips from the centre
+
+    EXPECT_EQ(w.state().SideCount, 4);
+    const QImage sheet = w.sheet();
+    for (const QPointF edge : {QPointF(3450, 3450), QPointF(3450, 2550), QPointF(2550, 2550), QPointF(2550, 3450)}) {
+        EXPECT_GT(inkNear(sheet, edge.x(), edge.y(), kRed), 0) << edge.x() << "," << edge.y();
+        EXPECT_EQ(inkNear(sheet, 13800 - edge.x(), edge.y(), kRed), 0) << "never mirrored";
+    }
+    EXPECT_EQ(countColour(sheet, kRed, QRect(pixelOf(2700, 2700), pixelOf(3300, 3300))), 0) << "never filled";
+    EXPECT_EQ(w.canvasStored(), sheet);
+}
+
+} // namespace garabel::test

@@ -29,10 +29,6 @@ bool showsBox(const QImage &image, const QRectF &box)
     return pixelAt(image, box.center().x(), box.center().y()) == qRgb(255, 0, 0);
 }
 
-// A window showing blank sheet 1 rather than the start-up picture.
-struct BlankWindow : GarabelWindow {
-    BlankWindow() { click(*form().Command4[0]); }
-};
 } // namespace
 
 TEST(Printing, SendsWhatTheCanvasStoresAtItsInnerSizeFromThePageOrigin)

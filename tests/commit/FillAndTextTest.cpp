@@ -20,12 +20,7 @@ constexpr QRgb kBluePixel = 0xFF0000FF;
 constexpr QRgb kWhitePixel = 0xFFFFFFFF;
 
 // The blank sheet 0 on the canvas, drawing in red, grid step 300.
-struct BlankWindow : GarabelWindow {
-    BlankWindow()
-    {
-        form().Command4_Click(0);
-        state().Red = 255;
-    }
+struct FillWindow : BlankWindow {
     void fillInBlue()
     {
         for (Surface *s : {form().Picture1.get(), &form().sheet()})
@@ -42,7 +37,7 @@ int notWhite(const QImage &image, const QRect &rect)
 
 TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndRestoresTheFillPattern)
 {
-    BlankWindow w;
+    FillWindow w;
     w.state().Tool = ToolRectangle;
     w.drag({{1500, 1200}, {3000, 2100}});  // outline on pixels 100..200 x 80..140
     const int outline = countColour(w.sheet(), kRed);
@@ -73,7 +68,7 @@ TEST(FillAndText, TheCanvasTakesTheSheetsAreaEvenWhereItShowsGridDots)
         {2114, 1514, 140, "on a dot"},
     };
     for (const auto &c : cases) {
-        BlankWindow w;
+        FillWindow w;
         w.click(*w->Command2[5]);  // dots every 300 twips, on the canvas only
         ASSERT_GT(notWhite(w.canvasStored(), w.canvasStored().rect()), 0);
         w.fillInBlue();
@@ -90,7 +85,7 @@ TEST(FillAndText, TheCanvasTakesTheSheetsAreaEvenWhereItShowsGridDots)
 
 TEST(FillAndText, TheSecondTextReleasePrintsTheTypedWordAtThePointerOnCanvasAndSheet)
 {
-    BlankWindow w;
+    FillWindow w;
     w->Command1_Click(ToolText);
     w.drag({{1500, 1500}});
     EXPECT_EQ(w->Label2->caption(), QStringLiteral("Escribe"));
@@ -118,7 +113,7 @@ TEST(FillAndText, TheSecondTextReleasePrintsTheTypedWordAtThePointerOnCanvasAndS
 
 TEST(FillAndText, APolygonDragIsCommittedUnmirroredOnCanvasAndSheet)
 {
-    BlankWindow w;
+    FillWindow w;
     w->Command1_Click(ToolPolygon);
     w->Combo1->setText(QStringLiteral("4"));
     w.state().FlipX = true;

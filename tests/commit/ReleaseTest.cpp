@@ -11,15 +11,8 @@ constexpr QRgb kRed = 0xFFFF0000;
 constexpr QRgb kBluePixel = 0xFF0000FF;
 constexpr QRgb kWhitePixel = 0xFFFFFFFF;
 
-// A window whose canvas shows the blank sheet 0, drawing in red. Its canvas
-// centre is (6900, 5100): FlipX maps x to 13800 - x, FlipY maps y to 10200 - y.
-struct BlankWindow : GarabelWindow {
-    BlankWindow()
-    {
-        form().Command4_Click(0);
-        state().Red = 255;
-    }
-};
+// BlankWindow's canvas centre is (6900, 5100): FlipX maps x to 13800 - x,
+// FlipY maps y to 10200 - y.
 
 void expectCanvasEqualsSheet(GarabelWindow &w, const char *what)
 {

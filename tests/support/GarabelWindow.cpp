@@ -28,6 +28,12 @@ GarabelWindow::GarabelWindow(QSize screenTwips, bool show)
 
 GarabelWindow::~GarabelWindow() = default;
 
+BlankWindow::BlankWindow()
+{
+    form().Command4_Click(0);
+    state().Red = 255;
+}
+
 QPoint GarabelWindow::canvasPixel(double x, double y) const
 {
     return SurfaceView::innerOrigin()

@@ -44,6 +44,14 @@ private:
     std::unique_ptr<Form1> m_form;
 };
 
+// The window with blank sheet 1 on the canvas instead of the start-up picture,
+// drawing in red.
+class BlankWindow : public GarabelWindow
+{
+public:
+    BlankWindow();
+};
+
 // The pixel of an image at canvas twips (x, y).
 QRgb pixelAt(const QImage &image, double x, double y);
 // Number of pixels in `rect` (pixels) whose colour is `colour`.

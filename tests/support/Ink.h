@@ -12,7 +12,7 @@ namespace garabel::test {
 // The pixel of canvas twips (x, y), as pixelAt() reads it.
 inline QPoint pixelOf(double x, double y)
 {
-    return QPoint(int(std::floor(x / 15)), int(std::floor(y / 15)));
+    return QPoint(int(std::lround(x / 15)), int(std::lround(y / 15)));
 }
 
 // Pixels of `colour` within `reach` pixels of canvas twips (x, y).

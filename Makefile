@@ -31,7 +31,7 @@ bench: build
 sanitize: deps
 	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DGARABEL_SANITIZE=ON -DGARABEL_BENCH=OFF
 	cmake --build $(BUILD)-asan -j $(JOBS)
-	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(BUILD)-asan --output-on-failure -j $(JOBS)
 
 clean:

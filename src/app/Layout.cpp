@@ -62,6 +62,8 @@ void Form1::ArrangeControls()
         Command4[i]->setLeft(f(Command4[i - 1]->left()) + f(Command4[i - 1]->width()));
         Command4[i]->setVisible(true);
     }
+    for (int i = 0; i <= 9; ++i)
+        Command4[i]->setToolTip(tr("Hoja %1").arg(i + 1));
 
     const float row = f(Command4[0]->top());
     const float groups = f(Command4[9]->left()) + 1000.0f;

@@ -1,6 +1,7 @@
 #include "app/Button.h"
 #include "app/ComboBox.h"
 #include "app/Label.h"
+#include "app/PictureButton.h"
 #include "platform/Surface.h"
 #include "platform/SurfaceView.h"
 #include "support/GarabelWindow.h"
@@ -60,6 +61,7 @@ TEST(Layout, OptionGroupsOnA1024By768ScreenStartRightOfTheTenthSheetButton)
         EXPECT_EQ(f.Command4[i]->left(), f.Command4[i - 1]->left() + 375);
         EXPECT_EQ(f.Command4[i]->caption(), QString::number(i + 1));
         EXPECT_TRUE(f.Command4[i]->visible());
+        EXPECT_EQ(f.Command4[i]->button()->accessibleName(), QStringLiteral("Hoja %1").arg(i + 1));
     }
     for (auto *array : {&f.Command5, &f.Command6, &f.Command7, &f.Command10})
         EXPECT_EQ((*array)[0]->left(), 5545);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Rgb.h"
+
 #include <array>
 #include <cstdint>
 
@@ -62,5 +64,11 @@ struct DrawingState {
     std::array<int, kSheets> UndoPos{};
     std::int16_t EraserSize = 0;
 };
+
+// The colour every figure is drawn in: RGB(Red, Green, Blue).
+inline Rgb drawingColour(const DrawingState &state)
+{
+    return rgb(state.Red, state.Green, state.Blue);
+}
 
 } // namespace garabel

@@ -10,11 +10,6 @@ namespace {
 
 constexpr unsigned kColourDialogFlags = CcRgbInit | CcFullOpen | CcPreventFullOpen | CcAnyColor;
 
-Rgb drawingColour(const DrawingState &state)
-{
-    return rgb(state.Red, state.Green, state.Blue);
-}
-
 void takeComponents(DrawingState &state, Rgb colour)
 {
     int r = 0, g = 0, b = 0;

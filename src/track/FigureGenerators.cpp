@@ -4,11 +4,6 @@
 
 namespace garabel {
 
-Rgb drawingColour(const DrawingState &state)
-{
-    return rgb(state.Red, state.Green, state.Blue);
-}
-
 Shapes lineShapes(const DrawingState &state)
 {
     const MirroredPoint from = MirroredPoint::anchor(state);

@@ -14,9 +14,6 @@ struct DrawingState;
 // Anchor copies use the stored MirrorX/MirrorY; pointer copies are computed from
 // CurX/CurY and the canvas centre.
 
-// The drawing colour, RGB(Red, Green, Blue) packed.
-Rgb drawingColour(const DrawingState &state);
-
 // Tool 2: the segment from the anchor to the pointer.
 Shapes lineShapes(const DrawingState &state);
 // Tool 10: the box with the anchor and the pointer as opposite corners.

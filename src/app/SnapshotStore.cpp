@@ -1,11 +1,9 @@
 #include "app/SnapshotStore.h"
 
 #include "platform/Surface.h"
-
-#include <QPainter>
+#include "platform/TileCopy.h"
 
 #include <algorithm>
-#include <cstring>
 #include <unordered_set>
 
 namespace garabel {
@@ -73,29 +71,20 @@ bool SnapshotStore::hasPicture(int sheet, int slot) const
     return !m_rings[sheet][slot].size.isEmpty();
 }
 
+bool SnapshotStore::isBlank(const Tiles &tiles)
+{
+    return std::all_of(tiles.tiles.begin(), tiles.tiles.end(), [](const QImage &tile) { return tile.isNull(); });
+}
+
 QImage SnapshotStore::picture(int sheet, int slot) const
 {
     const Tiles &stored = m_rings[sheet][slot];
-    bool blank = true;
-    for (const QImage &tile : stored.tiles)
-        blank = blank && tile.isNull();
-    if (blank)
+    if (isBlank(stored))
         return {};
-
     QImage image(stored.size, QImage::Format_RGB32);
     const int columns = tilesAcross(stored.size.width());
-    for (std::size_t i = 0; i < stored.tiles.size(); ++i) {
-        const int x0 = int(i % columns) * kTile, y0 = int(i / columns) * kTile;
-        const int w = qMin(kTile, stored.size.width() - x0), h = qMin(kTile, stored.size.height() - y0);
-        const QImage &tile = stored.tiles[i];
-        for (int y = 0; y < h; ++y) {
-            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y0 + y)) + x0;
-            if (tile.isNull())
-                std::fill(line, line + w, QRgb(stored.background));
-            else
-                std::memcpy(line, tile.constScanLine(y), std::size_t(w) * sizeof(QRgb));
-        }
-    }
+    for (std::size_t i = 0; i < stored.tiles.size(); ++i)
+        pasteTile(image, int(i % columns), int(i / columns), kTile, stored.tiles[i], stored.background);
     return image;
 }
 
@@ -113,9 +102,7 @@ void SnapshotStore::restore(int sheet, int slot, Surface &sheetSurface)
     const Tiles &stored = m_rings[sheet][slot];
     const Tiles target = stored.size == size ? stored : blank(size);
     Tiles &current = m_current[sheet];
-    const bool blankTarget = std::all_of(target.tiles.begin(), target.tiles.end(),
-                                         [](const QImage &tile) { return tile.isNull(); });
-    if (blankTarget || current.size != size) {
+    if (isBlank(target) || current.size != size) {
         sheetSurface.setPicture(picture(sheet, slot));
     } else {
         const int columns = tilesAcross(size.width());

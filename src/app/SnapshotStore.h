@@ -46,6 +46,7 @@ private:
 
     void refresh(Tiles &record, Surface &sheetSurface) const;
     static Tiles blank(QSize size);
+    static bool isBlank(const Tiles &tiles);
 
     std::vector<std::vector<Tiles>> m_rings;
     std::vector<Tiles> m_current;  // per sheet: its picture as of its last capture or adopt

@@ -12,7 +12,6 @@ namespace {
 // holds the pointer's twips.
 constexpr double kTwipsPerPixelX = Surface::kTwipsPerPixel;
 constexpr double kTwipsPerPixelY = Surface::kTwipsPerPixel;
-
 } // namespace
 
 void commitFloodFill(Form1 &form)

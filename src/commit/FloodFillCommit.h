@@ -4,9 +4,10 @@ namespace garabel {
 
 class Form1;
 
-// The fill tool's release: fills, on the canvas and then on the current sheet,
-// the connected area around the pointer that has the colour each surface itself
-// shows there, solidly in that surface's FillColor. Never mirrored.
+// The fill tool's release: fills the current sheet's connected area around the
+// pointer (the area of the colour the sheet holds there) solidly in its
+// FillColor, and paints the same pixels on the canvas in the canvas's FillColor,
+// whatever the canvas alone shows (grid dots, the help page). Never mirrored.
 //
 // Leaves CurX and CurY in pixels (the next move snaps them to twips again), both
 // surfaces in twips and both with the fill pattern of FillIndex, whatever

@@ -52,13 +52,6 @@ void commitFigure(Form1 &form)
         break;
     }
 }
-
-// The text tool's placement (the prompt at the anchor, the pending text printed
-// at the pointer on both surfaces) runs after the figure, independently of it.
-void placeText(Form1 &form)
-{
-    placeTextOnRelease(form);
-}
 } // namespace
 
 // Commits the figure the preview has been showing, from the state the press and
@@ -69,8 +62,9 @@ void Form1::Picture1_MouseUp(int, int, double, double)
     PushUndoSnapshot();
     prepareBothSurfaces(*this);
     commitFigure(*this);
+    // The text tool's placement runs after the figure, independently of it.
     if (state.Tool == ToolText)
-        placeText(*this);
+        placeTextOnRelease(*this);
     Picture1->setAutoRedraw(false);
     sheet().setAutoRedraw(true);
 }

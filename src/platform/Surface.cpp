@@ -2,12 +2,12 @@
 
 #include "platform/FloodFill.h"
 #include "platform/HatchPattern.h"
+#include "platform/TileCopy.h"
 
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <utility>
 
 namespace garabel {
@@ -193,14 +193,7 @@ void Surface::writeTile(int column, int row, const QImage &tile)
         return;
     ensureImage();
     m_picture = QImage();
-    const QRgb background = toQRgb(m_backColor);
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(y)) + area.left();
-        if (tile.isNull())
-            std::fill(line, line + area.width(), background);
-        else
-            std::memcpy(line, tile.constScanLine(y - area.top()), std::size_t(area.width()) * sizeof(QRgb));
-    }
+    pasteTile(m_image, column, row, kTile, tile, toQRgb(m_backColor));
     emit changed(area);
 }
 

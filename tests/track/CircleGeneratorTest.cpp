@@ -1,4 +1,5 @@
 #include "app/DrawingState.h"
+#include "support/DragState.h"
 #include "track/CircleGenerator.h"
 
 #include <gtest/gtest.h>
@@ -27,18 +28,9 @@ const float kQuarter = float(kPi / 2), kHalf = float(kPi), kThreeQuarters = floa
 // Anchor (3000, 3000) on a canvas centred at (6900, 5100), every copy on.
 DrawingState circleDrag(int mode, double curX, int curY)
 {
-    DrawingState s;
+    DrawingState s = dragState({3000, 3000}, {curX, double(curY)}, true, true, true);
     s.Pi = kPi;
     s.CircleMode = std::uint8_t(mode);
-    s.CenterX = 6900;
-    s.CenterY = 5100;
-    s.StartX = 3000;
-    s.StartY = 3000;
-    s.MirrorX = 10800;
-    s.MirrorY = 7200;
-    s.CurX = curX;
-    s.CurY = curY;
-    s.FlipX = s.FlipY = s.FlipXY = true;
     return s;
 }
 

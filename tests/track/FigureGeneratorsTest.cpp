@@ -1,4 +1,5 @@
 #include "app/DrawingState.h"
+#include "support/DragState.h"
 #include "track/FigureGenerators.h"
 
 #include <gtest/gtest.h>
@@ -23,19 +24,7 @@ namespace {
 // Anchor (1500, 1200) and pointer (3000, 2100) on a canvas centred at (6900, 5100).
 DrawingState dragged(bool flipX, bool flipY, bool flipXY)
 {
-    DrawingState s;
-    s.CenterX = 6900;
-    s.CenterY = 5100;
-    s.StartX = 1500;
-    s.StartY = 1200;
-    s.MirrorX = 12300;
-    s.MirrorY = 9000;
-    s.CurX = 3000;
-    s.CurY = 2100;
-    s.FlipX = flipX;
-    s.FlipY = flipY;
-    s.FlipXY = flipXY;
-    return s;
+    return dragState({1500, 1200}, {3000, 2100}, flipX, flipY, flipXY);
 }
 
 const Segment kFigure{{1500, 1200}, {3000, 2100}};

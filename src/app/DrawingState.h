@@ -20,6 +20,12 @@ enum ToolCode : std::uint8_t {
     ToolEraser = 18,
 };
 
+// The tools that draw while the pointer moves rather than on the release.
+inline bool drawsWhileMoving(std::uint8_t tool)
+{
+    return tool == ToolDots || tool == ToolFreehand || tool == ToolEraser;
+}
+
 // The one record of drawing state that every handler reads and writes.
 // Fields that may be "empty" start at 0 / false, which is how an empty value behaves.
 // Coordinates are canvas twips; numbers that may hold fractions are doubles.

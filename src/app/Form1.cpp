@@ -65,8 +65,8 @@ Form1::Form1(Platform &platform, QWidget *parent)
     setFont(small);
     resize(8295 / Control::kTwipsPerPixel, 8325 / Control::kTwipsPerPixel);
 
-    // Creation order is stacking order: the picture holders lie under the canvas,
-    // the text box over it.
+    // Creation order is stacking order: the picture holders and the text box lie
+    // under the canvas.
     createImages();
     createSurfaces();
     createPalette();
@@ -90,6 +90,12 @@ void Form1::createImages()
 
 void Form1::createSurfaces()
 {
+    // The text box only takes the typing for the text tool (the typed text shows
+    // next to the anchor); created before the canvas, it lies under it and never
+    // hides the drawing.
+    Text1 = std::make_unique<TextBox>(this);
+    Text1->setGeometry(1800, 2880, 6015, 1215);
+
     Picture1 = std::make_unique<Surface>();
     Picture1->setBackColor(kWhite);
     m_canvasView = new SurfaceView(*Picture1, this);  // owned by the window
@@ -119,9 +125,6 @@ void Form1::createSurfaces()
     Picture3->setWidth((strip.width() + 2 * Surface::kBorder) * Control::kTwipsPerPixel);
     Picture3->setHeight((strip.height() + 2 * Surface::kBorder) * Control::kTwipsPerPixel);
     Picture3->setPicture(strip);
-
-    Text1 = std::make_unique<TextBox>(this);
-    Text1->setGeometry(1800, 2880, 6015, 1215);
 }
 
 void Form1::createPalette()
@@ -218,6 +221,7 @@ void Form1::wireEvents()
     connect(m_canvasView, &SurfaceView::mousePressed, this, &Form1::Picture1_MouseDown);
     connect(m_canvasView, &SurfaceView::mouseMoved, this, &Form1::Picture1_MouseMove);
     connect(m_canvasView, &SurfaceView::mouseReleased, this, &Form1::Picture1_MouseUp);
+    connect(m_canvasView, &SurfaceView::pointerLeft, this, &Form1::Picture1_MouseLeave);
     connect(m_stripView, &SurfaceView::mousePressed, this, &Form1::picture3_MouseDown);
     Text1->onChange([this] { Text1_Change(); });
     Combo2->onClick([this] { Combo2_Click(); });

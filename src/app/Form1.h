@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace garabel {
@@ -45,11 +46,15 @@ public:
     void Command4_Click(int index);
     void LoadUndoSlots();
     void PushUndoSnapshot();
+    // Takes back the latest push when the sheet has not changed since, so that a
+    // release that drew nothing leaves no step to undo.
+    void DropUnchangedUndoSnapshot();
     void UndoStep();
 
     // --- pointer tracking (track/) ---
     void Picture1_MouseDown(int button, int shift, double x, double y);
     void Picture1_MouseMove(int button, int shift, double x, double y);
+    void Picture1_MouseLeave();
     void PreviewCircle();
     void PreviewRectangle();
     void PreviewPolygon();
@@ -111,6 +116,13 @@ private:
     SurfaceView *m_canvasView = nullptr;
     SurfaceView *m_stripView = nullptr;
     std::unique_ptr<SnapshotStore> m_undo;
+    // The ring position and pending flag from before the latest push, while that
+    // push may still be taken back.
+    struct UndoMark {
+        int sheet, pos;
+        bool pending;
+    };
+    std::optional<UndoMark> m_lastPush;
     bool m_quitConfirmed = false;
 };
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 namespace garabel {
 
@@ -30,6 +31,22 @@ QImage cutTile(const QImage &image, int column, int row, QRgb background)
             return image.copy(column * kTile, row * kTile, kTile, kTile);
     }
     return {};
+}
+// Whether the image's tile holds the pixels of `held` (null: all background).
+bool tileHolds(const QImage &image, int column, int row, const QImage &held, QRgb background)
+{
+    if (image.isNull())
+        return held.isNull();
+    const QRect area = QRect(column * kTile, row * kTile, kTile, kTile) & image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y)) + area.left();
+        const auto *was = held.isNull() ? nullptr : reinterpret_cast<const QRgb *>(held.constScanLine(y - area.top()));
+        for (int x = 0; x < area.width(); ++x) {
+            if ((line[x] | 0xFF000000u) != ((was ? was[x] : background) | 0xFF000000u))
+                return false;
+        }
+    }
+    return true;
 }
 } // namespace
 
@@ -63,7 +80,34 @@ void SnapshotStore::refresh(Tiles &record, Surface &surface) const
 void SnapshotStore::capture(int sheet, int slot, Surface &sheetSurface)
 {
     refresh(m_current[sheet], sheetSurface);
-    m_rings[sheet][slot] = m_current[sheet];
+    m_overwritten = std::exchange(m_rings[sheet][slot], m_current[sheet]);
+    m_overwrittenSheet = sheet;
+    m_overwrittenSlot = slot;
+}
+
+bool SnapshotStore::unchangedSinceCapture(int sheet, const Surface &sheetSurface) const
+{
+    const Tiles &record = m_current[sheet];
+    if (record.size != sheetSurface.innerPixelSize())
+        return false;
+    const QImage image = sheetSurface.image();
+    const int columns = tilesAcross(record.size.width()), rows = tilesAcross(record.size.height());
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            const QImage &held = record.tiles[std::size_t(row) * columns + column];
+            if (sheetSurface.tileDirty(column, row) && !tileHolds(image, column, row, held, record.background))
+                return false;
+        }
+    }
+    return true;
+}
+
+void SnapshotStore::withdrawCapture(int sheet, int slot)
+{
+    if (sheet != m_overwrittenSheet || slot != m_overwrittenSlot)
+        return;
+    m_rings[sheet][slot] = std::exchange(m_overwritten, Tiles{});
+    m_overwrittenSheet = m_overwrittenSlot = -1;
 }
 
 bool SnapshotStore::hasPicture(int sheet, int slot) const

@@ -27,6 +27,12 @@ public:
 
     // Stores the sheet's present stored image in the slot.
     void capture(int sheet, int slot, Surface &sheetSurface);
+    // Whether the sheet's stored image still holds what the last capture of that
+    // sheet took; only the tiles written since are compared.
+    bool unchangedSinceCapture(int sheet, const Surface &sheetSurface) const;
+    // Puts back what the latest capture overwrote in the slot, when that capture
+    // was of this sheet and slot.
+    void withdrawCapture(int sheet, int slot);
     bool hasPicture(int sheet, int slot) const;
     // The slot's picture as one image; null for an empty slot or a blank picture.
     QImage picture(int sheet, int slot) const;
@@ -50,6 +56,9 @@ private:
 
     std::vector<std::vector<Tiles>> m_rings;
     std::vector<Tiles> m_current;  // per sheet: its picture as of its last capture or adopt
+    // What the latest capture overwrote, and where.
+    Tiles m_overwritten;
+    int m_overwrittenSheet = -1, m_overwrittenSlot = -1;
 };
 
 } // namespace garabel

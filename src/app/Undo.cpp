@@ -2,6 +2,8 @@
 #include "app/SnapshotStore.h"
 #include "platform/Surface.h"
 
+#include <utility>
+
 namespace garabel {
 
 void Form1::LoadUndoSlots()
@@ -14,9 +16,20 @@ void Form1::LoadUndoSlots()
 void Form1::PushUndoSnapshot()
 {
     const int s = state.Sheet;
+    m_lastPush = UndoMark{s, state.UndoPos[s], state.SnapshotPending};
     m_undo->capture(s, state.UndoPos[s], sheet());
     state.UndoPos[s] = state.UndoPos[s] + 1 == DrawingState::kUndoSlots ? 0 : state.UndoPos[s] + 1;
     state.SnapshotPending = true;
+}
+
+void Form1::DropUnchangedUndoSnapshot()
+{
+    const std::optional<UndoMark> mark = std::exchange(m_lastPush, std::nullopt);
+    if (!mark || mark->sheet != state.Sheet || !m_undo->unchangedSinceCapture(mark->sheet, sheet()))
+        return;
+    m_undo->withdrawCapture(mark->sheet, mark->pos);
+    state.UndoPos[mark->sheet] = mark->pos;
+    state.SnapshotPending = mark->pending;
 }
 
 // Steps the current sheet back through its ring; the first step after a push
@@ -24,6 +37,7 @@ void Form1::PushUndoSnapshot()
 void Form1::UndoStep()
 {
     const int s = state.Sheet;
+    m_lastPush.reset();
     if (state.SnapshotPending) {
         m_undo->capture(s, state.UndoPos[s], sheet());
         state.SnapshotPending = false;

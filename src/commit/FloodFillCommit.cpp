@@ -18,25 +18,27 @@ void commitFloodFill(Form1 &form)
 {
     Surface &canvas = *form.Picture1;
     Surface &sheet = form.sheet();
-    DrawingState &s = form.state;
+    const DrawingState &s = form.state;
 
+    // Each surface keeps the pattern it had: its figures are filled as before.
+    const int canvasStyle = canvas.fillStyle(), sheetStyle = sheet.fillStyle();
     canvas.setScaleMode(ScaleMode::Pixels);
     sheet.setScaleMode(ScaleMode::Pixels);
     canvas.setFillStyle(FillSolid);
     sheet.setFillStyle(FillSolid);
-    s.CurX = std::floor(s.CurX / kTwipsPerPixelX);
-    s.CurY = std::int32_t(std::floor(double(s.CurY) / kTwipsPerPixelY));
+    // The pointer stays in twips: a second click without a move fills there again.
+    const int x = int(std::floor(s.CurX / kTwipsPerPixelX));
+    const int y = int(std::floor(double(s.CurY) / kTwipsPerPixelY));
 
     // The area is the drawing's, as the sheet holds it: the canvas may show grid
     // dots the sheet does not have, and the pointer snaps right onto them, so a
     // fill of the canvas's own area would often take a single dot.
-    const int x = int(s.CurX), y = int(s.CurY);
     canvas.fillSpans(sheet.floodFill(x, y, sheet.point(x, y)));
 
     canvas.setScaleMode(ScaleMode::Twips);
     sheet.setScaleMode(ScaleMode::Twips);
-    canvas.setFillStyle(s.FillIndex);
-    sheet.setFillStyle(s.FillIndex);
+    canvas.setFillStyle(canvasStyle);
+    sheet.setFillStyle(sheetStyle);
 }
 
 } // namespace garabel

@@ -9,9 +9,8 @@ class Form1;
 // FillColor, and paints the same pixels on the canvas in the canvas's FillColor,
 // whatever the canvas alone shows (grid dots, the help page). Never mirrored.
 //
-// Leaves CurX and CurY in pixels (the next move snaps them to twips again), both
-// surfaces in twips and both with the fill pattern of FillIndex, whatever
-// pattern they had before. The caller has both surfaces persistent.
+// Leaves the pointer as it was, both surfaces in twips and each with the fill
+// pattern it had before. The caller has both surfaces persistent.
 void commitFloodFill(Form1 &form);
 
 } // namespace garabel

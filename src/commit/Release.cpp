@@ -46,7 +46,8 @@ void commitFigure(Form1 &form)
         commitFloodFill(form);
         break;
     case ToolPolygon:  // the polygon of the last preview's vertices, never mirrored
-        commit(form, polygonEdges(form.state));
+        if (form.state.SideCount > 0)  // no preview yet: no vertices to join
+            commit(form, polygonEdges(form.state));
         break;
     default:
         break;
@@ -56,10 +57,12 @@ void commitFigure(Form1 &form)
 
 // Commits the figure the preview has been showing, from the state the press and
 // the last move left; the release's own position and button are not used.
-// The snapshot comes first, so undo steps back to before this release.
+// The snapshot comes first, so undo steps back to before this release; the
+// stroke tools took theirs at the press, before their first mark.
 void Form1::Picture1_MouseUp(int, int, double, double)
 {
-    PushUndoSnapshot();
+    if (!drawsWhileMoving(state.Tool))
+        PushUndoSnapshot();
     prepareBothSurfaces(*this);
     commitFigure(*this);
     // The text tool's placement runs after the figure, independently of it.
@@ -67,6 +70,7 @@ void Form1::Picture1_MouseUp(int, int, double, double)
         placeTextOnRelease(*this);
     Picture1->setAutoRedraw(false);
     sheet().setAutoRedraw(true);
+    DropUnchangedUndoSnapshot();
 }
 
 } // namespace garabel

@@ -112,6 +112,8 @@ public:
     void line(double x1, double y1, double x2, double y2, std::optional<Rgb> colour = {});
     void box(double x1, double y1, double x2, double y2, std::optional<Rgb> colour = {});
     void filledBox(double x1, double y1, double x2, double y2, std::optional<Rgb> colour = {});
+    // The pixels a filled box between these corners covers at the present pen width.
+    QRect filledBoxPixels(double x1, double y1, double x2, double y2) const;
     void circle(double x, double y, double radius, std::optional<Rgb> colour = {});
     // Counter-clockwise on the screen from start to end (radians, 0 points right),
     // through angle 0 when start > end. Open: no radius lines, no fill.

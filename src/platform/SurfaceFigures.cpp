@@ -60,10 +60,16 @@ void Surface::filledBox(double x1, double y1, double x2, double y2, std::optiona
         drawDot(a, resolve(colour));
         return;
     }
-    const QRect box = spanning(a, b);
-    const QRect extent = boxExtent(box, m_drawWidth);
+    const QRect extent = filledBoxPixels(x1, y1, x2, y2);
     const QColor c = toQColor(resolve(colour));
     apply({extent, [=](QPainter &p) { p.fillRect(extent, c); }});
+}
+
+QRect Surface::filledBoxPixels(double x1, double y1, double x2, double y2) const
+{
+    const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
+    // Equal corners make a dot of the pen's diameter.
+    return boxExtent(a == b ? QRect(a, a) : spanning(a, b), m_drawWidth);
 }
 
 void Surface::circle(double x, double y, double radius, std::optional<Rgb> colour)

@@ -97,6 +97,11 @@ void SurfaceView::mouseReleaseEvent(QMouseEvent *event)
     emit mouseReleased(buttonBits(event->button()), shiftBits(event->modifiers()), at.x(), at.y());
 }
 
+void SurfaceView::leaveEvent(QEvent *)
+{
+    emit pointerLeft();
+}
+
 void SurfaceView::place()
 {
     setGeometry(twipsToPixels(m_surface.left()), twipsToPixels(m_surface.top()),

@@ -27,12 +27,14 @@ signals:
     void mousePressed(int button, int shift, double x, double y);
     void mouseMoved(int buttons, int shift, double x, double y);
     void mouseReleased(int button, int shift, double x, double y);
+    void pointerLeft();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     void place();

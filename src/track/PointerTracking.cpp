@@ -6,6 +6,8 @@
 #include "track/FigureGenerators.h"
 #include "track/Strokes.h"
 
+#include <QGuiApplication>
+
 namespace garabel {
 
 namespace {
@@ -69,13 +71,16 @@ void previewText(Form1 &form)
 } // namespace
 
 // Fixes the anchor on the grid and its reflection through the canvas centre.
-// Any button; nothing is drawn.
+// Any button; nothing is drawn. A stroke tool's undo step is taken here, before
+// its first mark, so that one undo removes exactly the stroke.
 void Form1::Picture1_MouseDown(int, int, double x, double y)
 {
     state.StartX = snapToGrid(x, state.GridStep);
     state.StartY = snapToGrid(y, state.GridStep);
     state.MirrorX = state.CenterX + (state.CenterX - state.StartX);
     state.MirrorY = state.CenterY + (state.CenterY - state.StartY);
+    if (drawsWhileMoving(state.Tool))
+        PushUndoSnapshot();
 }
 
 // Repaints the canvas from its stored image, then draws the crosshair at the
@@ -95,6 +100,14 @@ void Form1::Picture1_MouseMove(int button, int, double x, double y)
         previewText(*this);
     state.PrevX = state.CurX;
     state.PrevY = state.CurY;
+}
+
+// The marks that follow the pointer (crosshair, guide line, eraser outline, the
+// text) go when it leaves the canvas; during a drag the canvas keeps the pointer.
+void Form1::Picture1_MouseLeave()
+{
+    if (QGuiApplication::mouseButtons() == Qt::NoButton)
+        Picture1->refresh();
 }
 
 } // namespace garabel

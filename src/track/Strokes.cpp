@@ -19,6 +19,19 @@ void strokeIntoStoredImages(Form1 &form, const Shapes &shapes)
     canvas.setAutoRedraw(false);
     sheet.setAutoRedraw(false);
 }
+// A one-pixel black frame just outside the erased pixels, unfilled so that the
+// spot just erased shows through.
+void outlineOnOverlay(Surface &canvas, const QRect &pixels)
+{
+    const int width = canvas.drawWidth(), style = canvas.fillStyle();
+    canvas.setScaleMode(ScaleMode::Pixels);
+    canvas.setDrawWidth(1);
+    canvas.setFillStyle(FillTransparent);
+    canvas.box(pixels.left(), pixels.top(), pixels.right(), pixels.bottom(), kBlack);
+    canvas.setFillStyle(style);
+    canvas.setDrawWidth(width);
+    canvas.setScaleMode(ScaleMode::Twips);
+}
 } // namespace
 
 void stampDots(Form1 &form)
@@ -47,9 +60,7 @@ void eraseAtPointer(Form1 &form)
     form.sheet().filledBox(left, top, right, bottom, kWhite);
     canvas.setAutoRedraw(false);
 
-    canvas.setDrawWidth(1);
-    canvas.box(left, top, right, bottom, kBlack);
-    canvas.setDrawWidth(s.PenWidth);
+    outlineOnOverlay(canvas, canvas.filledBoxPixels(left, top, right, bottom).adjusted(-1, -1, 1, 1));
 }
 
 } // namespace garabel

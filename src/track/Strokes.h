@@ -14,7 +14,8 @@ void stampDots(Form1 &form);
 // Tool 4: the segment from the previous pointer to this one, and its reflections.
 void drawFreehandSegment(Form1 &form);
 // Tool 18: a white square around the pointer on canvas and sheet, never
-// mirrored, outlined in black one pixel wide on the canvas overlay.
+// mirrored, framed on the canvas overlay by a black one-pixel outline just
+// outside the erased pixels.
 void eraseAtPointer(Form1 &form);
 
 } // namespace garabel

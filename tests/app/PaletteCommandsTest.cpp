@@ -109,7 +109,7 @@ TEST(ClearSheet, AnEraserStrokeRightAfterAClearStillReachesTheSheet)
     drawOnCanvasAndSheet(w.form(), QRectF(0, 0, 6000, 3000), rgb(0, 0, 255));
     w.click(*w->Command1[18]);
     w.click(*w->Command10[5]);
-    w.drag({QPointF(3000, 1500), QPointF(3000, 1500)});
+    w.drag({QPointF(3000, 1500), QPointF(3000, 1530)});
     EXPECT_EQ(pixelAt(w.sheet(), 3000, 1500), qRgb(255, 255, 255));
     EXPECT_EQ(pixelAt(w.canvasStored(), 3000, 1500), qRgb(255, 255, 255));
 }

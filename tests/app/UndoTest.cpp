@@ -1,4 +1,5 @@
 #include "app/Button.h"
+#include "app/DrawingState.h"
 #include "app/SnapshotStore.h"
 #include "platform/Surface.h"
 #include "support/Figures.h"
@@ -67,19 +68,65 @@ TEST_F(UndoRing, WorkedSequenceStepsBackThroughTheRingAndComesRoundAgain)
     expectCanvasAndSheetAlike();
 }
 
-TEST_F(UndoRing, WithAFullRingSevenStepsShowTheStateSavedByTheFirstUndoAgain)
+TEST_F(UndoRing, AfterNineLinesSixStepsBackShowSixDistinctStatesThenTheRingComesRound)
 {
+    w.state().Red = 255;
+    auto lineAt = [](int i) { return QRectF(300 + 600 * i, 600, 0, 900); };
     for (int i = 0; i < 9; ++i)
-        commitBox(w.form(), QRectF(300 + 450 * i, 300, 300, 300), rgb(20 * i, 0, 0));
+        w.drag({lineAt(i).topLeft(), lineAt(i).bottomLeft()});
     const QImage latest = w.sheet();
-    undo();
-    const QImage afterFirstUndo = w.canvas();
-    EXPECT_NE(afterFirstUndo, latest);
-    for (int i = 0; i < 5; ++i)
+    for (int step = 1; step <= 6; ++step) {
         undo();
-    undo();  // seventh step: round the ring
+        for (int i = 0; i < 9; ++i)
+            EXPECT_EQ(shows(w.canvas(), lineAt(i)), i < 9 - step) << "line " << i << " after undo " << step;
+        expectCanvasAndSheetAlike();
+    }
+    undo();  // seventh step: round the ring to the state the first undo saved
     EXPECT_EQ(w.canvas(), latest);
-    expectCanvasAndSheetAlike();
+}
+
+// The stroke tools write into the sheet while the pointer moves; their undo
+// step is taken at the press, so one undo takes back the stroke and nothing else.
+TEST_F(UndoRing, OneUndoRemovesExactlyTheLastStrokeOfEachStrokeTool)
+{
+    w.state().Red = 255;
+    w.state().PenWidth = 3;
+    w.drag({{600, 600}, {6000, 600}});  // a line, before the stroke
+    const QImage before = w.sheet();
+    for (std::uint8_t tool : {ToolDots, ToolFreehand, ToolEraser}) {
+        w.state().Tool = tool;
+        w.state().EraserSize = 60;
+        w.move(1500, 600);
+        w.drag({{1500, 600}, {3000, 600}, {3000, 1800}});
+        ASSERT_NE(w.sheet(), before) << int(tool);
+        undo();
+        EXPECT_EQ(w.sheet(), before) << int(tool);
+        expectCanvasAndSheetAlike();
+    }
+}
+
+// A release that leaves the sheet as it was spends no step of the ring.
+TEST_F(UndoRing, ReleasesThatChangeNothingLeaveNoStepToUndo)
+{
+    w.state().Red = 255;
+    w.drag({{600, 600}, {6000, 600}});
+    const int pos = w.state().UndoPos[0];
+    w.move(1500, 1500);
+    auto expectNoStep = [&](std::uint8_t tool, const char *what) {
+        w.state().Tool = tool;
+        w.press(1500, 1500);  // a click without a move
+        w.release(1500, 1500);
+        EXPECT_EQ(w.state().UndoPos[0], pos) << what;
+    };
+    expectNoStep(ToolText, "text that only marks the spot");
+    expectNoStep(ToolFreehand, "a stroke pressed and released unmoved");
+    expectNoStep(ToolPolygon, "a polygon before any preview");
+    w->Picture1->setFillColor(rgb(255, 255, 255));
+    w->sheet().setFillColor(rgb(255, 255, 255));
+    expectNoStep(ToolFill, "a fill in the colour already there");
+
+    undo();
+    EXPECT_TRUE(blank(w.canvas())) << "the one undo takes back the line";
 }
 
 TEST(UndoFirst, UndoAsTheFirstActionBlanksTheCanvasAndTheSheet)

@@ -35,7 +35,7 @@ int notWhite(const QImage &image, const QRect &rect)
 }
 } // namespace
 
-TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndRestoresTheFillPattern)
+TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndKeepsEachSurfacesPattern)
 {
     FillWindow w;
     w.state().Tool = ToolRectangle;
@@ -51,10 +51,10 @@ TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndRestoresTheFillPatte
         EXPECT_EQ(countColour(image, kBluePixel), interior.width() * interior.height()) << "nothing outside";
         EXPECT_EQ(countColour(image, kRed), outline);
     }
-    EXPECT_EQ(w.state().CurX, 140);
-    EXPECT_EQ(w.state().CurY, 100);
+    EXPECT_EQ(w.state().CurX, 2100) << "the pointer stays in twips";
+    EXPECT_EQ(w.state().CurY, 1500);
     for (const Surface *s : {w->Picture1.get(), &w->sheet()}) {
-        EXPECT_EQ(s->fillStyle(), FillUpwardDiagonal);
+        EXPECT_EQ(s->fillStyle(), FillTransparent) << "the pattern each surface had";
         EXPECT_EQ(s->scaleMode(), ScaleMode::Twips);
     }
 }
@@ -63,9 +63,9 @@ TEST(FillAndText, TheCanvasTakesTheSheetsAreaEvenWhereItShowsGridDots)
 {
     // The snapped pointer lands right on a dot (dots are 20 pixels apart), and
     // between dots too the canvas is filled where the sheet is, over the dots.
-    const struct { double x, y; int canvasPixel; const char *what; } cases[] = {
-        {2264, 1664, 150, "between dots"},
-        {2114, 1514, 140, "on a dot"},
+    const struct { double x, y; const char *what; } cases[] = {
+        {2264, 1664, "between dots"},
+        {2114, 1514, "on a dot"},
     };
     for (const auto &c : cases) {
         FillWindow w;
@@ -76,11 +76,36 @@ TEST(FillAndText, TheCanvasTakesTheSheetsAreaEvenWhereItShowsGridDots)
         w.state().CurY = std::int32_t(c.y);
         w->Picture1_MouseUp(1, 0, 0, 0);
 
-        EXPECT_EQ(w.state().CurX, c.canvasPixel) << c.what;
+        EXPECT_EQ(w.state().CurX, c.x) << c.what;
         const QImage sheet = w.sheet();
         EXPECT_EQ(countColour(sheet, kBluePixel), sheet.width() * sheet.height()) << c.what;
         EXPECT_EQ(w.canvasStored(), sheet) << c.what;
     }
+}
+
+// A double click fills the area once, and the figures drawn after a fill, on
+// this sheet or another, are outlines as before.
+TEST(FillAndText, ADoubleClickFillsOnceAndLaterRectanglesStayOutlines)
+{
+    FillWindow w;
+    w.state().Tool = ToolRectangle;
+    w.drag({{1500, 1200}, {3000, 2100}});  // outline on pixels 100..200 x 80..140
+    w.fillInBlue();
+    w.move(2250, 1650);
+    w.doubleClick(2250, 1650);
+    const QRect interior(101, 81, 99, 59);
+    EXPECT_EQ(countColour(w.sheet(), kBluePixel), interior.width() * interior.height());
+    EXPECT_EQ(w.state().UndoPos[0], 2) << "the second click changed nothing";
+
+    w.state().Tool = ToolRectangle;
+    w.drag({{4500, 3000}, {6000, 3900}});
+    w.click(*w->Command4[1]);
+    w.drag({{4500, 3000}, {6000, 3900}});
+    EXPECT_EQ(w.canvasStored(), w.sheet()) << "the canvas draws as the other sheet does";
+    w.click(*w->Command4[0]);
+    EXPECT_EQ(w.canvasStored(), w.sheet());
+    for (int sheet : {0, 1})
+        EXPECT_EQ(notWhite(w.sheet(sheet), QRect(301, 201, 99, 59)), 0) << "sheet " << sheet;
 }
 
 TEST(FillAndText, TheSecondTextReleasePrintsTheTypedWordAtThePointerOnCanvasAndSheet)
@@ -94,7 +119,7 @@ TEST(FillAndText, TheSecondTextReleasePrintsTheTypedWordAtThePointerOnCanvasAndS
     EXPECT_EQ(QApplication::focusWidget(), w->Text1->edit());
     EXPECT_EQ(notWhite(w.sheet(), w.sheet().rect()), 0) << "the first release only marks the spot";
 
-    QTest::keyClicks(w->Text1->edit(), QStringLiteral("Hola"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Hola"));
     EXPECT_EQ(w->Label2->caption(), QStringLiteral("Hola"));
     EXPECT_TRUE(w.state().TextPending);
 

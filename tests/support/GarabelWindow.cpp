@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWindow>
 
 #include <cmath>
 
@@ -26,7 +27,14 @@ GarabelWindow::GarabelWindow(QSize screenTwips, bool show)
     }
 }
 
-GarabelWindow::~GarabelWindow() = default;
+GarabelWindow::~GarabelWindow()
+{
+    // A button a test left held would stay held for the next window.
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        if (m_held & button)
+            release(0, 0, button);
+    }
+}
 
 BlankWindow::BlankWindow()
 {
@@ -40,24 +48,69 @@ QPoint GarabelWindow::canvasPixel(double x, double y) const
         + QPoint(int(std::floor(x / Surface::kTwipsPerPixel)), int(std::floor(y / Surface::kTwipsPerPixel)));
 }
 
+namespace {
+// Pointer events carry increasing times; a release moves the clock on past the
+// double-click interval, so that only doubleClick() makes a double click.
+int g_eventTime = 0;
+constexpr int kPastDoubleClick = 1000;
+} // namespace
+
+bool GarabelWindow::sendToWindow(QPoint windowPixel, Qt::MouseButtons held, Qt::MouseButton button,
+                                 QEvent::Type type, int advanceMs)
+{
+    QWindow *window = m_form->windowHandle();
+    if (m_straight || !window || !m_form->isVisible())
+        return false;
+    g_eventTime += advanceMs;
+    qt_handleMouseEvent(window, windowPixel, window->mapToGlobal(windowPixel), held, button, type, Qt::NoModifier,
+                        g_eventTime);
+    QApplication::processEvents();
+    return true;
+}
+
 void GarabelWindow::press(double x, double y, Qt::MouseButton button)
 {
-    QTest::mousePress(m_form->canvasView(), button, Qt::NoModifier, canvasPixel(x, y));
+    const QPoint at = canvasPixel(x, y);
+    m_held |= button;
+    if (!sendToWindow(m_form->canvasView()->mapTo(m_form.get(), at), m_held, button, QEvent::MouseButtonPress, 1))
+        QTest::mousePress(m_form->canvasView(), button, Qt::NoModifier, at);
 }
 
 void GarabelWindow::move(double x, double y, Qt::MouseButtons buttons)
 {
+    const QPoint at = canvasPixel(x, y);
+    if (sendToWindow(m_form->canvasView()->mapTo(m_form.get(), at), buttons, Qt::NoButton, QEvent::MouseMove, 1))
+        return;
     // QTest::mouseMove cannot carry held buttons; send the event as the system would.
-    const QPointF local = canvasPixel(x, y);
     QWidget *view = m_form->canvasView();
-    const Qt::MouseButton changed = Qt::NoButton;
-    QMouseEvent event(QEvent::MouseMove, local, view->mapToGlobal(local), changed, buttons, Qt::NoModifier);
+    QMouseEvent event(QEvent::MouseMove, QPointF(at), view->mapToGlobal(QPointF(at)), Qt::NoButton, buttons,
+                      Qt::NoModifier);
     QApplication::sendEvent(view, &event);
 }
 
 void GarabelWindow::release(double x, double y, Qt::MouseButton button)
 {
-    QTest::mouseRelease(m_form->canvasView(), button, Qt::NoModifier, canvasPixel(x, y));
+    const QPoint at = canvasPixel(x, y);
+    m_held &= ~button;
+    if (!sendToWindow(m_form->canvasView()->mapTo(m_form.get(), at), m_held, button, QEvent::MouseButtonRelease,
+                      1))
+        QTest::mouseRelease(m_form->canvasView(), button, Qt::NoModifier, at);
+    g_eventTime += kPastDoubleClick;
+}
+
+void GarabelWindow::moveInWindow(QPoint windowPixel)
+{
+    sendToWindow(windowPixel, m_held, Qt::NoButton, QEvent::MouseMove, 1);
+}
+
+void GarabelWindow::doubleClick(double x, double y)
+{
+    const QPoint at = m_form->canvasView()->mapTo(m_form.get(), canvasPixel(x, y));
+    sendToWindow(at, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress, 1);
+    sendToWindow(at, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease, 1);
+    sendToWindow(at, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress, 1);
+    sendToWindow(at, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease, 1);
+    g_eventTime += kPastDoubleClick;
 }
 
 void GarabelWindow::drag(std::initializer_list<QPointF> points, Qt::MouseButton button)

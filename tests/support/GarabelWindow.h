@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "support/FakePlatform.h"
 
+#include <QEvent>
 #include <QImage>
 #include <QPoint>
 
@@ -22,10 +23,21 @@ public:
     Form1 *operator->() { return m_form.get(); }
     DrawingState &state() { return m_form->state; }
 
-    // Pointer input on the canvas, at positions in canvas twips.
+    // Pointer input at positions in canvas twips, delivered to the top-level
+    // window as the window system would: the widget found at that point (or the
+    // one holding the pointer grab) receives it, so whatever covers the canvas
+    // counts. A window that is not shown gets the events on the canvas directly.
     void press(double x, double y, Qt::MouseButton button = Qt::LeftButton);
     void move(double x, double y, Qt::MouseButtons buttons = Qt::NoButton);
     void release(double x, double y, Qt::MouseButton button = Qt::LeftButton);
+    // A pointer move to a point of the window outside the canvas, no button held.
+    void moveInWindow(QPoint windowPixel);
+    // Two clicks in quick succession, which the window system reports as a double click.
+    void doubleClick(double x, double y);
+    // From now on pointer events go straight to the canvas widget: for checking
+    // what the handlers make of sequences a real pointer never produces (a press
+    // away from the last move, a press outside the canvas).
+    void sendStraightToCanvas() { m_straight = true; }
     // Press at the first point, move through the others, release at the last.
     void drag(std::initializer_list<QPointF> points, Qt::MouseButton button = Qt::LeftButton);
     // A click on a button of the window.
@@ -41,6 +53,12 @@ public:
 
 private:
     QPoint canvasPixel(double x, double y) const;
+    // Sends one pointer event through the window system's queue; false when the
+    // window is not shown.
+    bool sendToWindow(QPoint windowPixel, Qt::MouseButtons held, Qt::MouseButton button, QEvent::Type type,
+                      int advanceMs);
+    Qt::MouseButtons m_held;
+    bool m_straight = false;
     std::unique_ptr<Form1> m_form;
 };
 

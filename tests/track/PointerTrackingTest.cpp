@@ -33,6 +33,7 @@ TEST_F(PointerTracking, PressAndMoveSnapThePointerToTheGridTowardsZero)
         {300, 465, 1035, 300, 900}, {300, 600, 2100, 600, 2100}, {300, -100, -400, 0, -300},
         {1, 465, 1035, 465, 1035},  {1, -100, -400, -105, -405},
     };
+    w.sendStraightToCanvas();  // presses outside the canvas
     for (const auto &c : cases) {
         w.state().GridStep = std::int16_t(c.step);
         w.press(c.x, c.y);
@@ -88,6 +89,7 @@ TEST_F(PointerTracking, FigurePreviewsWithTheirCopiesAreGoneAfterTheNextMove)
 
 TEST_F(PointerTracking, FreehandStartsAtTheLastHoverPositionNotAtTheAnchor)
 {
+    w.sendStraightToCanvas();  // a press away from the last move
     w.state().Tool = ToolFreehand;
     w.state().FlipX = true;
     w.move(600, 600);
@@ -108,7 +110,7 @@ TEST_F(PointerTracking, DotsAreStampedAtEachMoveWithTheirMirrorCopies)
     w.state().Tool = ToolDots;
     w.state().FlipY = true;
     w.press(1500, 1500);
-    w.move(1500, 1500, Qt::LeftButton);
+    w.move(1500, 1530, Qt::LeftButton);  // two pixels on: a move, snapped to the press point
     w.move(3000, 1500, Qt::LeftButton);
     for (const QImage &image : {w.canvasStored(), w.sheet()}) {
         // A dot of BrushRadius 50 twips: a ring of about three pixels.
@@ -122,16 +124,17 @@ TEST_F(PointerTracking, DotsAreStampedAtEachMoveWithTheirMirrorCopies)
     EXPECT_EQ(w.canvasStored(), w.sheet());
 }
 
-TEST_F(PointerTracking, EraserWhitensBothSurfacesAndOutlinesItsSquareOnePixelWide)
+TEST_F(PointerTracking, EraserWhitensBothSurfacesAndFramesTheErasedSquareWithoutFillingIt)
 {
     w.state().PenWidth = 5;
+    w->Command8_Click(FillSolid);  // a fill pattern must not hide the spot just erased
     w.drag({{1500, 3000}, {6000, 3000}});  // a thick red line to erase from
     ASSERT_EQ(w.sheet().pixel(200, 200), kRed);
 
     w.state().Tool = ToolEraser;
     w.state().EraserSize = 120;  // 8 pixels to each side
     w.press(3000, 3000);
-    w.move(3000, 3000, Qt::LeftButton);
+    w.move(3000, 3030, Qt::LeftButton);  // two pixels on: a move, snapped to the press point
     w.move(3300, 3000, Qt::LeftButton);
     for (const QImage &image : {w.canvasStored(), w.sheet()}) {
         EXPECT_EQ(image.pixel(200, 200), kWhitePixel);
@@ -139,13 +142,26 @@ TEST_F(PointerTracking, EraserWhitensBothSurfacesAndOutlinesItsSquareOnePixelWid
         EXPECT_EQ(image.pixel(250, 200), kRed);
         EXPECT_EQ(image.pixel(180, 200), kRed);
     }
-    // The outline of the last square, px 212..228, on the overlay only.
+    // The last square erased pixels 210..230 at this pen; its frame, on the
+    // overlay only, runs just outside them.
     const QImage shown = w.canvas();
-    EXPECT_EQ(shown.pixel(228, 195), kBlackPixel);
-    EXPECT_NE(shown.pixel(227, 195), kBlackPixel);
-    EXPECT_NE(shown.pixel(229, 195), kBlackPixel);
-    EXPECT_EQ(w.canvasStored().pixel(228, 195), kWhitePixel);
+    EXPECT_EQ(shown.pixel(231, 195), kBlackPixel);
+    EXPECT_EQ(shown.pixel(209, 195), kBlackPixel);
+    EXPECT_EQ(shown.pixel(230, 195), kWhitePixel);
+    EXPECT_EQ(shown.pixel(213, 206), kWhitePixel) << "off the crosshair, inside the frame";
+    EXPECT_NE(shown.pixel(232, 195), kBlackPixel);
+    EXPECT_EQ(w.canvasStored().pixel(231, 195), kWhitePixel);
     EXPECT_EQ(w->Picture1->drawWidth(), 5);
+}
+
+TEST_F(PointerTracking, WhatFollowsThePointerGoesWhenItLeavesTheCanvas)
+{
+    w.state().Tool = ToolEraser;
+    w.state().EraserSize = 120;
+    w.move(3000, 3000);
+    ASSERT_NE(w.canvas(), w.canvasStored()) << "crosshair and eraser frame shown";
+    w.moveInWindow(QPoint(10, 10));  // onto the palette
+    EXPECT_EQ(w.canvas(), w.canvasStored());
 }
 
 TEST_F(PointerTracking, TextToolShowsTheTypedTextAtThePointerOnTheOverlay)

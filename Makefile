@@ -37,5 +37,16 @@ sanitize: deps
 	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(BUILD)-asan --output-on-failure -j $(JOBS)
 
+# Installs the program, its desktop entry, icons, metadata and manual page
+# under PREFIX (DESTDIR, when set, is put in front).
+PREFIX ?= /usr/local
+.PHONY: install package
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, in $(BUILD).
+package: build
+	cmake --build $(BUILD) --target package
+
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan

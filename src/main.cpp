@@ -1,5 +1,7 @@
+#include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "platform/QtPlatform.h"
+#include "platform/TerminationSignals.h"
 #include "platform/Translations.h"
 
 #include <QApplication>
@@ -8,7 +10,17 @@
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    if (garabel::answerCommandLine(argc, argv, GARABEL_VERSION))
+        return 0;
+    // Qt would take options of its own (-platform, -style, -reverse ...) from
+    // the command line; Garabel takes none, so Qt sees only the program's name.
+    int qtArgc = argc > 0 ? 1 : 0;
+    QApplication app(qtArgc, argv);
+    // Lets the desktop match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(GARABEL_APP_ID));
+    // Made before the temporary folder, so that it outlives it: a signal that
+    // comes while the folder is being removed still cannot kill the program.
+    garabel::TerminationSignals terminationSignals;
     // Garabel keeps no files of its own; Qt's dialogs would otherwise remember
     // their history and custom colours in the user's configuration folder.
     QTemporaryDir settings;
@@ -20,6 +32,10 @@ int main(int argc, char **argv)
     garabel::QtPlatform platform;
     garabel::Form1 window(platform);
     platform.setDialogParent(&window);
+    // A logout or Ctrl+C ends the program as the quit question's Yes does,
+    // so the temporary folder is removed on the way out.
+    QObject::connect(&terminationSignals, &garabel::TerminationSignals::received, &app,
+                     [&platform] { platform.quit(); });
     window.Form_Load();
     window.showOnScreen();
     return app.exec();

@@ -1,0 +1,73 @@
+#include "platform/TerminationSignals.h"
+
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace garabel {
+
+namespace {
+
+// The write end of the socket pair, for the handler; -1 when no instance lives.
+volatile sig_atomic_t s_writeFd = -1;
+
+extern "C" void onTerminationSignal(int)
+{
+    const int savedErrno = errno;
+    const char byte = 1;
+    // Non-blocking: when the socket is full, a quit is already on its way.
+    [[maybe_unused]] const ssize_t written = ::write(s_writeFd, &byte, 1);
+    errno = savedErrno;
+}
+
+} // namespace
+
+TerminationSignals::TerminationSignals(QObject *parent)
+    : QObject(parent)
+{
+    Q_ASSERT(s_writeFd == -1);
+    int fds[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, fds) != 0)
+        return;  // no clean ending on a signal, but the program still runs
+    m_readFd = fds[0];
+    s_writeFd = fds[1];
+
+    m_notifier = new QSocketNotifier(m_readFd, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::drain);
+
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) {
+        ::sigaction(kSignals[i], nullptr, &m_previous[i]);
+        // A signal ignored from the start stays ignored: "nohup garabel"
+        // means the program is to outlive its terminal.
+        if (m_previous[i].sa_handler != SIG_IGN)
+            ::sigaction(kSignals[i], &action, nullptr);
+    }
+}
+
+TerminationSignals::~TerminationSignals()
+{
+    if (m_readFd == -1)
+        return;
+    for (std::size_t i = 0; i < std::size(kSignals); ++i)
+        ::sigaction(kSignals[i], &m_previous[i], nullptr);
+    ::close(s_writeFd);
+    s_writeFd = -1;
+    ::close(m_readFd);
+}
+
+void TerminationSignals::drain()
+{
+    char bytes[64];
+    while (::read(m_readFd, bytes, sizeof bytes) > 0) {
+    }
+    emit received();
+}
+
+} // namespace garabel

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+
+#include <csignal>
+#include <iterator>
+
+class QSocketNotifier;
+
+namespace garabel {
+
+// Turns SIGTERM, SIGINT and SIGHUP (a logout, Ctrl+C in the terminal, a kill)
+// into the Qt signal received(), delivered by the event loop. Dying of one of
+// these signals runs no destructor, and the program's temporary folder would
+// stay behind; received() lets the program end the way its quit button does.
+//
+// The handler only writes one byte into a socket pair (write() is safe in a
+// signal handler); a socket notifier reads it in the event loop. A signal that
+// arrives before the loop runs waits in the socket. One instance at a time;
+// its destructor puts the previous handlers back.
+class TerminationSignals : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TerminationSignals(QObject *parent = nullptr);
+    ~TerminationSignals() override;
+
+signals:
+    void received();
+
+private:
+    void drain();
+
+    static constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+    int m_readFd = -1;
+    QSocketNotifier *m_notifier = nullptr;  // a child of this object
+    struct sigaction m_previous[std::size(kSignals)] = {};
+};
+
+} // namespace garabel

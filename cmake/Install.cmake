@@ -65,3 +65,4 @@ include(CPack)
 
 add_test(NAME Install.EveryFileOfTheDesktopProgramIsThereAndValid
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/packaging/check-install.sh ${CMAKE_BINARY_DIR} ${GARABEL_APP_ID})
+set_tests_properties(Install.EveryFileOfTheDesktopProgramIsThereAndValid PROPERTIES TIMEOUT 120)

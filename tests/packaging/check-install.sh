@@ -10,7 +10,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 status=0
 fail() { echo "FALLO: $*" >&2; status=1; }
-need() { [[ -s "$prefix/$1" ]] || fail "falta $1"; }
+need() { [[ -s "$prefix/$1" ]] || { fail "falta $1"; return 1; }; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
 
@@ -29,13 +29,14 @@ fi
 metainfo=share/metainfo/$id.metainfo.xml
 need "$metainfo"
 if command -v appstreamcli >/dev/null; then
-  appstreamcli validate --no-net "$prefix/$metainfo" >/dev/null || fail "appstreamcli validate $metainfo"
+  # The tree, so that the metadata is checked against the desktop entry it launches.
+  appstreamcli validate-tree --no-net "$prefix" >/dev/null || fail "appstreamcli validate-tree $metainfo"
 fi
 
 need share/icons/hicolor/scalable/apps/garabel.svg
 for side in 16 22 24 32 48 64 128 256; do
   png=share/icons/hicolor/${side}x${side}/apps/garabel.png
-  need "$png"
+  need "$png" || continue
   # A PNG starts with its signature; width and height follow at bytes 16 to 23.
   header=$(od -An -tx1 -N24 "$prefix/$png" 2>/dev/null | tr -d ' \n')
   printf -v size '%08x%08x' "$side" "$side"

@@ -18,12 +18,12 @@ int main(int argc, char **argv)
     QApplication app(qtArgc, argv);
     // Lets the desktop match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(GARABEL_APP_ID));
-    // Made before the temporary folder, so that it outlives it: a signal that
-    // comes while the folder is being removed still cannot kill the program.
     garabel::TerminationSignals terminationSignals;
     // Garabel keeps no files of its own; Qt's dialogs would otherwise remember
     // their history and custom colours in the user's configuration folder.
-    QTemporaryDir settings;
+    // Static, so that it is removed also when Qt ends the process with exit()
+    // because the display went away (an X server ending with the session).
+    static QTemporaryDir settings;
     if (settings.isValid()) {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());

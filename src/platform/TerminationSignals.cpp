@@ -3,7 +3,6 @@
 #include <QSocketNotifier>
 
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -11,7 +10,10 @@ namespace garabel {
 
 namespace {
 
-// The write end of the socket pair, for the handler; -1 when no instance lives.
+constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+// The write end of the socket pair, for the handler; -1 when no instance lives,
+// and a write to -1 fails harmlessly.
 volatile sig_atomic_t s_writeFd = -1;
 
 extern "C" void onTerminationSignal(int)
@@ -42,12 +44,11 @@ TerminationSignals::TerminationSignals(QObject *parent)
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (std::size_t i = 0; i < std::size(kSignals); ++i) {
-        ::sigaction(kSignals[i], nullptr, &m_previous[i]);
-        // A signal ignored from the start stays ignored: "nohup garabel"
-        // means the program is to outlive its terminal.
-        if (m_previous[i].sa_handler != SIG_IGN)
-            ::sigaction(kSignals[i], &action, nullptr);
+    for (const int signalNumber : kSignals) {
+        struct sigaction previous = {};
+        ::sigaction(signalNumber, nullptr, &previous);
+        if (previous.sa_handler != SIG_IGN)
+            ::sigaction(signalNumber, &action, nullptr);
     }
 }
 
@@ -55,10 +56,10 @@ TerminationSignals::~TerminationSignals()
 {
     if (m_readFd == -1)
         return;
-    for (std::size_t i = 0; i < std::size(kSignals); ++i)
-        ::sigaction(kSignals[i], &m_previous[i], nullptr);
-    ::close(s_writeFd);
-    s_writeFd = -1;
+    m_notifier->setEnabled(false);
+    const int writeFd = s_writeFd;
+    s_writeFd = -1;  // before the close, so the handler never writes to a reused descriptor
+    ::close(writeFd);
     ::close(m_readFd);
 }
 

@@ -3,7 +3,6 @@
 #include <QObject>
 
 #include <csignal>
-#include <iterator>
 
 class QSocketNotifier;
 
@@ -16,8 +15,12 @@ namespace garabel {
 //
 // The handler only writes one byte into a socket pair (write() is safe in a
 // signal handler); a socket notifier reads it in the event loop. A signal that
-// arrives before the loop runs waits in the socket. One instance at a time;
-// its destructor puts the previous handlers back.
+// arrives before the loop runs waits in the socket. A signal that was ignored
+// when the program started (nohup, a background job of a script) stays ignored.
+//
+// One instance at a time. Once it is gone these signals are ignored: the
+// program is then ending, and dying on the way out would leave its temporary
+// folder behind.
 class TerminationSignals : public QObject
 {
     Q_OBJECT
@@ -32,11 +35,8 @@ signals:
 private:
     void drain();
 
-    static constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
-
     int m_readFd = -1;
     QSocketNotifier *m_notifier = nullptr;  // a child of this object
-    struct sigaction m_previous[std::size(kSignals)] = {};
 };
 
 } // namespace garabel

@@ -13,6 +13,7 @@ target_compile_definitions(garabel PRIVATE
 # The PNG icons are drawn from the SVG icon at build time by Qt's own renderer.
 add_executable(garabel_icon_pngs packaging/IconPngs.cpp)
 target_link_libraries(garabel_icon_pngs PRIVATE Qt6::Gui Qt6::Svg)
+set_target_properties(garabel_icon_pngs PROPERTIES AUTOMOC OFF)
 set(GARABEL_ICON_THEME ${CMAKE_CURRENT_BINARY_DIR}/icons/hicolor)
 set(GARABEL_ICON_PNGS)
 foreach(side IN LISTS GARABEL_ICON_SIZES)

@@ -34,7 +34,7 @@ int main(int argc, char **argv)
     platform.setDialogParent(&window);
     // A logout or Ctrl+C ends the program as the quit question's Yes does,
     // so the temporary folder is removed on the way out.
-    QObject::connect(&terminationSignals, &garabel::TerminationSignals::received, &app,
+    QObject::connect(&terminationSignals, &garabel::TerminationSignals::received, &window,
                      [&platform] { platform.quit(); });
     window.Form_Load();
     window.showOnScreen();

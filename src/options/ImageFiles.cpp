@@ -1,3 +1,5 @@
+#include "options/ImageFiles.h"
+
 #include "app/Form1.h"
 #include "platform/PictureFile.h"
 #include "platform/Platform.h"
@@ -6,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace garabel {
 
@@ -25,13 +28,14 @@ QString chosenName(const std::optional<QString> &answer)
 bool hasPictureName(const QString &name)
 {
     const QString kind = name.right(3).toUpper();
-    return kind == u"JPG" || kind == u"GIF" || kind == u"BMP";
+    return kind == u"JPG" || kind == u"GIF" || kind == u"BMP" || kind == u"PNG";
 }
 
-// ".bmp" only when the name does not already end so, in any case.
-QString bmpName(const QString &name)
+// The save dialog has given the name its suffix: a PNG is written under a
+// name ending in ".png", a BMP under any other.
+PictureKind savedKind(const QString &name)
 {
-    return name.endsWith(u".bmp", Qt::CaseInsensitive) ? name : name + QStringLiteral(".bmp");
+    return name.endsWith(u".png", Qt::CaseInsensitive) ? PictureKind::Png : PictureKind::Bmp;
 }
 
 QString shown(const QString &path)
@@ -41,9 +45,19 @@ QString shown(const QString &path)
 
 } // namespace
 
-// Puts a BMP, JPEG or GIF picture on the canvas and in the current sheet. Any
-// refusal is told, and leaves the canvas, every sheet and every undo ring as
-// they were.
+QString pictureStartFolder(const QString &programFolder)
+{
+    const QFileInfo program(programFolder);
+    if (program.isDir() && program.isWritable())
+        return programFolder;
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
+
+// Puts a BMP, JPEG, GIF or PNG picture on the canvas and in the current sheet,
+// after an undo snapshot, so that the drawing it replaces can be brought back.
+// Any refusal is told, and leaves the canvas, every sheet and every undo ring
+// as they were.
 void Form1::OpenImageFile()
 {
     FileDialogRequest request;
@@ -51,7 +65,7 @@ void Form1::OpenImageFile()
     request.filters = {{tr("imágenes (*.bmp)"), QStringLiteral("*.bmp")},
                        {tr("Todos los ficheros (*.*)"), QStringLiteral("*.*")}};
     request.filterIndex = 1;
-    request.initialDir = QCoreApplication::applicationDirPath();
+    request.initialDir = pictureStartFolder(QCoreApplication::applicationDirPath());
     request.flags = kOpenFlags;
     const QString name = chosenName(platform().openFileDialog(request));
     if (name.isEmpty())
@@ -66,34 +80,32 @@ void Form1::OpenImageFile()
                               MessageButtons::Ok);
         return;
     }
+    PushUndoSnapshot();
     Picture1->setPicture(read.picture);
     sheet().setPicture(read.picture);
 }
 
-// Writes the current sheet's drawing, at the canvas's size, as a BMP file.
+// Writes the current sheet's drawing, at the canvas's size, as a BMP file, or
+// as a PNG file when the PNG filter was chosen or the name ends in ".png".
 void Form1::SaveImageFile()
 {
     // Whatever is shown only on the screen (a preview, the dot grid) is not saved.
     Picture1->setPicture(sheet().image());
     FileDialogRequest request;
     request.title = tr("Guardar como  ");
-    request.filters = {{tr("Archivo gráfico (*.bmp)"), QStringLiteral("*.bmp")}};
+    request.filters = {{tr("Archivo gráfico (*.bmp)"), QStringLiteral("*.bmp")},
+                       {tr("Imagen PNG (*.png)"), QStringLiteral("*.png")}};
     request.filterIndex = 1;
-    request.initialDir = QCoreApplication::applicationDirPath();
+    request.initialDir = pictureStartFolder(QCoreApplication::applicationDirPath());
     request.flags = kSaveFlags;
+    // The dialog adds the suffix and asks about replacing the very file written.
+    request.defaultSuffix = QStringLiteral("bmp");
     const QString name = chosenName(platform().saveFileDialog(request));
     if (name.isEmpty())
         return;
-    const QString target = bmpName(name);
-    // The dialog has asked about the name as typed, not about the one written.
-    if (target != name && QFileInfo::exists(target)
-        && platform().messageBox(tr("El fichero «%1» ya existe. ¿Quieres reemplazarlo?").arg(shown(target)),
-                                 MessageButtons::YesNo)
-            != MessageAnswer::Yes)
-        return;
-    const QString error = writeBmp(Picture1->renderedImage(), target);
+    const QString error = writePicture(Picture1->renderedImage(), name, savedKind(name));
     if (!error.isEmpty())
-        platform().messageBox(tr("No se ha podido guardar el dibujo en «%1»: %2").arg(shown(target), error),
+        platform().messageBox(tr("No se ha podido guardar el dibujo en «%1»: %2").arg(shown(name), error),
                               MessageButtons::Ok);
 }
 

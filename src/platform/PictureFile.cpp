@@ -1,13 +1,10 @@
 #include "platform/PictureFile.h"
 
-#include "platform/PictureHeader.h"
+#include "platform/PictureFileReasons.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QImageWriter>
-#include <QSaveFile>
 
 #include <cerrno>
 
@@ -21,86 +18,7 @@ namespace garabel {
 
 namespace {
 
-enum class Access { Reading, Writing };
-
-// The translation context of the texts of this file.
-class PictureFile
-{
-    Q_DECLARE_TR_FUNCTIONS(PictureFile)
-public:
-    static QString systemReason(int error, Access access);
-    static QString deviceReason(const QFileDevice &file, Access access);
-    static QString notRegular(bool folder);
-    static QString damaged() { return tr("El fichero está dañado o incompleto"); }
-    static QString tooBig(qint64 width, qint64 height);
-};
-
-QString PictureFile::systemReason(int error, Access access)
-{
-    switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-        return access == Access::Writing ? tr("No existe la carpeta") : tr("No existe el fichero");
-    case EACCES:
-    case EPERM:
-        return tr("Permiso denegado");
-    case ENOSPC:
-        return tr("El disco está lleno");
-#ifdef EDQUOT
-    case EDQUOT:
-        return tr("Se ha agotado la cuota de disco");
-#endif
-    case EROFS:
-        return tr("El disco es de solo lectura");
-    case EFBIG:
-        return tr("El fichero es demasiado grande");
-    case ENAMETOOLONG:
-        return tr("El nombre del fichero es demasiado largo");
-    case EISDIR:
-        return notRegular(true);
-    case EMFILE:
-    case ENFILE:
-        return tr("Hay demasiados ficheros abiertos");
-    case EIO:
-        return tr("Error de entrada o salida en el disco");
-    default:
-        return qt_error_string(error);
-    }
-}
-
-// Qt reports a system error by its (English) text: the text is matched back to
-// the error to give it in Spanish. Other texts are Qt's own, shown as they are.
-QString PictureFile::deviceReason(const QFileDevice &file, Access access)
-{
-    static const int known[] = {ENOENT, ENOTDIR, EACCES, EPERM, ENOSPC,
-#ifdef EDQUOT
-                                EDQUOT,
-#endif
-                                EROFS, EFBIG, ENAMETOOLONG, EISDIR, EMFILE, ENFILE, EIO};
-    const QString text = file.errorString();
-    for (const int error : known) {
-        if (text == qt_error_string(error))
-            return systemReason(error, access);
-    }
-    if (!text.isEmpty() && text != QCoreApplication::translate("QIODevice", "Unknown error"))
-        return text;
-    return access == Access::Writing ? tr("No se ha podido escribir en el disco") : tr("No se ha podido leer el disco");
-}
-
-QString PictureFile::notRegular(bool folder)
-{
-    return folder ? tr("Es una carpeta, no un fichero")
-                  : tr("No es un fichero normal, sino un dispositivo, una tubería o un socket");
-}
-
-QString PictureFile::tooBig(qint64 width, qint64 height)
-{
-    return tr("La imagen mide %1 x %2 píxeles; como mucho se admiten %3 píxeles de lado y %4 millones de píxeles")
-        .arg(width)
-        .arg(height)
-        .arg(kMaxPictureSide)
-        .arg(kMaxPicturePixels / 1'000'000);
-}
+using Reasons = PictureFileReasons;
 
 bool withinLimits(qint64 width, qint64 height)
 {
@@ -111,37 +29,37 @@ bool withinLimits(qint64 width, qint64 height)
 QString openRegularFile(const QString &path, QFile &file)
 {
     if (path.isEmpty() || path.contains(QChar(0)))
-        return PictureFile::systemReason(ENOENT, Access::Reading);
+        return Reasons::systemReason(ENOENT, Access::Reading);
 #ifdef Q_OS_UNIX
     const QByteArray name = QFile::encodeName(path);
     struct stat info = {};
     // Looked at before opening, so that no device is ever opened.
     if (::stat(name.constData(), &info) != 0)
-        return PictureFile::systemReason(errno, Access::Reading);
+        return Reasons::systemReason(errno, Access::Reading);
     if (!S_ISREG(info.st_mode))
-        return PictureFile::notRegular(S_ISDIR(info.st_mode));
+        return Reasons::notRegular(S_ISDIR(info.st_mode));
     // Non-blocking and checked again, so that a FIFO put in its place since cannot hang us.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return PictureFile::systemReason(errno, Access::Reading);
+        return Reasons::systemReason(errno, Access::Reading);
     info = {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return PictureFile::notRegular(S_ISDIR(info.st_mode));
+        return Reasons::notRegular(S_ISDIR(info.st_mode));
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return PictureFile::deviceReason(file, Access::Reading);
+        return Reasons::deviceReason(file, Access::Reading);
     }
 #else
     const QFileInfo info(path);
     if (!info.exists())
-        return PictureFile::systemReason(ENOENT, Access::Reading);
+        return Reasons::systemReason(ENOENT, Access::Reading);
     if (!info.isFile())
-        return PictureFile::notRegular(info.isDir());
+        return Reasons::notRegular(info.isDir());
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
-        return PictureFile::deviceReason(file, Access::Reading);
+        return Reasons::deviceReason(file, Access::Reading);
 #endif
     return {};
 }
@@ -165,6 +83,8 @@ QByteArray decoderName(PictureKind kind)
         return "gif";
     case PictureKind::Jpeg:
         return "jpeg";
+    case PictureKind::Png:
+        return "png";
     case PictureKind::Unknown:
         break;
     }
@@ -176,63 +96,126 @@ PictureRead refused(const QString &why)
     return {QImage(), why};
 }
 
+struct Decoded {
+    QImage picture;
+    bool ok = false;
+    bool deviceError = false;
+    bool filledInPlace = false;  // the decoder wrote into the prefilled picture
+};
+
+// Only the decoder of that one format runs: no guessing from the name or the
+// content. Where the decoder tells the picture's size and format ahead, it
+// decodes into a picture prefilled with `fill` bytes, which Qt's decoders
+// keep: a decoder that stops early leaves the rest of it as it was.
+Decoded decode(QIODevice &file, PictureKind kind, uchar fill)
+{
+    Decoded d;
+    if (!file.seek(0))
+        return d;
+    QImageReader reader(&file, decoderName(kind));
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+    const QSize size = reader.size();
+    const QImage::Format format = reader.imageFormat();
+    if (size.isValid() && withinLimits(size.width(), size.height()) && format != QImage::Format_Invalid) {
+        d.picture = QImage(size, format);
+        if (!d.picture.isNull())
+            std::fill_n(d.picture.bits(), d.picture.sizeInBytes(), fill);
+    }
+    const uchar *prefilled = d.picture.isNull() ? nullptr : d.picture.constBits();
+    d.ok = reader.read(&d.picture);
+    d.deviceError = reader.error() == QImageReader::DeviceError;
+    d.filledInPlace = prefilled && d.picture.constBits() == prefilled;
+    return d;
+}
+
+QImage directColours(const QImage &picture)
+{
+    return picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+}
+
+// Two decodes over different fills agree on every pixel the data reached; the others become white.
+QImage whitenUnreached(const QImage &overZeros, const QImage &overOnes)
+{
+    QImage result = directColours(overZeros);
+    const bool indexed = overZeros.colorCount() > 0;
+    for (int y = 0; y < result.height(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(result.scanLine(y));
+        for (int x = 0; x < result.width(); ++x) {
+            const bool reached = indexed ? overZeros.pixelIndex(x, y) == overOnes.pixelIndex(x, y)
+                                         : overZeros.pixel(x, y) == overOnes.pixel(x, y);
+            if (!reached)
+                row[x] = qRgb(255, 255, 255);
+        }
+    }
+    return result;
+}
+
+// An uncompressed BMP cut short: the rows it does not hold become white.
+QImage whitenMissingRows(const QImage &picture, const PictureHeader &header)
+{
+    QImage result = directColours(picture);
+    const qint64 missing = header.height - header.storedRows;
+    const qint64 first = header.bottomUp ? 0 : header.storedRows;
+    for (qint64 y = first; y < first + missing; ++y) {
+        auto *row = reinterpret_cast<QRgb *>(result.scanLine(int(y)));
+        std::fill_n(row, result.width(), qRgb(255, 255, 255));
+    }
+    return result;
+}
+
+PictureRead decodeSound(QIODevice &file, PictureKind kind, const PictureHeader &header)
+{
+    allowTheLargestPicture();
+    Decoded first = decode(file, kind, 0x00);
+    if (first.deviceError) {
+        const auto *device = qobject_cast<const QFileDevice *>(&file);
+        return refused(device ? Reasons::deviceReason(*device, Access::Reading)
+                              : Reasons::systemReason(EIO, Access::Reading));
+    }
+    // Which pixels the data reached is known from the header for an
+    // uncompressed BMP. When the decoder stopped early, or an RLE BMP may have
+    // skipped pixels, it is learnt by decoding again over a different fill.
+    if (!first.ok || (kind == PictureKind::Bmp && header.storedRows < 0)) {
+        const Decoded second = first.filledInPlace ? decode(file, kind, 0xFF) : Decoded{};
+        if (second.filledInPlace && second.picture.size() == first.picture.size())
+            first.picture = whitenUnreached(first.picture, second.picture);
+        else if (!first.ok)
+            return refused(Reasons::damaged());
+    }
+    QImage &picture = first.picture;
+    if (!withinLimits(picture.width(), picture.height()))
+        return refused(Reasons::tooBig(picture.width(), picture.height()));
+    if (header.storedRows >= 0 && header.storedRows < header.height && picture.height() == header.height)
+        picture = whitenMissingRows(picture, header);
+    return {picture, QString()};
+}
+
 } // namespace
+
+PictureRead readPicture(QIODevice &file)
+{
+    if (file.size() == 0)
+        return refused(Reasons::tr("El fichero está vacío"));
+    if (!file.seek(0))
+        return refused(Reasons::systemReason(EIO, Access::Reading));
+    const PictureKind kind = pictureKind(file.read(8));
+    if (kind == PictureKind::Unknown)
+        return refused(Reasons::tr("No es una imagen BMP, GIF, JPEG ni PNG"));
+    const std::optional<PictureHeader> header = readPictureHeader(file, kind);
+    if (!header || header->width <= 0 || header->height <= 0)
+        return refused(Reasons::damaged());
+    if (!withinLimits(header->width, header->height))
+        return refused(Reasons::tooBig(header->width, header->height));
+    return decodeSound(file, kind, *header);
+}
 
 PictureRead readPicture(const QString &path)
 {
     QFile file;
     if (const QString why = openRegularFile(path, file); !why.isEmpty())
         return refused(why);
-    if (file.size() == 0)
-        return refused(PictureFile::tr("El fichero está vacío"));
-    const PictureKind kind = pictureKind(file.read(6));
-    if (kind == PictureKind::Unknown)
-        return refused(PictureFile::tr("No es una imagen BMP, GIF ni JPEG"));
-    const std::optional<PictureHeader> header = readPictureHeader(file, kind);
-    if (!header || header->width <= 0 || header->height <= 0)
-        return refused(PictureFile::damaged());
-    if (!withinLimits(header->width, header->height))
-        return refused(PictureFile::tooBig(header->width, header->height));
-    if (!header->complete || !file.seek(0))
-        return refused(PictureFile::damaged());
-
-    allowTheLargestPicture();
-    QImageReader reader(&file, decoderName(kind));
-    // Only the decoder of that one format: no guessing from the name or the content.
-    reader.setAutoDetectImageFormat(false);
-    reader.setDecideFormatFromContent(false);
-    QImage picture;
-    if (!reader.read(&picture)) {
-        if (reader.error() == QImageReader::DeviceError)
-            return refused(PictureFile::deviceReason(file, Access::Reading));
-        return refused(PictureFile::damaged());
-    }
-    if (!withinLimits(picture.width(), picture.height()))
-        return refused(PictureFile::tooBig(picture.width(), picture.height()));
-    return {picture, QString()};
-}
-
-QString writeBmp(const QImage &picture, const QString &path)
-{
-    if (path.isEmpty() || path.contains(QChar(0)))
-        return PictureFile::systemReason(ENOENT, Access::Writing);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return PictureFile::deviceReason(file, Access::Writing);
-    QImageWriter writer(&file, "bmp");
-    // Qt writes the rows of a 32-bit picture as 24-bit BMP rows.
-    const bool written = writer.write(picture.convertToFormat(QImage::Format_RGB32));
-    // Flushed here, so that a failing last write is caught before the rename
-    // (and its reason is known: a failed buffered write only says "unknown").
-    // Without commit() the temporary file is discarded.
-    const bool flushed = file.flush();
-    if (!flushed || file.error() != QFileDevice::NoError)
-        return PictureFile::deviceReason(file, Access::Writing);
-    if (!written)
-        return PictureFile::tr("No se ha podido escribir la imagen");
-    if (!file.commit())
-        return PictureFile::deviceReason(file, Access::Writing);
-    return {};
+    return readPicture(file);
 }
 
 } // namespace garabel

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "platform/PictureHeader.h"
+
 #include <QImage>
 #include <QString>
+
+class QIODevice;
 
 namespace garabel {
 
@@ -15,22 +19,34 @@ struct PictureRead {
     QString error;   // why it was refused, in Spanish; empty when the picture was read
 };
 
-// Reads the first picture of a BMP, GIF or JPEG file, defensively:
+// Reads the first picture of a BMP, GIF, JPEG or PNG file, defensively:
 // - only a regular file is opened; a folder, FIFO or device is refused at once,
 //   without blocking and without opening it;
 // - the decoder is chosen by the file's first bytes alone, never by its name or
 //   by Qt's detection, so no other decoder ever runs;
 // - the size the header announces is checked against kMaxPictureSide and
-//   kMaxPicturePixels before decoding;
-// - a file whose data ends early is refused, not shown with made-up pixels.
+//   kMaxPicturePixels before decoding.
+// One rule for damaged files, whatever the format: a file cut inside its
+// header, or whose header is impossible, is refused. A file whose header is
+// complete and sound loads with what its image data holds, as picture viewers
+// show it: where the data ends early or breaks off, the pixels it does not
+// reach are white in a BMP or PNG, the GIF's background colour in a GIF, and
+// what the JPEG decoder makes of the missing blocks in a JPEG (the common case
+// of a JPEG without its end marker loads whole). Never a pixel of memory that
+// the file did not fill.
 // Unicode paths of any length are taken as they are.
 PictureRead readPicture(const QString &path);
+// The same from a random-access device open for reading (a file already opened, a buffer).
+PictureRead readPicture(QIODevice &file);
 
-// Writes the picture as a 24-bit BMP file of the picture's size. The data goes
-// to a temporary file beside `path`, renamed over it only once complete, so a
-// failure leaves an existing file untouched and no temporary file behind.
-// Returns an empty string on success, otherwise the reason in Spanish, as the
-// file system gave it (a missing folder, a full disk, no permission...).
-QString writeBmp(const QImage &picture, const QString &path);
+// Writes the picture as a 24-bit BMP or as a PNG file (kind Bmp or Png) of
+// the picture's size. An existing target that is not a regular file once links
+// are followed (a folder, FIFO, device, socket) is refused and left alone; a
+// link to a regular file is written through, and stays a link. The data goes
+// to a temporary file beside the file written, renamed over it only once
+// complete, so a failure leaves an existing file untouched and no temporary
+// file behind. Returns an empty string on success, otherwise the reason in
+// Spanish (a missing folder, a full disk, no permission...).
+QString writePicture(const QImage &picture, const QString &path, PictureKind kind);
 
 } // namespace garabel

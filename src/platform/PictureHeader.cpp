@@ -36,17 +36,13 @@ qint64 be16(const QByteArray &b, int at)
     return quint8(b[at]) << 8 | quint8(b[at + 1]);
 }
 
-// A header whose size is known but whose data ends early.
-std::optional<PictureHeader> cutShort(const PictureHeader &header)
+qint64 be32(const QByteArray &b, int at)
 {
-    if (header.width <= 0 || header.height <= 0)
-        return std::nullopt;
-    PictureHeader h = header;
-    h.complete = false;
-    return h;
+    return be16(b, at) << 16 | be16(b, at + 2);
 }
 
-// --- BMP: file header, then a core (12 bytes, 16-bit sizes) or info header.
+// --- BMP: file header, then a core (12 bytes, 16-bit sizes) or info header,
+// then any colour table or masks up to the pixels.
 
 std::optional<PictureHeader> bmpHeader(QIODevice &file)
 {
@@ -61,6 +57,7 @@ std::optional<PictureHeader> bmpHeader(QIODevice &file)
     if (infoSize == 12) {
         h.width = le16(*head, 18);
         h.height = le16(*head, 20);
+        h.bottomUp = true;
         bitsPerPixel = le16(*head, 24);
     } else if (infoSize >= 16) {
         const std::optional<QByteArray> rest = readExactly(file, infoSize >= 20 ? 8 : 4);
@@ -68,21 +65,22 @@ std::optional<PictureHeader> bmpHeader(QIODevice &file)
             return std::nullopt;
         h.width = le32Signed(*head, 18);
         // A negative height marks rows stored top-down.
+        h.bottomUp = le32Signed(*head, 22) > 0;
         h.height = qAbs(le32Signed(*head, 22));
         bitsPerPixel = le16(*rest, 2);
         compression = infoSize >= 20 ? quint32(le32Signed(*rest, 4)) : 0;
     } else {
         return std::nullopt;
     }
-    if (h.width < 0)
+    const bool knownDepth = bitsPerPixel == 1 || bitsPerPixel == 4 || bitsPerPixel == 8 || bitsPerPixel == 16
+        || bitsPerPixel == 24 || bitsPerPixel == 32;
+    if (h.width <= 0 || h.height <= 0 || !knownDepth || file.size() < 14 + infoSize || dataOffset > file.size())
         return std::nullopt;
-    // Uncompressed rows have a known length; compressed data is the decoder's to check.
+    // Uncompressed rows have a known length; compressed data is the decoder's to follow.
     constexpr qint64 kRgb = 0, kBitFields = 3, kAlphaBitFields = 6;
     if (compression == kRgb || compression == kBitFields || compression == kAlphaBitFields) {
-        const double rowBytes = double((h.width * bitsPerPixel + 31) / 32 * 4);
-        h.complete = double(file.size()) >= double(dataOffset) + rowBytes * double(h.height);
-    } else {
-        h.complete = true;
+        const qint64 rowBytes = (h.width * bitsPerPixel + 31) / 32 * 4;
+        h.storedRows = qMin(h.height, (file.size() - dataOffset) / rowBytes);
     }
     return h;
 }
@@ -110,42 +108,35 @@ bool skipColourTable(QIODevice &file, quint8 flags)
 std::optional<PictureHeader> gifHeader(QIODevice &file)
 {
     const std::optional<QByteArray> head = readExactly(file, 13);
-    if (!head)
+    if (!head || !skipColourTable(file, quint8(head->at(10))))
         return std::nullopt;
     // The decoder allocates the logical screen; a screen side of 0 is taken
-    // from the first image, so the walk goes on to find it.
-    const qint64 screenWidth = le16(*head, 6);
-    const qint64 screenHeight = le16(*head, 8);
-    PictureHeader h{screenWidth, screenHeight, false};
-    if (!skipColourTable(file, quint8(head->at(10))))
-        return cutShort(h);
+    // from the first image.
+    PictureHeader h{le16(*head, 6), le16(*head, 8)};
     for (;;) {
         const std::optional<QByteArray> introducer = readExactly(file, 1);
         if (!introducer)
-            return cutShort(h);
+            return std::nullopt;
         if (quint8(introducer->at(0)) == 0x21) {
             if (!readExactly(file, 1) || !skipSubBlocks(file))
-                return cutShort(h);
+                return std::nullopt;
             continue;
         }
+        // The trailer or a stray byte before any image: there is no picture.
         if (quint8(introducer->at(0)) != 0x2C)
-            return cutShort(h);  // the trailer or a stray byte before any image
+            return std::nullopt;
         const std::optional<QByteArray> image = readExactly(file, 9);
-        if (!image)
-            return cutShort(h);
-        if (screenWidth == 0)
+        if (!image || !skipColourTable(file, quint8(image->at(8))) || !readExactly(file, 1))
+            return std::nullopt;
+        if (h.width == 0)
             h.width = le16(*image, 0) + le16(*image, 4);
-        if (screenHeight == 0)
+        if (h.height == 0)
             h.height = le16(*image, 2) + le16(*image, 6);
-        if (!skipColourTable(file, quint8(image->at(8))) || !readExactly(file, 1) || !skipSubBlocks(file))
-            return cutShort(h);
-        h.complete = true;
         return h;
     }
 }
 
-// --- JPEG: marker segments up to the frame header, then the scan data, which
-// must reach the end-of-image marker (entropy-coded data never holds FF D9).
+// --- JPEG: marker segments up to the frame header and the first scan header.
 
 std::optional<quint8> nextMarker(QIODevice &file)
 {
@@ -170,52 +161,57 @@ bool isStartOfFrame(quint8 marker)
     return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
 }
 
-bool reachesEndOfImage(QIODevice &file)
-{
-    bool afterFF = false;
-    for (;;) {
-        const QByteArray chunk = file.read(1 << 16);
-        if (chunk.isEmpty())
-            return false;
-        for (const char c : chunk) {
-            if (afterFF && quint8(c) == 0xD9)
-                return true;
-            afterFF = quint8(c) == 0xFF;
-        }
-    }
-}
-
 std::optional<PictureHeader> jpegHeader(QIODevice &file)
 {
     if (!skip(file, 2))
         return std::nullopt;
     std::optional<PictureHeader> h;
-    const auto stop = [&h] { return h ? cutShort(*h) : std::nullopt; };
     for (;;) {
         const std::optional<quint8> marker = nextMarker(file);
         if (!marker || *marker == 0xD9)
-            return stop();
+            return std::nullopt;
         if (*marker == 0xD8 || *marker == 0x01 || (*marker >= 0xD0 && *marker <= 0xD7))
             continue;  // markers without a segment
         const std::optional<QByteArray> lengthBytes = readExactly(file, 2);
         if (!lengthBytes)
-            return stop();
+            return std::nullopt;
         const qint64 length = be16(*lengthBytes, 0);
+        if (length < 2)
+            return std::nullopt;
         if (isStartOfFrame(*marker) && !h) {
             const std::optional<QByteArray> frame = readExactly(file, 5);
             if (length < 8 || !frame)
                 return std::nullopt;
-            h = PictureHeader{be16(*frame, 3), be16(*frame, 1), false};
+            h = PictureHeader{be16(*frame, 3), be16(*frame, 1)};
             if (!skip(file, length - 7))
-                return stop();
+                return std::nullopt;
+        } else if (!skip(file, length - 2)) {
+            return std::nullopt;
         } else if (*marker == 0xDA) {
-            if (!h || !skip(file, length - 2))
-                return stop();
-            h->complete = reachesEndOfImage(file);
-            return h;
-        } else if (length < 2 || !skip(file, length - 2)) {
-            return stop();
+            return h;  // the first scan, after its frame header
         }
+    }
+}
+
+// --- PNG: the signature, IHDR first, then chunks up to the first IDAT.
+
+std::optional<PictureHeader> pngHeader(QIODevice &file)
+{
+    const std::optional<QByteArray> head = readExactly(file, 8 + 8 + 13 + 4);
+    if (!head || be32(*head, 8) != 13 || head->mid(12, 4) != "IHDR")
+        return std::nullopt;
+    const PictureHeader h{be32(*head, 16), be32(*head, 20)};
+    if (h.width <= 0 || h.height <= 0 || h.width > 0x7FFFFFFF || h.height > 0x7FFFFFFF)
+        return std::nullopt;
+    for (;;) {
+        const std::optional<QByteArray> chunk = readExactly(file, 8);
+        if (!chunk)
+            return std::nullopt;
+        const QByteArray type = chunk->mid(4, 4);
+        if (type == "IDAT")
+            return h;
+        if (type == "IEND" || !skip(file, be32(*chunk, 0) + 4))
+            return std::nullopt;
     }
 }
 
@@ -229,6 +225,8 @@ PictureKind pictureKind(const QByteArray &firstBytes)
         return PictureKind::Gif;
     if (firstBytes.startsWith("\xFF\xD8\xFF"))
         return PictureKind::Jpeg;
+    if (firstBytes.startsWith("\x89PNG\r\n\x1A\n"))
+        return PictureKind::Png;
     return PictureKind::Unknown;
 }
 
@@ -243,6 +241,8 @@ std::optional<PictureHeader> readPictureHeader(QIODevice &file, PictureKind kind
         return gifHeader(file);
     case PictureKind::Jpeg:
         return jpegHeader(file);
+    case PictureKind::Png:
+        return pngHeader(file);
     case PictureKind::Unknown:
         break;
     }

@@ -33,6 +33,11 @@ struct FileDialogRequest {
     int filterIndex = 1;  // 1-based: the filter selected when the dialog opens
     QString initialDir;
     unsigned flags = 0;
+    // Save dialogs: a suffix ("bmp") makes the dialog add to a name that ends
+    // in none of the filters' suffixes the suffix of the selected filter (this
+    // one when that filter has none). The name returned is the one to write,
+    // and the overwrite prompt asks about it.
+    QString defaultSuffix;
 };
 
 // Flags of the colour dialog request.

@@ -1,5 +1,6 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/QtFileDialogs.h"
 #include "platform/QtPrintJob.h"
 #include "platform/Translations.h"
 
@@ -20,74 +21,6 @@
 
 namespace garabel {
 
-namespace {
-
-// Qt reads a filter's patterns from the last parenthesised part of its text,
-// separated by blanks; the request separates them with semicolons.
-QString qtNameFilter(const FileFilter &filter)
-{
-    QStringList patterns = filter.pattern.split(u';', Qt::SkipEmptyParts);
-    for (QString &pattern : patterns) {
-        pattern = pattern.trimmed();
-        // "*.*" means every file; in Qt it would hide the names without a dot.
-        if (pattern == QStringLiteral("*.*"))
-            pattern = QStringLiteral("*");
-    }
-    const QString qtPatterns = patterns.join(u' ');
-    if (filter.description.isEmpty())
-        return qtPatterns;
-    const QString shown = QStringLiteral("(%1)").arg(filter.pattern);
-    if (filter.description.endsWith(shown))
-        return QStringLiteral("%1(%2)").arg(filter.description.chopped(shown.size()), qtPatterns);
-    return QStringLiteral("%1 (%2)").arg(filter.description, qtPatterns);
-}
-
-// Qt's file dialog accepts a new name in a folder that does not exist; this one
-// refuses it when the request says the path must exist.
-class FileDialog : public QFileDialog
-{
-public:
-    FileDialog(QWidget *parent, const FileDialogRequest &request, bool save)
-        : QFileDialog(parent, request.title, request.initialDir),
-          m_pathMustExist(request.flags & OfnPathMustExist)
-    {
-        setOption(DontUseNativeDialog);
-        setAcceptMode(save ? AcceptSave : AcceptOpen);
-        setFileMode(request.flags & OfnFileMustExist ? ExistingFile : AnyFile);
-        setOption(DontConfirmOverwrite, !(request.flags & OfnOverwritePrompt));
-
-        QStringList nameFilters;
-        for (const FileFilter &filter : request.filters)
-            nameFilters << qtNameFilter(filter);
-        setNameFilters(nameFilters);
-        // The index counts from 1; one out of range selects the first filter.
-        if (request.filterIndex >= 1 && request.filterIndex <= nameFilters.size())
-            selectNameFilter(nameFilters.at(request.filterIndex - 1));
-    }
-
-protected:
-    void accept() override
-    {
-        const QStringList files = selectedFiles();
-        if (m_pathMustExist && !files.isEmpty()) {
-            const QFileInfo chosen(files.constFirst());
-            if (!chosen.exists() && !chosen.absoluteDir().exists()) {
-                QMessageBox::warning(this, windowTitle(),
-                                     QtPlatform::tr("%1\nLa carpeta no existe.\n"
-                                                    "Compruebe que la ruta es correcta.")
-                                         .arg(QDir::toNativeSeparators(chosen.absolutePath())));
-                return;
-            }
-        }
-        QFileDialog::accept();
-    }
-
-private:
-    bool m_pathMustExist;
-};
-
-} // namespace
-
 QtPlatform::QtPlatform(QWidget *dialogParent) : m_dialogParent(dialogParent) {}
 
 void QtPlatform::setDialogParent(QWidget *dialogParent)
@@ -102,23 +35,12 @@ QWidget *QtPlatform::dialogParent() const
 
 std::optional<QString> QtPlatform::openFileDialog(const FileDialogRequest &request)
 {
-    return runFileDialog(request, false);
+    return runFileDialog(dialogParent(), request, false);
 }
 
 std::optional<QString> QtPlatform::saveFileDialog(const FileDialogRequest &request)
 {
-    return runFileDialog(request, true);
-}
-
-std::optional<QString> QtPlatform::runFileDialog(const FileDialogRequest &request, bool save)
-{
-    FileDialog dialog(dialogParent(), request, save);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    const QStringList files = dialog.selectedFiles();
-    if (files.isEmpty())
-        return std::nullopt;
-    return files.constFirst();
+    return runFileDialog(dialogParent(), request, true);
 }
 
 std::optional<Rgb> QtPlatform::colorDialog(const ColorDialogRequest &request)

@@ -21,12 +21,7 @@ public:
     explicit QtPlatform(QWidget *dialogParent = nullptr);
     void setDialogParent(QWidget *dialogParent);
 
-    // The request's filters become the dialog's name filters (a pattern list
-    // "*.a;*.b" is listed as Qt expects it, "*.a *.b"). The flags: file must
-    // exist -> only existing files can be chosen; path must exist -> a name in a
-    // missing folder is refused with a message; overwrite prompt -> choosing an
-    // existing file asks first; hide read-only has nothing to hide in Qt's dialog.
-    // The path is returned as the dialog gives it, absolute, with '/' separators.
+    // Qt's file dialog, as runFileDialog (QtFileDialogs.h) describes it.
     std::optional<QString> openFileDialog(const FileDialogRequest &request) override;
     std::optional<QString> saveFileDialog(const FileDialogRequest &request) override;
     // Opens on request.initial, with Qt's custom colours set from the request's
@@ -48,7 +43,6 @@ public:
 
 private:
     QWidget *dialogParent() const;
-    std::optional<QString> runFileDialog(const FileDialogRequest &request, bool save);
 
     QPointer<QWidget> m_dialogParent;
 };

@@ -1,5 +1,6 @@
 #include "app/Button.h"
 #include "app/SnapshotStore.h"
+#include "options/ImageFiles.h"
 #include "platform/PictureFile.h"
 #include "platform/PictureSamples.h"
 #include "support/Figures.h"
@@ -134,7 +135,7 @@ TEST(OpenImage, ARefusedOrCancelledOpenLeavesCanvasSheetsAndUndoRingsAsTheyWere)
     EXPECT_EQ(w.platform.messages.size(), samples.size());
 }
 
-TEST(SaveImage, WritesTheSheetAtTheCanvasSizeAddingBmpOnlyWhenTheNameLacksIt)
+TEST(SaveImage, WritesTheSheetAtTheCanvasSizeAsAPngUnderANameEndingInPngOtherwiseAsABmp)
 {
     QTemporaryDir dir;
     GarabelWindow w;
@@ -144,58 +145,69 @@ TEST(SaveImage, WritesTheSheetAtTheCanvasSizeAddingBmpOnlyWhenTheNameLacksIt)
     w->SaveImageFile();  // cancelled
     ASSERT_EQ(w.platform.saveRequests.size(), 1u);
     EXPECT_EQ(describe(w.platform.saveRequests[0]).toStdString(),
-              "Guardar como   | Archivo gráfico (*.bmp) = *.bmp | 1 | 806 | program folder");
+              "Guardar como   | Archivo gráfico (*.bmp) = *.bmp; Imagen PNG (*.png) = *.png | 1 | 806 | program folder");
+    EXPECT_EQ(w.platform.saveRequests[0].defaultSuffix, "bmp");
     EXPECT_EQ(w.canvas(), w.sheet()) << "the canvas is reset to the sheet before the dialog";
 
-    w.platform.saveAnswers = {dir.filePath("dibujo"), dir.filePath("otro.bmp"), dir.filePath("TERCERO.BMP")};
-    for (int i = 0; i < 3; ++i)
-        w->SaveImageFile();
+    w.platform.saveAnswers = {dir.filePath("dibujo.bmp"), dir.filePath("TERCERO.PnG")};
+    w->SaveImageFile();
+    w->SaveImageFile();
     EXPECT_TRUE(w.platform.messages.empty());
-    QStringList files = QDir(dir.path()).entryList(QDir::Files);
-    files.sort();
-    EXPECT_EQ(files, QStringList({"TERCERO.BMP", "dibujo.bmp", "otro.bmp"}));
+    const auto firstBytes = [&](const QString &name) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.read(4) : QByteArray();
+    };
+    EXPECT_EQ(firstBytes("dibujo.bmp").left(2), "BM");
+    EXPECT_EQ(firstBytes("TERCERO.PnG"), "\x89PNG");
 
-    // Loaded on a blank sheet, the file gives the drawing back pixel for pixel.
-    w.click(*w->Command4[4]);
-    w.platform.openAnswers.push_back(dir.filePath("dibujo.bmp"));
-    w->OpenImageFile();
-    EXPECT_EQ(w.sheet(4).size(), w->Picture1->innerPixelSize());
-    EXPECT_EQ(w.sheet(4), w.sheet(0));
+    // Loaded on blank sheets, the files give the drawing back pixel for pixel.
+    w.platform.openAnswers = {dir.filePath("dibujo.bmp"), dir.filePath("TERCERO.PnG")};
+    for (const int sheet : {4, 5}) {
+        w.click(*w->Command4[sheet]);
+        w->OpenImageFile();
+        EXPECT_EQ(w.sheet(sheet).size(), w->Picture1->innerPixelSize());
+        EXPECT_EQ(w.sheet(sheet), w.sheet(0)) << "sheet " << sheet;
+    }
 }
 
-TEST(SaveImage, AsksBeforeReplacingAFileOnlyWhenTheDialogDidNotAskAboutThatName)
+TEST(OpenImage, CanBeUndoneTheDrawingItReplacedComesBack)
 {
     QTemporaryDir dir;
-    const QString target = dir.filePath("dibujo.bmp");
-    const QByteArray old = encoded(samplePicture(), "bmp");
-    writeBytes(target, old);
-    const auto contents = [&] {
-        QFile file(target);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
+    writeBytes(dir.filePath("foto.png"), encoded(samplePicture(), "png"));
     GarabelWindow w;
-    w.platform.saveAnswers = {dir.filePath("dibujo"), dir.filePath("dibujo"), target};
-    w.platform.messageAnswers = {MessageAnswer::No, MessageAnswer::Yes};
+    commitBox(w.form(), QRectF(3000, 1500, 600, 450), rgb(255, 0, 0));
+    const QImage drawing = w.sheet();
+    w.platform.openAnswers.push_back(dir.filePath("foto.png"));
+    w->OpenImageFile();
+    ASSERT_EQ(topLeft(w.sheet()), samplePicture());
 
-    w->SaveImageFile();
-    ASSERT_EQ(w.platform.messages.size(), 1u);
-    EXPECT_EQ(w.platform.messages[0].first.toStdString(),
-              ("El fichero «" + native(target) + "» ya existe. ¿Quieres reemplazarlo?").toStdString());
-    EXPECT_EQ(w.platform.messages[0].second, MessageButtons::YesNo);
-    EXPECT_EQ(contents(), old) << "answered no";
-    w->SaveImageFile();
-    EXPECT_NE(contents(), old) << "answered yes";
-    writeBytes(target, old);
-    w->SaveImageFile();
-    EXPECT_EQ(w.platform.messages.size(), 2u) << "the dialog itself asked about dibujo.bmp";
-    EXPECT_NE(contents(), old);
+    w.click(*w->Command1[13]);  // undo
+    EXPECT_EQ(w.sheet(), drawing);
+    EXPECT_EQ(w.canvas(), drawing);
+}
+
+TEST(ImageFolders, TheDialogsStartInTheProgramsFolderWhenWritableElseInPicturesElseHome)
+{
+    QTemporaryDir program, home;
+    const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
+    const bool hadConfig = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+    const QString missing = program.filePath("no-existe");
+
+    EXPECT_EQ(pictureStartFolder(program.path()), program.path());
+    EXPECT_EQ(pictureStartFolder(missing), home.path()) << "no Pictures folder";
+    QDir(home.path()).mkdir("Pictures");
+    EXPECT_EQ(pictureStartFolder(missing), home.filePath("Pictures"));
+    qputenv("HOME", savedHome);
+    hadConfig ? qputenv("XDG_CONFIG_HOME", savedConfig) : qunsetenv("XDG_CONFIG_HOME");
 }
 
 TEST(SaveImage, IntoAMissingFolderTellsWhyAndWritesNothing)
 {
     QTemporaryDir dir;
     GarabelWindow w;
-    w.platform.saveAnswers.push_back(dir.filePath("falta/dibujo"));
+    w.platform.saveAnswers.push_back(dir.filePath("falta/dibujo.bmp"));
     w->SaveImageFile();
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_EQ(w.platform.messages[0].first.toStdString(),

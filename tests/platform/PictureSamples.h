@@ -113,16 +113,19 @@ inline std::vector<RefusedSample> writeRefusedSamples(const QDir &dir)
     for (qsizetype i = 1; i < noise.size(); ++i)
         noise[i] = char(random.bounded(256));
     // A GIF's logical screen is at most 65535 x 65535.
-    QByteArray hugeGif = gif.left(13);
+    QByteArray hugeGif = gif;
     hugeGif[6] = hugeGif[7] = hugeGif[8] = hugeGif[9] = char(0xFF);
 
-    const QString damaged = "El fichero está dañado o incompleto", notPicture = "No es una imagen BMP, GIF ni JPEG";
+    // Cut inside the header: the BMP's info header, the GIF's colour table,
+    // the JPEG's tables before its first scan, the PNG's IHDR chunk.
+    const QString damaged = "El fichero está dañado o incompleto", notPicture = "No es una imagen BMP, GIF, JPEG ni PNG";
     const std::vector<std::pair<RefusedSample, QByteArray>> files = {
-        {{"cortado.bmp", damaged}, bmp.left(bmp.size() / 2)},
-        {{"cortado.jpg", damaged}, jpeg.left(jpeg.size() * 6 / 10)},
-        {{"cortado.gif", damaged}, gif.left(gif.size() * 6 / 10)},
+        {{"cortado.bmp", damaged}, bmp.left(40)},
+        {{"cortado.jpg", damaged}, jpeg.left(jpeg.indexOf("\xFF\xDA"))},
+        {{"cortado.gif", damaged}, gif.left(100)},
+        {{"cortado.png", damaged}, encoded(picture, "png").left(30)},
         {{"ruido.bmp", notPicture}, noise},
-        {{"png.jpg", notPicture}, encoded(picture, "png")},
+        {{"ppm.jpg", notPicture}, encoded(picture, "ppm")},
         {{"enorme.bmp", "La imagen mide 100000 x 100000 píxeles"}, bmpHeaders(100000, -100000)},
         {{"enorme.gif", "La imagen mide 65535 x 65535 píxeles"}, hugeGif},
         {{"vacio.gif", "El fichero está vacío"}, QByteArray()},

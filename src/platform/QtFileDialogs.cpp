@@ -1,0 +1,156 @@
+#include "platform/QtFileDialogs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace garabel {
+
+namespace {
+
+// The translation context of the texts of this file.
+class QtFileDialogs
+{
+    Q_DECLARE_TR_FUNCTIONS(QtFileDialogs)
+};
+
+QStringList patternsOf(const FileFilter &filter)
+{
+    QStringList patterns = filter.pattern.split(u';', Qt::SkipEmptyParts);
+    for (QString &pattern : patterns)
+        pattern = pattern.trimmed();
+    return patterns;
+}
+
+// The text the filter list shows for a filter.
+QString shownFilter(const FileFilter &filter)
+{
+    const QString patterns = patternsOf(filter).join(u' ');
+    if (filter.description.isEmpty())
+        return patterns;
+    const QString given = QStringLiteral("(%1)").arg(filter.pattern);
+    if (filter.description.endsWith(given))
+        return QStringLiteral("%1(%2)").arg(filter.description.chopped(given.size()), patterns);
+    return QStringLiteral("%1 (%2)").arg(filter.description, patterns);
+}
+
+// Qt takes a filter's patterns from the last parenthesised part of its text,
+// and with HideNameFilterDetails shows only what comes before that part. So
+// the patterns Qt uses follow the shown text: "*.*" becomes "*" there, which
+// also lists names without a dot, while the user still reads "(*.*)".
+QString qtNameFilter(const FileFilter &filter)
+{
+    QStringList patterns = patternsOf(filter);
+    for (QString &pattern : patterns) {
+        if (pattern == QStringLiteral("*.*"))
+            pattern = QStringLiteral("*");
+    }
+    return QStringLiteral("%1 (%2)").arg(shownFilter(filter), patterns.join(u' '));
+}
+
+// The suffix a filter's first pattern names ("*.png" -> "png"); empty for "*" or "*.*".
+QString suffixOf(const FileFilter &filter)
+{
+    const QStringList patterns = patternsOf(filter);
+    const QString first = patterns.value(0);
+    if (!first.startsWith(QStringLiteral("*.")) || first.mid(2).contains(u'*') || first.mid(2).contains(u'?'))
+        return {};
+    return first.mid(2);
+}
+
+class FileDialog : public QFileDialog
+{
+public:
+    FileDialog(QWidget *parent, const FileDialogRequest &request, bool save)
+        : QFileDialog(parent, request.title, request.initialDir),
+          m_request(request),
+          m_askBeforeReplacing(save && (request.flags & OfnOverwritePrompt))
+    {
+        setOption(DontUseNativeDialog);
+        setOption(HideNameFilterDetails);
+        setAcceptMode(save ? AcceptSave : AcceptOpen);
+        setFileMode(request.flags & OfnFileMustExist ? ExistingFile : AnyFile);
+        // The question is ours, asked about the name with its suffix.
+        setOption(DontConfirmOverwrite, true);
+        for (const FileFilter &filter : request.filters)
+            m_nameFilters << qtNameFilter(filter);
+        setNameFilters(m_nameFilters);
+        // The index counts from 1; one out of range selects the first filter.
+        if (request.filterIndex >= 1 && request.filterIndex <= m_nameFilters.size())
+            selectNameFilter(m_nameFilters.at(request.filterIndex - 1));
+    }
+
+    // The name to give back: with its suffix, and agreed to be replaced.
+    QString chosen() const { return m_chosen; }
+
+protected:
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        // Qt opens a chosen folder, and checks an existing file to open.
+        if (files.isEmpty() || QFileInfo(files.constFirst()).isDir() || acceptMode() == AcceptOpen)
+            return QFileDialog::accept();
+        const QString name = withSuffix(files.constFirst());
+        const QFileInfo chosen(name);
+        if ((m_request.flags & OfnPathMustExist) && !chosen.exists() && !chosen.absoluteDir().exists()) {
+            QMessageBox::warning(this, windowTitle(),
+                                 QtFileDialogs::tr("%1\nLa carpeta no existe.\nCompruebe que la ruta es correcta.")
+                                     .arg(QDir::toNativeSeparators(chosen.absolutePath())));
+            return;
+        }
+        if (m_askBeforeReplacing && chosen.exists() && !agreesToReplace(chosen.fileName()))
+            return;
+        m_chosen = name;
+        QFileDialog::accept();
+    }
+
+private:
+    QString withSuffix(const QString &path) const
+    {
+        if (m_request.defaultSuffix.isEmpty())
+            return path;
+        QStringList known{m_request.defaultSuffix};
+        for (const FileFilter &filter : m_request.filters)
+            known << suffixOf(filter);
+        for (const QString &suffix : known) {
+            if (!suffix.isEmpty() && path.endsWith(u'.' + suffix, Qt::CaseInsensitive))
+                return path;
+        }
+        const qsizetype selected = m_nameFilters.indexOf(selectedNameFilter());
+        const QString suffix = selected >= 0 ? suffixOf(m_request.filters.at(selected)) : QString();
+        return path + u'.' + (suffix.isEmpty() ? m_request.defaultSuffix : suffix);
+    }
+
+    bool agreesToReplace(const QString &fileName)
+    {
+        QMessageBox question(QMessageBox::Warning, windowTitle(),
+                             QtFileDialogs::tr("«%1» ya existe.\n¿Quieres reemplazarlo?").arg(fileName),
+                             QMessageBox::Yes | QMessageBox::No, this);
+        question.setDefaultButton(QMessageBox::No);
+        return question.exec() == QMessageBox::Yes;
+    }
+
+    FileDialogRequest m_request;
+    bool m_askBeforeReplacing;
+    QStringList m_nameFilters;
+    QString m_chosen;
+};
+
+} // namespace
+
+std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &request, bool save)
+{
+    FileDialog dialog(parent, request, save);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    if (!dialog.chosen().isEmpty())
+        return dialog.chosen();
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty())
+        return std::nullopt;
+    return files.constFirst();
+}
+
+} // namespace garabel

@@ -74,8 +74,10 @@ public:
         setFileMode(request.flags & OfnFileMustExist ? ExistingFile : AnyFile);
         // The question is ours, asked about the name with its suffix.
         setOption(DontConfirmOverwrite, true);
-        for (const FileFilter &filter : request.filters)
+        for (const FileFilter &filter : request.filters) {
             m_nameFilters << qtNameFilter(filter);
+            m_shownFilters << shownFilter(filter);
+        }
         setNameFilters(m_nameFilters);
         // The index counts from 1; one out of range selects the first filter.
         if (request.filterIndex >= 1 && request.filterIndex <= m_nameFilters.size())
@@ -118,7 +120,8 @@ private:
             if (!suffix.isEmpty() && path.endsWith(u'.' + suffix, Qt::CaseInsensitive))
                 return path;
         }
-        const qsizetype selected = m_nameFilters.indexOf(selectedNameFilter());
+        // With the details hidden, Qt names the selected filter by the text it shows.
+        const qsizetype selected = m_shownFilters.indexOf(selectedNameFilter().simplified());
         const QString suffix = selected >= 0 ? suffixOf(m_request.filters.at(selected)) : QString();
         return path + u'.' + (suffix.isEmpty() ? m_request.defaultSuffix : suffix);
     }
@@ -135,6 +138,7 @@ private:
     FileDialogRequest m_request;
     bool m_askBeforeReplacing;
     QStringList m_nameFilters;
+    QStringList m_shownFilters;
     QString m_chosen;
 };
 

@@ -6,7 +6,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: all deps configure build run test bench sanitize clean
+.PHONY: all deps configure build run test bench sanitize clean fuzz
 
 all: build
 
@@ -47,6 +47,11 @@ install: build
 # The Debian package, in $(BUILD).
 package: build
 	cmake --build $(BUILD) --target package
+# The picture-file fuzzer (clang, libFuzzer, ASan/UBSan) in its own build folder,
+# for FUZZ_SECONDS seconds; skipped with a note where there is no clang.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@bash fuzz/run.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan

@@ -10,6 +10,7 @@ PACKAGES=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth ccache
   desktop-file-utils appstream dpkg-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,0 +1,31 @@
+// libFuzzer target: any bytes given to the picture reader, and to each header
+// walk whatever the first bytes say, must be refused or read, never crash,
+// hang or touch memory they should not.
+#include "platform/PictureFile.h"
+#include "platform/PictureHeader.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    // The image plugins (GIF, JPEG) are found through the application.
+    static int argc = 1;
+    static char name[] = "picture_fuzzer";
+    static char *argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+
+    QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const garabel::PictureRead read = garabel::readPicture(buffer);
+    if (read.picture.isNull() == read.error.isEmpty())
+        __builtin_trap();  // a picture and no reason, or a reason and no picture
+    for (const auto kind : {garabel::PictureKind::Bmp, garabel::PictureKind::Gif, garabel::PictureKind::Jpeg,
+                            garabel::PictureKind::Png})
+        garabel::readPictureHeader(buffer, kind);
+    return 0;
+}

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
@@ -138,12 +139,17 @@ QImage directColours(const QImage &picture)
 QImage whitenUnreached(const QImage &overZeros, const QImage &overOnes)
 {
     QImage result = directColours(overZeros);
-    const bool indexed = overZeros.colorCount() > 0;
+    // Pixels of whole bytes are compared byte for byte; smaller ones by their index.
+    const int bytesPerPixel = overZeros.depth() >= 8 ? overZeros.depth() / 8 : 0;
     for (int y = 0; y < result.height(); ++y) {
+        const uchar *zeros = overZeros.constScanLine(y), *ones = overOnes.constScanLine(y);
+        if (bytesPerPixel && std::equal(zeros, zeros + overZeros.width() * bytesPerPixel, ones))
+            continue;
         auto *row = reinterpret_cast<QRgb *>(result.scanLine(y));
         for (int x = 0; x < result.width(); ++x) {
-            const bool reached = indexed ? overZeros.pixelIndex(x, y) == overOnes.pixelIndex(x, y)
-                                         : overZeros.pixel(x, y) == overOnes.pixel(x, y);
+            const bool reached = bytesPerPixel
+                ? std::equal(zeros + x * bytesPerPixel, zeros + (x + 1) * bytesPerPixel, ones + x * bytesPerPixel)
+                : overZeros.pixelIndex(x, y) == overOnes.pixelIndex(x, y);
             if (!reached)
                 row[x] = qRgb(255, 255, 255);
         }

@@ -25,7 +25,7 @@ inline FileDialogRequest openRequest(const QString &folder)
     return {QStringLiteral("Selecciona una imagen"),
             {{QStringLiteral("imágenes (*.bmp)"), QStringLiteral("*.bmp")},
              {QStringLiteral("Todos los ficheros (*.*)"), QStringLiteral("*.*")}},
-            1, folder, OfnFileMustExist | OfnPathMustExist | OfnHideReadOnly};
+            1, folder, OfnFileMustExist | OfnPathMustExist | OfnHideReadOnly, QString()};
 }
 
 inline FileDialogRequest saveRequest(const QString &folder)

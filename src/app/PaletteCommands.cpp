@@ -8,6 +8,8 @@
 #include "platform/Platform.h"
 #include "platform/Surface.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLoggingCategory>
 
 #include <exception>
@@ -34,6 +36,50 @@ void tellPrintFailure(Form1 &form, const QString &why)
 {
     form.platform().messageBox(why.isEmpty() ? Form1::tr("No se ha podido imprimir el dibujo.") : why,
                                MessageButtons::Ok);
+}
+
+// The page turned the way the picture is, the picture as large as the printable
+// area allows, its shape kept, in the middle of the area. False on failure.
+bool printOnPage(PrintJob &job, const QImage &picture)
+{
+    job.setLandscape(picture.width() > picture.height());
+    const QSizeF area = job.printableTwips();
+    const QSizeF size = QSizeF(picture.size()).scaled(area, Qt::KeepAspectRatio);
+    const QPointF corner((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+    return job.paintPicture(picture, QRectF(corner, size)) && job.endDocument();
+}
+
+// ".pdf" only when the name does not already end so, in any case.
+QString pdfName(const QString &name)
+{
+    return name.endsWith(u".pdf", Qt::CaseInsensitive) ? name : name + QStringLiteral(".pdf");
+}
+
+// Without a printer the drawing can go to a PDF file, with the same page. Null
+// when the user declines, cancels the dialog, or keeps a file of that name.
+std::unique_ptr<PrintJob> pdfJobInstead(Form1 &form, const QString &whyNot)
+{
+    Platform &platform = form.platform();
+    const QString offer = Form1::tr("%1.\n¿Quieres guardar el dibujo como documento PDF?").arg(whyNot);
+    if (platform.messageBox(offer, MessageButtons::YesNo) != MessageAnswer::Yes)
+        return nullptr;
+    FileDialogRequest request;
+    request.title = Form1::tr("Guardar como PDF");
+    request.filters = {{Form1::tr("Documento PDF (*.pdf)"), QStringLiteral("*.pdf")}};
+    request.initialDir = QDir::homePath();
+    request.flags = OfnPathMustExist | OfnHideReadOnly | OfnOverwritePrompt;
+    const QString name = platform.saveFileDialog(request).value_or(QString());
+    if (name.isEmpty())
+        return nullptr;
+    const QString target = pdfName(name);
+    // The dialog has asked about the name as typed, not about the one written.
+    if (target != name && QFileInfo::exists(target)
+        && platform.messageBox(Form1::tr("El fichero «%1» ya existe. ¿Quieres reemplazarlo?")
+                                   .arg(QDir::toNativeSeparators(target)),
+                               MessageButtons::YesNo)
+            != MessageAnswer::Yes)
+        return nullptr;
+    return platform.startPdfJob(target);
 }
 } // namespace
 
@@ -131,13 +177,13 @@ void printCanvas(Form1 &form)
     // What the canvas shows (dot grid included) becomes its picture, and is what is printed.
     canvas.setPicture(canvas.image());
     QString whyNot;
-    const std::unique_ptr<PrintJob> job = form.platform().startPrintJob(&whyNot);
+    std::unique_ptr<PrintJob> job = form.platform().startPrintJob(&whyNot);
     if (!job) {
-        tellPrintFailure(form, whyNot);
-        return;
+        job = pdfJobInstead(form, whyNot);
+        if (!job)
+            return;
     }
-    const QRectF page(0, 0, canvas.scaleWidth(), canvas.scaleHeight());
-    if (!job->paintPicture(canvas.renderedImage(), page) || !job->endDocument())
+    if (!printOnPage(*job, canvas.renderedImage()))
         tellPrintFailure(form, job->errorText());
 }
 

@@ -23,9 +23,11 @@ void chooseTool(Form1 &form, int index);
 // group, it wraps only when it reaches exactly 5. Canvas and all sheets.
 void stepPenWidth(Form1 &form);
 
-// Prints the canvas as it shows now on the default printer, at its own size in
-// twips from the page origin. The canvas keeps what it showed as its picture.
-// No printer, or a failing print, is told to the user in a message box.
+// Prints the canvas as it shows now on the default printer: the page turned
+// the way the canvas is, the canvas scaled to fit the printable area, centred.
+// The canvas keeps what it showed as its picture. Without a printer the user
+// is offered a PDF file of the same page instead; a failing print is told in a
+// message box.
 void printCanvas(Form1 &form);
 
 // Clears the current sheet and the canvas to their background. The sheet is

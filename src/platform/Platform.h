@@ -3,6 +3,7 @@
 #include "platform/Rgb.h"
 
 #include <QImage>
+#include <QRect>
 #include <QRectF>
 #include <QSize>
 #include <QString>
@@ -62,6 +63,13 @@ struct ScreenInfo {
     int twipsPerPixelX = 15;
     int twipsPerPixelY = 15;
     QStringList fontNames;  // the screen fonts, in the platform's order
+    // What a maximised window gets, in twips from the screen's top-left corner:
+    // the screen less the desktop's panels. Empty stands for the whole screen.
+    QRect availableTwips;
+    // Device pixels per logical pixel: 2 on a high-density screen.
+    double devicePixelRatio = 1;
+
+    QRect available() const { return availableTwips.isEmpty() ? QRect(QPoint(), twips) : availableTwips; }
 };
 
 // One print document on the default printer.
@@ -75,6 +83,11 @@ public:
     virtual bool endDocument() = 0;
     // Why the last call failed, in Spanish.
     virtual QString errorText() const = 0;
+    // Turns the page; only before the first picture is painted.
+    virtual void setLandscape(bool landscape) = 0;
+    // The printable area of the page in twips, as the page now lies; the
+    // rectangles of paintPicture are measured from its top-left corner.
+    virtual QSizeF printableTwips() const = 0;
 };
 
 // What the program asks of the desktop. The Qt implementation talks to real
@@ -93,6 +106,8 @@ public:
     virtual MessageAnswer messageBox(const QString &text, MessageButtons buttons) = 0;
     // A print job on the default printer, or null with the reason when there is none.
     virtual std::unique_ptr<PrintJob> startPrintJob(QString *whyNot) = 0;
+    // A print job that writes its page to a PDF file instead of a printer.
+    virtual std::unique_ptr<PrintJob> startPdfJob(const QString &fileName) = 0;
     // Ends the program at once.
     virtual void quit() = 0;
     virtual ScreenInfo screen() const = 0;

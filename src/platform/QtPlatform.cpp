@@ -86,6 +86,17 @@ std::unique_ptr<PrintJob> QtPlatform::startPrintJob(QString *whyNot)
     return std::make_unique<QtPrintJob>(std::move(printer));
 }
 
+std::unique_ptr<PrintJob> QtPlatform::startPdfJob(const QString &fileName)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(fileName);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    printer->setDocName(kProgramName);
+    return std::make_unique<QtPrintJob>(std::move(printer));
+}
+
 void QtPlatform::quit()
 {
     QCoreApplication::exit(0);
@@ -97,8 +108,12 @@ ScreenInfo QtPlatform::screen() const
 {
     constexpr int kTwipsPerPixel = 15;
     ScreenInfo info;
-    if (const QScreen *primary = QGuiApplication::primaryScreen())
+    if (const QScreen *primary = QGuiApplication::primaryScreen()) {
         info.twips = primary->geometry().size() * kTwipsPerPixel;
+        const QRect available = primary->availableGeometry();
+        info.availableTwips = QRect(available.topLeft() * kTwipsPerPixel, available.size() * kTwipsPerPixel);
+        info.devicePixelRatio = primary->devicePixelRatio();
+    }
     info.twipsPerPixelX = kTwipsPerPixel;
     info.twipsPerPixelY = kTwipsPerPixel;
     info.fontNames = QFontDatabase::families();

@@ -33,12 +33,16 @@ public:
     // or closing the box answers No.
     MessageAnswer messageBox(const QString &text, MessageButtons buttons) override;
     std::unique_ptr<PrintJob> startPrintJob(QString *whyNot) override;
+    // An A4 page with 10 mm margins: what a printer here would most likely hold.
+    std::unique_ptr<PrintJob> startPdfJob(const QString &fileName) override;
     // Tells the running event loops to return, without offering any window a
     // close event (Qt's quit() does, and a window could refuse): the calling
     // handler runs to its end and main's exec() returns 0. With no event loop
     // running there is nothing to return to, so the process ends here, code 0.
     void quit() override;
-    // The primary screen in the 96-dpi logical pixels the layout is designed for.
+    // The primary screen in the 96-dpi logical pixels the layout is designed for;
+    // its available area is the one the window manager reports (the whole
+    // screen when there is none).
     ScreenInfo screen() const override;
 
 private:

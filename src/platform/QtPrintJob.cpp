@@ -57,6 +57,16 @@ bool QtPrintJob::paintPicture(const QImage &picture, const QRectF &twips)
     return true;
 }
 
+void QtPrintJob::setLandscape(bool landscape)
+{
+    m_printer->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+QSizeF QtPrintJob::printableTwips() const
+{
+    return m_printer->pageLayout().paintRect(QPageLayout::Inch).size() * kTwipsPerInch;
+}
+
 bool QtPrintJob::endDocument()
 {
     m_error.clear();

@@ -29,6 +29,8 @@ public:
     bool paintPicture(const QImage &picture, const QRectF &twips) override;
     bool endDocument() override;
     QString errorText() const override { return m_error; }
+    void setLandscape(bool landscape) override;
+    QSizeF printableTwips() const override;
 
     // A rectangle in twips in device pixels of a device with the given resolution.
     static QRectF twipsToDevice(const QRectF &twips, double dotsPerInchX, double dotsPerInchY);

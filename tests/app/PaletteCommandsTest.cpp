@@ -31,7 +31,7 @@ bool showsBox(const QImage &image, const QRectF &box)
 
 } // namespace
 
-TEST(Printing, SendsWhatTheCanvasStoresAtItsInnerSizeFromThePageOrigin)
+TEST(Printing, SendsWhatTheCanvasStores)
 {
     BlankWindow w;
     commitBox(w.form(), kBox, kRed);
@@ -43,27 +43,83 @@ TEST(Printing, SendsWhatTheCanvasStoresAtItsInnerSizeFromThePageOrigin)
     ASSERT_EQ(w.platform.printedPages.size(), 1u);
     EXPECT_EQ(w.platform.endedDocuments, 1);
     EXPECT_TRUE(w.platform.messages.empty());
-    const auto &page = w.platform.printedPages.front();
-    EXPECT_EQ(page.picture, stored) << "box and dots, without the overlay";
-    const QSize inner = w->Picture1->innerPixelSize();
-    EXPECT_EQ(page.twips, QRectF(0, 0, inner.width() * 15.0, inner.height() * 15.0));
+    EXPECT_EQ(w.platform.printedPages.front().picture, stored) << "box and dots, without the overlay";
     EXPECT_EQ(w.canvas(), stored) << "the canvas keeps what it showed as its picture";
     EXPECT_EQ(w.state().Tool, ToolLine);
 }
 
-TEST(Printing, NoPrinterOrAFailingPrintIsToldWithItsReason)
+TEST(Printing, ThePageTurnsWithTheCanvasWhichFillsItCentredInItsOwnShape)
+{
+    struct Case {
+        QSize screenPixels;
+        bool landscape;
+    };
+    for (const Case c : {Case{{1920, 1080}, true}, Case{{768, 1024}, false}}) {
+        GarabelWindow w(c.screenPixels * 15);
+        w.click(*w->Command1[9]);
+        ASSERT_EQ(w.platform.printedPages.size(), 1u);
+        const auto &page = w.platform.printedPages.front();
+        SCOPED_TRACE(::testing::Message() << c.screenPixels.width() << " x " << c.screenPixels.height());
+        EXPECT_EQ(page.landscape, c.landscape);
+        const QSizeF area = c.landscape ? w.platform.portraitPrintableTwips.transposed()
+                                        : w.platform.portraitPrintableTwips;
+        const QSize canvas = w->Picture1->innerPixelSize();
+        EXPECT_TRUE(QRectF(QPointF(), area).contains(page.twips.adjusted(0.01, 0.01, -0.01, -0.01)));
+        EXPECT_NEAR(page.twips.center().x(), area.width() / 2, 0.01);
+        EXPECT_NEAR(page.twips.center().y(), area.height() / 2, 0.01);
+        EXPECT_NEAR(page.twips.width() / page.twips.height(), double(canvas.width()) / canvas.height(), 1e-9);
+        EXPECT_TRUE(qFuzzyCompare(page.twips.width(), area.width()) || qFuzzyCompare(page.twips.height(), area.height()))
+            << "touches two sides of the printable area";
+    }
+}
+
+TEST(Printing, WithoutAPrinterAYesWritesTheSamePageToAPdfFile)
 {
     BlankWindow w;
-    w.platform.hasPrinter = false;
     w.click(*w->Command1[9]);
+    ASSERT_EQ(w.platform.printedPages.size(), 1u);
+    const FakePlatform::PrintedPage onPrinter = w.platform.printedPages.front();
+    w.platform.printedPages.clear();
+
+    w.platform.hasPrinter = false;
+    w.platform.messageAnswers = {MessageAnswer::Yes};
+    w.platform.saveAnswers = {QStringLiteral("/tmp/hojas/dibujo")};
+    w.click(*w->Command1[9]);
+
+    ASSERT_EQ(w.platform.messages.size(), 1u);
+    EXPECT_EQ(w.platform.messages[0].first, QStringLiteral("No hay ninguna impresora disponible.\n"
+                                                           "¿Quieres guardar el dibujo como documento PDF?"));
+    EXPECT_EQ(w.platform.messages[0].second, MessageButtons::YesNo);
+    ASSERT_EQ(w.platform.saveRequests.size(), 1u);
+    EXPECT_EQ(w.platform.saveRequests[0].filters.at(0).pattern, QStringLiteral("*.pdf"));
+    ASSERT_EQ(w.platform.printedPages.size(), 1u);
+    const auto &inFile = w.platform.printedPages.front();
+    EXPECT_EQ(inFile.pdfFile, QStringLiteral("/tmp/hojas/dibujo.pdf"));
+    EXPECT_EQ(inFile.landscape, onPrinter.landscape);
+    EXPECT_EQ(inFile.twips, onPrinter.twips);
+    EXPECT_EQ(inFile.picture, onPrinter.picture);
+}
+
+TEST(Printing, ADeclinedPdfOrAFailingPrintLosesNothingAndIsTold)
+{
+    BlankWindow w;
+    commitBox(w.form(), kBox, kRed);
+    const QImage before = w.canvas();
+    w.platform.hasPrinter = false;
+    w.click(*w->Command1[9]);  // the PDF offer answered No
+    w.platform.messageAnswers = {MessageAnswer::Yes};
+    w.click(*w->Command1[9]);  // the file dialog cancelled
     w.platform.hasPrinter = true;
     w.platform.printFails = true;
     w.click(*w->Command1[9]);
+
     EXPECT_TRUE(w.platform.printedPages.empty());
     EXPECT_EQ(w.platform.endedDocuments, 0);
-    using Message = std::pair<QString, MessageButtons>;
-    EXPECT_EQ(w.platform.messages, (std::vector<Message>{{"No hay ninguna impresora disponible", MessageButtons::Ok},
-                                                         {"La impresora no responde", MessageButtons::Ok}}));
+    EXPECT_EQ(w.platform.saveRequests.size(), 1u);
+    ASSERT_EQ(w.platform.messages.size(), 3u);
+    EXPECT_EQ(w.platform.messages[2], std::make_pair(QStringLiteral("La impresora no responde"), MessageButtons::Ok));
+    EXPECT_EQ(w.canvas(), before);
+    EXPECT_EQ(w.sheet(), before);
 }
 
 TEST(ClearSheet, EmptiesTheCanvasAndOnlyTheCurrentSheet)

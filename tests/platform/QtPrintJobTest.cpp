@@ -1,3 +1,4 @@
+#include "platform/QtPlatform.h"
 #include "platform/QtPrintJob.h"
 
 #include <QFile>
@@ -111,6 +112,31 @@ TEST(QtPlatformPrintJob, PaintsThePictureAndEndsTheDocumentIntoAPdf)
     EXPECT_TRUE(pdf.contains("/Height 536"));
     // Lossless: a JPEG would blur the lines and shift the colours.
     EXPECT_FALSE(pdf.contains("/DCTDecode"));
+}
+
+TEST(QtPlatformPrintJob, APdfJobTurnsItsA4PageAndWritesItToTheFile)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString fileName = folder.filePath(QStringLiteral("apaisada.pdf"));
+    QtPlatform platform;
+    const std::unique_ptr<PrintJob> job = platform.startPdfJob(fileName);
+    ASSERT_NE(job, nullptr);
+
+    // A4 less 10 mm on each side, in twips: 190 x 277 mm, then turned (Qt keeps
+    // the page in whole points, hence the tolerance).
+    const double narrow = 190 / 25.4 * 1440, wide = 277 / 25.4 * 1440;
+    EXPECT_NEAR(job->printableTwips().width(), narrow, 20);
+    EXPECT_NEAR(job->printableTwips().height(), wide, 20);
+    job->setLandscape(true);
+    EXPECT_NEAR(job->printableTwips().width(), wide, 20);
+    EXPECT_NEAR(job->printableTwips().height(), narrow, 20);
+    EXPECT_TRUE(job->paintPicture(canvasPicture(), QRectF(QPointF(), job->printableTwips())));
+    EXPECT_TRUE(job->endDocument());
+
+    const QByteArray pdf = readAll(fileName);
+    EXPECT_TRUE(pdf.contains("/MediaBox [0 0 842.000000 595.000000]")) << "an A4 page in points, landscape";
+    EXPECT_TRUE(pdf.contains("/Width 713"));
 }
 
 TEST(QtPlatformPrintJob, EndingADocumentWithNothingPaintedSendsNothing)

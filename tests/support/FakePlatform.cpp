@@ -15,13 +15,19 @@ T takeFront(std::deque<T> &queue, T fallback)
 } // namespace
 
 struct FakePlatform::FakePrintJob : PrintJob {
-    explicit FakePrintJob(FakePlatform &owner) : m_owner(owner) {}
+    FakePrintJob(FakePlatform &owner, QString pdfFile) : m_owner(owner), m_pdfFile(std::move(pdfFile)) {}
     bool paintPicture(const QImage &picture, const QRectF &twips) override
     {
         if (m_owner.printFails)
             return false;
-        m_owner.printedPages.push_back({picture, twips});
+        m_owner.printedPages.push_back({picture, twips, m_landscape, m_pdfFile});
         return true;
+    }
+    void setLandscape(bool landscape) override { m_landscape = landscape; }
+    QSizeF printableTwips() const override
+    {
+        const QSizeF portrait = m_owner.portraitPrintableTwips;
+        return m_landscape ? portrait.transposed() : portrait;
     }
     bool endDocument() override
     {
@@ -32,6 +38,8 @@ struct FakePlatform::FakePrintJob : PrintJob {
     }
     QString errorText() const override { return QStringLiteral("La impresora no responde"); }
     FakePlatform &m_owner;
+    QString m_pdfFile;
+    bool m_landscape = false;
 };
 
 std::optional<QString> FakePlatform::openFileDialog(const FileDialogRequest &request)
@@ -66,7 +74,12 @@ std::unique_ptr<PrintJob> FakePlatform::startPrintJob(QString *whyNot)
             *whyNot = QStringLiteral("No hay ninguna impresora disponible");
         return nullptr;
     }
-    return std::make_unique<FakePrintJob>(*this);
+    return std::make_unique<FakePrintJob>(*this, QString());
+}
+
+std::unique_ptr<PrintJob> FakePlatform::startPdfJob(const QString &fileName)
+{
+    return std::make_unique<FakePrintJob>(*this, fileName);
 }
 
 } // namespace garabel::test

@@ -15,6 +15,8 @@ public:
     struct PrintedPage {
         QImage picture;
         QRectF twips;
+        bool landscape = false;
+        QString pdfFile;  // empty when printed on the printer
     };
     struct FakePrintJob;
 
@@ -23,6 +25,7 @@ public:
     std::optional<Rgb> colorDialog(const ColorDialogRequest &request) override;
     MessageAnswer messageBox(const QString &text, MessageButtons buttons) override;
     std::unique_ptr<PrintJob> startPrintJob(QString *whyNot) override;
+    std::unique_ptr<PrintJob> startPdfJob(const QString &fileName) override;
     void quit() override { ++quitCalls; }
     ScreenInfo screen() const override { return screenInfo; }
 
@@ -33,7 +36,8 @@ public:
     std::deque<MessageAnswer> messageAnswers;
     bool hasPrinter = true;
     bool printFails = false;
-    ScreenInfo screenInfo{QSize(15360, 11520), 15, 15, {"Arial", "Courier New", "Times New Roman"}};
+    QSizeF portraitPrintableTwips{11000, 15500};  // a portrait page's printable area
+    ScreenInfo screenInfo{QSize(15360, 11520), 15, 15, {"Arial", "Courier New", "Times New Roman"}, {}, 1};
 
     // What the program asked.
     std::vector<FileDialogRequest> openRequests;

@@ -37,7 +37,7 @@ public:
     // --- start-up and layout (app/) ---
     void Form_Load();
     void ArrangeControls();
-    // Covers the whole screen, with or without a window manager.
+    // Covers the screen's available area (the whole screen without a window manager).
     void showOnScreen();
 
     // --- palette, sheets, grid, undo (app/) ---

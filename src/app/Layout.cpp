@@ -5,7 +5,6 @@
 #include "platform/Platform.h"
 #include "platform/Surface.h"
 
-
 namespace garabel {
 
 namespace {
@@ -41,7 +40,8 @@ void Form1::ArrangeControls()
     }
     Command4[0]->setBackColor(kBlue);
 
-    const QSize screen = m_platform.screen().twips;
+    // The area a maximised window gets: the desktop's panels stay visible.
+    const QSize screen = m_platform.screen().available().size();
     const auto f = [](double v) { return float(v); };
     Picture3->setTop(f(Command1[0]->top()));
     Picture1->setTop(f(Picture3->top()) + f(Picture3->height()) + 20.0f);
@@ -88,8 +88,9 @@ void Form1::ArrangeControls()
 
 void Form1::showOnScreen()
 {
-    const QSize screen = m_platform.screen().twips;
-    setGeometry(0, 0, screen.width() / Control::kTwipsPerPixel, screen.height() / Control::kTwipsPerPixel);
+    const QRect area = m_platform.screen().available();
+    constexpr int k = Control::kTwipsPerPixel;
+    setGeometry(area.x() / k, area.y() / k, area.width() / k, area.height() / k);
     show();
     activateWindow();
 }

@@ -88,4 +88,18 @@ TEST(Layout, WidgetsLandOnTheScreenPixelsOfTheirTwips)
     EXPECT_TRUE(f.Command4[9]->widget()->isVisible());
 }
 
+TEST(Layout, TheWindowCoversTheAvailableAreaAndIsLaidOutForIt)
+{
+    // A desktop panel takes the top 28 and the left 40 pixels of a 1024 x 768 screen.
+    FakePlatform platform;
+    platform.screenInfo.availableTwips = QRect(40 * 15, 28 * 15, 984 * 15, 740 * 15);
+    Form1 form(platform);
+    form.Form_Load();
+    form.showOnScreen();
+
+    EXPECT_EQ(form.geometry(), QRect(40, 28, 984, 740));
+    EXPECT_EQ(form.Picture1->width(), 984 * 15 - 1170 - 75);
+    EXPECT_EQ(form.Command4[9]->top() + form.Command4[9]->height(), 740 * 15 - 60);
+}
+
 } // namespace garabel::test

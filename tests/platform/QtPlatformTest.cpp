@@ -159,6 +159,10 @@ TEST(QtPlatformScreen, ScreenIsThePrimaryScreenInTwipsWithItsFonts)
     ASSERT_NE(primary, nullptr);
 
     EXPECT_EQ(info.twips, QSize(primary->geometry().width() * 15, primary->geometry().height() * 15));
+    const QRect available = primary->availableGeometry();
+    EXPECT_EQ(info.available(), QRect(available.x() * 15, available.y() * 15, available.width() * 15,
+                                      available.height() * 15));
+    EXPECT_EQ(info.devicePixelRatio, primary->devicePixelRatio());
     EXPECT_EQ(info.twipsPerPixelX, 15);
     EXPECT_EQ(info.twipsPerPixelY, 15);
     EXPECT_FALSE(info.fontNames.isEmpty());

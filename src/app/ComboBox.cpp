@@ -28,6 +28,8 @@ QString ComboBox::text() const
 
 void ComboBox::setText(const QString &text)
 {
+    // The entry the list highlights when it opens is the one the box shows.
+    m_combo->setCurrentIndex(m_combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
     m_combo->setEditText(text);
 }
 

@@ -179,11 +179,8 @@ const Row *rowOf(Group group, int index, bool *right)
 
 QString HelpPicture::caption(Group group, int index)
 {
-    if (group == Group::Grid) {
-        if (index < 0 || index >= kGridIconCount)
-            return {};
-        return tr("%1. %2").arg(translated(kGridLines[0]), translated(kGridLines[1]));
-    }
+    if (group == Group::Grid)
+        return {};
     bool right = false;
     const Row *row = rowOf(group, index, &right);
     return row ? translated(right ? row->rightCaption : row->leftCaption) : QString();

@@ -10,7 +10,8 @@ namespace garabel {
 // The help page that Image12 holds and the palette's help button puts on the
 // canvas: the window's two left button columns (palette, grid and reflection
 // buttons) drawn as the window draws them, each with a one-line caption beside
-// it. The captions are also the buttons' tooltips, so they are kept here once.
+// it. The palette and reflection captions are also those buttons' tooltips, so
+// they are kept here once.
 class HelpPicture
 {
     Q_DECLARE_TR_FUNCTIONS(HelpPicture)
@@ -20,9 +21,9 @@ public:
 
     enum class Group { Palette, Grid, Reflection };
 
-    // The caption of element `index` of the group (Command1, Command2 or
-    // Command3); the grid buttons share their two lines, joined into one
-    // sentence. Empty for an index outside the group.
+    // The caption of element `index` of the palette (Command1) or of the
+    // reflection buttons (Command3). Empty for an index outside the group and
+    // for the grid buttons, which share two lines beside the whole block.
     static QString caption(Group group, int index);
 
     // The page: white, opaque (Format_RGB32), kWidth x kHeight.

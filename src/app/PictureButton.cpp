@@ -9,6 +9,13 @@ namespace garabel {
 namespace {
 // The face of a button never coloured by the program: the desktop's button face.
 constexpr Rgb kDefaultFace = 0xF0F0F0;
+
+// Black reads on light faces, white on dark ones such as the blue of a marked
+// sheet or text style.
+QColor captionColour(Rgb face)
+{
+    return qGray(toQColor(face).rgb()) < 128 ? Qt::white : Qt::black;
+}
 } // namespace
 
 PictureButton::PictureButton(QWidget *parent) : QAbstractButton(parent), m_backColor(kDefaultFace)
@@ -61,7 +68,7 @@ void PictureButton::paintEvent(QPaintEvent *)
     }
     if (!text().isEmpty()) {
         p.setFont(font());
-        p.setPen(isEnabled() ? Qt::black : Qt::gray);
+        p.setPen(isEnabled() ? captionColour(m_backColor) : Qt::gray);
         p.drawText(inner, Qt::AlignCenter, text());
     }
     if (hasFocus()) {

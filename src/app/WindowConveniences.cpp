@@ -88,6 +88,26 @@ protected:
 private:
     QList<QKeySequence> m_keys;
 };
+
+// The palette's keyboard shortcuts: the key and the button it presses.
+const std::pair<QKeySequence, int> kPaletteKeys[] = {
+    {QKeySequence(Qt::CTRL | Qt::Key_Z), 13}, {QKeySequence(Qt::CTRL | Qt::Key_O), 0},
+    {QKeySequence(Qt::CTRL | Qt::Key_S), 1},  {QKeySequence(Qt::CTRL | Qt::Key_P), 9},
+    {QKeySequence(Qt::Key_F1), 19},           {QKeySequence(Qt::CTRL | Qt::Key_Q), 15},
+};
+
+// The help caption of palette button `index`, naming its key when it has one.
+// A remark in brackets ("Deshacer ( 7 niveles )") gives way to the key.
+QString paletteTip(int index)
+{
+    const QString caption = HelpPicture::caption(Group::Palette, index);
+    for (const auto &[key, button] : kPaletteKeys) {
+        if (button == index)
+            return QStringLiteral("%1 (%2)").arg(caption.section(QStringLiteral(" ("), 0, 0),
+                                                 key.toString(QKeySequence::NativeText));
+    }
+    return caption;
+}
 } // namespace
 
 // The tooltips double as the buttons' accessible names (Button::setToolTip sets
@@ -95,8 +115,9 @@ private:
 // what the button does, the quit question included.
 void Form1::installShortcutsAndTips()
 {
-    tipEach(Command1, [](int i) { return HelpPicture::caption(Group::Palette, i); });
-    tipEach(Command2, [](int i) { return HelpPicture::caption(Group::Grid, i); });
+    tipEach(Command1, paletteTip);
+    // The grid buttons step by 50 twips: button i snaps to (i + 1) x 50.
+    tipEach(Command2, [](int i) { return tr("Rejilla de %1").arg((i + 1) * 50); });
     tipEach(Command3, [](int i) { return HelpPicture::caption(Group::Reflection, i); });
     tipNames(Command5, kPolygonModes);
     tipNames(Command6, kCircleModes);
@@ -108,13 +129,8 @@ void Form1::installShortcutsAndTips()
     tip(*Combo2, tr("Tamaño de la letra"));
     tip(*Combo3, tr("Tipo de letra"));
 
-    const std::pair<QKeySequence, int> keys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), 13}, {QKeySequence(Qt::CTRL | Qt::Key_O), 0},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), 1},  {QKeySequence(Qt::CTRL | Qt::Key_P), 9},
-        {QKeySequence(Qt::Key_F1), 19},           {QKeySequence(Qt::CTRL | Qt::Key_Q), 15},
-    };
     QList<QKeySequence> sequences;
-    for (const auto &[key, index] : keys) {
+    for (const auto &[key, index] : kPaletteKeys) {
         auto *shortcut = new QShortcut(key, this);  // owned by the window
         connect(shortcut, &QShortcut::activated, this, [this, index = index] { Command1_Click(index); });
         sequences << key;

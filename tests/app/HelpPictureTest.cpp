@@ -121,23 +121,34 @@ TEST(HelpPicture, CaptionsFitInsideThePage)
     }
 }
 
-TEST(Tooltips, PaletteGridAndReflectionButtonsCarryTheHelpCaptions)
+TEST(Tooltips, PaletteAndReflectionButtonsCarryTheHelpCaptionsAndTheirKeys)
 {
     GarabelWindow w(QSize(15360, 11520), false);
     const std::pair<Button *, const char *> spotChecks[] = {
-        {w->Command1[0].get(), "Recuperar un dibujo"},
-        {w->Command1[19].get(), "Ayuda"},
-        {w->Command1[15].get(), "Salir del programa"},
+        {w->Command1[0].get(), "Recuperar un dibujo (Ctrl+O)"},
+        {w->Command1[13].get(), "Deshacer (Ctrl+Z)"},
+        {w->Command1[19].get(), "Ayuda (F1)"},
+        {w->Command1[15].get(), "Salir del programa (Ctrl+Q)"},
         {w->Command1[6].get(), "El cursor se mueve libremente"},
         {w->Command3[3].get(), "Dibuja simetría horizontal+vertical"},
-        {w->Command2[4].get(), "Diferentes tipos de rejilla. El ratón se mueve por los puntos de la rejilla"},
     };
     for (const auto &[button, text] : spotChecks) {
         EXPECT_EQ(button->button()->toolTip(), QString::fromUtf8(text));
         EXPECT_EQ(button->button()->accessibleName(), QString::fromUtf8(text));
     }
     for (int i = 0; i < 20; ++i)
-        EXPECT_EQ(w->Command1[i]->button()->toolTip(), HelpPicture::caption(Group::Palette, i)) << i;
+        EXPECT_TRUE(w->Command1[i]->button()->toolTip().startsWith(
+            HelpPicture::caption(Group::Palette, i).section(QStringLiteral(" ("), 0, 0)))
+            << i;
+}
+
+TEST(Tooltips, EachGridButtonNamesTheStepItChooses)
+{
+    GarabelWindow w(QSize(15360, 11520), false);
+    for (int i = 0; i < 8; ++i) {
+        w->Command2_Click(i);
+        EXPECT_EQ(w->Command2[i]->button()->toolTip(), QStringLiteral("Rejilla de %1").arg(w.state().GridStep));
+    }
 }
 
 TEST(Tooltips, EveryOptionButtonHasItsOwnSpanishName)

@@ -1,0 +1,59 @@
+#include "app/Button.h"
+#include "app/ComboBox.h"
+#include "app/PictureButton.h"
+#include "support/GarabelWindow.h"
+
+#include <QComboBox>
+
+#include <gtest/gtest.h>
+
+namespace garabel::test {
+
+namespace {
+// The face of a button inside its bevel, as the screen shows it.
+QImage face(Button &button)
+{
+    QWidget *widget = button.widget();
+    return widget->grab().toImage().copy(widget->rect().adjusted(3, 3, -3, -3));
+}
+
+int pixelsWhere(const QImage &image, bool (*test)(QRgb))
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += test(image.pixel(x, y)) ? 1 : 0;
+    return count;
+}
+
+bool white(QRgb p) { return qRed(p) > 220 && qGreen(p) > 220 && qBlue(p) > 220; }
+bool black(QRgb p) { return qRed(p) < 90 && qGreen(p) < 90 && qBlue(p) < 90; }
+} // namespace
+
+TEST(ReadableCaptions, ACaptionOnABlueFaceIsWhiteAndTheFaceStaysBlue)
+{
+    GarabelWindow w;
+    w.click(*w->Command1[16]);
+    w.click(*w->Command9[0]);  // bold on: its face turns blue
+    for (Button *marked : {w->Command4[0].get(), w->Command9[0].get()}) {
+        const QImage shown = face(*marked);
+        EXPECT_EQ(marked->backColor(), kBlue);
+        EXPECT_EQ(shown.pixel(0, 0), qRgb(0, 0, 255));
+        EXPECT_GT(pixelsWhere(shown, white), 3) << marked->caption().toStdString();
+        EXPECT_EQ(pixelsWhere(shown, black), 0) << marked->caption().toStdString();
+    }
+    const QImage plain = face(*w->Command4[1]);
+    EXPECT_GT(pixelsWhere(plain, black), 3);
+}
+
+TEST(FontSizeList, TheHighlightedEntryIsTheOneTheBoxShows)
+{
+    GarabelWindow w;
+    const QComboBox *sizes = w->Combo2->combo();
+    EXPECT_EQ(sizes->currentIndex(), sizes->findText(QStringLiteral("18")));
+    EXPECT_EQ(sizes->currentText(), QStringLiteral("18"));
+    w->Combo2->setText(QStringLiteral("40"));
+    EXPECT_EQ(sizes->itemText(sizes->currentIndex()), QStringLiteral("40"));
+}
+
+} // namespace garabel::test

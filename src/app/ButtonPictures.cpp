@@ -13,15 +13,17 @@ constexpr int kCursorSide = 16;
 constexpr QRgb kDotColour = 0xff2e3a46;
 constexpr QRgb kFrameColour = 0xffc5d0db;
 
-// Renders an SVG from the resources at `size` over `background`; a null image when the
-// resource is missing or unreadable, so a broken asset shows as a blank button, not a crash.
+// Renders an SVG from the resources at `size` logical pixels over `background`, with
+// `ratio` device pixels to each; a null image when the resource is missing or unreadable,
+// so a broken asset shows as a blank button, not a crash.
 QImage renderSvg(const QString &path, QSize size, QImage::Format format, const QColor &background,
-                 bool antialiased = true)
+                 bool antialiased = true, double ratio = 1)
 {
     QSvgRenderer renderer(path);
     if (!renderer.isValid())
         return {};
-    QImage image(size, format);
+    QImage image(size * ratio, format);
+    image.setDevicePixelRatio(ratio);
     image.fill(background);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, antialiased);
@@ -30,9 +32,9 @@ QImage renderSvg(const QString &path, QSize size, QImage::Format format, const Q
     return image;
 }
 
-QImage renderIcon(const QString &path, int side)
+QImage renderIcon(const QString &path, int side, double ratio = 1)
 {
-    return renderSvg(path, QSize(side, side), QImage::Format_ARGB32_Premultiplied, Qt::transparent);
+    return renderSvg(path, QSize(side, side), QImage::Format_ARGB32_Premultiplied, Qt::transparent, true, ratio);
 }
 
 bool inRange(int index, int count)
@@ -42,11 +44,11 @@ bool inRange(int index, int count)
 
 } // namespace
 
-QImage paletteIcon(int index)
+QImage paletteIcon(int index, double ratio)
 {
     if (!inRange(index, kPaletteIconCount))
         return {};
-    return renderIcon(QStringLiteral(":/assets/tool%1.svg").arg(index, 2, 10, QLatin1Char('0')), kIconSide);
+    return renderIcon(QStringLiteral(":/assets/tool%1.svg").arg(index, 2, 10, QLatin1Char('0')), kIconSide, ratio);
 }
 
 QImage gridIcon(int index)
@@ -74,11 +76,11 @@ QImage gridIcon(int index)
     return image;
 }
 
-QImage reflectionIcon(int index)
+QImage reflectionIcon(int index, double ratio)
 {
     if (!inRange(index, kReflectionIconCount))
         return {};
-    return renderIcon(QStringLiteral(":/assets/mirror%1.svg").arg(index), kIconSide);
+    return renderIcon(QStringLiteral(":/assets/mirror%1.svg").arg(index), kIconSide, ratio);
 }
 
 QImage startupPicture()

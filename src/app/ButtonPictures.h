@@ -12,7 +12,9 @@
 // Every button picture is ARGB32_Premultiplied with a transparent background, so that the
 // button face shows through: the grid, reflection and pen-width buttons are marked by their
 // face colour, which must stay visible around and between the strokes.
-// An index outside a group's range gives a null image.
+// An index outside a group's range gives a null image. The drawn pictures take the screen's
+// device pixel ratio: their size is in logical pixels, their pixels are that many times
+// finer, so they stay sharp on a high-density screen.
 
 namespace garabel {
 
@@ -24,7 +26,7 @@ constexpr int kStartupPictureWidth = 713;
 constexpr int kStartupPictureHeight = 535;
 
 // Tool palette button `index` (0..19), 32 x 32.
-QImage paletteIcon(int index);
+QImage paletteIcon(int index, double ratio = 1);
 
 // Grid button `index` (0..7), 32 x 32: a square of dots, densest on 0 and sparsest on 7,
 // every one sparser (fewer dark pixels) than the one before.
@@ -32,7 +34,7 @@ QImage gridIcon(int index);
 
 // Reflection button `index` (0..3), 32 x 32: 0 no symmetry, 1 left-right across the vertical
 // centre line, 2 top-bottom across the horizontal centre line, 3 through the centre point.
-QImage reflectionIcon(int index);
+QImage reflectionIcon(int index, double ratio = 1);
 
 // The canvas picture at start-up, 713 x 535, opaque (Format_RGB32).
 QImage startupPicture();

@@ -153,12 +153,13 @@ void Form1::createPalette()
             (*row.array)[index] = std::move(button);
         }
     }
+    const double ratio = m_platform.screen().devicePixelRatio;
     for (int i = 0; i < 20; ++i)
-        Command1[i]->setPicture(paletteIcon(i));
+        Command1[i]->setPicture(paletteIcon(i, ratio));
     for (int i = 0; i < 8; ++i)
         Command2[i]->setPicture(gridIcon(i));
     for (int i = 0; i < 4; ++i)
-        Command3[i]->setPicture(reflectionIcon(i));
+        Command3[i]->setPicture(reflectionIcon(i, ratio));
 }
 
 void Form1::createOptionButtons()

@@ -57,9 +57,10 @@ void PictureButton::paintEvent(QPaintEvent *)
 
     const QRect inner = r.adjusted(2, 2, -2, -2).translated(down ? 1 : 0, down ? 1 : 0);
     if (!m_picture.isNull()) {
-        // At its own size, centred: scaling small pictures blurs them. What would
+        // At its own size, centred: scaling small pictures blurs them. A picture
+        // drawn for a high-density screen covers its logical size. What would
         // overlap the outer bevel is clipped.
-        QRect target(QPoint(), m_picture.size());
+        QRect target(QPoint(), m_picture.deviceIndependentSize().toSize());
         target.moveCenter(r.center() + QPoint(down ? 1 : 0, down ? 1 : 0));
         p.save();
         p.setClipRect(r.adjusted(1, 1, -1, -1));

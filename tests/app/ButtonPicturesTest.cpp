@@ -13,6 +13,18 @@
 namespace garabel {
 namespace {
 
+// At the ratio of an ordinary screen.
+QImage paletteAt1(int index)
+{
+    return paletteIcon(index);
+}
+
+QImage reflectionAt1(int index)
+{
+    return reflectionIcon(index);
+}
+
+
 using Picture = std::function<QImage(int)>;
 
 int opaqueCount(const QImage &image)
@@ -113,7 +125,7 @@ TEST(ButtonPictures, EveryPaletteIconIs32By32AndShowsSomething)
 
 TEST(ButtonPictures, AllPaletteIconsDifferFromEachOther)
 {
-    expectAllDifferent(paletteIcon, kPaletteIconCount, "palette");
+    expectAllDifferent(paletteAt1, kPaletteIconCount, "palette");
 }
 
 TEST(ButtonPictures, GridIconsAre32By32AndGetSparserFromFirstToLast)
@@ -136,7 +148,7 @@ TEST(ButtonPictures, ReflectionIconsAre32By32DifferentAndLeaveMostOfTheFaceVisib
         expectButtonPicture(image, QSize(32, 32), "reflection " + std::to_string(i));
         EXPECT_GT(transparentCount(image), 32 * 32 / 2) << "reflection " << i << " hides its face colour";
     }
-    expectAllDifferent(reflectionIcon, kReflectionIconCount, "reflection");
+    expectAllDifferent(reflectionAt1, kReflectionIconCount, "reflection");
 }
 
 TEST(ButtonPictures, LeftRightReflectionShowsAVerticalAxisAndTopBottomAHorizontalOne)
@@ -243,9 +255,9 @@ TEST(ButtonPictures, EraserIconsGrowWithTheIndex)
 
 TEST(ButtonPictures, OutOfRangeIndicesGiveNoPicture)
 {
-    expectNullOutsideRange(paletteIcon, kPaletteIconCount, "palette");
+    expectNullOutsideRange(paletteAt1, kPaletteIconCount, "palette");
     expectNullOutsideRange(gridIcon, kGridIconCount, "grid");
-    expectNullOutsideRange(reflectionIcon, kReflectionIconCount, "reflection");
+    expectNullOutsideRange(reflectionAt1, kReflectionIconCount, "reflection");
 }
 
 TEST(ButtonPictures, StartupPictureIsAnOpaque713By535TitlePage)

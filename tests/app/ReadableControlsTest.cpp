@@ -4,6 +4,7 @@
 #include "support/GarabelWindow.h"
 
 #include <QComboBox>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,31 @@ TEST(ReadableCaptions, ACaptionOnABlueFaceIsWhiteAndTheFaceStaysBlue)
     }
     const QImage plain = face(*w->Command4[1]);
     EXPECT_GT(pixelsWhere(plain, black), 3);
+}
+
+TEST(HighDensityScreen, ButtonPicturesHaveEveryDevicePixelAndKeepTheirLogicalSize)
+{
+    FakePlatform platform;
+    platform.screenInfo.devicePixelRatio = 2;
+    Form1 form(platform);
+    for (Button *button : {form.Command1[2].get(), form.Command3[1].get()}) {
+        QImage picture = button->picture();
+        ASSERT_EQ(picture.size(), QSize(64, 64));
+        EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(32, 32));
+        EXPECT_EQ(button->widget()->size(), QSize(33, 33)) << "the layout does not change";
+
+        // Shown on a ratio-2 screen, the face carries the picture pixel for pixel.
+        QImage shown(button->widget()->size() * 2, QImage::Format_ARGB32_Premultiplied);
+        shown.setDevicePixelRatio(2);
+        button->widget()->render(&shown);
+        picture.setDevicePixelRatio(1);
+        QImage expected(picture.size(), QImage::Format_ARGB32_Premultiplied);
+        expected.fill(toQColor(button->backColor()));
+        QPainter(&expected).drawImage(0, 0, picture);
+        const QRect inside(2, 2, 58, 58);  // the picture's place, clear of the bevel
+        shown.setDevicePixelRatio(1);
+        EXPECT_EQ(shown.copy(inside), expected.copy(inside.translated(-2, -2)));
+    }
 }
 
 TEST(FontSizeList, TheHighlightedEntryIsTheOneTheBoxShows)

@@ -97,14 +97,15 @@ const std::pair<QKeySequence, int> kPaletteKeys[] = {
 };
 
 // The help caption of palette button `index`, naming its key when it has one.
-// A remark in brackets ("Deshacer ( 7 niveles )") gives way to the key.
+// A remark in brackets ("Deshacer ( 7 niveles )") gives way to the key, named as
+// it is printed on the keyboard ("Ctrl+Z"; Qt's Spanish texts would say "Control+Z").
 QString paletteTip(int index)
 {
     const QString caption = HelpPicture::caption(Group::Palette, index);
     for (const auto &[key, button] : kPaletteKeys) {
         if (button == index)
             return QStringLiteral("%1 (%2)").arg(caption.section(QStringLiteral(" ("), 0, 0),
-                                                 key.toString(QKeySequence::NativeText));
+                                                 key.toString(QKeySequence::PortableText));
     }
     return caption;
 }

@@ -5,11 +5,11 @@
 #include "app/Form1.h"
 #include "app/Label.h"
 #include "app/TextBox.h"
+#include "options/ImageFiles.h"
 #include "platform/Platform.h"
 #include "platform/Surface.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QCoreApplication>
 #include <QLoggingCategory>
 
 #include <exception>
@@ -49,12 +49,6 @@ bool printOnPage(PrintJob &job, const QImage &picture)
     return job.paintPicture(picture, QRectF(corner, size)) && job.endDocument();
 }
 
-// ".pdf" only when the name does not already end so, in any case.
-QString pdfName(const QString &name)
-{
-    return name.endsWith(u".pdf", Qt::CaseInsensitive) ? name : name + QStringLiteral(".pdf");
-}
-
 // Without a printer the drawing can go to a PDF file, with the same page. Null
 // when the user declines, cancels the dialog, or keeps a file of that name.
 std::unique_ptr<PrintJob> pdfJobInstead(Form1 &form, const QString &whyNot)
@@ -66,20 +60,14 @@ std::unique_ptr<PrintJob> pdfJobInstead(Form1 &form, const QString &whyNot)
     FileDialogRequest request;
     request.title = Form1::tr("Guardar como PDF");
     request.filters = {{Form1::tr("Documento PDF (*.pdf)"), QStringLiteral("*.pdf")}};
-    request.initialDir = QDir::homePath();
+    request.initialDir = pictureStartFolder(QCoreApplication::applicationDirPath());
     request.flags = OfnPathMustExist | OfnHideReadOnly | OfnOverwritePrompt;
+    // The dialog adds ".pdf" and asks about replacing the very file written.
+    request.defaultSuffix = QStringLiteral("pdf");
     const QString name = platform.saveFileDialog(request).value_or(QString());
     if (name.isEmpty())
         return nullptr;
-    const QString target = pdfName(name);
-    // The dialog has asked about the name as typed, not about the one written.
-    if (target != name && QFileInfo::exists(target)
-        && platform.messageBox(Form1::tr("El fichero «%1» ya existe. ¿Quieres reemplazarlo?")
-                                   .arg(QDir::toNativeSeparators(target)),
-                               MessageButtons::YesNo)
-            != MessageAnswer::Yes)
-        return nullptr;
-    return platform.startPdfJob(target);
+    return platform.startPdfJob(name);
 }
 } // namespace
 

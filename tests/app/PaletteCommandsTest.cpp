@@ -83,7 +83,7 @@ TEST(Printing, WithoutAPrinterAYesWritesTheSamePageToAPdfFile)
 
     w.platform.hasPrinter = false;
     w.platform.messageAnswers = {MessageAnswer::Yes};
-    w.platform.saveAnswers = {QStringLiteral("/tmp/hojas/dibujo")};
+    w.platform.saveAnswers = {QStringLiteral("/tmp/hojas/dibujo.pdf")};
     w.click(*w->Command1[9]);
 
     ASSERT_EQ(w.platform.messages.size(), 1u);
@@ -92,6 +92,7 @@ TEST(Printing, WithoutAPrinterAYesWritesTheSamePageToAPdfFile)
     EXPECT_EQ(w.platform.messages[0].second, MessageButtons::YesNo);
     ASSERT_EQ(w.platform.saveRequests.size(), 1u);
     EXPECT_EQ(w.platform.saveRequests[0].filters.at(0).pattern, QStringLiteral("*.pdf"));
+    EXPECT_EQ(w.platform.saveRequests[0].defaultSuffix, QStringLiteral("pdf"));
     ASSERT_EQ(w.platform.printedPages.size(), 1u);
     const auto &inFile = w.platform.printedPages.front();
     EXPECT_EQ(inFile.pdfFile, QStringLiteral("/tmp/hojas/dibujo.pdf"));

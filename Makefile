@@ -55,3 +55,13 @@ fuzz:
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan
+
+# The seeded monkey on a virtual screen, built with the sanitizers:
+# make monkey SEED=42 EVENTS=20000 (a new seed each run when none is given).
+.PHONY: monkey
+SEED ?= $(shell date +%s)
+EVENTS ?= 3000
+monkey: deps
+	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DGARABEL_SANITIZE=ON -DGARABEL_BENCH=OFF
+	cmake --build $(BUILD)-asan -j $(JOBS) --target garabel_monkey
+	bash monkey/run.sh $(BUILD)-asan $(SEED) $(EVENTS)

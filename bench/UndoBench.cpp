@@ -56,6 +56,34 @@ void undo_memory_4k(benchmark::State &state)
 }
 BENCHMARK(undo_memory_4k)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// Bytes held by all undo rings after eight fills of the whole canvas on each of
+// the ten sheets, each fill in a colour of its own through the fill tool's
+// release, divided by the bytes of the 70 full images that the full rings name.
+void undo_memory_fills_4k(benchmark::State &state)
+{
+    Window4k w;
+    garabel::Form1 &form = *w.form;
+    form.state.Tool = garabel::ToolFill;
+    for (auto _ : state) {
+        for (int sheet = 0; sheet < 10; ++sheet) {
+            form.Command4_Click(sheet);
+            for (int n = 0; n < 8; ++n) {
+                const garabel::Rgb colour = garabel::rgb(20 + n * 29, 200 - n * 23, 40 + sheet * 17);
+                form.Picture1->setFillColor(colour);
+                form.sheet().setFillColor(colour);
+                form.state.CurX = 100 * kTwips;
+                form.state.CurY = 100 * kTwips;
+                form.Picture1_MouseUp(1, 0, form.state.CurX, form.state.CurY);
+            }
+        }
+    }
+    const QImage last = form.sheet().image();
+    if (last.isNull() || last.pixel(kWidth - 1, kHeight - 1) != last.pixel(0, 0))
+        state.SkipWithError("the fills did not cover the whole canvas");
+    garabel::bench::reportValue(state, double(form.undoStore().bytesHeld()) / (70.0 * fullImageBytes()));
+}
+BENCHMARK(undo_memory_fills_4k)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 // One push after a figure.
 void undo_push_4k(benchmark::State &state)
 {

@@ -17,17 +17,17 @@ int tilesAcross(int pixels)
     return (pixels + kTile - 1) / kTile;
 }
 
-// A tile of the image, or a null image when it is all background, which the
-// store keeps as nothing at all.
-QImage cutTile(const QImage &image, int column, int row, QRgb background)
+// The pixels of one tile, or nothing but its colour when it has only one: the
+// scan stops at the first pixel that differs, so a drawn tile costs little more
+// than its copy.
+QImage cutTile(const QImage &image, int column, int row, QRgb &colour)
 {
-    if (image.isNull())
-        return {};
     const QRect area = QRect(column * kTile, row * kTile, kTile, kTile) & image.rect();
+    colour = image.pixel(area.topLeft()) | 0xFF000000u;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y)) + area.left();
         const auto *end = line + area.width();
-        if (std::find_if(line, end, [background](QRgb p) { return (p | 0xFF000000u) != background; }) != end)
+        if (std::find_if(line, end, [colour](QRgb p) { return (p | 0xFF000000u) != colour; }) != end)
             return image.copy(column * kTile, row * kTile, kTile, kTile);
     }
     return {};
@@ -63,15 +63,20 @@ void SnapshotStore::refresh(Tiles &record, Surface &surface) const
     const int columns = tilesAcross(size.width()), rows = tilesAcross(size.height());
     const bool whole = record.size != size;
     record.background = toQRgb(surface.backColor());
-    if (whole) {
-        record.size = size;
-        record.tiles.assign(std::size_t(columns) * rows, QImage());
+    if (whole || image.isNull()) {
+        // Nothing stored is the background everywhere, without a look at the tiles.
+        record = blank(size, record.background);
+        if (image.isNull()) {
+            surface.clearDirtyTiles();
+            return;
+        }
     }
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             if (!whole && !surface.tileDirty(column, row))
                 continue;
-            record.tiles[std::size_t(row) * columns + column] = cutTile(image, column, row, record.background);
+            Tile &tile = record.tiles[std::size_t(row) * columns + column];
+            tile.pixels = cutTile(image, column, row, tile.colour);
         }
     }
     surface.clearDirtyTiles();
@@ -115,9 +120,18 @@ bool SnapshotStore::hasPicture(int sheet, int slot) const
     return !m_rings[sheet][slot].size.isEmpty();
 }
 
+bool SnapshotStore::Tile::sameAs(const Tile &other) const
+{
+    if (pixels.isNull() || other.pixels.isNull())
+        return pixels.isNull() && other.pixels.isNull() && colour == other.colour;
+    return pixels.constBits() == other.pixels.constBits();
+}
+
 bool SnapshotStore::isBlank(const Tiles &tiles)
 {
-    return std::all_of(tiles.tiles.begin(), tiles.tiles.end(), [](const QImage &tile) { return tile.isNull(); });
+    return std::all_of(tiles.tiles.begin(), tiles.tiles.end(), [&tiles](const Tile &tile) {
+        return tile.pixels.isNull() && tile.colour == tiles.background;
+    });
 }
 
 QImage SnapshotStore::picture(int sheet, int slot) const
@@ -128,35 +142,50 @@ QImage SnapshotStore::picture(int sheet, int slot) const
     QImage image(stored.size, QImage::Format_RGB32);
     const int columns = tilesAcross(stored.size.width());
     for (std::size_t i = 0; i < stored.tiles.size(); ++i)
-        pasteTile(image, int(i % columns), int(i / columns), kTile, stored.tiles[i], stored.background);
+        pasteTile(image, int(i % columns), int(i / columns), kTile, stored.tiles[i].pixels, stored.tiles[i].colour);
     return image;
 }
 
-SnapshotStore::Tiles SnapshotStore::blank(QSize size)
+SnapshotStore::Tiles SnapshotStore::blank(QSize size, unsigned background)
 {
     Tiles tiles;
     tiles.size = size;
-    tiles.tiles.assign(std::size_t(tilesAcross(size.width())) * tilesAcross(size.height()), QImage());
+    tiles.background = background;
+    tiles.tiles.assign(std::size_t(tilesAcross(size.width())) * tilesAcross(size.height()), Tile{{}, background});
     return tiles;
+}
+
+void SnapshotStore::writeTile(Surface &surface, int column, int row, const Tile &tile, QImage &solid)
+{
+    if (!tile.pixels.isNull() || tile.colour == toQRgb(surface.backColor())) {
+        surface.writeTile(column, row, tile.pixels);
+        return;
+    }
+    // One tile of the colour, made again only when the colour changes: a
+    // restored fill writes the same colour into every tile.
+    if (solid.isNull() || solid.pixel(0, 0) != tile.colour) {
+        solid = QImage(kTile, kTile, QImage::Format_RGB32);
+        solid.fill(tile.colour);
+    }
+    surface.writeTile(column, row, solid);
 }
 
 void SnapshotStore::restore(int sheet, int slot, Surface &sheetSurface)
 {
     const QSize size = sheetSurface.innerPixelSize();
     const Tiles &stored = m_rings[sheet][slot];
-    const Tiles target = stored.size == size ? stored : blank(size);
+    const Tiles target = stored.size == size ? stored : blank(size, toQRgb(sheetSurface.backColor()));
     Tiles &current = m_current[sheet];
     if (isBlank(target) || current.size != size) {
         sheetSurface.setPicture(picture(sheet, slot));
     } else {
         const int columns = tilesAcross(size.width());
+        QImage solid;
         for (std::size_t i = 0; i < target.tiles.size(); ++i) {
             const int column = int(i % columns), row = int(i / columns);
             // Tiles shared with the record already hold the right pixels.
-            const bool same = current.tiles[i].constBits() == target.tiles[i].constBits()
-                && !sheetSurface.tileDirty(column, row);
-            if (!same)
-                sheetSurface.writeTile(column, row, target.tiles[i]);
+            if (!current.tiles[i].sameAs(target.tiles[i]) || sheetSurface.tileDirty(column, row))
+                writeTile(sheetSurface, column, row, target.tiles[i], solid);
         }
     }
     current = target;
@@ -169,9 +198,10 @@ std::size_t SnapshotStore::bytesHeld() const
     std::size_t bytes = 0;
     for (const auto &ring : m_rings) {
         for (const Tiles &slot : ring) {
-            for (const QImage &tile : slot.tiles) {
-                if (!tile.isNull() && seen.insert(tile.constBits()).second)
-                    bytes += std::size_t(tile.sizeInBytes());
+            bytes += slot.tiles.capacity() * sizeof(Tile);
+            for (const Tile &tile : slot.tiles) {
+                if (!tile.pixels.isNull() && seen.insert(tile.pixels.constBits()).second)
+                    bytes += std::size_t(tile.pixels.sizeInBytes());
             }
         }
     }

@@ -15,8 +15,8 @@ class Surface;
 // Pictures are kept as tiles of Surface::kTile pixels, shared between slots and
 // with the store's record of each sheet: a capture copies only the tiles that
 // the sheet's surface reports as written since the previous capture, so a
-// snapshot costs the tiles that changed, not a full image. A tile that was never
-// drawn on is held as nothing at all.
+// snapshot costs the tiles that changed, not a full image. A tile of one colour
+// (never drawn on, or covered by a fill) is held as that colour alone.
 class SnapshotStore
 {
 public:
@@ -40,18 +40,25 @@ public:
     // leaves it blank), writing only the tiles that differ from what it holds.
     void restore(int sheet, int slot, Surface &sheetSurface);
 
-    // Bytes of pixels held by all slots, each shared tile counted once.
+    // Bytes held by all slots: the pixels of their tiles, each shared tile
+    // counted once, and each slot's table of tiles.
     std::size_t bytesHeld() const;
 
 private:
+    struct Tile {
+        QImage pixels;      // null when the tile is all one colour
+        unsigned colour = 0; // QRgb of that colour
+        bool sameAs(const Tile &other) const;
+    };
     struct Tiles {
-        QSize size;                // pixels; empty for a slot never written
-        std::vector<QImage> tiles; // row by row; a null tile is all background
+        QSize size;               // pixels; empty for a slot never written
+        std::vector<Tile> tiles;  // row by row
         unsigned background = 0xFFFFFFFF;  // QRgb of the background
     };
 
     void refresh(Tiles &record, Surface &sheetSurface) const;
-    static Tiles blank(QSize size);
+    static Tiles blank(QSize size, unsigned background);
+    static void writeTile(Surface &surface, int column, int row, const Tile &tile, QImage &solid);
     static bool isBlank(const Tiles &tiles);
 
     std::vector<std::vector<Tiles>> m_rings;

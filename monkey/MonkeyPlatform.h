@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/QtPlatform.h"
+
+#include <QTemporaryDir>
+
+namespace garabel::monkey {
+
+class EventLog;
+
+// The real desktop, but a run never ends by the program's own hand and never
+// reaches paper: quit() is noted and ignored (the driver never asks for it, so
+// reaching it is worth seeing in the log), and every print job writes a PDF
+// file into a folder that goes away with the run.
+class MonkeyPlatform : public QtPlatform
+{
+public:
+    explicit MonkeyPlatform(EventLog &log) : m_log(log) {}
+
+    std::unique_ptr<PrintJob> startPrintJob(QString *whyNot) override;
+    void quit() override;
+
+private:
+    EventLog &m_log;
+    QTemporaryDir m_printed;
+};
+
+} // namespace garabel::monkey

@@ -4,6 +4,8 @@
 #include "platform/TileCopy.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <unordered_set>
 #include <utility>
 
@@ -17,17 +19,19 @@ int tilesAcross(int pixels)
     return (pixels + kTile - 1) / kTile;
 }
 
-// The pixels of one tile, or nothing but its colour when it has only one: the
-// scan stops at the first pixel that differs, so a drawn tile costs little more
-// than its copy.
+// The pixels of one tile, or nothing but its colour when it has only one. The
+// rows are compared with a row of the first pixel's colour and the scan stops
+// at the first row that differs, so a drawn tile costs little more than its copy.
 QImage cutTile(const QImage &image, int column, int row, QRgb &colour)
 {
     const QRect area = QRect(column * kTile, row * kTile, kTile, kTile) & image.rect();
-    colour = image.pixel(area.topLeft()) | 0xFF000000u;
+    colour = image.pixel(area.topLeft());
+    std::array<QRgb, kTile> solid;
+    solid.fill(colour);
+    const std::size_t rowBytes = std::size_t(area.width()) * sizeof(QRgb);
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y)) + area.left();
-        const auto *end = line + area.width();
-        if (std::find_if(line, end, [colour](QRgb p) { return (p | 0xFF000000u) != colour; }) != end)
+        if (std::memcmp(line, solid.data(), rowBytes) != 0)
             return image.copy(column * kTile, row * kTile, kTile, kTile);
     }
     return {};
@@ -155,15 +159,16 @@ SnapshotStore::Tiles SnapshotStore::blank(QSize size, unsigned background)
     return tiles;
 }
 
-void SnapshotStore::writeTile(Surface &surface, int column, int row, const Tile &tile, QImage &solid)
+void SnapshotStore::writeTile(Surface &surface, int column, int row, const Tile &tile, SolidTiles &solids)
 {
     if (!tile.pixels.isNull() || tile.colour == toQRgb(surface.backColor())) {
         surface.writeTile(column, row, tile.pixels);
         return;
     }
-    // One tile of the colour, made again only when the colour changes: a
-    // restored fill writes the same colour into every tile.
-    if (solid.isNull() || solid.pixel(0, 0) != tile.colour) {
+    // One tile of each colour per restore: a restored fill writes the same
+    // colour into every tile, figures a few colours into many.
+    QImage &solid = solids[tile.colour];
+    if (solid.isNull()) {
         solid = QImage(kTile, kTile, QImage::Format_RGB32);
         solid.fill(tile.colour);
     }
@@ -180,12 +185,12 @@ void SnapshotStore::restore(int sheet, int slot, Surface &sheetSurface)
         sheetSurface.setPicture(picture(sheet, slot));
     } else {
         const int columns = tilesAcross(size.width());
-        QImage solid;
+        SolidTiles solids;
         for (std::size_t i = 0; i < target.tiles.size(); ++i) {
             const int column = int(i % columns), row = int(i / columns);
             // Tiles shared with the record already hold the right pixels.
             if (!current.tiles[i].sameAs(target.tiles[i]) || sheetSurface.tileDirty(column, row))
-                writeTile(sheetSurface, column, row, target.tiles[i], solid);
+                writeTile(sheetSurface, column, row, target.tiles[i], solids);
         }
     }
     current = target;

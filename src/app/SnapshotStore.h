@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QSize>
 
+#include <unordered_map>
 #include <vector>
 
 namespace garabel {
@@ -58,7 +59,8 @@ private:
 
     void refresh(Tiles &record, Surface &sheetSurface) const;
     static Tiles blank(QSize size, unsigned background);
-    static void writeTile(Surface &surface, int column, int row, const Tile &tile, QImage &solid);
+    using SolidTiles = std::unordered_map<unsigned, QImage>;
+    static void writeTile(Surface &surface, int column, int row, const Tile &tile, SolidTiles &solids);
     static bool isBlank(const Tiles &tiles);
 
     std::vector<std::vector<Tiles>> m_rings;

@@ -163,8 +163,6 @@ void Driver::pressShortcut()
     QTest::keyClick(m_window, key, Qt::ControlModifier);
 }
 
-// Rejects whatever modal dialog is open: the quit question is answered No,
-// the file and colour dialogs are cancelled, messages are closed.
 void Driver::dismissModal()
 {
     QWidget *modal = QApplication::activeModalWidget();

@@ -31,6 +31,9 @@ public:
 
     // Runs the events from the event loop; it exits the loop with 0 when done.
     void start();
+    // Rejects whatever modal dialog is open: the quit question is answered No,
+    // the file and colour dialogs are cancelled, messages are closed.
+    void dismissModal();
 
 private:
     void step();
@@ -40,7 +43,6 @@ private:
     void dragOnCanvas();
     void typeKeys();
     void pressShortcut();
-    void dismissModal();
 
     int pick(int low, int high);  // both ends included
     bool chance(int percent) { return pick(1, 100) <= percent; }

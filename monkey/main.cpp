@@ -91,10 +91,20 @@ int main(int argc, char **argv)
     if (!QTest::qWaitForWindowActive(&window))
         std::fprintf(stderr, "monkey: the window did not become active; keys may go nowhere\n");
 
-    garabel::monkey::Watchdog watchdog(log, std::chrono::seconds(10));
+    garabel::monkey::Driver *running = nullptr;
+    // The driver's timer dismisses dialogs; should a dialog's loop ever keep it
+    // from firing, the watchdog asks again through a posted call.
+    garabel::monkey::Watchdog watchdog(log, std::chrono::seconds(10), [&running] {
+        QMetaObject::invokeMethod(qApp, [&running] {
+            if (running)
+                running->dismissModal();
+        }, Qt::QueuedConnection);
+    });
     garabel::monkey::Driver driver(window, log, watchdog, seed, events);
+    running = &driver;
     driver.start();
     const int code = app.exec();
+    running = nullptr;
     // Sheets with a stored drawing show that the input reached the program.
     int drawn = 0;
     for (const auto &sheet : window.Picture2)

@@ -16,6 +16,7 @@ config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
 export XDG_CONFIG_HOME="$config"
 export QT_QPA_PLATFORM=xcb
-export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp:print_suppressions=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"
 xvfb-run -a -s "-screen 0 1280x800x24" "$exe" --seed "$seed" --events "$events" "${@:4}"

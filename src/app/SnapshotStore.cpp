@@ -36,17 +36,19 @@ QImage cutTile(const QImage &image, int column, int row, QRgb &colour)
     }
     return {};
 }
-// Whether the image's tile holds the pixels of `held` (null: all background).
-bool tileHolds(const QImage &image, int column, int row, const QImage &held, QRgb background)
+// Whether the image's tile still holds what was cut from it: `pixels`, or
+// `colour` everywhere when there are none. A null image is all background.
+bool tileHolds(const QImage &image, int column, int row, const QImage &pixels, QRgb colour, QRgb background)
 {
+    constexpr QRgb kOpaque = 0xFF000000u;
     if (image.isNull())
-        return held.isNull();
+        return pixels.isNull() && (colour | kOpaque) == (background | kOpaque);
     const QRect area = QRect(column * kTile, row * kTile, kTile, kTile) & image.rect();
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y)) + area.left();
-        const auto *was = held.isNull() ? nullptr : reinterpret_cast<const QRgb *>(held.constScanLine(y - area.top()));
+        const auto *was = pixels.isNull() ? nullptr : reinterpret_cast<const QRgb *>(pixels.constScanLine(y - area.top()));
         for (int x = 0; x < area.width(); ++x) {
-            if ((line[x] | 0xFF000000u) != ((was ? was[x] : background) | 0xFF000000u))
+            if ((line[x] | kOpaque) != ((was ? was[x] : colour) | kOpaque))
                 return false;
         }
     }
@@ -103,8 +105,9 @@ bool SnapshotStore::unchangedSinceCapture(int sheet, const Surface &sheetSurface
     const int columns = tilesAcross(record.size.width()), rows = tilesAcross(record.size.height());
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
-            const QImage &held = record.tiles[std::size_t(row) * columns + column];
-            if (sheetSurface.tileDirty(column, row) && !tileHolds(image, column, row, held, record.background))
+            const Tile &held = record.tiles[std::size_t(row) * columns + column];
+            if (sheetSurface.tileDirty(column, row)
+                && !tileHolds(image, column, row, held.pixels, held.colour, record.background))
                 return false;
         }
     }

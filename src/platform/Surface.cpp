@@ -228,7 +228,7 @@ void Surface::paintOverlay(QPainter &painter) const
     const QRect clip = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : QRect();
     for (const Op &op : m_overlay) {
         if (clip.isNull() || op.bounds.intersects(clip))
-            op.paint(painter);
+            op.paint(painter, clip);
     }
     painter.restore();
 }
@@ -268,7 +268,7 @@ void Surface::apply(Op op)
         ensureImage();
         QPainter painter(&m_image);
         preparePainter(painter);
-        op.paint(painter);
+        op.paint(painter, QRect());
         painter.end();
         for (const QRect &r : op.bounds)
             markDirty(r);

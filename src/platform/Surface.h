@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -18,6 +19,9 @@ class QBrush;
 class QPainter;
 
 namespace garabel {
+
+struct PixelAxes;
+struct Raster;
 
 enum class ScaleMode { Twips = 1, Pixels = 3 };
 
@@ -122,6 +126,16 @@ public:
     // horizontal one, above 1 the vertical one.
     void ellipse(double x, double y, double radius, Rgb colour, double aspect);
     void pset(double x, double y, std::optional<Rgb> colour = {});
+    // Draws the last figure (line, box, circle, arc, ellipse or point) again,
+    // mirrored pixel for pixel across the vertical line x = twiceX / 2 and/or the
+    // horizontal line y = twiceY / 2 (ScaleMode units; an absent one leaves that
+    // direction alone): a mirror copy that is the figure's exact reflection at
+    // every pen width. A hatched interior keeps its pattern's direction. Returns
+    // false, drawing nothing, when there is no such figure or canReflect() is false.
+    bool reflectLastFigure(std::optional<double> twiceX, std::optional<double> twiceY);
+    // Whether reflections across these axes can be drawn: false when an axis lies
+    // neither on a pixel centre nor between two pixels, or far off the image.
+    bool canReflect(std::optional<double> twiceX, std::optional<double> twiceY) const;
     // Many points in ForeColor at once, as pset would set them one by one; with
     // a one-pixel pen into the stored image they are written directly, which
     // keeps a dense dot grid cheap.
@@ -168,10 +182,11 @@ signals:
 
 private:
     // One figure: the pixels it may touch and how to paint it. The same op paints
-    // the stored image or, replayed, the overlay, so both look the same.
+    // the stored image or, replayed, the overlay, so both look the same. The clip
+    // (null: none) lets a replay skip what falls outside the repainted rectangle.
     struct Op {
         QRegion bounds;
-        std::function<void(QPainter &)> paint;
+        std::function<void(QPainter &, const QRect &clip)> paint;
     };
 
     double toPixels(double v) const;
@@ -180,6 +195,13 @@ private:
     QBrush fillBrush() const;
     Rgb resolve(std::optional<Rgb> colour) const { return colour ? *colour : m_foreColor; }
     void apply(Op op);
+    // Draws a figure's pixels and keeps them for reflectLastFigure().
+    void applyFigure(Raster raster);
+    std::shared_ptr<const Raster> applyRaster(Raster raster);
+    // Where figures are rasterised: the inner area and one more of its size on
+    // every side, which holds the pixels any reflection through the area brings in.
+    QRect rasterWindow() const;
+    std::optional<PixelAxes> pixelAxes(std::optional<double> twiceX, std::optional<double> twiceY) const;
     void emitChanged(const QRegion &pixels);
     void ensureImage();
     void resizeImage();
@@ -208,6 +230,7 @@ private:
     // layout's resize can show it whole.
     QImage m_picture;
     std::vector<Op> m_overlay;
+    std::shared_ptr<const Raster> m_lastFigure;
     QRegion m_overlayBounds;
     std::vector<unsigned char> m_dirty;
 };

@@ -1,6 +1,7 @@
 #include "platform/Surface.h"
 
 #include "platform/SurfacePainting.h"
+#include "platform/SurfaceRaster.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -16,6 +17,9 @@ namespace garabel {
 
 namespace {
 
+// Far outside any canvas, and small enough for pixel arithmetic in int.
+constexpr double kCoordinateLimit = 1 << 24;
+
 // The rectangle with both pixels as corners, whichever way round they come.
 QRect spanning(QPoint a, QPoint b)
 {
@@ -28,9 +32,19 @@ QRect spanning(QPoint a, QPoint b)
 void Surface::line(double x1, double y1, double x2, double y2, std::optional<Rgb> colour)
 {
     const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
+    if (a == b) {
+        drawDot(a, resolve(colour));
+        return;
+    }
     const int w = m_drawWidth;
-    const QColor c = toQColor(resolve(colour));
-    apply({lineRegion(a, b, w), [=](QPainter &p) { paintLine(p, a, b, w, c); }});
+    Raster raster;
+    raster.bounds = lineRegion(a, b, w);
+    raster.colour = toQColor(resolve(colour));
+    if (w > 1)
+        raster.runs = wideLineRuns(penCentre(a, w), penCentre(b, w), w / 2.0, rasterWindow());
+    else
+        raster.runs = lineRuns(a, b, rasterWindow());
+    applyFigure(std::move(raster));
 }
 
 void Surface::box(double x1, double y1, double x2, double y2, std::optional<Rgb> colour)
@@ -42,15 +56,16 @@ void Surface::box(double x1, double y1, double x2, double y2, std::optional<Rgb>
     }
     const QRect box = spanning(a, b);
     const int w = m_drawWidth;
-    const QColor c = toQColor(resolve(colour));
-    const QBrush brush = fillBrush();
-    apply({boxExtent(box, w), [=](QPainter &p) {
-               const QRect interior = box.adjusted(1, 1, -1, -1);
-               if (brush.style() != Qt::NoBrush && interior.isValid())
-                   p.fillRect(interior, brush);
-               for (const QRect &band : boxOutline(box, w))
-                   p.fillRect(band, c);
-           }});
+    Raster raster;
+    raster.bounds = boxExtent(box, w);
+    raster.colour = toQColor(resolve(colour));
+    raster.brush = fillBrush();
+    const QRect interior = box.adjusted(1, 1, -1, -1);
+    if (interior.isValid())
+        raster.fill.push_back(interior);
+    const auto outline = boxOutline(box, w);
+    raster.runs.assign(outline.begin(), outline.end());
+    applyFigure(std::move(raster));
 }
 
 void Surface::filledBox(double x1, double y1, double x2, double y2, std::optional<Rgb> colour)
@@ -60,9 +75,12 @@ void Surface::filledBox(double x1, double y1, double x2, double y2, std::optiona
         drawDot(a, resolve(colour));
         return;
     }
+    Raster raster;
     const QRect extent = filledBoxPixels(x1, y1, x2, y2);
-    const QColor c = toQColor(resolve(colour));
-    apply({extent, [=](QPainter &p) { p.fillRect(extent, c); }});
+    raster.bounds = extent;
+    raster.colour = toQColor(resolve(colour));
+    raster.runs.push_back(extent);
+    applyFigure(std::move(raster));
 }
 
 QRect Surface::filledBoxPixels(double x1, double y1, double x2, double y2) const
@@ -81,24 +99,21 @@ void Surface::circle(double x, double y, double radius, std::optional<Rgb> colou
 void Surface::arc(double x, double y, double radius, Rgb colour, double start, double end)
 {
     const double r = toPixelRadius(radius);
-    // A radius below half a pixel leaves no visible arc.
-    if (r < 0.5)
-        return;
-    const QPoint c = toPixel(x, y);
-    const ArcSweep sweep = arcSweep(start, end);
-    const int w = m_drawWidth;
-    const QColor qc = toQColor(colour);
-    const int reach = int(std::ceil(r)) + w / 2 + 2;
-    const QRect bounds(c.x() - reach, c.y() - reach, 2 * reach + 1, 2 * reach + 1);
-    if (w > 1) {
-        apply({bounds, [=](QPainter &p) { paintWideArc(p, c, r, sweep, w, qc); }});
-        return;
+    Raster raster;
+    raster.colour = toQColor(colour);
+    // A radius below half a pixel leaves no visible arc (and no copy).
+    if (r >= 0.5) {
+        const QPoint c = toPixel(x, y);
+        const ArcSweep sweep = arcSweep(start, end);
+        const int w = m_drawWidth;
+        const int reach = int(std::ceil(r)) + w / 2 + 2;
+        raster.bounds = QRect(c.x() - reach, c.y() - reach, 2 * reach + 1, 2 * reach + 1);
+        if (w > 1)
+            raster.runs = wideArcRuns(c, r, sweep, w, rasterWindow());
+        else
+            raster.runs = pointRuns(arcPixels(c, r, sweep));
     }
-    auto pixels = std::make_shared<const QPolygon>(arcPixels(c, r, sweep));
-    apply({bounds, [=](QPainter &p) {
-               p.setPen(QPen(qc, 1, Qt::SolidLine, Qt::SquareCap));
-               p.drawPoints(*pixels);
-           }});
+    applyFigure(std::move(raster));
 }
 
 void Surface::ellipse(double x, double y, double radius, Rgb colour, double aspect)
@@ -118,6 +133,41 @@ void Surface::pset(double x, double y, std::optional<Rgb> colour)
     drawDot(toPixel(x, y), resolve(colour));
 }
 
+bool Surface::reflectLastFigure(std::optional<double> twiceX, std::optional<double> twiceY)
+{
+    const std::optional<PixelAxes> axes = pixelAxes(twiceX, twiceY);
+    if (!m_lastFigure || !axes)
+        return false;
+    applyRaster(reflected(*m_lastFigure, *axes));
+    return true;
+}
+
+bool Surface::canReflect(std::optional<double> twiceX, std::optional<double> twiceY) const
+{
+    return pixelAxes(twiceX, twiceY).has_value();
+}
+
+std::optional<PixelAxes> Surface::pixelAxes(std::optional<double> twiceX, std::optional<double> twiceY) const
+{
+    auto wholePixels = [this](std::optional<double> twice, std::optional<int> &pixels) {
+        if (!twice)
+            return true;
+        const double v = toPixels(*twice);
+        if (!(std::fabs(v) < kCoordinateLimit) || std::fabs(v - std::round(v)) > 1e-6)
+            return false;
+        pixels = int(std::lround(v));
+        return true;
+    };
+    PixelAxes axes;
+    if (!wholePixels(twiceX, axes.twiceX) || !wholePixels(twiceY, axes.twiceY))
+        return std::nullopt;
+    // The copy's pixels on the image must come from pixels the figure rasterised.
+    const Raster image{QRegion(QRect(QPoint(0, 0), m_size))};
+    if (!rasterWindow().contains(reflected(image, axes).bounds.boundingRect()))
+        return std::nullopt;
+    return axes;
+}
+
 void Surface::psetMany(const std::vector<QPointF> &points)
 {
     if (!m_autoRedraw || m_drawWidth != 1 || m_size.isEmpty()) {
@@ -125,6 +175,7 @@ void Surface::psetMany(const std::vector<QPointF> &points)
             pset(p.x(), p.y());
         return;
     }
+    m_lastFigure.reset();
     ensureImage();
     const QRgb colour = toQRgb(m_foreColor);
     const QRect inside(QPoint(0, 0), m_size);
@@ -144,6 +195,7 @@ void Surface::psetMany(const std::vector<QPointF> &points)
 
 void Surface::print(const QString &text)
 {
+    m_lastFigure.reset();
     const QFont f = font();
     const QFontMetrics metrics(f);
     const QPoint topLeft = toPixel(m_currentX, m_currentY);
@@ -153,7 +205,7 @@ void Surface::print(const QString &text)
     const QRect bounds = QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()))
                              .adjusted(-margin, -margin, margin, margin);
     const QPoint baseline(topLeft.x(), topLeft.y() + metrics.ascent());
-    apply({bounds, [=](QPainter &p) {
+    apply({bounds, [=](QPainter &p, const QRect &) {
                p.setFont(f);
                p.setPen(c);
                p.drawText(baseline, text);
@@ -163,10 +215,12 @@ void Surface::print(const QString &text)
 void Surface::drawDot(QPoint at, Rgb colour)
 {
     const int w = m_drawWidth;
-    const QColor c = toQColor(colour);
-    const QRect bounds(QPoint(penLow(at.x(), w) - 1, penLow(at.y(), w) - 1),
-                       QPoint(penHigh(at.x(), w) + 1, penHigh(at.y(), w) + 1));
-    apply({bounds, [=](QPainter &p) { paintDot(p, at, w, c); }});
+    Raster raster;
+    raster.bounds = QRect(QPoint(penLow(at.x(), w) - 1, penLow(at.y(), w) - 1),
+                          QPoint(penHigh(at.x(), w) + 1, penHigh(at.y(), w) + 1));
+    raster.colour = toQColor(colour);
+    raster.runs = dotRuns(at, w);
+    applyFigure(std::move(raster));
 }
 
 void Surface::drawClosedEllipse(QPoint centre, double rx, double ry, Rgb colour)
@@ -176,24 +230,44 @@ void Surface::drawClosedEllipse(QPoint centre, double rx, double ry, Rgb colour)
         return;
     }
     const int w = m_drawWidth;
-    const QColor c = toQColor(colour);
-    const QBrush brush = fillBrush();
-    auto raster = std::make_shared<const EllipseRaster>(rasterEllipse(centre, rx, ry));
+    EllipseRaster ellipse = rasterEllipse(centre, rx, ry);
+    Raster raster;
     const int reachX = int(std::ceil(rx)) + w / 2 + 2, reachY = int(std::ceil(ry)) + w / 2 + 2;
-    const QRect bounds(centre.x() - reachX, centre.y() - reachY, 2 * reachX + 1, 2 * reachY + 1);
-    apply({bounds, [=](QPainter &p) {
-               if (brush.style() != Qt::NoBrush && !raster->interior.empty()) {
-                   p.setPen(Qt::NoPen);
-                   p.setBrush(brush);
-                   p.drawRects(raster->interior.data(), int(raster->interior.size()));
-               }
-               if (w > 1) {
-                   paintWideEllipse(p, centre, rx, ry, w, c);
-               } else {
-                   p.setPen(QPen(c, 1, Qt::SolidLine, Qt::SquareCap));
-                   p.drawPoints(raster->outline);
-               }
-           }});
+    raster.bounds = QRect(centre.x() - reachX, centre.y() - reachY, 2 * reachX + 1, 2 * reachY + 1);
+    raster.colour = toQColor(colour);
+    raster.brush = fillBrush();
+    raster.fill = std::move(ellipse.interior);
+    if (w <= 1) {
+        raster.runs = pointRuns(std::move(ellipse.outline));
+    } else if (rx < 0.5 || ry < 0.5) {
+        // Flat: a wide line across it.
+        const int hx = int(std::lround(rx)), hy = int(std::lround(ry));
+        const QPoint a(centre.x() - hx, centre.y() - hy), b(centre.x() + hx, centre.y() + hy);
+        raster.runs = wideLineRuns(penCentre(a, w), penCentre(b, w), w / 2.0, rasterWindow());
+    } else {
+        raster.runs = wideEllipseRuns(centre, rx, ry, w, rasterWindow());
+    }
+    applyFigure(std::move(raster));
+}
+
+void Surface::applyFigure(Raster raster)
+{
+    if (raster.brush.style() == Qt::NoBrush)
+        raster.fill.clear();
+    m_lastFigure = applyRaster(std::move(raster));
+}
+
+std::shared_ptr<const Raster> Surface::applyRaster(Raster raster)
+{
+    arrangeByRows(raster);
+    auto shared = std::make_shared<const Raster>(std::move(raster));
+    apply({shared->bounds, [shared](QPainter &p, const QRect &clip) { paintRaster(p, *shared, clip); }});
+    return shared;
+}
+
+QRect Surface::rasterWindow() const
+{
+    return QRect(-m_size.width(), -m_size.height(), 3 * m_size.width(), 3 * m_size.height());
 }
 
 } // namespace garabel

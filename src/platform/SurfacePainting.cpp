@@ -1,7 +1,5 @@
 #include "platform/SurfacePainting.h"
 
-#include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -148,10 +146,11 @@ QRegion lineRegion(QPoint a, QPoint b, int w)
     return region;
 }
 
-void paintDot(QPainter &painter, QPoint at, int w, const QColor &colour)
+std::vector<QRect> dotRuns(QPoint at, int w)
 {
     // Row by row rather than QPainter's ellipse fill, which drops a row of a
     // small disc and would make dots lopsided.
+    std::vector<QRect> runs;
     const double centreX = penLow(at.x(), w) + w / 2.0;
     const double centreY = penLow(at.y(), w) + w / 2.0;
     const double radius2 = w * w / 4.0 + 1e-9;
@@ -162,50 +161,82 @@ void paintDot(QPainter &painter, QPoint at, int w, const QColor &colour)
             ++left;
         const int right = penLow(at.x(), w) + penHigh(at.x(), w) - left;
         if (left <= right)
-            painter.fillRect(QRect(QPoint(left, y), QPoint(right, y)), colour);
+            runs.emplace_back(QPoint(left, y), QPoint(right, y));
     }
+    return runs;
 }
 
-void paintLine(QPainter &painter, QPoint a, QPoint b, int w, const QColor &colour)
+QPointF penCentre(QPoint c, int w)
 {
-    if (a == b) {
-        paintDot(painter, a, w, colour);
-        return;
-    }
-    if (w <= 1) {
-        // Square caps make the cosmetic stroker take the last pixel too.
-        painter.setPen(QPen(colour, 1, Qt::SolidLine, Qt::SquareCap));
-        painter.drawLine(a, b);
-        return;
-    }
-    painter.setPen(QPen(colour, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    const QPointF off(penOffset(w), penOffset(w));
-    painter.drawLine(QPointF(a) + off, QPointF(b) + off);
+    return QPointF(c.x() + penOffset(w), c.y() + penOffset(w));
 }
 
-void paintWideEllipse(QPainter &painter, QPoint c, double rx, double ry, int w, const QColor &colour)
+namespace {
+
+// Pixels whose centres lie inside the ellipse (ox, oy) around `c` and not
+// strictly inside (ix, iy) when that one has room, one or two runs a row.
+std::vector<QRect> ringRuns(QPointF c, double ox, double oy, double ix, double iy, const QRect &window)
 {
-    if (rx < 0.5 || ry < 0.5) {
-        // Flat: the stroker would draw nothing for a zero-height path.
-        const int hx = int(std::lround(rx)), hy = int(std::lround(ry));
-        paintLine(painter, QPoint(c.x() - hx, c.y() - hy), QPoint(c.x() + hx, c.y() + hy), w, colour);
-        return;
+    std::vector<QRect> runs;
+    const int top = std::max(int(std::ceil(c.y() - oy - 0.5)), window.top());
+    const int bottom = std::min(int(std::floor(c.y() + oy - 0.5)), window.bottom());
+    auto add = [&](int y, double from, double to) {
+        const int left = std::max(int(std::ceil(from - 0.5)), window.left());
+        const int right = std::min(int(std::floor(to - 0.5)), window.right());
+        if (left <= right)
+            runs.emplace_back(QPoint(left, y), QPoint(right, y));
+    };
+    for (int y = top; y <= bottom; ++y) {
+        const double dy = y + 0.5 - c.y();
+        const double outer = ox * std::sqrt(std::max(0.0, 1 - dy * dy / (oy * oy)));
+        if (ix <= 0 || iy <= 0 || std::fabs(dy) >= iy) {
+            add(y, c.x() - outer, c.x() + outer);
+            continue;
+        }
+        const double inner = ix * std::sqrt(1 - dy * dy / (iy * iy));
+        add(y, c.x() - outer, c.x() - inner);
+        add(y, c.x() + inner, c.x() + outer);
     }
-    painter.setPen(QPen(colour, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    const double off = penOffset(w);
-    painter.drawEllipse(QPointF(c.x() + off, c.y() + off), rx, ry);
+    return runs;
 }
 
-void paintWideArc(QPainter &painter, QPoint c, double r, ArcSweep sweep, int w, const QColor &colour)
+bool onSweep(double angle, ArcSweep sweep)
 {
-    painter.setPen(QPen(colour, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    const double off = penOffset(w);
-    const QRectF square(c.x() + off - r, c.y() + off - r, 2 * r, 2 * r);
-    // QPainter counts arcs in sixteenths of a degree, counter-clockwise on screen.
-    auto sixteenths = [](double radians) { return int(std::lround(radians * 180 / std::numbers::pi * 16)); };
-    painter.drawArc(square, sixteenths(sweep.start), sixteenths(sweep.span));
+    const double from = std::fmod(angle - sweep.start + 2 * kTwoPi, kTwoPi);
+    return from <= sweep.span + kAngleSlack || from >= kTwoPi - kAngleSlack;
+}
+
+} // namespace
+
+std::vector<QRect> wideEllipseRuns(QPoint centre, double rx, double ry, int w, const QRect &window)
+{
+    const double h = w / 2.0;
+    return ringRuns(penCentre(centre, w), rx + h, ry + h, rx - h, ry - h, window);
+}
+
+std::vector<QRect> wideArcRuns(QPoint centre, double r, ArcSweep sweep, int w, const QRect &window)
+{
+    const double h = w / 2.0;
+    const QPointF c = penCentre(centre, w);
+    std::vector<QRect> runs;
+    for (const QRect &row : ringRuns(c, r + h, r + h, r - h, r - h, window)) {
+        const double dy = c.y() - (row.y() + 0.5);
+        int from = row.left();
+        for (int x = row.left(); x <= row.right() + 1; ++x) {
+            if (x <= row.right() && onSweep(std::atan2(dy, x + 0.5 - c.x()), sweep))
+                continue;
+            if (from < x)
+                runs.emplace_back(QPoint(from, row.y()), QPoint(x - 1, row.y()));
+            from = x + 1;
+        }
+    }
+    // Round caps, as the stroker ends an open path.
+    for (const double angle : {sweep.start, sweep.start + sweep.span}) {
+        const QPointF end(c.x() + r * std::cos(angle), c.y() - r * std::sin(angle));
+        const std::vector<QRect> cap = ringRuns(end, h, h, 0, 0, window);
+        runs.insert(runs.end(), cap.begin(), cap.end());
+    }
+    return runs;
 }
 
 } // namespace garabel

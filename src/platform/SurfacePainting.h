@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QColor>
 #include <QPoint>
+#include <QPointF>
 #include <QPolygon>
 #include <QRect>
 #include <QRegion>
 
 #include <array>
 #include <vector>
-
-class QPainter;
 
 namespace garabel {
 
@@ -24,6 +22,8 @@ namespace garabel {
 //   and c.y - round(ry) .. c.y + round(ry), symmetric about c in both axes.
 // - The interior of a closed figure is the pixels strictly inside its one-pixel
 //   outline: exactly what a flood fill started inside that outline would take.
+// - A mirror copy (Surface::reflectLastFigure) is none of these: it is the
+//   figure's pixels reflected, so an even pen's extra pixel changes side with it.
 
 // Outer extent of a pen of width w laid along pixel coordinate v.
 constexpr int penLow(int v, int w) { return v - w / 2; }
@@ -59,13 +59,17 @@ QRect boxExtent(const QRect &box, int penWidth);
 // diagonal line rather than its whole bounding box, so repaints stay small.
 QRegion lineRegion(QPoint a, QPoint b, int penWidth);
 
-void paintDot(QPainter &painter, QPoint at, int penWidth, const QColor &colour);
-void paintLine(QPainter &painter, QPoint a, QPoint b, int penWidth, const QColor &colour);
-// Outline only, for a pen wider than one pixel (the one-pixel outline is
-// EllipseRaster::outline).
-void paintWideEllipse(QPainter &painter, QPoint centre, double rx, double ry, int penWidth,
-                      const QColor &colour);
-void paintWideArc(QPainter &painter, QPoint centre, double radius, ArcSweep sweep, int penWidth,
-                  const QColor &colour);
+// The pixels of a dot: the disc of diameter w over the pen's extent, by rows.
+std::vector<QRect> dotRuns(QPoint at, int penWidth);
+// The middle of a wide pen laid along pixel `c`, in continuous coordinates: the
+// pixel's centre for odd widths, its top-left corner for even ones.
+QPointF penCentre(QPoint c, int penWidth);
+// A pen wider than one pixel around an ellipse (the one-pixel outline is
+// EllipseRaster::outline), placed like a line's: the pixels whose centres lie
+// between the ellipses of radii r - w/2 and r + w/2. Rows outside `window` are
+// left out. Both radii must be at least 0.5.
+std::vector<QRect> wideEllipseRuns(QPoint centre, double rx, double ry, int penWidth, const QRect &window);
+// The same ring of a circle kept to the sweep, with round caps at both ends.
+std::vector<QRect> wideArcRuns(QPoint centre, double radius, ArcSweep sweep, int penWidth, const QRect &window);
 
 } // namespace garabel

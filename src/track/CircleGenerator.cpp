@@ -52,7 +52,7 @@ double anchorToPointer(const DrawingState &s)
 Shapes fullCircles(const DrawingState &s)
 {
     const MirroredPoint centre = MirroredPoint::reflected(s.StartX, s.StartY, s);
-    return mirrored(s, [&](Reflection r) { return Circle{centre.under(r), double(s.CircleRadius)}; });
+    return mirrored(s, [&](Reflection r) { return Circle{centre.under(r), double(s.CircleRadius), r}; });
 }
 
 // A zero side would give a zero or undefined aspect, so it counts as 0.1 twips.
@@ -63,7 +63,7 @@ Shapes inscribedEllipses(const DrawingState &s)
     const MirroredPoint centre = MirroredPoint::reflected(s.StartX + dx / 2, s.StartY + dy / 2, s);
     const double aspect = std::abs(dy / 2) / std::abs(dx / 2);
     const double radius = std::abs(dx) > std::abs(dy) ? std::abs(dx / 2) : std::abs(dy / 2);
-    return mirrored(s, [&](Reflection r) { return Ellipse{centre.under(r), radius, aspect}; });
+    return mirrored(s, [&](Reflection r) { return Ellipse{centre.under(r), radius, aspect, r}; });
 }
 
 Shapes arcs(const DrawingState &s)
@@ -75,7 +75,7 @@ Shapes arcs(const DrawingState &s)
     const MirroredPoint centre = MirroredPoint::anchor(s);
     return mirrored(s, [&](Reflection r) {
         const QuarterSpan span = spans[std::size_t(r)];
-        return Arc{centre.under(r), radius, quarterAngle(span.start, s.Pi), quarterAngle(span.end, s.Pi)};
+        return Arc{centre.under(r), radius, quarterAngle(span.start, s.Pi), quarterAngle(span.end, s.Pi), r};
     });
 }
 } // namespace

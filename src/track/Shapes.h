@@ -17,11 +17,22 @@ struct DrawingState;
 // the canvas and on a sheet whose settings match.
 //
 // To add a figure kind (an arc, an ellipse, a text), add its struct to the
-// variant and its case to drawShape(); everything else passes shapes through.
+// variant and its cases to drawShape() and to the defining points in Shapes.cpp;
+// everything else passes shapes through.
+
+// The mirror copies of a figure. The figure itself comes first, then each copy
+// whose switch is on, always in the order FlipX, FlipY, FlipXY.
+enum class Reflection { None, FlipX, FlipY, FlipXY };
+
+// Every shape says which copy it is: None for a figure, else the reflection of
+// the nearest figure before it in the list, which it is drawn as, pixel for
+// pixel (its own points, the reflected ones, serve where the canvas centre does
+// not fall on a pixel centre or between two pixels).
 
 // A straight segment from `from` to `to` (Line).
 struct Segment {
     QPointF from, to;
+    Reflection copy = Reflection::None;
     bool operator==(const Segment &) const = default;
 };
 
@@ -29,6 +40,7 @@ struct Segment {
 // the colour, the interior after the surface's FillStyle and FillColor.
 struct Box {
     QPointF corner1, corner2;
+    Reflection copy = Reflection::None;
     bool operator==(const Box &) const = default;
 };
 
@@ -36,6 +48,7 @@ struct Box {
 struct Circle {
     QPointF centre;
     double radius = 0;
+    Reflection copy = Reflection::None;
     bool operator==(const Circle &) const = default;
 };
 
@@ -46,6 +59,7 @@ struct Arc {
     QPointF centre;
     double radius = 0;
     float start = 0, end = 0;
+    Reflection copy = Reflection::None;
     bool operator==(const Arc &) const = default;
 };
 
@@ -55,15 +69,12 @@ struct Ellipse {
     QPointF centre;
     double radius = 0;
     double aspect = 1;
+    Reflection copy = Reflection::None;
     bool operator==(const Ellipse &) const = default;
 };
 
 using Shape = std::variant<Segment, Box, Circle, Arc, Ellipse>;
 using Shapes = std::vector<Shape>;
-
-// The mirror copies of a figure. The figure itself comes first, then each copy
-// whose switch is on, always in the order FlipX, FlipY, FlipXY.
-enum class Reflection { None, FlipX, FlipY, FlipXY };
 
 // The reflections to draw for the state's switches, the figure's own first.
 std::vector<Reflection> reflectionsOn(const DrawingState &state);
@@ -94,9 +105,10 @@ Shapes mirrored(const DrawingState &state, Make &&make)
 }
 
 // Draws one shape on the surface in the colour, in the surface's present mode
-// (stored image with AutoRedraw on, overlay with it off).
+// (stored image with AutoRedraw on, overlay with it off), from its own points.
 void drawShape(Surface &surface, const Shape &shape, Rgb colour);
-// Draws every shape on the one surface, in order: a preview.
+// Draws every shape on the one surface, in order, each copy as the reflection of
+// its figure's pixels: a preview.
 void drawShapes(Surface &surface, const Shapes &shapes, Rgb colour);
 // Draws every shape on the canvas and immediately after on the sheet, then the
 // next shape: a commit or a stroke, so that both receive the same calls in the

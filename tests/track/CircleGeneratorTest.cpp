@@ -56,9 +56,9 @@ TEST(CircleGenerator, ArcsTakeTheirAnglesFromModeDragAndCopy)
     };
     for (const auto &c : cases) {
         const Shapes expected{Arc{{3000, 3000}, c.radius, c.figure.start, c.figure.end},
-                              Arc{{10800, 3000}, c.radius, c.acrossX.start, c.acrossX.end},
-                              Arc{{3000, 7200}, c.radius, c.acrossY.start, c.acrossY.end},
-                              Arc{{10800, 7200}, c.radius, c.through.start, c.through.end}};
+                              Arc{{10800, 3000}, c.radius, c.acrossX.start, c.acrossX.end, Reflection::FlipX},
+                              Arc{{3000, 7200}, c.radius, c.acrossY.start, c.acrossY.end, Reflection::FlipY},
+                              Arc{{10800, 7200}, c.radius, c.through.start, c.through.end, Reflection::FlipXY}};
         EXPECT_EQ(circleShapes(circleDrag(c.mode, c.curX, 3300)), expected) << "mode " << c.mode << " to " << c.curX;
     }
 }
@@ -78,8 +78,9 @@ TEST(CircleGenerator, TheFullCircleUsesTheStoredRadiusAndReflectsItsCentre)
     DrawingState s = circleDrag(0, 4000, 4000);
     s.CircleRadius = 250;   // an earlier preview's, not the present distance
     s.MirrorX = s.MirrorY = 0;  // a full circle's copies do not read them
-    EXPECT_EQ(circleShapes(s), (Shapes{Circle{{3000, 3000}, 250}, Circle{{10800, 3000}, 250},
-                                       Circle{{3000, 7200}, 250}, Circle{{10800, 7200}, 250}}));
+    EXPECT_EQ(circleShapes(s), (Shapes{Circle{{3000, 3000}, 250}, Circle{{10800, 3000}, 250, Reflection::FlipX},
+                                       Circle{{3000, 7200}, 250, Reflection::FlipY},
+                                       Circle{{10800, 7200}, 250, Reflection::FlipXY}}));
 }
 
 TEST(CircleGenerator, TheEllipseFitsTheDraggedBoxEvenWhenFlat)

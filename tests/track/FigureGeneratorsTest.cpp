@@ -28,9 +28,9 @@ DrawingState dragged(bool flipX, bool flipY, bool flipXY)
 }
 
 const Segment kFigure{{1500, 1200}, {3000, 2100}};
-const Segment kAcross{{12300, 1200}, {10800, 2100}};
-const Segment kUpDown{{1500, 9000}, {3000, 8100}};
-const Segment kThrough{{12300, 9000}, {10800, 8100}};
+const Segment kAcross{{12300, 1200}, {10800, 2100}, Reflection::FlipX};
+const Segment kUpDown{{1500, 9000}, {3000, 8100}, Reflection::FlipY};
+const Segment kThrough{{12300, 9000}, {10800, 8100}, Reflection::FlipXY};
 } // namespace
 
 TEST(FigureGenerators, YieldTheFigureThenItsCopiesInTheOrderFlipXFlipYFlipXY)
@@ -50,7 +50,7 @@ TEST(FigureGenerators, YieldTheFigureThenItsCopiesInTheOrderFlipXFlipYFlipXY)
         Shapes lines, boxes;
         for (const Segment &seg : c.segments) {
             lines.push_back(seg);
-            boxes.push_back(Box{seg.from, seg.to});
+            boxes.push_back(Box{seg.from, seg.to, seg.copy});
         }
         EXPECT_EQ(lineShapes(s), lines) << c.flipX << c.flipY << c.flipXY;
         EXPECT_EQ(rectangleShapes(s), boxes) << c.flipX << c.flipY << c.flipXY;
@@ -63,7 +63,7 @@ TEST(FigureGenerators, TakeTheAnchorsReflectionAsStoredAtThePress)
     s.MirrorX = 12000;
     const Shapes shapes = lineShapes(s);
     ASSERT_EQ(shapes.size(), 2u);
-    EXPECT_EQ(std::get<Segment>(shapes[1]), (Segment{{12000, 1200}, {10800, 2100}}));
+    EXPECT_EQ(std::get<Segment>(shapes[1]), (Segment{{12000, 1200}, {10800, 2100}, Reflection::FlipX}));
 }
 
 } // namespace test

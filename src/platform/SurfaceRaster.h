@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QBrush>
+#include <QColor>
+#include <QPolygon>
+#include <QRect>
+#include <QRegion>
+
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+namespace garabel {
+
+// The pixels one figure covers, in inner pixels, and how they are painted. A
+// surface keeps the last one so that a mirror copy is the figure's exact
+// reflection, pixel for pixel, rather than a second rasterisation that would
+// round and place an even pen's extra pixel its own way.
+struct Raster {
+    QRegion bounds;            // every pixel the figure may touch
+    std::vector<QRect> fill;   // the interior, painted with `brush`
+    QBrush brush;              // none for an open figure or a transparent fill
+    std::vector<QRect> runs;   // pen pixels as rectangles
+    QColor colour;             // of the pen pixels
+    int tallest = 1;           // height of the tallest rectangle, once arranged
+};
+
+// Orders the rectangles by their top row, so that painting a clip looks up
+// only the rows it needs: a repaint replays the overlay once per rectangle of
+// the repainted region.
+void arrangeByRows(Raster &raster);
+
+// Twice the position of a pixel axis: pixel v mirrors to twice - v, so an even
+// value is an axis through a pixel centre and an odd one an axis between pixels.
+// An absent axis leaves that direction as it is.
+struct PixelAxes {
+    std::optional<int> twiceX, twiceY;
+};
+
+// The raster mirrored across the axes. Only the coverage is mirrored: a hatch
+// brush stays anchored at the image origin, so its lines keep their direction.
+Raster reflected(const Raster &raster, PixelAxes axes);
+
+// The interior first, then the pen, so the outline stays on top of the fill;
+// within `clip` only, when it is not null. The raster must be arranged.
+void paintRaster(QPainter &painter, const Raster &raster, const QRect &clip);
+
+// The pixels a one-pixel line covers, both ends included, within `window`, as
+// runs along its longer direction. Each step along the line takes the nearest
+// pixel across it, a tie going towards `a`, so that a line drawn between
+// mirrored endpoints covers the mirrored pixels.
+std::vector<QRect> lineRuns(QPoint a, QPoint b, const QRect &window);
+
+// Single pixels gathered into runs along the rows (they are painted as
+// rectangles, much faster than point by point through a translated painter).
+std::vector<QRect> pointRuns(QPolygon points);
+
+// The pixels whose centres lie within `halfWidth` of the segment from a to b
+// (continuous pixel coordinates, a pixel's centre at +0.5): a wide pen with
+// round caps. Rows outside `window` are left out.
+std::vector<QRect> wideLineRuns(QPointF a, QPointF b, double halfWidth, const QRect &window);
+
+} // namespace garabel

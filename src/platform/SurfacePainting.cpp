@@ -44,6 +44,12 @@ std::vector<QPoint> quarterOutline(double rx, double ry)
     return points;
 }
 
+bool onSweep(double angle, ArcSweep sweep)
+{
+    const double from = std::fmod(angle - sweep.start + 2 * kTwoPi, kTwoPi);
+    return from <= sweep.span + kAngleSlack || from >= kTwoPi - kAngleSlack;
+}
+
 QPolygon mirrorQuarter(QPoint c, const std::vector<QPoint> &quarter)
 {
     QPolygon outline;
@@ -104,10 +110,7 @@ QPolygon arcPixels(QPoint centre, double radius, ArcSweep sweep)
     const QPolygon circle = mirrorQuarter(centre, quarterOutline(radius, radius));
     QPolygon arc;
     for (const QPoint p : circle) {
-        double angle = std::atan2(double(centre.y() - p.y()), double(p.x() - centre.x()));
-        double from = angle - sweep.start;
-        from = std::fmod(from + 2 * kTwoPi, kTwoPi);
-        if (from <= sweep.span + kAngleSlack || from >= kTwoPi - kAngleSlack)
+        if (onSweep(std::atan2(double(centre.y() - p.y()), double(p.x() - centre.x())), sweep))
             arc << p;
     }
     return arc;
@@ -198,12 +201,6 @@ std::vector<QRect> ringRuns(QPointF c, double ox, double oy, double ix, double i
         add(y, c.x() + inner, c.x() + outer);
     }
     return runs;
-}
-
-bool onSweep(double angle, ArcSweep sweep)
-{
-    const double from = std::fmod(angle - sweep.start + 2 * kTwoPi, kTwoPi);
-    return from <= sweep.span + kAngleSlack || from >= kTwoPi - kAngleSlack;
 }
 
 } // namespace

@@ -24,10 +24,10 @@ struct DrawingState;
 // whose switch is on, always in the order FlipX, FlipY, FlipXY.
 enum class Reflection { None, FlipX, FlipY, FlipXY };
 
-// Every shape says which copy it is: None for a figure, else the reflection of
-// the nearest figure before it in the list, which it is drawn as, pixel for
-// pixel (its own points, the reflected ones, serve where the canvas centre does
-// not fall on a pixel centre or between two pixels).
+// Every shape says which copy it is: None for a figure; otherwise it is a mirror
+// copy of the nearest figure before it in the list, drawn as that figure's pixels
+// reflected, so that it is exact at every pen width. Its own (reflected) points
+// serve only where the axis falls neither on a pixel centre nor between two pixels.
 
 // A straight segment from `from` to `to` (Line).
 struct Segment {

@@ -45,8 +45,14 @@ long long nearestTowardsZero(long long num, long long den)
 Raster reflected(const Raster &raster, PixelAxes axes)
 {
     Raster copy;
-    for (const QRect &r : raster.bounds)
-        copy.bounds += mirroredRect(r, axes);
+    // A region's rectangles mirrored are still disjoint bands of equal height;
+    // sorted back into rows and columns they make the mirrored region at once.
+    std::vector<QRect> bounds(raster.bounds.begin(), raster.bounds.end());
+    bounds = mirroredRects(bounds, axes);
+    std::sort(bounds.begin(), bounds.end(), [](const QRect &a, const QRect &b) {
+        return a.top() != b.top() ? a.top() < b.top() : a.left() < b.left();
+    });
+    copy.bounds.setRects(bounds.data(), int(bounds.size()));
     copy.fill = mirroredRects(raster.fill, axes);
     copy.brush = raster.brush;
     copy.runs = mirroredRects(raster.runs, axes);
@@ -81,12 +87,9 @@ void paintRects(QPainter &painter, const std::vector<QRect> &rects, int tallest,
                                             [&](const QRect &r) { return r.top() < clip.top() - tallest + 1; });
     const auto last = std::partition_point(first, rects.end(),
                                            [&](const QRect &r) { return r.top() <= clip.bottom(); });
-    std::vector<QRect> shown;
-    for (auto r = first; r != last; ++r) {
-        if (r->intersects(clip))
-            shown.push_back(*r);
-    }
-    painter.drawRects(shown.data(), int(shown.size()));
+    // Those beside the clip are cheaper to let the painter clip than to sort out.
+    if (first != last)
+        painter.drawRects(rects.data() + (first - rects.begin()), int(last - first));
 }
 
 } // namespace

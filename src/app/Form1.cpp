@@ -85,7 +85,8 @@ void Form1::createImages()
     Image11->setPicture(canvasCursorImage());
     Image12 = std::make_unique<ImageBox>(this);
     Image12->setGeometry(7200, 5400, 975, 840);
-    Image12->setPicture(HelpPicture::render());
+    // At the screen's own resolution: the canvas shows it sharp until drawn on.
+    Image12->setPicture(HelpPicture::render(m_platform.screen().devicePixelRatio));
 }
 
 void Form1::createSurfaces()

@@ -89,12 +89,12 @@ QFont captionFont(int pixels)
     return font;
 }
 
-QImage icon(Group group, int index)
+QImage icon(Group group, int index, double ratio)
 {
     switch (group) {
-    case Group::Palette: return paletteIcon(index);
+    case Group::Palette: return paletteIcon(index, ratio);
     case Group::Grid: return gridIcon(index);
-    case Group::Reflection: return reflectionIcon(index);
+    case Group::Reflection: return reflectionIcon(index, ratio);
     }
     return {};
 }
@@ -193,9 +193,10 @@ QRect HelpPicture::buttonRect(Group group, int index)
     return row ? buttonAt(pageLayout(), *row, right) : QRect();
 }
 
-QImage HelpPicture::render()
+QImage HelpPicture::render(double ratio)
 {
-    QImage page(kWidth, kHeight, QImage::Format_RGB32);
+    QImage page(QSize(kWidth, kHeight) * ratio, QImage::Format_RGB32);
+    page.setDevicePixelRatio(ratio);
     page.fill(Qt::white);
     const PageLayout layout = pageLayout();
     QPainter painter(&page);
@@ -206,7 +207,7 @@ QImage HelpPicture::render()
     face.resize(kButtonSide, kButtonSide);
     for (const Row &row : kRows) {
         for (const bool right : {false, true}) {
-            face.setPicture(icon(row.group, right ? row.right : row.left));
+            face.setPicture(icon(row.group, right ? row.right : row.left, ratio));
             face.render(&painter, buttonAt(layout, row, right).topLeft());
         }
     }

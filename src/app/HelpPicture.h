@@ -26,8 +26,9 @@ public:
     // for the grid buttons, which share two lines beside the whole block.
     static QString caption(Group group, int index);
 
-    // The page: white, opaque (Format_RGB32), kWidth x kHeight.
-    static QImage render();
+    // The page: white, opaque (Format_RGB32), kWidth x kHeight logical pixels,
+    // with `ratio` device pixels to each of them.
+    static QImage render(double ratio = 1);
 
     // Where the button lies on the page, in pixels; null outside the group.
     static QRect buttonRect(Group group, int index);

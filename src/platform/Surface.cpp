@@ -89,6 +89,11 @@ void Surface::refresh()
     emitChanged(std::exchange(m_overlayBounds, QRegion()));
 }
 
+QImage Surface::sharpPicture() const
+{
+    return m_picture.devicePixelRatio() > 1 ? m_picture : QImage();
+}
+
 void Surface::setPicture(const QImage &picture)
 {
     m_picture = picture;

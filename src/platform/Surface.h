@@ -104,6 +104,10 @@ public:
     // An independent copy of the stored image (implicitly shared, so cheap to take);
     // null while nothing was ever stored, which stands for the blank background.
     QImage image() const { return m_image; }
+    // The picture last assigned when it has more device pixels than logical ones
+    // and nothing was drawn since: the view shows it at full resolution. Null
+    // otherwise. The stored image holds it at the surface's own resolution.
+    QImage sharpPicture() const;
     // The stored image with the background materialised: null only for a zero size.
     QImage renderedImage() const;
     // What the screen shows: the stored image with the overlay drawn over it.

@@ -55,6 +55,7 @@ void SurfaceView::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const QRect inner(innerOrigin(), m_surface.innerPixelSize());
     const QImage image = m_surface.image();
+    const QImage sharp = m_surface.sharpPicture();
     // One plain clip rectangle at a time: against the event's many-rectangle
     // region Qt would copy pixels span by span through its thread pool.
     for (const QRect &r : event->region()) {
@@ -70,6 +71,8 @@ void SurfaceView::paintEvent(QPaintEvent *event)
             painter.fillRect(shown, toQColor(m_surface.backColor()));
         else
             painter.drawImage(shown.topLeft(), image, shown.translated(-inner.topLeft()));
+        if (!sharp.isNull())
+            painter.drawImage(inner.topLeft(), sharp);
         if (m_surface.hasOverlay()) {
             painter.save();
             painter.translate(inner.topLeft());

@@ -4,6 +4,7 @@
 #include "app/ComboBox.h"
 #include "app/ImageBox.h"
 #include "app/PictureButton.h"
+#include "platform/SurfaceView.h"
 #include "support/GarabelWindow.h"
 
 #include <QComboBox>
@@ -168,6 +169,29 @@ TEST(Tooltips, EveryOptionButtonHasItsOwnSpanishName)
     EXPECT_EQ(w->Command9[0]->button()->toolTip(), QStringLiteral("Negrita"));
     EXPECT_EQ(w->Command7[13]->button()->toolTip(), QStringLiteral("Grosor 14"));
     EXPECT_EQ(w->Combo2->combo()->accessibleName(), QStringLiteral("Tamaño de la letra"));
+}
+
+// On a screen of two device pixels to the pixel the page is shown at full
+// resolution, until something is drawn on it.
+TEST(HelpPicture, OnADenseScreenTheCanvasShowsThePageSharpUntilDrawnOn)
+{
+    GarabelWindow w(QSize(15360, 11520), true, 2);
+    w.click(*w->Command1[19]);
+    QWidget *view = w->canvasView();
+    const auto shownPage = [view] {
+        QImage shown(view->size() * 2, QImage::Format_RGB32);
+        shown.setDevicePixelRatio(2);
+        view->render(&shown);
+        QImage page = shown.copy(QRect(SurfaceView::innerOrigin() * 2, QSize(HelpPicture::kWidth, HelpPicture::kHeight) * 2));
+        page.setDevicePixelRatio(1);
+        return page;
+    };
+    QImage sharp = HelpPicture::render(2);
+    sharp.setDevicePixelRatio(1);
+    EXPECT_EQ(shownPage(), sharp);
+
+    w.drag({{1500, 1500}, {3000, 1500}});
+    EXPECT_NE(shownPage(), sharp) << "drawn on: the canvas's own pixels again";
 }
 
 } // namespace garabel::test

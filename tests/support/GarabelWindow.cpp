@@ -15,9 +15,10 @@
 
 namespace garabel::test {
 
-GarabelWindow::GarabelWindow(QSize screenTwips, bool show)
+GarabelWindow::GarabelWindow(QSize screenTwips, bool show, double pixelRatio)
 {
     platform.screenInfo.twips = screenTwips;
+    platform.screenInfo.devicePixelRatio = pixelRatio;
     m_form = std::make_unique<Form1>(platform);
     m_form->Form_Load();
     if (show) {

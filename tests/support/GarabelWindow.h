@@ -16,7 +16,7 @@ namespace garabel::test {
 class GarabelWindow
 {
 public:
-    explicit GarabelWindow(QSize screenTwips = QSize(15360, 11520), bool show = true);
+    explicit GarabelWindow(QSize screenTwips = QSize(15360, 11520), bool show = true, double pixelRatio = 1);
     ~GarabelWindow();
 
     Form1 &form() { return *m_form; }

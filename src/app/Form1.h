@@ -46,8 +46,9 @@ public:
     void Command4_Click(int index);
     void LoadUndoSlots();
     void PushUndoSnapshot();
-    // Takes back the latest push when the sheet has not changed since, so that a
-    // release that drew nothing leaves no step to undo.
+    // A push that the end of the same release takes back when the sheet has not
+    // changed since, so that a release that drew nothing leaves no step to undo.
+    void PushTentativeUndoSnapshot();
     void DropUnchangedUndoSnapshot();
     void UndoStep();
 
@@ -116,13 +117,15 @@ private:
     SurfaceView *m_canvasView = nullptr;
     SurfaceView *m_stripView = nullptr;
     std::unique_ptr<SnapshotStore> m_undo;
-    // The ring position and pending flag from before the latest push, while that
-    // push may still be taken back.
+    void captureIntoRing();
+    void settleUndoSnapshot();
+    // The ring position and pending flag from before a tentative push, from the
+    // press or release that made it to the end of that release.
     struct UndoMark {
         int sheet, pos;
         bool pending;
     };
-    std::optional<UndoMark> m_lastPush;
+    std::optional<UndoMark> m_tentativePush;
     bool m_quitConfirmed = false;
 };
 

@@ -19,40 +19,57 @@ int tilesAcross(int pixels)
     return (pixels + kTile - 1) / kTile;
 }
 
-// The pixels of one tile, or nothing but its colour when it has only one. The
-// rows are compared with a row of the first pixel's colour and the scan stops
-// at the first row that differs, so a drawn tile costs little more than its copy.
-QImage cutTile(const QImage &image, int column, int row, QRgb &colour)
+QRect tileArea(const QImage &image, int column, int row)
 {
-    const QRect area = QRect(column * kTile, row * kTile, kTile, kTile) & image.rect();
-    colour = image.pixel(area.topLeft());
-    std::array<QRgb, kTile> solid;
-    solid.fill(colour);
+    return QRect(column * kTile, row * kTile, kTile, kTile) & image.rect();
+}
+
+// Whether each row of the image's `area` equals, byte for byte, the row that
+// `expected(y)` points at (y counted from the area's top). Stops at the first
+// row that differs.
+template <typename ExpectedRow>
+bool rowsMatch(const QImage &image, const QRect &area, ExpectedRow expected)
+{
     const std::size_t rowBytes = std::size_t(area.width()) * sizeof(QRgb);
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y)) + area.left();
-        if (std::memcmp(line, solid.data(), rowBytes) != 0)
-            return image.copy(column * kTile, row * kTile, kTile, kTile);
+        if (std::memcmp(line, expected(y - area.top()), rowBytes) != 0)
+            return false;
     }
-    return {};
+    return true;
 }
+
+// A row of one colour, as long as a tile.
+std::array<QRgb, kTile> solidRow(QRgb colour)
+{
+    std::array<QRgb, kTile> row;
+    row.fill(colour);
+    return row;
+}
+
+// The pixels of one tile, or nothing but its colour when it has only one, so
+// that a drawn tile costs little more than its copy.
+QImage cutTile(const QImage &image, int column, int row, QRgb &colour)
+{
+    const QRect area = tileArea(image, column, row);
+    colour = image.pixel(area.topLeft());
+    const auto solid = solidRow(colour);
+    if (rowsMatch(image, area, [&solid](int) { return solid.data(); }))
+        return {};
+    return image.copy(column * kTile, row * kTile, kTile, kTile);
+}
+
 // Whether the image's tile still holds what was cut from it: `pixels`, or
 // `colour` everywhere when there are none. A null image is all background.
 bool tileHolds(const QImage &image, int column, int row, const QImage &pixels, QRgb colour, QRgb background)
 {
-    constexpr QRgb kOpaque = 0xFF000000u;
     if (image.isNull())
-        return pixels.isNull() && (colour | kOpaque) == (background | kOpaque);
-    const QRect area = QRect(column * kTile, row * kTile, kTile, kTile) & image.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y)) + area.left();
-        const auto *was = pixels.isNull() ? nullptr : reinterpret_cast<const QRgb *>(pixels.constScanLine(y - area.top()));
-        for (int x = 0; x < area.width(); ++x) {
-            if ((line[x] | kOpaque) != ((was ? was[x] : colour) | kOpaque))
-                return false;
-        }
-    }
-    return true;
+        return pixels.isNull() && colour == background;
+    const QRect area = tileArea(image, column, row);
+    if (!pixels.isNull())
+        return rowsMatch(image, area, [&pixels](int y) { return pixels.constScanLine(y); });
+    const auto solid = solidRow(colour);
+    return rowsMatch(image, area, [&solid](int) { return solid.data(); });
 }
 } // namespace
 
@@ -119,6 +136,12 @@ void SnapshotStore::withdrawCapture(int sheet, int slot)
     if (sheet != m_overwrittenSheet || slot != m_overwrittenSlot)
         return;
     m_rings[sheet][slot] = std::exchange(m_overwritten, Tiles{});
+    m_overwrittenSheet = m_overwrittenSlot = -1;
+}
+
+void SnapshotStore::settleCapture()
+{
+    m_overwritten = Tiles{};
     m_overwrittenSheet = m_overwrittenSlot = -1;
 }
 

@@ -32,8 +32,10 @@ public:
     // sheet took; only the tiles written since are compared.
     bool unchangedSinceCapture(int sheet, const Surface &sheetSurface) const;
     // Puts back what the latest capture overwrote in the slot, when that capture
-    // was of this sheet and slot.
+    // was of this sheet and slot and has not been settled.
     void withdrawCapture(int sheet, int slot);
+    // The latest capture stays: what it overwrote is let go.
+    void settleCapture();
     bool hasPicture(int sheet, int slot) const;
     // The slot's picture as one image; null for an empty slot or a blank picture.
     QImage picture(int sheet, int slot) const;

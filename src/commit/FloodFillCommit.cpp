@@ -1,7 +1,7 @@
 #include "commit/FloodFillCommit.h"
 
 #include "app/Form1.h"
-#include "platform/Surface.h"
+#include "platform/KeepSurfaceSettings.h"
 
 #include <cmath>
 
@@ -20,8 +20,8 @@ void commitFloodFill(Form1 &form)
     Surface &sheet = form.sheet();
     const DrawingState &s = form.state;
 
-    // Each surface keeps the pattern it had: its figures are filled as before.
-    const int canvasStyle = canvas.fillStyle(), sheetStyle = sheet.fillStyle();
+    // Each surface gets back the pattern it had: its figures are filled as before.
+    const KeepSurfaceSettings keptOnCanvas(canvas), keptOnSheet(sheet);
     canvas.setScaleMode(ScaleMode::Pixels);
     sheet.setScaleMode(ScaleMode::Pixels);
     canvas.setFillStyle(FillSolid);
@@ -34,11 +34,6 @@ void commitFloodFill(Form1 &form)
     // dots the sheet does not have, and the pointer snaps right onto them, so a
     // fill of the canvas's own area would often take a single dot.
     canvas.fillSpans(sheet.floodFill(x, y, sheet.point(x, y)));
-
-    canvas.setScaleMode(ScaleMode::Twips);
-    sheet.setScaleMode(ScaleMode::Twips);
-    canvas.setFillStyle(canvasStyle);
-    sheet.setFillStyle(sheetStyle);
 }
 
 } // namespace garabel

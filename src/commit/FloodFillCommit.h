@@ -9,8 +9,8 @@ class Form1;
 // FillColor, and paints the same pixels on the canvas in the canvas's FillColor,
 // whatever the canvas alone shows (grid dots, the help page). Never mirrored.
 //
-// Leaves the pointer as it was, both surfaces in twips and each with the fill
-// pattern it had before. The caller has both surfaces persistent.
+// Leaves the pointer as it was, and each surface with the scale and fill pattern
+// it had before. The caller has both surfaces persistent.
 void commitFloodFill(Form1 &form);
 
 } // namespace garabel

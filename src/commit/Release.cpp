@@ -62,7 +62,7 @@ void commitFigure(Form1 &form)
 void Form1::Picture1_MouseUp(int, int, double, double)
 {
     if (!drawsWhileMoving(state.Tool))
-        PushUndoSnapshot();
+        PushTentativeUndoSnapshot();
     prepareBothSurfaces(*this);
     commitFigure(*this);
     // The text tool's placement runs after the figure, independently of it.

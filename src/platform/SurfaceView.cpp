@@ -2,6 +2,7 @@
 
 #include "platform/Surface.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -56,6 +57,11 @@ void SurfaceView::paintEvent(QPaintEvent *event)
     const QRect inner(innerOrigin(), m_surface.innerPixelSize());
     const QImage image = m_surface.image();
     const QImage sharp = m_surface.sharpPicture();
+    m_showingSharp = !sharp.isNull();
+    // Where the picture lies, it is shown at full resolution instead of the
+    // stored image.
+    const QRect sharpArea = m_showingSharp
+        ? QRect(inner.topLeft(), sharp.deviceIndependentSize().toSize()) & inner : QRect();
     // One plain clip rectangle at a time: against the event's many-rectangle
     // region Qt would copy pixels span by span through its thread pool.
     for (const QRect &r : event->region()) {
@@ -67,12 +73,17 @@ void SurfaceView::paintEvent(QPaintEvent *event)
         const QRect shown = r & inner;
         if (shown.isEmpty())
             continue;
-        if (image.isNull())
-            painter.fillRect(shown, toQColor(m_surface.backColor()));
-        else
-            painter.drawImage(shown.topLeft(), image, shown.translated(-inner.topLeft()));
-        if (!sharp.isNull())
-            painter.drawImage(inner.topLeft(), sharp);
+        for (const QRect &part : QRegion(shown) - sharpArea) {
+            if (image.isNull())
+                painter.fillRect(part, toQColor(m_surface.backColor()));
+            else
+                painter.drawImage(part.topLeft(), image, part.translated(-inner.topLeft()));
+        }
+        if (const QRect part = shown & sharpArea; !part.isEmpty()) {
+            const qreal ratio = sharp.devicePixelRatio();
+            const QRectF source(QPointF(part.topLeft() - inner.topLeft()) * ratio, QSizeF(part.size()) * ratio);
+            painter.drawImage(QRectF(part), sharp, source);
+        }
         if (m_surface.hasOverlay()) {
             painter.save();
             painter.translate(inner.topLeft());
@@ -102,7 +113,9 @@ void SurfaceView::mouseReleaseEvent(QMouseEvent *event)
 
 void SurfaceView::leaveEvent(QEvent *)
 {
-    emit pointerLeft();
+    // During a drag the surface keeps the pointer, wherever it goes.
+    if (QGuiApplication::mouseButtons() == Qt::NoButton)
+        emit pointerLeft();
 }
 
 void SurfaceView::place()
@@ -116,6 +129,13 @@ void SurfaceView::surfaceChanged(const QRect &pixels)
     // Hidden, nothing is repainted; showing paints everything anyway.
     if (!isVisible())
         return;
+    // Drawing on a picture shown at full resolution brings back the surface's own
+    // pixels everywhere at once, not cell by cell.
+    if (m_showingSharp && m_surface.sharpPicture().isNull()) {
+        m_showingSharp = false;
+        update();
+        return;
+    }
     // Whole cells: the region Qt gathers then has few bands and few rectangles,
     // which is what a repaint pays for, more than for the pixels themselves.
     constexpr int kCell = 64;

@@ -27,6 +27,7 @@ signals:
     void mousePressed(int button, int shift, double x, double y);
     void mouseMoved(int buttons, int shift, double x, double y);
     void mouseReleased(int button, int shift, double x, double y);
+    // The pointer left the surface with no button held.
     void pointerLeft();
 
 protected:
@@ -44,6 +45,8 @@ private:
     Surface &m_surface;
     // Cells asked to repaint since the last paint, inner pixels.
     std::vector<QRect> m_pendingCells;
+    // The last paint showed the surface's picture at full resolution.
+    bool m_showingSharp = false;
 };
 
 } // namespace garabel

@@ -6,8 +6,6 @@
 #include "track/FigureGenerators.h"
 #include "track/Strokes.h"
 
-#include <QGuiApplication>
-
 namespace garabel {
 
 namespace {
@@ -80,7 +78,7 @@ void Form1::Picture1_MouseDown(int, int, double x, double y)
     state.MirrorX = state.CenterX + (state.CenterX - state.StartX);
     state.MirrorY = state.CenterY + (state.CenterY - state.StartY);
     if (drawsWhileMoving(state.Tool))
-        PushUndoSnapshot();
+        PushTentativeUndoSnapshot();
 }
 
 // Repaints the canvas from its stored image, then draws the crosshair at the
@@ -103,11 +101,10 @@ void Form1::Picture1_MouseMove(int button, int, double x, double y)
 }
 
 // The marks that follow the pointer (crosshair, guide line, eraser outline, the
-// text) go when it leaves the canvas; during a drag the canvas keeps the pointer.
+// text) go when it leaves the canvas.
 void Form1::Picture1_MouseLeave()
 {
-    if (QGuiApplication::mouseButtons() == Qt::NoButton)
-        Picture1->refresh();
+    Picture1->refresh();
 }
 
 } // namespace garabel

@@ -1,7 +1,7 @@
 #include "track/Strokes.h"
 
 #include "app/Form1.h"
-#include "platform/Surface.h"
+#include "platform/KeepSurfaceSettings.h"
 #include "track/FigureGenerators.h"
 
 namespace garabel {
@@ -23,14 +23,11 @@ void strokeIntoStoredImages(Form1 &form, const Shapes &shapes)
 // spot just erased shows through.
 void outlineOnOverlay(Surface &canvas, const QRect &pixels)
 {
-    const int width = canvas.drawWidth(), style = canvas.fillStyle();
+    const KeepSurfaceSettings kept(canvas);
     canvas.setScaleMode(ScaleMode::Pixels);
     canvas.setDrawWidth(1);
     canvas.setFillStyle(FillTransparent);
     canvas.box(pixels.left(), pixels.top(), pixels.right(), pixels.bottom(), kBlack);
-    canvas.setFillStyle(style);
-    canvas.setDrawWidth(width);
-    canvas.setScaleMode(ScaleMode::Twips);
 }
 } // namespace
 

@@ -198,7 +198,7 @@ TEST(SnapshotStore, ASnapshotAfterASmallChangeHoldsOnlyTheTilesThatChanged)
     sheet.setHeight((768 + 2) * 15);
     store.capture(0, 0, sheet);
     const std::size_t tile = 64 * 64 * 4;
-    EXPECT_LT(store.bytesHeld(), tile) << "a blank sheet holds no pixels";
+    EXPECT_LT(store.bytesHeld(), tile) << "a blank sheet holds no tile of pixels, only its table";
 
     sheet.setAutoRedraw(true);
     sheet.filledBox(15 * 10, 15 * 10, 15 * 100, 15 * 100, rgb(255, 0, 0));  // touches 2 x 2 tiles

@@ -54,7 +54,7 @@ fuzz:
 	@bash fuzz/run.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz
 
 # The seeded monkey on a virtual screen, built with the sanitizers:
 # make monkey SEED=42 EVENTS=20000 (a new seed each run when none is given).

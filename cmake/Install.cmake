@@ -2,13 +2,9 @@
 # Debian package (make package).
 include(GNUInstallDirs)
 
-# The component id of the desktop entry and the AppStream metadata. Change it
-# here only: the installed file names and the program's desktop file name follow.
-set(GARABEL_APP_ID "org.example.garabel")
+# GARABEL_APP_ID, the component id the installed file names follow, is set
+# beside the garabel target.
 set(GARABEL_ICON_SIZES 16 22 24 32 48 64 128 256)
-
-target_compile_definitions(garabel PRIVATE
-  GARABEL_VERSION="${PROJECT_VERSION}" GARABEL_APP_ID="${GARABEL_APP_ID}")
 
 # The PNG icons are drawn from the SVG icon at build time by Qt's own renderer.
 add_executable(garabel_icon_pngs packaging/IconPngs.cpp)

@@ -15,6 +15,19 @@ void writeText(const char *text)
     if (length > 0 && ::write(STDERR_FILENO, text, length) < 0)
         return;
 }
+
+// snprintf is not safe in a signal handler: the digits are made by hand.
+void writeNumber(unsigned long number)
+{
+    char digits[24];
+    char *first = digits + sizeof digits;
+    *--first = '\0';
+    do {
+        *--first = char('0' + number % 10);
+        number /= 10;
+    } while (number != 0);
+    writeText(first);
+}
 } // namespace
 
 void EventLog::add(const char *prefix, const char *format, va_list args)
@@ -52,10 +65,14 @@ void EventLog::dump(const char *why) const
     if (m_dumped)
         return;
     m_dumped = 1;
-    char header[200];
-    std::snprintf(header, sizeof header, "\nmonkey: FAILED (%s) with seed %u at event %ld; the last events:\n", why,
-                  unsigned(m_seed), m_count.load());
-    writeText(header);
+    const long count = m_count.load();
+    writeText("\nmonkey: FAILED (");
+    writeText(why);
+    writeText(") with seed ");
+    writeNumber(m_seed);
+    writeText(" at event ");
+    writeNumber((unsigned long)(count));
+    writeText("; the last events:\n");
     for (int i = 0; i < kKept; ++i) {
         const char *line = m_lines[(m_next.load() + i) % kKept];
         if (line[0] == '\0')
@@ -64,9 +81,11 @@ void EventLog::dump(const char *why) const
         writeText(line);
         writeText("\n");
     }
-    std::snprintf(header, sizeof header, "monkey: repeat with: make monkey SEED=%u EVENTS=%ld\n", unsigned(m_seed),
-                  m_count.load());
-    writeText(header);
+    writeText("monkey: repeat with: make monkey SEED=");
+    writeNumber(m_seed);
+    writeText(" EVENTS=");
+    writeNumber((unsigned long)(count));
+    writeText("\n");
 }
 
 } // namespace garabel::monkey

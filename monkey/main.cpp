@@ -18,28 +18,33 @@
 #include <QTest>
 
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 
 #if defined(__SANITIZE_ADDRESS__)
+#define GARABEL_MONKEY_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define GARABEL_MONKEY_SANITIZED 1
+#endif
+#endif
+
+#if defined(GARABEL_MONKEY_SANITIZED)
 #include <sanitizer/common_interface_defs.h>
+#else
+#include <signal.h>
 #endif
 
 namespace {
 
 garabel::monkey::EventLog *g_log = nullptr;
 
-void onFatalSignal(int signal)
-{
-    if (g_log)
-        g_log->dump(strsignal(signal));
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
+#if defined(GARABEL_MONKEY_SANITIZED)
 
+// The sanitizers catch the crash signals themselves and print their report
+// with its stack; their death callback adds the seed and the last events.
 void onSanitizerReport()
 {
     if (g_log)
@@ -49,14 +54,66 @@ void onSanitizerReport()
 void reportFailures(garabel::monkey::EventLog &log)
 {
     g_log = &log;
-    for (int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
-        std::signal(signal, onFatalSignal);
-#if defined(__SANITIZE_ADDRESS__)
     __sanitizer_set_death_callback(onSanitizerReport);
-#else
-    (void)onSanitizerReport;
-#endif
 }
+
+} // namespace
+
+// An abort (a failed assertion, qFatal) or an illegal instruction is reported
+// like a crash, with its stack, so that the log follows it too.
+extern "C" __attribute__((used, visibility("default"))) const char *__asan_default_options()
+{
+    return "handle_abort=1:handle_sigill=1";
+}
+
+namespace {
+
+#else
+
+constexpr int kFatalSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+struct sigaction g_previous[NSIG] = {};
+
+const char *signalName(int signal)
+{
+    switch (signal) {
+    case SIGSEGV: return "SIGSEGV";
+    case SIGBUS: return "SIGBUS";
+    case SIGFPE: return "SIGFPE";
+    case SIGILL: return "SIGILL";
+    default: return "SIGABRT";
+    }
+}
+
+// Only async-signal-safe calls: the log is written with write(), then the
+// handler that was there before runs, or the signal is raised again under it.
+void onFatalSignal(int signal, siginfo_t *info, void *context)
+{
+    if (g_log)
+        g_log->dump(signalName(signal));
+    const struct sigaction &previous = g_previous[signal];
+    if ((previous.sa_flags & SA_SIGINFO) && previous.sa_sigaction) {
+        previous.sa_sigaction(signal, info, context);
+    } else if (!(previous.sa_flags & SA_SIGINFO) && previous.sa_handler != SIG_DFL
+               && previous.sa_handler != SIG_IGN) {
+        previous.sa_handler(signal);
+    } else {
+        ::sigaction(signal, &previous, nullptr);
+        ::raise(signal);  // delivered under the old disposition once this returns
+    }
+}
+
+void reportFailures(garabel::monkey::EventLog &log)
+{
+    g_log = &log;
+    struct sigaction action = {};
+    action.sa_sigaction = onFatalSignal;
+    action.sa_flags = SA_SIGINFO;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : kFatalSignals)
+        ::sigaction(signal, &action, &g_previous[signal]);
+}
+
+#endif
 
 long numberAfter(int argc, char **argv, const char *option, long fallback)
 {

@@ -12,16 +12,18 @@ namespace {
 
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
-// The write end of the socket pair, for the handler; -1 when no instance lives,
-// and a write to -1 fails harmlessly.
+// The write end of the socket pair, for the handler; -1 when no instance lives.
 volatile sig_atomic_t s_writeFd = -1;
 
 extern "C" void onTerminationSignal(int)
 {
     const int savedErrno = errno;
+    const int fd = s_writeFd;
+    if (fd < 0)
+        return;
     const char byte = 1;
     // Non-blocking: when the socket is full, a quit is already on its way.
-    [[maybe_unused]] const ssize_t written = ::write(s_writeFd, &byte, 1);
+    [[maybe_unused]] const ssize_t written = ::write(fd, &byte, 1);
     errno = savedErrno;
 }
 
@@ -57,8 +59,15 @@ TerminationSignals::~TerminationSignals()
     if (m_readFd == -1)
         return;
     m_notifier->setEnabled(false);
+    // The handler goes first, then the descriptor it writes to: no signal can
+    // then reach a closed descriptor, or one reused for something else.
+    struct sigaction ignore = {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    for (const int signalNumber : kSignals)
+        ::sigaction(signalNumber, &ignore, nullptr);
     const int writeFd = s_writeFd;
-    s_writeFd = -1;  // before the close, so the handler never writes to a reused descriptor
+    s_writeFd = -1;
     ::close(writeFd);
     ::close(m_readFd);
 }

@@ -1,3 +1,4 @@
+#include "platform/TerminationSignals.h"
 #include "support/ProgramProcess.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,18 @@ TEST_P(TerminationSignalsTest, EndTheProgramCleanlyAndLeaveNoTemporaryFolder)
     program.signalAndWait(GetParam());
     EXPECT_TRUE(program.exitedCleanly());
     EXPECT_EQ(program.leftInTemp().join(QLatin1Char(' ')).toStdString(), "");
+}
+
+// Once the catcher is gone its handler is too: a late signal is ignored rather
+// than sent to a closed descriptor.
+TEST_P(TerminationSignalsTest, AreIgnoredOnceTheCatcherIsGone)
+{
+    struct sigaction before = {};
+    ::sigaction(GetParam(), nullptr, &before);
+    { TerminationSignals catcher; }
+    struct sigaction after = {};
+    ::sigaction(GetParam(), &before, &after);
+    EXPECT_EQ(after.sa_handler, SIG_IGN);
 }
 
 INSTANTIATE_TEST_SUITE_P(TerminationSignals, TerminationSignalsTest, ::testing::Values(SIGTERM, SIGINT, SIGHUP),

@@ -17,7 +17,7 @@ void Form1::Command2_Click(int index)
             button->setBackColor(kWhite);
     }
     Command2[index]->setBackColor(kGreen);
-    state.GridStep = std::int16_t((index + 1) * 50);
+    state.GridStep = gridStepFor(index);
     state.CenterX = snapToGrid(float(Picture1->width()) / 2.0f, state.GridStep);
     state.CenterY = snapToGrid(float(Picture1->height()) / 2.0f, state.GridStep);
 

@@ -16,6 +16,12 @@ inline std::int32_t snapToGrid(double v, int step)
     return nearest / step * step;
 }
 
+// The snapping step of grid button `index`: the buttons step by 50 twips.
+inline std::int16_t gridStepFor(int index)
+{
+    return std::int16_t((index + 1) * 50);
+}
+
 // The leading number of a text, as the lists and the side count read it:
 // the longest leading part that reads as a decimal number ("18 pt" is 18,
 // "4.5" is 4.5), 0 when there is none.

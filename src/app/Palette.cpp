@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/GridMath.h"
 #include "app/ImageBox.h"
 #include "app/PaletteCommands.h"
 #include "platform/Platform.h"
@@ -19,7 +20,7 @@ void Form1::Command1_Click(int index)
         switch (index) {
         case 0: OpenImageFile(); break;
         case 1: SaveImageFile(); break;
-        case 5: state.GridStep = std::int16_t((state.GridIndex + 1) * 50); break;
+        case 5: state.GridStep = gridStepFor(state.GridIndex); break;
         case 6: state.GridStep = 1; break;
         case 7: stepPenWidth(*this); break;
         case 9: printCanvas(*this); break;

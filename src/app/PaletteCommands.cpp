@@ -6,10 +6,11 @@
 #include "app/Label.h"
 #include "app/TextBox.h"
 #include "options/ImageFiles.h"
+#include "platform/PictureFile.h"
 #include "platform/Platform.h"
 #include "platform/Surface.h"
 
-#include <QCoreApplication>
+#include <QDir>
 #include <QLoggingCategory>
 
 #include <exception>
@@ -50,23 +51,26 @@ bool printOnPage(PrintJob &job, const QImage &picture)
 }
 
 // Without a printer the drawing can go to a PDF file, with the same page. Null
-// when the user declines, cancels the dialog, or keeps a file of that name.
+// when the user declines, cancels the dialog, keeps a file of that name, or
+// picks a target that cannot be written (told; opening a FIFO would block).
 std::unique_ptr<PrintJob> pdfJobInstead(Form1 &form, const QString &whyNot)
 {
     Platform &platform = form.platform();
     const QString offer = Form1::tr("%1.\n¿Quieres guardar el dibujo como documento PDF?").arg(whyNot);
     if (platform.messageBox(offer, MessageButtons::YesNo) != MessageAnswer::Yes)
         return nullptr;
-    FileDialogRequest request;
-    request.title = Form1::tr("Guardar como PDF");
-    request.filters = {{Form1::tr("Documento PDF (*.pdf)"), QStringLiteral("*.pdf")}};
-    request.initialDir = pictureStartFolder(QCoreApplication::applicationDirPath());
-    request.flags = OfnPathMustExist | OfnHideReadOnly | OfnOverwritePrompt;
-    // The dialog adds ".pdf" and asks about replacing the very file written.
-    request.defaultSuffix = QStringLiteral("pdf");
+    const FileDialogRequest request = saveRequest(
+        Form1::tr("Guardar como PDF"), {{Form1::tr("Documento PDF (*.pdf)"), QStringLiteral("*.pdf")}},
+        QStringLiteral("pdf"));
     const QString name = platform.saveFileDialog(request).value_or(QString());
     if (name.isEmpty())
         return nullptr;
+    if (const QString problem = writeTargetProblem(name); !problem.isEmpty()) {
+        platform.messageBox(Form1::tr("No se ha podido guardar el dibujo en «%1»: %2")
+                                .arg(QDir::toNativeSeparators(name), problem),
+                            MessageButtons::Ok);
+        return nullptr;
+    }
     return platform.startPdfJob(name);
 }
 } // namespace

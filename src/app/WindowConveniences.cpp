@@ -2,6 +2,7 @@
 
 #include "app/Button.h"
 #include "app/ComboBox.h"
+#include "app/GridMath.h"
 #include "app/HelpPicture.h"
 #include "platform/Platform.h"
 
@@ -117,8 +118,7 @@ QString paletteTip(int index)
 void Form1::installShortcutsAndTips()
 {
     tipEach(Command1, paletteTip);
-    // The grid buttons step by 50 twips: button i snaps to (i + 1) x 50.
-    tipEach(Command2, [](int i) { return tr("Rejilla de %1").arg((i + 1) * 50); });
+    tipEach(Command2, [](int i) { return tr("Rejilla de %1").arg(gridStepFor(i)); });
     tipEach(Command3, [](int i) { return HelpPicture::caption(Group::Reflection, i); });
     tipNames(Command5, kPolygonModes);
     tipNames(Command6, kCircleModes);

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace garabel {
 
 namespace {
@@ -54,6 +56,19 @@ QString pictureStartFolder(const QString &programFolder)
     return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
 }
 
+FileDialogRequest saveRequest(const QString &title, std::vector<FileFilter> filters,
+                              const QString &defaultSuffix)
+{
+    FileDialogRequest request;
+    request.title = title;
+    request.filters = std::move(filters);
+    request.filterIndex = 1;
+    request.initialDir = pictureStartFolder(QCoreApplication::applicationDirPath());
+    request.flags = kSaveFlags;
+    request.defaultSuffix = defaultSuffix;
+    return request;
+}
+
 // Puts a BMP, JPEG, GIF or PNG picture on the canvas and in the current sheet,
 // after an undo snapshot, so that the drawing it replaces can be brought back.
 // Any refusal is told, and leaves the canvas, every sheet and every undo ring
@@ -91,15 +106,10 @@ void Form1::SaveImageFile()
 {
     // Whatever is shown only on the screen (a preview, the dot grid) is not saved.
     Picture1->setPicture(sheet().image());
-    FileDialogRequest request;
-    request.title = tr("Guardar como  ");
-    request.filters = {{tr("Archivo gráfico (*.bmp)"), QStringLiteral("*.bmp")},
-                       {tr("Imagen PNG (*.png)"), QStringLiteral("*.png")}};
-    request.filterIndex = 1;
-    request.initialDir = pictureStartFolder(QCoreApplication::applicationDirPath());
-    request.flags = kSaveFlags;
-    // The dialog adds the suffix and asks about replacing the very file written.
-    request.defaultSuffix = QStringLiteral("bmp");
+    const FileDialogRequest request = saveRequest(tr("Guardar como  "),
+                                                  {{tr("Archivo gráfico (*.bmp)"), QStringLiteral("*.bmp")},
+                                                   {tr("Imagen PNG (*.png)"), QStringLiteral("*.png")}},
+                                                  QStringLiteral("bmp"));
     const QString name = chosenName(platform().saveFileDialog(request));
     if (name.isEmpty())
         return;

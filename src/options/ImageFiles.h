@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <QString>
+
+#include <vector>
 
 namespace garabel {
 
@@ -8,5 +12,10 @@ namespace garabel {
 // write there; otherwise (an installed program in a system folder) the user's
 // Pictures folder, or the home folder where there is none.
 QString pictureStartFolder(const QString &programFolder);
+
+// A save dialog opening in the picture folder, its first filter selected; the
+// dialog adds `defaultSuffix` and asks about replacing the very file written.
+FileDialogRequest saveRequest(const QString &title, std::vector<FileFilter> filters,
+                              const QString &defaultSuffix);
 
 } // namespace garabel

@@ -49,4 +49,14 @@ PictureRead readPicture(QIODevice &file);
 // Spanish (a missing folder, a full disk, no permission...).
 QString writePicture(const QImage &picture, const QString &path, PictureKind kind);
 
+// What stands in the way of writing a file at `path`, in Spanish, found
+// without opening anything: an existing target that is not a regular file once
+// links are followed, one without write permission, a path that cannot be
+// looked up. Empty when nothing does (a missing file is no problem).
+QString writeTargetProblem(const QString &path);
+// The same, and then why a file cannot be opened for writing there (a missing
+// folder, no permission in it), found by opening it without truncating it; a
+// file made only for asking is removed. Empty when it opens.
+QString writeOpenProblem(const QString &path);
+
 } // namespace garabel

@@ -3,6 +3,7 @@
 #include "platform/PictureFileReasons.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -20,10 +21,22 @@ namespace {
 
 using Reasons = PictureFileReasons;
 
-// What stands in the way of writing `path`, checked before anything is
-// written: QSaveFile would put a regular file in place of a FIFO or device
-// node (even behind a link), and its own texts are English.
-QString targetProblem(const QString &path)
+// A failure to create the file in a folder that exists is told as such, not
+// as a missing folder (a folder of /proc, for one).
+QString openProblem(const QFileDevice &file, const QString &path)
+{
+    const QString reason = Reasons::deviceReason(file, Access::Writing);
+    if (reason == Reasons::systemReason(ENOENT, Access::Writing) && QFileInfo(path).absoluteDir().exists())
+        return Reasons::tr("No se puede crear un fichero en esa carpeta");
+    return reason;
+}
+
+} // namespace
+
+// Checked before anything is written: QSaveFile would put a regular file in
+// place of a FIFO or device node (even behind a link), a PDF printer would
+// block opening a FIFO, and their own texts are English.
+QString writeTargetProblem(const QString &path)
 {
     if (path.isEmpty() || path.contains(QChar(0)))
         return Reasons::systemReason(ENOENT, Access::Writing);
@@ -46,21 +59,25 @@ QString targetProblem(const QString &path)
     return {};
 }
 
-// A failure to create the file in a folder that exists is told as such, not
-// as a missing folder (a folder of /proc, for one).
-QString openProblem(const QSaveFile &file, const QString &path)
+QString writeOpenProblem(const QString &path)
 {
-    const QString reason = Reasons::deviceReason(file, Access::Writing);
-    if (reason == Reasons::systemReason(ENOENT, Access::Writing) && QFileInfo(path).absoluteDir().exists())
-        return Reasons::tr("No se puede crear un fichero en esa carpeta");
-    return reason;
+    if (const QString problem = writeTargetProblem(path); !problem.isEmpty())
+        return problem;
+    const QFileInfo before(path);
+    const bool existed = before.exists() || before.isSymLink();
+    QFile file(path);
+    // Appending leaves what the file holds as it is.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return openProblem(file, path);
+    file.close();
+    if (!existed)
+        file.remove();
+    return {};
 }
-
-} // namespace
 
 QString writePicture(const QImage &picture, const QString &path, PictureKind kind)
 {
-    if (const QString problem = targetProblem(path); !problem.isEmpty())
+    if (const QString problem = writeTargetProblem(path); !problem.isEmpty())
         return problem;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

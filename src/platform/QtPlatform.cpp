@@ -1,5 +1,6 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/PictureFile.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtPrintJob.h"
 #include "platform/Translations.h"
@@ -7,8 +8,6 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPrinter>
@@ -20,6 +19,56 @@
 #include <cstdlib>
 
 namespace garabel {
+
+namespace {
+
+// A print job into a PDF file, whose failures name the file and say why where
+// that can be found out. The target is checked before the printer opens it:
+// opening a FIFO would block, and the printer itself never says why it failed.
+class PdfFileJob : public PrintJob
+{
+public:
+    PdfFileJob(std::unique_ptr<PrintJob> job, QString fileName)
+        : m_job(std::move(job)), m_fileName(std::move(fileName)) {}
+
+    bool paintPicture(const QImage &picture, const QRectF &twips) override
+    {
+        m_error.clear();
+        if (!m_begun) {
+            if (const QString problem = writeTargetProblem(m_fileName); !problem.isEmpty())
+                return fail(problem);
+        }
+        if (m_job->paintPicture(picture, twips)) {
+            m_begun = true;
+            return true;
+        }
+        return fail(m_begun || picture.isNull() ? QString() : writeOpenProblem(m_fileName));
+    }
+    void setLandscape(bool landscape) override { m_job->setLandscape(landscape); }
+    QSizeF printableTwips() const override { return m_job->printableTwips(); }
+    bool endDocument() override
+    {
+        m_error.clear();
+        return m_job->endDocument() || fail(QString());
+    }
+    QString errorText() const override { return m_error; }
+
+private:
+    bool fail(const QString &reason)
+    {
+        const QString file = QDir::toNativeSeparators(m_fileName);
+        m_error = reason.isEmpty() ? QtPlatform::tr("No se ha podido guardar el documento PDF «%1».").arg(file)
+                                   : QtPlatform::tr("No se ha podido guardar el documento PDF «%1»: %2").arg(file, reason);
+        return false;
+    }
+
+    std::unique_ptr<PrintJob> m_job;
+    QString m_fileName;
+    QString m_error;
+    bool m_begun = false;
+};
+
+} // namespace
 
 QtPlatform::QtPlatform(QWidget *dialogParent) : m_dialogParent(dialogParent) {}
 
@@ -94,7 +143,7 @@ std::unique_ptr<PrintJob> QtPlatform::startPdfJob(const QString &fileName)
     printer->setPageSize(QPageSize(QPageSize::A4));
     printer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     printer->setDocName(kProgramName);
-    return std::make_unique<QtPrintJob>(std::move(printer));
+    return std::make_unique<PdfFileJob>(std::make_unique<QtPrintJob>(std::move(printer)), fileName);
 }
 
 void QtPlatform::quit()

@@ -5,10 +5,13 @@
 #include "support/GarabelWindow.h"
 
 #include <QPainter>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+
+#include <sys/stat.h>
 
 namespace garabel::test {
 
@@ -119,6 +122,28 @@ TEST(Printing, ADeclinedPdfOrAFailingPrintLosesNothingAndIsTold)
     EXPECT_EQ(w.platform.saveRequests.size(), 1u);
     ASSERT_EQ(w.platform.messages.size(), 3u);
     EXPECT_EQ(w.platform.messages[2], std::make_pair(QStringLiteral("La impresora no responde"), MessageButtons::Ok));
+    EXPECT_EQ(w.canvas(), before);
+    EXPECT_EQ(w.sheet(), before);
+}
+
+TEST(Printing, AFifoChosenAsThePdfIsRefusedBeforeAnyJobStarts)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("tubo.pdf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    BlankWindow w;
+    commitBox(w.form(), kBox, kRed);
+    const QImage before = w.canvas();
+    w.platform.hasPrinter = false;
+    w.platform.messageAnswers = {MessageAnswer::Yes};
+    w.platform.saveAnswers = {fifo};
+    w.click(*w->Command1[9]);
+
+    EXPECT_TRUE(w.platform.printedPages.empty());
+    ASSERT_EQ(w.platform.messages.size(), 2u);
+    EXPECT_EQ(w.platform.messages[1].first,
+              QStringLiteral("No se ha podido guardar el dibujo en «%1»: No es un fichero normal, "
+                             "sino un dispositivo, una tubería o un socket").arg(fifo));
     EXPECT_EQ(w.canvas(), before);
     EXPECT_EQ(w.sheet(), before);
 }

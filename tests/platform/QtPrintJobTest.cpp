@@ -2,12 +2,15 @@
 #include "platform/QtPrintJob.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace garabel::test {
 
@@ -158,6 +161,25 @@ TEST(QtPlatformPrintJob, APrinterThatCannotStartFailsWithASpanishReason)
 
     EXPECT_FALSE(job.paintPicture(canvasPicture(), QRectF(0, 0, 1440, 1440)));
     EXPECT_TRUE(job.errorText().startsWith(QStringLiteral("No se puede empezar a imprimir")));
+}
+
+TEST(QtPlatformPrintJob, APdfJobRefusesAFifoWithoutOpeningItAndSaysWhyAFileCannotBeMade)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString fifo = folder.filePath(QStringLiteral("tubo.pdf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QtPlatform platform;
+    const QString missing = folder.filePath(QStringLiteral("falta/hoja.pdf"));
+    const std::pair<QString, QString> cases[] = {
+        {fifo, QStringLiteral("No es un fichero normal, sino un dispositivo, una tubería o un socket")},
+        {missing, QStringLiteral("No existe la carpeta")}};
+    for (const auto &[fileName, reason] : cases) {
+        const std::unique_ptr<PrintJob> job = platform.startPdfJob(fileName);
+        EXPECT_FALSE(job->paintPicture(canvasPicture(), QRectF(0, 0, 1440, 1440)));
+        EXPECT_EQ(job->errorText(), QStringLiteral("No se ha podido guardar el documento PDF «%1»: %2").arg(fileName, reason));
+    }
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("falta"))));
 }
 
 TEST(QtPlatformPrintJob, ANullPictureIsRefused)

@@ -6,9 +6,9 @@
 #include "app/PictureButton.h"
 #include "platform/SurfaceView.h"
 #include "support/GarabelWindow.h"
+#include "support/PaintWatch.h"
 
 #include <QComboBox>
-#include <QPaintEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -194,22 +194,16 @@ TEST(HelpPicture, OnADenseScreenTheCanvasShowsThePageSharpUntilDrawnOn)
 
     // Drawn on: the canvas's own pixels again, repainted everywhere at once so
     // that no patch of the sharp page stays on the screen.
-    struct PaintedRegion : QObject {
-        QRegion region;
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            if (event->type() == QEvent::Paint)
-                region += static_cast<QPaintEvent *>(event)->region();
-            return false;
-        }
-    } painted;
     QTest::qWait(50);  // the help page's own repaint
-    view->installEventFilter(&painted);
-    w.drag({{1500, 1500}, {3000, 1500}});
-    QTest::qWait(50);
-    view->removeEventFilter(&painted);
+    QRegion painted;
+    {
+        const PaintWatch watch(*view);
+        w.drag({{1500, 1500}, {3000, 1500}});
+        QTest::qWait(50);
+        painted = watch.painted;
+    }
     const QRect page(SurfaceView::innerOrigin(), QSize(HelpPicture::kWidth, HelpPicture::kHeight));
-    EXPECT_TRUE((QRegion(page) - painted.region).isEmpty());
+    EXPECT_TRUE((QRegion(page) - painted).isEmpty());
     EXPECT_NE(shownPage(), sharp);
 }
 

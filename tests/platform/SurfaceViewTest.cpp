@@ -2,8 +2,8 @@
 #include "platform/SurfaceView.h"
 
 #include "platform/SurfaceProbe.h"
+#include "support/PaintWatch.h"
 
-#include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -98,21 +98,11 @@ TEST_F(SurfaceViewTest, ShowsAFrameTheStoredImageAndTheOverlay)
 
 TEST_F(SurfaceViewTest, RepaintsOnlyAroundWhatChanged)
 {
-    struct PaintWatch : QObject {
-        QRegion painted;
-        bool eventFilter(QObject *, QEvent *e) override
-        {
-            if (e->type() == QEvent::Paint)
-                painted += static_cast<QPaintEvent *>(e)->region();
-            return false;
-        }
-    } watch;
     QCoreApplication::processEvents();
-    view.installEventFilter(&watch);
+    const PaintWatch watch(view);
     surface.setScaleMode(ScaleMode::Pixels);
     surface.pset(100, 70, kRed);
     QCoreApplication::processEvents();
-    view.removeEventFilter(&watch);
     EXPECT_TRUE(watch.painted.contains(QPoint(101, 71)));
     // The 64-pixel cell around the dot, not the whole view.
     EXPECT_TRUE(QRect(65, 65, 64, 64).contains(watch.painted.boundingRect()));

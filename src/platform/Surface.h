@@ -116,30 +116,31 @@ public:
     // Figures, stored or in the overlay by AutoRedraw. A colour of nullopt means
     // ForeColor. Which pixels each one covers is set out in SurfacePainting.h; a
     // zero-length line, a zero-size box and a radius under half a pixel give a dot
-    // of DrawWidth (an arc of such a radius gives nothing).
-    void line(double x1, double y1, double x2, double y2, std::optional<Rgb> colour = {});
-    void box(double x1, double y1, double x2, double y2, std::optional<Rgb> colour = {});
-    void filledBox(double x1, double y1, double x2, double y2, std::optional<Rgb> colour = {});
+    // of DrawWidth (an arc of such a radius gives nothing). Each returns the
+    // figure's pixels, for reflect() to draw its mirror copies from.
+    using Figure = std::shared_ptr<const Raster>;
+    Figure line(double x1, double y1, double x2, double y2, std::optional<Rgb> colour = {});
+    Figure box(double x1, double y1, double x2, double y2, std::optional<Rgb> colour = {});
+    Figure filledBox(double x1, double y1, double x2, double y2, std::optional<Rgb> colour = {});
     // The pixels a filled box between these corners covers at the present pen width.
     QRect filledBoxPixels(double x1, double y1, double x2, double y2) const;
-    void circle(double x, double y, double radius, std::optional<Rgb> colour = {});
+    Figure circle(double x, double y, double radius, std::optional<Rgb> colour = {});
     // Counter-clockwise on the screen from start to end (radians, 0 points right),
     // through angle 0 when start > end. Open: no radius lines, no fill.
-    void arc(double x, double y, double radius, Rgb colour, double start, double end);
+    Figure arc(double x, double y, double radius, Rgb colour, double start, double end);
     // aspect = vertical radius / horizontal radius; below 1 the radius is the
     // horizontal one, above 1 the vertical one.
-    void ellipse(double x, double y, double radius, Rgb colour, double aspect);
-    void pset(double x, double y, std::optional<Rgb> colour = {});
-    // Draws the last figure (line, box, circle, arc, ellipse or point) again,
-    // mirrored pixel for pixel across the vertical line x = twiceX / 2 and/or the
-    // horizontal line y = twiceY / 2 (ScaleMode units; an absent one leaves that
-    // direction alone): a mirror copy that is the figure's exact reflection at
-    // every pen width. A hatched interior keeps its pattern's direction. Returns
-    // false, drawing nothing, when there is no such figure or canReflect() is false.
-    bool reflectLastFigure(std::optional<double> twiceX, std::optional<double> twiceY);
-    // Whether reflections across these axes can be drawn: false when an axis lies
-    // neither on a pixel centre nor between two pixels, or far off the image.
-    bool canReflect(std::optional<double> twiceX, std::optional<double> twiceY) const;
+    Figure ellipse(double x, double y, double radius, Rgb colour, double aspect);
+    Figure pset(double x, double y, std::optional<Rgb> colour = {});
+    // The pixel axes of the vertical line x = twiceX / 2 and/or the horizontal
+    // line y = twiceY / 2 (ScaleMode units; an absent one leaves that direction
+    // alone), or nullopt when a reflection across them cannot be drawn: an axis
+    // lies neither on a pixel centre nor between two pixels, or far off the image.
+    std::optional<PixelAxes> reflectionAxes(std::optional<double> twiceX, std::optional<double> twiceY) const;
+    // Draws the figure again mirrored pixel for pixel across the axes: a mirror
+    // copy that is its exact reflection at every pen width. A hatched interior
+    // keeps its pattern's direction.
+    void reflect(const Raster &figure, const PixelAxes &axes);
     // Many points in ForeColor at once, as pset would set them one by one; with
     // a one-pixel pen into the stored image they are written directly, which
     // keeps a dense dot grid cheap.
@@ -199,20 +200,19 @@ private:
     QBrush fillBrush() const;
     Rgb resolve(std::optional<Rgb> colour) const { return colour ? *colour : m_foreColor; }
     void apply(Op op);
-    // Draws a figure's pixels and keeps them for reflectLastFigure().
-    void applyFigure(Raster raster);
-    std::shared_ptr<const Raster> applyRaster(Raster raster);
+    // Draws a figure's pixels (its interior only with a brush to paint it).
+    Figure applyFigure(Raster raster);
+    Figure applyRaster(Raster raster);
     // Where figures are rasterised: the inner area and one more of its size on
     // every side, which holds the pixels any reflection through the area brings in.
     QRect rasterWindow() const;
-    std::optional<PixelAxes> pixelAxes(std::optional<double> twiceX, std::optional<double> twiceY) const;
     void emitChanged(const QRegion &pixels);
     void ensureImage();
     void resizeImage();
     void markDirty(const QRect &pixels);
     void markAllDirty();
-    void drawDot(QPoint at, Rgb colour);
-    void drawClosedEllipse(QPoint centre, double rx, double ry, Rgb colour);
+    Figure drawDot(QPoint at, Rgb colour);
+    Figure drawClosedEllipse(QPoint centre, double rx, double ry, Rgb colour);
 
     double m_left = 0, m_top = 0, m_width = 0, m_height = 0;
     QSize m_size;
@@ -234,7 +234,6 @@ private:
     // layout's resize can show it whole.
     QImage m_picture;
     std::vector<Op> m_overlay;
-    std::shared_ptr<const Raster> m_lastFigure;
     QRegion m_overlayBounds;
     std::vector<unsigned char> m_dirty;
 };

@@ -29,12 +29,11 @@ QRect spanning(QPoint a, QPoint b)
 
 } // namespace
 
-void Surface::line(double x1, double y1, double x2, double y2, std::optional<Rgb> colour)
+Surface::Figure Surface::line(double x1, double y1, double x2, double y2, std::optional<Rgb> colour)
 {
     const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
     if (a == b) {
-        drawDot(a, resolve(colour));
-        return;
+        return drawDot(a, resolve(colour));
     }
     const int w = m_drawWidth;
     Raster raster;
@@ -44,15 +43,14 @@ void Surface::line(double x1, double y1, double x2, double y2, std::optional<Rgb
         raster.runs = wideLineRuns(penCentre(a, w), penCentre(b, w), w / 2.0, rasterWindow());
     else
         raster.runs = lineRuns(a, b, rasterWindow());
-    applyFigure(std::move(raster));
+    return applyFigure(std::move(raster));
 }
 
-void Surface::box(double x1, double y1, double x2, double y2, std::optional<Rgb> colour)
+Surface::Figure Surface::box(double x1, double y1, double x2, double y2, std::optional<Rgb> colour)
 {
     const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
     if (a == b) {
-        drawDot(a, resolve(colour));
-        return;
+        return drawDot(a, resolve(colour));
     }
     const QRect box = spanning(a, b);
     const int w = m_drawWidth;
@@ -65,22 +63,21 @@ void Surface::box(double x1, double y1, double x2, double y2, std::optional<Rgb>
         raster.fill.push_back(interior);
     const auto outline = boxOutline(box, w);
     raster.runs.assign(outline.begin(), outline.end());
-    applyFigure(std::move(raster));
+    return applyFigure(std::move(raster));
 }
 
-void Surface::filledBox(double x1, double y1, double x2, double y2, std::optional<Rgb> colour)
+Surface::Figure Surface::filledBox(double x1, double y1, double x2, double y2, std::optional<Rgb> colour)
 {
     const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
     if (a == b) {
-        drawDot(a, resolve(colour));
-        return;
+        return drawDot(a, resolve(colour));
     }
     Raster raster;
     const QRect extent = filledBoxPixels(x1, y1, x2, y2);
     raster.bounds = extent;
     raster.colour = toQColor(resolve(colour));
     raster.runs.push_back(extent);
-    applyFigure(std::move(raster));
+    return applyFigure(std::move(raster));
 }
 
 QRect Surface::filledBoxPixels(double x1, double y1, double x2, double y2) const
@@ -90,13 +87,13 @@ QRect Surface::filledBoxPixels(double x1, double y1, double x2, double y2) const
     return boxExtent(a == b ? QRect(a, a) : spanning(a, b), m_drawWidth);
 }
 
-void Surface::circle(double x, double y, double radius, std::optional<Rgb> colour)
+Surface::Figure Surface::circle(double x, double y, double radius, std::optional<Rgb> colour)
 {
     const double r = toPixelRadius(radius);
-    drawClosedEllipse(toPixel(x, y), r, r, resolve(colour));
+    return drawClosedEllipse(toPixel(x, y), r, r, resolve(colour));
 }
 
-void Surface::arc(double x, double y, double radius, Rgb colour, double start, double end)
+Surface::Figure Surface::arc(double x, double y, double radius, Rgb colour, double start, double end)
 {
     const double r = toPixelRadius(radius);
     Raster raster;
@@ -113,10 +110,10 @@ void Surface::arc(double x, double y, double radius, Rgb colour, double start, d
         else
             raster.runs = pointRuns(arcPixels(c, r, sweep));
     }
-    applyFigure(std::move(raster));
+    return applyFigure(std::move(raster));
 }
 
-void Surface::ellipse(double x, double y, double radius, Rgb colour, double aspect)
+Surface::Figure Surface::ellipse(double x, double y, double radius, Rgb colour, double aspect)
 {
     const double r = toPixelRadius(radius);
     aspect = std::fabs(aspect);
@@ -125,29 +122,20 @@ void Surface::ellipse(double x, double y, double radius, Rgb colour, double aspe
         ry = r * aspect;
     else if (aspect > 1)
         rx = r / aspect;
-    drawClosedEllipse(toPixel(x, y), rx, ry, colour);
+    return drawClosedEllipse(toPixel(x, y), rx, ry, colour);
 }
 
-void Surface::pset(double x, double y, std::optional<Rgb> colour)
+Surface::Figure Surface::pset(double x, double y, std::optional<Rgb> colour)
 {
-    drawDot(toPixel(x, y), resolve(colour));
+    return drawDot(toPixel(x, y), resolve(colour));
 }
 
-bool Surface::reflectLastFigure(std::optional<double> twiceX, std::optional<double> twiceY)
+void Surface::reflect(const Raster &figure, const PixelAxes &axes)
 {
-    const std::optional<PixelAxes> axes = pixelAxes(twiceX, twiceY);
-    if (!m_lastFigure || !axes)
-        return false;
-    applyRaster(reflected(*m_lastFigure, *axes));
-    return true;
+    applyRaster(reflected(figure, axes));
 }
 
-bool Surface::canReflect(std::optional<double> twiceX, std::optional<double> twiceY) const
-{
-    return pixelAxes(twiceX, twiceY).has_value();
-}
-
-std::optional<PixelAxes> Surface::pixelAxes(std::optional<double> twiceX, std::optional<double> twiceY) const
+std::optional<PixelAxes> Surface::reflectionAxes(std::optional<double> twiceX, std::optional<double> twiceY) const
 {
     auto wholePixels = [this](std::optional<double> twice, std::optional<int> &pixels) {
         if (!twice)
@@ -162,8 +150,7 @@ std::optional<PixelAxes> Surface::pixelAxes(std::optional<double> twiceX, std::o
     if (!wholePixels(twiceX, axes.twiceX) || !wholePixels(twiceY, axes.twiceY))
         return std::nullopt;
     // The copy's pixels on the image must come from pixels the figure rasterised.
-    const Raster image{QRegion(QRect(QPoint(0, 0), m_size))};
-    if (!rasterWindow().contains(reflected(image, axes).bounds.boundingRect()))
+    if (!rasterWindow().contains(reflected(QRect(QPoint(0, 0), m_size), axes)))
         return std::nullopt;
     return axes;
 }
@@ -175,7 +162,6 @@ void Surface::psetMany(const std::vector<QPointF> &points)
             pset(p.x(), p.y());
         return;
     }
-    m_lastFigure.reset();
     ensureImage();
     const QRgb colour = toQRgb(m_foreColor);
     const QRect inside(QPoint(0, 0), m_size);
@@ -195,7 +181,6 @@ void Surface::psetMany(const std::vector<QPointF> &points)
 
 void Surface::print(const QString &text)
 {
-    m_lastFigure.reset();
     const QFont f = font();
     const QFontMetrics metrics(f);
     const QPoint topLeft = toPixel(m_currentX, m_currentY);
@@ -212,22 +197,21 @@ void Surface::print(const QString &text)
            }});
 }
 
-void Surface::drawDot(QPoint at, Rgb colour)
+Surface::Figure Surface::drawDot(QPoint at, Rgb colour)
 {
     const int w = m_drawWidth;
     Raster raster;
     raster.bounds = QRect(QPoint(penLow(at.x(), w) - 1, penLow(at.y(), w) - 1),
                           QPoint(penHigh(at.x(), w) + 1, penHigh(at.y(), w) + 1));
     raster.colour = toQColor(colour);
-    raster.runs = dotRuns(at, w);
-    applyFigure(std::move(raster));
+    raster.runs = discRuns(penCentre(at, w), w, rasterWindow());
+    return applyFigure(std::move(raster));
 }
 
-void Surface::drawClosedEllipse(QPoint centre, double rx, double ry, Rgb colour)
+Surface::Figure Surface::drawClosedEllipse(QPoint centre, double rx, double ry, Rgb colour)
 {
     if (rx < 0.5 && ry < 0.5) {
-        drawDot(centre, colour);
-        return;
+        return drawDot(centre, colour);
     }
     const int w = m_drawWidth;
     EllipseRaster ellipse = rasterEllipse(centre, rx, ry);
@@ -247,17 +231,17 @@ void Surface::drawClosedEllipse(QPoint centre, double rx, double ry, Rgb colour)
     } else {
         raster.runs = wideEllipseRuns(centre, rx, ry, w, rasterWindow());
     }
-    applyFigure(std::move(raster));
+    return applyFigure(std::move(raster));
 }
 
-void Surface::applyFigure(Raster raster)
+Surface::Figure Surface::applyFigure(Raster raster)
 {
     if (raster.brush.style() == Qt::NoBrush)
         raster.fill.clear();
-    m_lastFigure = applyRaster(std::move(raster));
+    return applyRaster(std::move(raster));
 }
 
-std::shared_ptr<const Raster> Surface::applyRaster(Raster raster)
+Surface::Figure Surface::applyRaster(Raster raster)
 {
     arrangeByRows(raster);
     auto shared = std::make_shared<const Raster>(std::move(raster));

@@ -1,5 +1,7 @@
 #include "platform/SurfacePainting.h"
 
+#include "platform/SurfaceRaster.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -149,26 +151,6 @@ QRegion lineRegion(QPoint a, QPoint b, int w)
     return region;
 }
 
-std::vector<QRect> dotRuns(QPoint at, int w)
-{
-    // Row by row rather than QPainter's ellipse fill, which drops a row of a
-    // small disc and would make dots lopsided.
-    std::vector<QRect> runs;
-    const double centreX = penLow(at.x(), w) + w / 2.0;
-    const double centreY = penLow(at.y(), w) + w / 2.0;
-    const double radius2 = w * w / 4.0 + 1e-9;
-    for (int y = penLow(at.y(), w); y <= penHigh(at.y(), w); ++y) {
-        const double dy = y + 0.5 - centreY;
-        int left = penLow(at.x(), w);
-        while (left <= at.x() && (left + 0.5 - centreX) * (left + 0.5 - centreX) + dy * dy > radius2)
-            ++left;
-        const int right = penLow(at.x(), w) + penHigh(at.x(), w) - left;
-        if (left <= right)
-            runs.emplace_back(QPoint(left, y), QPoint(right, y));
-    }
-    return runs;
-}
-
 QPointF penCentre(QPoint c, int w)
 {
     return QPointF(c.x() + penOffset(w), c.y() + penOffset(w));
@@ -230,7 +212,7 @@ std::vector<QRect> wideArcRuns(QPoint centre, double r, ArcSweep sweep, int w, c
     // Round caps, as the stroker ends an open path.
     for (const double angle : {sweep.start, sweep.start + sweep.span}) {
         const QPointF end(c.x() + r * std::cos(angle), c.y() - r * std::sin(angle));
-        const std::vector<QRect> cap = ringRuns(end, h, h, 0, 0, window);
+        const std::vector<QRect> cap = discRuns(end, w, window);
         runs.insert(runs.end(), cap.begin(), cap.end());
     }
     return runs;

@@ -17,12 +17,13 @@ namespace garabel {
 // - A one-pixel line covers both of its end pixels.
 // - A pen of width w > 1 spreads across a line through pixel v over the pixels
 //   v - w/2 .. v - w/2 + w - 1 (centred for odd w; one more on the low side for
-//   even w), with round caps. A dot is a disc of diameter w.
+//   even w), with round caps. A dot is a disc of diameter w around penCentre();
+//   dots and caps alike are discRuns() (SurfaceRaster.h).
 // - A one-pixel ellipse outline around pixel c reaches c.x - round(rx) .. c.x + round(rx)
 //   and c.y - round(ry) .. c.y + round(ry), symmetric about c in both axes.
 // - The interior of a closed figure is the pixels strictly inside its one-pixel
 //   outline: exactly what a flood fill started inside that outline would take.
-// - A mirror copy (Surface::reflectLastFigure) is none of these: it is the
+// - A mirror copy (Surface::reflect) is none of these: it is the
 //   figure's pixels reflected, so an even pen's extra pixel changes side with it.
 
 // Outer extent of a pen of width w laid along pixel coordinate v.
@@ -59,8 +60,6 @@ QRect boxExtent(const QRect &box, int penWidth);
 // diagonal line rather than its whole bounding box, so repaints stay small.
 QRegion lineRegion(QPoint a, QPoint b, int penWidth);
 
-// The pixels of a dot: the disc of diameter w over the pen's extent, by rows.
-std::vector<QRect> dotRuns(QPoint at, int penWidth);
 // The middle of a wide pen laid along pixel `c`, in continuous coordinates: the
 // pixel's centre for odd widths, its top-left corner for even ones.
 QPointF penCentre(QPoint c, int penWidth);

@@ -16,20 +16,12 @@ int mirrored(const std::optional<int> &twice, int v)
     return twice ? *twice - v : v;
 }
 
-QRect mirroredRect(const QRect &r, PixelAxes axes)
-{
-    const QPoint a(mirrored(axes.twiceX, r.left()), mirrored(axes.twiceY, r.top()));
-    const QPoint b(mirrored(axes.twiceX, r.right()), mirrored(axes.twiceY, r.bottom()));
-    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
-}
-
 std::vector<QRect> mirroredRects(const std::vector<QRect> &rects, PixelAxes axes)
 {
     std::vector<QRect> out;
     out.reserve(rects.size());
     for (const QRect &r : rects)
-        out.push_back(mirroredRect(r, axes));
+        out.push_back(reflected(r, axes));
     return out;
 }
 
@@ -41,6 +33,14 @@ long long nearestTowardsZero(long long num, long long den)
 }
 
 } // namespace
+
+QRect reflected(const QRect &r, PixelAxes axes)
+{
+    const QPoint a(mirrored(axes.twiceX, r.left()), mirrored(axes.twiceY, r.top()));
+    const QPoint b(mirrored(axes.twiceX, r.right()), mirrored(axes.twiceY, r.bottom()));
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
 
 Raster reflected(const Raster &raster, PixelAxes axes)
 {
@@ -170,7 +170,46 @@ void narrow(double a, double b, double low, double high, double &from, double &t
     to = std::min(to, x2);
 }
 
+// Widens [low, high] by the x of row `y` (a pixel-centre height) whose distance
+// to `centre` is at most `radius`. The slack keeps a centre exactly on the rim
+// inside whatever the square root rounds to.
+void spanDiscRow(QPointF centre, double radius, double y, double &low, double &high)
+{
+    const double dy = y - centre.y();
+    const double room = radius * radius + 1e-9 - dy * dy;
+    if (room < 0)
+        return;
+    const double reach = std::sqrt(room);
+    low = std::min(low, centre.x() - reach);
+    high = std::max(high, centre.x() + reach);
+}
+
+// The pixels of `row` whose centres lie within [low, high], inside the window.
+void addRun(std::vector<QRect> &runs, int row, double low, double high, const QRect &window)
+{
+    if (low > high)
+        return;
+    const int left = int(std::ceil(std::max(low - 0.5, double(window.left()))));
+    const int right = int(std::floor(std::min(high - 0.5, double(window.right()))));
+    if (left <= right)
+        runs.emplace_back(QPoint(left, row), QPoint(right, row));
+}
+
 } // namespace
+
+std::vector<QRect> discRuns(QPointF centre, double diameter, const QRect &window)
+{
+    std::vector<QRect> runs;
+    const double h = diameter / 2;
+    const int top = std::max(int(std::floor(centre.y() - h - 0.5)), window.top());
+    const int bottom = std::min(int(std::ceil(centre.y() + h - 0.5)), window.bottom());
+    for (int row = top; row <= bottom; ++row) {
+        double low = std::numeric_limits<double>::infinity(), high = -low;
+        spanDiscRow(centre, h, row + 0.5, low, high);
+        addRun(runs, row, low, high, window);
+    }
+    return runs;
+}
 
 std::vector<QRect> wideLineRuns(QPointF a, QPointF b, double halfWidth, const QRect &window)
 {
@@ -184,14 +223,8 @@ std::vector<QRect> wideLineRuns(QPointF a, QPointF b, double halfWidth, const QR
         const double y = row + 0.5;
         double low = std::numeric_limits<double>::infinity(), high = -low;
         // The round caps.
-        for (const QPointF end : {a, b}) {
-            const double dy = y - end.y();
-            if (std::fabs(dy) <= h) {
-                const double reach = std::sqrt(h * h - dy * dy);
-                low = std::min(low, end.x() - reach);
-                high = std::max(high, end.x() + reach);
-            }
-        }
+        for (const QPointF end : {a, b})
+            spanDiscRow(end, h, y, low, high);
         // The band along the segment: within h of its line, between its ends.
         double from = low, to = high;
         if (length > 0) {
@@ -204,12 +237,7 @@ std::vector<QRect> wideLineRuns(QPointF a, QPointF b, double halfWidth, const QR
             low = std::min(low, from);
             high = std::max(high, to);
         }
-        if (low > high)
-            continue;
-        const int left = int(std::ceil(std::max(low - 0.5, double(window.left()))));
-        const int right = int(std::floor(std::min(high - 0.5, double(window.right()))));
-        if (left <= right)
-            runs.emplace_back(QPoint(left, row), QPoint(right, row));
+        addRun(runs, row, low, high, window);
     }
     return runs;
 }

@@ -14,9 +14,9 @@ class QPainter;
 namespace garabel {
 
 // The pixels one figure covers, in inner pixels, and how they are painted. A
-// surface keeps the last one so that a mirror copy is the figure's exact
-// reflection, pixel for pixel, rather than a second rasterisation that would
-// round and place an even pen's extra pixel its own way.
+// surface hands it back to whoever drew the figure, so that a mirror copy is the
+// figure's exact reflection, pixel for pixel, rather than a second rasterisation
+// that would round and place an even pen's extra pixel its own way.
 struct Raster {
     QRegion bounds;            // every pixel the figure may touch
     std::vector<QRect> fill;   // the interior, painted with `brush`
@@ -38,6 +38,9 @@ struct PixelAxes {
     std::optional<int> twiceX, twiceY;
 };
 
+// The rectangle mirrored across the axes.
+QRect reflected(const QRect &rect, PixelAxes axes);
+
 // The raster mirrored across the axes. Only the coverage is mirrored: a hatch
 // brush stays anchored at the image origin, so its lines keep their direction.
 Raster reflected(const Raster &raster, PixelAxes axes);
@@ -55,6 +58,11 @@ std::vector<QRect> lineRuns(QPoint a, QPoint b, const QRect &window);
 // Single pixels gathered into runs along the rows (they are painted as
 // rectangles, much faster than point by point through a translated painter).
 std::vector<QRect> pointRuns(QPolygon points);
+
+// The pixels whose centres lie within diameter / 2 of `centre` (continuous pixel
+// coordinates, a pixel's centre at +0.5), by rows, rows outside `window` left
+// out: every round pen end and every dot, so that they all round alike.
+std::vector<QRect> discRuns(QPointF centre, double diameter, const QRect &window);
 
 // The pixels whose centres lie within `halfWidth` of the segment from a to b
 // (continuous pixel coordinates, a pixel's centre at +0.5): a wide pen with

@@ -2,9 +2,12 @@
 
 #include "app/DrawingState.h"
 #include "platform/Surface.h"
+#include "platform/SurfacePainting.h"
+#include "platform/SurfaceRaster.h"
 
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <optional>
 #include <type_traits>
 
@@ -47,33 +50,33 @@ QPointF MirroredPoint::under(Reflection r) const
     return {x, y};
 }
 
-void drawShape(Surface &surface, const Shape &shape, Rgb colour)
+std::shared_ptr<const Raster> drawShape(Surface &surface, const Shape &shape, Rgb colour)
 {
     struct Draw {
         Surface &surface;
         Rgb colour;
-        void operator()(const Segment &s) const
+        Surface::Figure operator()(const Segment &s) const
         {
-            surface.line(s.from.x(), s.from.y(), s.to.x(), s.to.y(), colour);
+            return surface.line(s.from.x(), s.from.y(), s.to.x(), s.to.y(), colour);
         }
-        void operator()(const Box &b) const
+        Surface::Figure operator()(const Box &b) const
         {
-            surface.box(b.corner1.x(), b.corner1.y(), b.corner2.x(), b.corner2.y(), colour);
+            return surface.box(b.corner1.x(), b.corner1.y(), b.corner2.x(), b.corner2.y(), colour);
         }
-        void operator()(const Circle &c) const
+        Surface::Figure operator()(const Circle &c) const
         {
-            surface.circle(c.centre.x(), c.centre.y(), c.radius, colour);
+            return surface.circle(c.centre.x(), c.centre.y(), c.radius, colour);
         }
-        void operator()(const Arc &a) const
+        Surface::Figure operator()(const Arc &a) const
         {
-            surface.arc(a.centre.x(), a.centre.y(), a.radius, colour, a.start, a.end);
+            return surface.arc(a.centre.x(), a.centre.y(), a.radius, colour, a.start, a.end);
         }
-        void operator()(const Ellipse &e) const
+        Surface::Figure operator()(const Ellipse &e) const
         {
-            surface.ellipse(e.centre.x(), e.centre.y(), e.radius, colour, e.aspect);
+            return surface.ellipse(e.centre.x(), e.centre.y(), e.radius, colour, e.aspect);
         }
     };
-    std::visit(Draw{surface, colour}, shape);
+    return std::visit(Draw{surface, colour}, shape);
 }
 
 namespace {
@@ -99,12 +102,65 @@ std::array<QPointF, 2> definingPoints(const Shape &shape)
         shape);
 }
 
+constexpr double kSlack = 1e-6;
+
+bool near(double a, double b)
+{
+    return std::fabs(a - b) <= kSlack;
+}
+
+// Whether two angles (radians) name the same direction.
+bool sameDirection(double a, double b)
+{
+    constexpr double kTwoPi = 2 * std::numbers::pi;
+    const double d = std::fmod(std::fabs(a - b), kTwoPi);
+    return std::min(d, kTwoPi - d) <= kSlack;
+}
+
+// Whether the copy's sweep is the figure's mirrored: across a vertical axis an
+// angle t becomes pi - t, across a horizontal one -t, and a single reflection
+// turns the sweep round.
+bool mirroredSweep(const Arc &figure, const Arc &copy, bool acrossX, bool acrossY)
+{
+    const ArcSweep f = arcSweep(figure.start, figure.end), c = arcSweep(copy.start, copy.end);
+    if (!near(f.span, c.span))
+        return false;
+    const double pi = std::numbers::pi;
+    if (acrossX && acrossY)
+        return sameDirection(c.start, f.start + pi);
+    if (acrossX)
+        return sameDirection(c.start, pi - f.start - f.span);
+    if (acrossY)
+        return sameDirection(c.start, -f.start - f.span);
+    return sameDirection(c.start, f.start);
+}
+
+// Whether the copy has the figure's size and shape, mirrored.
+bool sameMeasures(const Shape &figure, const Shape &copy, bool acrossX, bool acrossY)
+{
+    return std::visit(
+        [&](const auto &f) {
+            using Kind = std::decay_t<decltype(f)>;
+            const Kind &c = std::get<Kind>(copy);
+            if constexpr (std::is_same_v<Kind, Circle>)
+                return near(f.radius, c.radius);
+            else if constexpr (std::is_same_v<Kind, Ellipse>)
+                return near(f.radius, c.radius) && near(f.aspect, c.aspect);
+            else if constexpr (std::is_same_v<Kind, Arc>)
+                return near(f.radius, c.radius) && mirroredSweep(f, c, acrossX, acrossY);
+            else
+                return true;
+        },
+        figure);
+}
+
 struct TwiceAxes {
     std::optional<double> x, y;
 };
 
 // Twice the axes the copy mirrors the figure across (twice the canvas centre),
-// when every defining point of the copy is the mirror image of the figure's.
+// when the copy is the figure's mirror image: every defining point and every
+// measure.
 std::optional<TwiceAxes> mirrorAxes(const Shape &figure, const Shape &copy)
 {
     if (figure.index() != copy.index())
@@ -114,51 +170,63 @@ std::optional<TwiceAxes> mirrorAxes(const Shape &figure, const Shape &copy)
     const bool acrossY = r == Reflection::FlipY || r == Reflection::FlipXY;
     const auto f = definingPoints(figure), c = definingPoints(copy);
     const double twiceX = f[0].x() + c[0].x(), twiceY = f[0].y() + c[0].y();
-    constexpr double kSlack = 1e-6;
     for (std::size_t i = 0; i < f.size(); ++i) {
         const double offX = acrossX ? f[i].x() + c[i].x() - twiceX : c[i].x() - f[i].x();
         const double offY = acrossY ? f[i].y() + c[i].y() - twiceY : c[i].y() - f[i].y();
         if (std::fabs(offX) > kSlack || std::fabs(offY) > kSlack)
             return std::nullopt;
     }
+    if (!sameMeasures(figure, copy, acrossX, acrossY))
+        return std::nullopt;
     return TwiceAxes{acrossX ? std::optional(twiceX) : std::nullopt, acrossY ? std::optional(twiceY) : std::nullopt};
 }
 
-// Whether the surface can draw every copy after the figure at `at` as its reflection.
-bool copiesReflect(const Surface &surface, const Shapes &shapes, std::size_t at)
+// The pixel axes of every copy after the figure at `at`, in order, when the
+// surface can draw each of them as the figure's reflection; empty otherwise.
+std::vector<PixelAxes> copyAxes(const Surface &surface, const Shapes &shapes, std::size_t at)
 {
+    std::vector<PixelAxes> all;
     for (std::size_t i = at + 1; i < shapes.size() && copyOf(shapes[i]) != Reflection::None; ++i) {
-        const auto axes = mirrorAxes(shapes[at], shapes[i]);
-        if (!axes || !surface.canReflect(axes->x, axes->y))
-            return false;
+        const auto twice = mirrorAxes(shapes[at], shapes[i]);
+        const auto axes = twice ? surface.reflectionAxes(twice->x, twice->y) : std::nullopt;
+        if (!axes)
+            return {};
+        all.push_back(*axes);
     }
-    return true;
+    return all;
 }
+
+// What one surface drew of the present figure: its pixels, and the axes of each
+// of its copies when every one of them is drawn as their reflection.
+struct Drawn {
+    std::shared_ptr<const Raster> figure;
+    std::vector<PixelAxes> copies;
+};
 
 // Each shape on each surface in turn. A copy is the reflection of its figure's
 // pixels on that surface; when one copy of a figure cannot be (the centre off
 // the pixel grid), every copy of it is drawn from its own points.
 void drawShapesOn(std::initializer_list<Surface *> surfaces, const Shapes &shapes, Rgb colour)
 {
-    std::vector<bool> reflecting(surfaces.size(), false);
-    const Shape *figure = nullptr;
+    std::vector<Drawn> drawn(surfaces.size());
+    std::size_t figureAt = 0;
     for (std::size_t i = 0; i < shapes.size(); ++i) {
         const Shape &shape = shapes[i];
         const bool copy = copyOf(shape) != Reflection::None;
+        if (!copy)
+            figureAt = i;
         std::size_t k = 0;
         for (Surface *surface : surfaces) {
-            if (!copy)
-                reflecting[k] = copiesReflect(*surface, shapes, i);
-            if (copy && figure && reflecting[k]) {
-                const TwiceAxes axes = *mirrorAxes(*figure, shape);
-                surface->reflectLastFigure(axes.x, axes.y);
+            Drawn &d = drawn[k++];
+            if (!copy) {
+                d.figure = drawShape(*surface, shape, colour);
+                d.copies = copyAxes(*surface, shapes, i);
+            } else if (d.figure && i - figureAt <= d.copies.size()) {
+                surface->reflect(*d.figure, d.copies[i - figureAt - 1]);
             } else {
                 drawShape(*surface, shape, colour);
             }
-            ++k;
         }
-        if (!copy)
-            figure = &shape;
     }
 }
 

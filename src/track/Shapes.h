@@ -4,6 +4,7 @@
 
 #include <QPointF>
 
+#include <memory>
 #include <variant>
 #include <vector>
 
@@ -11,6 +12,7 @@ namespace garabel {
 
 class Surface;
 struct DrawingState;
+struct Raster;
 
 // The shapes a figure generator yields, in canvas twips. Each is drawn with the
 // surface's own pen width and fill settings, so the same shape looks the same on
@@ -27,7 +29,8 @@ enum class Reflection { None, FlipX, FlipY, FlipXY };
 // Every shape says which copy it is: None for a figure; otherwise it is a mirror
 // copy of the nearest figure before it in the list, drawn as that figure's pixels
 // reflected, so that it is exact at every pen width. Its own (reflected) points
-// serve only where the axis falls neither on a pixel centre nor between two pixels.
+// serve only where the axis falls neither on a pixel centre nor between two
+// pixels, or where it is not the figure's mirror image in every measure.
 
 // A straight segment from `from` to `to` (Line).
 struct Segment {
@@ -106,7 +109,8 @@ Shapes mirrored(const DrawingState &state, Make &&make)
 
 // Draws one shape on the surface in the colour, in the surface's present mode
 // (stored image with AutoRedraw on, overlay with it off), from its own points.
-void drawShape(Surface &surface, const Shape &shape, Rgb colour);
+// Returns the pixels drawn, which the shape's mirror copies reflect.
+std::shared_ptr<const Raster> drawShape(Surface &surface, const Shape &shape, Rgb colour);
 // Draws every shape on the one surface, in order, each copy as the reflection of
 // its figure's pixels: a preview.
 void drawShapes(Surface &surface, const Shapes &shapes, Rgb colour);

@@ -1,0 +1,44 @@
+#include "track/Shapes.h"
+
+#include "platform/SurfaceProbe.h"
+
+#include <gtest/gtest.h>
+
+#include <numbers>
+
+namespace garabel::test {
+namespace {
+
+// Copies mirror across x = 100 on a stored surface drawn in pixels; the pixels
+// probed lie on the copy's own outline or on its figure's reflection, not both.
+class ShapeCopies : public ::testing::Test
+{
+protected:
+    ShapeCopies()
+    {
+        giveInnerSize(surface, 200, 160);
+        surface.setScaleMode(ScaleMode::Pixels);
+        surface.setAutoRedraw(true);
+    }
+    void TearDown() override { keepPictureOnFailure(surface.composedImage()); }
+
+    Surface surface;
+};
+
+TEST_F(ShapeCopies, ACopyOfAnotherRadiusIsDrawnFromItsOwnMeasures)
+{
+    drawShapes(surface, {Circle{{50, 80}, 10}, Circle{{150, 80}, 20, Reflection::FlipX}}, kBlack);
+    EXPECT_EQ(surface.point(170, 80), kBlack);
+    EXPECT_EQ(surface.point(160, 80), kWhite);
+}
+
+TEST_F(ShapeCopies, AnArcCopyWhoseSweepIsNotTheMirroredOneIsDrawnFromItsOwn)
+{
+    constexpr float kQuarter = float(std::numbers::pi / 2);
+    drawShapes(surface, {Arc{{50, 80}, 20, 0, kQuarter}, Arc{{150, 80}, 20, 0, kQuarter, Reflection::FlipX}}, kBlack);
+    EXPECT_EQ(surface.point(170, 80), kBlack);
+    EXPECT_EQ(surface.point(130, 80), kWhite);
+}
+
+} // namespace
+} // namespace garabel::test

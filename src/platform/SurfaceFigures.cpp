@@ -32,9 +32,8 @@ QRect spanning(QPoint a, QPoint b)
 Surface::Figure Surface::line(double x1, double y1, double x2, double y2, std::optional<Rgb> colour)
 {
     const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
-    if (a == b) {
+    if (a == b)
         return drawDot(a, resolve(colour));
-    }
     const int w = m_drawWidth;
     Raster raster;
     raster.bounds = lineRegion(a, b, w);
@@ -49,9 +48,8 @@ Surface::Figure Surface::line(double x1, double y1, double x2, double y2, std::o
 Surface::Figure Surface::box(double x1, double y1, double x2, double y2, std::optional<Rgb> colour)
 {
     const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
-    if (a == b) {
+    if (a == b)
         return drawDot(a, resolve(colour));
-    }
     const QRect box = spanning(a, b);
     const int w = m_drawWidth;
     Raster raster;
@@ -69,9 +67,8 @@ Surface::Figure Surface::box(double x1, double y1, double x2, double y2, std::op
 Surface::Figure Surface::filledBox(double x1, double y1, double x2, double y2, std::optional<Rgb> colour)
 {
     const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
-    if (a == b) {
+    if (a == b)
         return drawDot(a, resolve(colour));
-    }
     Raster raster;
     const QRect extent = filledBoxPixels(x1, y1, x2, y2);
     raster.bounds = extent;
@@ -210,9 +207,8 @@ Surface::Figure Surface::drawDot(QPoint at, Rgb colour)
 
 Surface::Figure Surface::drawClosedEllipse(QPoint centre, double rx, double ry, Rgb colour)
 {
-    if (rx < 0.5 && ry < 0.5) {
+    if (rx < 0.5 && ry < 0.5)
         return drawDot(centre, colour);
-    }
     const int w = m_drawWidth;
     EllipseRaster ellipse = rasterEllipse(centre, rx, ry);
     Raster raster;

@@ -18,8 +18,8 @@ using garabel::bench::PaintCounter;
 
 void giveInnerSize(Surface &surface, int width, int height)
 {
-    surface.setWidth((width + 2 * Surface::kBorder) * Surface::kTwipsPerPixel);
-    surface.setHeight((height + 2 * Surface::kBorder) * Surface::kTwipsPerPixel);
+    surface.setWidth((width + 2 * Surface::kBorder) * garabel::kTwipsPerPixel);
+    surface.setHeight((height + 2 * Surface::kBorder) * garabel::kTwipsPerPixel);
 }
 
 // One pointer move on a canvas: the overlay goes, the crosshair and a long

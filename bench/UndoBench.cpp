@@ -19,7 +19,7 @@ using garabel::bench::kWidth;
 using garabel::bench::Window4k;
 
 constexpr int kFigureSide = 300;  // pixels changed by each figure
-constexpr double kTwips = garabel::Surface::kTwipsPerPixel;
+constexpr double kTwips = garabel::kTwipsPerPixel;
 
 // A filled square of 300 x 300 pixels on the canvas and the current sheet, as a
 // committed figure leaves it; `n` moves it round the canvas.

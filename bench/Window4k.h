@@ -34,7 +34,7 @@ class Window4k
 public:
     Window4k()
     {
-        const auto screenTwips = [](int inner, int rest) { return (inner + 2 * Surface::kBorder) * 15 + rest; };
+        const auto screenTwips = [](int inner, int rest) { return (inner + 2 * Surface::kBorder) * kTwipsPerPixel + rest; };
         platform.screenInfo.twips = QSize(screenTwips(kWidth, 1245), screenTwips(kHeight, 910));
         form = std::make_unique<Form1>(platform);
         form->Form_Load();

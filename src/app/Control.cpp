@@ -7,7 +7,7 @@ namespace garabel {
 namespace {
 int toPixels(double twips)
 {
-    return int(std::lround(twips / Control::kTwipsPerPixel));
+    return int(std::lround(twips / kTwipsPerPixel));
 }
 } // namespace
 

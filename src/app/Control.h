@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Units.h"
+
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
@@ -13,8 +15,6 @@ namespace garabel {
 class Control
 {
 public:
-    static constexpr int kTwipsPerPixel = 15;
-
     // `origin` is where the container's client area starts inside the parent widget.
     explicit Control(QWidget *widget, QPoint origin = {});
     virtual ~Control() = default;

@@ -25,7 +25,7 @@ constexpr double kOptionButton = 375;
 QFont pointFont(const QString &family, double points, bool bold = false, bool italic = false)
 {
     QFont font(family);
-    font.setPixelSize(qRound(points * 96.0 / 72.0));
+    font.setPixelSize(qRound(pointsToPixels(points)));
     font.setBold(bold);
     font.setItalic(italic);
     return font;
@@ -63,7 +63,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     QFont small(QStringLiteral("Liberation Sans"));
     small.setPixelSize(11);
     setFont(small);
-    resize(8295 / Control::kTwipsPerPixel, 8325 / Control::kTwipsPerPixel);
+    resize(8295 / kTwipsPerPixel, 8325 / kTwipsPerPixel);
 
     // Creation order is stacking order: the picture holders and the text box lie
     // under the canvas.
@@ -123,8 +123,8 @@ void Form1::createSurfaces()
     const QImage strip = colourStrip();
     Picture3->setLeft(1200);
     Picture3->setTop(5040);
-    Picture3->setWidth((strip.width() + 2 * Surface::kBorder) * Control::kTwipsPerPixel);
-    Picture3->setHeight((strip.height() + 2 * Surface::kBorder) * Control::kTwipsPerPixel);
+    Picture3->setWidth((strip.width() + 2 * Surface::kBorder) * kTwipsPerPixel);
+    Picture3->setHeight((strip.height() + 2 * Surface::kBorder) * kTwipsPerPixel);
     Picture3->setPicture(strip);
 }
 

@@ -16,8 +16,8 @@ using Group = HelpPicture::Group;
 
 // The window's palette, at its own scale: 495-twip buttons whose columns and
 // rows lie 480 twips apart, so neighbours share their edge pixel.
-constexpr int kButtonSide = 495 / Control::kTwipsPerPixel;
-constexpr int kPitch = 480 / Control::kTwipsPerPixel;
+constexpr int kButtonSide = 495 / kTwipsPerPixel;
+constexpr int kPitch = 480 / kTwipsPerPixel;
 constexpr int kFirstRowTwips = 120;
 constexpr int kFirstRowY = 3;
 constexpr int kMargin = 4;
@@ -77,7 +77,7 @@ QString translated(const char *text)
 
 int rowY(const Row &row)
 {
-    return kFirstRowY + (row.topTwips - kFirstRowTwips) / Control::kTwipsPerPixel;
+    return kFirstRowY + (row.topTwips - kFirstRowTwips) / kTwipsPerPixel;
 }
 
 QFont captionFont(int pixels)

@@ -53,8 +53,8 @@ void Label::setFontName(const QString &name)
 void Label::setFontSize(double points)
 {
     QFont f = font();
-    // Sizes are screen points at 96 dpi, the same scale the drawing surfaces use.
-    f.setPixelSize(qMax(1, qRound(points * 96.0 / 72.0)));
+    // The same scale the drawing surfaces use.
+    f.setPixelSize(qMax(1, qRound(pointsToPixels(points))));
     setFont(f);
 }
 

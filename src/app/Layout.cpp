@@ -89,7 +89,7 @@ void Form1::ArrangeControls()
 void Form1::showOnScreen()
 {
     const QRect area = m_platform.screen().available();
-    constexpr int k = Control::kTwipsPerPixel;
+    constexpr int k = kTwipsPerPixel;
     setGeometry(area.x() / k, area.y() / k, area.width() / k, area.height() / k);
     show();
     activateWindow();

@@ -10,8 +10,8 @@ namespace garabel {
 namespace {
 // The surfaces' own twips scale, so that the fill starts on the pixel that
 // holds the pointer's twips.
-constexpr double kTwipsPerPixelX = Surface::kTwipsPerPixel;
-constexpr double kTwipsPerPixelY = Surface::kTwipsPerPixel;
+constexpr double kTwipsPerPixelX = kTwipsPerPixel;
+constexpr double kTwipsPerPixelY = kTwipsPerPixel;
 } // namespace
 
 void commitFloodFill(Form1 &form)

@@ -4,6 +4,7 @@
 #include "platform/QtFileDialogs.h"
 #include "platform/QtPrintJob.h"
 #include "platform/Translations.h"
+#include "platform/Units.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -155,7 +156,6 @@ void QtPlatform::quit()
 
 ScreenInfo QtPlatform::screen() const
 {
-    constexpr int kTwipsPerPixel = 15;
     ScreenInfo info;
     if (const QScreen *primary = QGuiApplication::primaryScreen()) {
         info.twips = primary->geometry().size() * kTwipsPerPixel;

@@ -1,5 +1,7 @@
 #include "platform/QtPrintJob.h"
 
+#include "platform/Units.h"
+
 #include <QPainter>
 #include <QPrinter>
 
@@ -29,8 +31,8 @@ QtPrintJob::~QtPrintJob()
 
 QRectF QtPrintJob::twipsToDevice(const QRectF &twips, double dotsPerInchX, double dotsPerInchY)
 {
-    const double sx = dotsPerInchX / kTwipsPerInch;
-    const double sy = dotsPerInchY / kTwipsPerInch;
+    const double sx = dotsPerInchX / double(kTwipsPerInch);
+    const double sy = dotsPerInchY / double(kTwipsPerInch);
     return QRectF(twips.x() * sx, twips.y() * sy, twips.width() * sx, twips.height() * sy);
 }
 
@@ -64,7 +66,7 @@ void QtPrintJob::setLandscape(bool landscape)
 
 QSizeF QtPrintJob::printableTwips() const
 {
-    return m_printer->pageLayout().paintRect(QPageLayout::Inch).size() * kTwipsPerInch;
+    return m_printer->pageLayout().paintRect(QPageLayout::Inch).size() * double(kTwipsPerInch);
 }
 
 bool QtPrintJob::endDocument()

@@ -19,8 +19,6 @@ class QtPrintJob : public PrintJob
 {
     Q_DECLARE_TR_FUNCTIONS(QtPrintJob)
 public:
-    static constexpr double kTwipsPerInch = 1440.0;
-
     // The printer must not be null; its settings (output, page, resolution) are the caller's.
     explicit QtPrintJob(std::unique_ptr<QPrinter> printer);
     ~QtPrintJob() override;

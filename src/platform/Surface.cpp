@@ -73,7 +73,7 @@ QFont Surface::font() const
 {
     QFont f(m_fontName);
     // Points at 96 dpi: 20 twips per point, 15 twips per pixel.
-    f.setPixelSize(std::max(1, int(std::lround(m_fontSize * 20 / kTwipsPerPixel))));
+    f.setPixelSize(std::max(1, int(std::lround(pointsToPixels(m_fontSize)))));
     f.setBold(m_fontBold);
     f.setItalic(m_fontItalic);
     f.setStyleStrategy(QFont::NoAntialias);

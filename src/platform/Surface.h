@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Rgb.h"
+#include "platform/Units.h"
 
 #include <QFont>
 #include <QImage>
@@ -42,7 +43,6 @@ class Surface : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int kTwipsPerPixel = 15;
     static constexpr int kBorder = 1;  // pixels of frame on each side of the inner area
     static constexpr int kTile = 64;   // side of a change-tracking tile, pixels
 

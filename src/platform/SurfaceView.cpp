@@ -29,7 +29,7 @@ int shiftBits(Qt::KeyboardModifiers modifiers)
 
 int twipsToPixels(double twips)
 {
-    return int(std::lround(twips / Surface::kTwipsPerPixel));
+    return int(std::lround(twips / kTwipsPerPixel));
 }
 
 } // namespace
@@ -156,7 +156,7 @@ QPointF SurfaceView::toSurface(const QPointF &widgetPos) const
     const QPointF pixel(std::floor(widgetPos.x()) - innerOrigin().x(),
                         std::floor(widgetPos.y()) - innerOrigin().y());
     if (m_surface.scaleMode() == ScaleMode::Twips)
-        return pixel * Surface::kTwipsPerPixel;
+        return pixel * kTwipsPerPixel;
     return pixel;
 }
 

@@ -172,7 +172,7 @@ TEST_P(FontSizeEntry, IsAppliedOnlyStrictlyBetweenSevenAndSeventyThree)
     w->Combo2->addItem(QString::fromLatin1(c.entry));
     w->Combo2->choose(w->Combo2->count() - 1);
     expectOnEverySurface<double>(w, &Surface::fontSize, c.applied);
-    EXPECT_EQ(w->Label2->font().pixelSize(), qRound(c.applied * 96 / 72));
+    EXPECT_EQ(w->Label2->font().pixelSize(), qRound(pointsToPixels(c.applied)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, FontSizeEntry,

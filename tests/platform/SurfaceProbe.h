@@ -15,8 +15,8 @@ namespace garabel::test {
 // A surface whose stored image is `width` x `height` pixels.
 inline void giveInnerSize(Surface &surface, int width, int height)
 {
-    surface.setWidth((width + 2 * Surface::kBorder) * Surface::kTwipsPerPixel);
-    surface.setHeight((height + 2 * Surface::kBorder) * Surface::kTwipsPerPixel);
+    surface.setWidth((width + 2 * Surface::kBorder) * kTwipsPerPixel);
+    surface.setHeight((height + 2 * Surface::kBorder) * kTwipsPerPixel);
 }
 
 inline Rgb pixelAt(const QImage &image, int x, int y)

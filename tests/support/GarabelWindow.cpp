@@ -46,7 +46,7 @@ BlankWindow::BlankWindow()
 QPoint GarabelWindow::canvasPixel(double x, double y) const
 {
     return SurfaceView::innerOrigin()
-        + QPoint(int(std::floor(x / Surface::kTwipsPerPixel)), int(std::floor(y / Surface::kTwipsPerPixel)));
+        + QPoint(int(std::floor(x / kTwipsPerPixel)), int(std::floor(y / kTwipsPerPixel)));
 }
 
 namespace {
@@ -148,7 +148,7 @@ QImage GarabelWindow::sheet(int index) const
 QRgb pixelAt(const QImage &image, double x, double y)
 {
     // The same rounding the surface uses to turn twips into pixels.
-    return image.pixel(int(std::lround(x / Surface::kTwipsPerPixel)), int(std::lround(y / Surface::kTwipsPerPixel)))
+    return image.pixel(int(std::lround(x / kTwipsPerPixel)), int(std::lround(y / kTwipsPerPixel)))
         | 0xFF000000u;
 }
 

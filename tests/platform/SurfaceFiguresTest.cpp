@@ -12,20 +12,10 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr Rgb kRed = 0x0000FF;
 
-// A stored surface of 200 x 160 pixels drawn in pixel coordinates.
-class SurfaceFigures : public ::testing::Test
+class SurfaceFigures : public StoredPixelSurface
 {
 protected:
-    SurfaceFigures()
-    {
-        giveInnerSize(surface, 200, 160);
-        surface.setScaleMode(ScaleMode::Pixels);
-        surface.setAutoRedraw(true);
-    }
-    void TearDown() override { keepPictureOnFailure(surface.composedImage()); }
     QRect ink() const { return inkBounds(surface.renderedImage(), kWhite); }
-
-    Surface surface;
 };
 
 TEST_F(SurfaceFigures, OnePixelLineCoversBothEndsWhicheverWayItIsDrawn)

@@ -77,4 +77,20 @@ inline void keepPictureOnFailure(const QImage &image)
     image.save(name.replace(u'/', u'_'));
 }
 
+// A stored surface of 200 x 160 pixels, drawn in pixel coordinates; its picture
+// is kept when a test fails.
+class StoredPixelSurface : public ::testing::Test
+{
+protected:
+    StoredPixelSurface()
+    {
+        giveInnerSize(surface, 200, 160);
+        surface.setScaleMode(ScaleMode::Pixels);
+        surface.setAutoRedraw(true);
+    }
+    void TearDown() override { keepPictureOnFailure(surface.composedImage()); }
+
+    Surface surface;
+};
+
 } // namespace garabel::test

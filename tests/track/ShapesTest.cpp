@@ -11,19 +11,7 @@ namespace {
 
 // Copies mirror across x = 100 on a stored surface drawn in pixels; the pixels
 // probed lie on the copy's own outline or on its figure's reflection, not both.
-class ShapeCopies : public ::testing::Test
-{
-protected:
-    ShapeCopies()
-    {
-        giveInnerSize(surface, 200, 160);
-        surface.setScaleMode(ScaleMode::Pixels);
-        surface.setAutoRedraw(true);
-    }
-    void TearDown() override { keepPictureOnFailure(surface.composedImage()); }
-
-    Surface surface;
-};
+using ShapeCopies = StoredPixelSurface;
 
 TEST_F(ShapeCopies, ACopyOfAnotherRadiusIsDrawnFromItsOwnMeasures)
 {

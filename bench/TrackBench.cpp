@@ -35,9 +35,9 @@ bool drawsInRedWithAllMirrors(benchmark::State &state, Window4k &w, garabel::Too
         state.SkipWithError("the canvas is not 3840 x 2160");
         return false;
     }
-    w.form->state.Red = 255;
-    w.form->state.FlipX = w.form->state.FlipY = w.form->state.FlipXY = true;
-    w.form->state.Tool = tool;
+    w.form->state.pen.red = 255;
+    w.form->state.mirrors.leftRight = w.form->state.mirrors.topBottom = w.form->state.mirrors.throughCentre = true;
+    w.form->state.tool = tool;
     return true;
 }
 

@@ -23,16 +23,16 @@ constexpr double kTwips = garabel::kTwipsPerPixel;
 
 // A filled square of 300 x 300 pixels on the canvas and the current sheet, as a
 // committed figure leaves it; `n` moves it round the canvas.
-void drawFigure(garabel::Form1 &form, int n)
+void drawFigure(garabel::MainWindow &form, int n)
 {
     const int x = (n * 331) % (kWidth - kFigureSide), y = (n * 197) % (kHeight - kFigureSide);
     const garabel::Rgb colour = garabel::rgb(n * 37, n * 91, n * 53);
-    for (garabel::Surface *surface : {form.Picture1.get(), &form.sheet()}) {
+    for (garabel::Surface *surface : {form.canvas.get(), &form.currentSheetImage()}) {
         surface->setAutoRedraw(true);
         surface->filledBox(x * kTwips, y * kTwips, (x + kFigureSide - 1) * kTwips, (y + kFigureSide - 1) * kTwips,
                            colour);
     }
-    form.Picture1->setAutoRedraw(false);
+    form.canvas->setAutoRedraw(false);
 }
 
 std::size_t fullImageBytes()
@@ -47,9 +47,9 @@ void undo_memory_4k(benchmark::State &state)
     Window4k w;
     for (auto _ : state) {
         for (int i = 0; i < 70; ++i) {
-            w.form->Command4_Click(i % 10);
+            w.form->onSheetButton(i % 10);
             drawFigure(*w.form, i);
-            w.form->PushUndoSnapshot();
+            w.form->pushUndoSnapshot();
         }
     }
     garabel::bench::reportValue(state, double(w.form->undoStore().bytesHeld()) / (70.0 * fullImageBytes()));
@@ -62,22 +62,22 @@ BENCHMARK(undo_memory_4k)->Iterations(1)->Unit(benchmark::kMillisecond);
 void undo_memory_fills_4k(benchmark::State &state)
 {
     Window4k w;
-    garabel::Form1 &form = *w.form;
-    form.state.Tool = garabel::ToolFill;
+    garabel::MainWindow &form = *w.form;
+    form.state.tool = garabel::ToolFill;
     for (auto _ : state) {
         for (int sheet = 0; sheet < 10; ++sheet) {
-            form.Command4_Click(sheet);
+            form.onSheetButton(sheet);
             for (int n = 0; n < 8; ++n) {
                 const garabel::Rgb colour = garabel::rgb(20 + n * 29, 200 - n * 23, 40 + sheet * 17);
-                form.Picture1->setFillColor(colour);
-                form.sheet().setFillColor(colour);
-                form.state.CurX = 100 * kTwips;
-                form.state.CurY = 100 * kTwips;
-                form.Picture1_MouseUp(1, 0, form.state.CurX, form.state.CurY);
+                form.canvas->setFillColor(colour);
+                form.currentSheetImage().setFillColor(colour);
+                form.state.pointer.x = 100 * kTwips;
+                form.state.pointer.y = 100 * kTwips;
+                form.onCanvasReleased(1, 0, form.state.pointer.x, form.state.pointer.y);
             }
         }
     }
-    const QImage last = form.sheet().image();
+    const QImage last = form.currentSheetImage().image();
     if (last.isNull() || last.pixel(kWidth - 1, kHeight - 1) != last.pixel(0, 0))
         state.SkipWithError("the fills did not cover the whole canvas");
     garabel::bench::reportValue(state, double(form.undoStore().bytesHeld()) / (70.0 * fullImageBytes()));
@@ -93,7 +93,7 @@ void undo_push_4k(benchmark::State &state)
         state.PauseTiming();
         drawFigure(*w.form, n++);
         state.ResumeTiming();
-        w.form->PushUndoSnapshot();
+        w.form->pushUndoSnapshot();
     }
     garabel::bench::compareWithMemcpy(state, fullImageBytes());
 }
@@ -105,10 +105,10 @@ void undo_step_4k(benchmark::State &state)
     Window4k w;
     for (int n = 0; n < 7; ++n) {
         drawFigure(*w.form, n);
-        w.form->PushUndoSnapshot();
+        w.form->pushUndoSnapshot();
     }
     for (auto _ : state)
-        w.form->UndoStep();
+        w.form->undo();
     garabel::bench::compareWithMemcpy(state, fullImageBytes());
 }
 BENCHMARK(undo_step_4k)->UseRealTime()->Unit(benchmark::kMicrosecond);
@@ -119,7 +119,7 @@ void grid_4k(benchmark::State &state)
     Window4k w;
     drawFigure(*w.form, 1);
     for (auto _ : state) {
-        w.form->Command2_Click(0);
+        w.form->onGridButton(0);
         w.repaint();
     }
     garabel::bench::compareWithMemcpy(state, fullImageBytes());

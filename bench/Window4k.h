@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "platform/Surface.h"
 #include "platform/SurfaceView.h"
 #include "support/FakePlatform.h"
@@ -36,8 +36,8 @@ public:
     {
         const auto screenTwips = [](int inner, int rest) { return (inner + 2 * Surface::kBorder) * kTwipsPerPixel + rest; };
         platform.screenInfo.twips = QSize(screenTwips(kWidth, 1245), screenTwips(kHeight, 910));
-        form = std::make_unique<Form1>(platform);
-        form->Form_Load();
+        form = std::make_unique<MainWindow>(platform);
+        form->start();
         form->showOnScreen();
         for (int i = 0; i < 100 && !(form->windowHandle() && form->windowHandle()->isExposed()); ++i)
             QCoreApplication::processEvents();
@@ -45,7 +45,7 @@ public:
         form->canvasView()->installEventFilter(&paints);
     }
 
-    bool isFourK() const { return form->Picture1->innerPixelSize() == QSize(kWidth, kHeight); }
+    bool isFourK() const { return form->canvas->innerPixelSize() == QSize(kWidth, kHeight); }
 
     // A pointer event on the canvas at inner pixel (x, y), as the system sends it.
     void send(QEvent::Type type, int x, int y, Qt::MouseButtons buttons)
@@ -60,10 +60,10 @@ public:
     // Delivers the repaint that the move asked for.
     void repaint() { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
 
-    std::size_t canvasBytes() const { return std::size_t(form->Picture1->renderedImage().sizeInBytes()); }
+    std::size_t canvasBytes() const { return std::size_t(form->canvas->renderedImage().sizeInBytes()); }
 
     test::FakePlatform platform;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
     PaintCounter paints;
 };
 

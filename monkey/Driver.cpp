@@ -4,7 +4,7 @@
 #include "Watchdog.h"
 
 #include "app/Button.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "platform/SurfaceView.h"
 
 #include <QApplication>
@@ -43,7 +43,7 @@ QByteArray describe(const QWidget *widget)
 }
 } // namespace
 
-Driver::Driver(Form1 &form, EventLog &log, Watchdog &watchdog, unsigned seed, long events)
+Driver::Driver(MainWindow &form, EventLog &log, Watchdog &watchdog, unsigned seed, long events)
     : m_form(form), m_window(form.windowHandle()), m_log(log), m_watchdog(watchdog), m_random(seed),
       m_events(events)
 {
@@ -194,7 +194,7 @@ QPoint Driver::pointIn(const QRect &area)
 
 QRect Driver::exitButton() const
 {
-    return inWindow(m_form.Command1[15]->widget()).adjusted(-1, -1, 1, 1);
+    return inWindow(m_form.paletteButtons[15]->widget()).adjusted(-1, -1, 1, 1);
 }
 
 // The area is never inside the exit button, so a few tries find a point.

@@ -11,7 +11,7 @@ class QWidget;
 class QWindow;
 
 namespace garabel {
-class Form1;
+class MainWindow;
 }
 
 namespace garabel::monkey {
@@ -27,7 +27,7 @@ class Watchdog;
 class Driver : public QObject
 {
 public:
-    Driver(Form1 &form, EventLog &log, Watchdog &watchdog, unsigned seed, long events);
+    Driver(MainWindow &form, EventLog &log, Watchdog &watchdog, unsigned seed, long events);
 
     // Runs the events from the event loop; it exits the loop with 0 when done.
     void start();
@@ -53,7 +53,7 @@ private:
     QPoint safePointIn(const QRect &area);
     Qt::MouseButton pickButton();
 
-    Form1 &m_form;
+    MainWindow &m_form;
     QWindow *m_window;
     EventLog &m_log;
     Watchdog &m_watchdog;

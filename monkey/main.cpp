@@ -10,7 +10,7 @@
 #include "MonkeyPlatform.h"
 #include "Watchdog.h"
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "platform/Surface.h"
 #include "platform/Translations.h"
 
@@ -140,9 +140,9 @@ int main(int argc, char **argv)
     reportFailures(log);
 
     garabel::monkey::MonkeyPlatform platform(log);
-    garabel::Form1 window(platform);
+    garabel::MainWindow window(platform);
     platform.setDialogParent(&window);
-    window.Form_Load();
+    window.start();
     window.showOnScreen();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window))
@@ -164,7 +164,7 @@ int main(int argc, char **argv)
     running = nullptr;
     // Sheets with a stored drawing show that the input reached the program.
     int drawn = 0;
-    for (const auto &sheet : window.Picture2)
+    for (const auto &sheet : window.sheetImages)
         drawn += !sheet->image().isNull();
     std::printf("monkey: passed, seed %u, %ld events, %d of 10 sheets drawn on\n", seed, log.count(), drawn);
     return code;

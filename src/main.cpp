@@ -1,5 +1,5 @@
 #include "app/CommandLine.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "platform/QtPlatform.h"
 #include "platform/TerminationSignals.h"
 #include "platform/Translations.h"
@@ -30,13 +30,13 @@ int main(int argc, char **argv)
     }
     garabel::installSpanishTranslations(app);
     garabel::QtPlatform platform;
-    garabel::Form1 window(platform);
+    garabel::MainWindow window(platform);
     platform.setDialogParent(&window);
     // A logout or Ctrl+C ends the program as the quit question's Yes does,
     // so the temporary folder is removed on the way out.
     QObject::connect(&terminationSignals, &garabel::TerminationSignals::received, &window,
                      [&platform] { platform.quit(); });
-    window.Form_Load();
+    window.start();
     window.showOnScreen();
     return app.exec();
 }

@@ -1,5 +1,5 @@
 #include "app/Button.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/GridMath.h"
 #include "platform/Surface.h"
 
@@ -10,31 +10,31 @@ namespace garabel {
 // Chooses the snapping step of grid button `index`, centres the canvas on the
 // new grid and shows the current sheet with a dot at every grid point. The dots
 // go into the canvas only: never into a sheet image.
-void Form1::Command2_Click(int index)
+void MainWindow::onGridButton(int index)
 {
-    for (auto &button : Command2) {
+    for (auto &button : gridButtons) {
         if (button->backColor() == kGreen)
             button->setBackColor(kWhite);
     }
-    Command2[index]->setBackColor(kGreen);
-    state.GridStep = gridStepFor(index);
-    state.CenterX = snapToGrid(float(Picture1->width()) / 2.0f, state.GridStep);
-    state.CenterY = snapToGrid(float(Picture1->height()) / 2.0f, state.GridStep);
+    gridButtons[index]->setBackColor(kGreen);
+    state.grid.step = gridStepFor(index);
+    state.grid.centreX = snapToGrid(float(canvas->width()) / 2.0f, state.grid.step);
+    state.grid.centreY = snapToGrid(float(canvas->height()) / 2.0f, state.grid.step);
 
-    Picture1->setAutoRedraw(true);
-    Picture1->setPicture(sheet().image());
-    Picture1->setDrawWidth(1);
+    canvas->setAutoRedraw(true);
+    canvas->setPicture(currentSheetImage().image());
+    canvas->setDrawWidth(1);
     // Column by column, both bounds inclusive; the last row and column may lie
     // under the frame.
-    const double width = Picture1->width(), height = Picture1->height();
+    const double width = canvas->width(), height = canvas->height();
     std::vector<QPointF> dots;
-    for (double x = 0; x <= width; x += state.GridStep) {
-        for (double y = 0; y <= height; y += state.GridStep)
+    for (double x = 0; x <= width; x += state.grid.step) {
+        for (double y = 0; y <= height; y += state.grid.step)
             dots.emplace_back(x, y);
     }
-    Picture1->psetMany(dots);
-    Picture1->setAutoRedraw(false);
-    state.GridIndex = std::uint8_t(index);
+    canvas->psetMany(dots);
+    canvas->setAutoRedraw(false);
+    state.grid.selectedButton = std::uint8_t(index);
 }
 
 } // namespace garabel

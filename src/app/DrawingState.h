@@ -26,55 +26,89 @@ inline bool drawsWhileMoving(std::uint8_t tool)
     return tool == ToolDots || tool == ToolFreehand || tool == ToolEraser;
 }
 
-// The one record of drawing state that every handler reads and writes.
-// Fields that may be "empty" start at 0 / false, which is how an empty value behaves.
-// Coordinates are canvas twips; numbers that may hold fractions are doubles.
-struct DrawingState {
-    static constexpr int kSheets = 10;
-    static constexpr int kUndoSlots = 7;
-    static constexpr int kPolyVertices = 42;
+inline constexpr int kSheetCount = 10;
 
-    std::int32_t CenterX = 0;
-    std::int32_t CenterY = 0;
-    std::int16_t GridStep = 0;
-    double CurX = 0;
-    std::int32_t CurY = 0;
-    double StartX = 0;
-    double StartY = 0;
-    double MirrorX = 0;
-    double MirrorY = 0;
-    std::int32_t CircleRadius = 0;
-    bool FlipX = false;
-    bool FlipY = false;
-    bool FlipXY = false;
-    bool SnapshotPending = false;
-    bool TextPending = false;
-    std::uint8_t Tool = 0;
-    std::int16_t BrushRadius = 0;
-    std::uint8_t GridIndex = 0;
-    double PrevX = 0;
-    std::int32_t PrevY = 0;
-    int Red = 0;
-    int Green = 0;
-    std::int16_t Blue = 0;
-    std::uint8_t Sheet = 0;
-    std::uint8_t PrevSheet = 0;
-    std::int16_t PenWidth = 0;
-    std::int16_t PolyMode = 0;
-    double SideCount = 0;
-    std::uint8_t CircleMode = 0;
-    double Pi = 0;
-    std::array<double, kPolyVertices> PolyX{};
-    std::array<std::int32_t, kPolyVertices> PolyY{};
-    std::uint8_t FillIndex = 0;
-    std::array<int, kSheets> UndoPos{};
-    std::int16_t EraserSize = 0;
+// The pointer on the canvas, in twips snapped to the grid. The mixed types are
+// deliberate: the x values and the anchor travel unrounded into the generators,
+// whose half-to-even roundings depend on it; y values are whole twips.
+struct PointerState {
+    double anchorX = 0, anchorY = 0;    // where the button went down
+    double mirrorX = 0, mirrorY = 0;    // the anchor reflected through the canvas centre
+    double x = 0;                       // the current position
+    std::int32_t y = 0;
+    double previousX = 0;               // the position of the move before
+    std::int32_t previousY = 0;
+};
+
+struct GridState {
+    std::int16_t step = 0;              // snapping step, twips; 16-bit as the grid arithmetic expects
+    std::uint8_t selectedButton = 0;    // the grid button last pressed
+    std::int32_t centreX = 0, centreY = 0;  // the canvas centre, on the grid
+};
+
+// The colour components are kept apart; blue is 16-bit as every composed colour takes it.
+struct PenState {
+    std::int16_t width = 0;             // pixels
+    int red = 0, green = 0;
+    std::int16_t blue = 0;
+    std::uint8_t fillPattern = 0;       // the fill pattern button last pressed
+    std::int16_t eraserSize = 0;        // half the side of the eraser square, twips
+    std::int16_t dotRadius = 0;         // radius of one dot of the dots tool, twips
+};
+
+// The three mirror switches: copies across the vertical axis through the
+// centre, across the horizontal one, and through the centre point.
+struct MirrorSwitches {
+    bool leftRight = false;
+    bool topBottom = false;
+    bool throughCentre = false;
+};
+
+struct CircleState {
+    std::uint8_t kind = 0;              // the circle kind button last pressed
+    std::int32_t radius = 0;            // as the last preview measured it, twips
+};
+
+struct PolygonState {
+    static constexpr int kMaxVertices = 42;
+    std::int16_t mode = 0;              // the construction mode button last pressed
+    double sideCount = 0;               // 0 until a preview has placed vertices
+    std::array<double, kMaxVertices> vertexX{};
+    std::array<std::int32_t, kMaxVertices> vertexY{};
+};
+
+struct UndoRingState {
+    static constexpr int kSlots = 7;
+    std::array<int, kSheetCount> positions{};    // per sheet, the slot of the last push
+    bool snapshotPending = false;       // a push waits to be undone first
+};
+
+struct TextState {
+    bool pending = false;               // the first click of the text tool fixed the spot
+};
+
+// The drawing state every handler reads and writes, grouped by concern.
+// Fields that may be "empty" start at 0 / false, which is how an empty value behaves.
+struct DrawingState {
+    static constexpr int kSheets = kSheetCount;
+
+    PointerState pointer;
+    GridState grid;
+    PenState pen;
+    MirrorSwitches mirrors;
+    CircleState circle;
+    PolygonState polygon;
+    UndoRingState undo;
+    TextState text;
+    std::uint8_t tool = 0;              // the palette button of the current tool
+    std::uint8_t sheet = 0;
+    std::uint8_t previousSheet = 0;
 };
 
 // The colour every figure is drawn in: RGB(Red, Green, Blue).
 inline Rgb drawingColour(const DrawingState &state)
 {
-    return rgb(state.Red, state.Green, state.Blue);
+    return rgb(state.pen.red, state.pen.green, state.pen.blue);
 }
 
 } // namespace garabel

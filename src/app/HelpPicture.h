@@ -7,7 +7,7 @@
 
 namespace garabel {
 
-// The help page that Image12 holds and the palette's help button puts on the
+// The help page that helpPicture holds and the palette's help button puts on the
 // canvas: the window's two left button columns (palette, grid and reflection
 // buttons) drawn as the window draws them, each with a one-line caption beside
 // it. The palette and reflection captions are also those buttons' tooltips, so
@@ -21,8 +21,8 @@ public:
 
     enum class Group { Palette, Grid, Reflection };
 
-    // The caption of element `index` of the palette (Command1) or of the
-    // reflection buttons (Command3). Empty for an index outside the group and
+    // The caption of element `index` of the palette (paletteButtons) or of the
+    // reflection buttons (mirrorButtons). Empty for an index outside the group and
     // for the grid buttons, which share two lines beside the whole block.
     static QString caption(Group group, int index);
 

@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 #include "app/GridMath.h"
 #include "app/ImageBox.h"
@@ -11,34 +11,34 @@ namespace garabel {
 // The tool palette: a tool button chooses its tool and shows that tool's
 // option controls; every other button runs a one-shot command. The tool stays
 // as it was through the commands.
-void Form1::Command1_Click(int index)
+void MainWindow::onPaletteButton(int index)
 {
     if (hidesOptionControls(index))
         hideOptionControls(*this);
 
     runPaletteCommand([this, index] {
         switch (index) {
-        case 0: OpenImageFile(); break;
-        case 1: SaveImageFile(); break;
-        case 5: state.GridStep = gridStepFor(state.GridIndex); break;
-        case 6: state.GridStep = 1; break;
+        case 0: openPicture(); break;
+        case 1: savePicture(); break;
+        case 5: state.grid.step = gridStepFor(state.grid.selectedButton); break;
+        case 6: state.grid.step = 1; break;
         case 7: stepPenWidth(*this); break;
         case 9: printCanvas(*this); break;
-        case 13: UndoStep(); break;
+        case 13: undo(); break;
         case 14: clearCurrentSheet(*this); break;
         case 15:
             if (confirmQuit())
                 m_platform.quit();
             break;
-        case 17: ShowColorDialog(); break;
+        case 17: chooseColourInDialog(); break;
         // Help goes on the canvas only: the sheet keeps its drawing.
-        case 19: Picture1->setPicture(Image12->picture()); break;
+        case 19: canvas->setPicture(helpPicture->picture()); break;
         default: chooseTool(*this, index); break;
         }
     });
 }
 
-bool Form1::confirmQuit()
+bool MainWindow::confirmQuit()
 {
     if (m_platform.messageBox(tr("Quieres salir del programa"), MessageButtons::YesNo) != MessageAnswer::Yes)
         return false;

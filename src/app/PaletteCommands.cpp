@@ -2,7 +2,7 @@
 
 #include "app/Button.h"
 #include "app/ComboBox.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/Label.h"
 #include "app/TextBox.h"
 #include "options/ImageFiles.h"
@@ -33,9 +33,9 @@ void showAll(ButtonArray &buttons)
     setVisible(buttons, true);
 }
 
-void tellPrintFailure(Form1 &form, const QString &why)
+void tellPrintFailure(MainWindow &form, const QString &why)
 {
-    form.platform().messageBox(why.isEmpty() ? Form1::tr("No se ha podido imprimir el dibujo.") : why,
+    form.platform().messageBox(why.isEmpty() ? MainWindow::tr("No se ha podido imprimir el dibujo.") : why,
                                MessageButtons::Ok);
 }
 
@@ -53,20 +53,20 @@ bool printOnPage(PrintJob &job, const QImage &picture)
 // Without a printer the drawing can go to a PDF file, with the same page. Null
 // when the user declines, cancels the dialog, keeps a file of that name, or
 // picks a target that cannot be written (told; opening a FIFO would block).
-std::unique_ptr<PrintJob> pdfJobInstead(Form1 &form, const QString &whyNot)
+std::unique_ptr<PrintJob> pdfJobInstead(MainWindow &form, const QString &whyNot)
 {
     Platform &platform = form.platform();
-    const QString offer = Form1::tr("%1.\n¿Quieres guardar el dibujo como documento PDF?").arg(whyNot);
+    const QString offer = MainWindow::tr("%1.\n¿Quieres guardar el dibujo como documento PDF?").arg(whyNot);
     if (platform.messageBox(offer, MessageButtons::YesNo) != MessageAnswer::Yes)
         return nullptr;
     const FileDialogRequest request = saveRequest(
-        Form1::tr("Guardar como PDF"), {{Form1::tr("Documento PDF (*.pdf)"), QStringLiteral("*.pdf")}},
+        MainWindow::tr("Guardar como PDF"), {{MainWindow::tr("Documento PDF (*.pdf)"), QStringLiteral("*.pdf")}},
         QStringLiteral("pdf"));
     const QString name = platform.saveFileDialog(request).value_or(QString());
     if (name.isEmpty())
         return nullptr;
     if (const QString problem = writeTargetProblem(name); !problem.isEmpty()) {
-        platform.messageBox(Form1::tr("No se ha podido guardar el dibujo en «%1»: %2")
+        platform.messageBox(MainWindow::tr("No se ha podido guardar el dibujo en «%1»: %2")
                                 .arg(QDir::toNativeSeparators(name), problem),
                             MessageButtons::Ok);
         return nullptr;
@@ -85,30 +85,30 @@ bool hidesOptionControls(int index)
     }
 }
 
-void hideOptionControls(Form1 &form)
+void hideOptionControls(MainWindow &form)
 {
     for (int i = 0; i <= 2; ++i) {
-        form.Command5[i]->setVisible(false);
-        form.Command6[i]->setVisible(false);
+        form.polygonModeButtons[i]->setVisible(false);
+        form.circleKindButtons[i]->setVisible(false);
     }
-    form.Label1->setVisible(false);
-    form.Combo1->setVisible(false);
-    for (ButtonArray *group : {&form.Command6, &form.Command7, &form.Command8, &form.Command10})
+    form.sideCountLabel->setVisible(false);
+    form.sideCountList->setVisible(false);
+    for (ButtonArray *group : {&form.circleKindButtons, &form.penWidthButtons, &form.fillPatternButtons, &form.eraserSizeButtons})
         setVisible(*group, false);
-    form.Combo2->setVisible(false);
-    form.Combo3->setVisible(false);
-    form.Command9[0]->setVisible(false);
-    form.Command9[1]->setVisible(false);
-    form.Label2->setVisible(false);
+    form.fontSizeList->setVisible(false);
+    form.fontNameList->setVisible(false);
+    form.fontStyleButtons[0]->setVisible(false);
+    form.fontStyleButtons[1]->setVisible(false);
+    form.textPreview->setVisible(false);
 }
 
-void chooseTool(Form1 &form, int index)
+void chooseTool(MainWindow &form, int index)
 {
     // The palette's tool buttons carry the code of their tool as their index.
     switch (index) {
     case ToolLine: case ToolDots: case ToolFreehand: case ToolCircle: case ToolRectangle:
     case ToolFill: case ToolPolygon: case ToolText: case ToolEraser:
-        form.state.Tool = std::uint8_t(index);
+        form.state.tool = std::uint8_t(index);
         break;
     default:
         return;
@@ -116,56 +116,56 @@ void chooseTool(Form1 &form, int index)
     switch (index) {
     case ToolLine:
     case ToolFreehand:
-        showAll(form.Command7);
+        showAll(form.penWidthButtons);
         break;
     case ToolDots:
         // Only solid or no fill: the dots are circles.
-        setVisible(form.Command8, true, 0, 1);
+        setVisible(form.fillPatternButtons, true, 0, 1);
         break;
     case ToolCircle:
-        showAll(form.Command8);
-        showAll(form.Command6);
+        showAll(form.fillPatternButtons);
+        showAll(form.circleKindButtons);
         break;
     case ToolRectangle:
-        showAll(form.Command8);
+        showAll(form.fillPatternButtons);
         break;
     case ToolPolygon:
-        showAll(form.Command5);
-        form.Label1->setVisible(true);
-        form.Combo1->setVisible(true);
+        showAll(form.polygonModeButtons);
+        form.sideCountLabel->setVisible(true);
+        form.sideCountList->setVisible(true);
         break;
     case ToolText:
-        form.Text1->setText(QString());
-        form.Label2->setCaption(QString());
-        form.Label2->setVisible(true);
-        form.Combo2->setVisible(true);
-        form.Combo3->setVisible(true);
-        form.Command9[0]->setVisible(true);
-        form.Command9[1]->setVisible(true);
+        form.textInput->setText(QString());
+        form.textPreview->setCaption(QString());
+        form.textPreview->setVisible(true);
+        form.fontSizeList->setVisible(true);
+        form.fontNameList->setVisible(true);
+        form.fontStyleButtons[0]->setVisible(true);
+        form.fontStyleButtons[1]->setVisible(true);
         break;
     case ToolEraser:
-        showAll(form.Command10);
+        showAll(form.eraserSizeButtons);
         break;
     default:  // the fill keeps the option controls of the tool before it
         break;
     }
 }
 
-void stepPenWidth(Form1 &form)
+void stepPenWidth(MainWindow &form)
 {
-    showAll(form.Command7);
+    showAll(form.penWidthButtons);
     DrawingState &state = form.state;
-    state.PenWidth = std::int16_t(state.PenWidth + 1);
-    if (state.PenWidth == 5)
-        state.PenWidth = 1;
-    form.Picture1->setDrawWidth(state.PenWidth);
-    for (auto &sheet : form.Picture2)
-        sheet->setDrawWidth(state.PenWidth);
+    state.pen.width = std::int16_t(state.pen.width + 1);
+    if (state.pen.width == 5)
+        state.pen.width = 1;
+    form.canvas->setDrawWidth(state.pen.width);
+    for (auto &sheet : form.sheetImages)
+        sheet->setDrawWidth(state.pen.width);
 }
 
-void printCanvas(Form1 &form)
+void printCanvas(MainWindow &form)
 {
-    Surface &canvas = *form.Picture1;
+    Surface &canvas = *form.canvas;
     // What the canvas shows (dot grid included) becomes its picture, and is what is printed.
     canvas.setPicture(canvas.image());
     QString whyNot;
@@ -179,11 +179,11 @@ void printCanvas(Form1 &form)
         tellPrintFailure(form, job->errorText());
 }
 
-void clearCurrentSheet(Form1 &form)
+void clearCurrentSheet(MainWindow &form)
 {
-    form.PushUndoSnapshot();
-    Surface &canvas = *form.Picture1;
-    Surface &sheet = form.sheet();
+    form.pushUndoSnapshot();
+    Surface &canvas = *form.canvas;
+    Surface &sheet = form.currentSheetImage();
     canvas.setAutoRedraw(true);
     sheet.setAutoRedraw(true);
     canvas.setPicture(QImage());

@@ -1,7 +1,7 @@
 #include "app/Button.h"
 #include "app/ButtonPictures.h"
 #include "app/ComboBox.h"
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/GridMath.h"
 #include "app/ImageBox.h"
 #include "app/Label.h"
@@ -16,51 +16,50 @@
 
 namespace garabel {
 
-void Form1::Form_Load()
+void MainWindow::start()
 {
-    ArrangeControls();
+    layOut();
 
-    state.GridStep = 300;
-    state.GridIndex = 5;
-    state.Tool = ToolLine;
-    state.BrushRadius = 50;
-    state.Sheet = 0;
-    state.PenWidth = 1;
-    state.PolyMode = 0;
-    state.Pi = std::atan(1.0) * 4;
+    state.grid.step = 300;
+    state.grid.selectedButton = 5;
+    state.tool = ToolLine;
+    state.pen.dotRadius = 50;
+    state.sheet = 0;
+    state.pen.width = 1;
+    state.polygon.mode = 0;
 
     for (int i = 0; i <= 17; ++i)
-        Combo1->addItem(QString::number(i + 3));
-    Combo1->setText(Combo1->item(2));
+        sideCountList->addItem(QString::number(i + 3));
+    sideCountList->setText(sideCountList->item(2));
 
     // Halved in single precision, as the layout computes the canvas size.
-    state.CenterX = snapToGrid(float(Picture1->width()) / 2.0f, state.GridStep);
-    state.CenterY = snapToGrid(float(Picture1->height()) / 2.0f, state.GridStep);
+    state.grid.centreX = snapToGrid(float(canvas->width()) / 2.0f, state.grid.step);
+    state.grid.centreY = snapToGrid(float(canvas->height()) / 2.0f, state.grid.step);
 
-    LoadUndoSlots();
+    fillUndoRing();
 
     for (int v = 12; v <= 48; v += 2)
-        Combo2->addItem(QString::number(v));
+        fontSizeList->addItem(QString::number(v));
     for (const QString &name : m_platform.screen().fontNames)
-        Combo3->addItem(name);
-    Combo2->setText(QStringLiteral("18"));
-    Combo3->setText(QStringLiteral("Arial"));
+        fontNameList->addItem(name);
+    fontSizeList->setText(QStringLiteral("18"));
+    fontNameList->setText(QStringLiteral("Arial"));
 
-    const double size = leadingNumber(Combo2->text());
-    Picture1->setFontSize(size);
-    Picture1->setFontName(QStringLiteral("arial"));
-    for (auto &sheet : Picture2) {
+    const double size = leadingNumber(fontSizeList->text());
+    canvas->setFontSize(size);
+    canvas->setFontName(QStringLiteral("arial"));
+    for (auto &sheet : sheetImages) {
         sheet->setFontSize(size);
         sheet->setFontName(QStringLiteral("arial"));
     }
-    Label2->setFontSize(18);
-    Label2->setFontName(QStringLiteral("Arial"));
+    textPreview->setFontSize(18);
+    textPreview->setFontName(QStringLiteral("Arial"));
 
-    Command9[0]->setBackColor(kWhite);
-    Command9[1]->setBackColor(kWhite);
+    fontStyleButtons[0]->setBackColor(kWhite);
+    fontStyleButtons[1]->setBackColor(kWhite);
 
     const QPoint hotSpot = canvasCursorHotSpot();
-    m_canvasView->setCursor(QCursor(QPixmap::fromImage(Image11->picture()), hotSpot.x(), hotSpot.y()));
+    m_canvasView->setCursor(QCursor(QPixmap::fromImage(cursorPicture->picture()), hotSpot.x(), hotSpot.y()));
 }
 
 } // namespace garabel

@@ -1,50 +1,50 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/SnapshotStore.h"
 #include "platform/Surface.h"
 
 namespace garabel {
 
-void Form1::LoadUndoSlots()
+void MainWindow::fillUndoRing()
 {
-    m_undo->createSlots(DrawingState::kSheets, DrawingState::kUndoSlots);
+    m_undo->createSlots(DrawingState::kSheets, UndoRingState::kSlots);
 }
 
 // Stores the current sheet as it is now in the slot the ring points at, and
 // moves the ring on.
-void Form1::PushUndoSnapshot()
+void MainWindow::pushUndoSnapshot()
 {
     captureIntoRing();
     settleUndoSnapshot();
 }
 
-void Form1::PushTentativeUndoSnapshot()
+void MainWindow::pushTentativeUndoSnapshot()
 {
-    const int s = state.Sheet;
-    const UndoMark mark{s, state.UndoPos[s], state.SnapshotPending};
+    const int s = state.sheet;
+    const UndoMark mark{s, state.undo.positions[s], state.undo.snapshotPending};
     captureIntoRing();
     m_tentativePush = mark;
 }
 
-void Form1::DropUnchangedUndoSnapshot()
+void MainWindow::dropUnchangedUndoSnapshot()
 {
     const std::optional<UndoMark> mark = m_tentativePush;
-    if (mark && mark->sheet == state.Sheet && m_undo->unchangedSinceCapture(mark->sheet, sheet())) {
+    if (mark && mark->sheet == state.sheet && m_undo->unchangedSinceCapture(mark->sheet, currentSheetImage())) {
         m_undo->withdrawCapture(mark->sheet, mark->pos);
-        state.UndoPos[mark->sheet] = mark->pos;
-        state.SnapshotPending = mark->pending;
+        state.undo.positions[mark->sheet] = mark->pos;
+        state.undo.snapshotPending = mark->pending;
     }
     settleUndoSnapshot();
 }
 
-void Form1::captureIntoRing()
+void MainWindow::captureIntoRing()
 {
-    const int s = state.Sheet;
-    m_undo->capture(s, state.UndoPos[s], sheet());
-    state.UndoPos[s] = state.UndoPos[s] + 1 == DrawingState::kUndoSlots ? 0 : state.UndoPos[s] + 1;
-    state.SnapshotPending = true;
+    const int s = state.sheet;
+    m_undo->capture(s, state.undo.positions[s], currentSheetImage());
+    state.undo.positions[s] = state.undo.positions[s] + 1 == UndoRingState::kSlots ? 0 : state.undo.positions[s] + 1;
+    state.undo.snapshotPending = true;
 }
 
-void Form1::settleUndoSnapshot()
+void MainWindow::settleUndoSnapshot()
 {
     m_tentativePush.reset();
     m_undo->settleCapture();
@@ -52,20 +52,20 @@ void Form1::settleUndoSnapshot()
 
 // Steps the current sheet back through its ring; the first step after a push
 // first stores the present state, so that cycling round the ring brings it back.
-void Form1::UndoStep()
+void MainWindow::undo()
 {
-    const int s = state.Sheet;
-    if (state.SnapshotPending) {
-        m_undo->capture(s, state.UndoPos[s], sheet());
-        state.SnapshotPending = false;
+    const int s = state.sheet;
+    if (state.undo.snapshotPending) {
+        m_undo->capture(s, state.undo.positions[s], currentSheetImage());
+        state.undo.snapshotPending = false;
     }
     settleUndoSnapshot();
-    state.UndoPos[s] = state.UndoPos[s] - 1 == -1 ? DrawingState::kUndoSlots - 1 : state.UndoPos[s] - 1;
+    state.undo.positions[s] = state.undo.positions[s] - 1 == -1 ? UndoRingState::kSlots - 1 : state.undo.positions[s] - 1;
     // The canvas lets go of its pixels first, so that the sheet, which often
     // shares them, is written in place instead of copied.
-    Picture1->setPicture(QImage());
-    m_undo->restore(s, state.UndoPos[s], sheet());
-    Picture1->setPicture(sheet().image());
+    canvas->setPicture(QImage());
+    m_undo->restore(s, state.undo.positions[s], currentSheetImage());
+    canvas->setPicture(currentSheetImage().image());
 }
 
 } // namespace garabel

@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 #include "app/Button.h"
 #include "app/ComboBox.h"
@@ -21,38 +21,38 @@ using Group = HelpPicture::Group;
 
 // Short names of the option buttons, element by element.
 constexpr const char *kPolygonModes[] = {
-    QT_TRANSLATE_NOOP("garabel::Form1", "Polígono alrededor del centro"),
-    QT_TRANSLATE_NOOP("garabel::Form1", "Polígono dentro de una elipse"),
-    QT_TRANSLATE_NOOP("garabel::Form1", "Polígono sobre un lado"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Polígono alrededor del centro"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Polígono dentro de una elipse"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Polígono sobre un lado"),
 };
 constexpr const char *kCircleModes[] = {
-    QT_TRANSLATE_NOOP("garabel::Form1", "Circunferencia"),
-    QT_TRANSLATE_NOOP("garabel::Form1", "Elipse"),
-    QT_TRANSLATE_NOOP("garabel::Form1", "Cuarto de arco superior"),
-    QT_TRANSLATE_NOOP("garabel::Form1", "Cuarto de arco inferior"),
-    QT_TRANSLATE_NOOP("garabel::Form1", "Media circunferencia, arriba o abajo"),
-    QT_TRANSLATE_NOOP("garabel::Form1", "Media circunferencia, a un lado"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Circunferencia"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Elipse"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Cuarto de arco superior"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Cuarto de arco inferior"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Media circunferencia, arriba o abajo"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Media circunferencia, a un lado"),
 };
 constexpr const char *kFillPatterns[] = {
-    QT_TRANSLATE_NOOP("garabel::Form1", "Relleno sólido"),
-    QT_TRANSLATE_NOOP("garabel::Form1", "Sin relleno"),
-    QT_TRANSLATE_NOOP("garabel::Form1", "Rayas horizontales"),
-    QT_TRANSLATE_NOOP("garabel::Form1", "Rayas verticales"),
-    QT_TRANSLATE_NOOP("garabel::Form1", "Diagonales hacia arriba"),
-    QT_TRANSLATE_NOOP("garabel::Form1", "Diagonales hacia abajo"),
-    QT_TRANSLATE_NOOP("garabel::Form1", "Cuadrícula"),
-    QT_TRANSLATE_NOOP("garabel::Form1", "Cuadrícula en diagonal"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Relleno sólido"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Sin relleno"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Rayas horizontales"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Rayas verticales"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Diagonales hacia arriba"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Diagonales hacia abajo"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Cuadrícula"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Cuadrícula en diagonal"),
 };
 constexpr const char *kTextStyles[] = {
-    QT_TRANSLATE_NOOP("garabel::Form1", "Negrita"),
-    QT_TRANSLATE_NOOP("garabel::Form1", "Cursiva"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Negrita"),
+    QT_TRANSLATE_NOOP("garabel::MainWindow", "Cursiva"),
 };
 
 template <std::size_t N>
 void tipNames(ButtonArray &buttons, const char *const (&names)[N])
 {
     for (std::size_t i = 0; i < N && i < buttons.size(); ++i)
-        buttons[i]->setToolTip(Form1::tr(names[i]));
+        buttons[i]->setToolTip(MainWindow::tr(names[i]));
 }
 
 template <typename Name>
@@ -115,25 +115,25 @@ QString paletteTip(int index)
 // The tooltips double as the buttons' accessible names (Button::setToolTip sets
 // both). The shortcuts run the palette's own handler, so a key does exactly
 // what the button does, the quit question included.
-void Form1::installShortcutsAndTips()
+void MainWindow::installShortcutsAndTips()
 {
-    tipEach(Command1, paletteTip);
-    tipEach(Command2, [](int i) { return tr("Rejilla de %1").arg(gridStepFor(i)); });
-    tipEach(Command3, [](int i) { return HelpPicture::caption(Group::Reflection, i); });
-    tipNames(Command5, kPolygonModes);
-    tipNames(Command6, kCircleModes);
-    tipEach(Command7, [](int i) { return tr("Grosor %1").arg(i + 1); });
-    tipNames(Command8, kFillPatterns);
-    tipNames(Command9, kTextStyles);
-    tipEach(Command10, [](int i) { return tr("Goma de tamaño %1").arg(i + 1); });
-    tip(*Combo1, tr("Número de lados"));
-    tip(*Combo2, tr("Tamaño de la letra"));
-    tip(*Combo3, tr("Tipo de letra"));
+    tipEach(paletteButtons, paletteTip);
+    tipEach(gridButtons, [](int i) { return tr("Rejilla de %1").arg(gridStepFor(i)); });
+    tipEach(mirrorButtons, [](int i) { return HelpPicture::caption(Group::Reflection, i); });
+    tipNames(polygonModeButtons, kPolygonModes);
+    tipNames(circleKindButtons, kCircleModes);
+    tipEach(penWidthButtons, [](int i) { return tr("Grosor %1").arg(i + 1); });
+    tipNames(fillPatternButtons, kFillPatterns);
+    tipNames(fontStyleButtons, kTextStyles);
+    tipEach(eraserSizeButtons, [](int i) { return tr("Goma de tamaño %1").arg(i + 1); });
+    tip(*sideCountList, tr("Número de lados"));
+    tip(*fontSizeList, tr("Tamaño de la letra"));
+    tip(*fontNameList, tr("Tipo de letra"));
 
     QList<QKeySequence> sequences;
     for (const auto &[key, index] : kPaletteKeys) {
         auto *shortcut = new QShortcut(key, this);  // owned by the window
-        connect(shortcut, &QShortcut::activated, this, [this, index = index] { Command1_Click(index); });
+        connect(shortcut, &QShortcut::activated, this, [this, index = index] { onPaletteButton(index); });
         sequences << key;
     }
     auto *keysFirst = new WindowKeysFirst(sequences, this);  // owned by the window
@@ -144,7 +144,7 @@ void Form1::installShortcutsAndTips()
 // Any other way of closing the window asks the exit button's question; No
 // keeps the window and everything in it. After a Yes from the exit button the
 // program is already ending and is not asked again.
-void Form1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_quitConfirmed) {
         event->accept();

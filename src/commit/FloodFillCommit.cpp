@@ -1,6 +1,6 @@
 #include "commit/FloodFillCommit.h"
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "platform/KeepSurfaceSettings.h"
 
 #include <cmath>
@@ -14,10 +14,10 @@ constexpr double kTwipsPerPixelX = kTwipsPerPixel;
 constexpr double kTwipsPerPixelY = kTwipsPerPixel;
 } // namespace
 
-void commitFloodFill(Form1 &form)
+void commitFloodFill(MainWindow &form)
 {
-    Surface &canvas = *form.Picture1;
-    Surface &sheet = form.sheet();
+    Surface &canvas = *form.canvas;
+    Surface &sheet = form.currentSheetImage();
     const DrawingState &s = form.state;
 
     // Each surface gets back the pattern it had: its figures are filled as before.
@@ -27,8 +27,8 @@ void commitFloodFill(Form1 &form)
     canvas.setFillStyle(FillSolid);
     sheet.setFillStyle(FillSolid);
     // The pointer stays in twips: a second click without a move fills there again.
-    const int x = int(std::floor(s.CurX / kTwipsPerPixelX));
-    const int y = int(std::floor(double(s.CurY) / kTwipsPerPixelY));
+    const int x = int(std::floor(s.pointer.x / kTwipsPerPixelX));
+    const int y = int(std::floor(double(s.pointer.y) / kTwipsPerPixelY));
 
     // The area is the drawing's, as the sheet holds it: the canvas may show grid
     // dots the sheet does not have, and the pointer snaps right onto them, so a

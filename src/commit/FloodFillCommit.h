@@ -2,7 +2,7 @@
 
 namespace garabel {
 
-class Form1;
+class MainWindow;
 
 // The fill tool's release: fills the current sheet's connected area around the
 // pointer (the area of the colour the sheet holds there) solidly in its
@@ -11,6 +11,6 @@ class Form1;
 //
 // Leaves the pointer as it was, and each surface with the scale and fill pattern
 // it had before. The caller has both surfaces persistent.
-void commitFloodFill(Form1 &form);
+void commitFloodFill(MainWindow &form);
 
 } // namespace garabel

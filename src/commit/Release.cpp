@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 #include "commit/FloodFillCommit.h"
 #include "commit/TextPlacement.h"
@@ -13,40 +13,40 @@ namespace {
 // Both surfaces persistent, and both at the pen width: whatever width the
 // crosshair or the dot grid left on the canvas, the canvas must end up showing
 // exactly what the sheet stores.
-void prepareBothSurfaces(Form1 &form)
+void prepareBothSurfaces(MainWindow &form)
 {
-    Surface &canvas = *form.Picture1;
-    Surface &sheet = form.sheet();
+    Surface &canvas = *form.canvas;
+    Surface &sheet = form.currentSheetImage();
     canvas.setAutoRedraw(true);
     sheet.setAutoRedraw(true);
-    canvas.setDrawWidth(form.state.PenWidth);
-    sheet.setDrawWidth(form.state.PenWidth);
+    canvas.setDrawWidth(form.state.pen.width);
+    sheet.setDrawWidth(form.state.pen.width);
 }
 
-void commit(Form1 &form, const Shapes &shapes)
+void commit(MainWindow &form, const Shapes &shapes)
 {
-    drawShapesOnBoth(*form.Picture1, form.sheet(), shapes, drawingColour(form.state));
+    drawShapesOnBoth(*form.canvas, form.currentSheetImage(), shapes, drawingColour(form.state));
 }
 
 // The figure of the tool, at most one branch. The stroke tools (3, 4, 18) have
 // drawn everything while the pointer moved; the text tool has its own step.
-void commitFigure(Form1 &form)
+void commitFigure(MainWindow &form)
 {
-    switch (form.state.Tool) {
+    switch (form.state.tool) {
     case ToolLine:
         commit(form, lineShapes(form.state));
         break;
     case ToolRectangle:
         commit(form, rectangleShapes(form.state));
         break;
-    case ToolCircle:   // CircleRadius as the last preview stored it, not measured again
+    case ToolCircle:   // circle.radius as the last preview stored it, not measured again
         commit(form, circleShapes(form.state));
         break;
     case ToolFill:     // the flood fill under the pointer, never mirrored
         commitFloodFill(form);
         break;
     case ToolPolygon:  // the polygon of the last preview's vertices, never mirrored
-        if (form.state.SideCount > 0)  // no preview yet: no vertices to join
+        if (form.state.polygon.sideCount > 0)  // no preview yet: no vertices to join
             commit(form, polygonEdges(form.state));
         break;
     default:
@@ -59,18 +59,18 @@ void commitFigure(Form1 &form)
 // the last move left; the release's own position and button are not used.
 // The snapshot comes first, so undo steps back to before this release; the
 // stroke tools took theirs at the press, before their first mark.
-void Form1::Picture1_MouseUp(int, int, double, double)
+void MainWindow::onCanvasReleased(int, int, double, double)
 {
-    if (!drawsWhileMoving(state.Tool))
-        PushTentativeUndoSnapshot();
+    if (!drawsWhileMoving(state.tool))
+        pushTentativeUndoSnapshot();
     prepareBothSurfaces(*this);
     commitFigure(*this);
     // The text tool's placement runs after the figure, independently of it.
-    if (state.Tool == ToolText)
+    if (state.tool == ToolText)
         placeTextOnRelease(*this);
-    Picture1->setAutoRedraw(false);
-    sheet().setAutoRedraw(true);
-    DropUnchangedUndoSnapshot();
+    canvas->setAutoRedraw(false);
+    currentSheetImage().setAutoRedraw(true);
+    dropUnchangedUndoSnapshot();
 }
 
 } // namespace garabel

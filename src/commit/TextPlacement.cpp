@@ -1,6 +1,6 @@
 #include "commit/TextPlacement.h"
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/Label.h"
 #include "app/TextBox.h"
 #include "platform/Surface.h"
@@ -13,38 +13,38 @@ constexpr double kPromptOffset = 5;
 
 void moveToPointer(Surface &surface, const DrawingState &s)
 {
-    surface.setCurrentX(s.CurX);
-    surface.setCurrentY(s.CurY);
+    surface.setCurrentX(s.pointer.x);
+    surface.setCurrentY(s.pointer.y);
 }
 } // namespace
 
-void placeTextOnRelease(Form1 &form)
+void placeTextOnRelease(MainWindow &form)
 {
     DrawingState &s = form.state;
-    form.Text1->setFocus();
-    form.Label2->setTop(s.StartY + kPromptOffset);
-    form.Label2->setLeft(s.StartX + kPromptOffset);
-    form.Label2->setCaption(Form1::tr("Escribe"));
-    if (!s.TextPending)
+    form.textInput->setFocus();
+    form.textPreview->setTop(s.pointer.anchorY + kPromptOffset);
+    form.textPreview->setLeft(s.pointer.anchorX + kPromptOffset);
+    form.textPreview->setCaption(MainWindow::tr("Escribe"));
+    if (!s.text.pending)
         return;
 
-    const QString text = form.Text1->text();
-    moveToPointer(*form.Picture1, s);
-    moveToPointer(form.sheet(), s);
-    form.Picture1->print(text);
-    form.sheet().print(text);
-    form.Label2->setCaption(QString());
-    // Emptying Text1 raises Text1_Change, which marks the text pending again;
+    const QString text = form.textInput->text();
+    moveToPointer(*form.canvas, s);
+    moveToPointer(form.currentSheetImage(), s);
+    form.canvas->print(text);
+    form.currentSheetImage().print(text);
+    form.textPreview->setCaption(QString());
+    // Emptying textInput raises onTextEdited, which marks the text pending again;
     // the flag is cleared after it.
-    form.Text1->setText(QString());
-    s.TextPending = false;
+    form.textInput->setText(QString());
+    s.text.pending = false;
 }
 
 // Typing shows the text live in the prompt and marks it for the next release.
-void Form1::Text1_Change()
+void MainWindow::onTextEdited()
 {
-    Label2->setCaption(Text1->text());
-    state.TextPending = true;
+    textPreview->setCaption(textInput->text());
+    state.text.pending = true;
 }
 
 } // namespace garabel

@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "app/Label.h"
 #include "options/SplitRgb.h"
 #include "platform/Platform.h"
@@ -14,9 +14,9 @@ void takeComponents(DrawingState &state, Rgb colour)
 {
     int r = 0, g = 0, b = 0;
     SplitRgb(colour, r, g, b);
-    state.Red = r;
-    state.Green = g;
-    state.Blue = std::int16_t(b);
+    state.pen.red = r;
+    state.pen.green = g;
+    state.pen.blue = std::int16_t(b);
 }
 
 } // namespace
@@ -25,26 +25,26 @@ void takeComponents(DrawingState &state, Rgb colour)
 // frame or the grey between them. The colour goes to the canvas, to every sheet
 // (as every drawing setting does, so that a sheet never stores a figure in
 // another colour than the canvas showed) and to the text label.
-void Form1::picture3_MouseDown(int, int, double x, double y)
+void MainWindow::onColourStripPressed(int, int, double x, double y)
 {
     // The box's own border lies outside the strip: it holds no colour to pick.
-    if (x < 0 || y < 0 || x >= Picture3->scaleWidth() || y >= Picture3->scaleHeight())
+    if (x < 0 || y < 0 || x >= colourStrip->scaleWidth() || y >= colourStrip->scaleHeight())
         return;
-    takeComponents(state, Picture3->point(x, y));
+    takeComponents(state, colourStrip->point(x, y));
     const Rgb colour = drawingColour(state);
-    Picture1->setFillColor(colour);
-    for (const auto &sheetImage : Picture2)
+    canvas->setFillColor(colour);
+    for (const auto &sheetImage : sheetImages)
         sheetImage->setFillColor(colour);
-    Label2->setForeColor(colour);
-    Picture1->setForeColor(colour);
-    for (const auto &sheetImage : Picture2)
+    textPreview->setForeColor(colour);
+    canvas->setForeColor(colour);
+    for (const auto &sheetImage : sheetImages)
         sheetImage->setForeColor(colour);
 }
 
 // The dialog opens on the current colour with pure blue as custom colour 1.
 // A confirmed colour becomes the drawing colour and the fill colour of the
 // canvas and every sheet; the fore colours stay. Cancel changes nothing.
-void Form1::ShowColorDialog()
+void MainWindow::chooseColourInDialog()
 {
     ColorDialogRequest request;
     request.initial = drawingColour(state);
@@ -56,8 +56,8 @@ void Form1::ShowColorDialog()
         return;
     takeComponents(state, *chosen);
     const Rgb colour = drawingColour(state);
-    Picture1->setFillColor(colour);
-    for (const auto &sheetImage : Picture2)
+    canvas->setFillColor(colour);
+    for (const auto &sheetImage : sheetImages)
         sheetImage->setFillColor(colour);
 }
 

@@ -67,7 +67,7 @@ void drawSwatch(QImage &strip, int left, int width, QRgb colour)
 
 } // namespace
 
-QImage colourStrip()
+QImage colourStripPicture()
 {
     QImage strip(kColourStripWidth, kColourStripHeight, QImage::Format_RGB32);
     strip.fill(kGrey);

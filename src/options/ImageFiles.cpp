@@ -1,6 +1,6 @@
 #include "options/ImageFiles.h"
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "platform/PictureFile.h"
 #include "platform/Platform.h"
 #include "platform/Surface.h"
@@ -73,7 +73,7 @@ FileDialogRequest saveRequest(const QString &title, std::vector<FileFilter> filt
 // after an undo snapshot, so that the drawing it replaces can be brought back.
 // Any refusal is told, and leaves the canvas, every sheet and every undo ring
 // as they were.
-void Form1::OpenImageFile()
+void MainWindow::openPicture()
 {
     FileDialogRequest request;
     request.title = tr("Selecciona una imagen");
@@ -95,17 +95,17 @@ void Form1::OpenImageFile()
                               MessageButtons::Ok);
         return;
     }
-    PushUndoSnapshot();
-    Picture1->setPicture(read.picture);
-    sheet().setPicture(read.picture);
+    pushUndoSnapshot();
+    canvas->setPicture(read.picture);
+    currentSheetImage().setPicture(read.picture);
 }
 
 // Writes the current sheet's drawing, at the canvas's size, as a BMP file, or
 // as a PNG file when the PNG filter was chosen or the name ends in ".png".
-void Form1::SaveImageFile()
+void MainWindow::savePicture()
 {
     // Whatever is shown only on the screen (a preview, the dot grid) is not saved.
-    Picture1->setPicture(sheet().image());
+    canvas->setPicture(currentSheetImage().image());
     const FileDialogRequest request = saveRequest(tr("Guardar como  "),
                                                   {{tr("Archivo gráfico (*.bmp)"), QStringLiteral("*.bmp")},
                                                    {tr("Imagen PNG (*.png)"), QStringLiteral("*.png")}},
@@ -113,7 +113,7 @@ void Form1::SaveImageFile()
     const QString name = chosenName(platform().saveFileDialog(request));
     if (name.isEmpty())
         return;
-    const QString error = writePicture(Picture1->renderedImage(), name, savedKind(name));
+    const QString error = writePicture(canvas->renderedImage(), name, savedKind(name));
     if (!error.isEmpty())
         platform().messageBox(tr("No se ha podido guardar el dibujo en «%1»: %2").arg(shown(name), error),
                               MessageButtons::Ok);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace garabel {
 
@@ -15,8 +16,8 @@ enum CircleModeCode { FullCircle = 0, InscribedEllipse = 1, UpperQuarter = 2, Lo
 struct QuarterSpan {
     int start, end;
 };
-// Per arc mode and drag direction, the span of the figure and of its FlipX,
-// FlipY and FlipXY copies: each copy is the figure's mirror image in its axis.
+// Per arc mode and drag direction, the span of the figure and of its
+// left-right, top-bottom and through-centre copies: each copy is the figure's mirror image in its axis.
 using CopySpans = std::array<QuarterSpan, 4>;
 struct ModeSpans {
     CopySpans right, notRight;
@@ -28,9 +29,10 @@ constexpr std::array<ModeSpans, 4> kArcSpans{{
     {{{{3, 1}, {1, 3}, {3, 1}, {1, 3}}}, {{{1, 3}, {3, 1}, {1, 3}, {3, 1}}}},  // mode 5
 }};
 
-// The angle from the state's Pi in double precision, then handed on as a float.
-float quarterAngle(int quarter, double pi)
+// The angle in double precision, then handed on as a float.
+float quarterAngle(int quarter)
 {
+    constexpr double pi = std::numbers::pi;
     switch (quarter) {
     case 1: return float(pi / 2);
     case 2: return float(pi);
@@ -42,8 +44,8 @@ float quarterAngle(int quarter, double pi)
 
 double anchorToPointer(const DrawingState &s)
 {
-    const double dx = s.CurX - s.StartX;
-    const double dy = s.CurY - s.StartY;
+    const double dx = s.pointer.x - s.pointer.anchorX;
+    const double dy = s.pointer.y - s.pointer.anchorY;
     return std::sqrt(dx * dx + dy * dy);
 }
 
@@ -51,16 +53,16 @@ double anchorToPointer(const DrawingState &s)
 // take the anchor's reflection stored at the press, as lines and boxes do.
 Shapes fullCircles(const DrawingState &s)
 {
-    const MirroredPoint centre = MirroredPoint::reflected(s.StartX, s.StartY, s);
-    return mirrored(s, [&](Reflection r) { return Circle{centre.under(r), double(s.CircleRadius), r}; });
+    const MirroredPoint centre = MirroredPoint::reflected(s.pointer.anchorX, s.pointer.anchorY, s);
+    return mirrored(s, [&](Reflection r) { return Circle{centre.under(r), double(s.circle.radius), r}; });
 }
 
 // A zero side would give a zero or undefined aspect, so it counts as 0.1 twips.
 Shapes inscribedEllipses(const DrawingState &s)
 {
-    const double dx = s.CurX == s.StartX ? 0.1 : s.CurX - s.StartX;
-    const double dy = s.CurY == s.StartY ? 0.1 : s.CurY - s.StartY;
-    const MirroredPoint centre = MirroredPoint::reflected(s.StartX + dx / 2, s.StartY + dy / 2, s);
+    const double dx = s.pointer.x == s.pointer.anchorX ? 0.1 : s.pointer.x - s.pointer.anchorX;
+    const double dy = s.pointer.y == s.pointer.anchorY ? 0.1 : s.pointer.y - s.pointer.anchorY;
+    const MirroredPoint centre = MirroredPoint::reflected(s.pointer.anchorX + dx / 2, s.pointer.anchorY + dy / 2, s);
     const double aspect = std::abs(dy / 2) / std::abs(dx / 2);
     const double radius = std::abs(dx) > std::abs(dy) ? std::abs(dx / 2) : std::abs(dy / 2);
     return mirrored(s, [&](Reflection r) { return Ellipse{centre.under(r), radius, aspect, r}; });
@@ -68,27 +70,27 @@ Shapes inscribedEllipses(const DrawingState &s)
 
 Shapes arcs(const DrawingState &s)
 {
-    const bool right = s.StartX < s.CurX;
-    const double radius = s.CircleMode == FacingHalf ? std::abs(s.CurX - s.StartX) : anchorToPointer(s);
-    const ModeSpans &mode = kArcSpans[s.CircleMode - UpperQuarter];
+    const bool right = s.pointer.anchorX < s.pointer.x;
+    const double radius = s.circle.kind == FacingHalf ? std::abs(s.pointer.x - s.pointer.anchorX) : anchorToPointer(s);
+    const ModeSpans &mode = kArcSpans[s.circle.kind - UpperQuarter];
     const CopySpans &spans = right ? mode.right : mode.notRight;
     const MirroredPoint centre = MirroredPoint::anchor(s);
     return mirrored(s, [&](Reflection r) {
         const QuarterSpan span = spans[std::size_t(r)];
-        return Arc{centre.under(r), radius, quarterAngle(span.start, s.Pi), quarterAngle(span.end, s.Pi), r};
+        return Arc{centre.under(r), radius, quarterAngle(span.start), quarterAngle(span.end), r};
     });
 }
 } // namespace
 
 void storeCircleRadius(DrawingState &state)
 {
-    if (state.CircleMode == FullCircle)
-        state.CircleRadius = std::int32_t(std::floor(anchorToPointer(state)));
+    if (state.circle.kind == FullCircle)
+        state.circle.radius = std::int32_t(std::floor(anchorToPointer(state)));
 }
 
 Shapes circleShapes(const DrawingState &state)
 {
-    switch (state.CircleMode) {
+    switch (state.circle.kind) {
     case FullCircle:
         return fullCircles(state);
     case InscribedEllipse:

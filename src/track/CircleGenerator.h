@@ -6,9 +6,9 @@ namespace garabel {
 
 struct DrawingState;
 
-// Tool 8: the circular figure that CircleMode chooses, and its mirror copies.
+// Tool 8: the circular figure that circle.kind chooses, and its mirror copies.
 //
-// 0  full circle around the anchor, of radius CircleRadius
+// 0  full circle around the anchor, of radius circle.radius
 // 1  ellipse inscribed in the box spanned by the anchor and the pointer
 // 2  upper quarter circle on the side of the drag
 // 3  lower quarter circle on the side of the drag
@@ -20,10 +20,10 @@ struct DrawingState;
 // without a move repeats the last full circle around the new anchor.
 
 // In mode 0, stores the anchor-to-pointer distance, rounded down, as
-// CircleRadius; the other modes leave it as it is.
+// circle.radius; the other modes leave it as it is.
 void storeCircleRadius(DrawingState &state);
 
-// The figure then its copies, FlipX, FlipY, FlipXY; nothing for an unknown mode.
+// The figure then its copies, left-right, top-bottom, through the centre; nothing for an unknown mode.
 Shapes circleShapes(const DrawingState &state);
 
 } // namespace garabel

@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 #include "platform/Surface.h"
 #include "track/CircleGenerator.h"
@@ -6,12 +6,12 @@
 
 namespace garabel {
 
-// The circular figure of CircleMode and its mirror copies, on the canvas
+// The circular figure of circle.kind and its mirror copies, on the canvas
 // overlay. The full circle's radius is measured here, for the release to reuse.
-void Form1::PreviewCircle()
+void MainWindow::previewCircle()
 {
     storeCircleRadius(state);
-    drawShapes(*Picture1, circleShapes(state), drawingColour(state));
+    drawShapes(*canvas, circleShapes(state), drawingColour(state));
 }
 
 } // namespace garabel

@@ -7,27 +7,27 @@ namespace garabel {
 Shapes lineShapes(const DrawingState &state)
 {
     const MirroredPoint from = MirroredPoint::anchor(state);
-    const MirroredPoint to = MirroredPoint::reflected(state.CurX, state.CurY, state);
+    const MirroredPoint to = MirroredPoint::reflected(state.pointer.x, state.pointer.y, state);
     return mirrored(state, [&](Reflection r) { return Segment{from.under(r), to.under(r), r}; });
 }
 
 Shapes rectangleShapes(const DrawingState &state)
 {
     const MirroredPoint from = MirroredPoint::anchor(state);
-    const MirroredPoint to = MirroredPoint::reflected(state.CurX, state.CurY, state);
+    const MirroredPoint to = MirroredPoint::reflected(state.pointer.x, state.pointer.y, state);
     return mirrored(state, [&](Reflection r) { return Box{from.under(r), to.under(r), r}; });
 }
 
 Shapes dotShapes(const DrawingState &state)
 {
-    const MirroredPoint centre = MirroredPoint::reflected(state.CurX, state.CurY, state);
-    return mirrored(state, [&](Reflection r) { return Circle{centre.under(r), double(state.BrushRadius), r}; });
+    const MirroredPoint centre = MirroredPoint::reflected(state.pointer.x, state.pointer.y, state);
+    return mirrored(state, [&](Reflection r) { return Circle{centre.under(r), double(state.pen.dotRadius), r}; });
 }
 
 Shapes freehandShapes(const DrawingState &state)
 {
-    const MirroredPoint from{state.PrevX, double(state.PrevY), state.MirrorX, state.MirrorY};
-    const MirroredPoint to = MirroredPoint::reflected(state.CurX, state.CurY, state);
+    const MirroredPoint from{state.pointer.previousX, double(state.pointer.previousY), state.pointer.mirrorX, state.pointer.mirrorY};
+    const MirroredPoint to = MirroredPoint::reflected(state.pointer.x, state.pointer.y, state);
     return mirrored(state, [&](Reflection r) { return Segment{from.under(r), to.under(r), r}; });
 }
 

@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 #include "app/GridMath.h"
 #include "app/TextBox.h"
@@ -16,21 +16,21 @@ constexpr int kCrosshairReach = 100;
 // Drawn without a colour: the canvas's ForeColor, the colour last picked.
 void drawCrosshair(Surface &canvas, const DrawingState &s)
 {
-    const double arm = s.GridStep + kCrosshairReach;
-    canvas.line(s.CurX + arm, s.CurY, s.CurX - arm, s.CurY);
-    canvas.line(s.CurX, s.CurY + arm, s.CurX, s.CurY - arm);
+    const double arm = s.grid.step + kCrosshairReach;
+    canvas.line(s.pointer.x + arm, s.pointer.y, s.pointer.x - arm, s.pointer.y);
+    canvas.line(s.pointer.x, s.pointer.y + arm, s.pointer.x, s.pointer.y - arm);
 }
 
-void previewLine(Form1 &form)
+void previewLine(MainWindow &form)
 {
-    drawShapes(*form.Picture1, lineShapes(form.state), drawingColour(form.state));
+    drawShapes(*form.canvas, lineShapes(form.state), drawingColour(form.state));
 }
 
 // With a button held: the preview of a figure tool on the overlay, or the mark
 // of a stroke tool in the stored images.
-void drawForTool(Form1 &form)
+void drawForTool(MainWindow &form)
 {
-    switch (form.state.Tool) {
+    switch (form.state.tool) {
     case ToolLine:
         previewLine(form);
         break;
@@ -41,13 +41,13 @@ void drawForTool(Form1 &form)
         drawFreehandSegment(form);
         break;
     case ToolCircle:
-        form.PreviewCircle();
+        form.previewCircle();
         break;
     case ToolRectangle:
-        form.PreviewRectangle();
+        form.previewRectangle();
         break;
     case ToolPolygon:
-        form.PreviewPolygon();
+        form.previewPolygon();
         break;
     case ToolEraser:
         eraseAtPointer(form);
@@ -59,52 +59,52 @@ void drawForTool(Form1 &form)
 
 // The text of the text tool follows the pointer, button or not; the release
 // prints it there for good.
-void previewText(Form1 &form)
+void previewText(MainWindow &form)
 {
-    Surface &canvas = *form.Picture1;
-    canvas.setCurrentX(form.state.CurX);
-    canvas.setCurrentY(form.state.CurY);
-    canvas.print(form.Text1->text());
+    Surface &canvas = *form.canvas;
+    canvas.setCurrentX(form.state.pointer.x);
+    canvas.setCurrentY(form.state.pointer.y);
+    canvas.print(form.textInput->text());
 }
 } // namespace
 
 // Fixes the anchor on the grid and its reflection through the canvas centre.
 // Any button; nothing is drawn. A stroke tool's undo step is taken here, before
 // its first mark, so that one undo removes exactly the stroke.
-void Form1::Picture1_MouseDown(int, int, double x, double y)
+void MainWindow::onCanvasPressed(int, int, double x, double y)
 {
-    state.StartX = snapToGrid(x, state.GridStep);
-    state.StartY = snapToGrid(y, state.GridStep);
-    state.MirrorX = state.CenterX + (state.CenterX - state.StartX);
-    state.MirrorY = state.CenterY + (state.CenterY - state.StartY);
-    if (drawsWhileMoving(state.Tool))
-        PushTentativeUndoSnapshot();
+    state.pointer.anchorX = snapToGrid(x, state.grid.step);
+    state.pointer.anchorY = snapToGrid(y, state.grid.step);
+    state.pointer.mirrorX = state.grid.centreX + (state.grid.centreX - state.pointer.anchorX);
+    state.pointer.mirrorY = state.grid.centreY + (state.grid.centreY - state.pointer.anchorY);
+    if (drawsWhileMoving(state.tool))
+        pushTentativeUndoSnapshot();
 }
 
 // Repaints the canvas from its stored image, then draws the crosshair at the
 // snapped pointer and, while a button is held, what the tool shows or draws.
-void Form1::Picture1_MouseMove(int button, int, double x, double y)
+void MainWindow::onCanvasMoved(int button, int, double x, double y)
 {
-    Picture1->refresh();
-    Picture1->setDrawWidth(kCrosshairWidth);
-    state.CurX = snapToGrid(x, state.GridStep);
-    state.CurY = snapToGrid(y, state.GridStep);
-    drawCrosshair(*Picture1, state);
+    canvas->refresh();
+    canvas->setDrawWidth(kCrosshairWidth);
+    state.pointer.x = snapToGrid(x, state.grid.step);
+    state.pointer.y = snapToGrid(y, state.grid.step);
+    drawCrosshair(*canvas, state);
     if (button != 0) {
-        Picture1->setDrawWidth(state.PenWidth);
+        canvas->setDrawWidth(state.pen.width);
         drawForTool(*this);
     }
-    if (state.Tool == ToolText)
+    if (state.tool == ToolText)
         previewText(*this);
-    state.PrevX = state.CurX;
-    state.PrevY = state.CurY;
+    state.pointer.previousX = state.pointer.x;
+    state.pointer.previousY = state.pointer.y;
 }
 
 // The marks that follow the pointer (crosshair, guide line, eraser outline, the
 // text) go when it leaves the canvas.
-void Form1::Picture1_MouseLeave()
+void MainWindow::onCanvasLeft()
 {
-    Picture1->refresh();
+    canvas->refresh();
 }
 
 } // namespace garabel

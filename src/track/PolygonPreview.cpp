@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 #include "app/ComboBox.h"
 #include "platform/Surface.h"
@@ -9,13 +9,13 @@ namespace garabel {
 
 // Computes the polygon afresh from the list's side count and leaves it in the
 // state for the release, then shows it on the canvas overlay, unmirrored.
-void Form1::PreviewPolygon()
+void MainWindow::previewPolygon()
 {
-    state.SideCount = polygonSideCount(Combo1->text());
+    state.polygon.sideCount = polygonSideCount(sideCountList->text());
     placePolygonVertices(state);
     if (const auto guide = polygonGuide(state))
-        Picture1->line(guide->from.x(), guide->from.y(), guide->to.x(), guide->to.y());
-    drawShapes(*Picture1, polygonEdges(state), drawingColour(state));
+        canvas->line(guide->from.x(), guide->from.y(), guide->to.x(), guide->to.y());
+    drawShapes(*canvas, polygonEdges(state), drawingColour(state));
 }
 
 } // namespace garabel

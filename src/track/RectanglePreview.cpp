@@ -1,4 +1,4 @@
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 #include "platform/Surface.h"
 #include "track/FigureGenerators.h"
@@ -6,9 +6,9 @@
 namespace garabel {
 
 // The rubber-band rectangle and its mirror copies, on the canvas overlay.
-void Form1::PreviewRectangle()
+void MainWindow::previewRectangle()
 {
-    drawShapes(*Picture1, rectangleShapes(state), drawingColour(state));
+    drawShapes(*canvas, rectangleShapes(state), drawingColour(state));
 }
 
 } // namespace garabel

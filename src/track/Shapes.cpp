@@ -16,23 +16,23 @@ namespace garabel {
 std::vector<Reflection> reflectionsOn(const DrawingState &state)
 {
     std::vector<Reflection> on{Reflection::None};
-    if (state.FlipX)
-        on.push_back(Reflection::FlipX);
-    if (state.FlipY)
-        on.push_back(Reflection::FlipY);
-    if (state.FlipXY)
-        on.push_back(Reflection::FlipXY);
+    if (state.mirrors.leftRight)
+        on.push_back(Reflection::LeftRight);
+    if (state.mirrors.topBottom)
+        on.push_back(Reflection::TopBottom);
+    if (state.mirrors.throughCentre)
+        on.push_back(Reflection::ThroughCentre);
     return on;
 }
 
 MirroredPoint MirroredPoint::reflected(double x, double y, const DrawingState &state)
 {
-    return {x, y, 2.0 * state.CenterX - x, 2.0 * state.CenterY - y};
+    return {x, y, 2.0 * state.grid.centreX - x, 2.0 * state.grid.centreY - y};
 }
 
 MirroredPoint MirroredPoint::anchor(const DrawingState &state)
 {
-    return {state.StartX, state.StartY, state.MirrorX, state.MirrorY};
+    return {state.pointer.anchorX, state.pointer.anchorY, state.pointer.mirrorX, state.pointer.mirrorY};
 }
 
 QPointF MirroredPoint::under(Reflection r) const
@@ -40,11 +40,11 @@ QPointF MirroredPoint::under(Reflection r) const
     switch (r) {
     case Reflection::None:
         return {x, y};
-    case Reflection::FlipX:
+    case Reflection::LeftRight:
         return {mirrorX, y};
-    case Reflection::FlipY:
+    case Reflection::TopBottom:
         return {x, mirrorY};
-    case Reflection::FlipXY:
+    case Reflection::ThroughCentre:
         return {mirrorX, mirrorY};
     }
     return {x, y};
@@ -166,8 +166,8 @@ std::optional<TwiceAxes> mirrorAxes(const Shape &figure, const Shape &copy)
     if (figure.index() != copy.index())
         return std::nullopt;
     const Reflection r = copyOf(copy);
-    const bool acrossX = r == Reflection::FlipX || r == Reflection::FlipXY;
-    const bool acrossY = r == Reflection::FlipY || r == Reflection::FlipXY;
+    const bool acrossX = r == Reflection::LeftRight || r == Reflection::ThroughCentre;
+    const bool acrossY = r == Reflection::TopBottom || r == Reflection::ThroughCentre;
     const auto f = definingPoints(figure), c = definingPoints(copy);
     const double twiceX = f[0].x() + c[0].x(), twiceY = f[0].y() + c[0].y();
     for (std::size_t i = 0; i < f.size(); ++i) {

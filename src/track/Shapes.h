@@ -23,8 +23,8 @@ struct Raster;
 // everything else passes shapes through.
 
 // The mirror copies of a figure. The figure itself comes first, then each copy
-// whose switch is on, always in the order FlipX, FlipY, FlipXY.
-enum class Reflection { None, FlipX, FlipY, FlipXY };
+// whose switch is on, always in the order left-right, top-bottom, through the centre.
+enum class Reflection { None, LeftRight, TopBottom, ThroughCentre };
 
 // Every shape says which copy it is: None for a figure; otherwise it is a mirror
 // copy of the nearest figure before it in the list, drawn as that figure's pixels
@@ -84,12 +84,12 @@ std::vector<Reflection> reflectionsOn(const DrawingState &state);
 
 // A defining point of a figure together with its reflections through the canvas
 // centre. The copies take their points from here, so a reflection stored at the
-// press (the anchor's MirrorX/MirrorY) stands in for a computed one.
+// press (the anchor's pointer.mirrorX/pointer.mirrorY) stands in for a computed one.
 struct MirroredPoint {
     double x = 0, y = 0;
     double mirrorX = 0, mirrorY = 0;
 
-    // The point reflected by the centre of the state: 2 x CenterX - x, 2 x CenterY - y.
+    // The point reflected by the centre of the state: 2 x grid.centreX - x, 2 x grid.centreY - y.
     static MirroredPoint reflected(double x, double y, const DrawingState &state);
     // The anchor with its reflection as stored at the press.
     static MirroredPoint anchor(const DrawingState &state);

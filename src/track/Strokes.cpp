@@ -1,6 +1,6 @@
 #include "track/Strokes.h"
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "platform/KeepSurfaceSettings.h"
 #include "track/FigureGenerators.h"
 
@@ -9,10 +9,10 @@ namespace garabel {
 namespace {
 // Both stored images take the shapes, copy by copy; afterwards both are
 // transient again, as the dot and freehand steps leave them.
-void strokeIntoStoredImages(Form1 &form, const Shapes &shapes)
+void strokeIntoStoredImages(MainWindow &form, const Shapes &shapes)
 {
-    Surface &canvas = *form.Picture1;
-    Surface &sheet = form.sheet();
+    Surface &canvas = *form.canvas;
+    Surface &sheet = form.currentSheetImage();
     canvas.setAutoRedraw(true);
     sheet.setAutoRedraw(true);
     drawShapesOnBoth(canvas, sheet, shapes, drawingColour(form.state));
@@ -31,30 +31,30 @@ void outlineOnOverlay(Surface &canvas, const QRect &pixels)
 }
 } // namespace
 
-void stampDots(Form1 &form)
+void stampDots(MainWindow &form)
 {
     strokeIntoStoredImages(form, dotShapes(form.state));
 }
 
-void drawFreehandSegment(Form1 &form)
+void drawFreehandSegment(MainWindow &form)
 {
     DrawingState &s = form.state;
-    s.MirrorX = 2.0 * s.CenterX - s.PrevX;
-    s.MirrorY = 2.0 * s.CenterY - s.PrevY;
+    s.pointer.mirrorX = 2.0 * s.grid.centreX - s.pointer.previousX;
+    s.pointer.mirrorY = 2.0 * s.grid.centreY - s.pointer.previousY;
     strokeIntoStoredImages(form, freehandShapes(s));
 }
 
-void eraseAtPointer(Form1 &form)
+void eraseAtPointer(MainWindow &form)
 {
     const DrawingState &s = form.state;
-    Surface &canvas = *form.Picture1;
-    const double left = s.CurX - s.EraserSize, top = double(s.CurY) - s.EraserSize;
-    const double right = s.CurX + s.EraserSize, bottom = double(s.CurY) + s.EraserSize;
+    Surface &canvas = *form.canvas;
+    const double left = s.pointer.x - s.pen.eraserSize, top = double(s.pointer.y) - s.pen.eraserSize;
+    const double right = s.pointer.x + s.pen.eraserSize, bottom = double(s.pointer.y) + s.pen.eraserSize;
 
     // The sheet's mode is left as the last release set it: persistent.
     canvas.setAutoRedraw(true);
     canvas.filledBox(left, top, right, bottom, kWhite);
-    form.sheet().filledBox(left, top, right, bottom, kWhite);
+    form.currentSheetImage().filledBox(left, top, right, bottom, kWhite);
     canvas.setAutoRedraw(false);
 
     outlineOnOverlay(canvas, canvas.filledBoxPixels(left, top, right, bottom).adjusted(-1, -1, 1, 1));

@@ -16,9 +16,9 @@ constexpr QRgb kBlackPixel = 0xFF000000;
 TEST(DotGrid, Step50SetsADotAtEveryGridPointThatFallsInsideTheFrame)
 {
     GarabelWindow w(kSmallScreen);
-    w.click(*w->Command2[0]);
-    EXPECT_EQ(w.state().GridStep, 50);
-    EXPECT_EQ(w.state().GridIndex, 0);
+    w.click(*w->gridButtons[0]);
+    EXPECT_EQ(w.state().grid.step, 50);
+    EXPECT_EQ(w.state().grid.selectedButton, 0);
     const QImage canvas = w.canvas();
     // x = 0, 50, ..., 6850 and y = 0, 50, ..., 4650: 138 x 94 points; the column at
     // x = 6850 lies under the canvas frame, so 137 x 94 of them can be seen.
@@ -27,57 +27,57 @@ TEST(DotGrid, Step50SetsADotAtEveryGridPointThatFallsInsideTheFrame)
     EXPECT_EQ(pixelAt(canvas, 6800, 4650), kBlackPixel);
     EXPECT_EQ(pixelAt(canvas, 6800 - 15, 4650), 0xFFFFFFFF);
     EXPECT_EQ(canvas, w.canvasStored()) << "the dots are in the canvas's stored image";
-    EXPECT_TRUE(w->Picture2[0]->image().isNull()) << "and never in the sheet";
+    EXPECT_TRUE(w->sheetImages[0]->image().isNull()) << "and never in the sheet";
 }
 
 TEST(DotGrid, RecentresTheCanvasOnTheNewGrid)
 {
     GarabelWindow w(kSmallScreen);
-    w.click(*w->Command2[2]);
-    EXPECT_EQ(w.state().GridStep, 150);
-    EXPECT_EQ(w.state().CenterX, 3300);  // 3428 integer-divided by 150 is 22
-    EXPECT_EQ(w.state().CenterY, 2250);  // 2348 integer-divided by 150 is 15
+    w.click(*w->gridButtons[2]);
+    EXPECT_EQ(w.state().grid.step, 150);
+    EXPECT_EQ(w.state().grid.centreX, 3300);  // 3428 integer-divided by 150 is 22
+    EXPECT_EQ(w.state().grid.centreY, 2250);  // 2348 integer-divided by 150 is 15
 }
 
 TEST(DotGrid, MarksThePressedButtonGreenAndThePreviousOneWhite)
 {
     GarabelWindow w;
-    const Rgb designFace = w->Command2[0]->backColor();
-    w.click(*w->Command2[3]);
-    EXPECT_EQ(w->Command2[3]->backColor(), kGreen);
-    w.click(*w->Command2[6]);
-    EXPECT_EQ(w->Command2[6]->backColor(), kGreen);
-    EXPECT_EQ(w->Command2[3]->backColor(), kWhite);
-    EXPECT_EQ(w->Command2[0]->backColor(), designFace);
-    w.click(*w->Command2[6]);
-    EXPECT_EQ(w->Command2[6]->backColor(), kGreen);
-    EXPECT_EQ(w.state().GridStep, 350);
+    const Rgb designFace = w->gridButtons[0]->backColor();
+    w.click(*w->gridButtons[3]);
+    EXPECT_EQ(w->gridButtons[3]->backColor(), kGreen);
+    w.click(*w->gridButtons[6]);
+    EXPECT_EQ(w->gridButtons[6]->backColor(), kGreen);
+    EXPECT_EQ(w->gridButtons[3]->backColor(), kWhite);
+    EXPECT_EQ(w->gridButtons[0]->backColor(), designFace);
+    w.click(*w->gridButtons[6]);
+    EXPECT_EQ(w->gridButtons[6]->backColor(), kGreen);
+    EXPECT_EQ(w.state().grid.step, 350);
 }
 
 TEST(DotGrid, DrawsTheDotsInTheCanvasForeColourOverTheCurrentSheet)
 {
     GarabelWindow w(kSmallScreen);
     drawOnCanvasAndSheet(w.form(), QRectF(1500, 1500, 900, 900), rgb(0, 0, 255));
-    w->Picture1->setForeColor(rgb(255, 0, 0));
-    w->Picture1->setDrawWidth(4);
-    w.click(*w->Command2[7]);
+    w->canvas->setForeColor(rgb(255, 0, 0));
+    w->canvas->setDrawWidth(4);
+    w.click(*w->gridButtons[7]);
     const QImage canvas = w.canvas();
     EXPECT_EQ(pixelAt(canvas, 400, 400), qRgb(255, 0, 0));
     EXPECT_EQ(pixelAt(canvas, 400 + 15, 400), qRgb(255, 255, 255)) << "one pixel wide";
     EXPECT_EQ(pixelAt(canvas, 1950, 1950), qRgb(0, 0, 255)) << "the sheet's drawing is under the dots";
-    EXPECT_EQ(w->Picture1->drawWidth(), 1);
-    EXPECT_FALSE(w->Picture1->autoRedraw());
+    EXPECT_EQ(w->canvas->drawWidth(), 1);
+    EXPECT_FALSE(w->canvas->autoRedraw());
 }
 
 TEST(DotGrid, AFigureDrawnAfterTheDotsReachesTheSheetWithoutThem)
 {
     GarabelWindow w(kSmallScreen);
-    w.click(*w->Command2[5]);
+    w.click(*w->gridButtons[5]);
     drawOnCanvasAndSheet(w.form(), QRectF(1500, 1500, 900, 900), rgb(0, 0, 255));
     EXPECT_EQ(pixelAt(w.sheet(), 1950, 1950), qRgb(0, 0, 255));
     EXPECT_EQ(countColour(w.sheet(), kBlackPixel), 0);
-    w.click(*w->Command4[1]);
-    w.click(*w->Command4[0]);
+    w.click(*w->sheetButtons[1]);
+    w.click(*w->sheetButtons[0]);
     EXPECT_EQ(countColour(w.canvas(), kBlackPixel), 0);
     EXPECT_EQ(pixelAt(w.canvas(), 1950, 1950), qRgb(0, 0, 255));
 }

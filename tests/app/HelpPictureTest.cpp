@@ -68,7 +68,7 @@ TEST(HelpPicture, IsAWhitePageOfTheDocumentedSizeHeldByImage12)
     EXPECT_EQ(page.format(), QImage::Format_RGB32);
     for (const QPoint corner : {QPoint(0, 0), QPoint(712, 0), QPoint(0, 535), QPoint(712, 535)})
         EXPECT_EQ(page.pixel(corner), qRgb(255, 255, 255));
-    EXPECT_EQ(w->Image12->picture(), page);
+    EXPECT_EQ(w->helpPicture->picture(), page);
 }
 
 TEST(HelpPicture, DrawsEveryButtonAsTheWindowDoes)
@@ -76,7 +76,7 @@ TEST(HelpPicture, DrawsEveryButtonAsTheWindowDoes)
     GarabelWindow w;
     const QImage page = HelpPicture::render();
     const std::pair<Group, ButtonArray *> groups[] = {
-        {Group::Palette, &w->Command1}, {Group::Grid, &w->Command2}, {Group::Reflection, &w->Command3}};
+        {Group::Palette, &w->paletteButtons}, {Group::Grid, &w->gridButtons}, {Group::Reflection, &w->mirrorButtons}};
     for (const auto &[group, buttons] : groups) {
         for (int i = 0; i < int(buttons->size()); ++i) {
             const QRect place = HelpPicture::buttonRect(group, i);
@@ -128,19 +128,19 @@ TEST(Tooltips, PaletteAndReflectionButtonsCarryTheHelpCaptionsAndTheirKeys)
 {
     GarabelWindow w(QSize(15360, 11520), false);
     const std::pair<Button *, const char *> spotChecks[] = {
-        {w->Command1[0].get(), "Recuperar un dibujo (Ctrl+O)"},
-        {w->Command1[13].get(), "Deshacer (Ctrl+Z)"},
-        {w->Command1[19].get(), "Ayuda (F1)"},
-        {w->Command1[15].get(), "Salir del programa (Ctrl+Q)"},
-        {w->Command1[6].get(), "El cursor se mueve libremente"},
-        {w->Command3[3].get(), "Dibuja simetría horizontal+vertical"},
+        {w->paletteButtons[0].get(), "Recuperar un dibujo (Ctrl+O)"},
+        {w->paletteButtons[13].get(), "Deshacer (Ctrl+Z)"},
+        {w->paletteButtons[19].get(), "Ayuda (F1)"},
+        {w->paletteButtons[15].get(), "Salir del programa (Ctrl+Q)"},
+        {w->paletteButtons[6].get(), "El cursor se mueve libremente"},
+        {w->mirrorButtons[3].get(), "Dibuja simetría horizontal+vertical"},
     };
     for (const auto &[button, text] : spotChecks) {
         EXPECT_EQ(button->button()->toolTip(), QString::fromUtf8(text));
         EXPECT_EQ(button->button()->accessibleName(), QString::fromUtf8(text));
     }
     for (int i = 0; i < 20; ++i)
-        EXPECT_TRUE(w->Command1[i]->button()->toolTip().startsWith(
+        EXPECT_TRUE(w->paletteButtons[i]->button()->toolTip().startsWith(
             HelpPicture::caption(Group::Palette, i).section(QStringLiteral(" ("), 0, 0)))
             << i;
 }
@@ -149,15 +149,15 @@ TEST(Tooltips, EachGridButtonNamesTheStepItChooses)
 {
     GarabelWindow w(QSize(15360, 11520), false);
     for (int i = 0; i < 8; ++i) {
-        w->Command2_Click(i);
-        EXPECT_EQ(w->Command2[i]->button()->toolTip(), QStringLiteral("Rejilla de %1").arg(w.state().GridStep));
+        w->onGridButton(i);
+        EXPECT_EQ(w->gridButtons[i]->button()->toolTip(), QStringLiteral("Rejilla de %1").arg(w.state().grid.step));
     }
 }
 
 TEST(Tooltips, EveryOptionButtonHasItsOwnSpanishName)
 {
     GarabelWindow w(QSize(15360, 11520), false);
-    for (ButtonArray *group : {&w->Command5, &w->Command6, &w->Command7, &w->Command8, &w->Command9, &w->Command10}) {
+    for (ButtonArray *group : {&w->polygonModeButtons, &w->circleKindButtons, &w->penWidthButtons, &w->fillPatternButtons, &w->fontStyleButtons, &w->eraserSizeButtons}) {
         QStringList names;
         for (const auto &button : *group) {
             const QString tip = button->button()->toolTip();
@@ -168,9 +168,9 @@ TEST(Tooltips, EveryOptionButtonHasItsOwnSpanishName)
         names.removeDuplicates();
         EXPECT_EQ(names.size(), int(group->size())) << names.join(u'|').toStdString();
     }
-    EXPECT_EQ(w->Command9[0]->button()->toolTip(), QStringLiteral("Negrita"));
-    EXPECT_EQ(w->Command7[13]->button()->toolTip(), QStringLiteral("Grosor 14"));
-    EXPECT_EQ(w->Combo2->combo()->accessibleName(), QStringLiteral("Tamaño de la letra"));
+    EXPECT_EQ(w->fontStyleButtons[0]->button()->toolTip(), QStringLiteral("Negrita"));
+    EXPECT_EQ(w->penWidthButtons[13]->button()->toolTip(), QStringLiteral("Grosor 14"));
+    EXPECT_EQ(w->fontSizeList->combo()->accessibleName(), QStringLiteral("Tamaño de la letra"));
 }
 
 // On a screen of two device pixels to the pixel the page is shown at full
@@ -178,7 +178,7 @@ TEST(Tooltips, EveryOptionButtonHasItsOwnSpanishName)
 TEST(HelpPicture, OnADenseScreenTheCanvasShowsThePageSharpUntilDrawnOn)
 {
     GarabelWindow w(QSize(15360, 11520), true, 2);
-    w.click(*w->Command1[19]);
+    w.click(*w->paletteButtons[19]);
     QWidget *view = w->canvasView();
     const auto shownPage = [view] {
         QImage shown(view->size() * 2, QImage::Format_RGB32);

@@ -38,17 +38,17 @@ TEST(Printing, SendsWhatTheCanvasStores)
 {
     BlankWindow w;
     commitBox(w.form(), kBox, kRed);
-    w.click(*w->Command2[3]);
-    w->Picture1->line(0, 0, 3000, 3000, kRed);  // on the overlay only, as a preview is
+    w.click(*w->gridButtons[3]);
+    w->canvas->line(0, 0, 3000, 3000, kRed);  // on the overlay only, as a preview is
     const QImage stored = w.canvasStored();
 
-    w.click(*w->Command1[9]);
+    w.click(*w->paletteButtons[9]);
     ASSERT_EQ(w.platform.printedPages.size(), 1u);
     EXPECT_EQ(w.platform.endedDocuments, 1);
     EXPECT_TRUE(w.platform.messages.empty());
     EXPECT_EQ(w.platform.printedPages.front().picture, stored) << "box and dots, without the overlay";
     EXPECT_EQ(w.canvas(), stored) << "the canvas keeps what it showed as its picture";
-    EXPECT_EQ(w.state().Tool, ToolLine);
+    EXPECT_EQ(w.state().tool, ToolLine);
 }
 
 TEST(Printing, ThePageTurnsWithTheCanvasWhichFillsItCentredInItsOwnShape)
@@ -59,14 +59,14 @@ TEST(Printing, ThePageTurnsWithTheCanvasWhichFillsItCentredInItsOwnShape)
     };
     for (const Case c : {Case{{1920, 1080}, true}, Case{{768, 1024}, false}}) {
         GarabelWindow w(c.screenPixels * 15);
-        w.click(*w->Command1[9]);
+        w.click(*w->paletteButtons[9]);
         ASSERT_EQ(w.platform.printedPages.size(), 1u);
         const auto &page = w.platform.printedPages.front();
         SCOPED_TRACE(::testing::Message() << c.screenPixels.width() << " x " << c.screenPixels.height());
         EXPECT_EQ(page.landscape, c.landscape);
         const QSizeF area = c.landscape ? w.platform.portraitPrintableTwips.transposed()
                                         : w.platform.portraitPrintableTwips;
-        const QSize canvas = w->Picture1->innerPixelSize();
+        const QSize canvas = w->canvas->innerPixelSize();
         EXPECT_TRUE(QRectF(QPointF(), area).contains(page.twips.adjusted(0.01, 0.01, -0.01, -0.01)));
         EXPECT_NEAR(page.twips.center().x(), area.width() / 2, 0.01);
         EXPECT_NEAR(page.twips.center().y(), area.height() / 2, 0.01);
@@ -79,7 +79,7 @@ TEST(Printing, ThePageTurnsWithTheCanvasWhichFillsItCentredInItsOwnShape)
 TEST(Printing, WithoutAPrinterAYesWritesTheSamePageToAPdfFile)
 {
     BlankWindow w;
-    w.click(*w->Command1[9]);
+    w.click(*w->paletteButtons[9]);
     ASSERT_EQ(w.platform.printedPages.size(), 1u);
     const FakePlatform::PrintedPage onPrinter = w.platform.printedPages.front();
     w.platform.printedPages.clear();
@@ -87,7 +87,7 @@ TEST(Printing, WithoutAPrinterAYesWritesTheSamePageToAPdfFile)
     w.platform.hasPrinter = false;
     w.platform.messageAnswers = {MessageAnswer::Yes};
     w.platform.saveAnswers = {QStringLiteral("/tmp/hojas/dibujo.pdf")};
-    w.click(*w->Command1[9]);
+    w.click(*w->paletteButtons[9]);
 
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_EQ(w.platform.messages[0].first, QStringLiteral("No hay ninguna impresora disponible.\n"
@@ -110,12 +110,12 @@ TEST(Printing, ADeclinedPdfOrAFailingPrintLosesNothingAndIsTold)
     commitBox(w.form(), kBox, kRed);
     const QImage before = w.canvas();
     w.platform.hasPrinter = false;
-    w.click(*w->Command1[9]);  // the PDF offer answered No
+    w.click(*w->paletteButtons[9]);  // the PDF offer answered No
     w.platform.messageAnswers = {MessageAnswer::Yes};
-    w.click(*w->Command1[9]);  // the file dialog cancelled
+    w.click(*w->paletteButtons[9]);  // the file dialog cancelled
     w.platform.hasPrinter = true;
     w.platform.printFails = true;
-    w.click(*w->Command1[9]);
+    w.click(*w->paletteButtons[9]);
 
     EXPECT_TRUE(w.platform.printedPages.empty());
     EXPECT_EQ(w.platform.endedDocuments, 0);
@@ -137,7 +137,7 @@ TEST(Printing, AFifoChosenAsThePdfIsRefusedBeforeAnyJobStarts)
     w.platform.hasPrinter = false;
     w.platform.messageAnswers = {MessageAnswer::Yes};
     w.platform.saveAnswers = {fifo};
-    w.click(*w->Command1[9]);
+    w.click(*w->paletteButtons[9]);
 
     EXPECT_TRUE(w.platform.printedPages.empty());
     ASSERT_EQ(w.platform.messages.size(), 2u);
@@ -152,18 +152,18 @@ TEST(ClearSheet, EmptiesTheCanvasAndOnlyTheCurrentSheet)
 {
     BlankWindow w;
     commitBox(w.form(), kBox, kRed);
-    w.click(*w->Command4[1]);
+    w.click(*w->sheetButtons[1]);
     commitBox(w.form(), kOtherBox, kRed);
-    w.click(*w->Command2[3]);
-    w.click(*w->Command1[12]);
+    w.click(*w->gridButtons[3]);
+    w.click(*w->paletteButtons[12]);
 
-    w.click(*w->Command1[14]);
+    w.click(*w->paletteButtons[14]);
     EXPECT_TRUE(blank(w.canvas())) << "figure and dots gone";
     EXPECT_TRUE(blank(w.sheet(1)));
-    EXPECT_EQ(w.state().Tool, ToolPolygon);
-    EXPECT_EQ(w.state().GridStep, 200);
+    EXPECT_EQ(w.state().tool, ToolPolygon);
+    EXPECT_EQ(w.state().grid.step, 200);
 
-    w.click(*w->Command4[0]);
+    w.click(*w->sheetButtons[0]);
     EXPECT_TRUE(showsBox(w.canvas(), kBox));
     EXPECT_EQ(w.canvas(), w.sheet(0));
 }
@@ -175,9 +175,9 @@ TEST(ClearSheet, OneUndoRightAfterBringsBackTheDrawingAsItWas)
     commitBox(w.form(), kOtherBox, kRed);
     const QImage before = w.sheet();
 
-    w.click(*w->Command1[14]);
+    w.click(*w->paletteButtons[14]);
     ASSERT_TRUE(blank(w.sheet()));
-    w.click(*w->Command1[13]);
+    w.click(*w->paletteButtons[13]);
     EXPECT_EQ(w.sheet(), before) << "both figures, not only the first";
     EXPECT_EQ(w.canvas(), before);
 }
@@ -185,12 +185,12 @@ TEST(ClearSheet, OneUndoRightAfterBringsBackTheDrawingAsItWas)
 TEST(ClearSheet, AnEraserStrokeRightAfterAClearStillReachesTheSheet)
 {
     GarabelWindow w;
-    w.click(*w->Command4[0]);
+    w.click(*w->sheetButtons[0]);
     drawOnCanvasAndSheet(w.form(), QRectF(0, 0, 6000, 3000), rgb(0, 0, 255));
-    w.click(*w->Command1[14]);
+    w.click(*w->paletteButtons[14]);
     drawOnCanvasAndSheet(w.form(), QRectF(0, 0, 6000, 3000), rgb(0, 0, 255));
-    w.click(*w->Command1[18]);
-    w.click(*w->Command10[5]);
+    w.click(*w->paletteButtons[18]);
+    w.click(*w->eraserSizeButtons[5]);
     w.drag({QPointF(3000, 1500), QPointF(3000, 1530)});
     EXPECT_EQ(pixelAt(w.sheet(), 3000, 1500), qRgb(255, 255, 255));
     EXPECT_EQ(pixelAt(w.canvasStored(), 3000, 1500), qRgb(255, 255, 255));
@@ -201,10 +201,10 @@ TEST(HelpButton, ShowsTheHelpPageOnTheCanvasOnly)
     BlankWindow w;
     commitBox(w.form(), kBox, kRed);
     const QImage sheetBefore = w.sheet();
-    w.click(*w->Command1[19]);
+    w.click(*w->paletteButtons[19]);
 
     QImage expected = w.sheet(1);  // a blank canvas with the page at its own size
-    QPainter(&expected).drawImage(0, 0, w->Image12->picture());
+    QPainter(&expected).drawImage(0, 0, w->helpPicture->picture());
     EXPECT_EQ(w.canvas(), expected);
     EXPECT_EQ(w.sheet(), sheetBefore);
 }
@@ -212,13 +212,13 @@ TEST(HelpButton, ShowsTheHelpPageOnTheCanvasOnly)
 TEST(HelpButton, ThePageGoesWithASheetSwitchAnUndoOrAGridPress)
 {
     const std::pair<const char *, std::function<void(GarabelWindow &)>> ways[] = {
-        {"sheet switch", [](GarabelWindow &w) { w.click(*w->Command4[0]); }},
-        {"undo", [](GarabelWindow &w) { w.click(*w->Command1[13]); }},
-        {"grid press", [](GarabelWindow &w) { w.click(*w->Command2[5]); }},
+        {"sheet switch", [](GarabelWindow &w) { w.click(*w->sheetButtons[0]); }},
+        {"undo", [](GarabelWindow &w) { w.click(*w->paletteButtons[13]); }},
+        {"grid press", [](GarabelWindow &w) { w.click(*w->gridButtons[5]); }},
     };
     for (const auto &[name, leaveHelp] : ways) {
         BlankWindow w;
-        w.click(*w->Command1[19]);
+        w.click(*w->paletteButtons[19]);
         ASSERT_FALSE(blank(w.canvas()));
         leaveHelp(w);
         const QImage canvas = w.canvas();
@@ -236,7 +236,7 @@ TEST(HelpButton, ThePageGoesWithASheetSwitchAnUndoOrAGridPress)
 TEST(HelpButton, AFigureDrawnOverThePageIsStoredWithoutIt)
 {
     BlankWindow w;
-    w.click(*w->Command1[19]);
+    w.click(*w->paletteButtons[19]);
     const QImage help = w.canvas();
     commitBox(w.form(), kBox, kRed);
 
@@ -260,17 +260,17 @@ TEST(HelpButton, AFigureDrawnOverThePageIsStoredWithoutIt)
 TEST(Quit, AnsweredNoLeavesEverythingAsItWas)
 {
     BlankWindow w;
-    w.click(*w->Command1[12]);
+    w.click(*w->paletteButtons[12]);
     commitBox(w.form(), kBox, kRed);
     const QImage canvas = w.canvas();
 
-    w.click(*w->Command1[15]);
+    w.click(*w->paletteButtons[15]);
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_EQ(w.platform.messages[0].first, kQuitQuestion);
     EXPECT_EQ(w.platform.messages[0].second, MessageButtons::YesNo);
     EXPECT_EQ(w.platform.quitCalls, 0);
-    EXPECT_EQ(w.state().Tool, ToolPolygon);
-    EXPECT_TRUE(w->Command5[0]->visible());
+    EXPECT_EQ(w.state().tool, ToolPolygon);
+    EXPECT_TRUE(w->polygonModeButtons[0]->visible());
     EXPECT_EQ(w.canvas(), canvas);
     EXPECT_TRUE(w->isVisible());
 }
@@ -279,7 +279,7 @@ TEST(Quit, YesEndsTheProgramAndTheWindowThenClosesWithoutAskingAgain)
 {
     BlankWindow w;
     w.platform.messageAnswers = {MessageAnswer::Yes};
-    w.click(*w->Command1[15]);
+    w.click(*w->paletteButtons[15]);
     EXPECT_EQ(w.platform.quitCalls, 1);
     EXPECT_TRUE(w->close());
     EXPECT_EQ(w.platform.messages.size(), 1u);

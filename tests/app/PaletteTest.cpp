@@ -29,12 +29,12 @@ Names operator+(Names a, const Names &b)
 }
 
 // The option controls that are visible now, by their design names.
-Names visibleOptions(Form1 &form)
+Names visibleOptions(MainWindow &form)
 {
     Names names;
     const std::pair<const char *, ButtonArray *> arrays[] = {
-        {"Command5", &form.Command5}, {"Command6", &form.Command6}, {"Command7", &form.Command7},
-        {"Command8", &form.Command8}, {"Command9", &form.Command9}, {"Command10", &form.Command10},
+        {"polygonModeButtons", &form.polygonModeButtons}, {"circleKindButtons", &form.circleKindButtons}, {"penWidthButtons", &form.penWidthButtons},
+        {"fillPatternButtons", &form.fillPatternButtons}, {"fontStyleButtons", &form.fontStyleButtons}, {"eraserSizeButtons", &form.eraserSizeButtons},
     };
     for (const auto &[name, array] : arrays) {
         for (int i = 0; i < int(array->size()); ++i) {
@@ -43,8 +43,8 @@ Names visibleOptions(Form1 &form)
         }
     }
     const std::pair<const char *, Control *> singles[] = {
-        {"Label1", form.Label1.get()}, {"Label2", form.Label2.get()}, {"Combo1", form.Combo1.get()},
-        {"Combo2", form.Combo2.get()}, {"Combo3", form.Combo3.get()},
+        {"sideCountLabel", form.sideCountLabel.get()}, {"textPreview", form.textPreview.get()}, {"sideCountList", form.sideCountList.get()},
+        {"fontSizeList", form.fontSizeList.get()}, {"fontNameList", form.fontNameList.get()},
     };
     for (const auto &[name, control] : singles) {
         if (control->visible())
@@ -53,7 +53,7 @@ Names visibleOptions(Form1 &form)
     return names;
 }
 
-const Names kTextOptions = Names{"Label2", "Combo2", "Combo3"} + elements("Command9", 0, 1);
+const Names kTextOptions = Names{"textPreview", "fontSizeList", "fontNameList"} + elements("fontStyleButtons", 0, 1);
 
 struct ToolCase {
     int button;
@@ -74,47 +74,47 @@ TEST_P(PaletteToolButton, ShowsExactlyItsOptionControlsWhateverWasShownBefore)
     GarabelWindow w;
     ASSERT_TRUE(visibleOptions(w.form()).empty()) << "nothing is shown at start";
     for (int before : {16, 12, 8}) {
-        w.click(*w->Command1[before]);
-        w.click(*w->Command1[c.button]);
+        w.click(*w->paletteButtons[before]);
+        w.click(*w->paletteButtons[c.button]);
         EXPECT_EQ(visibleOptions(w.form()), c.options) << "after button " << before;
         // The pen-width step hides and shows like a tool button but keeps the tool.
-        EXPECT_EQ(w.state().Tool, c.button == 7 ? before : c.button);
+        EXPECT_EQ(w.state().tool, c.button == 7 ? before : c.button);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Buttons, PaletteToolButton,
-    ::testing::Values(ToolCase{2, elements("Command7", 0, 13)}, ToolCase{3, elements("Command8", 0, 1)},
-                      ToolCase{4, elements("Command7", 0, 13)},
-                      ToolCase{8, elements("Command8", 0, 7) + elements("Command6", 0, 5)},
-                      ToolCase{10, elements("Command8", 0, 7)},
-                      ToolCase{12, elements("Command5", 0, 2) + Names{"Label1", "Combo1"}},
-                      ToolCase{16, kTextOptions}, ToolCase{18, elements("Command10", 0, 5)},
-                      ToolCase{7, elements("Command7", 0, 13)}),
+    ::testing::Values(ToolCase{2, elements("penWidthButtons", 0, 13)}, ToolCase{3, elements("fillPatternButtons", 0, 1)},
+                      ToolCase{4, elements("penWidthButtons", 0, 13)},
+                      ToolCase{8, elements("fillPatternButtons", 0, 7) + elements("circleKindButtons", 0, 5)},
+                      ToolCase{10, elements("fillPatternButtons", 0, 7)},
+                      ToolCase{12, elements("polygonModeButtons", 0, 2) + Names{"sideCountLabel", "sideCountList"}},
+                      ToolCase{16, kTextOptions}, ToolCase{18, elements("eraserSizeButtons", 0, 5)},
+                      ToolCase{7, elements("penWidthButtons", 0, 13)}),
     [](const auto &info) { return "Button" + std::to_string(info.param.button); });
 
 TEST(Palette, TextEmptiesTheTypedTextAndFillAfterItKeepsTheTextOptions)
 {
     GarabelWindow w;
-    w->Text1->setText(QStringLiteral("Hola"));
-    w.click(*w->Command1[16]);
-    EXPECT_EQ(w->Text1->text(), QString());
-    EXPECT_EQ(w->Label2->caption(), QString());
-    w.click(*w->Command1[11]);
-    EXPECT_EQ(w.state().Tool, 11);
+    w->textInput->setText(QStringLiteral("Hola"));
+    w.click(*w->paletteButtons[16]);
+    EXPECT_EQ(w->textInput->text(), QString());
+    EXPECT_EQ(w->textPreview->caption(), QString());
+    w.click(*w->paletteButtons[11]);
+    EXPECT_EQ(w.state().tool, 11);
     EXPECT_EQ(visibleOptions(w.form()), kTextOptions);
 }
 
 TEST(Palette, CommandButtonsKeepTheToolAndTheOptionControls)
 {
     GarabelWindow w;
-    w.click(*w->Command1[12]);
+    w.click(*w->paletteButtons[12]);
     const Names shown = visibleOptions(w.form());
     // Every dialog and question is cancelled or answered No by the fake desktop.
     for (int button : {0, 1, 5, 6, 9, 13, 14, 15, 17, 19, 11}) {
-        w.click(*w->Command1[button]);
+        w.click(*w->paletteButtons[button]);
         EXPECT_EQ(visibleOptions(w.form()), shown) << "button " << button;
-        EXPECT_EQ(w.state().Tool, button == 11 ? 11 : 12) << "button " << button;
+        EXPECT_EQ(w.state().tool, button == 11 ? 11 : 12) << "button " << button;
     }
     EXPECT_EQ(w.platform.quitCalls, 0);
 }
@@ -123,35 +123,35 @@ TEST(Palette, PenWidthStepCyclesOneToFourThenCountsOnFromAChosenWidth)
 {
     GarabelWindow w;
     for (int expected : {2, 3, 4, 1, 2}) {
-        w.click(*w->Command1[7]);
-        EXPECT_EQ(w.state().PenWidth, expected);
-        EXPECT_EQ(w->Picture1->drawWidth(), expected);
+        w.click(*w->paletteButtons[7]);
+        EXPECT_EQ(w.state().pen.width, expected);
+        EXPECT_EQ(w->canvas->drawWidth(), expected);
         for (int i = 0; i < 10; ++i)
-            EXPECT_EQ(w->Picture2[i]->drawWidth(), expected) << "sheet " << i;
+            EXPECT_EQ(w->sheetImages[i]->drawWidth(), expected) << "sheet " << i;
     }
-    w.click(*w->Command7[8]);
+    w.click(*w->penWidthButtons[8]);
     for (int expected : {10, 11}) {
-        w.click(*w->Command1[7]);
-        EXPECT_EQ(w.state().PenWidth, expected);
-        EXPECT_EQ(w->Picture2[9]->drawWidth(), expected);
+        w.click(*w->paletteButtons[7]);
+        EXPECT_EQ(w.state().pen.width, expected);
+        EXPECT_EQ(w->sheetImages[9]->drawWidth(), expected);
     }
 }
 
 TEST(Palette, SnappingOnAfterOffRestoresTheSelectedGridStep)
 {
     GarabelWindow w;
-    w.click(*w->Command1[6]);
-    EXPECT_EQ(w.state().GridStep, 1);
-    w.click(*w->Command1[5]);
-    EXPECT_EQ(w.state().GridStep, 300) << "the start-up grid";
+    w.click(*w->paletteButtons[6]);
+    EXPECT_EQ(w.state().grid.step, 1);
+    w.click(*w->paletteButtons[5]);
+    EXPECT_EQ(w.state().grid.step, 300) << "the start-up grid";
 
-    w.click(*w->Command2[2]);
-    const auto centre = std::pair(w.state().CenterX, w.state().CenterY);
-    w.click(*w->Command1[6]);
-    w.click(*w->Command1[5]);
-    EXPECT_EQ(w.state().GridStep, 150);
-    EXPECT_EQ(std::pair(w.state().CenterX, w.state().CenterY), centre);
-    EXPECT_EQ(w.state().Tool, ToolLine);
+    w.click(*w->gridButtons[2]);
+    const auto centre = std::pair(w.state().grid.centreX, w.state().grid.centreY);
+    w.click(*w->paletteButtons[6]);
+    w.click(*w->paletteButtons[5]);
+    EXPECT_EQ(w.state().grid.step, 150);
+    EXPECT_EQ(std::pair(w.state().grid.centreX, w.state().grid.centreY), centre);
+    EXPECT_EQ(w.state().tool, ToolLine);
 }
 
 } // namespace garabel::test

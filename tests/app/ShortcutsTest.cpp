@@ -23,10 +23,10 @@ protected:
     {
         w.form().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form()));
-        w.click(*w->Command4[0]);
+        w.click(*w->sheetButtons[0]);
         // The text box holds the focus while the program runs.
-        w->Text1->edit()->setFocus();
-        ASSERT_EQ(QApplication::focusWidget(), w->Text1->edit());
+        w->textInput->edit()->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), w->textInput->edit());
     }
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
     {

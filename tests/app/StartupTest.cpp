@@ -33,9 +33,9 @@ TEST_P(CanvasCentre, IsTheHalfSizeRoundedHalfToEvenThenSnappedDownToTheGrid)
 {
     const CentreCase c = GetParam();
     GarabelWindow w(screenForCanvas(c.canvasWidth, c.canvasHeight), false);
-    ASSERT_EQ(w->Picture1->width(), c.canvasWidth);
-    EXPECT_EQ(w.state().CenterX, c.centreX);
-    EXPECT_EQ(w.state().CenterY, c.centreY);
+    ASSERT_EQ(w->canvas->width(), c.canvasWidth);
+    EXPECT_EQ(w.state().grid.centreX, c.centreX);
+    EXPECT_EQ(w.state().grid.centreY, c.centreY);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, CanvasCentre,
@@ -69,73 +69,72 @@ TEST(Startup, SetsTheDefaultsAndFillsTheThreeLists)
 {
     GarabelWindow w;
     const DrawingState &s = w.state();
-    EXPECT_EQ(s.Tool, ToolLine);
-    EXPECT_EQ(s.GridStep, 300);
-    EXPECT_EQ(s.GridIndex, 5);
-    EXPECT_EQ(s.BrushRadius, 50);
-    EXPECT_EQ(s.Sheet, 0);
-    EXPECT_EQ(s.PenWidth, 1);
-    EXPECT_DOUBLE_EQ(s.Pi, 3.14159265358979323846);
+    EXPECT_EQ(s.tool, ToolLine);
+    EXPECT_EQ(s.grid.step, 300);
+    EXPECT_EQ(s.grid.selectedButton, 5);
+    EXPECT_EQ(s.pen.dotRadius, 50);
+    EXPECT_EQ(s.sheet, 0);
+    EXPECT_EQ(s.pen.width, 1);
 
-    ASSERT_EQ(w->Combo1->count(), 18);
-    EXPECT_EQ(w->Combo1->item(0), "3");
-    EXPECT_EQ(w->Combo1->item(17), "20");
-    EXPECT_EQ(w->Combo1->text(), "5");
-    ASSERT_EQ(w->Combo2->count(), 19);
-    EXPECT_EQ(w->Combo2->item(0), "12");
-    EXPECT_EQ(w->Combo2->item(18), "48");
-    EXPECT_EQ(w->Combo2->text(), "18");
+    ASSERT_EQ(w->sideCountList->count(), 18);
+    EXPECT_EQ(w->sideCountList->item(0), "3");
+    EXPECT_EQ(w->sideCountList->item(17), "20");
+    EXPECT_EQ(w->sideCountList->text(), "5");
+    ASSERT_EQ(w->fontSizeList->count(), 19);
+    EXPECT_EQ(w->fontSizeList->item(0), "12");
+    EXPECT_EQ(w->fontSizeList->item(18), "48");
+    EXPECT_EQ(w->fontSizeList->text(), "18");
     // The screen fonts, kept sorted; the text is "Arial" whether or not it is there.
-    ASSERT_EQ(w->Combo3->count(), 3);
-    EXPECT_EQ(w->Combo3->item(0), "Arial");
-    EXPECT_EQ(w->Combo3->item(2), "Times New Roman");
-    EXPECT_EQ(w->Combo3->text(), "Arial");
+    ASSERT_EQ(w->fontNameList->count(), 3);
+    EXPECT_EQ(w->fontNameList->item(0), "Arial");
+    EXPECT_EQ(w->fontNameList->item(2), "Times New Roman");
+    EXPECT_EQ(w->fontNameList->text(), "Arial");
 }
 
 TEST(Startup, ShowsArialEvenWhenTheScreenHasNoSuchFont)
 {
     FakePlatform platform;
     platform.screenInfo.fontNames = {"Zeta", "Alpha"};
-    Form1 form(platform);
-    form.Form_Load();
-    EXPECT_EQ(form.Combo3->item(0), "Alpha");
-    EXPECT_EQ(form.Combo3->item(1), "Zeta");
-    EXPECT_EQ(form.Combo3->text(), "Arial");
+    MainWindow form(platform);
+    form.start();
+    EXPECT_EQ(form.fontNameList->item(0), "Alpha");
+    EXPECT_EQ(form.fontNameList->item(1), "Zeta");
+    EXPECT_EQ(form.fontNameList->text(), "Arial");
 }
 
 TEST(Startup, GivesEveryDrawingSurfaceThe18PointArialFont)
 {
     GarabelWindow w;
-    EXPECT_EQ(w->Picture1->fontSize(), 18);
-    EXPECT_EQ(w->Picture1->fontName().toLower(), "arial");
-    for (const auto &sheet : w->Picture2) {
+    EXPECT_EQ(w->canvas->fontSize(), 18);
+    EXPECT_EQ(w->canvas->fontName().toLower(), "arial");
+    for (const auto &sheet : w->sheetImages) {
         EXPECT_EQ(sheet->fontSize(), 18);
         EXPECT_EQ(sheet->fontName().toLower(), "arial");
     }
-    EXPECT_EQ(w->Label2->font().pixelSize(), 24);
-    EXPECT_EQ(w->Command9[0]->backColor(), kWhite);
-    EXPECT_EQ(w->Command9[1]->backColor(), kWhite);
+    EXPECT_EQ(w->textPreview->font().pixelSize(), 24);
+    EXPECT_EQ(w->fontStyleButtons[0]->backColor(), kWhite);
+    EXPECT_EQ(w->fontStyleButtons[1]->backColor(), kWhite);
 }
 
 TEST(Startup, ShowsOnlyTheDesignTimeControlsAndMarksSheetOne)
 {
     GarabelWindow w;
-    Form1 &f = w.form();
-    for (auto *array : {&f.Command1, &f.Command2, &f.Command3, &f.Command4})
+    MainWindow &f = w.form();
+    for (auto *array : {&f.paletteButtons, &f.gridButtons, &f.mirrorButtons, &f.sheetButtons})
         for (const auto &button : *array)
             EXPECT_TRUE(button->widget()->isVisible());
-    for (auto *array : {&f.Command5, &f.Command6, &f.Command7, &f.Command8, &f.Command9, &f.Command10})
+    for (auto *array : {&f.polygonModeButtons, &f.circleKindButtons, &f.penWidthButtons, &f.fillPatternButtons, &f.fontStyleButtons, &f.eraserSizeButtons})
         for (const auto &button : *array)
             EXPECT_FALSE(button->visible());
-    EXPECT_FALSE(f.Label1->visible());
-    EXPECT_FALSE(f.Label2->visible());
-    EXPECT_FALSE(f.Combo1->visible());
-    EXPECT_FALSE(f.Combo2->visible());
-    EXPECT_FALSE(f.Combo3->visible());
-    EXPECT_TRUE(f.Text1->widget()->isVisible());
-    EXPECT_EQ(f.Command4[0]->backColor(), kBlue);
+    EXPECT_FALSE(f.sideCountLabel->visible());
+    EXPECT_FALSE(f.textPreview->visible());
+    EXPECT_FALSE(f.sideCountList->visible());
+    EXPECT_FALSE(f.fontSizeList->visible());
+    EXPECT_FALSE(f.fontNameList->visible());
+    EXPECT_TRUE(f.textInput->widget()->isVisible());
+    EXPECT_EQ(f.sheetButtons[0]->backColor(), kBlue);
     for (int i = 1; i < 10; ++i)
-        EXPECT_EQ(f.Command4[i]->backColor(), kWhite);
+        EXPECT_EQ(f.sheetButtons[i]->backColor(), kWhite);
 }
 
 TEST(Startup, ShowsTheTitlePictureOnTheCanvasButNotInSheetOne)
@@ -146,7 +145,7 @@ TEST(Startup, ShowsTheTitlePictureOnTheCanvasButNotInSheetOne)
     ASSERT_EQ(title.size(), QSize(713, 535));
     EXPECT_EQ(canvas.copy(0, 0, 713, 535), title) << "the whole picture, at its own size, from the corner";
     EXPECT_EQ(countColour(canvas, qRgb(255, 255, 255), QRect(713, 0, 100, 535)), 100 * 535);
-    EXPECT_TRUE(w->Picture2[0]->image().isNull()) << "sheet 1 starts blank and holds no pixels";
+    EXPECT_TRUE(w->sheetImages[0]->image().isNull()) << "sheet 1 starts blank and holds no pixels";
 }
 
 TEST(Startup, InstallsTheCursorPictureOnTheCanvas)

@@ -14,10 +14,10 @@ constexpr QRgb kRed = 0xFFFF0000;
 struct CircleWindow : GarabelWindow {
     explicit CircleWindow(int mode)
     {
-        form().Command4_Click(0);
-        state().Red = 255;
-        state().Tool = ToolCircle;
-        state().CircleMode = std::uint8_t(mode);
+        form().onSheetButton(0);
+        state().pen.red = 255;
+        state().tool = ToolCircle;
+        state().circle.kind = std::uint8_t(mode);
     }
 };
 
@@ -43,7 +43,7 @@ TEST(CircleCommit, ThePreviewShowsWhatTheReleaseCommitsOnCanvasAndSheet)
     for (int mode = 0; mode <= 5; ++mode) {
         for (const QPointF pointer : {QPointF(3900, 4200), QPointF(2100, 3600)}) {
             CircleWindow w(mode);
-            w.state().FlipX = w.state().FlipY = w.state().FlipXY = true;
+            w.state().mirrors.leftRight = w.state().mirrors.topBottom = w.state().mirrors.throughCentre = true;
             w.press(anchor.x(), anchor.y());
             w.move(pointer.x(), pointer.y(), Qt::LeftButton);
             const QImage preview = redOutside(w.canvas(), pointer);
@@ -61,13 +61,13 @@ TEST(CircleCommit, ThePreviewShowsWhatTheReleaseCommitsOnCanvasAndSheet)
 TEST(CircleCommit, AFullCircleWithoutAMoveReusesTheLastRadiusAroundTheNewAnchor)
 {
     CircleWindow w(0);
-    w.state().FlipX = true;
+    w.state().mirrors.leftRight = true;
     w.drag({{3000, 3000}, {3900, 4200}});  // radius 1500
-    ASSERT_EQ(w.state().CircleRadius, 1500);
+    ASSERT_EQ(w.state().circle.radius, 1500);
     QImage sheet = w.sheet();
     EXPECT_GT(inkNear(sheet, 4500, 3000, kRed), 0);
-    EXPECT_GT(inkNear(sheet, 13800 - 4500, 3000, kRed), 0);  // the FlipX copy
-    EXPECT_EQ(inkNear(sheet, 4500, 10200 - 3000, kRed), 0);  // no FlipY copy
+    EXPECT_GT(inkNear(sheet, 13800 - 4500, 3000, kRed), 0);  // the left-right copy
+    EXPECT_EQ(inkNear(sheet, 4500, 10200 - 3000, kRed), 0);  // no top-bottom copy
 
     // Measured afresh, the pointer (3900, 4200) would give 3662.
     const QPointF onNewCircle[] = {{7500, 7200}, {4500, 7200}, {6000, 5700}, {6000, 8700}};
@@ -84,8 +84,8 @@ TEST(CircleCommit, AFullCircleWithoutAMoveReusesTheLastRadiusAroundTheNewAnchor)
 TEST(CircleCommit, AnUpperHalfDraggedRightHasTheLowerHalfAsItsFlipYCopy)
 {
     CircleWindow w(4);
-    w.state().FlipY = true;
-    w.drag({{3000, 3000}, {3900, 4200}});  // radius 1500; MirrorY = 7200
+    w.state().mirrors.topBottom = true;
+    w.drag({{3000, 3000}, {3900, 4200}});  // radius 1500; pointer.mirrorY = 7200
     const QImage sheet = w.sheet();
     EXPECT_GT(inkNear(sheet, 3000, 1500, kRed), 0);
     EXPECT_EQ(inkNear(sheet, 3000, 4500, kRed, 3), 0);

@@ -23,9 +23,9 @@ constexpr QRgb kWhitePixel = 0xFFFFFFFF;
 struct FillWindow : BlankWindow {
     void fillInBlue()
     {
-        for (Surface *s : {form().Picture1.get(), &form().sheet()})
+        for (Surface *s : {form().canvas.get(), &form().currentSheetImage()})
             s->setFillColor(rgb(0, 0, 255));
-        state().Tool = ToolFill;
+        state().tool = ToolFill;
     }
 };
 
@@ -38,11 +38,11 @@ int notWhite(const QImage &image, const QRect &rect)
 TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndKeepsEachSurfacesPattern)
 {
     FillWindow w;
-    w.state().Tool = ToolRectangle;
+    w.state().tool = ToolRectangle;
     w.drag({{1500, 1200}, {3000, 2100}});  // outline on pixels 100..200 x 80..140
     const int outline = countColour(w.sheet(), kRed);
     w.fillInBlue();
-    w.state().FillIndex = FillUpwardDiagonal;
+    w.state().pen.fillPattern = FillUpwardDiagonal;
     w.drag({{2250, 1650}});  // snapped to (2100, 1500): pixel (140, 100)
 
     const QRect interior(101, 81, 99, 59);
@@ -51,9 +51,9 @@ TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndKeepsEachSurfacesPat
         EXPECT_EQ(countColour(image, kBluePixel), interior.width() * interior.height()) << "nothing outside";
         EXPECT_EQ(countColour(image, kRed), outline);
     }
-    EXPECT_EQ(w.state().CurX, 2100) << "the pointer stays in twips";
-    EXPECT_EQ(w.state().CurY, 1500);
-    for (const Surface *s : {w->Picture1.get(), &w->sheet()}) {
+    EXPECT_EQ(w.state().pointer.x, 2100) << "the pointer stays in twips";
+    EXPECT_EQ(w.state().pointer.y, 1500);
+    for (const Surface *s : {w->canvas.get(), &w->currentSheetImage()}) {
         EXPECT_EQ(s->fillStyle(), FillTransparent) << "the pattern each surface had";
         EXPECT_EQ(s->scaleMode(), ScaleMode::Twips);
     }
@@ -69,14 +69,14 @@ TEST(FillAndText, TheCanvasTakesTheSheetsAreaEvenWhereItShowsGridDots)
     };
     for (const auto &c : cases) {
         FillWindow w;
-        w.click(*w->Command2[5]);  // dots every 300 twips, on the canvas only
+        w.click(*w->gridButtons[5]);  // dots every 300 twips, on the canvas only
         ASSERT_GT(notWhite(w.canvasStored(), w.canvasStored().rect()), 0);
         w.fillInBlue();
-        w.state().CurX = c.x;
-        w.state().CurY = std::int32_t(c.y);
-        w->Picture1_MouseUp(1, 0, 0, 0);
+        w.state().pointer.x = c.x;
+        w.state().pointer.y = std::int32_t(c.y);
+        w->onCanvasReleased(1, 0, 0, 0);
 
-        EXPECT_EQ(w.state().CurX, c.x) << c.what;
+        EXPECT_EQ(w.state().pointer.x, c.x) << c.what;
         const QImage sheet = w.sheet();
         EXPECT_EQ(countColour(sheet, kBluePixel), sheet.width() * sheet.height()) << c.what;
         EXPECT_EQ(w.canvasStored(), sheet) << c.what;
@@ -88,21 +88,21 @@ TEST(FillAndText, TheCanvasTakesTheSheetsAreaEvenWhereItShowsGridDots)
 TEST(FillAndText, ADoubleClickFillsOnceAndLaterRectanglesStayOutlines)
 {
     FillWindow w;
-    w.state().Tool = ToolRectangle;
+    w.state().tool = ToolRectangle;
     w.drag({{1500, 1200}, {3000, 2100}});  // outline on pixels 100..200 x 80..140
     w.fillInBlue();
     w.move(2250, 1650);
     w.doubleClick(2250, 1650);
     const QRect interior(101, 81, 99, 59);
     EXPECT_EQ(countColour(w.sheet(), kBluePixel), interior.width() * interior.height());
-    EXPECT_EQ(w.state().UndoPos[0], 2) << "the second click changed nothing";
+    EXPECT_EQ(w.state().undo.positions[0], 2) << "the second click changed nothing";
 
-    w.state().Tool = ToolRectangle;
+    w.state().tool = ToolRectangle;
     w.drag({{4500, 3000}, {6000, 3900}});
-    w.click(*w->Command4[1]);
+    w.click(*w->sheetButtons[1]);
     w.drag({{4500, 3000}, {6000, 3900}});
     EXPECT_EQ(w.canvasStored(), w.sheet()) << "the canvas draws as the other sheet does";
-    w.click(*w->Command4[0]);
+    w.click(*w->sheetButtons[0]);
     EXPECT_EQ(w.canvasStored(), w.sheet());
     for (int sheet : {0, 1})
         EXPECT_EQ(notWhite(w.sheet(sheet), QRect(301, 201, 99, 59)), 0) << "sheet " << sheet;
@@ -111,17 +111,17 @@ TEST(FillAndText, ADoubleClickFillsOnceAndLaterRectanglesStayOutlines)
 TEST(FillAndText, TheSecondTextReleasePrintsTheTypedWordAtThePointerOnCanvasAndSheet)
 {
     FillWindow w;
-    w->Command1_Click(ToolText);
+    w->onPaletteButton(ToolText);
     w.drag({{1500, 1500}});
-    EXPECT_EQ(w->Label2->caption(), QStringLiteral("Escribe"));
-    EXPECT_EQ(w->Label2->left(), 1505);
-    EXPECT_EQ(w->Label2->top(), 1505);
-    EXPECT_EQ(QApplication::focusWidget(), w->Text1->edit());
+    EXPECT_EQ(w->textPreview->caption(), QStringLiteral("Escribe"));
+    EXPECT_EQ(w->textPreview->left(), 1505);
+    EXPECT_EQ(w->textPreview->top(), 1505);
+    EXPECT_EQ(QApplication::focusWidget(), w->textInput->edit());
     EXPECT_EQ(notWhite(w.sheet(), w.sheet().rect()), 0) << "the first release only marks the spot";
 
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Hola"));
-    EXPECT_EQ(w->Label2->caption(), QStringLiteral("Hola"));
-    EXPECT_TRUE(w.state().TextPending);
+    EXPECT_EQ(w->textPreview->caption(), QStringLiteral("Hola"));
+    EXPECT_TRUE(w.state().text.pending);
 
     w.drag({{3000, 3000}, {4500, 3000}});  // the word's top-left corner at pixel (300, 200)
     for (const QImage &image : {w.canvasStored(), w.sheet()}) {
@@ -130,21 +130,21 @@ TEST(FillAndText, TheSecondTextReleasePrintsTheTypedWordAtThePointerOnCanvasAndS
         EXPECT_EQ(notWhite(image, QRect(0, 0, 300, image.height())), 0) << "nothing to the left";
     }
     EXPECT_EQ(w.canvasStored(), w.sheet());
-    EXPECT_EQ(w->Label2->caption(), QString());
-    EXPECT_EQ(w->Label2->left(), 3005) << "the prompt marks the anchor";
-    EXPECT_EQ(w->Text1->text(), QString());
-    EXPECT_FALSE(w.state().TextPending);
+    EXPECT_EQ(w->textPreview->caption(), QString());
+    EXPECT_EQ(w->textPreview->left(), 3005) << "the prompt marks the anchor";
+    EXPECT_EQ(w->textInput->text(), QString());
+    EXPECT_FALSE(w.state().text.pending);
 }
 
 TEST(FillAndText, APolygonDragIsCommittedUnmirroredOnCanvasAndSheet)
 {
     FillWindow w;
-    w->Command1_Click(ToolPolygon);
-    w->Combo1->setText(QStringLiteral("4"));
-    w.state().FlipX = true;
+    w->onPaletteButton(ToolPolygon);
+    w->sideCountList->setText(QStringLiteral("4"));
+    w.state().mirrors.leftRight = true;
     w.drag({{3000, 3000}, {3000, 3900}});  // a diamond with corners 900 twips from the centre
 
-    EXPECT_EQ(w.state().SideCount, 4);
+    EXPECT_EQ(w.state().polygon.sideCount, 4);
     const QImage sheet = w.sheet();
     for (const QPointF edge : {QPointF(3450, 3450), QPointF(3450, 2550), QPointF(2550, 2550), QPointF(2550, 3450)}) {
         EXPECT_GT(inkNear(sheet, edge.x(), edge.y(), kRed), 0) << edge.x() << "," << edge.y();

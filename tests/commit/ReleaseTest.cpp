@@ -12,8 +12,8 @@ constexpr QRgb kRed = 0xFFFF0000;
 constexpr QRgb kBluePixel = 0xFF0000FF;
 constexpr QRgb kWhitePixel = 0xFFFFFFFF;
 
-// BlankWindow's canvas centre is (6900, 5100): FlipX maps x to 13800 - x,
-// FlipY maps y to 10200 - y.
+// BlankWindow's canvas centre is (6900, 5100): the left-right mirror maps x to 13800 - x,
+// the top-bottom one maps y to 10200 - y.
 
 void expectCanvasEqualsSheet(GarabelWindow &w, const char *what)
 {
@@ -40,10 +40,10 @@ TEST_P(ReleaseWithMirrors, DrawsTheFigureAndTheCopiesSwitchedOnOnCanvasAndSheetA
     const MirrorSwitches m = GetParam();
     for (const int tool : {ToolLine, ToolRectangle}) {
         BlankWindow w;
-        w.state().Tool = std::uint8_t(tool);
-        w.state().FlipX = m.flipX;
-        w.state().FlipY = m.flipY;
-        w.state().FlipXY = m.flipXY;
+        w.state().tool = std::uint8_t(tool);
+        w.state().mirrors.leftRight = m.flipX;
+        w.state().mirrors.topBottom = m.flipY;
+        w.state().mirrors.throughCentre = m.flipXY;
         w.drag({{1500, 1200}, {3000, 2100}});
 
         const std::vector<QPointF> onFigure = tool == ToolLine
@@ -66,8 +66,8 @@ TEST_P(ReleaseWithMirrors, DrawsTheFigureAndTheCopiesSwitchedOnOnCanvasAndSheetA
             }
         }
         expectCanvasEqualsSheet(w, tool == ToolLine ? "mirrored-line" : "mirrored-rectangle");
-        EXPECT_FALSE(w->Picture1->autoRedraw());
-        EXPECT_TRUE(w->sheet().autoRedraw());
+        EXPECT_FALSE(w->canvas->autoRedraw());
+        EXPECT_TRUE(w->currentSheetImage().autoRedraw());
     }
 }
 
@@ -85,8 +85,8 @@ TEST(Release, FillsTheRectangleAfterEachSurfacesFillPattern)
         {FillSolid, true, false}, {FillTransparent, false, true}, {FillHorizontal, true, true}};
     for (const auto &c : cases) {
         BlankWindow w;
-        w.state().Tool = ToolRectangle;
-        for (Surface *s : {w->Picture1.get(), &w->sheet()}) {
+        w.state().tool = ToolRectangle;
+        for (Surface *s : {w->canvas.get(), &w->currentSheetImage()}) {
             s->setFillStyle(c.style);
             s->setFillColor(rgb(0, 0, 255));
         }
@@ -106,7 +106,7 @@ TEST(Release, CommitsBetweenTheSnappedAnchorAndTheSnappedPointer)
     const struct { int step; int from, to; int row; } cases[] = {{300, 100, 200, 80}, {1, 104, 205, 82}};
     for (const auto &c : cases) {
         BlankWindow w;
-        w.state().GridStep = std::int16_t(c.step);
+        w.state().grid.step = std::int16_t(c.step);
         w.drag({{1560, 1240}, {3080, 1240}});
         const QImage sheet = w.sheet();
         EXPECT_EQ(sheet.pixel(c.from, c.row), kRed) << c.step;
@@ -128,7 +128,7 @@ TEST(Release, WithoutAMoveCommitsToTheLastHoverPositionAtThePenWidthOnBothSurfac
     EXPECT_EQ(sheet.pixel(200, 200), kRed);  // last hover (3000, 3000)
     EXPECT_EQ(countColour(sheet, kRed, QRect(250, 195, 1, 10)), 1);  // one pixel wide
     expectCanvasEqualsSheet(w, "release-without-move");
-    EXPECT_EQ(w.state().UndoPos[0], 1);
+    EXPECT_EQ(w.state().undo.positions[0], 1);
 }
 
 TEST(Release, TheRightAndMiddleButtonsDrawLikeTheLeft)

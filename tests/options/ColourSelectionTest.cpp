@@ -12,10 +12,10 @@ namespace garabel::test {
 
 namespace {
 
-SurfaceView &stripView(Form1 &form)
+SurfaceView &stripView(MainWindow &form)
 {
     for (SurfaceView *view : form.findChildren<SurfaceView *>()) {
-        if (&view->surface() == form.Picture3.get())
+        if (&view->surface() == form.colourStrip.get())
             return *view;
     }
     throw std::logic_error("no view shows the colour strip");
@@ -45,11 +45,11 @@ struct Colours {
     }
 };
 
-Colours coloursOf(Form1 &form)
+Colours coloursOf(MainWindow &form)
 {
-    Colours c{rgb(form.state.Red, form.state.Green, form.state.Blue), form.Picture1->fillColor(),
-              form.Picture1->foreColor(), form.Label2->foreColor(), {}, {}};
-    for (const auto &sheet : form.Picture2) {
+    Colours c{rgb(form.state.pen.red, form.state.pen.green, form.state.pen.blue), form.canvas->fillColor(),
+              form.canvas->foreColor(), form.textPreview->foreColor(), {}, {}};
+    for (const auto &sheet : form.sheetImages) {
         c.sheetFill.push_back(sheet->fillColor());
         c.sheetFore.push_back(sheet->foreColor());
     }
@@ -80,16 +80,16 @@ TEST(StripPick, APickSetsThePixelUnderThePointerOnTheCanvasEverySheetAndTheLabel
         {635, 10, rgb(153, 51, 0), "a swatch of block 4"},
     };
     GarabelWindow w;
-    ASSERT_EQ(w->Picture2.size(), 10u);
+    ASSERT_EQ(w->sheetImages.size(), 10u);
     for (const auto &pick : picks) {
         pressStrip(w, pick.x, pick.y);
         EXPECT_EQ(coloursOf(w.form()), everywhere(pick.colour)) << pick.what;
     }
     pressStrip(w, 10, 8, Qt::RightButton);
     EXPECT_EQ(coloursOf(w.form()), everywhere(kWhite)) << "any button picks";
-    EXPECT_EQ(w.state().Red, 255);
-    EXPECT_EQ(w.state().Green, 255);
-    EXPECT_EQ(w.state().Blue, 255);
+    EXPECT_EQ(w.state().pen.red, 255);
+    EXPECT_EQ(w.state().pen.green, 255);
+    EXPECT_EQ(w.state().pen.blue, 255);
 }
 
 TEST(ColourDialog, OkSetsTheDrawingColourAndTheFillColoursOnly)
@@ -97,16 +97,16 @@ TEST(ColourDialog, OkSetsTheDrawingColourAndTheFillColoursOnly)
     GarabelWindow w;
     pressStrip(w, 635, 10);  // (153, 51, 0)
     w.platform.colorAnswers.push_back(rgb(18, 52, 86));
-    w->ShowColorDialog();
+    w->chooseColourInDialog();
 
     ASSERT_EQ(w.platform.colorRequests.size(), 1u);
     const ColorDialogRequest &request = w.platform.colorRequests[0];
     EXPECT_EQ(request.initial, rgb(153, 51, 0)) << "opens on the current colour";
     EXPECT_EQ(request.customColors[0], kBlue);
     EXPECT_EQ(request.flags, 0x107u);
-    EXPECT_EQ(w.state().Red, 18);
-    EXPECT_EQ(w.state().Green, 52);
-    EXPECT_EQ(w.state().Blue, 86);
+    EXPECT_EQ(w.state().pen.red, 18);
+    EXPECT_EQ(w.state().pen.green, 52);
+    EXPECT_EQ(w.state().pen.blue, 86);
     Colours expected = everywhere(rgb(153, 51, 0));
     expected.drawing = expected.canvasFill = rgb(18, 52, 86);
     expected.sheetFill.assign(10, rgb(18, 52, 86));
@@ -118,7 +118,7 @@ TEST(ColourDialog, CancelChangesNothing)
     GarabelWindow w;
     pressStrip(w, 524, 8);
     const Colours before = coloursOf(w.form());
-    w->ShowColorDialog();
+    w->chooseColourInDialog();
     EXPECT_EQ(w.platform.colorRequests.size(), 1u);
     EXPECT_EQ(coloursOf(w.form()), before);
 }

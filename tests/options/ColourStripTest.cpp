@@ -53,7 +53,7 @@ QColor at(const QImage &image, int x, int y)
 
 class ColourStrip : public ::testing::Test {
 protected:
-    QImage strip = colourStrip();
+    QImage strip = colourStripPicture();
 };
 
 TEST_F(ColourStrip, Is713By19AndOpaque)

@@ -16,9 +16,9 @@ namespace {
 template <typename T>
 void expectOnEverySurface(GarabelWindow &w, const std::function<T(const Surface &)> &property, T expected)
 {
-    EXPECT_EQ(property(*w->Picture1), expected) << "canvas";
+    EXPECT_EQ(property(*w->canvas), expected) << "canvas";
     for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(property(*w->Picture2[i]), expected) << "sheet " << i;
+        EXPECT_EQ(property(*w->sheetImages[i]), expected) << "sheet " << i;
 }
 
 std::vector<Rgb> faces(const ButtonArray &buttons)
@@ -31,125 +31,125 @@ std::vector<Rgb> faces(const ButtonArray &buttons)
 
 bool flips(GarabelWindow &w, bool x, bool y, bool xy)
 {
-    return w.state().FlipX == x && w.state().FlipY == y && w.state().FlipXY == xy;
+    return w.state().mirrors.leftRight == x && w.state().mirrors.topBottom == y && w.state().mirrors.throughCentre == xy;
 }
 } // namespace
 
 TEST(Reflections, EachButtonTogglesItsOwnAndTheFirstSwitchesAllOff)
 {
     GarabelWindow w;
-    const Rgb designFace = w->Command3[1]->backColor();
-    w.click(*w->Command3[1]);
-    w.click(*w->Command3[1]);
+    const Rgb designFace = w->mirrorButtons[1]->backColor();
+    w.click(*w->mirrorButtons[1]);
+    w.click(*w->mirrorButtons[1]);
     EXPECT_TRUE(flips(w, false, false, false));
-    EXPECT_EQ(w->Command3[1]->backColor(), kWhite);
+    EXPECT_EQ(w->mirrorButtons[1]->backColor(), kWhite);
 
-    w.click(*w->Command3[1]);
-    w.click(*w->Command3[2]);
-    w.click(*w->Command3[3]);
+    w.click(*w->mirrorButtons[1]);
+    w.click(*w->mirrorButtons[2]);
+    w.click(*w->mirrorButtons[3]);
     EXPECT_TRUE(flips(w, true, true, true));
-    EXPECT_EQ(faces(w->Command3), (std::vector<Rgb>{designFace, kGreen, kGreen, kGreen}));
+    EXPECT_EQ(faces(w->mirrorButtons), (std::vector<Rgb>{designFace, kGreen, kGreen, kGreen}));
 
-    w.click(*w->Command3[0]);
+    w.click(*w->mirrorButtons[0]);
     EXPECT_TRUE(flips(w, false, false, false));
-    EXPECT_EQ(faces(w->Command3), (std::vector<Rgb>{kGreen, kWhite, kWhite, kWhite}));
-    w.click(*w->Command3[2]);
+    EXPECT_EQ(faces(w->mirrorButtons), (std::vector<Rgb>{kGreen, kWhite, kWhite, kWhite}));
+    w.click(*w->mirrorButtons[2]);
     EXPECT_TRUE(flips(w, false, true, false));
-    EXPECT_EQ(w->Command3[0]->backColor(), kGreen) << "keeps its colour";
+    EXPECT_EQ(w->mirrorButtons[0]->backColor(), kGreen) << "keeps its colour";
 }
 
 TEST(Toggles, TheFaceColourIsWhatTheSwitchReads)
 {
     GarabelWindow w;
-    w->Command3[2]->setBackColor(kGreen);
-    w.click(*w->Command3[2]);
-    EXPECT_FALSE(w.state().FlipY) << "a green face reads as on, so the press switches it off";
-    EXPECT_EQ(w->Command3[2]->backColor(), kWhite);
+    w->mirrorButtons[2]->setBackColor(kGreen);
+    w.click(*w->mirrorButtons[2]);
+    EXPECT_FALSE(w.state().mirrors.topBottom) << "a green face reads as on, so the press switches it off";
+    EXPECT_EQ(w->mirrorButtons[2]->backColor(), kWhite);
 
-    w->Command9[1]->setBackColor(kGreen);
-    w.click(*w->Command1[16]);
-    w.click(*w->Command9[1]);
-    EXPECT_FALSE(w->Picture1->fontItalic()) << "only a white face reads as off";
-    EXPECT_EQ(w->Command9[1]->backColor(), kWhite);
+    w->fontStyleButtons[1]->setBackColor(kGreen);
+    w.click(*w->paletteButtons[16]);
+    w.click(*w->fontStyleButtons[1]);
+    EXPECT_FALSE(w->canvas->fontItalic()) << "only a white face reads as off";
+    EXPECT_EQ(w->fontStyleButtons[1]->backColor(), kWhite);
 }
 
 TEST(ShapeOptions, PolygonModeCircleKindAndEraserSizeFollowTheButtonPressed)
 {
     GarabelWindow w;
-    EXPECT_EQ(w.state().EraserSize, 0) << "no eraser extent before a size is chosen";
-    w.click(*w->Command1[12]);
-    w.click(*w->Command5[2]);
-    EXPECT_EQ(w.state().PolyMode, 2);
-    w.click(*w->Command5[1]);
-    EXPECT_EQ(w.state().PolyMode, 1);
+    EXPECT_EQ(w.state().pen.eraserSize, 0) << "no eraser extent before a size is chosen";
+    w.click(*w->paletteButtons[12]);
+    w.click(*w->polygonModeButtons[2]);
+    EXPECT_EQ(w.state().polygon.mode, 2);
+    w.click(*w->polygonModeButtons[1]);
+    EXPECT_EQ(w.state().polygon.mode, 1);
 
-    w.click(*w->Command1[8]);
-    w.click(*w->Command6[4]);
-    EXPECT_EQ(w.state().CircleMode, 4);
+    w.click(*w->paletteButtons[8]);
+    w.click(*w->circleKindButtons[4]);
+    EXPECT_EQ(w.state().circle.kind, 4);
 
-    w.click(*w->Command1[18]);
+    w.click(*w->paletteButtons[18]);
     for (int i = 0; i < 6; ++i) {
-        w.click(*w->Command10[i]);
-        EXPECT_EQ(w.state().EraserSize, 20 + 25 * i);
+        w.click(*w->eraserSizeButtons[i]);
+        EXPECT_EQ(w.state().pen.eraserSize, 20 + 25 * i);
     }
-    const auto unmarked = faces(w->Command5);
+    const auto unmarked = faces(w->polygonModeButtons);
     EXPECT_EQ(unmarked, std::vector<Rgb>(3, kWhite));
-    EXPECT_EQ(faces(w->Command10), std::vector<Rgb>(6, kWhite));
+    EXPECT_EQ(faces(w->eraserSizeButtons), std::vector<Rgb>(6, kWhite));
 }
 
 TEST(PenWidth, AWidthButtonSetsItEverywhereAndIsTheOnlyOneGreen)
 {
     GarabelWindow w;
-    w.click(*w->Command1[2]);
-    w.click(*w->Command7[13]);
-    EXPECT_EQ(w.state().PenWidth, 14);
+    w.click(*w->paletteButtons[2]);
+    w.click(*w->penWidthButtons[13]);
+    EXPECT_EQ(w.state().pen.width, 14);
     expectOnEverySurface<int>(w, &Surface::drawWidth, 14);
     std::vector<Rgb> expected(14, kWhite);
     expected[13] = kGreen;
-    EXPECT_EQ(faces(w->Command7), expected);
+    EXPECT_EQ(faces(w->penWidthButtons), expected);
 
-    w.click(*w->Command7[2]);
-    EXPECT_EQ(w.state().PenWidth, 3);
+    w.click(*w->penWidthButtons[2]);
+    EXPECT_EQ(w.state().pen.width, 3);
     expectOnEverySurface<int>(w, &Surface::drawWidth, 3);
     expected[13] = kWhite;
     expected[2] = kGreen;
-    EXPECT_EQ(faces(w->Command7), expected);
+    EXPECT_EQ(faces(w->penWidthButtons), expected);
 }
 
 TEST(FillPattern, APatternButtonSetsItOnTheCanvasAndEverySheet)
 {
     GarabelWindow w;
-    w.click(*w->Command1[10]);
+    w.click(*w->paletteButtons[10]);
     for (int pattern : {1, 6, 0}) {
-        w.click(*w->Command8[pattern]);
-        EXPECT_EQ(w.state().FillIndex, pattern);
+        w.click(*w->fillPatternButtons[pattern]);
+        EXPECT_EQ(w.state().pen.fillPattern, pattern);
         expectOnEverySurface<int>(w, &Surface::fillStyle, pattern);
     }
-    EXPECT_EQ(faces(w->Command8), std::vector<Rgb>(8, kWhite));
+    EXPECT_EQ(faces(w->fillPatternButtons), std::vector<Rgb>(8, kWhite));
 }
 
 TEST(TextStyle, BoldAndItalicSwitchIndependentlyEverywhere)
 {
     GarabelWindow w;
-    w.click(*w->Command1[16]);
-    w.click(*w->Command9[0]);
+    w.click(*w->paletteButtons[16]);
+    w.click(*w->fontStyleButtons[0]);
     expectOnEverySurface<bool>(w, &Surface::fontBold, true);
     expectOnEverySurface<bool>(w, &Surface::fontItalic, false);
-    EXPECT_TRUE(w->Label2->font().bold());
-    EXPECT_FALSE(w->Label2->font().italic());
-    EXPECT_EQ(faces(w->Command9), (std::vector<Rgb>{kBlue, kWhite}));
+    EXPECT_TRUE(w->textPreview->font().bold());
+    EXPECT_FALSE(w->textPreview->font().italic());
+    EXPECT_EQ(faces(w->fontStyleButtons), (std::vector<Rgb>{kBlue, kWhite}));
 
-    w.click(*w->Command9[1]);
+    w.click(*w->fontStyleButtons[1]);
     expectOnEverySurface<bool>(w, &Surface::fontItalic, true);
-    EXPECT_TRUE(w->Label2->font().italic());
-    EXPECT_EQ(faces(w->Command9), (std::vector<Rgb>{kBlue, kBlue}));
+    EXPECT_TRUE(w->textPreview->font().italic());
+    EXPECT_EQ(faces(w->fontStyleButtons), (std::vector<Rgb>{kBlue, kBlue}));
 
-    w.click(*w->Command9[0]);
+    w.click(*w->fontStyleButtons[0]);
     expectOnEverySurface<bool>(w, &Surface::fontBold, false);
     expectOnEverySurface<bool>(w, &Surface::fontItalic, true);
-    EXPECT_FALSE(w->Label2->font().bold());
-    EXPECT_TRUE(w->Label2->font().italic());
-    EXPECT_EQ(faces(w->Command9), (std::vector<Rgb>{kWhite, kBlue}));
+    EXPECT_FALSE(w->textPreview->font().bold());
+    EXPECT_TRUE(w->textPreview->font().italic());
+    EXPECT_EQ(faces(w->fontStyleButtons), (std::vector<Rgb>{kWhite, kBlue}));
 }
 
 struct SizeCase {
@@ -168,11 +168,11 @@ TEST_P(FontSizeEntry, IsAppliedOnlyStrictlyBetweenSevenAndSeventyThree)
 {
     const SizeCase c = GetParam();
     GarabelWindow w;
-    w.click(*w->Command1[16]);
-    w->Combo2->addItem(QString::fromLatin1(c.entry));
-    w->Combo2->choose(w->Combo2->count() - 1);
+    w.click(*w->paletteButtons[16]);
+    w->fontSizeList->addItem(QString::fromLatin1(c.entry));
+    w->fontSizeList->choose(w->fontSizeList->count() - 1);
     expectOnEverySurface<double>(w, &Surface::fontSize, c.applied);
-    EXPECT_EQ(w->Label2->font().pixelSize(), qRound(pointsToPixels(c.applied)));
+    EXPECT_EQ(w->textPreview->font().pixelSize(), qRound(pointsToPixels(c.applied)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, FontSizeEntry,
@@ -189,16 +189,16 @@ INSTANTIATE_TEST_SUITE_P(Entries, FontSizeEntry,
 TEST(FontName, TheChosenNameGoesToEverySurfaceAndTheLabel)
 {
     GarabelWindow w;
-    w.click(*w->Command1[16]);
+    w.click(*w->paletteButtons[16]);
     int courier = -1;
-    for (int i = 0; i < w->Combo3->count(); ++i) {
-        if (w->Combo3->item(i) == QStringLiteral("Courier New"))
+    for (int i = 0; i < w->fontNameList->count(); ++i) {
+        if (w->fontNameList->item(i) == QStringLiteral("Courier New"))
             courier = i;
     }
     ASSERT_GE(courier, 0);
-    w->Combo3->choose(courier);
+    w->fontNameList->choose(courier);
     expectOnEverySurface<QString>(w, &Surface::fontName, QStringLiteral("Courier New"));
-    EXPECT_EQ(w->Label2->font().family(), QStringLiteral("Courier New"));
+    EXPECT_EQ(w->textPreview->font().family(), QStringLiteral("Courier New"));
 }
 
 } // namespace garabel::test

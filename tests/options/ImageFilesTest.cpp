@@ -26,10 +26,10 @@ struct Drawing {
 
 Drawing drawingOf(GarabelWindow &w)
 {
-    Drawing d{w.canvas(), {}, {}, w.state().UndoPos, w.state().SnapshotPending};
+    Drawing d{w.canvas(), {}, {}, w.state().undo.positions, w.state().undo.snapshotPending};
     for (int s = 0; s < DrawingState::kSheets; ++s) {
         d.sheets.push_back(w.sheet(s));
-        for (int slot = 0; slot < DrawingState::kUndoSlots; ++slot)
+        for (int slot = 0; slot < UndoRingState::kSlots; ++slot)
             d.undoSlots.push_back(w->undoStore().hasPicture(s, slot) ? w->undoStore().picture(s, slot) : QImage());
     }
     return d;
@@ -66,7 +66,7 @@ TEST(OpenImage, PutsThePictureOnTheCanvasAndTheSheetWhereItStaysAcrossASheetSwit
     GarabelWindow w;
     commitBox(w.form(), QRectF(3000, 1500, 600, 450), rgb(255, 0, 0));
     w.platform.openAnswers.push_back(dir.filePath("foto.bmp"));
-    w->OpenImageFile();
+    w->openPicture();
 
     ASSERT_EQ(w.platform.openRequests.size(), 1u);
     EXPECT_EQ(describe(w.platform.openRequests[0]).toStdString(),
@@ -76,8 +76,8 @@ TEST(OpenImage, PutsThePictureOnTheCanvasAndTheSheetWhereItStaysAcrossASheetSwit
     EXPECT_EQ(topLeft(w.canvas()), samplePicture());
     EXPECT_EQ(pixelAt(w.canvas(), 3300, 1700), 0xFFFFFFFFu) << "the picture replaces what was shown";
     EXPECT_EQ(w.sheet(0), w.canvasStored());
-    w.click(*w->Command4[3]);
-    w.click(*w->Command4[0]);
+    w.click(*w->sheetButtons[3]);
+    w.click(*w->sheetButtons[0]);
     EXPECT_EQ(topLeft(w.canvas()), samplePicture());
 }
 
@@ -92,17 +92,17 @@ TEST(OpenImage, TellsAPictureByTheLastThreeLettersOfItsNameInAnyCase)
     GarabelWindow w;
 
     w.platform.openAnswers = {dir.filePath("foto.JpG"), dir.filePath("anim.gif")};
-    w->OpenImageFile();
+    w->openPicture();
     EXPECT_LT(std::abs(qGreen(w.sheet().pixel(30, 5)) - 255) + qRed(w.sheet().pixel(30, 5)), 48)
         << "the JPEG's green quarter";
-    w->OpenImageFile();
+    w->openPicture();
     EXPECT_EQ(topLeft(w.sheet()), picture) << "the GIF";
     EXPECT_TRUE(w.platform.messages.empty());
 
     const Drawing before = drawingOf(w);
     w.platform.openAnswers = {dir.filePath("foto.jpeg"), dir.filePath("notas.txt")};
-    w->OpenImageFile();
-    w->OpenImageFile();
+    w->openPicture();
+    w->openPicture();
     ASSERT_EQ(w.platform.messages.size(), 2u);
     for (const auto &[text, buttons] : w.platform.messages) {
         EXPECT_EQ(text.toStdString(), "El fichero seleccionado no es un gráfico soportado");
@@ -118,14 +118,14 @@ TEST(OpenImage, ARefusedOrCancelledOpenLeavesCanvasSheetsAndUndoRingsAsTheyWere)
     GarabelWindow w;
     commitBox(w.form(), QRectF(3000, 1500, 600, 450), rgb(255, 0, 0));
     commitBox(w.form(), QRectF(900, 600, 300, 300), rgb(0, 255, 0));
-    w.click(*w->Command2[2]);  // dots on the canvas only
+    w.click(*w->gridButtons[2]);  // dots on the canvas only
     const Drawing before = drawingOf(w);
 
-    w->OpenImageFile();
+    w->openPicture();
     EXPECT_TRUE(w.platform.messages.empty()) << "a cancel says nothing";
     for (const RefusedSample &sample : samples) {
         w.platform.openAnswers.push_back(dir.filePath(sample.fileName));
-        w->OpenImageFile();
+        w->openPicture();
         const QString expected = "No se ha podido abrir el fichero «" + native(dir.filePath(sample.fileName)) + "»: ";
         ASSERT_FALSE(w.platform.messages.empty()) << sample.fileName.toStdString();
         EXPECT_TRUE(w.platform.messages.back().first.startsWith(expected + sample.reason))
@@ -140,9 +140,9 @@ TEST(SaveImage, WritesTheSheetAtTheCanvasSizeAsAPngUnderANameEndingInPngOtherwis
     QTemporaryDir dir;
     GarabelWindow w;
     commitBox(w.form(), QRectF(3000, 1500, 600, 450), rgb(255, 0, 0));
-    w.click(*w->Command2[2]);  // dots on the canvas only
+    w.click(*w->gridButtons[2]);  // dots on the canvas only
 
-    w->SaveImageFile();  // cancelled
+    w->savePicture();  // cancelled
     ASSERT_EQ(w.platform.saveRequests.size(), 1u);
     EXPECT_EQ(describe(w.platform.saveRequests[0]).toStdString(),
               "Guardar como   | Archivo gráfico (*.bmp) = *.bmp; Imagen PNG (*.png) = *.png | 1 | 806 | program folder");
@@ -150,8 +150,8 @@ TEST(SaveImage, WritesTheSheetAtTheCanvasSizeAsAPngUnderANameEndingInPngOtherwis
     EXPECT_EQ(w.canvas(), w.sheet()) << "the canvas is reset to the sheet before the dialog";
 
     w.platform.saveAnswers = {dir.filePath("dibujo.bmp"), dir.filePath("TERCERO.PnG")};
-    w->SaveImageFile();
-    w->SaveImageFile();
+    w->savePicture();
+    w->savePicture();
     EXPECT_TRUE(w.platform.messages.empty());
     const auto firstBytes = [&](const QString &name) {
         QFile file(dir.filePath(name));
@@ -163,9 +163,9 @@ TEST(SaveImage, WritesTheSheetAtTheCanvasSizeAsAPngUnderANameEndingInPngOtherwis
     // Loaded on blank sheets, the files give the drawing back pixel for pixel.
     w.platform.openAnswers = {dir.filePath("dibujo.bmp"), dir.filePath("TERCERO.PnG")};
     for (const int sheet : {4, 5}) {
-        w.click(*w->Command4[sheet]);
-        w->OpenImageFile();
-        EXPECT_EQ(w.sheet(sheet).size(), w->Picture1->innerPixelSize());
+        w.click(*w->sheetButtons[sheet]);
+        w->openPicture();
+        EXPECT_EQ(w.sheet(sheet).size(), w->canvas->innerPixelSize());
         EXPECT_EQ(w.sheet(sheet), w.sheet(0)) << "sheet " << sheet;
     }
 }
@@ -178,10 +178,10 @@ TEST(OpenImage, CanBeUndoneTheDrawingItReplacedComesBack)
     commitBox(w.form(), QRectF(3000, 1500, 600, 450), rgb(255, 0, 0));
     const QImage drawing = w.sheet();
     w.platform.openAnswers.push_back(dir.filePath("foto.png"));
-    w->OpenImageFile();
+    w->openPicture();
     ASSERT_EQ(topLeft(w.sheet()), samplePicture());
 
-    w.click(*w->Command1[13]);  // undo
+    w.click(*w->paletteButtons[13]);  // undo
     EXPECT_EQ(w.sheet(), drawing);
     EXPECT_EQ(w.canvas(), drawing);
 }
@@ -208,7 +208,7 @@ TEST(SaveImage, IntoAMissingFolderTellsWhyAndWritesNothing)
     QTemporaryDir dir;
     GarabelWindow w;
     w.platform.saveAnswers.push_back(dir.filePath("falta/dibujo.bmp"));
-    w->SaveImageFile();
+    w->savePicture();
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_EQ(w.platform.messages[0].first.toStdString(),
               ("No se ha podido guardar el dibujo en «" + native(dir.filePath("falta/dibujo.bmp"))

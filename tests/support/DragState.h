@@ -11,17 +11,17 @@ namespace garabel::test {
 inline DrawingState dragState(QPointF anchor, QPointF pointer, bool flipX, bool flipY, bool flipXY)
 {
     DrawingState s;
-    s.CenterX = 6900;
-    s.CenterY = 5100;
-    s.StartX = anchor.x();
-    s.StartY = anchor.y();
-    s.MirrorX = 2 * s.CenterX - s.StartX;
-    s.MirrorY = 2 * s.CenterY - s.StartY;
-    s.CurX = pointer.x();
-    s.CurY = std::int32_t(pointer.y());
-    s.FlipX = flipX;
-    s.FlipY = flipY;
-    s.FlipXY = flipXY;
+    s.grid.centreX = 6900;
+    s.grid.centreY = 5100;
+    s.pointer.anchorX = anchor.x();
+    s.pointer.anchorY = anchor.y();
+    s.pointer.mirrorX = 2 * s.grid.centreX - s.pointer.anchorX;
+    s.pointer.mirrorY = 2 * s.grid.centreY - s.pointer.anchorY;
+    s.pointer.x = pointer.x();
+    s.pointer.y = std::int32_t(pointer.y());
+    s.mirrors.leftRight = flipX;
+    s.mirrors.topBottom = flipY;
+    s.mirrors.throughCentre = flipXY;
     return s;
 }
 

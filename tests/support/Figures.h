@@ -1,15 +1,15 @@
 #pragma once
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "platform/Surface.h"
 
 namespace garabel::test {
 
 // Draws a filled box into the stored images of the canvas and the current sheet,
 // as a committed figure would be, without going through the pointer.
-inline void drawOnCanvasAndSheet(Form1 &form, QRectF twips, Rgb colour)
+inline void drawOnCanvasAndSheet(MainWindow &form, QRectF twips, Rgb colour)
 {
-    for (Surface *surface : {form.Picture1.get(), &form.sheet()}) {
+    for (Surface *surface : {form.canvas.get(), &form.currentSheetImage()}) {
         const bool was = surface->autoRedraw();
         surface->setAutoRedraw(true);
         surface->filledBox(twips.left(), twips.top(), twips.right(), twips.bottom(), colour);
@@ -18,9 +18,9 @@ inline void drawOnCanvasAndSheet(Form1 &form, QRectF twips, Rgb colour)
 }
 
 // A release as the program makes it: the snapshot first, then the figure.
-inline void commitBox(Form1 &form, QRectF twips, Rgb colour)
+inline void commitBox(MainWindow &form, QRectF twips, Rgb colour)
 {
-    form.PushUndoSnapshot();
+    form.pushUndoSnapshot();
     drawOnCanvasAndSheet(form, twips, colour);
 }
 

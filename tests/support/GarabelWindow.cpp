@@ -19,8 +19,8 @@ GarabelWindow::GarabelWindow(QSize screenTwips, bool show, double pixelRatio)
 {
     platform.screenInfo.twips = screenTwips;
     platform.screenInfo.devicePixelRatio = pixelRatio;
-    m_form = std::make_unique<Form1>(platform);
-    m_form->Form_Load();
+    m_form = std::make_unique<MainWindow>(platform);
+    m_form->start();
     if (show) {
         m_form->showOnScreen();
         if (!QTest::qWaitForWindowExposed(m_form.get()))
@@ -39,8 +39,8 @@ GarabelWindow::~GarabelWindow()
 
 BlankWindow::BlankWindow()
 {
-    form().Command4_Click(0);
-    state().Red = 255;
+    form().onSheetButton(0);
+    state().pen.red = 255;
 }
 
 QPoint GarabelWindow::canvasPixel(double x, double y) const
@@ -131,18 +131,18 @@ void GarabelWindow::click(Button &button)
 
 QImage GarabelWindow::canvas() const
 {
-    return m_form->Picture1->composedImage();
+    return m_form->canvas->composedImage();
 }
 
 QImage GarabelWindow::canvasStored() const
 {
-    return m_form->Picture1->renderedImage();
+    return m_form->canvas->renderedImage();
 }
 
 QImage GarabelWindow::sheet(int index) const
 {
-    const int i = index < 0 ? m_form->state.Sheet : index;
-    return m_form->Picture2[i]->renderedImage();
+    const int i = index < 0 ? m_form->state.sheet : index;
+    return m_form->sheetImages[i]->renderedImage();
 }
 
 QRgb pixelAt(const QImage &image, double x, double y)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "support/FakePlatform.h"
 
 #include <QEvent>
@@ -19,8 +19,8 @@ public:
     explicit GarabelWindow(QSize screenTwips = QSize(15360, 11520), bool show = true, double pixelRatio = 1);
     ~GarabelWindow();
 
-    Form1 &form() { return *m_form; }
-    Form1 *operator->() { return m_form.get(); }
+    MainWindow &form() { return *m_form; }
+    MainWindow *operator->() { return m_form.get(); }
     DrawingState &state() { return m_form->state; }
 
     // Pointer input at positions in canvas twips, delivered to the top-level
@@ -59,7 +59,7 @@ private:
                       int advanceMs);
     Qt::MouseButtons m_held;
     bool m_straight = false;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<MainWindow> m_form;
 };
 
 // The window with blank sheet 1 on the canvas instead of the start-up picture,

@@ -29,8 +29,7 @@ const float kQuarter = float(kPi / 2), kHalf = float(kPi), kThreeQuarters = floa
 DrawingState circleDrag(int mode, double curX, int curY)
 {
     DrawingState s = dragState({3000, 3000}, {curX, double(curY)}, true, true, true);
-    s.Pi = kPi;
-    s.CircleMode = std::uint8_t(mode);
+    s.circle.kind = std::uint8_t(mode);
     return s;
 }
 
@@ -56,9 +55,9 @@ TEST(CircleGenerator, ArcsTakeTheirAnglesFromModeDragAndCopy)
     };
     for (const auto &c : cases) {
         const Shapes expected{Arc{{3000, 3000}, c.radius, c.figure.start, c.figure.end},
-                              Arc{{10800, 3000}, c.radius, c.acrossX.start, c.acrossX.end, Reflection::FlipX},
-                              Arc{{3000, 7200}, c.radius, c.acrossY.start, c.acrossY.end, Reflection::FlipY},
-                              Arc{{10800, 7200}, c.radius, c.through.start, c.through.end, Reflection::FlipXY}};
+                              Arc{{10800, 3000}, c.radius, c.acrossX.start, c.acrossX.end, Reflection::LeftRight},
+                              Arc{{3000, 7200}, c.radius, c.acrossY.start, c.acrossY.end, Reflection::TopBottom},
+                              Arc{{10800, 7200}, c.radius, c.through.start, c.through.end, Reflection::ThroughCentre}};
         EXPECT_EQ(circleShapes(circleDrag(c.mode, c.curX, 3300)), expected) << "mode " << c.mode << " to " << c.curX;
     }
 }
@@ -67,20 +66,20 @@ TEST(CircleGenerator, OnlyAFullCirclePreviewMeasuresTheRadiusRoundedDown)
 {
     for (int mode = 0; mode <= 6; ++mode) {
         DrawingState s = circleDrag(mode, 4000, 4000);
-        s.CircleRadius = 77;
+        s.circle.radius = 77;
         storeCircleRadius(s);
-        EXPECT_EQ(s.CircleRadius, mode == 0 ? 1414 : 77) << mode;
+        EXPECT_EQ(s.circle.radius, mode == 0 ? 1414 : 77) << mode;
     }
 }
 
 TEST(CircleGenerator, TheFullCircleUsesTheStoredRadiusAndReflectsItsCentre)
 {
     DrawingState s = circleDrag(0, 4000, 4000);
-    s.CircleRadius = 250;   // an earlier preview's, not the present distance
-    s.MirrorX = s.MirrorY = 0;  // a full circle's copies do not read them
-    EXPECT_EQ(circleShapes(s), (Shapes{Circle{{3000, 3000}, 250}, Circle{{10800, 3000}, 250, Reflection::FlipX},
-                                       Circle{{3000, 7200}, 250, Reflection::FlipY},
-                                       Circle{{10800, 7200}, 250, Reflection::FlipXY}}));
+    s.circle.radius = 250;   // an earlier preview's, not the present distance
+    s.pointer.mirrorX = s.pointer.mirrorY = 0;  // a full circle's copies do not read them
+    EXPECT_EQ(circleShapes(s), (Shapes{Circle{{3000, 3000}, 250}, Circle{{10800, 3000}, 250, Reflection::LeftRight},
+                                       Circle{{3000, 7200}, 250, Reflection::TopBottom},
+                                       Circle{{10800, 7200}, 250, Reflection::ThroughCentre}}));
 }
 
 TEST(CircleGenerator, TheEllipseFitsTheDraggedBoxEvenWhenFlat)

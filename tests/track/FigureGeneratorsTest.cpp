@@ -28,9 +28,9 @@ DrawingState dragged(bool flipX, bool flipY, bool flipXY)
 }
 
 const Segment kFigure{{1500, 1200}, {3000, 2100}};
-const Segment kAcross{{12300, 1200}, {10800, 2100}, Reflection::FlipX};
-const Segment kUpDown{{1500, 9000}, {3000, 8100}, Reflection::FlipY};
-const Segment kThrough{{12300, 9000}, {10800, 8100}, Reflection::FlipXY};
+const Segment kAcross{{12300, 1200}, {10800, 2100}, Reflection::LeftRight};
+const Segment kUpDown{{1500, 9000}, {3000, 8100}, Reflection::TopBottom};
+const Segment kThrough{{12300, 9000}, {10800, 8100}, Reflection::ThroughCentre};
 } // namespace
 
 TEST(FigureGenerators, YieldTheFigureThenItsCopiesInTheOrderFlipXFlipYFlipXY)
@@ -60,10 +60,10 @@ TEST(FigureGenerators, YieldTheFigureThenItsCopiesInTheOrderFlipXFlipYFlipXY)
 TEST(FigureGenerators, TakeTheAnchorsReflectionAsStoredAtThePress)
 {
     DrawingState s = dragged(true, false, false);
-    s.MirrorX = 12000;
+    s.pointer.mirrorX = 12000;
     const Shapes shapes = lineShapes(s);
     ASSERT_EQ(shapes.size(), 2u);
-    EXPECT_EQ(std::get<Segment>(shapes[1]), (Segment{{12000, 1200}, {10800, 2100}, Reflection::FlipX}));
+    EXPECT_EQ(std::get<Segment>(shapes[1]), (Segment{{12000, 1200}, {10800, 2100}, Reflection::LeftRight}));
 }
 
 } // namespace test

@@ -17,14 +17,14 @@ constexpr QRgb kBluePixel = 0xFF0000FF;
 // and pixel y to 680 - y. Figures are kept where both sides lie on the canvas.
 constexpr int kTwiceCentreX = 920, kTwiceCentreY = 680;
 
-enum class Switch { FlipX, FlipY, FlipXY, All };
+enum class Switch { LeftRight, TopBottom, ThroughCentre, All };
 
 struct Trial {
     int tool = ToolLine;
     int circleMode = 0;
     int penWidth = 1;
     int fillStyle = FillTransparent;
-    Switch mirror = Switch::FlipX;
+    Switch mirror = Switch::LeftRight;
     std::vector<QPointF> path;  // press at the first point, moves through all
 };
 
@@ -58,16 +58,16 @@ Trial randomTrial(std::mt19937 &random, QRect area = QRect(QPoint(600, 600), QPo
 
 void drawTrial(BlankWindow &w, const Trial &t)
 {
-    w->Picture1->setPicture(QImage());
-    w->sheet().setPicture(QImage());
-    w.state().Tool = std::uint8_t(t.tool);
-    w.state().CircleMode = std::uint8_t(t.circleMode);
-    w.state().GridStep = 1;
-    w.state().FlipX = t.mirror == Switch::FlipX || t.mirror == Switch::All;
-    w.state().FlipY = t.mirror == Switch::FlipY || t.mirror == Switch::All;
-    w.state().FlipXY = t.mirror == Switch::FlipXY || t.mirror == Switch::All;
-    w->Command7_Click(t.penWidth - 1);
-    w->Command8_Click(t.fillStyle);
+    w->canvas->setPicture(QImage());
+    w->currentSheetImage().setPicture(QImage());
+    w.state().tool = std::uint8_t(t.tool);
+    w.state().circle.kind = std::uint8_t(t.circleMode);
+    w.state().grid.step = 1;
+    w.state().mirrors.leftRight = t.mirror == Switch::LeftRight || t.mirror == Switch::All;
+    w.state().mirrors.topBottom = t.mirror == Switch::TopBottom || t.mirror == Switch::All;
+    w.state().mirrors.throughCentre = t.mirror == Switch::ThroughCentre || t.mirror == Switch::All;
+    w->onPenWidthButton(t.penWidth - 1);
+    w->onFillPatternButton(t.fillStyle);
     w.move(t.path.front().x(), t.path.front().y());
     w.press(t.path.front().x(), t.path.front().y());
     for (const QPointF &p : t.path)
@@ -112,9 +112,9 @@ std::optional<QPoint> asymmetry(const Mask &mask, int twiceX, int twiceY)
 std::vector<QPoint> axesOf(Switch mirror)
 {
     switch (mirror) {
-    case Switch::FlipX: return {{kTwiceCentreX, -1}};
-    case Switch::FlipY: return {{-1, kTwiceCentreY}};
-    case Switch::FlipXY: return {{kTwiceCentreX, kTwiceCentreY}};
+    case Switch::LeftRight: return {{kTwiceCentreX, -1}};
+    case Switch::TopBottom: return {{-1, kTwiceCentreY}};
+    case Switch::ThroughCentre: return {{kTwiceCentreX, kTwiceCentreY}};
     case Switch::All: return {{kTwiceCentreX, -1}, {-1, kTwiceCentreY}};
     }
     return {};
@@ -153,8 +153,8 @@ TEST(MirrorSymmetry, EveryMirroredFigureLeavesAnImageThatIsItsOwnReflection)
     std::mt19937 random(20261207);
     for (int i = 0; i < 120; ++i) {
         const Trial t = randomTrial(random);
-        w->Picture1->setFillColor(rgb(255, 0, 0));
-        w->sheet().setFillColor(rgb(255, 0, 0));
+        w->canvas->setFillColor(rgb(255, 0, 0));
+        w->currentSheetImage().setFillColor(rgb(255, 0, 0));
         drawTrial(w, t);
         const bool figure = t.tool == ToolLine || t.tool == ToolRectangle || t.tool == ToolCircle;
         const Mask preview = redOutsideCrosshair(w.canvas(), t.path.back());
@@ -182,8 +182,8 @@ TEST(MirrorSymmetry, AHatchKeepsItsDirectionInTheCopies)
         t.tool = i % 2 ? ToolRectangle : ToolCircle;
         t.circleMode = 1;
         t.fillStyle = FillUpwardDiagonal + i % 2;
-        w->Picture1->setFillColor(kBlue);
-        w->sheet().setFillColor(kBlue);
+        w->canvas->setFillColor(kBlue);
+        w->currentSheetImage().setFillColor(kBlue);
         drawTrial(w, t);
         w.release(t.path.back().x(), t.path.back().y());
         const QImage sheet = w.sheet();

@@ -20,8 +20,8 @@ class PointerTracking : public ::testing::Test
 protected:
     void SetUp() override
     {
-        w->Command4_Click(0);
-        w.state().Red = 255;
+        w->onSheetButton(0);
+        w.state().pen.red = 255;
     }
     GarabelWindow w;
 };
@@ -35,17 +35,17 @@ TEST_F(PointerTracking, PressAndMoveSnapThePointerToTheGridTowardsZero)
     };
     w.sendStraightToCanvas();  // presses outside the canvas
     for (const auto &c : cases) {
-        w.state().GridStep = std::int16_t(c.step);
+        w.state().grid.step = std::int16_t(c.step);
         w.press(c.x, c.y);
-        EXPECT_EQ(w.state().StartX, c.snappedX) << c.x << " step " << c.step;
-        EXPECT_EQ(w.state().StartY, c.snappedY) << c.y << " step " << c.step;
-        EXPECT_EQ(w.state().MirrorX, 2 * 6900 - c.snappedX);
-        EXPECT_EQ(w.state().MirrorY, 2 * 5100 - c.snappedY);
+        EXPECT_EQ(w.state().pointer.anchorX, c.snappedX) << c.x << " step " << c.step;
+        EXPECT_EQ(w.state().pointer.anchorY, c.snappedY) << c.y << " step " << c.step;
+        EXPECT_EQ(w.state().pointer.mirrorX, 2 * 6900 - c.snappedX);
+        EXPECT_EQ(w.state().pointer.mirrorY, 2 * 5100 - c.snappedY);
         w.move(c.x, c.y, Qt::LeftButton);
-        EXPECT_EQ(w.state().CurX, c.snappedX) << c.x << " step " << c.step;
-        EXPECT_EQ(w.state().CurY, c.snappedY) << c.y << " step " << c.step;
-        EXPECT_EQ(w.state().PrevX, c.snappedX);
-        EXPECT_EQ(w.state().PrevY, c.snappedY);
+        EXPECT_EQ(w.state().pointer.x, c.snappedX) << c.x << " step " << c.step;
+        EXPECT_EQ(w.state().pointer.y, c.snappedY) << c.y << " step " << c.step;
+        EXPECT_EQ(w.state().pointer.previousX, c.snappedX);
+        EXPECT_EQ(w.state().pointer.previousY, c.snappedY);
         w.release(c.x, c.y);
     }
 }
@@ -53,7 +53,7 @@ TEST_F(PointerTracking, PressAndMoveSnapThePointerToTheGridTowardsZero)
 TEST_F(PointerTracking, HoverShowsOnlyTheCrosshairTwoPixelsWideInTheForeColour)
 {
     w.move(3000, 2100);
-    // Arms reach GridStep + 100 = 400 twips (27 pixels) from pixel (200, 140).
+    // Arms reach grid.step + 100 = 400 twips (27 pixels) from pixel (200, 140).
     const QImage shown = w.canvas();
     EXPECT_EQ(countColour(shown, kBlackPixel, QRect(174, 140, 53, 1)), 53);
     EXPECT_EQ(countColour(shown, kBlackPixel, QRect(200, 114, 1, 53)), 53);
@@ -64,11 +64,11 @@ TEST_F(PointerTracking, HoverShowsOnlyTheCrosshairTwoPixelsWideInTheForeColour)
 
 TEST_F(PointerTracking, FigurePreviewsWithTheirCopiesAreGoneAfterTheNextMove)
 {
-    w.state().FlipX = w.state().FlipY = w.state().FlipXY = true;
+    w.state().mirrors.leftRight = w.state().mirrors.topBottom = w.state().mirrors.throughCentre = true;
     // A point on each figure (anchor 1500, 1200) for the pointer at y: the middle
     // of the line, the middle of the rectangle's lower edge; and its point copy.
     for (const int tool : {ToolLine, ToolRectangle}) {
-        w.state().Tool = std::uint8_t(tool);
+        w.state().tool = std::uint8_t(tool);
         const auto onFigure = [tool](double y) { return tool == ToolLine ? (1200 + y) / 2 : y; };
         w.press(1500, 1200);
         w.move(3000, 2100, Qt::LeftButton);
@@ -83,15 +83,15 @@ TEST_F(PointerTracking, FigurePreviewsWithTheirCopiesAreGoneAfterTheNextMove)
         EXPECT_GT(inkNear(second, 2250, onFigure(3000), kRed), 0) << tool;
         EXPECT_GT(inkNear(second, 13800 - 2250, 10200 - onFigure(3000), kRed), 0) << tool;
         EXPECT_EQ(countColour(w.canvasStored(), kRed), 0) << tool;
-        w->Picture1->refresh();
+        w->canvas->refresh();
     }
 }
 
 TEST_F(PointerTracking, FreehandStartsAtTheLastHoverPositionNotAtTheAnchor)
 {
     w.sendStraightToCanvas();  // a press away from the last move
-    w.state().Tool = ToolFreehand;
-    w.state().FlipX = true;
+    w.state().tool = ToolFreehand;
+    w.state().mirrors.leftRight = true;
     w.move(600, 600);
     w.press(3000, 600);
     w.move(3000, 1800, Qt::LeftButton);
@@ -107,13 +107,13 @@ TEST_F(PointerTracking, FreehandStartsAtTheLastHoverPositionNotAtTheAnchor)
 
 TEST_F(PointerTracking, DotsAreStampedAtEachMoveWithTheirMirrorCopies)
 {
-    w.state().Tool = ToolDots;
-    w.state().FlipY = true;
+    w.state().tool = ToolDots;
+    w.state().mirrors.topBottom = true;
     w.press(1500, 1500);
     w.move(1500, 1530, Qt::LeftButton);  // two pixels on: a move, snapped to the press point
     w.move(3000, 1500, Qt::LeftButton);
     for (const QImage &image : {w.canvasStored(), w.sheet()}) {
-        // A dot of BrushRadius 50 twips: a ring of about three pixels.
+        // A dot of pen.dotRadius 50 twips: a ring of about three pixels.
         for (const double x : {1500.0, 3000.0}) {
             EXPECT_GT(inkNear(image, x, 1500, kRed, 4), 0) << x;
             EXPECT_GT(inkNear(image, x, 10200 - 1500, kRed, 4), 0) << x;
@@ -126,13 +126,13 @@ TEST_F(PointerTracking, DotsAreStampedAtEachMoveWithTheirMirrorCopies)
 
 TEST_F(PointerTracking, EraserWhitensBothSurfacesAndFramesTheErasedSquareWithoutFillingIt)
 {
-    w.state().PenWidth = 5;
-    w->Command8_Click(FillSolid);  // a fill pattern must not hide the spot just erased
+    w.state().pen.width = 5;
+    w->onFillPatternButton(FillSolid);  // a fill pattern must not hide the spot just erased
     w.drag({{1500, 3000}, {6000, 3000}});  // a thick red line to erase from
     ASSERT_EQ(w.sheet().pixel(200, 200), kRed);
 
-    w.state().Tool = ToolEraser;
-    w.state().EraserSize = 120;  // 8 pixels to each side
+    w.state().tool = ToolEraser;
+    w.state().pen.eraserSize = 120;  // 8 pixels to each side
     w.press(3000, 3000);
     w.move(3000, 3030, Qt::LeftButton);  // two pixels on: a move, snapped to the press point
     w.move(3300, 3000, Qt::LeftButton);
@@ -151,13 +151,13 @@ TEST_F(PointerTracking, EraserWhitensBothSurfacesAndFramesTheErasedSquareWithout
     EXPECT_EQ(shown.pixel(213, 206), kWhitePixel) << "off the crosshair, inside the frame";
     EXPECT_NE(shown.pixel(232, 195), kBlackPixel);
     EXPECT_EQ(w.canvasStored().pixel(231, 195), kWhitePixel);
-    EXPECT_EQ(w->Picture1->drawWidth(), 5);
+    EXPECT_EQ(w->canvas->drawWidth(), 5);
 }
 
 TEST_F(PointerTracking, WhatFollowsThePointerGoesWhenItLeavesTheCanvas)
 {
-    w.state().Tool = ToolEraser;
-    w.state().EraserSize = 120;
+    w.state().tool = ToolEraser;
+    w.state().pen.eraserSize = 120;
     w.move(3000, 3000);
     ASSERT_NE(w.canvas(), w.canvasStored()) << "crosshair and eraser frame shown";
     w.moveInWindow(QPoint(10, 10));  // onto the palette
@@ -166,8 +166,8 @@ TEST_F(PointerTracking, WhatFollowsThePointerGoesWhenItLeavesTheCanvas)
 
 TEST_F(PointerTracking, TextToolShowsTheTypedTextAtThePointerOnTheOverlay)
 {
-    w.state().Tool = ToolText;
-    w->Text1->setText(QStringLiteral("Hola"));
+    w.state().tool = ToolText;
+    w->textInput->setText(QStringLiteral("Hola"));
     w.move(3000, 2100);
     const QRect besideThePointer(203, 143, 60, 30);  // clear of the crosshair arms
     EXPECT_GT(countColour(w.canvas(), kBlackPixel, besideThePointer), 0);

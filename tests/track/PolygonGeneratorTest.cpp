@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace garabel::test {
 
@@ -13,13 +14,12 @@ namespace {
 DrawingState polygon(int mode, double sides, QPointF anchor, QPointF pointer)
 {
     DrawingState s;
-    s.Pi = 4 * std::atan(1.0);
-    s.PolyMode = std::int16_t(mode);
-    s.SideCount = sides;
-    s.StartX = anchor.x();
-    s.StartY = anchor.y();
-    s.CurX = pointer.x();
-    s.CurY = std::int32_t(pointer.y());
+    s.polygon.mode = std::int16_t(mode);
+    s.polygon.sideCount = sides;
+    s.pointer.anchorX = anchor.x();
+    s.pointer.anchorY = anchor.y();
+    s.pointer.x = pointer.x();
+    s.pointer.y = std::int32_t(pointer.y());
     placePolygonVertices(s);
     return s;
 }
@@ -27,8 +27,8 @@ DrawingState polygon(int mode, double sides, QPointF anchor, QPointF pointer)
 void expectVertices(const DrawingState &s, const std::vector<QPointF> &expected, const char *what)
 {
     for (std::size_t k = 0; k < expected.size(); ++k) {
-        EXPECT_NEAR(s.PolyX[k], expected[k].x(), 1e-6) << what << " vertex " << k;
-        EXPECT_EQ(s.PolyY[k], std::int32_t(expected[k].y())) << what << " vertex " << k;
+        EXPECT_NEAR(s.polygon.vertexX[k], expected[k].x(), 1e-6) << what << " vertex " << k;
+        EXPECT_EQ(s.polygon.vertexY[k], std::int32_t(expected[k].y())) << what << " vertex " << k;
     }
 }
 
@@ -37,7 +37,7 @@ std::vector<std::pair<int, int>> edgeIndices(const DrawingState &s, int vertices
 {
     const auto indexOf = [&](QPointF p) {
         for (int k = 0; k < vertices; ++k) {
-            if (p == QPointF(s.PolyX[std::size_t(k)], s.PolyY[std::size_t(k)]))
+            if (p == QPointF(s.polygon.vertexX[std::size_t(k)], s.polygon.vertexY[std::size_t(k)]))
                 return k;
         }
         return -1;
@@ -87,17 +87,16 @@ TEST(PolygonGenerator, StartsAtThePointerWhateverSideOfTheAnchorItIs)
 TEST(PolygonGenerator, AFractionalSideCountStepsEightyDegreesAndClosesAfterFourEdges)
 {
     DrawingState s;
-    s.PolyX.fill(-1);
-    s.PolyY.fill(-1);
-    s.Pi = 4 * std::atan(1.0);
-    s.SideCount = 4.5;
-    s.StartX = s.StartY = 3000;
-    s.CurX = 3000;
-    s.CurY = 4000;
+    s.polygon.vertexX.fill(-1);
+    s.polygon.vertexY.fill(-1);
+    s.polygon.sideCount = 4.5;
+    s.pointer.anchorX = s.pointer.anchorY = 3000;
+    s.pointer.x = 3000;
+    s.pointer.y = 4000;
     placePolygonVertices(s);
-    EXPECT_NEAR(s.PolyX[1], 3000 + 1000 * std::sin(80 * s.Pi / 180), 1e-6);
-    EXPECT_EQ(s.PolyY[4], std::int32_t(std::nearbyint(3000 + 1000 * std::cos(320 * s.Pi / 180))));
-    EXPECT_EQ(s.PolyX[5], -1) << "400 degrees passes the full turn: not computed";
+    EXPECT_NEAR(s.polygon.vertexX[1], 3000 + 1000 * std::sin(80 * std::numbers::pi / 180), 1e-6);
+    EXPECT_EQ(s.polygon.vertexY[4], std::int32_t(std::nearbyint(3000 + 1000 * std::cos(320 * std::numbers::pi / 180))));
+    EXPECT_EQ(s.polygon.vertexX[5], -1) << "400 degrees passes the full turn: not computed";
     const std::vector<std::pair<int, int>> order{{0, 1}, {1, 2}, {2, 3}, {3, 0}};
     EXPECT_EQ(edgeIndices(s, 5), order);
 }
@@ -112,8 +111,8 @@ TEST(PolygonGenerator, ModeTwoBuildsTheSquareAboveOrBelowItsSide)
     for (const auto &c : cases) {
         const DrawingState s = polygon(2, 4, c.anchor, c.pointer);
         for (std::size_t k = 0; k < c.corners.size(); ++k) {
-            EXPECT_NEAR(s.PolyX[k], c.corners[k].x(), 1e-6) << c.what << " vertex " << k;
-            EXPECT_EQ(s.PolyY[k], std::int32_t(c.corners[k].y())) << c.what << " vertex " << k;
+            EXPECT_NEAR(s.polygon.vertexX[k], c.corners[k].x(), 1e-6) << c.what << " vertex " << k;
+            EXPECT_EQ(s.polygon.vertexY[k], std::int32_t(c.corners[k].y())) << c.what << " vertex " << k;
         }
         EXPECT_EQ(polygonGuide(s), (Segment{c.anchor, c.pointer})) << c.what;
     }
@@ -123,8 +122,8 @@ TEST(PolygonGenerator, ModeOneFlattensOntoTheAnchorsRowWithoutVerticalDrag)
 {
     const DrawingState s = polygon(1, 6, {3000, 3000}, {4000, 3000});
     for (std::size_t k = 0; k < 6; ++k)
-        EXPECT_EQ(s.PolyY[k], 3000) << k;
-    EXPECT_NEAR(s.PolyX[0], 4000, 1e-6);
+        EXPECT_EQ(s.polygon.vertexY[k], 3000) << k;
+    EXPECT_NEAR(s.polygon.vertexX[0], 4000, 1e-6);
     EXPECT_FALSE(polygonGuide(s).has_value()) << "only mode 2 has a guide";
 }
 

@@ -15,7 +15,7 @@ using ShapeCopies = StoredPixelSurface;
 
 TEST_F(ShapeCopies, ACopyOfAnotherRadiusIsDrawnFromItsOwnMeasures)
 {
-    drawShapes(surface, {Circle{{50, 80}, 10}, Circle{{150, 80}, 20, Reflection::FlipX}}, kBlack);
+    drawShapes(surface, {Circle{{50, 80}, 10}, Circle{{150, 80}, 20, Reflection::LeftRight}}, kBlack);
     EXPECT_EQ(surface.point(170, 80), kBlack);
     EXPECT_EQ(surface.point(160, 80), kWhite);
 }
@@ -23,7 +23,7 @@ TEST_F(ShapeCopies, ACopyOfAnotherRadiusIsDrawnFromItsOwnMeasures)
 TEST_F(ShapeCopies, AnArcCopyWhoseSweepIsNotTheMirroredOneIsDrawnFromItsOwn)
 {
     constexpr float kQuarter = float(std::numbers::pi / 2);
-    drawShapes(surface, {Arc{{50, 80}, 20, 0, kQuarter}, Arc{{150, 80}, 20, 0, kQuarter, Reflection::FlipX}}, kBlack);
+    drawShapes(surface, {Arc{{50, 80}, 20, 0, kQuarter}, Arc{{150, 80}, 20, 0, kQuarter, Reflection::LeftRight}}, kBlack);
     EXPECT_EQ(surface.point(170, 80), kBlack);
     EXPECT_EQ(surface.point(130, 80), kWhite);
 }

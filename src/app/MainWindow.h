@@ -27,74 +27,74 @@ using ButtonArray = std::vector<std::unique_ptr<Button>>;
 // the design's names and are defined in the folder of their subsystem:
 // start-up, layout, palette, sheets, grid and undo in app/, pointer tracking in
 // track/, the release in commit/, colour, options and files in options/.
-class Form1 : public QWidget
+class MainWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Form1(Platform &platform, QWidget *parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(Platform &platform, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // --- start-up and layout (app/) ---
-    void Form_Load();
-    void ArrangeControls();
+    void start();
+    void layOut();
     // Covers the screen's available area (the whole screen without a window manager).
     void showOnScreen();
 
     // --- palette, sheets, grid, undo (app/) ---
-    void Command1_Click(int index);
-    void Command2_Click(int index);
-    void Command4_Click(int index);
-    void LoadUndoSlots();
-    void PushUndoSnapshot();
+    void onPaletteButton(int index);
+    void onGridButton(int index);
+    void onSheetButton(int index);
+    void fillUndoRing();
+    void pushUndoSnapshot();
     // A push that the end of the same release takes back when the sheet has not
     // changed since, so that a release that drew nothing leaves no step to undo.
-    void PushTentativeUndoSnapshot();
-    void DropUnchangedUndoSnapshot();
-    void UndoStep();
+    void pushTentativeUndoSnapshot();
+    void dropUnchangedUndoSnapshot();
+    void undo();
 
     // --- pointer tracking (track/) ---
-    void Picture1_MouseDown(int button, int shift, double x, double y);
-    void Picture1_MouseMove(int button, int shift, double x, double y);
-    void Picture1_MouseLeave();
-    void PreviewCircle();
-    void PreviewRectangle();
-    void PreviewPolygon();
+    void onCanvasPressed(int button, int shift, double x, double y);
+    void onCanvasMoved(int button, int shift, double x, double y);
+    void onCanvasLeft();
+    void previewCircle();
+    void previewRectangle();
+    void previewPolygon();
 
     // --- release (commit/) ---
-    void Picture1_MouseUp(int button, int shift, double x, double y);
-    void Text1_Change();
+    void onCanvasReleased(int button, int shift, double x, double y);
+    void onTextEdited();
 
     // --- colour, options, files (options/) ---
-    void picture3_MouseDown(int button, int shift, double x, double y);
-    void ShowColorDialog();
-    void Command3_Click(int index);
-    void Command5_Click(int index);
-    void Command6_Click(int index);
-    void Command7_Click(int index);
-    void Command8_Click(int index);
-    void Command9_Click(int index);
-    void Command10_Click(int index);
-    void Combo2_Click();
-    void Combo3_Click();
-    void OpenImageFile();
-    void SaveImageFile();
+    void onColourStripPressed(int button, int shift, double x, double y);
+    void chooseColourInDialog();
+    void onMirrorButton(int index);
+    void onPolygonModeButton(int index);
+    void onCircleKindButton(int index);
+    void onPenWidthButton(int index);
+    void onFillPatternButton(int index);
+    void onFontStyleButton(int index);
+    void onEraserSizeButton(int index);
+    void onFontSizeChosen();
+    void onFontNameChosen();
+    void openPicture();
+    void savePicture();
 
     Platform &platform() const { return m_platform; }
-    Surface &sheet() const { return *Picture2[state.Sheet]; }
+    Surface &currentSheetImage() const { return *sheetImages[state.sheet]; }
     SurfaceView *canvasView() const { return m_canvasView; }
     SnapshotStore &undoStore() const { return *m_undo; }
 
     // The drawing state and the controls, by the design's names.
     DrawingState state;
-    std::unique_ptr<Surface> Picture1;
-    std::vector<std::unique_ptr<Surface>> Picture2;
-    std::unique_ptr<Surface> Picture3;
-    ButtonArray Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8,
-        Command9, Command10;
-    std::unique_ptr<Label> Label1, Label2;
-    std::unique_ptr<ComboBox> Combo1, Combo2, Combo3;
-    std::unique_ptr<TextBox> Text1;
-    std::unique_ptr<ImageBox> Image11, Image12;
+    std::unique_ptr<Surface> canvas;
+    std::vector<std::unique_ptr<Surface>> sheetImages;
+    std::unique_ptr<Surface> colourStrip;
+    ButtonArray paletteButtons, gridButtons, mirrorButtons, sheetButtons, polygonModeButtons, circleKindButtons, penWidthButtons, fillPatternButtons,
+        fontStyleButtons, eraserSizeButtons;
+    std::unique_ptr<Label> sideCountLabel, textPreview;
+    std::unique_ptr<ComboBox> sideCountList, fontSizeList, fontNameList;
+    std::unique_ptr<TextBox> textInput;
+    std::unique_ptr<ImageBox> cursorPicture, helpPicture;
 
 protected:
     // Closing the window any other way asks the quit question first.

@@ -194,7 +194,7 @@ QPoint Driver::pointIn(const QRect &area)
 
 QRect Driver::exitButton() const
 {
-    return inWindow(m_form.paletteButtons[15]->widget()).adjusted(-1, -1, 1, 1);
+    return inWindow(m_form.paletteButtons[PaletteButton::Quit]->widget()).adjusted(-1, -1, 1, 1);
 }
 
 // The area is never inside the exit button, so a few tries find a point.

@@ -43,9 +43,9 @@ void MainWindow::layOut()
     // The area a maximised window gets: the desktop's panels stay visible.
     const QSize screen = m_platform.screen().available().size();
     const auto f = [](double v) { return float(v); };
-    colourStrip->setTop(f(paletteButtons[0]->top()));
+    colourStrip->setTop(f(paletteButtons[PaletteButton::Open]->top()));
     canvas->setTop(f(colourStrip->top()) + f(colourStrip->height()) + 20.0f);
-    canvas->setLeft(f(paletteButtons[1]->left()) + f(paletteButtons[1]->width()) + 75.0f);
+    canvas->setLeft(f(paletteButtons[PaletteButton::Save]->left()) + f(paletteButtons[PaletteButton::Save]->width()) + 75.0f);
     canvas->setWidth(float(screen.width()) - f(canvas->left()) - 75.0f);
     canvas->setHeight(float(screen.height()) - f(canvas->top()) - f(sheetButtons[0]->height()) - 80.0f);
     sheetButtons[0]->setTop(f(canvas->top()) + f(canvas->height()) + 20.0f);

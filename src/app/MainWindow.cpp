@@ -135,7 +135,7 @@ void MainWindow::createPalette()
         ButtonArray *array;
         int left, right;
     };
-    paletteButtons.resize(20);
+    paletteButtons.resize(kPaletteButtonCount);
     gridButtons.resize(8);
     mirrorButtons.resize(4);
     const Row rows[] = {
@@ -210,12 +210,14 @@ void MainWindow::createListsAndLabels()
 void MainWindow::wireEvents()
 {
     const std::pair<ButtonArray *, void (MainWindow::*)(int)> arrays[] = {
-        {&paletteButtons, &MainWindow::onPaletteButton}, {&gridButtons, &MainWindow::onGridButton},
+        {&gridButtons, &MainWindow::onGridButton},
         {&mirrorButtons, &MainWindow::onMirrorButton}, {&sheetButtons, &MainWindow::onSheetButton},
         {&polygonModeButtons, &MainWindow::onPolygonModeButton}, {&circleKindButtons, &MainWindow::onCircleKindButton},
         {&penWidthButtons, &MainWindow::onPenWidthButton}, {&fillPatternButtons, &MainWindow::onFillPatternButton},
         {&fontStyleButtons, &MainWindow::onFontStyleButton}, {&eraserSizeButtons, &MainWindow::onEraserSizeButton},
     };
+    for (int i = 0; i < kPaletteButtonCount; ++i)
+        paletteButtons[i]->onClick([this, i] { onPaletteButton(PaletteButton(i)); });
     for (const auto &[array, handler] : arrays) {
         for (int i = 0; i < int(array->size()); ++i)
             (*array)[i]->onClick([this, handler = handler, i] { (this->*handler)(i); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DrawingState.h"
+#include "app/PaletteButton.h"
 
 #include <QWidget>
 
@@ -19,8 +20,6 @@ class SnapshotStore;
 class Surface;
 class SurfaceView;
 class TextBox;
-
-using ButtonArray = std::vector<std::unique_ptr<Button>>;
 
 // The window: owns the controls, the drawing surfaces, the drawing state and the
 // platform, and wires the controls' events to the handlers. The handlers keep
@@ -41,7 +40,7 @@ public:
     void showOnScreen();
 
     // --- palette, sheets, grid, undo (app/) ---
-    void onPaletteButton(int index);
+    void onPaletteButton(PaletteButton button);
     void onGridButton(int index);
     void onSheetButton(int index);
     void fillUndoRing();
@@ -89,7 +88,8 @@ public:
     std::unique_ptr<Surface> canvas;
     std::vector<std::unique_ptr<Surface>> sheetImages;
     std::unique_ptr<Surface> colourStrip;
-    ButtonArray paletteButtons, gridButtons, mirrorButtons, sheetButtons, polygonModeButtons, circleKindButtons, penWidthButtons, fillPatternButtons,
+    PaletteButtons paletteButtons;
+    ButtonArray gridButtons, mirrorButtons, sheetButtons, polygonModeButtons, circleKindButtons, penWidthButtons, fillPatternButtons,
         fontStyleButtons, eraserSizeButtons;
     std::unique_ptr<Label> sideCountLabel, textPreview;
     std::unique_ptr<ComboBox> sideCountList, fontSizeList, fontNameList;

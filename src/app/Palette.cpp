@@ -11,28 +11,29 @@ namespace garabel {
 // The tool palette: a tool button chooses its tool and shows that tool's
 // option controls; every other button runs a one-shot command. The tool stays
 // as it was through the commands.
-void MainWindow::onPaletteButton(int index)
+void MainWindow::onPaletteButton(PaletteButton button)
 {
+    const int index = int(button);
     if (hidesOptionControls(index))
         hideOptionControls(*this);
 
-    runPaletteCommand([this, index] {
-        switch (index) {
-        case 0: openPicture(); break;
-        case 1: savePicture(); break;
-        case 5: state.grid.step = gridStepFor(state.grid.selectedButton); break;
-        case 6: state.grid.step = 1; break;
-        case 7: stepPenWidth(*this); break;
-        case 9: printCanvas(*this); break;
-        case 13: undo(); break;
-        case 14: clearCurrentSheet(*this); break;
-        case 15:
+    runPaletteCommand([this, button, index] {
+        switch (button) {
+        case PaletteButton::Open: openPicture(); break;
+        case PaletteButton::Save: savePicture(); break;
+        case PaletteButton::SnapToGrid: state.grid.step = gridStepFor(state.grid.selectedButton); break;
+        case PaletteButton::MoveFreely: state.grid.step = 1; break;
+        case PaletteButton::PenWidthStep: stepPenWidth(*this); break;
+        case PaletteButton::Print: printCanvas(*this); break;
+        case PaletteButton::Undo: undo(); break;
+        case PaletteButton::Clear: clearCurrentSheet(*this); break;
+        case PaletteButton::Quit:
             if (confirmQuit())
                 m_platform.quit();
             break;
-        case 17: chooseColourInDialog(); break;
+        case PaletteButton::ColourDialog: chooseColourInDialog(); break;
         // Help goes on the canvas only: the sheet keeps its drawing.
-        case 19: canvas->setPicture(helpPicture->picture()); break;
+        case PaletteButton::Help: canvas->setPicture(helpPicture->picture()); break;
         default: chooseTool(*this, index); break;
         }
     });

@@ -91,10 +91,10 @@ private:
 };
 
 // The palette's keyboard shortcuts: the key and the button it presses.
-const std::pair<QKeySequence, int> kPaletteKeys[] = {
-    {QKeySequence(Qt::CTRL | Qt::Key_Z), 13}, {QKeySequence(Qt::CTRL | Qt::Key_O), 0},
-    {QKeySequence(Qt::CTRL | Qt::Key_S), 1},  {QKeySequence(Qt::CTRL | Qt::Key_P), 9},
-    {QKeySequence(Qt::Key_F1), 19},           {QKeySequence(Qt::CTRL | Qt::Key_Q), 15},
+const std::pair<QKeySequence, PaletteButton> kPaletteKeys[] = {
+    {QKeySequence(Qt::CTRL | Qt::Key_Z), PaletteButton::Undo}, {QKeySequence(Qt::CTRL | Qt::Key_O), PaletteButton::Open},
+    {QKeySequence(Qt::CTRL | Qt::Key_S), PaletteButton::Save}, {QKeySequence(Qt::CTRL | Qt::Key_P), PaletteButton::Print},
+    {QKeySequence(Qt::Key_F1), PaletteButton::Help},           {QKeySequence(Qt::CTRL | Qt::Key_Q), PaletteButton::Quit},
 };
 
 // The help caption of palette button `index`, naming its key when it has one.
@@ -104,7 +104,7 @@ QString paletteTip(int index)
 {
     const QString caption = HelpPicture::caption(Group::Palette, index);
     for (const auto &[key, button] : kPaletteKeys) {
-        if (button == index)
+        if (int(button) == index)
             return QStringLiteral("%1 (%2)").arg(caption.section(QStringLiteral(" ("), 0, 0),
                                                  key.toString(QKeySequence::PortableText));
     }
@@ -131,9 +131,9 @@ void MainWindow::installShortcutsAndTips()
     tip(*fontNameList, tr("Tipo de letra"));
 
     QList<QKeySequence> sequences;
-    for (const auto &[key, index] : kPaletteKeys) {
+    for (const auto &[key, button] : kPaletteKeys) {
         auto *shortcut = new QShortcut(key, this);  // owned by the window
-        connect(shortcut, &QShortcut::activated, this, [this, index = index] { onPaletteButton(index); });
+        connect(shortcut, &QShortcut::activated, this, [this, button = button] { onPaletteButton(button); });
         sequences << key;
     }
     auto *keysFirst = new WindowKeysFirst(sequences, this);  // owned by the window

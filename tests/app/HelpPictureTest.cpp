@@ -128,11 +128,11 @@ TEST(Tooltips, PaletteAndReflectionButtonsCarryTheHelpCaptionsAndTheirKeys)
 {
     GarabelWindow w(QSize(15360, 11520), false);
     const std::pair<Button *, const char *> spotChecks[] = {
-        {w->paletteButtons[0].get(), "Recuperar un dibujo (Ctrl+O)"},
-        {w->paletteButtons[13].get(), "Deshacer (Ctrl+Z)"},
-        {w->paletteButtons[19].get(), "Ayuda (F1)"},
-        {w->paletteButtons[15].get(), "Salir del programa (Ctrl+Q)"},
-        {w->paletteButtons[6].get(), "El cursor se mueve libremente"},
+        {w->paletteButtons[PaletteButton::Open].get(), "Recuperar un dibujo (Ctrl+O)"},
+        {w->paletteButtons[PaletteButton::Undo].get(), "Deshacer (Ctrl+Z)"},
+        {w->paletteButtons[PaletteButton::Help].get(), "Ayuda (F1)"},
+        {w->paletteButtons[PaletteButton::Quit].get(), "Salir del programa (Ctrl+Q)"},
+        {w->paletteButtons[PaletteButton::MoveFreely].get(), "El cursor se mueve libremente"},
         {w->mirrorButtons[3].get(), "Dibuja simetría horizontal+vertical"},
     };
     for (const auto &[button, text] : spotChecks) {
@@ -178,7 +178,7 @@ TEST(Tooltips, EveryOptionButtonHasItsOwnSpanishName)
 TEST(HelpPicture, OnADenseScreenTheCanvasShowsThePageSharpUntilDrawnOn)
 {
     GarabelWindow w(QSize(15360, 11520), true, 2);
-    w.click(*w->paletteButtons[19]);
+    w.click(*w->paletteButtons[PaletteButton::Help]);
     QWidget *view = w->canvasView();
     const auto shownPage = [view] {
         QImage shown(view->size() * 2, QImage::Format_RGB32);

@@ -84,7 +84,7 @@ TEST(Layout, WidgetsLandOnTheScreenPixelsOfTheirTwips)
     EXPECT_EQ(f.canvasView()->geometry(), QRect(78, 30, 941, 707));
     EXPECT_EQ(f.canvas->innerPixelSize(), QSize(939, 705));
     EXPECT_EQ(f.sheetButtons[0]->widget()->geometry(), QRect(78, 739, 25, 25));
-    EXPECT_EQ(f.paletteButtons[1]->widget()->geometry(), QRect(40, 8, 33, 33));
+    EXPECT_EQ(f.paletteButtons[PaletteButton::Save]->widget()->geometry(), QRect(40, 8, 33, 33));
     EXPECT_TRUE(f.sheetButtons[9]->widget()->isVisible());
 }
 

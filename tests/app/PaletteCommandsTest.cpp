@@ -42,7 +42,7 @@ TEST(Printing, SendsWhatTheCanvasStores)
     w->canvas->line(0, 0, 3000, 3000, kRed);  // on the overlay only, as a preview is
     const QImage stored = w.canvasStored();
 
-    w.click(*w->paletteButtons[9]);
+    w.click(*w->paletteButtons[PaletteButton::Print]);
     ASSERT_EQ(w.platform.printedPages.size(), 1u);
     EXPECT_EQ(w.platform.endedDocuments, 1);
     EXPECT_TRUE(w.platform.messages.empty());
@@ -59,7 +59,7 @@ TEST(Printing, ThePageTurnsWithTheCanvasWhichFillsItCentredInItsOwnShape)
     };
     for (const Case c : {Case{{1920, 1080}, true}, Case{{768, 1024}, false}}) {
         GarabelWindow w(c.screenPixels * 15);
-        w.click(*w->paletteButtons[9]);
+        w.click(*w->paletteButtons[PaletteButton::Print]);
         ASSERT_EQ(w.platform.printedPages.size(), 1u);
         const auto &page = w.platform.printedPages.front();
         SCOPED_TRACE(::testing::Message() << c.screenPixels.width() << " x " << c.screenPixels.height());
@@ -79,7 +79,7 @@ TEST(Printing, ThePageTurnsWithTheCanvasWhichFillsItCentredInItsOwnShape)
 TEST(Printing, WithoutAPrinterAYesWritesTheSamePageToAPdfFile)
 {
     BlankWindow w;
-    w.click(*w->paletteButtons[9]);
+    w.click(*w->paletteButtons[PaletteButton::Print]);
     ASSERT_EQ(w.platform.printedPages.size(), 1u);
     const FakePlatform::PrintedPage onPrinter = w.platform.printedPages.front();
     w.platform.printedPages.clear();
@@ -87,7 +87,7 @@ TEST(Printing, WithoutAPrinterAYesWritesTheSamePageToAPdfFile)
     w.platform.hasPrinter = false;
     w.platform.messageAnswers = {MessageAnswer::Yes};
     w.platform.saveAnswers = {QStringLiteral("/tmp/hojas/dibujo.pdf")};
-    w.click(*w->paletteButtons[9]);
+    w.click(*w->paletteButtons[PaletteButton::Print]);
 
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_EQ(w.platform.messages[0].first, QStringLiteral("No hay ninguna impresora disponible.\n"
@@ -110,12 +110,12 @@ TEST(Printing, ADeclinedPdfOrAFailingPrintLosesNothingAndIsTold)
     commitBox(w.form(), kBox, kRed);
     const QImage before = w.canvas();
     w.platform.hasPrinter = false;
-    w.click(*w->paletteButtons[9]);  // the PDF offer answered No
+    w.click(*w->paletteButtons[PaletteButton::Print]);  // the PDF offer answered No
     w.platform.messageAnswers = {MessageAnswer::Yes};
-    w.click(*w->paletteButtons[9]);  // the file dialog cancelled
+    w.click(*w->paletteButtons[PaletteButton::Print]);  // the file dialog cancelled
     w.platform.hasPrinter = true;
     w.platform.printFails = true;
-    w.click(*w->paletteButtons[9]);
+    w.click(*w->paletteButtons[PaletteButton::Print]);
 
     EXPECT_TRUE(w.platform.printedPages.empty());
     EXPECT_EQ(w.platform.endedDocuments, 0);
@@ -137,7 +137,7 @@ TEST(Printing, AFifoChosenAsThePdfIsRefusedBeforeAnyJobStarts)
     w.platform.hasPrinter = false;
     w.platform.messageAnswers = {MessageAnswer::Yes};
     w.platform.saveAnswers = {fifo};
-    w.click(*w->paletteButtons[9]);
+    w.click(*w->paletteButtons[PaletteButton::Print]);
 
     EXPECT_TRUE(w.platform.printedPages.empty());
     ASSERT_EQ(w.platform.messages.size(), 2u);
@@ -155,9 +155,9 @@ TEST(ClearSheet, EmptiesTheCanvasAndOnlyTheCurrentSheet)
     w.click(*w->sheetButtons[1]);
     commitBox(w.form(), kOtherBox, kRed);
     w.click(*w->gridButtons[3]);
-    w.click(*w->paletteButtons[12]);
+    w.click(*w->paletteButtons[PaletteButton::Polygon]);
 
-    w.click(*w->paletteButtons[14]);
+    w.click(*w->paletteButtons[PaletteButton::Clear]);
     EXPECT_TRUE(blank(w.canvas())) << "figure and dots gone";
     EXPECT_TRUE(blank(w.sheet(1)));
     EXPECT_EQ(w.state().tool, ToolPolygon);
@@ -175,9 +175,9 @@ TEST(ClearSheet, OneUndoRightAfterBringsBackTheDrawingAsItWas)
     commitBox(w.form(), kOtherBox, kRed);
     const QImage before = w.sheet();
 
-    w.click(*w->paletteButtons[14]);
+    w.click(*w->paletteButtons[PaletteButton::Clear]);
     ASSERT_TRUE(blank(w.sheet()));
-    w.click(*w->paletteButtons[13]);
+    w.click(*w->paletteButtons[PaletteButton::Undo]);
     EXPECT_EQ(w.sheet(), before) << "both figures, not only the first";
     EXPECT_EQ(w.canvas(), before);
 }
@@ -187,9 +187,9 @@ TEST(ClearSheet, AnEraserStrokeRightAfterAClearStillReachesTheSheet)
     GarabelWindow w;
     w.click(*w->sheetButtons[0]);
     drawOnCanvasAndSheet(w.form(), QRectF(0, 0, 6000, 3000), rgb(0, 0, 255));
-    w.click(*w->paletteButtons[14]);
+    w.click(*w->paletteButtons[PaletteButton::Clear]);
     drawOnCanvasAndSheet(w.form(), QRectF(0, 0, 6000, 3000), rgb(0, 0, 255));
-    w.click(*w->paletteButtons[18]);
+    w.click(*w->paletteButtons[PaletteButton::Eraser]);
     w.click(*w->eraserSizeButtons[5]);
     w.drag({QPointF(3000, 1500), QPointF(3000, 1530)});
     EXPECT_EQ(pixelAt(w.sheet(), 3000, 1500), qRgb(255, 255, 255));
@@ -201,7 +201,7 @@ TEST(HelpButton, ShowsTheHelpPageOnTheCanvasOnly)
     BlankWindow w;
     commitBox(w.form(), kBox, kRed);
     const QImage sheetBefore = w.sheet();
-    w.click(*w->paletteButtons[19]);
+    w.click(*w->paletteButtons[PaletteButton::Help]);
 
     QImage expected = w.sheet(1);  // a blank canvas with the page at its own size
     QPainter(&expected).drawImage(0, 0, w->helpPicture->picture());
@@ -213,12 +213,12 @@ TEST(HelpButton, ThePageGoesWithASheetSwitchAnUndoOrAGridPress)
 {
     const std::pair<const char *, std::function<void(GarabelWindow &)>> ways[] = {
         {"sheet switch", [](GarabelWindow &w) { w.click(*w->sheetButtons[0]); }},
-        {"undo", [](GarabelWindow &w) { w.click(*w->paletteButtons[13]); }},
+        {"undo", [](GarabelWindow &w) { w.click(*w->paletteButtons[PaletteButton::Undo]); }},
         {"grid press", [](GarabelWindow &w) { w.click(*w->gridButtons[5]); }},
     };
     for (const auto &[name, leaveHelp] : ways) {
         BlankWindow w;
-        w.click(*w->paletteButtons[19]);
+        w.click(*w->paletteButtons[PaletteButton::Help]);
         ASSERT_FALSE(blank(w.canvas()));
         leaveHelp(w);
         const QImage canvas = w.canvas();
@@ -236,7 +236,7 @@ TEST(HelpButton, ThePageGoesWithASheetSwitchAnUndoOrAGridPress)
 TEST(HelpButton, AFigureDrawnOverThePageIsStoredWithoutIt)
 {
     BlankWindow w;
-    w.click(*w->paletteButtons[19]);
+    w.click(*w->paletteButtons[PaletteButton::Help]);
     const QImage help = w.canvas();
     commitBox(w.form(), kBox, kRed);
 
@@ -260,11 +260,11 @@ TEST(HelpButton, AFigureDrawnOverThePageIsStoredWithoutIt)
 TEST(Quit, AnsweredNoLeavesEverythingAsItWas)
 {
     BlankWindow w;
-    w.click(*w->paletteButtons[12]);
+    w.click(*w->paletteButtons[PaletteButton::Polygon]);
     commitBox(w.form(), kBox, kRed);
     const QImage canvas = w.canvas();
 
-    w.click(*w->paletteButtons[15]);
+    w.click(*w->paletteButtons[PaletteButton::Quit]);
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_EQ(w.platform.messages[0].first, kQuitQuestion);
     EXPECT_EQ(w.platform.messages[0].second, MessageButtons::YesNo);
@@ -279,7 +279,7 @@ TEST(Quit, YesEndsTheProgramAndTheWindowThenClosesWithoutAskingAgain)
 {
     BlankWindow w;
     w.platform.messageAnswers = {MessageAnswer::Yes};
-    w.click(*w->paletteButtons[15]);
+    w.click(*w->paletteButtons[PaletteButton::Quit]);
     EXPECT_EQ(w.platform.quitCalls, 1);
     EXPECT_TRUE(w->close());
     EXPECT_EQ(w.platform.messages.size(), 1u);

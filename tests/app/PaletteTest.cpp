@@ -97,10 +97,10 @@ TEST(Palette, TextEmptiesTheTypedTextAndFillAfterItKeepsTheTextOptions)
 {
     GarabelWindow w;
     w->textInput->setText(QStringLiteral("Hola"));
-    w.click(*w->paletteButtons[16]);
+    w.click(*w->paletteButtons[PaletteButton::Text]);
     EXPECT_EQ(w->textInput->text(), QString());
     EXPECT_EQ(w->textPreview->caption(), QString());
-    w.click(*w->paletteButtons[11]);
+    w.click(*w->paletteButtons[PaletteButton::Fill]);
     EXPECT_EQ(w.state().tool, 11);
     EXPECT_EQ(visibleOptions(w.form()), kTextOptions);
 }
@@ -108,7 +108,7 @@ TEST(Palette, TextEmptiesTheTypedTextAndFillAfterItKeepsTheTextOptions)
 TEST(Palette, CommandButtonsKeepTheToolAndTheOptionControls)
 {
     GarabelWindow w;
-    w.click(*w->paletteButtons[12]);
+    w.click(*w->paletteButtons[PaletteButton::Polygon]);
     const Names shown = visibleOptions(w.form());
     // Every dialog and question is cancelled or answered No by the fake desktop.
     for (int button : {0, 1, 5, 6, 9, 13, 14, 15, 17, 19, 11}) {
@@ -123,7 +123,7 @@ TEST(Palette, PenWidthStepCyclesOneToFourThenCountsOnFromAChosenWidth)
 {
     GarabelWindow w;
     for (int expected : {2, 3, 4, 1, 2}) {
-        w.click(*w->paletteButtons[7]);
+        w.click(*w->paletteButtons[PaletteButton::PenWidthStep]);
         EXPECT_EQ(w.state().pen.width, expected);
         EXPECT_EQ(w->canvas->drawWidth(), expected);
         for (int i = 0; i < 10; ++i)
@@ -131,7 +131,7 @@ TEST(Palette, PenWidthStepCyclesOneToFourThenCountsOnFromAChosenWidth)
     }
     w.click(*w->penWidthButtons[8]);
     for (int expected : {10, 11}) {
-        w.click(*w->paletteButtons[7]);
+        w.click(*w->paletteButtons[PaletteButton::PenWidthStep]);
         EXPECT_EQ(w.state().pen.width, expected);
         EXPECT_EQ(w->sheetImages[9]->drawWidth(), expected);
     }
@@ -140,15 +140,15 @@ TEST(Palette, PenWidthStepCyclesOneToFourThenCountsOnFromAChosenWidth)
 TEST(Palette, SnappingOnAfterOffRestoresTheSelectedGridStep)
 {
     GarabelWindow w;
-    w.click(*w->paletteButtons[6]);
+    w.click(*w->paletteButtons[PaletteButton::MoveFreely]);
     EXPECT_EQ(w.state().grid.step, 1);
-    w.click(*w->paletteButtons[5]);
+    w.click(*w->paletteButtons[PaletteButton::SnapToGrid]);
     EXPECT_EQ(w.state().grid.step, 300) << "the start-up grid";
 
     w.click(*w->gridButtons[2]);
     const auto centre = std::pair(w.state().grid.centreX, w.state().grid.centreY);
-    w.click(*w->paletteButtons[6]);
-    w.click(*w->paletteButtons[5]);
+    w.click(*w->paletteButtons[PaletteButton::MoveFreely]);
+    w.click(*w->paletteButtons[PaletteButton::SnapToGrid]);
     EXPECT_EQ(w.state().grid.step, 150);
     EXPECT_EQ(std::pair(w.state().grid.centreX, w.state().grid.centreY), centre);
     EXPECT_EQ(w.state().tool, ToolLine);

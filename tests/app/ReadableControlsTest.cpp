@@ -34,7 +34,7 @@ bool black(QRgb p) { return qRed(p) < 90 && qGreen(p) < 90 && qBlue(p) < 90; }
 TEST(ReadableCaptions, ACaptionOnABlueFaceIsWhiteAndTheFaceStaysBlue)
 {
     GarabelWindow w;
-    w.click(*w->paletteButtons[16]);
+    w.click(*w->paletteButtons[PaletteButton::Text]);
     w.click(*w->fontStyleButtons[0]);  // bold on: its face turns blue
     for (Button *marked : {w->sheetButtons[0].get(), w->fontStyleButtons[0].get()}) {
         const QImage shown = face(*marked);
@@ -52,7 +52,7 @@ TEST(HighDensityScreen, ButtonPicturesHaveEveryDevicePixelAndKeepTheirLogicalSiz
     FakePlatform platform;
     platform.screenInfo.devicePixelRatio = 2;
     MainWindow form(platform);
-    for (Button *button : {form.paletteButtons[2].get(), form.mirrorButtons[1].get()}) {
+    for (Button *button : {form.paletteButtons[PaletteButton::Line].get(), form.mirrorButtons[1].get()}) {
         QImage picture = button->picture();
         ASSERT_EQ(picture.size(), QSize(64, 64));
         EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(32, 32));

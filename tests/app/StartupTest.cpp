@@ -120,7 +120,7 @@ TEST(Startup, ShowsOnlyTheDesignTimeControlsAndMarksSheetOne)
 {
     GarabelWindow w;
     MainWindow &f = w.form();
-    for (auto *array : {&f.paletteButtons, &f.gridButtons, &f.mirrorButtons, &f.sheetButtons})
+    for (ButtonArray *array : {static_cast<ButtonArray *>(&f.paletteButtons), &f.gridButtons, &f.mirrorButtons, &f.sheetButtons})
         for (const auto &button : *array)
             EXPECT_TRUE(button->widget()->isVisible());
     for (auto *array : {&f.polygonModeButtons, &f.circleKindButtons, &f.penWidthButtons, &f.fillPatternButtons, &f.fontStyleButtons, &f.eraserSizeButtons})

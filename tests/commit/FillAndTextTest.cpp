@@ -111,7 +111,7 @@ TEST(FillAndText, ADoubleClickFillsOnceAndLaterRectanglesStayOutlines)
 TEST(FillAndText, TheSecondTextReleasePrintsTheTypedWordAtThePointerOnCanvasAndSheet)
 {
     FillWindow w;
-    w->onPaletteButton(ToolText);
+    w->onPaletteButton(PaletteButton::Text);
     w.drag({{1500, 1500}});
     EXPECT_EQ(w->textPreview->caption(), QStringLiteral("Escribe"));
     EXPECT_EQ(w->textPreview->left(), 1505);
@@ -139,7 +139,7 @@ TEST(FillAndText, TheSecondTextReleasePrintsTheTypedWordAtThePointerOnCanvasAndS
 TEST(FillAndText, APolygonDragIsCommittedUnmirroredOnCanvasAndSheet)
 {
     FillWindow w;
-    w->onPaletteButton(ToolPolygon);
+    w->onPaletteButton(PaletteButton::Polygon);
     w->sideCountList->setText(QStringLiteral("4"));
     w.state().mirrors.leftRight = true;
     w.drag({{3000, 3000}, {3000, 3900}});  // a diamond with corners 900 twips from the centre

@@ -181,7 +181,7 @@ TEST(OpenImage, CanBeUndoneTheDrawingItReplacedComesBack)
     w->openPicture();
     ASSERT_EQ(topLeft(w.sheet()), samplePicture());
 
-    w.click(*w->paletteButtons[13]);  // undo
+    w.click(*w->paletteButtons[PaletteButton::Undo]);  // undo
     EXPECT_EQ(w.sheet(), drawing);
     EXPECT_EQ(w.canvas(), drawing);
 }

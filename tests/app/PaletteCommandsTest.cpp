@@ -16,8 +16,6 @@
 namespace garabel::test {
 
 namespace {
-constexpr QRgb kWhitePixel = 0xFFFFFFFF;
-constexpr Rgb kRed = rgb(255, 0, 0);
 const QRectF kBox(3000, 1500, 600, 450);
 const QRectF kOtherBox(600, 600, 900, 600);
 const QString kQuitQuestion = QStringLiteral("Quieres salir del programa");
@@ -29,7 +27,7 @@ bool blank(const QImage &image)
 
 bool showsBox(const QImage &image, const QRectF &box)
 {
-    return pixelAt(image, box.center().x(), box.center().y()) == qRgb(255, 0, 0);
+    return pixelAtTwips(image, box.center().x(), box.center().y()) == kRedPixel;
 }
 
 } // namespace
@@ -192,8 +190,8 @@ TEST(ClearSheet, AnEraserStrokeRightAfterAClearStillReachesTheSheet)
     w.click(*w->paletteButtons[PaletteButton::Eraser]);
     w.click(*w->eraserSizeButtons[5]);
     w.drag({QPointF(3000, 1500), QPointF(3000, 1530)});
-    EXPECT_EQ(pixelAt(w.sheet(), 3000, 1500), qRgb(255, 255, 255));
-    EXPECT_EQ(pixelAt(w.canvasStored(), 3000, 1500), qRgb(255, 255, 255));
+    EXPECT_EQ(pixelAtTwips(w.sheet(), 3000, 1500), kWhitePixel);
+    EXPECT_EQ(pixelAtTwips(w.canvasStored(), 3000, 1500), kWhitePixel);
 }
 
 TEST(HelpButton, ShowsTheHelpPageOnTheCanvasOnly)
@@ -225,7 +223,7 @@ TEST(HelpButton, ThePageGoesWithASheetSwitchAnUndoOrAGridPress)
         // Nothing but grid dots (every 300 twips, 20 pixels) may be left on the canvas.
         for (int y = 0; y < canvas.height(); ++y) {
             for (int x = 0; x < canvas.width(); ++x) {
-                if ((canvas.pixel(x, y) | 0xFF000000u) != kWhitePixel) {
+                if (pixelAt(canvas, x, y) != kWhitePixel) {
                     ASSERT_TRUE(x % 20 == 0 && y % 20 == 0) << name << " left (" << x << ", " << y << ")";
                 }
             }
@@ -247,14 +245,14 @@ TEST(HelpButton, AFigureDrawnOverThePageIsStoredWithoutIt)
         for (int x = 0; x < canvas.width(); ++x) {
             if (canvas.pixel(x, y) != help.pixel(x, y)) {
                 ++changed;
-                ASSERT_EQ(canvas.pixel(x, y) | 0xFF000000u, qRgb(255, 0, 0)) << "the page stays around the figure";
+                ASSERT_EQ(pixelAt(canvas, x, y), kRedPixel) << "the page stays around the figure";
             }
         }
     }
     EXPECT_GT(changed, 0);
     const QImage sheet = w.sheet();
     EXPECT_TRUE(showsBox(sheet, kBox));
-    EXPECT_EQ(countColour(sheet, kWhitePixel) + countColour(sheet, qRgb(255, 0, 0)), sheet.width() * sheet.height());
+    EXPECT_EQ(countColour(sheet, kWhitePixel) + countColour(sheet, kRedPixel), sheet.width() * sheet.height());
 }
 
 TEST(Quit, AnsweredNoLeavesEverythingAsItWas)

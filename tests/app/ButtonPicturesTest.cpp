@@ -1,5 +1,6 @@
 #include "app/ButtonPictures.h"
 #include "app/OptionPictures.h"
+#include "support/ExpectedPicture.h"
 
 #include <QColor>
 #include <QImage>
@@ -100,45 +101,42 @@ void expectNullOutsideRange(const Picture &picture, int count, const std::string
     EXPECT_TRUE(picture(count).isNull()) << group;
 }
 
-// Whether every drawn pixel lies in the central square of `side` pixels.
-bool drawsOnlyInCentre(const QImage &image, int side)
-{
-    const int margin = (image.width() - side) / 2;
-    const QRect centre(margin, margin, side, side);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) > 0 && !centre.contains(x, y))
-                return false;
-    return true;
-}
-
 bool isReddish(const QColor &c)
 {
     return c.alpha() > 100 && c.red() > 170 && c.green() < 140 && c.blue() < 130;
 }
 
-TEST(ButtonPictures, EveryPaletteIconIs32By32AndShowsSomething)
+// The pictures drawn pixel by pixel in code, each group side by side as its expected
+// picture shows it.
+TEST(ButtonPictures, CodeDrawnPicturesMatchTheirExpectedPictures)
+{
+    const struct {
+        const char *name;
+        Picture picture;
+        int count;
+    } groups[] = {
+        {"grid-buttons", gridIcon, kGridIconCount},
+        {"polygon-mode-buttons", polygonModeIcon, kPolygonModeIconCount},
+        {"circle-kind-buttons", circleModeIcon, kCircleModeIconCount},
+        {"pen-width-buttons", penWidthIcon, kPenWidthIconCount},
+        {"fill-pattern-buttons", fillPatternIcon, kFillPatternIconCount},
+        {"eraser-size-buttons", eraserIcon, kEraserIconCount},
+    };
+    for (const auto &group : groups) {
+        std::vector<QImage> pictures;
+        for (int i = 0; i < group.count; ++i)
+            pictures.push_back(group.picture(i));
+        EXPECT_TRUE(test::matchesExpectedPicture(test::sideBySide(pictures), QString::fromLatin1(group.name)));
+    }
+}
+
+// The palette and reflection pictures are the SVG assets as Qt's renderer antialiases them,
+// which may shift between Qt versions; they are checked for what they must show instead.
+TEST(ButtonPictures, PaletteIconsAre32By32ShowSomethingAndDifferFromEachOther)
 {
     for (int i = 0; i < kPaletteIconCount; ++i)
         expectButtonPicture(paletteIcon(i), QSize(32, 32), "palette " + std::to_string(i));
-}
-
-TEST(ButtonPictures, AllPaletteIconsDifferFromEachOther)
-{
     expectAllDifferent(paletteAt1, kPaletteIconCount, "palette");
-}
-
-TEST(ButtonPictures, GridIconsAre32By32AndGetSparserFromFirstToLast)
-{
-    int previous = 32 * 32 + 1;
-    for (int i = 0; i < kGridIconCount; ++i) {
-        const QImage image = gridIcon(i);
-        expectButtonPicture(image, QSize(32, 32), "grid " + std::to_string(i));
-        const int dark = darkCount(image);
-        EXPECT_GT(dark, 0) << "grid " << i;
-        EXPECT_LT(dark, previous) << "grid " << i << " is not sparser than grid " << i - 1;
-        previous = dark;
-    }
 }
 
 TEST(ButtonPictures, ReflectionIconsAre32By32DifferentAndLeaveMostOfTheFaceVisible)
@@ -173,91 +171,16 @@ TEST(ButtonPictures, LeftRightReflectionShowsAVerticalAxisAndTopBottomAHorizonta
     EXPECT_LT(redInColumn(topBottom, 16), 4);
 }
 
-TEST(ButtonPictures, OptionIconsHaveTheirSizesAndFitAnOptionButton)
-{
-    struct Group {
-        std::string name;
-        Picture picture;
-        int count;
-        std::function<int(int)> side;
-    };
-    const std::vector<Group> groups = {
-        {"polygon mode", polygonModeIcon, kPolygonModeIconCount, [](int) { return 16; }},
-        {"circle mode", circleModeIcon, kCircleModeIconCount, [](int i) { return i < 2 ? 16 : 32; }},
-        {"pen width", penWidthIcon, kPenWidthIconCount, [](int) { return 32; }},
-        {"fill pattern", fillPatternIcon, kFillPatternIconCount, [](int) { return 32; }},
-        {"eraser", eraserIcon, kEraserIconCount, [](int) { return 16; }},
-    };
-    for (const Group &group : groups) {
-        for (int i = 0; i < group.count; ++i) {
-            const QImage image = group.picture(i);
-            const std::string what = group.name + " " + std::to_string(i);
-            ASSERT_FALSE(image.isNull()) << what;
-            EXPECT_EQ(image.size(), QSize(group.side(i), group.side(i))) << what;
-            EXPECT_GT(opaqueCount(image), 8) << what;
-            EXPECT_TRUE(drawsOnlyInCentre(image, kOptionContentSide)) << what;
-        }
-        expectAllDifferent(group.picture, group.count, group.name);
-        expectNullOutsideRange(group.picture, group.count, group.name);
-    }
-}
-
-TEST(ButtonPictures, PenWidthIconBarIsAsThickAsThePen)
-{
-    for (int i = 0; i < kPenWidthIconCount; ++i) {
-        const QImage image = penWidthIcon(i);
-        // The column at the bar's left end lies clear of the number above it.
-        int rows = 0;
-        for (int y = 0; y < 32; ++y)
-            rows += qAlpha(image.pixel(7, y)) == 255;
-        EXPECT_EQ(rows, i + 1) << "pen width " << i + 1;
-    }
-}
-
-TEST(ButtonPictures, FillPatternIconsFollowTheirPattern)
-{
-    const QRect inside(7, 7, 18, 18);
-    const auto drawn = [](const QImage &image, int x, int y) { return qAlpha(image.pixel(x, y)) > 0; };
-    const QImage solid = fillPatternIcon(0);
-    const QImage empty = fillPatternIcon(1);
-    const QImage horizontal = fillPatternIcon(2);
-    const QImage vertical = fillPatternIcon(3);
-    int solidCount = 0, emptyCount = 0;
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            solidCount += drawn(solid, x, y);
-            emptyCount += drawn(empty, x, y);
-            ASSERT_EQ(drawn(horizontal, x, y), drawn(horizontal, inside.left(), y)) << x << "," << y;
-            ASSERT_EQ(drawn(vertical, x, y), drawn(vertical, x, inside.top())) << x << "," << y;
-        }
-    EXPECT_EQ(solidCount, inside.width() * inside.height());
-    EXPECT_EQ(emptyCount, 0);
-    // The hatched ones are hatched: some lines, some gaps.
-    for (int i = 2; i < kFillPatternIconCount; ++i) {
-        int count = 0;
-        for (int y = inside.top(); y <= inside.bottom(); ++y)
-            for (int x = inside.left(); x <= inside.right(); ++x)
-                count += drawn(fillPatternIcon(i), x, y);
-        EXPECT_GT(count, 18) << "pattern " << i;
-        EXPECT_LT(count, inside.width() * inside.height() * 2 / 3) << "pattern " << i;
-    }
-}
-
-TEST(ButtonPictures, EraserIconsGrowWithTheIndex)
-{
-    int previous = 0;
-    for (int i = 0; i < kEraserIconCount; ++i) {
-        const int drawn = opaqueCount(eraserIcon(i));
-        EXPECT_GT(drawn, previous) << "eraser " << i;
-        previous = drawn;
-    }
-}
-
 TEST(ButtonPictures, OutOfRangeIndicesGiveNoPicture)
 {
     expectNullOutsideRange(paletteAt1, kPaletteIconCount, "palette");
     expectNullOutsideRange(gridIcon, kGridIconCount, "grid");
     expectNullOutsideRange(reflectionAt1, kReflectionIconCount, "reflection");
+    expectNullOutsideRange(polygonModeIcon, kPolygonModeIconCount, "polygon mode");
+    expectNullOutsideRange(circleModeIcon, kCircleModeIconCount, "circle kind");
+    expectNullOutsideRange(penWidthIcon, kPenWidthIconCount, "pen width");
+    expectNullOutsideRange(fillPatternIcon, kFillPatternIconCount, "fill pattern");
+    expectNullOutsideRange(eraserIcon, kEraserIconCount, "eraser size");
 }
 
 TEST(ButtonPictures, StartupPictureIsAnOpaque713By535TitlePage)

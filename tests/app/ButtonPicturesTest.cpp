@@ -1,6 +1,7 @@
 #include "app/ButtonPictures.h"
 #include "app/OptionPictures.h"
 #include "support/ExpectedPicture.h"
+#include "support/Pixels.h"
 
 #include <QColor>
 #include <QImage>
@@ -212,19 +213,19 @@ TEST(ButtonPictures, CanvasCursorIsABlackAndWhiteCrosshairAroundItsHotSpot)
     EXPECT_EQ(image.size(), QSize(16, 16));
     const QPoint hot = canvasCursorHotSpot();
     ASSERT_TRUE(image.rect().contains(hot));
-    EXPECT_EQ(image.pixel(hot), qRgba(0, 0, 0, 255));
+    EXPECT_EQ(image.pixel(hot), test::kBlackPixel);
     // Monochrome: black, white or see-through, nothing in between.
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
             const QRgb p = image.pixel(x, y);
-            const bool allowed = qAlpha(p) == 0 || p == qRgba(0, 0, 0, 255) || p == qRgba(255, 255, 255, 255);
+            const bool allowed = qAlpha(p) == 0 || p == test::kBlackPixel || p == test::kWhitePixel;
             ASSERT_TRUE(allowed) << x << "," << y;
         }
     // The arms run along the hot spot's row and column, so it marks the point the user aims at.
-    EXPECT_EQ(image.pixel(hot.x(), 2), qRgba(0, 0, 0, 255));
-    EXPECT_EQ(image.pixel(2, hot.y()), qRgba(0, 0, 0, 255));
-    EXPECT_EQ(image.pixel(hot.x(), 13), qRgba(0, 0, 0, 255));
-    EXPECT_EQ(image.pixel(13, hot.y()), qRgba(0, 0, 0, 255));
+    EXPECT_EQ(image.pixel(hot.x(), 2), test::kBlackPixel);
+    EXPECT_EQ(image.pixel(2, hot.y()), test::kBlackPixel);
+    EXPECT_EQ(image.pixel(hot.x(), 13), test::kBlackPixel);
+    EXPECT_EQ(image.pixel(13, hot.y()), test::kBlackPixel);
     EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
 }
 

@@ -20,6 +20,7 @@ namespace garabel::test {
 constexpr Rgb kRed = rgb(255, 0, 0);
 
 constexpr QRgb kRedPixel = 0xFFFF0000;
+constexpr QRgb kGreenPixel = 0xFF00FF00;
 constexpr QRgb kBluePixel = 0xFF0000FF;
 constexpr QRgb kBlackPixel = 0xFF000000;
 constexpr QRgb kWhitePixel = 0xFFFFFFFF;

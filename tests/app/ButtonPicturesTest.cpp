@@ -102,9 +102,16 @@ void expectNullOutsideRange(const Picture &picture, int count, const std::string
     EXPECT_TRUE(picture(count).isNull()) << group;
 }
 
-bool isReddish(const QColor &c)
+// Pixels in `rect` drawn in a clear red, the colour of the reflection axes.
+int reddishIn(const QImage &image, const QRect &rect)
 {
-    return c.alpha() > 100 && c.red() > 170 && c.green() < 140 && c.blue() < 130;
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.alpha() > 100 && c.red() > 170 && c.green() < 140 && c.blue() < 130;
+        }
+    return count;
 }
 
 // The pictures drawn pixel by pixel in code, each group side by side as its expected
@@ -152,24 +159,14 @@ TEST(ButtonPictures, ReflectionIconsAre32By32DifferentAndLeaveMostOfTheFaceVisib
 
 TEST(ButtonPictures, LeftRightReflectionShowsAVerticalAxisAndTopBottomAHorizontalOne)
 {
-    const auto redInColumn = [](const QImage &image, int x) {
-        int count = 0;
-        for (int y = 0; y < image.height(); ++y)
-            count += isReddish(image.pixelColor(x, y));
-        return count;
-    };
-    const auto redInRow = [](const QImage &image, int y) {
-        int count = 0;
-        for (int x = 0; x < image.width(); ++x)
-            count += isReddish(image.pixelColor(x, y));
-        return count;
-    };
+    const QRect middleColumn(16, 0, 1, 32);
+    const QRect middleRow(0, 16, 32, 1);
     const QImage leftRight = reflectionIcon(1);
     const QImage topBottom = reflectionIcon(2);
-    EXPECT_GE(redInColumn(leftRight, 16), 12);
-    EXPECT_LT(redInRow(leftRight, 16), 4);
-    EXPECT_GE(redInRow(topBottom, 16), 12);
-    EXPECT_LT(redInColumn(topBottom, 16), 4);
+    EXPECT_GE(reddishIn(leftRight, middleColumn), 12);
+    EXPECT_LT(reddishIn(leftRight, middleRow), 4);
+    EXPECT_GE(reddishIn(topBottom, middleRow), 12);
+    EXPECT_LT(reddishIn(topBottom, middleColumn), 4);
 }
 
 TEST(ButtonPictures, OutOfRangeIndicesGiveNoPicture)

@@ -20,11 +20,6 @@ const QRectF kBox(3000, 1500, 600, 450);
 const QRectF kOtherBox(600, 600, 900, 600);
 const QString kQuitQuestion = QStringLiteral("Quieres salir del programa");
 
-bool blank(const QImage &image)
-{
-    return countColour(image, kWhitePixel) == image.width() * image.height();
-}
-
 bool showsBox(const QImage &image, const QRectF &box)
 {
     return pixelAtTwips(image, box.center().x(), box.center().y()) == kRedPixel;
@@ -156,8 +151,8 @@ TEST(ClearSheet, EmptiesTheCanvasAndOnlyTheCurrentSheet)
     w.click(*w->paletteButtons[PaletteButton::Polygon]);
 
     w.click(*w->paletteButtons[PaletteButton::Clear]);
-    EXPECT_TRUE(blank(w.canvas())) << "figure and dots gone";
-    EXPECT_TRUE(blank(w.sheet(1)));
+    EXPECT_TRUE(isAllWhite(w.canvas())) << "figure and dots gone";
+    EXPECT_TRUE(isAllWhite(w.sheet(1)));
     EXPECT_EQ(w.state().tool, ToolPolygon);
     EXPECT_EQ(w.state().grid.step, 200);
 
@@ -174,7 +169,7 @@ TEST(ClearSheet, OneUndoRightAfterBringsBackTheDrawingAsItWas)
     const QImage before = w.sheet();
 
     w.click(*w->paletteButtons[PaletteButton::Clear]);
-    ASSERT_TRUE(blank(w.sheet()));
+    ASSERT_TRUE(isAllWhite(w.sheet()));
     w.click(*w->paletteButtons[PaletteButton::Undo]);
     EXPECT_EQ(w.sheet(), before) << "both figures, not only the first";
     EXPECT_EQ(w.canvas(), before);
@@ -217,7 +212,7 @@ TEST(HelpButton, ThePageGoesWithASheetSwitchAnUndoOrAGridPress)
     for (const auto &[name, leaveHelp] : ways) {
         BlankWindow w;
         w.click(*w->paletteButtons[PaletteButton::Help]);
-        ASSERT_FALSE(blank(w.canvas()));
+        ASSERT_FALSE(isAllWhite(w.canvas()));
         leaveHelp(w);
         const QImage canvas = w.canvas();
         // Nothing but grid dots (every 300 twips, 20 pixels) may be left on the canvas.

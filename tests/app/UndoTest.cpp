@@ -18,11 +18,6 @@ bool shows(const QImage &image, const QRectF &figure)
     return pixelAtTwips(image, figure.center().x(), figure.center().y()) != kWhitePixel;
 }
 
-bool blank(const QImage &image)
-{
-    return countColour(image, kWhitePixel) == image.width() * image.height();
-}
-
 class UndoRing : public ::testing::Test
 {
 protected:
@@ -49,14 +44,14 @@ TEST_F(UndoRing, WorkedSequenceStepsBackThroughTheRingAndComesRoundAgain)
 
     undo();  // slot 0: the blank sheet
     EXPECT_EQ(w.state().undo.positions[0], 0);
-    EXPECT_TRUE(blank(w.canvas()));
+    EXPECT_TRUE(isAllWhite(w.canvas()));
     expectCanvasAndSheetAlike();
 
     for (int slot : {6, 5, 4, 3}) {
         undo();
         EXPECT_EQ(w.state().undo.positions[0], slot);
-        EXPECT_TRUE(blank(w.canvas())) << "slot " << slot << " was never written";
-        EXPECT_TRUE(blank(w.sheet()));
+        EXPECT_TRUE(isAllWhite(w.canvas())) << "slot " << slot << " was never written";
+        EXPECT_TRUE(isAllWhite(w.sheet()));
     }
 
     undo();  // slot 2: the state the first undo saved
@@ -124,18 +119,18 @@ TEST_F(UndoRing, ReleasesThatChangeNothingLeaveNoStepToUndo)
     expectNoStep(ToolFill, "a fill in the colour already there");
 
     undo();
-    EXPECT_TRUE(blank(w.canvas())) << "the one undo takes back the line";
+    EXPECT_TRUE(isAllWhite(w.canvas())) << "the one undo takes back the line";
 }
 
 TEST(UndoFirst, UndoAsTheFirstActionBlanksTheCanvasAndTheSheet)
 {
     GarabelWindow w;
-    ASSERT_FALSE(blank(w.canvas())) << "the start-up picture is shown";
+    ASSERT_FALSE(isAllWhite(w.canvas())) << "the start-up picture is shown";
     w->undo();
     EXPECT_EQ(w.state().undo.positions[0], 6);
     EXPECT_FALSE(w.state().undo.snapshotPending);
-    EXPECT_TRUE(blank(w.canvas()));
-    EXPECT_TRUE(blank(w.sheet()));
+    EXPECT_TRUE(isAllWhite(w.canvas()));
+    EXPECT_TRUE(isAllWhite(w.sheet()));
 }
 
 TEST_F(UndoRing, ANewReleaseAfterUndoPushesTheStateShownAndOverwritesAheadOfIt)
@@ -161,7 +156,7 @@ TEST_F(UndoRing, ThePendingSnapshotIsSharedAcrossSheets)
     undo();  // on sheet 2: first stores sheet 2's present image in its slot 0
     EXPECT_FALSE(w.state().undo.snapshotPending);
     EXPECT_EQ(w.state().undo.positions[1], 6);
-    EXPECT_TRUE(blank(w.canvas()));
+    EXPECT_TRUE(isAllWhite(w.canvas()));
     EXPECT_TRUE(w->undoStore().hasPicture(1, 0));
     for (int i = 0; i < 6; ++i)
         undo();

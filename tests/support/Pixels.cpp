@@ -46,6 +46,11 @@ int countRgb(const QImage &image, Rgb colour, const QRect &rect)
     return countColour(image, toQRgb(colour), rect);
 }
 
+bool isAllWhite(const QImage &image)
+{
+    return countColour(image, kWhitePixel) == image.width() * image.height();
+}
+
 int inkNearTwips(const QImage &image, double x, double y, QRgb colour, int reach)
 {
     const QPoint p = pixelOfTwips(x, y);

@@ -38,6 +38,8 @@ QRgb pixelAtTwips(const QImage &image, double x, double y);
 // Number of pixels in `rect` (pixels; the whole image when null) whose colour is `colour`.
 int countColour(const QImage &image, QRgb colour, const QRect &rect = QRect());
 int countRgb(const QImage &image, Rgb colour, const QRect &rect = QRect());
+// Whether every pixel is white, as on a cleared sheet.
+bool isAllWhite(const QImage &image);
 // Pixels of `colour` within `reach` pixels of canvas twips (x, y).
 int inkNearTwips(const QImage &image, double x, double y, QRgb colour, int reach = 1);
 

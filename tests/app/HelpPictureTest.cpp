@@ -60,7 +60,7 @@ std::vector<Band> captionBands()
 }
 } // namespace
 
-TEST(HelpPicture, IsAWhitePageOfTheDocumentedSizeHeldByImage12)
+TEST(HelpPicture, IsAWhitePageOfTheDocumentedSizeHeldByTheHelpPictureBox)
 {
     GarabelWindow w(QSize(15360, 11520), false);
     const QImage page = HelpPicture::render();

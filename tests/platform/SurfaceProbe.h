@@ -57,8 +57,8 @@ inline void keepPictureOnFailure(const QImage &image)
     if (!::testing::Test::HasFailure() || image.isNull())
         return;
     const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-    QString name = QStringLiteral("%1.%2.actual.png").arg(info->test_suite_name(), info->name());
-    image.save(name.replace(u'/', u'_'));
+    QString name = QStringLiteral("%1.%2.actual").arg(info->test_suite_name(), info->name());
+    savePicture(image, name.replace(u'/', u'_'));
 }
 
 // A stored surface of 200 x 160 pixels, drawn in pixel coordinates; its picture

@@ -34,6 +34,9 @@ QRgb pixelAt(const QImage &image, int x, int y);
 Rgb rgbAt(const QImage &image, int x, int y);
 // The colour of the pixel at canvas twips (x, y), opaque.
 QRgb pixelAtTwips(const QImage &image, double x, double y);
+// Twips passed where pixels are meant do not compile.
+QRgb pixelAt(const QImage &image, double x, double y) = delete;
+Rgb rgbAt(const QImage &image, double x, double y) = delete;
 
 // Number of pixels in `rect` (pixels; the whole image when null) whose colour is `colour`.
 int countColour(const QImage &image, QRgb colour, const QRect &rect = QRect());

@@ -1,5 +1,7 @@
 #include "app/ButtonPictures.h"
 #include "app/OptionPictures.h"
+#include "support/ExpectedPicture.h"
+#include "support/Pixels.h"
 
 #include <QColor>
 #include <QImage>
@@ -100,45 +102,49 @@ void expectNullOutsideRange(const Picture &picture, int count, const std::string
     EXPECT_TRUE(picture(count).isNull()) << group;
 }
 
-// Whether every drawn pixel lies in the central square of `side` pixels.
-bool drawsOnlyInCentre(const QImage &image, int side)
+// Pixels in `rect` drawn in a clear red, the colour of the reflection axes.
+int reddishIn(const QImage &image, const QRect &rect)
 {
-    const int margin = (image.width() - side) / 2;
-    const QRect centre(margin, margin, side, side);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) > 0 && !centre.contains(x, y))
-                return false;
-    return true;
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.alpha() > 100 && c.red() > 170 && c.green() < 140 && c.blue() < 130;
+        }
+    return count;
 }
 
-bool isReddish(const QColor &c)
+// The pictures drawn pixel by pixel in code, each group side by side as its expected
+// picture shows it.
+TEST(ButtonPictures, CodeDrawnPicturesMatchTheirExpectedPictures)
 {
-    return c.alpha() > 100 && c.red() > 170 && c.green() < 140 && c.blue() < 130;
+    const struct {
+        const char *name;
+        Picture picture;
+        int count;
+    } groups[] = {
+        {"grid-buttons", gridIcon, kGridIconCount},
+        {"polygon-mode-buttons", polygonModeIcon, kPolygonModeIconCount},
+        {"circle-kind-buttons", circleModeIcon, kCircleModeIconCount},
+        {"pen-width-buttons", penWidthIcon, kPenWidthIconCount},
+        {"fill-pattern-buttons", fillPatternIcon, kFillPatternIconCount},
+        {"eraser-size-buttons", eraserIcon, kEraserIconCount},
+    };
+    for (const auto &group : groups) {
+        std::vector<QImage> pictures;
+        for (int i = 0; i < group.count; ++i)
+            pictures.push_back(group.picture(i));
+        EXPECT_TRUE(test::matchesExpectedPicture(test::sideBySide(pictures), QString::fromLatin1(group.name)));
+    }
 }
 
-TEST(ButtonPictures, EveryPaletteIconIs32By32AndShowsSomething)
+// The palette and reflection pictures are the SVG assets as Qt's renderer antialiases them,
+// which may shift between Qt versions; they are checked for what they must show instead.
+TEST(ButtonPictures, PaletteIconsAre32By32ShowSomethingAndDifferFromEachOther)
 {
     for (int i = 0; i < kPaletteIconCount; ++i)
         expectButtonPicture(paletteIcon(i), QSize(32, 32), "palette " + std::to_string(i));
-}
-
-TEST(ButtonPictures, AllPaletteIconsDifferFromEachOther)
-{
     expectAllDifferent(paletteAt1, kPaletteIconCount, "palette");
-}
-
-TEST(ButtonPictures, GridIconsAre32By32AndGetSparserFromFirstToLast)
-{
-    int previous = 32 * 32 + 1;
-    for (int i = 0; i < kGridIconCount; ++i) {
-        const QImage image = gridIcon(i);
-        expectButtonPicture(image, QSize(32, 32), "grid " + std::to_string(i));
-        const int dark = darkCount(image);
-        EXPECT_GT(dark, 0) << "grid " << i;
-        EXPECT_LT(dark, previous) << "grid " << i << " is not sparser than grid " << i - 1;
-        previous = dark;
-    }
 }
 
 TEST(ButtonPictures, ReflectionIconsAre32By32DifferentAndLeaveMostOfTheFaceVisible)
@@ -153,104 +159,14 @@ TEST(ButtonPictures, ReflectionIconsAre32By32DifferentAndLeaveMostOfTheFaceVisib
 
 TEST(ButtonPictures, LeftRightReflectionShowsAVerticalAxisAndTopBottomAHorizontalOne)
 {
-    const auto redInColumn = [](const QImage &image, int x) {
-        int count = 0;
-        for (int y = 0; y < image.height(); ++y)
-            count += isReddish(image.pixelColor(x, y));
-        return count;
-    };
-    const auto redInRow = [](const QImage &image, int y) {
-        int count = 0;
-        for (int x = 0; x < image.width(); ++x)
-            count += isReddish(image.pixelColor(x, y));
-        return count;
-    };
+    const QRect middleColumn(16, 0, 1, 32);
+    const QRect middleRow(0, 16, 32, 1);
     const QImage leftRight = reflectionIcon(1);
     const QImage topBottom = reflectionIcon(2);
-    EXPECT_GE(redInColumn(leftRight, 16), 12);
-    EXPECT_LT(redInRow(leftRight, 16), 4);
-    EXPECT_GE(redInRow(topBottom, 16), 12);
-    EXPECT_LT(redInColumn(topBottom, 16), 4);
-}
-
-TEST(ButtonPictures, OptionIconsHaveTheirSizesAndFitAnOptionButton)
-{
-    struct Group {
-        std::string name;
-        Picture picture;
-        int count;
-        std::function<int(int)> side;
-    };
-    const std::vector<Group> groups = {
-        {"polygon mode", polygonModeIcon, kPolygonModeIconCount, [](int) { return 16; }},
-        {"circle mode", circleModeIcon, kCircleModeIconCount, [](int i) { return i < 2 ? 16 : 32; }},
-        {"pen width", penWidthIcon, kPenWidthIconCount, [](int) { return 32; }},
-        {"fill pattern", fillPatternIcon, kFillPatternIconCount, [](int) { return 32; }},
-        {"eraser", eraserIcon, kEraserIconCount, [](int) { return 16; }},
-    };
-    for (const Group &group : groups) {
-        for (int i = 0; i < group.count; ++i) {
-            const QImage image = group.picture(i);
-            const std::string what = group.name + " " + std::to_string(i);
-            ASSERT_FALSE(image.isNull()) << what;
-            EXPECT_EQ(image.size(), QSize(group.side(i), group.side(i))) << what;
-            EXPECT_GT(opaqueCount(image), 8) << what;
-            EXPECT_TRUE(drawsOnlyInCentre(image, kOptionContentSide)) << what;
-        }
-        expectAllDifferent(group.picture, group.count, group.name);
-        expectNullOutsideRange(group.picture, group.count, group.name);
-    }
-}
-
-TEST(ButtonPictures, PenWidthIconBarIsAsThickAsThePen)
-{
-    for (int i = 0; i < kPenWidthIconCount; ++i) {
-        const QImage image = penWidthIcon(i);
-        // The column at the bar's left end lies clear of the number above it.
-        int rows = 0;
-        for (int y = 0; y < 32; ++y)
-            rows += qAlpha(image.pixel(7, y)) == 255;
-        EXPECT_EQ(rows, i + 1) << "pen width " << i + 1;
-    }
-}
-
-TEST(ButtonPictures, FillPatternIconsFollowTheirPattern)
-{
-    const QRect inside(7, 7, 18, 18);
-    const auto drawn = [](const QImage &image, int x, int y) { return qAlpha(image.pixel(x, y)) > 0; };
-    const QImage solid = fillPatternIcon(0);
-    const QImage empty = fillPatternIcon(1);
-    const QImage horizontal = fillPatternIcon(2);
-    const QImage vertical = fillPatternIcon(3);
-    int solidCount = 0, emptyCount = 0;
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            solidCount += drawn(solid, x, y);
-            emptyCount += drawn(empty, x, y);
-            ASSERT_EQ(drawn(horizontal, x, y), drawn(horizontal, inside.left(), y)) << x << "," << y;
-            ASSERT_EQ(drawn(vertical, x, y), drawn(vertical, x, inside.top())) << x << "," << y;
-        }
-    EXPECT_EQ(solidCount, inside.width() * inside.height());
-    EXPECT_EQ(emptyCount, 0);
-    // The hatched ones are hatched: some lines, some gaps.
-    for (int i = 2; i < kFillPatternIconCount; ++i) {
-        int count = 0;
-        for (int y = inside.top(); y <= inside.bottom(); ++y)
-            for (int x = inside.left(); x <= inside.right(); ++x)
-                count += drawn(fillPatternIcon(i), x, y);
-        EXPECT_GT(count, 18) << "pattern " << i;
-        EXPECT_LT(count, inside.width() * inside.height() * 2 / 3) << "pattern " << i;
-    }
-}
-
-TEST(ButtonPictures, EraserIconsGrowWithTheIndex)
-{
-    int previous = 0;
-    for (int i = 0; i < kEraserIconCount; ++i) {
-        const int drawn = opaqueCount(eraserIcon(i));
-        EXPECT_GT(drawn, previous) << "eraser " << i;
-        previous = drawn;
-    }
+    EXPECT_GE(reddishIn(leftRight, middleColumn), 12);
+    EXPECT_LT(reddishIn(leftRight, middleRow), 4);
+    EXPECT_GE(reddishIn(topBottom, middleRow), 12);
+    EXPECT_LT(reddishIn(topBottom, middleColumn), 4);
 }
 
 TEST(ButtonPictures, OutOfRangeIndicesGiveNoPicture)
@@ -258,6 +174,11 @@ TEST(ButtonPictures, OutOfRangeIndicesGiveNoPicture)
     expectNullOutsideRange(paletteAt1, kPaletteIconCount, "palette");
     expectNullOutsideRange(gridIcon, kGridIconCount, "grid");
     expectNullOutsideRange(reflectionAt1, kReflectionIconCount, "reflection");
+    expectNullOutsideRange(polygonModeIcon, kPolygonModeIconCount, "polygon mode");
+    expectNullOutsideRange(circleModeIcon, kCircleModeIconCount, "circle kind");
+    expectNullOutsideRange(penWidthIcon, kPenWidthIconCount, "pen width");
+    expectNullOutsideRange(fillPatternIcon, kFillPatternIconCount, "fill pattern");
+    expectNullOutsideRange(eraserIcon, kEraserIconCount, "eraser size");
 }
 
 TEST(ButtonPictures, StartupPictureIsAnOpaque713By535TitlePage)
@@ -289,19 +210,19 @@ TEST(ButtonPictures, CanvasCursorIsABlackAndWhiteCrosshairAroundItsHotSpot)
     EXPECT_EQ(image.size(), QSize(16, 16));
     const QPoint hot = canvasCursorHotSpot();
     ASSERT_TRUE(image.rect().contains(hot));
-    EXPECT_EQ(image.pixel(hot), qRgba(0, 0, 0, 255));
+    EXPECT_EQ(image.pixel(hot), test::kBlackPixel);
     // Monochrome: black, white or see-through, nothing in between.
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
             const QRgb p = image.pixel(x, y);
-            const bool allowed = qAlpha(p) == 0 || p == qRgba(0, 0, 0, 255) || p == qRgba(255, 255, 255, 255);
+            const bool allowed = qAlpha(p) == 0 || p == test::kBlackPixel || p == test::kWhitePixel;
             ASSERT_TRUE(allowed) << x << "," << y;
         }
     // The arms run along the hot spot's row and column, so it marks the point the user aims at.
-    EXPECT_EQ(image.pixel(hot.x(), 2), qRgba(0, 0, 0, 255));
-    EXPECT_EQ(image.pixel(2, hot.y()), qRgba(0, 0, 0, 255));
-    EXPECT_EQ(image.pixel(hot.x(), 13), qRgba(0, 0, 0, 255));
-    EXPECT_EQ(image.pixel(13, hot.y()), qRgba(0, 0, 0, 255));
+    EXPECT_EQ(image.pixel(hot.x(), 2), test::kBlackPixel);
+    EXPECT_EQ(image.pixel(2, hot.y()), test::kBlackPixel);
+    EXPECT_EQ(image.pixel(hot.x(), 13), test::kBlackPixel);
+    EXPECT_EQ(image.pixel(13, hot.y()), test::kBlackPixel);
     EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
 }
 

@@ -10,7 +10,6 @@ namespace garabel::test {
 namespace {
 // A screen on which the laid-out canvas is 6855 x 4695 twips (455 x 311 inner pixels).
 const QSize kSmallScreen(6855 + 1245, 4695 + 910);
-constexpr QRgb kBlackPixel = 0xFF000000;
 } // namespace
 
 TEST(DotGrid, Step50SetsADotAtEveryGridPointThatFallsInsideTheFrame)
@@ -23,9 +22,9 @@ TEST(DotGrid, Step50SetsADotAtEveryGridPointThatFallsInsideTheFrame)
     // x = 0, 50, ..., 6850 and y = 0, 50, ..., 4650: 138 x 94 points; the column at
     // x = 6850 lies under the canvas frame, so 137 x 94 of them can be seen.
     EXPECT_EQ(countColour(canvas, kBlackPixel), 137 * 94);
-    EXPECT_EQ(pixelAt(canvas, 0, 0), kBlackPixel);
-    EXPECT_EQ(pixelAt(canvas, 6800, 4650), kBlackPixel);
-    EXPECT_EQ(pixelAt(canvas, 6800 - 15, 4650), 0xFFFFFFFF);
+    EXPECT_EQ(pixelAtTwips(canvas, 0, 0), kBlackPixel);
+    EXPECT_EQ(pixelAtTwips(canvas, 6800, 4650), kBlackPixel);
+    EXPECT_EQ(pixelAtTwips(canvas, 6800 - 15, 4650), kWhitePixel);
     EXPECT_EQ(canvas, w.canvasStored()) << "the dots are in the canvas's stored image";
     EXPECT_TRUE(w->sheetImages[0]->image().isNull()) << "and never in the sheet";
 }
@@ -62,9 +61,9 @@ TEST(DotGrid, DrawsTheDotsInTheCanvasForeColourOverTheCurrentSheet)
     w->canvas->setDrawWidth(4);
     w.click(*w->gridButtons[7]);
     const QImage canvas = w.canvas();
-    EXPECT_EQ(pixelAt(canvas, 400, 400), qRgb(255, 0, 0));
-    EXPECT_EQ(pixelAt(canvas, 400 + 15, 400), qRgb(255, 255, 255)) << "one pixel wide";
-    EXPECT_EQ(pixelAt(canvas, 1950, 1950), qRgb(0, 0, 255)) << "the sheet's drawing is under the dots";
+    EXPECT_EQ(pixelAtTwips(canvas, 400, 400), kRedPixel);
+    EXPECT_EQ(pixelAtTwips(canvas, 400 + 15, 400), kWhitePixel) << "one pixel wide";
+    EXPECT_EQ(pixelAtTwips(canvas, 1950, 1950), kBluePixel) << "the sheet's drawing is under the dots";
     EXPECT_EQ(w->canvas->drawWidth(), 1);
     EXPECT_FALSE(w->canvas->autoRedraw());
 }
@@ -74,12 +73,12 @@ TEST(DotGrid, AFigureDrawnAfterTheDotsReachesTheSheetWithoutThem)
     GarabelWindow w(kSmallScreen);
     w.click(*w->gridButtons[5]);
     drawOnCanvasAndSheet(w.form(), QRectF(1500, 1500, 900, 900), rgb(0, 0, 255));
-    EXPECT_EQ(pixelAt(w.sheet(), 1950, 1950), qRgb(0, 0, 255));
+    EXPECT_EQ(pixelAtTwips(w.sheet(), 1950, 1950), kBluePixel);
     EXPECT_EQ(countColour(w.sheet(), kBlackPixel), 0);
     w.click(*w->sheetButtons[1]);
     w.click(*w->sheetButtons[0]);
     EXPECT_EQ(countColour(w.canvas(), kBlackPixel), 0);
-    EXPECT_EQ(pixelAt(w.canvas(), 1950, 1950), qRgb(0, 0, 255));
+    EXPECT_EQ(pixelAtTwips(w.canvas(), 1950, 1950), kBluePixel);
 }
 
 } // namespace garabel::test

@@ -60,14 +60,14 @@ std::vector<Band> captionBands()
 }
 } // namespace
 
-TEST(HelpPicture, IsAWhitePageOfTheDocumentedSizeHeldByTheHelpPicture)
+TEST(HelpPicture, IsAWhitePageOfTheDocumentedSizeHeldByTheHelpPictureBox)
 {
     GarabelWindow w(QSize(15360, 11520), false);
     const QImage page = HelpPicture::render();
     EXPECT_EQ(page.size(), QSize(713, 536));
     EXPECT_EQ(page.format(), QImage::Format_RGB32);
     for (const QPoint corner : {QPoint(0, 0), QPoint(712, 0), QPoint(0, 535), QPoint(712, 535)})
-        EXPECT_EQ(page.pixel(corner), qRgb(255, 255, 255));
+        EXPECT_EQ(page.pixel(corner), kWhitePixel);
     EXPECT_EQ(w->helpPicture->picture(), page);
 }
 

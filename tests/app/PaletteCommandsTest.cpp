@@ -16,20 +16,13 @@
 namespace garabel::test {
 
 namespace {
-constexpr QRgb kWhitePixel = 0xFFFFFFFF;
-constexpr Rgb kRed = rgb(255, 0, 0);
 const QRectF kBox(3000, 1500, 600, 450);
 const QRectF kOtherBox(600, 600, 900, 600);
 const QString kQuitQuestion = QStringLiteral("Quieres salir del programa");
 
-bool blank(const QImage &image)
-{
-    return countColour(image, kWhitePixel) == image.width() * image.height();
-}
-
 bool showsBox(const QImage &image, const QRectF &box)
 {
-    return pixelAt(image, box.center().x(), box.center().y()) == qRgb(255, 0, 0);
+    return pixelAtTwips(image, box.center().x(), box.center().y()) == kRedPixel;
 }
 
 } // namespace
@@ -158,8 +151,8 @@ TEST(ClearSheet, EmptiesTheCanvasAndOnlyTheCurrentSheet)
     w.click(*w->paletteButtons[PaletteButton::Polygon]);
 
     w.click(*w->paletteButtons[PaletteButton::Clear]);
-    EXPECT_TRUE(blank(w.canvas())) << "figure and dots gone";
-    EXPECT_TRUE(blank(w.sheet(1)));
+    EXPECT_TRUE(isAllWhite(w.canvas())) << "figure and dots gone";
+    EXPECT_TRUE(isAllWhite(w.sheet(1)));
     EXPECT_EQ(w.state().tool, ToolPolygon);
     EXPECT_EQ(w.state().grid.step, 200);
 
@@ -176,7 +169,7 @@ TEST(ClearSheet, OneUndoRightAfterBringsBackTheDrawingAsItWas)
     const QImage before = w.sheet();
 
     w.click(*w->paletteButtons[PaletteButton::Clear]);
-    ASSERT_TRUE(blank(w.sheet()));
+    ASSERT_TRUE(isAllWhite(w.sheet()));
     w.click(*w->paletteButtons[PaletteButton::Undo]);
     EXPECT_EQ(w.sheet(), before) << "both figures, not only the first";
     EXPECT_EQ(w.canvas(), before);
@@ -192,8 +185,8 @@ TEST(ClearSheet, AnEraserStrokeRightAfterAClearStillReachesTheSheet)
     w.click(*w->paletteButtons[PaletteButton::Eraser]);
     w.click(*w->eraserSizeButtons[5]);
     w.drag({QPointF(3000, 1500), QPointF(3000, 1530)});
-    EXPECT_EQ(pixelAt(w.sheet(), 3000, 1500), qRgb(255, 255, 255));
-    EXPECT_EQ(pixelAt(w.canvasStored(), 3000, 1500), qRgb(255, 255, 255));
+    EXPECT_EQ(pixelAtTwips(w.sheet(), 3000, 1500), kWhitePixel);
+    EXPECT_EQ(pixelAtTwips(w.canvasStored(), 3000, 1500), kWhitePixel);
 }
 
 TEST(HelpButton, ShowsTheHelpPageOnTheCanvasOnly)
@@ -219,13 +212,13 @@ TEST(HelpButton, ThePageGoesWithASheetSwitchAnUndoOrAGridPress)
     for (const auto &[name, leaveHelp] : ways) {
         BlankWindow w;
         w.click(*w->paletteButtons[PaletteButton::Help]);
-        ASSERT_FALSE(blank(w.canvas()));
+        ASSERT_FALSE(isAllWhite(w.canvas()));
         leaveHelp(w);
         const QImage canvas = w.canvas();
         // Nothing but grid dots (every 300 twips, 20 pixels) may be left on the canvas.
         for (int y = 0; y < canvas.height(); ++y) {
             for (int x = 0; x < canvas.width(); ++x) {
-                if ((canvas.pixel(x, y) | 0xFF000000u) != kWhitePixel) {
+                if (pixelAt(canvas, x, y) != kWhitePixel) {
                     ASSERT_TRUE(x % 20 == 0 && y % 20 == 0) << name << " left (" << x << ", " << y << ")";
                 }
             }
@@ -247,14 +240,14 @@ TEST(HelpButton, AFigureDrawnOverThePageIsStoredWithoutIt)
         for (int x = 0; x < canvas.width(); ++x) {
             if (canvas.pixel(x, y) != help.pixel(x, y)) {
                 ++changed;
-                ASSERT_EQ(canvas.pixel(x, y) | 0xFF000000u, qRgb(255, 0, 0)) << "the page stays around the figure";
+                ASSERT_EQ(pixelAt(canvas, x, y), kRedPixel) << "the page stays around the figure";
             }
         }
     }
     EXPECT_GT(changed, 0);
     const QImage sheet = w.sheet();
     EXPECT_TRUE(showsBox(sheet, kBox));
-    EXPECT_EQ(countColour(sheet, kWhitePixel) + countColour(sheet, qRgb(255, 0, 0)), sheet.width() * sheet.height());
+    EXPECT_EQ(countColour(sheet, kWhitePixel) + countColour(sheet, kRedPixel), sheet.width() * sheet.height());
 }
 
 TEST(Quit, AnsweredNoLeavesEverythingAsItWas)

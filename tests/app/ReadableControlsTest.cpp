@@ -39,7 +39,7 @@ TEST(ReadableCaptions, ACaptionOnABlueFaceIsWhiteAndTheFaceStaysBlue)
     for (Button *marked : {w->sheetButtons[0].get(), w->fontStyleButtons[0].get()}) {
         const QImage shown = face(*marked);
         EXPECT_EQ(marked->backColor(), kBlue);
-        EXPECT_EQ(shown.pixel(0, 0), qRgb(0, 0, 255));
+        EXPECT_EQ(shown.pixel(0, 0), kBluePixel);
         EXPECT_GT(pixelsWhere(shown, white), 3) << marked->caption().toStdString();
         EXPECT_EQ(pixelsWhere(shown, black), 0) << marked->caption().toStdString();
     }

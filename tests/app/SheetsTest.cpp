@@ -8,9 +8,7 @@
 namespace garabel::test {
 
 namespace {
-constexpr QRgb kWhitePixel = 0xFFFFFFFF;
 const QRectF kBox(3000, 1500, 600, 450);
-constexpr Rgb kRed = rgb(255, 0, 0);
 } // namespace
 
 TEST(Sheets, ADrawingOnSheetOneSurvivesATripToSheetThreeAndBack)
@@ -28,7 +26,7 @@ TEST(Sheets, ADrawingOnSheetOneSurvivesATripToSheetThreeAndBack)
 
     w.click(*w->sheetButtons[0]);
     EXPECT_EQ(w.canvas(), w.sheet(0));
-    EXPECT_EQ(pixelAt(w.canvas(), 3300, 1700), qRgb(255, 0, 0));
+    EXPECT_EQ(pixelAtTwips(w.canvas(), 3300, 1700), kRedPixel);
     EXPECT_EQ(w->sheetButtons[0]->backColor(), kBlue);
     EXPECT_EQ(w->sheetButtons[2]->backColor(), kWhite);
 }

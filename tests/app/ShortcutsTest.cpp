@@ -14,7 +14,6 @@
 namespace garabel::test {
 
 namespace {
-constexpr Rgb kRed = rgb(255, 0, 0);
 
 class Shortcuts : public ::testing::Test
 {
@@ -40,7 +39,7 @@ TEST_F(Shortcuts, EachKeyRunsItsPaletteButton)
 {
     commitBox(w.form(), QRectF(600, 600, 900, 600), kRed);
     key(Qt::Key_Z);
-    EXPECT_EQ(countColour(w.canvas(), qRgb(255, 0, 0)), 0) << "undone";
+    EXPECT_EQ(countColour(w.canvas(), kRedPixel), 0) << "undone";
 
     key(Qt::Key_O);
     EXPECT_EQ(w.platform.openRequests.size(), 1u);

@@ -144,7 +144,7 @@ TEST(Startup, ShowsTheTitlePictureOnTheCanvasButNotInSheetOne)
     const QImage title = startupPicture();
     ASSERT_EQ(title.size(), QSize(713, 535));
     EXPECT_EQ(canvas.copy(0, 0, 713, 535), title) << "the whole picture, at its own size, from the corner";
-    EXPECT_EQ(countColour(canvas, qRgb(255, 255, 255), QRect(713, 0, 100, 535)), 100 * 535);
+    EXPECT_EQ(countColour(canvas, kWhitePixel, QRect(713, 0, 100, 535)), 100 * 535);
     EXPECT_TRUE(w->sheetImages[0]->image().isNull()) << "sheet 1 starts blank and holds no pixels";
 }
 

@@ -12,17 +12,10 @@ namespace garabel::test {
 namespace {
 const QRectF kF1(600, 600, 900, 600);
 const QRectF kF2(3000, 1500, 900, 600);
-constexpr Rgb kRed = rgb(255, 0, 0);
-constexpr Rgb kBlueInk = rgb(0, 0, 255);
 
 bool shows(const QImage &image, const QRectF &figure)
 {
-    return pixelAt(image, figure.center().x(), figure.center().y()) != qRgb(255, 255, 255);
-}
-
-bool blank(const QImage &image)
-{
-    return countColour(image, qRgb(255, 255, 255)) == image.width() * image.height();
+    return pixelAtTwips(image, figure.center().x(), figure.center().y()) != kWhitePixel;
 }
 
 class UndoRing : public ::testing::Test
@@ -38,7 +31,7 @@ protected:
 TEST_F(UndoRing, WorkedSequenceStepsBackThroughTheRingAndComesRoundAgain)
 {
     commitBox(w.form(), kF1, kRed);
-    commitBox(w.form(), kF2, kBlueInk);
+    commitBox(w.form(), kF2, kBlue);
     EXPECT_EQ(w.state().undo.positions[0], 2);
     EXPECT_TRUE(w.state().undo.snapshotPending);
 
@@ -51,14 +44,14 @@ TEST_F(UndoRing, WorkedSequenceStepsBackThroughTheRingAndComesRoundAgain)
 
     undo();  // slot 0: the blank sheet
     EXPECT_EQ(w.state().undo.positions[0], 0);
-    EXPECT_TRUE(blank(w.canvas()));
+    EXPECT_TRUE(isAllWhite(w.canvas()));
     expectCanvasAndSheetAlike();
 
     for (int slot : {6, 5, 4, 3}) {
         undo();
         EXPECT_EQ(w.state().undo.positions[0], slot);
-        EXPECT_TRUE(blank(w.canvas())) << "slot " << slot << " was never written";
-        EXPECT_TRUE(blank(w.sheet()));
+        EXPECT_TRUE(isAllWhite(w.canvas())) << "slot " << slot << " was never written";
+        EXPECT_TRUE(isAllWhite(w.sheet()));
     }
 
     undo();  // slot 2: the state the first undo saved
@@ -126,24 +119,24 @@ TEST_F(UndoRing, ReleasesThatChangeNothingLeaveNoStepToUndo)
     expectNoStep(ToolFill, "a fill in the colour already there");
 
     undo();
-    EXPECT_TRUE(blank(w.canvas())) << "the one undo takes back the line";
+    EXPECT_TRUE(isAllWhite(w.canvas())) << "the one undo takes back the line";
 }
 
 TEST(UndoFirst, UndoAsTheFirstActionBlanksTheCanvasAndTheSheet)
 {
     GarabelWindow w;
-    ASSERT_FALSE(blank(w.canvas())) << "the start-up picture is shown";
+    ASSERT_FALSE(isAllWhite(w.canvas())) << "the start-up picture is shown";
     w->undo();
     EXPECT_EQ(w.state().undo.positions[0], 6);
     EXPECT_FALSE(w.state().undo.snapshotPending);
-    EXPECT_TRUE(blank(w.canvas()));
-    EXPECT_TRUE(blank(w.sheet()));
+    EXPECT_TRUE(isAllWhite(w.canvas()));
+    EXPECT_TRUE(isAllWhite(w.sheet()));
 }
 
 TEST_F(UndoRing, ANewReleaseAfterUndoPushesTheStateShownAndOverwritesAheadOfIt)
 {
     commitBox(w.form(), kF1, kRed);
-    commitBox(w.form(), kF2, kBlueInk);
+    commitBox(w.form(), kF2, kBlue);
     undo();  // shows F1, undo.positions 1
     const QRectF f3(600, 2400, 600, 600);
     commitBox(w.form(), f3, kRed);  // pushes F1 into slot 1
@@ -158,12 +151,12 @@ TEST_F(UndoRing, ThePendingSnapshotIsSharedAcrossSheets)
 {
     commitBox(w.form(), kF1, kRed);  // sheet 1: push, undo.snapshotPending
     w.click(*w->sheetButtons[1]);
-    drawOnCanvasAndSheet(w.form(), kF2, kBlueInk);  // sheet 2 drawn without a push of its own
+    drawOnCanvasAndSheet(w.form(), kF2, kBlue);  // sheet 2 drawn without a push of its own
 
     undo();  // on sheet 2: first stores sheet 2's present image in its slot 0
     EXPECT_FALSE(w.state().undo.snapshotPending);
     EXPECT_EQ(w.state().undo.positions[1], 6);
-    EXPECT_TRUE(blank(w.canvas()));
+    EXPECT_TRUE(isAllWhite(w.canvas()));
     EXPECT_TRUE(w->undoStore().hasPicture(1, 0));
     for (int i = 0; i < 6; ++i)
         undo();
@@ -180,7 +173,7 @@ TEST_F(UndoRing, UndoOnOneSheetLeavesEveryOtherSheetAsItWas)
 {
     commitBox(w.form(), kF1, kRed);
     w.click(*w->sheetButtons[3]);
-    commitBox(w.form(), kF2, kBlueInk);
+    commitBox(w.form(), kF2, kBlue);
     const QImage sheetOne = w.sheet(0);
     undo();
     undo();
@@ -213,9 +206,9 @@ TEST(SnapshotStore, ASnapshotAfterASmallChangeHoldsOnlyTheTilesThatChanged)
     EXPECT_LT(store.bytesHeld() - afterBox, 2 * tile) << "unchanged tiles are shared with the slot before";
 
     const QImage restored = store.picture(0, 1);
-    EXPECT_EQ(restored.pixel(50, 50), qRgb(255, 0, 0));
-    EXPECT_EQ(restored.pixel(505, 505), qRgb(255, 255, 255));
-    EXPECT_EQ(store.picture(0, 2).pixel(505, 505), qRgb(0, 255, 0));
+    EXPECT_EQ(restored.pixel(50, 50), kRedPixel);
+    EXPECT_EQ(restored.pixel(505, 505), kWhitePixel);
+    EXPECT_EQ(store.picture(0, 2).pixel(505, 505), kGreenPixel);
     EXPECT_TRUE(store.picture(0, 0).isNull());
     EXPECT_FALSE(store.hasPicture(0, 3));
 }

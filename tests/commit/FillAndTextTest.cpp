@@ -4,7 +4,7 @@
 #include "app/TextBox.h"
 #include "platform/Surface.h"
 #include "support/GarabelWindow.h"
-#include "support/Ink.h"
+#include "support/Pixels.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -15,9 +15,6 @@
 namespace garabel::test {
 
 namespace {
-constexpr QRgb kRed = 0xFFFF0000;
-constexpr QRgb kBluePixel = 0xFF0000FF;
-constexpr QRgb kWhitePixel = 0xFFFFFFFF;
 
 // The blank sheet 0 on the canvas, drawing in red, grid step 300.
 struct FillWindow : BlankWindow {
@@ -40,7 +37,7 @@ TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndKeepsEachSurfacesPat
     FillWindow w;
     w.state().tool = ToolRectangle;
     w.drag({{1500, 1200}, {3000, 2100}});  // outline on pixels 100..200 x 80..140
-    const int outline = countColour(w.sheet(), kRed);
+    const int outline = countColour(w.sheet(), kRedPixel);
     w.fillInBlue();
     w.state().pen.fillPattern = FillUpwardDiagonal;
     w.drag({{2250, 1650}});  // snapped to (2100, 1500): pixel (140, 100)
@@ -49,7 +46,7 @@ TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndKeepsEachSurfacesPat
     for (const QImage &image : {w.canvasStored(), w.sheet()}) {
         EXPECT_EQ(countColour(image, kBluePixel, interior), interior.width() * interior.height());
         EXPECT_EQ(countColour(image, kBluePixel), interior.width() * interior.height()) << "nothing outside";
-        EXPECT_EQ(countColour(image, kRed), outline);
+        EXPECT_EQ(countColour(image, kRedPixel), outline);
     }
     EXPECT_EQ(w.state().pointer.x, 2100) << "the pointer stays in twips";
     EXPECT_EQ(w.state().pointer.y, 1500);
@@ -147,10 +144,10 @@ TEST(FillAndText, APolygonDragIsCommittedUnmirroredOnCanvasAndSheet)
     EXPECT_EQ(w.state().polygon.sideCount, 4);
     const QImage sheet = w.sheet();
     for (const QPointF edge : {QPointF(3450, 3450), QPointF(3450, 2550), QPointF(2550, 2550), QPointF(2550, 3450)}) {
-        EXPECT_GT(inkNear(sheet, edge.x(), edge.y(), kRed), 0) << edge.x() << "," << edge.y();
-        EXPECT_EQ(inkNear(sheet, 13800 - edge.x(), edge.y(), kRed), 0) << "never mirrored";
+        EXPECT_GT(inkNearTwips(sheet, edge.x(), edge.y(), kRedPixel), 0) << edge.x() << "," << edge.y();
+        EXPECT_EQ(inkNearTwips(sheet, 13800 - edge.x(), edge.y(), kRedPixel), 0) << "never mirrored";
     }
-    EXPECT_EQ(countColour(sheet, kRed, QRect(pixelOf(2700, 2700), pixelOf(3300, 3300))), 0) << "never filled";
+    EXPECT_EQ(countColour(sheet, kRedPixel, QRect(pixelOfTwips(2700, 2700), pixelOfTwips(3300, 3300))), 0) << "never filled";
     EXPECT_EQ(w.canvasStored(), sheet);
 }
 

@@ -1,16 +1,13 @@
 #include "platform/Surface.h"
 #include "platform/SurfaceView.h"
 #include "support/GarabelWindow.h"
-#include "support/Ink.h"
+#include "support/Pixels.h"
 
 #include <gtest/gtest.h>
 
 namespace garabel::test {
 
 namespace {
-constexpr QRgb kRed = 0xFFFF0000;
-constexpr QRgb kBluePixel = 0xFF0000FF;
-constexpr QRgb kWhitePixel = 0xFFFFFFFF;
 
 // BlankWindow's canvas centre is (6900, 5100): the left-right mirror maps x to 13800 - x,
 // the top-bottom one maps y to 10200 - y.
@@ -57,12 +54,12 @@ TEST_P(ReleaseWithMirrors, DrawsTheFigureAndTheCopiesSwitchedOnOnCanvasAndSheetA
                 return QPointF(copy.mirrorX ? 13800 - p.x() : p.x(), copy.mirrorY ? 10200 - p.y() : p.y());
             };
             for (const QPointF &p : onFigure) {
-                EXPECT_EQ(inkNear(sheet, at(p).x(), at(p).y(), kRed) > 0, copy.on)
+                EXPECT_EQ(inkNearTwips(sheet, at(p).x(), at(p).y(), kRedPixel) > 0, copy.on)
                     << "tool " << tool << " copy " << copy.mirrorX << copy.mirrorY;
             }
             if (tool == ToolRectangle) {
                 const QPointF middle = at({2250, 1650});
-                EXPECT_EQ(inkNear(sheet, middle.x(), middle.y(), kRed, 5), 0);
+                EXPECT_EQ(inkNearTwips(sheet, middle.x(), middle.y(), kRedPixel, 5), 0);
             }
         }
         expectCanvasEqualsSheet(w, tool == ToolLine ? "mirrored-line" : "mirrored-rectangle");
@@ -94,7 +91,7 @@ TEST(Release, FillsTheRectangleAfterEachSurfacesFillPattern)
         for (const QImage &image : {w.canvasStored(), w.sheet()}) {
             EXPECT_EQ(countColour(image, kBluePixel, interior) > 0, c.someBlue) << c.style;
             EXPECT_EQ(countColour(image, kWhitePixel, interior) > 0, c.someWhite) << c.style;
-            EXPECT_EQ(countColour(image, kRed, interior), 0) << c.style;
+            EXPECT_EQ(countColour(image, kRedPixel, interior), 0) << c.style;
         }
         expectCanvasEqualsSheet(w, "filled-rectangle");
     }
@@ -109,10 +106,10 @@ TEST(Release, CommitsBetweenTheSnappedAnchorAndTheSnappedPointer)
         w.state().grid.step = std::int16_t(c.step);
         w.drag({{1560, 1240}, {3080, 1240}});
         const QImage sheet = w.sheet();
-        EXPECT_EQ(sheet.pixel(c.from, c.row), kRed) << c.step;
-        EXPECT_EQ(sheet.pixel(c.to, c.row), kRed) << c.step;
-        EXPECT_NE(sheet.pixel(c.from - 2, c.row), kRed) << c.step;
-        EXPECT_NE(sheet.pixel(c.to + 2, c.row), kRed) << c.step;
+        EXPECT_EQ(sheet.pixel(c.from, c.row), kRedPixel) << c.step;
+        EXPECT_EQ(sheet.pixel(c.to, c.row), kRedPixel) << c.step;
+        EXPECT_NE(sheet.pixel(c.from - 2, c.row), kRedPixel) << c.step;
+        EXPECT_NE(sheet.pixel(c.to + 2, c.row), kRedPixel) << c.step;
     }
 }
 
@@ -124,9 +121,9 @@ TEST(Release, WithoutAMoveCommitsToTheLastHoverPositionAtThePenWidthOnBothSurfac
     w.press(6000, 3000);
     w.release(6000, 3000);
     const QImage sheet = w.sheet();
-    EXPECT_EQ(sheet.pixel(300, 200), kRed);  // anchor (6000, 3000)
-    EXPECT_EQ(sheet.pixel(200, 200), kRed);  // last hover (3000, 3000)
-    EXPECT_EQ(countColour(sheet, kRed, QRect(250, 195, 1, 10)), 1);  // one pixel wide
+    EXPECT_EQ(sheet.pixel(300, 200), kRedPixel);  // anchor (6000, 3000)
+    EXPECT_EQ(sheet.pixel(200, 200), kRedPixel);  // last hover (3000, 3000)
+    EXPECT_EQ(countColour(sheet, kRedPixel, QRect(250, 195, 1, 10)), 1);  // one pixel wide
     expectCanvasEqualsSheet(w, "release-without-move");
     EXPECT_EQ(w.state().undo.positions[0], 1);
 }
@@ -135,7 +132,7 @@ TEST(Release, TheRightAndMiddleButtonsDrawLikeTheLeft)
 {
     BlankWindow left;
     left.drag({{1500, 1200}, {3000, 2100}, {4500, 1500}}, Qt::LeftButton);
-    ASSERT_GT(countColour(left.sheet(), kRed), 0);
+    ASSERT_GT(countColour(left.sheet(), kRedPixel), 0);
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
         BlankWindow other;
         other.drag({{1500, 1200}, {3000, 2100}, {4500, 1500}}, button);
@@ -158,8 +155,8 @@ TEST(Release, NothingCoversTheCanvasAndALineStartedAnywhereOnItIsDrawn)
     }
     w.drag({{3000, 3000}, {9000, 3000}});
     for (const QImage &image : {w.canvasStored(), w.sheet()}) {
-        EXPECT_GT(inkNear(image, 3000, 3000, kRed), 0);
-        EXPECT_GT(inkNear(image, 6000, 3000, kRed), 0);
+        EXPECT_GT(inkNearTwips(image, 3000, 3000, kRedPixel), 0);
+        EXPECT_GT(inkNearTwips(image, 6000, 3000, kRedPixel), 0);
     }
 }
 

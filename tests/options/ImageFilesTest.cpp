@@ -74,7 +74,7 @@ TEST(OpenImage, PutsThePictureOnTheCanvasAndTheSheetWhereItStaysAcrossASheetSwit
               "program folder");
     EXPECT_TRUE(w.platform.messages.empty());
     EXPECT_EQ(topLeft(w.canvas()), samplePicture());
-    EXPECT_EQ(pixelAt(w.canvas(), 3300, 1700), 0xFFFFFFFFu) << "the picture replaces what was shown";
+    EXPECT_EQ(pixelAtTwips(w.canvas(), 3300, 1700), kWhitePixel) << "the picture replaces what was shown";
     EXPECT_EQ(w.sheet(0), w.canvasStored());
     w.click(*w->sheetButtons[3]);
     w.click(*w->sheetButtons[0]);

@@ -11,7 +11,6 @@
 namespace garabel::test {
 namespace {
 
-constexpr Rgb kRed = 0x0000FF;
 
 // A black one-pixel outline around (10, 10)-(29, 24) on a white 40 x 30 image.
 QImage boxed()
@@ -28,12 +27,12 @@ TEST(FloodFill, FillsTheAreaUpToAnotherColourOrTheImageEdge)
 {
     QImage image = boxed();
     EXPECT_EQ(floodFillImage(image, {15, 15}, kWhite, kRed, FillSolid), QRect(QPoint(11, 11), QPoint(28, 23)));
-    EXPECT_EQ(countPixels(image, kRed, QRect(QPoint(11, 11), QPoint(28, 23))), 18 * 13);
-    EXPECT_EQ(countPixels(image, kRed), 18 * 13);
+    EXPECT_EQ(countRgb(image, kRed, QRect(QPoint(11, 11), QPoint(28, 23))), 18 * 13);
+    EXPECT_EQ(countRgb(image, kRed), 18 * 13);
 
     image = boxed();
     EXPECT_EQ(floodFillImage(image, {0, 0}, kWhite, kRed, FillSolid), image.rect());
-    EXPECT_EQ(countPixels(image, kRed), 40 * 30 - 20 * 15);
+    EXPECT_EQ(countRgb(image, kRed), 40 * 30 - 20 * 15);
 }
 
 TEST(FloodFill, JoinsPixelsThroughEdgesOnly)
@@ -43,8 +42,8 @@ TEST(FloodFill, JoinsPixelsThroughEdgesOnly)
     image.setPixel(4, 4, toQRgb(kWhite));
     image.setPixel(5, 5, toQRgb(kWhite));
     floodFillImage(image, {4, 4}, kWhite, kRed, FillSolid);
-    EXPECT_EQ(pixelAt(image, 4, 4), kRed);
-    EXPECT_EQ(pixelAt(image, 5, 5), kWhite);
+    EXPECT_EQ(rgbAt(image, 4, 4), kRed);
+    EXPECT_EQ(rgbAt(image, 5, 5), kWhite);
 }
 
 TEST(FloodFill, DoesNothingFromOutsideOrAnotherColourOrWhenNothingWouldChange)
@@ -70,11 +69,11 @@ TEST(FloodFill, WindingCorridorNeedsNoRecursionFromEitherEnd)
                 maze.setPixel(x, y, toQRgb(kBlack));
         }
     }
-    const int white = countPixels(maze, kWhite);
+    const int white = countRgb(maze, kWhite);
     for (const QPoint start : {QPoint(0, 0), QPoint(1000, 500)}) {
         QImage image = maze;
         floodFillImage(image, start, kWhite, kRed, FillSolid);
-        EXPECT_EQ(countPixels(image, kRed), white) << start.x();
+        EXPECT_EQ(countRgb(image, kRed), white) << start.x();
     }
 }
 
@@ -112,7 +111,7 @@ TEST(SurfaceFloodFill, BlankSurfaceFillsWholeUnlessTheAreaColourIsAbsent)
     surface.floodFill(100, 100, kBlack);
     EXPECT_TRUE(surface.image().isNull());
     surface.floodFill(100, 100, kWhite);
-    EXPECT_EQ(countPixels(surface.image(), kRed), 200 * 130);
+    EXPECT_EQ(countRgb(surface.image(), kRed), 200 * 130);
 }
 
 TEST(SurfaceFloodFill, MarksTouchedTilesReportsTheChangeAndSparesEarlierCopies)
@@ -133,7 +132,7 @@ TEST(SurfaceFloodFill, MarksTouchedTilesReportsTheChangeAndSparesEarlierCopies)
     EXPECT_FALSE(surface.tileDirty(2, 1));
     ASSERT_EQ(spy.count(), 1);
     EXPECT_EQ(spy.at(0).at(0).toRect(), QRect(QPoint(71, 71), QPoint(99, 99)));
-    EXPECT_EQ(pixelAt(before, 80, 80), kWhite);
+    EXPECT_EQ(rgbAt(before, 80, 80), kWhite);
 }
 
 } // namespace

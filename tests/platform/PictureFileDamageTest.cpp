@@ -1,5 +1,6 @@
 #include "platform/PictureFile.h"
 #include "platform/PictureSamples.h"
+#include "support/Pixels.h"
 
 #include <QTemporaryDir>
 
@@ -53,13 +54,13 @@ TEST(DamagedPicture, ABmpCutInItsPixelsLoadsTheRowsItHoldsAndWhiteForTheRest)
     const PictureRead cut = readBytes(bmp.left(54 + 120 * 10 + 50));
     ASSERT_EQ(cut.error, QString());
     EXPECT_EQ(rows(cut.picture, 20, 10), rows(picture, 20, 10));
-    EXPECT_EQ(rows(cut.picture, 0, 20), filled(QSize(40, 20), qRgb(255, 255, 255)));
+    EXPECT_EQ(rows(cut.picture, 0, 20), filled(QSize(40, 20), kWhitePixel));
 
     const QByteArray rle = rleBmp();
     const PictureRead cutRle = readBytes(rle.left(rle.size() - 10));  // the top two rows lost
     ASSERT_EQ(cutRle.error, QString());
-    EXPECT_EQ(rows(cutRle.picture, 2, 2), filled(QSize(8, 2), qRgb(0, 255, 0)));
-    EXPECT_EQ(rows(cutRle.picture, 0, 2), filled(QSize(8, 2), qRgb(255, 255, 255))) << "not palette red";
+    EXPECT_EQ(rows(cutRle.picture, 2, 2), filled(QSize(8, 2), kGreenPixel));
+    EXPECT_EQ(rows(cutRle.picture, 0, 2), filled(QSize(8, 2), kWhitePixel)) << "not palette red";
 }
 
 TEST(DamagedPicture, APngCutInItsDataLoadsTheRowsItHoldsAndWhiteForTheRest)
@@ -74,7 +75,7 @@ TEST(DamagedPicture, APngCutInItsDataLoadsTheRowsItHoldsAndWhiteForTheRest)
     const PictureRead cut = readBytes(png.left(png.size() * 6 / 10));
     ASSERT_EQ(cut.error, QString());
     EXPECT_EQ(rows(cut.picture, 0, 10), rows(picture, 0, 10));
-    EXPECT_EQ(rows(cut.picture, 140, 10), filled(QSize(200, 10), qRgb(255, 255, 255)));
+    EXPECT_EQ(rows(cut.picture, 140, 10), filled(QSize(200, 10), kWhitePixel));
 }
 
 TEST(DamagedPicture, AGifCutInItsDataLoadsWhatItHoldsOnItsBackgroundColour)
@@ -84,7 +85,7 @@ TEST(DamagedPicture, AGifCutInItsDataLoadsWhatItHoldsOnItsBackgroundColour)
     const PictureRead cut = readBytes(gif.left(gif.size() * 6 / 10));
     ASSERT_EQ(cut.error, QString());
     EXPECT_EQ(rows(cut.picture, 0, 10), rows(picture, 0, 10));
-    EXPECT_EQ(rows(cut.picture, 25, 5), filled(QSize(40, 5), qRgb(0, 0, 0)));
+    EXPECT_EQ(rows(cut.picture, 25, 5), filled(QSize(40, 5), kBlackPixel));
 }
 
 TEST(DamagedPicture, AJpegWithoutItsEndMarkerLoadsWholeAndOneCutInItsScanLoads)

@@ -1,5 +1,6 @@
 #include "platform/QtPlatform.h"
 #include "platform/QtPrintJob.h"
+#include "support/Pixels.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -29,7 +30,7 @@ QImage canvasPicture()
     QImage picture(713, 536, QImage::Format_RGB32);
     picture.fill(Qt::white);
     for (int x = 100; x < 600; ++x)
-        picture.setPixel(x, 268, qRgb(255, 0, 0));
+        picture.setPixel(x, 268, kRedPixel);
     return picture;
 }
 
@@ -78,22 +79,22 @@ TEST(QtPlatformPrintJob, PictureIsStretchedOverTheTwipsRectangleAtTheDeviceResol
     page.setDotsPerMeterY(qRound(300 / 0.0254));
     page.fill(Qt::white);
     QImage picture(4, 2, QImage::Format_RGB32);
-    picture.fill(qRgb(255, 0, 0));
-    picture.setPixel(3, 1, qRgb(0, 0, 255));  // bottom-right pixel: the picture is not flipped
+    picture.fill(kRedPixel);
+    picture.setPixel(3, 1, kBluePixel);  // bottom-right pixel: the picture is not flipped
 
     QPainter painter(&page);
     QtPrintJob::paintStretched(painter, picture, QRectF(1440, 720, 1440, 720));
     painter.end();
 
     // Expected: x 300..599, y 150..299; each picture pixel is 75 dots wide and tall.
-    EXPECT_EQ(page.pixel(299, 200), qRgb(255, 255, 255));
-    EXPECT_EQ(page.pixel(300, 150), qRgb(255, 0, 0));
-    EXPECT_EQ(page.pixel(300, 149), qRgb(255, 255, 255));
-    EXPECT_EQ(page.pixel(524, 224), qRgb(255, 0, 0));
-    EXPECT_EQ(page.pixel(525, 225), qRgb(0, 0, 255));
-    EXPECT_EQ(page.pixel(599, 299), qRgb(0, 0, 255));
-    EXPECT_EQ(page.pixel(600, 299), qRgb(255, 255, 255));
-    EXPECT_EQ(page.pixel(599, 300), qRgb(255, 255, 255));
+    EXPECT_EQ(page.pixel(299, 200), kWhitePixel);
+    EXPECT_EQ(page.pixel(300, 150), kRedPixel);
+    EXPECT_EQ(page.pixel(300, 149), kWhitePixel);
+    EXPECT_EQ(page.pixel(524, 224), kRedPixel);
+    EXPECT_EQ(page.pixel(525, 225), kBluePixel);
+    EXPECT_EQ(page.pixel(599, 299), kBluePixel);
+    EXPECT_EQ(page.pixel(600, 299), kWhitePixel);
+    EXPECT_EQ(page.pixel(599, 300), kWhitePixel);
 }
 
 TEST(QtPlatformPrintJob, PaintsThePictureAndEndsTheDocumentIntoAPdf)

@@ -10,7 +10,6 @@ namespace garabel::test {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr Rgb kRed = 0x0000FF;
 
 class SurfaceFigures : public StoredPixelSurface
 {
@@ -36,7 +35,7 @@ TEST_P(SurfacePenWidth, LinesDotsAndBoxOutlinesSpreadThePenAroundTheirPixels)
     const QRect line = inkBounds(surface.image().copy(0, 0, 200, 50), kWhite);
     EXPECT_EQ(line.top(), 30 - lo);
     EXPECT_EQ(line.height(), w);
-    EXPECT_EQ(countPixels(surface.image(), kBlack, QRect(100, 0, 1, 50)), w);
+    EXPECT_EQ(countRgb(surface.image(), kBlack, QRect(100, 0, 1, 50)), w);
 
     surface.line(50, 70, 50, 70);  // a zero-length line and a zero-size box are dots
     surface.box(120, 70, 120, 70);
@@ -60,9 +59,9 @@ TEST_P(SurfaceFillStyle, BoxAndCircleInteriorsFollowTheFillStyle)
     surface.box(10, 10, 41, 41, kBlack);  // interior 11..40: 900 pixels
     surface.circle(120, 80, 40, kBlack);
     const QImage interior = surface.image().copy(11, 11, 30, 30);
-    const int inBox = countPixels(interior, kRed);
-    const int inCircle = countPixels(surface.image(), kRed, QRect(80, 40, 81, 81));
-    EXPECT_EQ(inBox + countPixels(interior, kWhite), 900);
+    const int inBox = countRgb(interior, kRed);
+    const int inCircle = countRgb(surface.image(), kRed, QRect(80, 40, 81, 81));
+    EXPECT_EQ(inBox + countRgb(interior, kWhite), 900);
     EXPECT_EQ(surface.point(120, 40), kBlack);  // the outline keeps its colour
     EXPECT_EQ(surface.point(160, 80), kBlack);
     switch (GetParam()) {
@@ -77,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(Styles, SurfaceFillStyle, ::testing::Range(0, 8));
 TEST_F(SurfaceFigures, FilledBoxIsEntirelyInItsColour)
 {
     surface.filledBox(20, 30, 70, 50, kRed);
-    EXPECT_EQ(countPixels(surface.image(), kRed), 51 * 21);
+    EXPECT_EQ(countRgb(surface.image(), kRed), 51 * 21);
     EXPECT_EQ(ink(), QRect(QPoint(20, 30), QPoint(70, 50)));
 }
 
@@ -169,7 +168,7 @@ TEST_P(SurfaceArc, RunsCounterClockwiseOnScreenFromStartToEndAndStaysOpen)
         EXPECT_EQ(surface.point(p.x(), p.y()), kBlack) << p.x() << "," << p.y();
     }
     // No radius lines and no fill: nothing inside the square inscribed in the circle.
-    EXPECT_EQ(countPixels(surface.image(), kBlack, QRect(centre - QPoint(33, 33), QSize(67, 67))), 0);
+    EXPECT_EQ(countRgb(surface.image(), kBlack, QRect(centre - QPoint(33, 33), QSize(67, 67))), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Quadrants, SurfaceArc, ::testing::Values(

@@ -2,6 +2,7 @@
 
 #include "platform/Rgb.h"
 #include "platform/Surface.h"
+#include "support/Pixels.h"
 
 #include <QImage>
 #include <QRect>
@@ -19,21 +20,16 @@ inline void giveInnerSize(Surface &surface, int width, int height)
     surface.setHeight((height + 2 * Surface::kBorder) * kTwipsPerPixel);
 }
 
-inline Rgb pixelAt(const QImage &image, int x, int y)
-{
-    return fromQRgb(image.pixel(x, y));
-}
-
 // The pixels that differ from `background`, as a region.
 inline QRegion inkRegion(const QImage &image, Rgb background)
 {
     QRegion region;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (pixelAt(image, x, y) == background)
+            if (rgbAt(image, x, y) == background)
                 continue;
             int end = x;
-            while (end + 1 < image.width() && pixelAt(image, end + 1, y) != background)
+            while (end + 1 < image.width() && rgbAt(image, end + 1, y) != background)
                 ++end;
             region += QRect(QPoint(x, y), QPoint(end, y));
             x = end;
@@ -55,26 +51,14 @@ inline int area(const QRegion &region)
     return sum;
 }
 
-inline int countPixels(const QImage &image, Rgb colour, QRect area = {})
-{
-    if (area.isNull())
-        area = image.rect();
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += pixelAt(image, x, y) == colour;
-    }
-    return count;
-}
-
 // Leaves the picture next to the test output when the test failed, to look at.
 inline void keepPictureOnFailure(const QImage &image)
 {
     if (!::testing::Test::HasFailure() || image.isNull())
         return;
     const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-    QString name = QStringLiteral("%1.%2.actual.png").arg(info->test_suite_name(), info->name());
-    image.save(name.replace(u'/', u'_'));
+    QString name = QStringLiteral("%1.%2.actual").arg(info->test_suite_name(), info->name());
+    savePicture(image, name.replace(u'/', u'_'));
 }
 
 // A stored surface of 200 x 160 pixels, drawn in pixel coordinates; its picture

@@ -9,7 +9,6 @@
 namespace garabel::test {
 namespace {
 
-constexpr Rgb kRed = 0x0000FF;
 
 // A 120 x 100 pixel surface drawn in pixel coordinates.
 class SurfaceStore : public ::testing::Test
@@ -40,7 +39,7 @@ TEST_F(SurfaceStore, PointReadsStoredPixelsAndBackColorWhereNothingIsStored)
     surface.setBackColor(0x123456);
     EXPECT_TRUE(surface.image().isNull());
     EXPECT_EQ(surface.point(5, 5), 0x123456u);
-    EXPECT_EQ(countPixels(surface.renderedImage(), 0x123456), 120 * 100);
+    EXPECT_EQ(countRgb(surface.renderedImage(), 0x123456), 120 * 100);
 
     surface.setAutoRedraw(true);
     surface.pset(3, 4, kRed);
@@ -54,14 +53,14 @@ TEST_F(SurfaceStore, TransientFigureIsShownButNotStoredAndGoesAtRefresh)
     surface.line(10, 10, 50, 10, kRed);
     EXPECT_TRUE(surface.image().isNull());
     EXPECT_EQ(surface.point(30, 10), kWhite);
-    EXPECT_EQ(pixelAt(surface.composedImage(), 30, 10), kRed);
+    EXPECT_EQ(rgbAt(surface.composedImage(), 30, 10), kRed);
     surface.refresh();
-    EXPECT_EQ(countPixels(surface.composedImage(), kWhite), 120 * 100);
+    EXPECT_EQ(countRgb(surface.composedImage(), kWhite), 120 * 100);
 
     surface.setAutoRedraw(true);
     surface.line(10, 10, 50, 10, kRed);
     surface.refresh();
-    EXPECT_EQ(pixelAt(surface.composedImage(), 30, 10), kRed);
+    EXPECT_EQ(rgbAt(surface.composedImage(), 30, 10), kRed);
 }
 
 TEST_F(SurfaceStore, ImageCopiesAreIndependentOfEachOtherAndOfLaterDrawing)
@@ -71,11 +70,11 @@ TEST_F(SurfaceStore, ImageCopiesAreIndependentOfEachOtherAndOfLaterDrawing)
     QImage first = surface.image();
     surface.pset(20, 20, kRed);
     const QImage second = surface.image();
-    EXPECT_EQ(pixelAt(first, 20, 20), kWhite);
-    EXPECT_EQ(pixelAt(second, 20, 20), kRed);
+    EXPECT_EQ(rgbAt(first, 20, 20), kWhite);
+    EXPECT_EQ(rgbAt(second, 20, 20), kRed);
     first.setPixel(30, 30, toQRgb(kBlue));
     EXPECT_EQ(surface.point(30, 30), kWhite);
-    EXPECT_EQ(pixelAt(second, 30, 30), kWhite);
+    EXPECT_EQ(rgbAt(second, 30, 30), kWhite);
 }
 
 TEST_F(SurfaceStore, PictureOfAnotherSurfacesImageShowsExactlyThatDrawing)
@@ -92,7 +91,7 @@ TEST_F(SurfaceStore, PictureOfAnotherSurfacesImageShowsExactlyThatDrawing)
     EXPECT_EQ(surface.image().constBits(), sheet.image().constBits());  // shared, not copied
     surface.setAutoRedraw(true);
     surface.pset(1, 1, kRed);
-    EXPECT_EQ(pixelAt(sheet.image(), 1, 1), kWhite);
+    EXPECT_EQ(rgbAt(sheet.image(), 1, 1), kWhite);
 }
 
 TEST_F(SurfaceStore, PictureSitsTopLeftOverTheBackgroundClippedAndEmptyOneClears)
@@ -110,7 +109,7 @@ TEST_F(SurfaceStore, PictureSitsTopLeftOverTheBackgroundClippedAndEmptyOneClears
     EXPECT_EQ(surface.point(119, 99), kBlue);
 
     surface.setPicture(QImage());
-    EXPECT_EQ(countPixels(surface.renderedImage(), kWhite), 120 * 100);
+    EXPECT_EQ(countRgb(surface.renderedImage(), kWhite), 120 * 100);
 }
 
 struct ScaleCase {
@@ -150,7 +149,7 @@ QRect printed(QPointF at, bool bold = false)
     surface.print("Hola");
     const QImage image = surface.image();
     // No smoothing: every pixel is the text colour or the background.
-    EXPECT_EQ(countPixels(image, kRed) + countPixels(image, kWhite), 300 * 120);
+    EXPECT_EQ(countRgb(image, kRed) + countRgb(image, kWhite), 300 * 120);
     return inkBounds(image, kWhite);
 }
 

@@ -12,7 +12,6 @@
 namespace garabel::test {
 namespace {
 
-constexpr Rgb kRed = 0x0000FF;
 
 // A shown view of a 200 x 150 pixel surface placed at (100, 50) pixels.
 class SurfaceViewTest : public ::testing::Test
@@ -88,10 +87,10 @@ TEST_F(SurfaceViewTest, ShowsAFrameTheStoredImageAndTheOverlay)
     surface.box(20, 30, 120, 100, kRed);
 
     const QImage whole = grabbed();
-    EXPECT_EQ(pixelAt(whole, 0, 0), 0x404040u);
-    EXPECT_EQ(pixelAt(whole, 201, 151), 0x404040u);
+    EXPECT_EQ(rgbAt(whole, 0, 0), 0x404040u);
+    EXPECT_EQ(rgbAt(whole, 201, 151), 0x404040u);
     EXPECT_EQ(whole.copy(1, 1, 200, 150), surface.composedImage());
-    EXPECT_EQ(pixelAt(whole, 51, 31), kRed);
+    EXPECT_EQ(rgbAt(whole, 51, 31), kRed);
     surface.refresh();
     EXPECT_EQ(grabbed().copy(1, 1, 200, 150), surface.renderedImage());
 }

@@ -145,29 +145,4 @@ QImage GarabelWindow::sheet(int index) const
     return m_form->sheetImages[i]->renderedImage();
 }
 
-QRgb pixelAt(const QImage &image, double x, double y)
-{
-    // The same rounding the surface uses to turn twips into pixels.
-    return image.pixel(int(std::lround(x / kTwipsPerPixel)), int(std::lround(y / kTwipsPerPixel)))
-        | 0xFF000000u;
-}
-
-int countColour(const QImage &image, QRgb colour, const QRect &rect)
-{
-    const QRect area = rect.isNull() ? image.rect() : rect.intersected(image.rect());
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += (image.pixel(x, y) | 0xFF000000u) == (colour | 0xFF000000u);
-    }
-    return count;
-}
-
-void savePicture(const QImage &image, const QString &name)
-{
-    const QString dir = QDir::current().absoluteFilePath(QStringLiteral("test-pictures"));
-    QDir().mkpath(dir);
-    image.save(dir + u'/' + name + QStringLiteral(".png"));
-}
-
 } // namespace garabel::test

@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "support/FakePlatform.h"
+#include "support/Pixels.h"
 
 #include <QEvent>
 #include <QImage>
@@ -69,12 +70,5 @@ class BlankWindow : public GarabelWindow
 public:
     BlankWindow();
 };
-
-// The pixel of an image at canvas twips (x, y).
-QRgb pixelAt(const QImage &image, double x, double y);
-// Number of pixels in `rect` (pixels) whose colour is `colour`.
-int countColour(const QImage &image, QRgb colour, const QRect &rect = QRect());
-// Saves actual/expected PNGs next to the test output, for a failing comparison.
-void savePicture(const QImage &image, const QString &name);
 
 } // namespace garabel::test

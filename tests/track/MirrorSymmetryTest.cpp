@@ -1,7 +1,7 @@
 #include "platform/HatchPattern.h"
 #include "platform/Surface.h"
 #include "support/GarabelWindow.h"
-#include "support/Ink.h"
+#include "support/Pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,6 @@
 namespace garabel::test {
 
 namespace {
-constexpr QRgb kRedPixel = 0xFFFF0000;
-constexpr QRgb kBluePixel = 0xFF0000FF;
 
 // BlankWindow's canvas centre is (6900, 5100) twips: pixel x mirrors to 920 - x
 // and pixel y to 680 - y. Figures are kept where both sides lie on the canvas.
@@ -135,7 +133,7 @@ void expectSymmetric(const QImage &image, const Trial &t, QRgb colour, int index
 Mask redOutsideCrosshair(const QImage &image, QPointF pointer)
 {
     Mask red = maskOf(image, kRedPixel);
-    const QRect crosshair = QRect(pixelOf(pointer.x(), pointer.y()) - QPoint(30, 30), QSize(61, 61)) & image.rect();
+    const QRect crosshair = QRect(pixelOfTwips(pointer.x(), pointer.y()) - QPoint(30, 30), QSize(61, 61)) & image.rect();
     for (int y = crosshair.top(); y <= crosshair.bottom(); ++y) {
         for (int x = crosshair.left(); x <= crosshair.right(); ++x)
             red.on[std::size_t(y * red.width + x)] = 0;
@@ -191,7 +189,7 @@ TEST(MirrorSymmetry, AHatchKeepsItsDirectionInTheCopies)
         int hatched = 0;
         for (int y = 0; y < sheet.height(); ++y) {
             for (int x = 0; x < sheet.width(); ++x) {
-                if ((sheet.pixel(x, y) | 0xFF000000u) != kBluePixel)
+                if (pixelAt(sheet, x, y) != kBluePixel)
                     continue;
                 ++hatched;
                 ASSERT_TRUE(hatchRow(t.fillStyle, y) >> (x % 8) & 1) << describe(t) << " at " << x << "," << y;

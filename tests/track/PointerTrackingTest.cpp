@@ -1,16 +1,13 @@
 #include "app/TextBox.h"
 #include "platform/Surface.h"
 #include "support/GarabelWindow.h"
-#include "support/Ink.h"
+#include "support/Pixels.h"
 
 #include <gtest/gtest.h>
 
 namespace garabel::test {
 
 namespace {
-constexpr QRgb kRed = 0xFFFF0000;
-constexpr QRgb kBlackPixel = 0xFF000000;
-constexpr QRgb kWhitePixel = 0xFFFFFFFF;
 } // namespace
 
 // A window whose canvas shows the blank sheet 0 (not the start-up picture), with
@@ -73,16 +70,16 @@ TEST_F(PointerTracking, FigurePreviewsWithTheirCopiesAreGoneAfterTheNextMove)
         w.press(1500, 1200);
         w.move(3000, 2100, Qt::LeftButton);
         const QImage first = w.canvas();
-        EXPECT_GT(inkNear(first, 2250, onFigure(2100), kRed), 0) << tool;
-        EXPECT_GT(inkNear(first, 13800 - 2250, 10200 - onFigure(2100), kRed), 0) << tool;
+        EXPECT_GT(inkNearTwips(first, 2250, onFigure(2100), kRedPixel), 0) << tool;
+        EXPECT_GT(inkNearTwips(first, 13800 - 2250, 10200 - onFigure(2100), kRedPixel), 0) << tool;
 
         w.move(3000, 3000, Qt::LeftButton);
         const QImage second = w.canvas();
-        EXPECT_EQ(inkNear(second, 2250, onFigure(2100), kRed), 0) << tool;
-        EXPECT_EQ(inkNear(second, 13800 - 2250, 10200 - onFigure(2100), kRed), 0) << tool;
-        EXPECT_GT(inkNear(second, 2250, onFigure(3000), kRed), 0) << tool;
-        EXPECT_GT(inkNear(second, 13800 - 2250, 10200 - onFigure(3000), kRed), 0) << tool;
-        EXPECT_EQ(countColour(w.canvasStored(), kRed), 0) << tool;
+        EXPECT_EQ(inkNearTwips(second, 2250, onFigure(2100), kRedPixel), 0) << tool;
+        EXPECT_EQ(inkNearTwips(second, 13800 - 2250, 10200 - onFigure(2100), kRedPixel), 0) << tool;
+        EXPECT_GT(inkNearTwips(second, 2250, onFigure(3000), kRedPixel), 0) << tool;
+        EXPECT_GT(inkNearTwips(second, 13800 - 2250, 10200 - onFigure(3000), kRedPixel), 0) << tool;
+        EXPECT_EQ(countColour(w.canvasStored(), kRedPixel), 0) << tool;
         w->canvas->refresh();
     }
 }
@@ -97,10 +94,10 @@ TEST_F(PointerTracking, FreehandStartsAtTheLastHoverPositionNotAtTheAnchor)
     w.move(3000, 1800, Qt::LeftButton);
     w.move(4200, 1800, Qt::LeftButton);
     for (const QImage &image : {w.canvasStored(), w.sheet()}) {
-        EXPECT_GT(inkNear(image, 1800, 1200, kRed), 0);           // hover to first move
-        EXPECT_GT(inkNear(image, 13800 - 1800, 1200, kRed), 0);   // and its copy
-        EXPECT_GT(inkNear(image, 3600, 1800, kRed), 0);           // first move to second
-        EXPECT_EQ(inkNear(image, 3000, 1200, kRed, 3), 0);        // never from the anchor
+        EXPECT_GT(inkNearTwips(image, 1800, 1200, kRedPixel), 0);           // hover to first move
+        EXPECT_GT(inkNearTwips(image, 13800 - 1800, 1200, kRedPixel), 0);   // and its copy
+        EXPECT_GT(inkNearTwips(image, 3600, 1800, kRedPixel), 0);           // first move to second
+        EXPECT_EQ(inkNearTwips(image, 3000, 1200, kRedPixel, 3), 0);        // never from the anchor
     }
     EXPECT_EQ(w.canvasStored(), w.sheet());
 }
@@ -115,11 +112,11 @@ TEST_F(PointerTracking, DotsAreStampedAtEachMoveWithTheirMirrorCopies)
     for (const QImage &image : {w.canvasStored(), w.sheet()}) {
         // A dot of pen.dotRadius 50 twips: a ring of about three pixels.
         for (const double x : {1500.0, 3000.0}) {
-            EXPECT_GT(inkNear(image, x, 1500, kRed, 4), 0) << x;
-            EXPECT_GT(inkNear(image, x, 10200 - 1500, kRed, 4), 0) << x;
-            EXPECT_EQ(inkNear(image, 13800 - x, 1500, kRed, 4), 0) << x;
+            EXPECT_GT(inkNearTwips(image, x, 1500, kRedPixel, 4), 0) << x;
+            EXPECT_GT(inkNearTwips(image, x, 10200 - 1500, kRedPixel, 4), 0) << x;
+            EXPECT_EQ(inkNearTwips(image, 13800 - x, 1500, kRedPixel, 4), 0) << x;
         }
-        EXPECT_EQ(inkNear(image, 2250, 1500, kRed, 4), 0);  // between the stamps
+        EXPECT_EQ(inkNearTwips(image, 2250, 1500, kRedPixel, 4), 0);  // between the stamps
     }
     EXPECT_EQ(w.canvasStored(), w.sheet());
 }
@@ -129,7 +126,7 @@ TEST_F(PointerTracking, EraserWhitensBothSurfacesAndFramesTheErasedSquareWithout
     w.state().pen.width = 5;
     w->onFillPatternButton(FillSolid);  // a fill pattern must not hide the spot just erased
     w.drag({{1500, 3000}, {6000, 3000}});  // a thick red line to erase from
-    ASSERT_EQ(w.sheet().pixel(200, 200), kRed);
+    ASSERT_EQ(w.sheet().pixel(200, 200), kRedPixel);
 
     w.state().tool = ToolEraser;
     w.state().pen.eraserSize = 120;  // 8 pixels to each side
@@ -139,8 +136,8 @@ TEST_F(PointerTracking, EraserWhitensBothSurfacesAndFramesTheErasedSquareWithout
     for (const QImage &image : {w.canvasStored(), w.sheet()}) {
         EXPECT_EQ(image.pixel(200, 200), kWhitePixel);
         EXPECT_EQ(image.pixel(220, 200), kWhitePixel);
-        EXPECT_EQ(image.pixel(250, 200), kRed);
-        EXPECT_EQ(image.pixel(180, 200), kRed);
+        EXPECT_EQ(image.pixel(250, 200), kRedPixel);
+        EXPECT_EQ(image.pixel(180, 200), kRedPixel);
     }
     // The last square erased pixels 210..230 at this pen; its frame, on the
     // overlay only, runs just outside them.

@@ -66,7 +66,6 @@ TEST(DotGrid, DrawsTheDotsInTheCanvasForeColourOverTheCurrentSheet)
     EXPECT_EQ(pixelAt(canvas, 400 + 15, 400), qRgb(255, 255, 255)) << "one pixel wide";
     EXPECT_EQ(pixelAt(canvas, 1950, 1950), qRgb(0, 0, 255)) << "the sheet's drawing is under the dots";
     EXPECT_EQ(w->canvas->drawWidth(), 1);
-    EXPECT_FALSE(w->canvas->autoRedraw());
 }
 
 TEST(DotGrid, AFigureDrawnAfterTheDotsReachesTheSheetWithoutThem)

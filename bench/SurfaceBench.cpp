@@ -1,7 +1,7 @@
 #include "Ratio.h"
 #include "Window4k.h"
 
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "platform/SurfaceView.h"
 
 #include <QCoreApplication>
@@ -12,6 +12,7 @@
 
 namespace {
 
+using garabel::ShownSurface;
 using garabel::Surface;
 using garabel::SurfaceView;
 using garabel::bench::PaintCounter;
@@ -26,9 +27,9 @@ void giveInnerSize(Surface &surface, int width, int height)
 // preview line come, and the view repaints what changed.
 void repaintMove(benchmark::State &state, int width, int height)
 {
-    Surface surface;
+    ShownSurface surface;
     giveInnerSize(surface, width, height);
-    surface.setScaleMode(garabel::ScaleMode::Pixels);
+    const garabel::SurfaceLayer overlay = surface.overlay(garabel::Units::Pixels);
     surface.setPicture(surface.renderedImage());  // a canvas with stored pixels
     SurfaceView view(surface);
     view.show();
@@ -44,9 +45,9 @@ void repaintMove(benchmark::State &state, int width, int height)
         const int x = width / 2 + step % (width / 4);
         const int y = height / 2 + (3 * step) % (height / 4);
         surface.refresh();
-        surface.line(0, y, width - 1, y);
-        surface.line(x, 0, x, height - 1);
-        surface.line(anchorX, anchorY, x, y);
+        overlay.line(0, y, width - 1, y);
+        overlay.line(x, 0, x, height - 1);
+        overlay.line(anchorX, anchorY, x, y);
         QCoreApplication::sendPostedEvents(&view, QEvent::UpdateRequest);
         step += 7;
     }
@@ -75,7 +76,7 @@ void fill_4k(benchmark::State &state)
     giveInnerSize(surface, 3840, 2160);
     surface.setFillStyle(garabel::FillSolid);
     for (auto _ : state) {
-        const garabel::Rgb area = surface.point(0, 0);
+        const garabel::Rgb area = surface.pixel(0, 0);
         surface.setFillColor(area == garabel::kWhite ? garabel::kBlack : garabel::kWhite);
         surface.floodFill(1920, 1080, area);
     }

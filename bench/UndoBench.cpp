@@ -3,7 +3,7 @@
 
 #include "app/Button.h"
 #include "app/SnapshotStore.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 
 #include <QCoreApplication>
 
@@ -27,12 +27,11 @@ void drawFigure(garabel::MainWindow &form, int n)
 {
     const int x = (n * 331) % (kWidth - kFigureSide), y = (n * 197) % (kHeight - kFigureSide);
     const garabel::Rgb colour = garabel::rgb(n * 37, n * 91, n * 53);
-    for (garabel::Surface *surface : {form.canvas.get(), &form.currentSheetImage()}) {
-        surface->setAutoRedraw(true);
-        surface->filledBox(x * kTwips, y * kTwips, (x + kFigureSide - 1) * kTwips, (y + kFigureSide - 1) * kTwips,
-                           colour);
+    const std::initializer_list<garabel::Surface *> canvasAndSheet{form.canvas.get(), &form.currentSheetImage()};
+    for (garabel::Surface *surface : canvasAndSheet) {
+        surface->stored().filledBox(x * kTwips, y * kTwips, (x + kFigureSide - 1) * kTwips,
+                                    (y + kFigureSide - 1) * kTwips, colour);
     }
-    form.canvas->setAutoRedraw(false);
 }
 
 std::size_t fullImageBytes()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MainWindow.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "platform/SurfaceView.h"
 #include "support/FakePlatform.h"
 

@@ -1,7 +1,7 @@
 #include "app/Button.h"
 #include "app/MainWindow.h"
 #include "app/GridMath.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 
 #include <vector>
 
@@ -21,7 +21,6 @@ void MainWindow::onGridButton(int index)
     state.grid.centreX = snapToGrid(float(canvas->width()) / 2.0f, state.grid.step);
     state.grid.centreY = snapToGrid(float(canvas->height()) / 2.0f, state.grid.step);
 
-    canvas->setAutoRedraw(true);
     canvas->setPicture(currentSheetImage().image());
     canvas->setDrawWidth(1);
     // Column by column, both bounds inclusive; the last row and column may lie
@@ -32,8 +31,7 @@ void MainWindow::onGridButton(int index)
         for (double y = 0; y <= height; y += state.grid.step)
             dots.emplace_back(x, y);
     }
-    canvas->psetMany(dots);
-    canvas->setAutoRedraw(false);
+    canvas->stored().psetMany(dots);
     state.grid.selectedButton = std::uint8_t(index);
 }
 

@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/Label.h"
 #include "platform/Platform.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 
 namespace garabel {
 
@@ -30,7 +30,6 @@ void MainWindow::layOut()
         sheetButtons[i]->onClick([this, i] { onSheetButton(i); });
         auto sheet = std::make_unique<Surface>();
         sheet->setBackColor(sheetImages[0]->backColor());
-        sheet->setAutoRedraw(sheetImages[0]->autoRedraw());
         sheet->setLeft(sheetImages[0]->left());
         sheet->setTop(sheetImages[0]->top());
         sheet->setWidth(sheetImages[0]->width());

@@ -10,7 +10,7 @@
 #include "app/TextBox.h"
 #include "options/ColourStrip.h"
 #include "platform/Platform.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "platform/SurfaceView.h"
 
 #include <QFont>
@@ -97,7 +97,7 @@ void MainWindow::createSurfaces()
     textInput = std::make_unique<TextBox>(this);
     textInput->setGeometry(1800, 2880, 6015, 1215);
 
-    canvas = std::make_unique<Surface>();
+    canvas = std::make_unique<ShownSurface>();
     canvas->setBackColor(kWhite);
     m_canvasView = new SurfaceView(*canvas, this);  // owned by the window
     canvas->setLeft(1560);
@@ -106,17 +106,16 @@ void MainWindow::createSurfaces()
     canvas->setHeight(4695);
     canvas->setPicture(startupPicture());
 
+    // A sheet image is never shown, so it has no overlay: all its drawing is stored.
     auto sheet = std::make_unique<Surface>();
     sheet->setBackColor(kWhite);
-    // A sheet image is never shown: whatever is drawn on it must be stored.
-    sheet->setAutoRedraw(true);
     sheet->setLeft(1320);
     sheet->setTop(3960);
     sheet->setWidth(855);
     sheet->setHeight(735);
     sheetImages.push_back(std::move(sheet));
 
-    colourStrip = std::make_unique<Surface>();
+    colourStrip = std::make_unique<ShownSurface>();
     colourStrip->setBackColor(kWhite);
     m_stripView = new SurfaceView(*colourStrip, this);  // owned by the window
     // Sized to the strip plus its one-pixel frame.

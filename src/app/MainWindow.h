@@ -17,6 +17,7 @@ class ImageBox;
 class Label;
 class Platform;
 class SnapshotStore;
+class ShownSurface;
 class Surface;
 class SurfaceView;
 class TextBox;
@@ -85,9 +86,9 @@ public:
 
     // The drawing state and the controls, by the design's names.
     DrawingState state;
-    std::unique_ptr<Surface> canvas;
+    std::unique_ptr<ShownSurface> canvas;
     std::vector<std::unique_ptr<Surface>> sheetImages;
-    std::unique_ptr<Surface> colourStrip;
+    std::unique_ptr<ShownSurface> colourStrip;
     PaletteButtons paletteButtons;
     ButtonArray gridButtons, mirrorButtons, sheetButtons, polygonModeButtons, circleKindButtons, penWidthButtons, fillPatternButtons,
         fontStyleButtons, eraserSizeButtons;

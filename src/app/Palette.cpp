@@ -4,7 +4,7 @@
 #include "app/ImageBox.h"
 #include "app/PaletteCommands.h"
 #include "platform/Platform.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 
 namespace garabel {
 

@@ -8,7 +8,7 @@
 #include "options/ImageFiles.h"
 #include "platform/PictureFile.h"
 #include "platform/Platform.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 
 #include <QDir>
 #include <QLoggingCategory>
@@ -182,15 +182,8 @@ void printCanvas(MainWindow &form)
 void clearCurrentSheet(MainWindow &form)
 {
     form.pushUndoSnapshot();
-    Surface &canvas = *form.canvas;
-    Surface &sheet = form.currentSheetImage();
-    canvas.setAutoRedraw(true);
-    sheet.setAutoRedraw(true);
-    canvas.setPicture(QImage());
-    sheet.setPicture(QImage());
-    // The sheet stays persistent: an eraser stroke before the next release
-    // must still reach it.
-    canvas.setAutoRedraw(false);
+    form.canvas->setPicture(QImage());
+    form.currentSheetImage().setPicture(QImage());
 }
 
 void runPaletteCommand(const std::function<void()> &command)

@@ -1,6 +1,6 @@
 #include "app/Button.h"
 #include "app/MainWindow.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 
 namespace garabel {
 

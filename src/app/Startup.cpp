@@ -6,7 +6,7 @@
 #include "app/ImageBox.h"
 #include "app/Label.h"
 #include "platform/Platform.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "platform/SurfaceView.h"
 
 #include <QCursor>

@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/SnapshotStore.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 
 namespace garabel {
 

@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "platform/KeepSurfaceSettings.h"
+#include "platform/ShownSurface.h"
 
 #include <cmath>
 
@@ -22,8 +23,6 @@ void commitFloodFill(MainWindow &form)
 
     // Each surface gets back the pattern it had: its figures are filled as before.
     const KeepSurfaceSettings keptOnCanvas(canvas), keptOnSheet(sheet);
-    canvas.setScaleMode(ScaleMode::Pixels);
-    sheet.setScaleMode(ScaleMode::Pixels);
     canvas.setFillStyle(FillSolid);
     sheet.setFillStyle(FillSolid);
     // The pointer stays in twips: a second click without a move fills there again.
@@ -33,7 +32,7 @@ void commitFloodFill(MainWindow &form)
     // The area is the drawing's, as the sheet holds it: the canvas may show grid
     // dots the sheet does not have, and the pointer snaps right onto them, so a
     // fill of the canvas's own area would often take a single dot.
-    canvas.fillSpans(sheet.floodFill(x, y, sheet.point(x, y)));
+    canvas.fillSpans(sheet.floodFill(x, y, sheet.pixel(x, y)));
 }
 
 } // namespace garabel

@@ -9,8 +9,8 @@ class MainWindow;
 // FillColor, and paints the same pixels on the canvas in the canvas's FillColor,
 // whatever the canvas alone shows (grid dots, the help page). Never mirrored.
 //
-// Leaves the pointer as it was, and each surface with the scale and fill pattern
-// it had before. The caller has both surfaces persistent.
+// Leaves the pointer as it was, and each surface with the fill pattern it had
+// before.
 void commitFloodFill(MainWindow &form);
 
 } // namespace garabel

@@ -2,7 +2,7 @@
 
 #include "commit/FloodFillCommit.h"
 #include "commit/TextPlacement.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "track/CircleGenerator.h"
 #include "track/FigureGenerators.h"
 #include "track/PolygonGenerator.h"
@@ -10,22 +10,17 @@
 namespace garabel {
 
 namespace {
-// Both surfaces persistent, and both at the pen width: whatever width the
-// crosshair or the dot grid left on the canvas, the canvas must end up showing
-// exactly what the sheet stores.
+// Both surfaces at the pen width: whatever width the crosshair or the dot grid
+// left on the canvas, the canvas must end up showing exactly what the sheet stores.
 void prepareBothSurfaces(MainWindow &form)
 {
-    Surface &canvas = *form.canvas;
-    Surface &sheet = form.currentSheetImage();
-    canvas.setAutoRedraw(true);
-    sheet.setAutoRedraw(true);
-    canvas.setDrawWidth(form.state.pen.width);
-    sheet.setDrawWidth(form.state.pen.width);
+    form.canvas->setDrawWidth(form.state.pen.width);
+    form.currentSheetImage().setDrawWidth(form.state.pen.width);
 }
 
 void commit(MainWindow &form, const Shapes &shapes)
 {
-    drawShapesOnBoth(*form.canvas, form.currentSheetImage(), shapes, drawingColour(form.state));
+    drawShapesOnBoth(form.canvas->stored(), form.currentSheetImage().stored(), shapes, drawingColour(form.state));
 }
 
 // The figure of the tool, at most one branch. The stroke tools (3, 4, 18) have
@@ -68,8 +63,6 @@ void MainWindow::onCanvasReleased(int, int, double, double)
     // The text tool's placement runs after the figure, independently of it.
     if (state.tool == ToolText)
         placeTextOnRelease(*this);
-    canvas->setAutoRedraw(false);
-    currentSheetImage().setAutoRedraw(true);
     dropUnchangedUndoSnapshot();
 }
 

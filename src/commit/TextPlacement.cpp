@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/Label.h"
 #include "app/TextBox.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 
 namespace garabel {
 
@@ -31,8 +31,8 @@ void placeTextOnRelease(MainWindow &form)
     const QString text = form.textInput->text();
     moveToPointer(*form.canvas, s);
     moveToPointer(form.currentSheetImage(), s);
-    form.canvas->print(text);
-    form.currentSheetImage().print(text);
+    form.canvas->stored().print(text);
+    form.currentSheetImage().stored().print(text);
     form.textPreview->setCaption(QString());
     // Emptying textInput raises onTextEdited, which marks the text pending again;
     // the flag is cleared after it.

@@ -2,7 +2,7 @@
 #include "app/Label.h"
 #include "options/SplitRgb.h"
 #include "platform/Platform.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 
 namespace garabel {
 
@@ -28,7 +28,7 @@ void takeComponents(DrawingState &state, Rgb colour)
 void MainWindow::onColourStripPressed(int, int, double x, double y)
 {
     // The box's own border lies outside the strip: it holds no colour to pick.
-    if (x < 0 || y < 0 || x >= colourStrip->scaleWidth() || y >= colourStrip->scaleHeight())
+    if (x < 0 || y < 0 || x >= colourStrip->innerWidth() || y >= colourStrip->innerHeight())
         return;
     takeComponents(state, colourStrip->point(x, y));
     const Rgb colour = drawingColour(state);

@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/GridMath.h"
 #include "app/Label.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 
 namespace garabel {
 

@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 #include "platform/PictureFile.h"
 #include "platform/Platform.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,19 +4,17 @@
 
 namespace garabel {
 
-// Puts a surface's scale mode, pen width and fill pattern back as they were when
-// it goes out of scope, for code that draws with settings of its own for a moment.
+// Puts a surface's pen width and fill pattern back as they were when it goes
+// out of scope, for code that draws with settings of its own for a moment.
 class KeepSurfaceSettings
 {
 public:
     explicit KeepSurfaceSettings(Surface &surface)
-        : m_surface(surface), m_scale(surface.scaleMode()), m_width(surface.drawWidth()),
-          m_fillStyle(surface.fillStyle())
+        : m_surface(surface), m_width(surface.drawWidth()), m_fillStyle(surface.fillStyle())
     {
     }
     ~KeepSurfaceSettings()
     {
-        m_surface.setScaleMode(m_scale);
         m_surface.setDrawWidth(m_width);
         m_surface.setFillStyle(m_fillStyle);
     }
@@ -25,7 +23,6 @@ public:
 
 private:
     Surface &m_surface;
-    ScaleMode m_scale;
     int m_width;
     int m_fillStyle;
 };

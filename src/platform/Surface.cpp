@@ -2,6 +2,7 @@
 
 #include "platform/FloodFill.h"
 #include "platform/HatchPattern.h"
+#include "platform/SurfaceOverlay.h"
 
 #include <QPainter>
 
@@ -10,24 +11,6 @@
 #include <utility>
 
 namespace garabel {
-
-namespace {
-
-// Keeps wild coordinates from overflowing int while staying far outside any canvas.
-constexpr double kCoordinateLimit = 1 << 24;
-
-int roundCoordinate(double v)
-{
-    return int(std::lround(std::clamp(v, -kCoordinateLimit, kCoordinateLimit)));
-}
-
-void preparePainter(QPainter &painter)
-{
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-}
-
-} // namespace
 
 Surface::Surface(QObject *parent) : QObject(parent) {}
 
@@ -59,16 +42,6 @@ void Surface::setHeight(double twips)
     emit geometryChanged();
 }
 
-double Surface::scaleWidth() const
-{
-    return m_scaleMode == ScaleMode::Twips ? m_size.width() * kTwipsPerPixel : m_size.width();
-}
-
-double Surface::scaleHeight() const
-{
-    return m_scaleMode == ScaleMode::Twips ? m_size.height() * kTwipsPerPixel : m_size.height();
-}
-
 QFont Surface::font() const
 {
     QFont f(m_fontName);
@@ -80,14 +53,6 @@ QFont Surface::font() const
     return f;
 }
 
-void Surface::refresh()
-{
-    if (m_overlay.empty())
-        return;
-    m_overlay.clear();
-    emitChanged(std::exchange(m_overlayBounds, QRegion()));
-}
-
 QImage Surface::sharpPicture() const
 {
     return m_picture.devicePixelRatio() > 1 ? m_picture : QImage();
@@ -96,8 +61,7 @@ QImage Surface::sharpPicture() const
 void Surface::setPicture(const QImage &picture)
 {
     m_picture = picture;
-    m_overlay.clear();
-    m_overlayBounds = QRegion();
+    pictureReplaced();
     if (picture.isNull() || m_size.isEmpty()) {
         m_image = QImage();
     } else if (picture.format() == QImage::Format_RGB32 && picture.size() == m_size) {
@@ -123,22 +87,17 @@ QImage Surface::renderedImage() const
     return image;
 }
 
-QImage Surface::composedImage() const
-{
-    QImage image = renderedImage();
-    if (!m_overlay.empty() && !image.isNull()) {
-        QPainter painter(&image);
-        paintOverlay(painter);
-    }
-    return image;
-}
-
 Rgb Surface::point(double x, double y) const
 {
-    const QPoint p = toPixel(x, y);
-    if (m_image.isNull() || !m_image.rect().contains(p))
+    const QPoint p = SurfaceLayer::toPixel(x, y, Units::Twips);
+    return pixel(p.x(), p.y());
+}
+
+Rgb Surface::pixel(int x, int y) const
+{
+    if (m_image.isNull() || !m_image.rect().contains(x, y))
         return m_backColor;
-    return fromQRgb(m_image.pixel(p));
+    return fromQRgb(m_image.pixel(x, y));
 }
 
 std::vector<Surface::Span> Surface::floodFill(int x, int y, Rgb area)
@@ -190,66 +149,37 @@ void Surface::fillSpans(const std::vector<Span> &spans)
         emit changed(touched);
 }
 
-void Surface::paintOverlay(QPainter &painter) const
+void Surface::store(const SurfaceOp &op)
 {
-    if (m_overlay.empty())
+    ensureImage();
+    QPainter painter(&m_image);
+    prepareForOps(painter);
+    op.paint(painter, QRect());
+    painter.end();
+    for (const QRect &r : op.bounds)
+        markDirty(r);
+    emitChanged(op.bounds);
+}
+
+void Surface::storePoints(const std::vector<QPointF> &points, Units units)
+{
+    if (m_size.isEmpty())
         return;
-    painter.save();
-    preparePainter(painter);
-    const QRect clip = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : QRect();
-    for (const Op &op : m_overlay) {
-        if (clip.isNull() || op.bounds.intersects(clip))
-            op.paint(painter, clip);
+    ensureImage();
+    const QRgb colour = toQRgb(m_foreColor);
+    const QRect inside(QPoint(0, 0), m_size);
+    QRect touched;
+    for (const QPointF &p : points) {
+        const QPoint at = SurfaceLayer::toPixel(p.x(), p.y(), units);
+        if (!inside.contains(at))
+            continue;
+        reinterpret_cast<QRgb *>(m_image.scanLine(at.y()))[at.x()] = colour;
+        touched |= QRect(at, QSize(1, 1));
     }
-    painter.restore();
-}
-
-double Surface::toPixels(double v) const
-{
-    return m_scaleMode == ScaleMode::Twips ? v / kTwipsPerPixel : v;
-}
-
-QPoint Surface::toPixel(double x, double y) const
-{
-    return QPoint(roundCoordinate(toPixels(x)), roundCoordinate(toPixels(y)));
-}
-
-double Surface::toPixelRadius(double radius) const
-{
-    // Radii beyond this are far outside any canvas; the limit bounds rasterising time.
-    constexpr double kRadiusLimit = 1 << 15;
-    return std::min(std::fabs(toPixels(radius)), kRadiusLimit);
-}
-
-QBrush Surface::fillBrush() const
-{
-    if (m_fillStyle == FillSolid)
-        return QBrush(toQColor(m_fillColor));
-    if (isHatchStyle(m_fillStyle))
-        return hatchBrush(m_fillStyle, m_fillColor);
-    return QBrush();
-}
-
-void Surface::apply(Op op)
-{
-    op.bounds &= QRect(QPoint(0, 0), m_size);
-    if (op.bounds.isEmpty())
+    if (touched.isEmpty())
         return;
-    if (m_autoRedraw) {
-        ensureImage();
-        QPainter painter(&m_image);
-        preparePainter(painter);
-        op.paint(painter, QRect());
-        painter.end();
-        for (const QRect &r : op.bounds)
-            markDirty(r);
-        emitChanged(op.bounds);
-    } else {
-        m_overlayBounds += op.bounds;
-        const QRegion bounds = op.bounds;
-        m_overlay.push_back(std::move(op));
-        emitChanged(bounds);
-    }
+    markDirty(touched);
+    emit changed(touched);
 }
 
 void Surface::emitChanged(const QRegion &pixels)

@@ -1,5 +1,7 @@
-#include "platform/Surface.h"
+#include "platform/SurfaceLayer.h"
 
+#include "platform/Surface.h"
+#include "platform/SurfaceOverlay.h"
 #include "platform/SurfacePainting.h"
 #include "platform/SurfaceRaster.h"
 
@@ -17,9 +19,6 @@ namespace garabel {
 
 namespace {
 
-// Far outside any canvas, and small enough for pixel arithmetic in int.
-constexpr double kCoordinateLimit = 1 << 24;
-
 // The rectangle with both pixels as corners, whichever way round they come.
 QRect spanning(QPoint a, QPoint b)
 {
@@ -29,12 +28,12 @@ QRect spanning(QPoint a, QPoint b)
 
 } // namespace
 
-Surface::Figure Surface::line(double x1, double y1, double x2, double y2, std::optional<Rgb> colour)
+SurfaceLayer::Figure SurfaceLayer::line(double x1, double y1, double x2, double y2, std::optional<Rgb> colour) const
 {
     const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
     if (a == b)
         return drawDot(a, resolve(colour));
-    const int w = m_drawWidth;
+    const int w = m_surface.drawWidth();
     Raster raster;
     raster.bounds = lineRegion(a, b, w);
     raster.colour = toQColor(resolve(colour));
@@ -45,13 +44,13 @@ Surface::Figure Surface::line(double x1, double y1, double x2, double y2, std::o
     return applyFigure(std::move(raster));
 }
 
-Surface::Figure Surface::box(double x1, double y1, double x2, double y2, std::optional<Rgb> colour)
+SurfaceLayer::Figure SurfaceLayer::box(double x1, double y1, double x2, double y2, std::optional<Rgb> colour) const
 {
     const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
     if (a == b)
         return drawDot(a, resolve(colour));
     const QRect box = spanning(a, b);
-    const int w = m_drawWidth;
+    const int w = m_surface.drawWidth();
     Raster raster;
     raster.bounds = boxExtent(box, w);
     raster.colour = toQColor(resolve(colour));
@@ -64,7 +63,8 @@ Surface::Figure Surface::box(double x1, double y1, double x2, double y2, std::op
     return applyFigure(std::move(raster));
 }
 
-Surface::Figure Surface::filledBox(double x1, double y1, double x2, double y2, std::optional<Rgb> colour)
+SurfaceLayer::Figure SurfaceLayer::filledBox(double x1, double y1, double x2, double y2,
+                                             std::optional<Rgb> colour) const
 {
     const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
     if (a == b)
@@ -77,20 +77,20 @@ Surface::Figure Surface::filledBox(double x1, double y1, double x2, double y2, s
     return applyFigure(std::move(raster));
 }
 
-QRect Surface::filledBoxPixels(double x1, double y1, double x2, double y2) const
+QRect SurfaceLayer::filledBoxPixels(double x1, double y1, double x2, double y2) const
 {
     const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
     // Equal corners make a dot of the pen's diameter.
-    return boxExtent(a == b ? QRect(a, a) : spanning(a, b), m_drawWidth);
+    return boxExtent(a == b ? QRect(a, a) : spanning(a, b), m_surface.drawWidth());
 }
 
-Surface::Figure Surface::circle(double x, double y, double radius, std::optional<Rgb> colour)
+SurfaceLayer::Figure SurfaceLayer::circle(double x, double y, double radius, std::optional<Rgb> colour) const
 {
     const double r = toPixelRadius(radius);
     return drawClosedEllipse(toPixel(x, y), r, r, resolve(colour));
 }
 
-Surface::Figure Surface::arc(double x, double y, double radius, Rgb colour, double start, double end)
+SurfaceLayer::Figure SurfaceLayer::arc(double x, double y, double radius, Rgb colour, double start, double end) const
 {
     const double r = toPixelRadius(radius);
     Raster raster;
@@ -99,7 +99,7 @@ Surface::Figure Surface::arc(double x, double y, double radius, Rgb colour, doub
     if (r >= 0.5) {
         const QPoint c = toPixel(x, y);
         const ArcSweep sweep = arcSweep(start, end);
-        const int w = m_drawWidth;
+        const int w = m_surface.drawWidth();
         const int reach = int(std::ceil(r)) + w / 2 + 2;
         raster.bounds = QRect(c.x() - reach, c.y() - reach, 2 * reach + 1, 2 * reach + 1);
         if (w > 1)
@@ -110,7 +110,7 @@ Surface::Figure Surface::arc(double x, double y, double radius, Rgb colour, doub
     return applyFigure(std::move(raster));
 }
 
-Surface::Figure Surface::ellipse(double x, double y, double radius, Rgb colour, double aspect)
+SurfaceLayer::Figure SurfaceLayer::ellipse(double x, double y, double radius, Rgb colour, double aspect) const
 {
     const double r = toPixelRadius(radius);
     aspect = std::fabs(aspect);
@@ -122,66 +122,27 @@ Surface::Figure Surface::ellipse(double x, double y, double radius, Rgb colour, 
     return drawClosedEllipse(toPixel(x, y), rx, ry, colour);
 }
 
-Surface::Figure Surface::pset(double x, double y, std::optional<Rgb> colour)
+SurfaceLayer::Figure SurfaceLayer::pset(double x, double y, std::optional<Rgb> colour) const
 {
     return drawDot(toPixel(x, y), resolve(colour));
 }
 
-void Surface::reflect(const Raster &figure, const PixelAxes &axes)
+void SurfaceLayer::psetMany(const std::vector<QPointF> &points) const
 {
-    applyRaster(reflected(figure, axes));
-}
-
-std::optional<PixelAxes> Surface::reflectionAxes(std::optional<double> twiceX, std::optional<double> twiceY) const
-{
-    auto wholePixels = [this](std::optional<double> twice, std::optional<int> &pixels) {
-        if (!twice)
-            return true;
-        const double v = toPixels(*twice);
-        if (!(std::fabs(v) < kCoordinateLimit) || std::fabs(v - std::round(v)) > 1e-6)
-            return false;
-        pixels = int(std::lround(v));
-        return true;
-    };
-    PixelAxes axes;
-    if (!wholePixels(twiceX, axes.twiceX) || !wholePixels(twiceY, axes.twiceY))
-        return std::nullopt;
-    // The copy's pixels on the image must come from pixels the figure rasterised.
-    if (!rasterWindow().contains(reflected(QRect(QPoint(0, 0), m_size), axes)))
-        return std::nullopt;
-    return axes;
-}
-
-void Surface::psetMany(const std::vector<QPointF> &points)
-{
-    if (!m_autoRedraw || m_drawWidth != 1 || m_size.isEmpty()) {
+    if (m_overlay || m_surface.drawWidth() != 1) {
         for (const QPointF &p : points)
             pset(p.x(), p.y());
         return;
     }
-    ensureImage();
-    const QRgb colour = toQRgb(m_foreColor);
-    const QRect inside(QPoint(0, 0), m_size);
-    QRect touched;
-    for (const QPointF &p : points) {
-        const QPoint at = toPixel(p.x(), p.y());
-        if (!inside.contains(at))
-            continue;
-        reinterpret_cast<QRgb *>(m_image.scanLine(at.y()))[at.x()] = colour;
-        touched |= QRect(at, QSize(1, 1));
-    }
-    if (touched.isEmpty())
-        return;
-    markDirty(touched);
-    emit changed(touched);
+    m_surface.storePoints(points, m_units);
 }
 
-void Surface::print(const QString &text)
+void SurfaceLayer::print(const QString &text) const
 {
-    const QFont f = font();
+    const QFont f = m_surface.font();
     const QFontMetrics metrics(f);
-    const QPoint topLeft = toPixel(m_currentX, m_currentY);
-    const QColor c = toQColor(m_foreColor);
+    const QPoint topLeft = toPixel(m_surface.currentX(), m_surface.currentY());
+    const QColor c = toQColor(m_surface.foreColor());
     // Italic and some glyphs overhang their advance; the margin keeps them inside.
     const int margin = metrics.height() / 2 + 2;
     const QRect bounds = QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()))
@@ -194,9 +155,9 @@ void Surface::print(const QString &text)
            }});
 }
 
-Surface::Figure Surface::drawDot(QPoint at, Rgb colour)
+SurfaceLayer::Figure SurfaceLayer::drawDot(QPoint at, Rgb colour) const
 {
-    const int w = m_drawWidth;
+    const int w = m_surface.drawWidth();
     Raster raster;
     raster.bounds = QRect(QPoint(penLow(at.x(), w) - 1, penLow(at.y(), w) - 1),
                           QPoint(penHigh(at.x(), w) + 1, penHigh(at.y(), w) + 1));
@@ -205,11 +166,11 @@ Surface::Figure Surface::drawDot(QPoint at, Rgb colour)
     return applyFigure(std::move(raster));
 }
 
-Surface::Figure Surface::drawClosedEllipse(QPoint centre, double rx, double ry, Rgb colour)
+SurfaceLayer::Figure SurfaceLayer::drawClosedEllipse(QPoint centre, double rx, double ry, Rgb colour) const
 {
     if (rx < 0.5 && ry < 0.5)
         return drawDot(centre, colour);
-    const int w = m_drawWidth;
+    const int w = m_surface.drawWidth();
     EllipseRaster ellipse = rasterEllipse(centre, rx, ry);
     Raster raster;
     const int reachX = int(std::ceil(rx)) + w / 2 + 2, reachY = int(std::ceil(ry)) + w / 2 + 2;
@@ -228,26 +189,6 @@ Surface::Figure Surface::drawClosedEllipse(QPoint centre, double rx, double ry, 
         raster.runs = wideEllipseRuns(centre, rx, ry, w, rasterWindow());
     }
     return applyFigure(std::move(raster));
-}
-
-Surface::Figure Surface::applyFigure(Raster raster)
-{
-    if (raster.brush.style() == Qt::NoBrush)
-        raster.fill.clear();
-    return applyRaster(std::move(raster));
-}
-
-Surface::Figure Surface::applyRaster(Raster raster)
-{
-    arrangeByRows(raster);
-    auto shared = std::make_shared<const Raster>(std::move(raster));
-    apply({shared->bounds, [shared](QPainter &p, const QRect &clip) { paintRaster(p, *shared, clip); }});
-    return shared;
-}
-
-QRect Surface::rasterWindow() const
-{
-    return QRect(-m_size.width(), -m_size.height(), 3 * m_size.width(), 3 * m_size.height());
 }
 
 } // namespace garabel

@@ -1,6 +1,6 @@
 #include "platform/SurfaceView.h"
 
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -34,7 +34,7 @@ int twipsToPixels(double twips)
 
 } // namespace
 
-SurfaceView::SurfaceView(Surface &surface, QWidget *parent) : QWidget(parent), m_surface(surface)
+SurfaceView::SurfaceView(ShownSurface &surface, QWidget *parent) : QWidget(parent), m_surface(surface)
 {
     // Every pixel is painted from the surface, and growing uncovers nothing old.
     setAttribute(Qt::WA_StaticContents);
@@ -155,9 +155,7 @@ QPointF SurfaceView::toSurface(const QPointF &widgetPos) const
     // Whole pixels, as the pointer has no finer position on the surface.
     const QPointF pixel(std::floor(widgetPos.x()) - innerOrigin().x(),
                         std::floor(widgetPos.y()) - innerOrigin().y());
-    if (m_surface.scaleMode() == ScaleMode::Twips)
-        return pixel * kTwipsPerPixel;
-    return pixel;
+    return pixel * kTwipsPerPixel;
 }
 
 } // namespace garabel

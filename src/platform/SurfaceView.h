@@ -6,20 +6,20 @@
 
 namespace garabel {
 
-class Surface;
+class ShownSurface;
 
 // The widget that shows a Surface: a one-pixel frame around the inner area, the
 // stored image and the overlay over it. It places itself from the surface's
 // twips rectangle and repaints only what the surface reports as changed.
-// Mouse events are reported in the surface's units, relative to the inner area,
+// Mouse events are reported in twips, relative to the inner area,
 // with buttons as a bit set: 1 left, 2 right, 4 middle.
 class SurfaceView : public QWidget
 {
     Q_OBJECT
 public:
-    explicit SurfaceView(Surface &surface, QWidget *parent = nullptr);
+    explicit SurfaceView(ShownSurface &surface, QWidget *parent = nullptr);
 
-    Surface &surface() const { return m_surface; }
+    ShownSurface &surface() const { return m_surface; }
     // The offset of the inner area inside the widget, in pixels.
     static QPoint innerOrigin();
 
@@ -42,7 +42,7 @@ private:
     void surfaceChanged(const QRect &pixels);
     QPointF toSurface(const QPointF &widgetPos) const;
 
-    Surface &m_surface;
+    ShownSurface &m_surface;
     // Cells asked to repaint since the last paint, inner pixels.
     std::vector<QRect> m_pendingCells;
     // The last paint showed the surface's picture at full resolution.

@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "track/CircleGenerator.h"
 #include "track/FigureGenerators.h"
 
@@ -11,7 +11,7 @@ namespace garabel {
 void MainWindow::previewCircle()
 {
     storeCircleRadius(state);
-    drawShapes(*canvas, circleShapes(state), drawingColour(state));
+    drawShapes(canvas->overlay(), circleShapes(state), drawingColour(state));
 }
 
 } // namespace garabel

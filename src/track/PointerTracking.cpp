@@ -2,7 +2,7 @@
 
 #include "app/GridMath.h"
 #include "app/TextBox.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "track/FigureGenerators.h"
 #include "track/Strokes.h"
 
@@ -14,16 +14,16 @@ constexpr int kCrosshairWidth = 2;
 constexpr int kCrosshairReach = 100;
 
 // Drawn without a colour: the canvas's ForeColor, the colour last picked.
-void drawCrosshair(Surface &canvas, const DrawingState &s)
+void drawCrosshair(ShownSurface &canvas, const DrawingState &s)
 {
     const double arm = s.grid.step + kCrosshairReach;
-    canvas.line(s.pointer.x + arm, s.pointer.y, s.pointer.x - arm, s.pointer.y);
-    canvas.line(s.pointer.x, s.pointer.y + arm, s.pointer.x, s.pointer.y - arm);
+    canvas.overlay().line(s.pointer.x + arm, s.pointer.y, s.pointer.x - arm, s.pointer.y);
+    canvas.overlay().line(s.pointer.x, s.pointer.y + arm, s.pointer.x, s.pointer.y - arm);
 }
 
 void previewLine(MainWindow &form)
 {
-    drawShapes(*form.canvas, lineShapes(form.state), drawingColour(form.state));
+    drawShapes(form.canvas->overlay(), lineShapes(form.state), drawingColour(form.state));
 }
 
 // With a button held: the preview of a figure tool on the overlay, or the mark
@@ -61,10 +61,10 @@ void drawForTool(MainWindow &form)
 // prints it there for good.
 void previewText(MainWindow &form)
 {
-    Surface &canvas = *form.canvas;
+    ShownSurface &canvas = *form.canvas;
     canvas.setCurrentX(form.state.pointer.x);
     canvas.setCurrentY(form.state.pointer.y);
-    canvas.print(form.textInput->text());
+    canvas.overlay().print(form.textInput->text());
 }
 } // namespace
 

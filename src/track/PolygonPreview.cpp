@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ComboBox.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "track/FigureGenerators.h"
 #include "track/PolygonGenerator.h"
 
@@ -14,8 +14,8 @@ void MainWindow::previewPolygon()
     state.polygon.sideCount = polygonSideCount(sideCountList->text());
     placePolygonVertices(state);
     if (const auto guide = polygonGuide(state))
-        canvas->line(guide->from.x(), guide->from.y(), guide->to.x(), guide->to.y());
-    drawShapes(*canvas, polygonEdges(state), drawingColour(state));
+        canvas->overlay().line(guide->from.x(), guide->from.y(), guide->to.x(), guide->to.y());
+    drawShapes(canvas->overlay(), polygonEdges(state), drawingColour(state));
 }
 
 } // namespace garabel

@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "track/FigureGenerators.h"
 
 namespace garabel {
@@ -8,7 +8,7 @@ namespace garabel {
 // The rubber-band rectangle and its mirror copies, on the canvas overlay.
 void MainWindow::previewRectangle()
 {
-    drawShapes(*canvas, rectangleShapes(state), drawingColour(state));
+    drawShapes(canvas->overlay(), rectangleShapes(state), drawingColour(state));
 }
 
 } // namespace garabel

@@ -50,33 +50,33 @@ QPointF MirroredPoint::under(Reflection r) const
     return {x, y};
 }
 
-std::shared_ptr<const Raster> drawShape(Surface &surface, const Shape &shape, Rgb colour)
+std::shared_ptr<const Raster> drawShape(const SurfaceLayer &layer, const Shape &shape, Rgb colour)
 {
     struct Draw {
-        Surface &surface;
+        const SurfaceLayer &layer;
         Rgb colour;
-        Surface::Figure operator()(const Segment &s) const
+        SurfaceLayer::Figure operator()(const Segment &s) const
         {
-            return surface.line(s.from.x(), s.from.y(), s.to.x(), s.to.y(), colour);
+            return layer.line(s.from.x(), s.from.y(), s.to.x(), s.to.y(), colour);
         }
-        Surface::Figure operator()(const Box &b) const
+        SurfaceLayer::Figure operator()(const Box &b) const
         {
-            return surface.box(b.corner1.x(), b.corner1.y(), b.corner2.x(), b.corner2.y(), colour);
+            return layer.box(b.corner1.x(), b.corner1.y(), b.corner2.x(), b.corner2.y(), colour);
         }
-        Surface::Figure operator()(const Circle &c) const
+        SurfaceLayer::Figure operator()(const Circle &c) const
         {
-            return surface.circle(c.centre.x(), c.centre.y(), c.radius, colour);
+            return layer.circle(c.centre.x(), c.centre.y(), c.radius, colour);
         }
-        Surface::Figure operator()(const Arc &a) const
+        SurfaceLayer::Figure operator()(const Arc &a) const
         {
-            return surface.arc(a.centre.x(), a.centre.y(), a.radius, colour, a.start, a.end);
+            return layer.arc(a.centre.x(), a.centre.y(), a.radius, colour, a.start, a.end);
         }
-        Surface::Figure operator()(const Ellipse &e) const
+        SurfaceLayer::Figure operator()(const Ellipse &e) const
         {
-            return surface.ellipse(e.centre.x(), e.centre.y(), e.radius, colour, e.aspect);
+            return layer.ellipse(e.centre.x(), e.centre.y(), e.radius, colour, e.aspect);
         }
     };
-    return std::visit(Draw{surface, colour}, shape);
+    return std::visit(Draw{layer, colour}, shape);
 }
 
 namespace {
@@ -182,13 +182,13 @@ std::optional<TwiceAxes> mirrorAxes(const Shape &figure, const Shape &copy)
 }
 
 // The pixel axes of every copy after the figure at `at`, in order, when the
-// surface can draw each of them as the figure's reflection; empty otherwise.
-std::vector<PixelAxes> copyAxes(const Surface &surface, const Shapes &shapes, std::size_t at)
+// layer can draw each of them as the figure's reflection; empty otherwise.
+std::vector<PixelAxes> copyAxes(const SurfaceLayer &layer, const Shapes &shapes, std::size_t at)
 {
     std::vector<PixelAxes> all;
     for (std::size_t i = at + 1; i < shapes.size() && copyOf(shapes[i]) != Reflection::None; ++i) {
         const auto twice = mirrorAxes(shapes[at], shapes[i]);
-        const auto axes = twice ? surface.reflectionAxes(twice->x, twice->y) : std::nullopt;
+        const auto axes = twice ? layer.reflectionAxes(twice->x, twice->y) : std::nullopt;
         if (!axes)
             return {};
         all.push_back(*axes);
@@ -196,19 +196,19 @@ std::vector<PixelAxes> copyAxes(const Surface &surface, const Shapes &shapes, st
     return all;
 }
 
-// What one surface drew of the present figure: its pixels, and the axes of each
+// What one layer drew of the present figure: its pixels, and the axes of each
 // of its copies when every one of them is drawn as their reflection.
 struct Drawn {
     std::shared_ptr<const Raster> figure;
     std::vector<PixelAxes> copies;
 };
 
-// Each shape on each surface in turn. A copy is the reflection of its figure's
-// pixels on that surface; when one copy of a figure cannot be (the centre off
+// Each shape on each layer in turn. A copy is the reflection of its figure's
+// pixels on that layer; when one copy of a figure cannot be (the centre off
 // the pixel grid), every copy of it is drawn from its own points.
-void drawShapesOn(std::initializer_list<Surface *> surfaces, const Shapes &shapes, Rgb colour)
+void drawShapesOn(std::initializer_list<SurfaceLayer> layers, const Shapes &shapes, Rgb colour)
 {
-    std::vector<Drawn> drawn(surfaces.size());
+    std::vector<Drawn> drawn(layers.size());
     std::size_t figureAt = 0;
     for (std::size_t i = 0; i < shapes.size(); ++i) {
         const Shape &shape = shapes[i];
@@ -216,15 +216,15 @@ void drawShapesOn(std::initializer_list<Surface *> surfaces, const Shapes &shape
         if (!copy)
             figureAt = i;
         std::size_t k = 0;
-        for (Surface *surface : surfaces) {
+        for (const SurfaceLayer &layer : layers) {
             Drawn &d = drawn[k++];
             if (!copy) {
-                d.figure = drawShape(*surface, shape, colour);
-                d.copies = copyAxes(*surface, shapes, i);
+                d.figure = drawShape(layer, shape, colour);
+                d.copies = copyAxes(layer, shapes, i);
             } else if (d.figure && i - figureAt <= d.copies.size()) {
-                surface->reflect(*d.figure, d.copies[i - figureAt - 1]);
+                layer.reflect(*d.figure, d.copies[i - figureAt - 1]);
             } else {
-                drawShape(*surface, shape, colour);
+                drawShape(layer, shape, colour);
             }
         }
     }
@@ -232,14 +232,14 @@ void drawShapesOn(std::initializer_list<Surface *> surfaces, const Shapes &shape
 
 } // namespace
 
-void drawShapes(Surface &surface, const Shapes &shapes, Rgb colour)
+void drawShapes(const SurfaceLayer &layer, const Shapes &shapes, Rgb colour)
 {
-    drawShapesOn({&surface}, shapes, colour);
+    drawShapesOn({layer}, shapes, colour);
 }
 
-void drawShapesOnBoth(Surface &canvas, Surface &sheet, const Shapes &shapes, Rgb colour)
+void drawShapesOnBoth(const SurfaceLayer &canvas, const SurfaceLayer &sheet, const Shapes &shapes, Rgb colour)
 {
-    drawShapesOn({&canvas, &sheet}, shapes, colour);
+    drawShapesOn({canvas, sheet}, shapes, colour);
 }
 
 } // namespace garabel

@@ -10,7 +10,7 @@
 
 namespace garabel {
 
-class Surface;
+class SurfaceLayer;
 struct DrawingState;
 struct Raster;
 
@@ -107,16 +107,16 @@ Shapes mirrored(const DrawingState &state, Make &&make)
     return shapes;
 }
 
-// Draws one shape on the surface in the colour, in the surface's present mode
-// (stored image with AutoRedraw on, overlay with it off), from its own points.
-// Returns the pixels drawn, which the shape's mirror copies reflect.
-std::shared_ptr<const Raster> drawShape(Surface &surface, const Shape &shape, Rgb colour);
-// Draws every shape on the one surface, in order, each copy as the reflection of
-// its figure's pixels: a preview.
-void drawShapes(Surface &surface, const Shapes &shapes, Rgb colour);
-// Draws every shape on the canvas and immediately after on the sheet, then the
-// next shape: a commit or a stroke, so that both receive the same calls in the
-// same order.
-void drawShapesOnBoth(Surface &canvas, Surface &sheet, const Shapes &shapes, Rgb colour);
+// Draws one shape in the colour on the layer (a stored image or an overlay),
+// from its own points. Returns the pixels drawn, which the shape's mirror
+// copies reflect.
+std::shared_ptr<const Raster> drawShape(const SurfaceLayer &layer, const Shape &shape, Rgb colour);
+// Draws every shape on the one layer, in order, each copy as the reflection of
+// its figure's pixels: a preview, on the canvas overlay.
+void drawShapes(const SurfaceLayer &layer, const Shapes &shapes, Rgb colour);
+// Draws every shape on the canvas layer and immediately after on the sheet's,
+// then the next shape: a commit or a stroke, so that both receive the same calls
+// in the same order.
+void drawShapesOnBoth(const SurfaceLayer &canvas, const SurfaceLayer &sheet, const Shapes &shapes, Rgb colour);
 
 } // namespace garabel

@@ -2,32 +2,25 @@
 
 #include "app/MainWindow.h"
 #include "platform/KeepSurfaceSettings.h"
+#include "platform/ShownSurface.h"
 #include "track/FigureGenerators.h"
 
 namespace garabel {
 
 namespace {
-// Both stored images take the shapes, copy by copy; afterwards both are
-// transient again, as the dot and freehand steps leave them.
+// Both stored images take the shapes, copy by copy.
 void strokeIntoStoredImages(MainWindow &form, const Shapes &shapes)
 {
-    Surface &canvas = *form.canvas;
-    Surface &sheet = form.currentSheetImage();
-    canvas.setAutoRedraw(true);
-    sheet.setAutoRedraw(true);
-    drawShapesOnBoth(canvas, sheet, shapes, drawingColour(form.state));
-    canvas.setAutoRedraw(false);
-    sheet.setAutoRedraw(false);
+    drawShapesOnBoth(form.canvas->stored(), form.currentSheetImage().stored(), shapes, drawingColour(form.state));
 }
 // A one-pixel black frame just outside the erased pixels, unfilled so that the
 // spot just erased shows through.
-void outlineOnOverlay(Surface &canvas, const QRect &pixels)
+void outlineOnOverlay(ShownSurface &canvas, const QRect &pixels)
 {
     const KeepSurfaceSettings kept(canvas);
-    canvas.setScaleMode(ScaleMode::Pixels);
     canvas.setDrawWidth(1);
     canvas.setFillStyle(FillTransparent);
-    canvas.box(pixels.left(), pixels.top(), pixels.right(), pixels.bottom(), kBlack);
+    canvas.overlay(Units::Pixels).box(pixels.left(), pixels.top(), pixels.right(), pixels.bottom(), kBlack);
 }
 } // namespace
 
@@ -47,17 +40,14 @@ void drawFreehandSegment(MainWindow &form)
 void eraseAtPointer(MainWindow &form)
 {
     const DrawingState &s = form.state;
-    Surface &canvas = *form.canvas;
+    ShownSurface &canvas = *form.canvas;
     const double left = s.pointer.x - s.pen.eraserSize, top = double(s.pointer.y) - s.pen.eraserSize;
     const double right = s.pointer.x + s.pen.eraserSize, bottom = double(s.pointer.y) + s.pen.eraserSize;
 
-    // The sheet's mode is left as the last release set it: persistent.
-    canvas.setAutoRedraw(true);
-    canvas.filledBox(left, top, right, bottom, kWhite);
-    form.currentSheetImage().filledBox(left, top, right, bottom, kWhite);
-    canvas.setAutoRedraw(false);
+    canvas.stored().filledBox(left, top, right, bottom, kWhite);
+    form.currentSheetImage().stored().filledBox(left, top, right, bottom, kWhite);
 
-    outlineOnOverlay(canvas, canvas.filledBoxPixels(left, top, right, bottom).adjusted(-1, -1, 1, 1));
+    outlineOnOverlay(canvas, canvas.stored().filledBoxPixels(left, top, right, bottom).adjusted(-1, -1, 1, 1));
 }
 
 } // namespace garabel

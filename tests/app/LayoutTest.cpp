@@ -2,7 +2,7 @@
 #include "app/ComboBox.h"
 #include "app/Label.h"
 #include "app/PictureButton.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "platform/SurfaceView.h"
 #include "support/GarabelWindow.h"
 

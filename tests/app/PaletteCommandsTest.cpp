@@ -1,6 +1,6 @@
 #include "app/Button.h"
 #include "app/ImageBox.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "support/Figures.h"
 #include "support/GarabelWindow.h"
 
@@ -32,7 +32,7 @@ TEST(Printing, SendsWhatTheCanvasStores)
     BlankWindow w;
     commitBox(w.form(), kBox, kRed);
     w.click(*w->gridButtons[3]);
-    w->canvas->line(0, 0, 3000, 3000, kRed);  // on the overlay only, as a preview is
+    w->canvas->overlay().line(0, 0, 3000, 3000, kRed);  // on the overlay only, as a preview is
     const QImage stored = w.canvasStored();
 
     w.click(*w->paletteButtons[PaletteButton::Print]);

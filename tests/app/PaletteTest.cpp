@@ -2,7 +2,7 @@
 #include "app/ComboBox.h"
 #include "app/Label.h"
 #include "app/TextBox.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "support/GarabelWindow.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "app/ImageBox.h"
 #include "app/Label.h"
 #include "app/TextBox.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "platform/SurfaceView.h"
 #include "support/GarabelWindow.h"
 

@@ -3,6 +3,7 @@
 #include "app/Label.h"
 #include "app/TextBox.h"
 #include "platform/Surface.h"
+#include "support/Figures.h"
 #include "support/GarabelWindow.h"
 #include "support/Pixels.h"
 
@@ -20,7 +21,7 @@ namespace {
 struct FillWindow : BlankWindow {
     void fillInBlue()
     {
-        for (Surface *s : {form().canvas.get(), &form().currentSheetImage()})
+        for (Surface *s : canvasAndSheet(form()))
             s->setFillColor(rgb(0, 0, 255));
         state().tool = ToolFill;
     }
@@ -50,10 +51,8 @@ TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndKeepsEachSurfacesPat
     }
     EXPECT_EQ(w.state().pointer.x, 2100) << "the pointer stays in twips";
     EXPECT_EQ(w.state().pointer.y, 1500);
-    for (const Surface *s : {w->canvas.get(), &w->currentSheetImage()}) {
+    for (const Surface *s : canvasAndSheet(w.form()))
         EXPECT_EQ(s->fillStyle(), FillTransparent) << "the pattern each surface had";
-        EXPECT_EQ(s->scaleMode(), ScaleMode::Twips);
-    }
 }
 
 TEST(FillAndText, TheCanvasTakesTheSheetsAreaEvenWhereItShowsGridDots)

@@ -1,5 +1,6 @@
 #include "platform/Surface.h"
 #include "platform/SurfaceView.h"
+#include "support/Figures.h"
 #include "support/GarabelWindow.h"
 #include "support/Pixels.h"
 
@@ -63,8 +64,6 @@ TEST_P(ReleaseWithMirrors, DrawsTheFigureAndTheCopiesSwitchedOnOnCanvasAndSheetA
             }
         }
         expectCanvasEqualsSheet(w, tool == ToolLine ? "mirrored-line" : "mirrored-rectangle");
-        EXPECT_FALSE(w->canvas->autoRedraw());
-        EXPECT_TRUE(w->currentSheetImage().autoRedraw());
     }
 }
 
@@ -83,7 +82,7 @@ TEST(Release, FillsTheRectangleAfterEachSurfacesFillPattern)
     for (const auto &c : cases) {
         BlankWindow w;
         w.state().tool = ToolRectangle;
-        for (Surface *s : {w->canvas.get(), &w->currentSheetImage()}) {
+        for (Surface *s : canvasAndSheet(w.form())) {
             s->setFillStyle(c.style);
             s->setFillColor(rgb(0, 0, 255));
         }

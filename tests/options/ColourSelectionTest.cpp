@@ -1,6 +1,6 @@
 #include "app/Label.h"
 #include "options/SplitRgb.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "platform/SurfaceView.h"
 #include "support/GarabelWindow.h"
 

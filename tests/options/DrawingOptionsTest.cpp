@@ -1,7 +1,7 @@
 #include "app/Button.h"
 #include "app/ComboBox.h"
 #include "app/Label.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "support/GarabelWindow.h"
 
 #include <gtest/gtest.h>

@@ -85,13 +85,12 @@ TEST_P(FloodFillStyle, LooksTheSameAsTheFiguresOwnFill)
     Surface figure, filled;
     for (Surface *s : {&figure, &filled}) {
         giveInnerSize(*s, 120, 100);
-        s->setScaleMode(ScaleMode::Pixels);
-        s->setAutoRedraw(true);
         s->setFillColor(kRed);
         s->setFillStyle(s == &figure ? GetParam() : int(FillTransparent));
-        s->box(5, 5, 40, 30);
-        s->circle(80, 55, 30);
-        s->ellipse(25, 75, 20, kBlack, 0.5);
+        const SurfaceLayer stored = s->stored(Units::Pixels);
+        stored.box(5, 5, 40, 30);
+        stored.circle(80, 55, 30);
+        stored.ellipse(25, 75, 20, kBlack, 0.5);
     }
     filled.setFillStyle(GetParam());
     for (const QPoint p : {QPoint(20, 20), QPoint(80, 55), QPoint(25, 75)})
@@ -118,9 +117,7 @@ TEST(SurfaceFloodFill, MarksTouchedTilesReportsTheChangeAndSparesEarlierCopies)
 {
     Surface surface;
     giveInnerSize(surface, 200, 130);
-    surface.setScaleMode(ScaleMode::Pixels);
-    surface.setAutoRedraw(true);
-    surface.box(70, 70, 100, 100);
+    surface.stored(Units::Pixels).box(70, 70, 100, 100);
     const QImage before = surface.image();
     surface.clearDirtyTiles();
     QSignalSpy spy(&surface, &Surface::changed);

@@ -19,10 +19,10 @@ protected:
 
 TEST_F(SurfaceFigures, OnePixelLineCoversBothEndsWhicheverWayItIsDrawn)
 {
-    surface.line(60, 45, 10, 20);
+    stored.line(60, 45, 10, 20);
     EXPECT_EQ(ink(), QRect(QPoint(10, 20), QPoint(60, 45)));
-    EXPECT_EQ(surface.point(10, 20), kBlack);
-    EXPECT_EQ(surface.point(60, 45), kBlack);
+    EXPECT_EQ(surface.pixel(10, 20), kBlack);
+    EXPECT_EQ(surface.pixel(60, 45), kBlack);
 }
 
 class SurfacePenWidth : public SurfaceFigures, public ::testing::WithParamInterface<int> {};
@@ -31,21 +31,21 @@ TEST_P(SurfacePenWidth, LinesDotsAndBoxOutlinesSpreadThePenAroundTheirPixels)
 {
     const int w = GetParam(), lo = w / 2, hi = w - 1 - w / 2;
     surface.setDrawWidth(w);
-    surface.line(40, 30, 160, 30);
+    stored.line(40, 30, 160, 30);
     const QRect line = inkBounds(surface.image().copy(0, 0, 200, 50), kWhite);
     EXPECT_EQ(line.top(), 30 - lo);
     EXPECT_EQ(line.height(), w);
     EXPECT_EQ(countRgb(surface.image(), kBlack, QRect(100, 0, 1, 50)), w);
 
-    surface.line(50, 70, 50, 70);  // a zero-length line and a zero-size box are dots
-    surface.box(120, 70, 120, 70);
+    stored.line(50, 70, 50, 70);  // a zero-length line and a zero-size box are dots
+    stored.box(120, 70, 120, 70);
     EXPECT_EQ(inkBounds(surface.image().copy(0, 55, 100, 30), kWhite), QRect(50 - lo, 15 - lo, w, w));
     EXPECT_EQ(inkBounds(surface.image().copy(100, 55, 100, 30), kWhite), QRect(20 - lo, 15 - lo, w, w));
 
-    surface.box(150, 150, 30, 100);  // corners in either order
+    stored.box(150, 150, 30, 100);  // corners in either order
     EXPECT_EQ(inkBounds(surface.image().copy(0, 90, 200, 70), kWhite),
               QRect(QPoint(30 - lo, 10 - lo), QPoint(150 + hi, 60 + hi)));
-    EXPECT_EQ(surface.point(90, 125), kWhite);  // transparent interior by default
+    EXPECT_EQ(surface.pixel(90, 125), kWhite);  // transparent interior by default
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, SurfacePenWidth, ::testing::Values(1, 2, 3, 4, 14));
@@ -56,14 +56,14 @@ TEST_P(SurfaceFillStyle, BoxAndCircleInteriorsFollowTheFillStyle)
 {
     surface.setFillStyle(GetParam());
     surface.setFillColor(kRed);
-    surface.box(10, 10, 41, 41, kBlack);  // interior 11..40: 900 pixels
-    surface.circle(120, 80, 40, kBlack);
+    stored.box(10, 10, 41, 41, kBlack);  // interior 11..40: 900 pixels
+    stored.circle(120, 80, 40, kBlack);
     const QImage interior = surface.image().copy(11, 11, 30, 30);
     const int inBox = countRgb(interior, kRed);
     const int inCircle = countRgb(surface.image(), kRed, QRect(80, 40, 81, 81));
     EXPECT_EQ(inBox + countRgb(interior, kWhite), 900);
-    EXPECT_EQ(surface.point(120, 40), kBlack);  // the outline keeps its colour
-    EXPECT_EQ(surface.point(160, 80), kBlack);
+    EXPECT_EQ(surface.pixel(120, 40), kBlack);  // the outline keeps its colour
+    EXPECT_EQ(surface.pixel(160, 80), kBlack);
     switch (GetParam()) {
     case FillSolid: EXPECT_EQ(inBox, 900); EXPECT_GT(inCircle, 4500); break;
     case FillTransparent: EXPECT_EQ(inBox + inCircle, 0); break;
@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Styles, SurfaceFillStyle, ::testing::Range(0, 8));
 
 TEST_F(SurfaceFigures, FilledBoxIsEntirelyInItsColour)
 {
-    surface.filledBox(20, 30, 70, 50, kRed);
+    stored.filledBox(20, 30, 70, 50, kRed);
     EXPECT_EQ(countRgb(surface.image(), kRed), 51 * 21);
     EXPECT_EQ(ink(), QRect(QPoint(20, 30), QPoint(70, 50)));
 }
@@ -92,13 +92,13 @@ TEST_P(SurfaceHatch, LinesRunInTheirDirection)
     const HatchCase c = GetParam();
     surface.setFillStyle(c.style);
     surface.setFillColor(kRed);
-    surface.box(30, 30, 61, 61, kBlack);
+    stored.box(30, 30, 61, 61, kBlack);
     const QRect interior(31, 31, 30, 30);
     for (int y = interior.top(); y <= interior.bottom(); ++y) {
         for (int x = interior.left(); x <= interior.right(); ++x) {
             const QPoint next = QPoint(x, y) + c.along;
-            if (surface.point(x, y) == kRed && interior.contains(next)) {
-                ASSERT_EQ(surface.point(next.x(), next.y()), kRed) << x << "," << y;
+            if (surface.pixel(x, y) == kRed && interior.contains(next)) {
+                ASSERT_EQ(surface.pixel(next.x(), next.y()), kRed) << x << "," << y;
             }
         }
     }
@@ -113,8 +113,7 @@ class SurfaceCircleRadius : public SurfaceFigures, public ::testing::WithParamIn
 TEST_P(SurfaceCircleRadius, CircleReachesTheRadiusOnEverySide)
 {
     const int r = GetParam();
-    surface.setScaleMode(ScaleMode::Twips);
-    surface.circle(100 * 15, 80 * 15, r * 15);
+    surface.stored().circle(100 * 15, 80 * 15, r * 15);
     EXPECT_EQ(ink(), QRect(100 - r, 80 - r, 2 * r + 1, 2 * r + 1));
 }
 
@@ -130,7 +129,7 @@ class SurfaceEllipse : public SurfaceFigures, public ::testing::WithParamInterfa
 TEST_P(SurfaceEllipse, AspectShortensTheVerticalRadiusBelowOneAndTheHorizontalAbove)
 {
     const EllipseCase c = GetParam();
-    surface.ellipse(100, 80, 60, kBlack, c.aspect);
+    stored.ellipse(100, 80, 60, kBlack, c.aspect);
     EXPECT_EQ(ink(), QRect(100 - c.halfWidth, 80 - c.halfHeight, 2 * c.halfWidth + 1, 2 * c.halfHeight + 1));
 }
 
@@ -155,7 +154,7 @@ TEST_P(SurfaceArc, RunsCounterClockwiseOnScreenFromStartToEndAndStaysOpen)
     const QPoint centre(100, 80);
     surface.setFillStyle(FillSolid);
     // Single-precision angles, as the figures pass them.
-    surface.arc(centre.x(), centre.y(), r, kBlack, float(c.start), float(c.end));
+    stored.arc(centre.x(), centre.y(), r, kBlack, float(c.start), float(c.end));
     const QRect ink = this->ink();
     if (c.side) {
         EXPECT_EQ(c.side > 0 ? ink.left() : ink.right(), centre.x());
@@ -165,7 +164,7 @@ TEST_P(SurfaceArc, RunsCounterClockwiseOnScreenFromStartToEndAndStaysOpen)
     }
     for (const QPoint unit : c.reach) {
         const QPoint p = centre + unit * r;
-        EXPECT_EQ(surface.point(p.x(), p.y()), kBlack) << p.x() << "," << p.y();
+        EXPECT_EQ(surface.pixel(p.x(), p.y()), kBlack) << p.x() << "," << p.y();
     }
     // No radius lines and no fill: nothing inside the square inscribed in the circle.
     EXPECT_EQ(countRgb(surface.image(), kBlack, QRect(centre - QPoint(33, 33), QSize(67, 67))), 0);

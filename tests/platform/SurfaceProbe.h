@@ -61,20 +61,16 @@ inline void keepPictureOnFailure(const QImage &image)
     savePicture(image, name.replace(u'/', u'_'));
 }
 
-// A stored surface of 200 x 160 pixels, drawn in pixel coordinates; its picture
-// is kept when a test fails.
+// A surface of 200 x 160 pixels whose stored image is drawn in pixel
+// coordinates; its picture is kept when a test fails.
 class StoredPixelSurface : public ::testing::Test
 {
 protected:
-    StoredPixelSurface()
-    {
-        giveInnerSize(surface, 200, 160);
-        surface.setScaleMode(ScaleMode::Pixels);
-        surface.setAutoRedraw(true);
-    }
-    void TearDown() override { keepPictureOnFailure(surface.composedImage()); }
+    StoredPixelSurface() { giveInnerSize(surface, 200, 160); }
+    void TearDown() override { keepPictureOnFailure(surface.renderedImage()); }
 
     Surface surface;
+    SurfaceLayer stored = surface.stored(Units::Pixels);
 };
 
 } // namespace garabel::test

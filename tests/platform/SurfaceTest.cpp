@@ -1,4 +1,4 @@
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 
 #include "platform/SurfaceProbe.h"
 
@@ -10,18 +10,16 @@ namespace garabel::test {
 namespace {
 
 
-// A 120 x 100 pixel surface drawn in pixel coordinates.
+// A shown 120 x 100 pixel surface, both layers drawn in pixel coordinates.
 class SurfaceStore : public ::testing::Test
 {
 protected:
-    SurfaceStore()
-    {
-        giveInnerSize(surface, 120, 100);
-        surface.setScaleMode(ScaleMode::Pixels);
-    }
+    SurfaceStore() { giveInnerSize(surface, 120, 100); }
     void TearDown() override { keepPictureOnFailure(surface.composedImage()); }
 
-    Surface surface;
+    ShownSurface surface;
+    SurfaceLayer stored = surface.stored(Units::Pixels);
+    SurfaceLayer overlay = surface.overlay(Units::Pixels);
 };
 
 TEST_F(SurfaceStore, InnerSizeIsTheOuterTwipsLessTheFrame)
@@ -29,51 +27,59 @@ TEST_F(SurfaceStore, InnerSizeIsTheOuterTwipsLessTheFrame)
     surface.setWidth(9000);
     surface.setHeight(6007);  // 400.47 pixels
     EXPECT_EQ(surface.innerPixelSize(), QSize(598, 398));
-    EXPECT_EQ(surface.scaleHeight(), 398);
-    surface.setScaleMode(ScaleMode::Twips);
-    EXPECT_EQ(surface.scaleWidth(), 598 * 15);
+    EXPECT_EQ(surface.innerWidth(), 598 * 15);
+    EXPECT_EQ(surface.innerHeight(), 398 * 15);
 }
 
 TEST_F(SurfaceStore, PointReadsStoredPixelsAndBackColorWhereNothingIsStored)
 {
     surface.setBackColor(0x123456);
     EXPECT_TRUE(surface.image().isNull());
-    EXPECT_EQ(surface.point(5, 5), 0x123456u);
+    EXPECT_EQ(surface.pixel(5, 5), 0x123456u);
     EXPECT_EQ(countRgb(surface.renderedImage(), 0x123456), 120 * 100);
 
-    surface.setAutoRedraw(true);
-    surface.pset(3, 4, kRed);
-    EXPECT_EQ(surface.point(3, 4), kRed);
+    stored.pset(3, 4, kRed);
+    EXPECT_EQ(surface.pixel(3, 4), kRed);
+    EXPECT_EQ(surface.point(3 * 15 + 7, 4 * 15 - 7), kRed) << "twips, to the nearest pixel";
     for (const QPoint p : {QPoint(-1, 0), QPoint(0, -1), QPoint(120, 0), QPoint(0, 100)})
-        EXPECT_EQ(surface.point(p.x(), p.y()), 0x123456u) << p.x() << "," << p.y();
+        EXPECT_EQ(surface.pixel(p.x(), p.y()), 0x123456u) << p.x() << "," << p.y();
 }
 
-TEST_F(SurfaceStore, TransientFigureIsShownButNotStoredAndGoesAtRefresh)
+TEST_F(SurfaceStore, OverlayFigureIsShownButNotStoredAndGoesAtRefresh)
 {
-    surface.line(10, 10, 50, 10, kRed);
+    overlay.line(10, 10, 50, 10, kRed);
     EXPECT_TRUE(surface.image().isNull());
-    EXPECT_EQ(surface.point(30, 10), kWhite);
+    EXPECT_EQ(surface.pixel(30, 10), kWhite);
     EXPECT_EQ(rgbAt(surface.composedImage(), 30, 10), kRed);
     surface.refresh();
     EXPECT_EQ(countRgb(surface.composedImage(), kWhite), 120 * 100);
+}
 
-    surface.setAutoRedraw(true);
-    surface.line(10, 10, 50, 10, kRed);
+TEST_F(SurfaceStore, EachLayerKeepsToItselfPointsInBulkToo)
+{
+    stored.line(10, 10, 50, 10, kRed);
+    stored.psetMany({QPointF(60, 60)});
+    EXPECT_FALSE(surface.hasOverlay());
+    EXPECT_EQ(surface.pixel(30, 10), kRed);
+    EXPECT_EQ(surface.pixel(60, 60), kBlack);
+
+    overlay.psetMany({QPointF(80, 80)});
+    EXPECT_EQ(surface.pixel(80, 80), kWhite);
+    EXPECT_EQ(rgbAt(surface.composedImage(), 80, 80), kBlack);
     surface.refresh();
-    EXPECT_EQ(rgbAt(surface.composedImage(), 30, 10), kRed);
+    EXPECT_EQ(surface.composedImage(), surface.image());
 }
 
 TEST_F(SurfaceStore, ImageCopiesAreIndependentOfEachOtherAndOfLaterDrawing)
 {
-    surface.setAutoRedraw(true);
-    surface.pset(10, 10, kRed);
+    stored.pset(10, 10, kRed);
     QImage first = surface.image();
-    surface.pset(20, 20, kRed);
+    stored.pset(20, 20, kRed);
     const QImage second = surface.image();
     EXPECT_EQ(rgbAt(first, 20, 20), kWhite);
     EXPECT_EQ(rgbAt(second, 20, 20), kRed);
     first.setPixel(30, 30, toQRgb(kBlue));
-    EXPECT_EQ(surface.point(30, 30), kWhite);
+    EXPECT_EQ(surface.pixel(30, 30), kWhite);
     EXPECT_EQ(rgbAt(second, 30, 30), kWhite);
 }
 
@@ -81,16 +87,13 @@ TEST_F(SurfaceStore, PictureOfAnotherSurfacesImageShowsExactlyThatDrawing)
 {
     Surface sheet;
     giveInnerSize(sheet, 120, 100);
-    sheet.setScaleMode(ScaleMode::Pixels);
-    sheet.setAutoRedraw(true);
-    sheet.circle(60, 50, 30, kRed);
-    surface.line(0, 0, 119, 99);  // a preview that the picture removes
+    sheet.stored(Units::Pixels).circle(60, 50, 30, kRed);
+    overlay.line(0, 0, 119, 99);  // a preview that the picture removes
 
     surface.setPicture(sheet.image());
     EXPECT_EQ(surface.composedImage(), sheet.image());
     EXPECT_EQ(surface.image().constBits(), sheet.image().constBits());  // shared, not copied
-    surface.setAutoRedraw(true);
-    surface.pset(1, 1, kRed);
+    stored.pset(1, 1, kRed);
     EXPECT_EQ(rgbAt(sheet.image(), 1, 1), kWhite);
 }
 
@@ -106,14 +109,14 @@ TEST_F(SurfaceStore, PictureSitsTopLeftOverTheBackgroundClippedAndEmptyOneClears
     large.fill(QColor(Qt::blue));
     surface.setPicture(large);
     EXPECT_EQ(surface.image().size(), QSize(120, 100));
-    EXPECT_EQ(surface.point(119, 99), kBlue);
+    EXPECT_EQ(surface.pixel(119, 99), kBlue);
 
     surface.setPicture(QImage());
     EXPECT_EQ(countRgb(surface.renderedImage(), kWhite), 120 * 100);
 }
 
 struct ScaleCase {
-    ScaleMode mode;
+    Units units;
     double x, y;
     QPoint pixel;
 };
@@ -125,28 +128,25 @@ TEST_P(SurfaceScale, CoordinatesBecomeTheNearestPixel)
     const ScaleCase c = GetParam();
     Surface surface;
     giveInnerSize(surface, 40, 40);
-    surface.setAutoRedraw(true);
-    surface.setScaleMode(c.mode);
-    surface.pset(c.x, c.y);
+    surface.stored(c.units).pset(c.x, c.y);
     EXPECT_EQ(inkBounds(surface.image(), kWhite), QRect(c.pixel, QSize(1, 1)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Conversions, SurfaceScale, ::testing::Values(
-    ScaleCase{ScaleMode::Twips, 150, 300, {10, 20}}, ScaleCase{ScaleMode::Twips, 157, 7, {10, 0}},
-    ScaleCase{ScaleMode::Twips, 158, 8, {11, 1}}, ScaleCase{ScaleMode::Pixels, 10.6, 19.4, {11, 19}}));
+    ScaleCase{Units::Twips, 150, 300, {10, 20}}, ScaleCase{Units::Twips, 157, 7, {10, 0}},
+    ScaleCase{Units::Twips, 158, 8, {11, 1}}, ScaleCase{Units::Pixels, 10.6, 19.4, {11, 19}}));
 
 QRect printed(QPointF at, bool bold = false)
 {
     Surface surface;
     giveInnerSize(surface, 300, 120);
-    surface.setAutoRedraw(true);
     surface.setFontName("DejaVu Sans");
     surface.setFontSize(18);
     surface.setFontBold(bold);
     surface.setForeColor(kRed);
     surface.setCurrentX(at.x());
     surface.setCurrentY(at.y());
-    surface.print("Hola");
+    surface.stored().print("Hola");
     const QImage image = surface.image();
     // No smoothing: every pixel is the text colour or the background.
     EXPECT_EQ(countRgb(image, kRed) + countRgb(image, kWhite), 300 * 120);
@@ -199,11 +199,10 @@ protected:
 TEST_F(SurfaceChanges, StoredDrawingMarksTheTilesItTouchesAndPictureMarksAll)
 {
     EXPECT_EQ(surface.tileColumns() * surface.tileRows(), 12);
-    surface.line(0, 0, 199, 129);  // overlay: no tile
+    overlay.line(0, 0, 199, 129);  // no tile
     EXPECT_TRUE(dirtyTiles().empty());
-    surface.setAutoRedraw(true);
-    surface.pset(70, 70);
-    surface.line(10, 129, 199, 129);
+    stored.pset(70, 70);
+    stored.line(10, 129, 199, 129);
     EXPECT_EQ(dirtyTiles(), (std::vector<QPoint>{{1, 1}, {0, 2}, {1, 2}, {2, 2}, {3, 2}}));
     surface.clearDirtyTiles();
     surface.setPicture(QImage());
@@ -212,11 +211,11 @@ TEST_F(SurfaceChanges, StoredDrawingMarksTheTilesItTouchesAndPictureMarksAll)
 
 TEST_F(SurfaceChanges, ReportsSmallRectanglesAroundFiguresAndWhereTheOverlayWas)
 {
-    surface.box(100, 20, 110, 30);
+    overlay.box(100, 20, 110, 30);
     EXPECT_TRUE(changed().contains(QRect(QPoint(100, 20), QPoint(110, 30))));
     EXPECT_LE(area(changed()), 15 * 15);
 
-    surface.line(0, 0, 199, 129);
+    overlay.line(0, 0, 199, 129);
     const QImage shown = surface.composedImage();
     spy.clear();
     surface.refresh();

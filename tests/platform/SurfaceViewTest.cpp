@@ -1,4 +1,4 @@
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "platform/SurfaceView.h"
 
 #include "platform/SurfaceProbe.h"
@@ -27,7 +27,7 @@ protected:
     }
     QImage grabbed() { return view.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-    Surface surface;
+    ShownSurface surface;
     SurfaceView view{surface};
 };
 
@@ -43,16 +43,14 @@ struct ButtonCase {
     Qt::MouseButton button;
     Qt::KeyboardModifiers modifiers;
     int buttonBit, shiftBits;
-    ScaleMode mode = ScaleMode::Twips;
 };
 
 class SurfaceViewMouse : public SurfaceViewTest, public ::testing::WithParamInterface<ButtonCase> {};
 
-TEST_P(SurfaceViewMouse, ReportsTheInnerAreaInSurfaceUnitsWithButtonAndShiftBits)
+TEST_P(SurfaceViewMouse, ReportsTheInnerAreaInTwipsWithButtonAndShiftBits)
 {
     const ButtonCase c = GetParam();
-    surface.setScaleMode(c.mode);
-    const double unit = c.mode == ScaleMode::Twips ? 15 : 1;
+    const double unit = kTwipsPerPixel;
     QSignalSpy pressed(&view, &SurfaceView::mousePressed);
     QSignalSpy moved(&view, &SurfaceView::mouseMoved);
     QSignalSpy released(&view, &SurfaceView::mouseReleased);
@@ -73,18 +71,14 @@ TEST_P(SurfaceViewMouse, ReportsTheInnerAreaInSurfaceUnitsWithButtonAndShiftBits
 INSTANTIATE_TEST_SUITE_P(Buttons, SurfaceViewMouse, ::testing::Values(
     ButtonCase{Qt::LeftButton, Qt::NoModifier, 1, 0}, ButtonCase{Qt::RightButton, Qt::ShiftModifier, 2, 1},
     ButtonCase{Qt::MiddleButton, Qt::ControlModifier, 4, 2},
-    ButtonCase{Qt::LeftButton, Qt::AltModifier | Qt::ShiftModifier, 1, 5},
-    ButtonCase{Qt::LeftButton, Qt::NoModifier, 1, 0, ScaleMode::Pixels}));
+    ButtonCase{Qt::LeftButton, Qt::AltModifier | Qt::ShiftModifier, 1, 5}));
 
 TEST_F(SurfaceViewTest, ShowsAFrameTheStoredImageAndTheOverlay)
 {
-    surface.setScaleMode(ScaleMode::Pixels);
-    surface.setAutoRedraw(true);
-    surface.line(10, 10, 150, 10, kBlue);
-    surface.setAutoRedraw(false);
+    surface.stored(Units::Pixels).line(10, 10, 150, 10, kBlue);
     surface.setFillStyle(FillDiagonalCross);
     surface.setFillColor(kRed);
-    surface.box(20, 30, 120, 100, kRed);
+    surface.overlay(Units::Pixels).box(20, 30, 120, 100, kRed);
 
     const QImage whole = grabbed();
     EXPECT_EQ(rgbAt(whole, 0, 0), 0x404040u);
@@ -99,8 +93,7 @@ TEST_F(SurfaceViewTest, RepaintsOnlyAroundWhatChanged)
 {
     QCoreApplication::processEvents();
     const PaintWatch watch(view);
-    surface.setScaleMode(ScaleMode::Pixels);
-    surface.pset(100, 70, kRed);
+    surface.overlay(Units::Pixels).pset(100, 70, kRed);
     QCoreApplication::processEvents();
     EXPECT_TRUE(watch.painted.contains(QPoint(101, 71)));
     // The 64-pixel cell around the dot, not the whole view.

@@ -2,7 +2,7 @@
 
 #include "app/Button.h"
 #include "app/PictureButton.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "platform/SurfaceView.h"
 
 #include <QApplication>

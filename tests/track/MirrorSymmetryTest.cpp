@@ -1,5 +1,5 @@
 #include "platform/HatchPattern.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "support/GarabelWindow.h"
 #include "support/Pixels.h"
 

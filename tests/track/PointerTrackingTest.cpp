@@ -1,5 +1,5 @@
 #include "app/TextBox.h"
-#include "platform/Surface.h"
+#include "platform/ShownSurface.h"
 #include "support/GarabelWindow.h"
 #include "support/Pixels.h"
 

@@ -15,17 +15,17 @@ using ShapeCopies = StoredPixelSurface;
 
 TEST_F(ShapeCopies, ACopyOfAnotherRadiusIsDrawnFromItsOwnMeasures)
 {
-    drawShapes(surface, {Circle{{50, 80}, 10}, Circle{{150, 80}, 20, Reflection::LeftRight}}, kBlack);
-    EXPECT_EQ(surface.point(170, 80), kBlack);
-    EXPECT_EQ(surface.point(160, 80), kWhite);
+    drawShapes(stored, {Circle{{50, 80}, 10}, Circle{{150, 80}, 20, Reflection::LeftRight}}, kBlack);
+    EXPECT_EQ(surface.pixel(170, 80), kBlack);
+    EXPECT_EQ(surface.pixel(160, 80), kWhite);
 }
 
 TEST_F(ShapeCopies, AnArcCopyWhoseSweepIsNotTheMirroredOneIsDrawnFromItsOwn)
 {
     constexpr float kQuarter = float(std::numbers::pi / 2);
-    drawShapes(surface, {Arc{{50, 80}, 20, 0, kQuarter}, Arc{{150, 80}, 20, 0, kQuarter, Reflection::LeftRight}}, kBlack);
-    EXPECT_EQ(surface.point(170, 80), kBlack);
-    EXPECT_EQ(surface.point(130, 80), kWhite);
+    drawShapes(stored, {Arc{{50, 80}, 20, 0, kQuarter}, Arc{{150, 80}, 20, 0, kQuarter, Reflection::LeftRight}}, kBlack);
+    EXPECT_EQ(surface.pixel(170, 80), kBlack);
+    EXPECT_EQ(surface.pixel(130, 80), kWhite);
 }
 
 } // namespace

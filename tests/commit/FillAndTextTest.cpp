@@ -25,7 +25,7 @@ struct FillWindow : BlankWindow {
     {
         for (Surface *s : {form().canvas.get(), &form().currentSheetImage()})
             s->setFillColor(rgb(0, 0, 255));
-        state().tool = ToolFill;
+        click(*form().paletteButtons[PaletteButton::Fill]);
     }
 };
 
@@ -38,7 +38,7 @@ int notWhite(const QImage &image, const QRect &rect)
 TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndKeepsEachSurfacesPattern)
 {
     FillWindow w;
-    w.state().tool = ToolRectangle;
+    w.click(*w->paletteButtons[PaletteButton::Rectangle]);
     w.drag({{1500, 1200}, {3000, 2100}});  // outline on pixels 100..200 x 80..140
     const int outline = countColour(w.sheet(), kRed);
     w.fillInBlue();
@@ -88,7 +88,7 @@ TEST(FillAndText, TheCanvasTakesTheSheetsAreaEvenWhereItShowsGridDots)
 TEST(FillAndText, ADoubleClickFillsOnceAndLaterRectanglesStayOutlines)
 {
     FillWindow w;
-    w.state().tool = ToolRectangle;
+    w.click(*w->paletteButtons[PaletteButton::Rectangle]);
     w.drag({{1500, 1200}, {3000, 2100}});  // outline on pixels 100..200 x 80..140
     w.fillInBlue();
     w.move(2250, 1650);
@@ -97,7 +97,7 @@ TEST(FillAndText, ADoubleClickFillsOnceAndLaterRectanglesStayOutlines)
     EXPECT_EQ(countColour(w.sheet(), kBluePixel), interior.width() * interior.height());
     EXPECT_EQ(w.state().undo.positions[0], 2) << "the second click changed nothing";
 
-    w.state().tool = ToolRectangle;
+    w.click(*w->paletteButtons[PaletteButton::Rectangle]);
     w.drag({{4500, 3000}, {6000, 3900}});
     w.click(*w->sheetButtons[1]);
     w.drag({{4500, 3000}, {6000, 3900}});

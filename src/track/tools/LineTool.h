@@ -1,0 +1,19 @@
+#pragma once
+
+#include "track/tools/FigureTool.h"
+
+namespace garabel {
+
+// The straight segment from the anchor to the pointer, with its mirror copies.
+class LineTool : public FigureTool
+{
+public:
+    using FigureTool::FigureTool;
+    void showOptions() override;
+
+protected:
+    void preview() override;
+    void commit() override;
+};
+
+} // namespace garabel

@@ -1,0 +1,27 @@
+#include "track/tools/TextTool.h"
+
+#include "app/DrawingState.h"
+#include "app/DrawingTarget.h"
+#include "commit/TextPlacement.h"
+#include "track/tools/ToolControls.h"
+
+#include <QString>
+
+namespace garabel {
+
+void TextTool::showOptions()
+{
+    m_env.controls.showOnly({OptionGroup::Font});
+}
+
+void TextTool::move(bool)
+{
+    m_env.target.previewText(m_env.state.pointer.x, m_env.state.pointer.y, m_env.controls.typedText());
+}
+
+void TextTool::commit()
+{
+    placeTextOnRelease(m_env.state, m_env.target, m_env.controls);
+}
+
+} // namespace garabel

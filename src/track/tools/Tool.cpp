@@ -1,0 +1,17 @@
+#include "track/tools/Tool.h"
+
+#include "app/DrawingState.h"
+#include "app/DrawingTarget.h"
+
+namespace garabel {
+
+void Tool::commitAndSettle(const std::function<void()> &commit)
+{
+    m_env.target.beginCommit(m_env.state.pen.width);
+    if (commit)
+        commit();
+    m_env.target.endCommit();
+    m_env.undo.dropUnchanged();
+}
+
+} // namespace garabel

@@ -18,7 +18,7 @@ void setVisible(ButtonArray &buttons, bool on, int count = -1)
 }
 } // namespace
 
-void WindowToolControls::showOnly(std::initializer_list<OptionGroup> groups)
+void WindowToolControls::showOnly(const std::vector<OptionGroup> &groups)
 {
     hideAll();
     for (const OptionGroup group : groups)

@@ -24,7 +24,7 @@ class WindowToolControls : public ToolControls
 public:
     explicit WindowToolControls(const ToolControlWidgets &widgets) : m_w(widgets) {}
 
-    void showOnly(std::initializer_list<OptionGroup> groups) override;
+    void showOnly(const std::vector<OptionGroup> &groups) override;
     QString sideCountText() const override;
     QString typedText() const override;
     void promptForText(double left, double top) override;

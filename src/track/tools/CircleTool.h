@@ -10,12 +10,10 @@ namespace garabel {
 class CircleTool : public FigureTool
 {
 public:
-    using FigureTool::FigureTool;
-    void showOptions() override;
+    explicit CircleTool(ToolEnvironment &env);
 
 protected:
     void preview() override;
-    void commit() override;
 };
 
 } // namespace garabel

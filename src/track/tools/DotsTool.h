@@ -4,15 +4,12 @@
 
 namespace garabel {
 
-// A dot at the pointer and at its reflections, on every move with a button held.
+// A dot at the pointer and at its reflections, on every move with a button
+// held. Only solid or no fill: the dots are circles.
 class DotsTool : public StrokeTool
 {
 public:
-    using StrokeTool::StrokeTool;
-    void showOptions() override;
-
-protected:
-    void stroke() override;
+    explicit DotsTool(ToolEnvironment &env);
 };
 
 } // namespace garabel

@@ -2,14 +2,10 @@
 
 #include "app/DrawingState.h"
 #include "app/DrawingTarget.h"
-#include "track/tools/ToolControls.h"
 
 namespace garabel {
 
-void EraserTool::showOptions()
-{
-    m_env.controls.showOnly({OptionGroup::EraserSizes});
-}
+EraserTool::EraserTool(ToolEnvironment &env) : StrokeTool(env, {OptionGroup::EraserSizes}) {}
 
 // pen.eraserSize is half the side of the square.
 void EraserTool::stroke()

@@ -9,8 +9,7 @@ namespace garabel {
 class EraserTool : public StrokeTool
 {
 public:
-    using StrokeTool::StrokeTool;
-    void showOptions() override;
+    explicit EraserTool(ToolEnvironment &env);
 
 protected:
     void stroke() override;

@@ -16,10 +16,11 @@ public:
     void release() override;
 
 protected:
-    virtual void preview() {}
-    // Draws on both surfaces, from the state the press and the last move left;
+    // The generator's figure on the canvas overlay.
+    virtual void preview();
+    // Draws on both surfaces from the state the press and the last move left;
     // the release's own position is not used.
-    virtual void commit() = 0;
+    virtual void commit();
 };
 
 } // namespace garabel

@@ -4,9 +4,7 @@
 
 namespace garabel {
 
-void FillTool::showOptions()
-{
-}
+FillTool::FillTool(ToolEnvironment &env) : FigureTool(env, {}) {}
 
 void FillTool::commit()
 {

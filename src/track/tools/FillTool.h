@@ -5,12 +5,11 @@
 namespace garabel {
 
 // The flood fill under the pointer, never mirrored. Choosing it keeps the
-// option groups of the tool before it.
+// option groups of the tool before it on show.
 class FillTool : public FigureTool
 {
 public:
-    using FigureTool::FigureTool;
-    void showOptions() override;
+    explicit FillTool(ToolEnvironment &env);
 
 protected:
     void commit() override;

@@ -9,8 +9,7 @@ namespace garabel {
 class FreehandTool : public StrokeTool
 {
 public:
-    using StrokeTool::StrokeTool;
-    void showOptions() override;
+    explicit FreehandTool(ToolEnvironment &env);
 
 protected:
     void stroke() override;

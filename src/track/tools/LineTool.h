@@ -8,12 +8,7 @@ namespace garabel {
 class LineTool : public FigureTool
 {
 public:
-    using FigureTool::FigureTool;
-    void showOptions() override;
-
-protected:
-    void preview() override;
-    void commit() override;
+    explicit LineTool(ToolEnvironment &env);
 };
 
 } // namespace garabel

@@ -3,16 +3,12 @@
 #include "app/DrawingState.h"
 #include "app/DrawingTarget.h"
 #include "track/PolygonGenerator.h"
-#include "track/tools/ToolControls.h"
 
 #include <QString>
 
 namespace garabel {
 
-void PolygonTool::showOptions()
-{
-    m_env.controls.showOnly({OptionGroup::PolygonShape});
-}
+PolygonTool::PolygonTool(ToolEnvironment &env) : FigureTool(env, {OptionGroup::PolygonShape}) {}
 
 void PolygonTool::preview()
 {

@@ -10,8 +10,7 @@ namespace garabel {
 class PolygonTool : public FigureTool
 {
 public:
-    using FigureTool::FigureTool;
-    void showOptions() override;
+    explicit PolygonTool(ToolEnvironment &env);
 
 protected:
     void preview() override;

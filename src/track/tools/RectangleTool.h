@@ -8,12 +8,7 @@ namespace garabel {
 class RectangleTool : public FigureTool
 {
 public:
-    using FigureTool::FigureTool;
-    void showOptions() override;
-
-protected:
-    void preview() override;
-    void commit() override;
+    explicit RectangleTool(ToolEnvironment &env);
 };
 
 } // namespace garabel

@@ -1,5 +1,8 @@
 #include "track/tools/StrokeTool.h"
 
+#include "app/DrawingState.h"
+#include "app/DrawingTarget.h"
+
 namespace garabel {
 
 void StrokeTool::press()
@@ -16,6 +19,12 @@ void StrokeTool::move(bool buttonHeld)
 void StrokeTool::release()
 {
     commitAndSettle({});
+}
+
+void StrokeTool::stroke()
+{
+    if (m_shapes)
+        m_env.target.stroke(m_shapes(m_env.state), drawingColour(m_env.state));
 }
 
 } // namespace garabel

@@ -16,7 +16,8 @@ public:
     void release() override;
 
 protected:
-    virtual void stroke() = 0;
+    // The marks of the generator into both stored images, canvas then sheet each.
+    virtual void stroke();
 };
 
 } // namespace garabel

@@ -3,16 +3,12 @@
 #include "app/DrawingState.h"
 #include "app/DrawingTarget.h"
 #include "commit/TextPlacement.h"
-#include "track/tools/ToolControls.h"
 
 #include <QString>
 
 namespace garabel {
 
-void TextTool::showOptions()
-{
-    m_env.controls.showOnly({OptionGroup::Font});
-}
+TextTool::TextTool(ToolEnvironment &env) : FigureTool(env, {OptionGroup::Font}) {}
 
 void TextTool::move(bool)
 {

@@ -10,8 +10,7 @@ namespace garabel {
 class TextTool : public FigureTool
 {
 public:
-    using FigureTool::FigureTool;
-    void showOptions() override;
+    explicit TextTool(ToolEnvironment &env);
     void move(bool buttonHeld) override;
 
 protected:

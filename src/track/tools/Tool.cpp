@@ -5,6 +5,12 @@
 
 namespace garabel {
 
+void Tool::showOptions()
+{
+    if (!m_options.empty())
+        m_env.controls.showOnly(m_options);
+}
+
 void Tool::commitAndSettle(const std::function<void()> &commit)
 {
     m_env.target.beginCommit(m_env.state.pen.width);

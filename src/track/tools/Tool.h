@@ -1,11 +1,14 @@
 #pragma once
 
+#include "track/Shapes.h"
+#include "track/tools/ToolControls.h"
+
 #include <functional>
+#include <vector>
 
 namespace garabel {
 
 class DrawingTarget;
-class ToolControls;
 struct DrawingState;
 
 // The undo ring's tentative step: a push that the end of the same release
@@ -29,13 +32,22 @@ struct ToolEnvironment {
 class Tool
 {
 public:
-    explicit Tool(ToolEnvironment &env) : m_env(env) {}
+    // A pure generator of the tool's figure or marks with their mirror copies.
+    using Generator = Shapes (*)(const DrawingState &);
+
+    // `options` are shown alone when the tool is chosen; a tool with none
+    // leaves the groups of the tool before it on show. A tool without a
+    // generator draws what its own steps say.
+    Tool(ToolEnvironment &env, std::vector<OptionGroup> options, Generator shapes = nullptr)
+        : m_env(env), m_shapes(shapes), m_options(std::move(options))
+    {
+    }
     virtual ~Tool() = default;
     Tool(const Tool &) = delete;
     Tool &operator=(const Tool &) = delete;
 
     // Chosen on the palette.
-    virtual void showOptions() = 0;
+    void showOptions();
     virtual void press() = 0;
     // After the crosshair; with a button held the canvas pen is at pen.width.
     virtual void move(bool buttonHeld) = 0;
@@ -48,6 +60,10 @@ protected:
     void commitAndSettle(const std::function<void()> &commit);
 
     ToolEnvironment &m_env;
+    const Generator m_shapes;
+
+private:
+    std::vector<OptionGroup> m_options;
 };
 
 } // namespace garabel

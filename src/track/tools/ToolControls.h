@@ -1,6 +1,6 @@
 #pragma once
 
-#include <initializer_list>
+#include <vector>
 
 class QString;
 
@@ -25,7 +25,7 @@ public:
     virtual ~ToolControls() = default;
 
     // Hides every option group, then shows these, in this order.
-    virtual void showOnly(std::initializer_list<OptionGroup> groups) = 0;
+    virtual void showOnly(const std::vector<OptionGroup> &groups) = 0;
 
     // The side count as the list shows it, typed or chosen.
     virtual QString sideCountText() const = 0;

@@ -15,11 +15,11 @@ class Surface;
 // that keeps the drawing. A preview goes on the canvas overlay only; a stroke
 // and a commit go into both stored images, the canvas first, call by call.
 //
-// The one place that switches the two surfaces between drawing into the
-// stored image and into the overlay, and into and out of pixel scale: a
-// surface left in the wrong mode would draw where nobody sees it.
-// Between strokes the canvas is transient (its overlay) and the sheet
-// persistent, as endCommit() leaves them.
+// The tools never switch a surface between its stored image and its overlay,
+// or into pixel scale, themselves: only the calls below do, since a surface
+// left in the wrong mode would draw where nobody sees it. After a release the
+// canvas draws on its overlay and the sheet into its stored image
+// (endCommit); a stroke leaves both transient until the release.
 class DrawingTarget
 {
 public:

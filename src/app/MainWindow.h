@@ -13,6 +13,7 @@ namespace garabel {
 
 class Button;
 class ComboBox;
+class DrawingTarget;
 class ImageBox;
 class Label;
 class Platform;
@@ -20,7 +21,6 @@ class SnapshotStore;
 class Surface;
 class SurfaceView;
 class TextBox;
-class DrawingTarget;
 class Tool;
 class ToolBox;
 class WindowToolControls;

@@ -33,7 +33,8 @@ void WindowToolControls::hideAll()
     }
     m_w.sideCountLabel.setVisible(false);
     m_w.sideCountList.setVisible(false);
-    for (ButtonArray *group : {&m_w.circleKindButtons, &m_w.penWidthButtons, &m_w.fillPatternButtons, &m_w.eraserSizeButtons})
+    for (ButtonArray *group :
+         {&m_w.circleKindButtons, &m_w.penWidthButtons, &m_w.fillPatternButtons, &m_w.eraserSizeButtons})
         setVisible(*group, false);
     m_w.fontSizeList.setVisible(false);
     m_w.fontNameList.setVisible(false);

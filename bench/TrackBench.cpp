@@ -29,7 +29,7 @@ QPoint handPoint(int step)
 }
 
 // The tool in red with the three mirrors on, on a canvas that must be 4K.
-bool drawsInRedWithAllMirrors(benchmark::State &state, Window4k &w, garabel::ToolCode tool)
+bool drawsInRedWithAllMirrors(benchmark::State &state, Window4k &w, garabel::PaletteButton tool)
 {
     if (!w.isFourK()) {
         state.SkipWithError("the canvas is not 3840 x 2160");
@@ -53,7 +53,7 @@ void finish(benchmark::State &state, Window4k &w)
 void move_preview_4k(benchmark::State &state)
 {
     Window4k w;
-    if (!drawsInRedWithAllMirrors(state, w, garabel::ToolLine))
+    if (!drawsInRedWithAllMirrors(state, w, garabel::PaletteButton::Line))
         return;
     w.send(QEvent::MouseButtonPress, kWidth / 8, kHeight / 8, Qt::LeftButton);
     int step = 0;
@@ -71,7 +71,7 @@ BENCHMARK(move_preview_4k)->UseRealTime()->Unit(benchmark::kMicrosecond);
 void freehand_move_4k(benchmark::State &state)
 {
     Window4k w;
-    if (!drawsInRedWithAllMirrors(state, w, garabel::ToolFreehand))
+    if (!drawsInRedWithAllMirrors(state, w, garabel::PaletteButton::Freehand))
         return;
     const QPoint start = handPoint(0);
     w.send(QEvent::MouseMove, start.x(), start.y(), Qt::NoButton);

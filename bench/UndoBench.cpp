@@ -62,7 +62,7 @@ void undo_memory_fills_4k(benchmark::State &state)
 {
     Window4k w;
     garabel::MainWindow &form = *w.form;
-    form.state.tool = garabel::ToolFill;
+    form.state.tool = garabel::PaletteButton::Fill;
     for (auto _ : state) {
         for (int sheet = 0; sheet < 10; ++sheet) {
             form.onSheetButton(sheet);

@@ -1,30 +1,12 @@
 #pragma once
 
+#include "app/PaletteButton.h"
 #include "platform/Rgb.h"
 
 #include <array>
 #include <cstdint>
 
 namespace garabel {
-
-// Tool codes held in DrawingState::Tool.
-enum ToolCode : std::uint8_t {
-    ToolLine = 2,
-    ToolDots = 3,
-    ToolFreehand = 4,
-    ToolCircle = 8,
-    ToolRectangle = 10,
-    ToolFill = 11,
-    ToolPolygon = 12,
-    ToolText = 16,
-    ToolEraser = 18,
-};
-
-// The tools that draw while the pointer moves rather than on the release.
-inline bool drawsWhileMoving(std::uint8_t tool)
-{
-    return tool == ToolDots || tool == ToolFreehand || tool == ToolEraser;
-}
 
 inline constexpr int kSheetCount = 10;
 
@@ -100,7 +82,7 @@ struct DrawingState {
     PolygonState polygon;
     UndoRingState undo;
     TextState text;
-    std::uint8_t tool = 0;              // the palette button of the current tool
+    PaletteButton tool = PaletteButton::Line;  // the palette button that chose the current tool
     std::uint8_t sheet = 0;
     std::uint8_t previousSheet = 0;
 };

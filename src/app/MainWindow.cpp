@@ -3,15 +3,18 @@
 #include "app/Button.h"
 #include "app/ButtonPictures.h"
 #include "app/ComboBox.h"
+#include "app/DrawingTarget.h"
 #include "app/HelpPicture.h"
 #include "app/ImageBox.h"
 #include "app/Label.h"
 #include "app/SnapshotStore.h"
 #include "app/TextBox.h"
+#include "app/WindowToolControls.h"
 #include "options/ColourStrip.h"
 #include "platform/Platform.h"
 #include "platform/ShownSurface.h"
 #include "platform/SurfaceView.h"
+#include "track/tools/ToolBox.h"
 
 #include <QFont>
 
@@ -72,6 +75,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     createPalette();
     createOptionButtons();
     createListsAndLabels();
+    createTools();
     wireEvents();
     installShortcutsAndTips();
 }

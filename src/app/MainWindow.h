@@ -13,6 +13,7 @@ namespace garabel {
 
 class Button;
 class ComboBox;
+class DrawingTarget;
 class ImageBox;
 class Label;
 class Platform;
@@ -21,6 +22,9 @@ class ShownSurface;
 class Surface;
 class SurfaceView;
 class TextBox;
+class Tool;
+class ToolBox;
+class WindowToolControls;
 
 // The window: owns the controls, the drawing surfaces, the drawing state and the
 // platform, and wires the controls' events to the handlers. The handlers keep
@@ -56,9 +60,6 @@ public:
     void onCanvasPressed(int button, int shift, double x, double y);
     void onCanvasMoved(int button, int shift, double x, double y);
     void onCanvasLeft();
-    void previewCircle();
-    void previewRectangle();
-    void previewPolygon();
 
     // --- release (commit/) ---
     void onCanvasReleased(int button, int shift, double x, double y);
@@ -110,6 +111,10 @@ private:
     void createListsAndLabels();
     void createImages();
     void wireEvents();
+    // The drawing target, the tools' view of the controls and the tools (Palette.cpp).
+    void createTools();
+    // The tool the palette chose last.
+    Tool *currentTool() const;
     // Asks the quit question; a Yes is remembered, so that the window's closing
     // after the exit button does not ask a second time.
     bool confirmQuit();
@@ -128,6 +133,9 @@ private:
     };
     std::optional<UndoMark> m_tentativePush;
     bool m_quitConfirmed = false;
+    std::unique_ptr<DrawingTarget> m_drawingTarget;
+    std::unique_ptr<WindowToolControls> m_toolControls;
+    std::unique_ptr<ToolBox> m_tools;
 };
 
 } // namespace garabel

@@ -1,10 +1,6 @@
 #include "app/PaletteCommands.h"
 
-#include "app/Button.h"
-#include "app/ComboBox.h"
 #include "app/MainWindow.h"
-#include "app/Label.h"
-#include "app/TextBox.h"
 #include "options/ImageFiles.h"
 #include "platform/PictureFile.h"
 #include "platform/Platform.h"
@@ -19,19 +15,6 @@ namespace garabel {
 
 namespace {
 Q_LOGGING_CATEGORY(lcPalette, "garabel.palette")
-
-void setVisible(ButtonArray &buttons, bool on, int first = 0, int last = -1)
-{
-    if (last < 0)
-        last = int(buttons.size()) - 1;
-    for (int i = first; i <= last; ++i)
-        buttons[i]->setVisible(on);
-}
-
-void showAll(ButtonArray &buttons)
-{
-    setVisible(buttons, true);
-}
 
 void tellPrintFailure(MainWindow &form, const QString &why)
 {
@@ -75,85 +58,8 @@ std::unique_ptr<PrintJob> pdfJobInstead(MainWindow &form, const QString &whyNot)
 }
 } // namespace
 
-bool hidesOptionControls(int index)
-{
-    switch (index) {
-    case 2: case 3: case 4: case 7: case 8: case 10: case 12: case 16: case 18:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void hideOptionControls(MainWindow &form)
-{
-    for (int i = 0; i <= 2; ++i) {
-        form.polygonModeButtons[i]->setVisible(false);
-        form.circleKindButtons[i]->setVisible(false);
-    }
-    form.sideCountLabel->setVisible(false);
-    form.sideCountList->setVisible(false);
-    for (ButtonArray *group : {&form.circleKindButtons, &form.penWidthButtons, &form.fillPatternButtons, &form.eraserSizeButtons})
-        setVisible(*group, false);
-    form.fontSizeList->setVisible(false);
-    form.fontNameList->setVisible(false);
-    form.fontStyleButtons[0]->setVisible(false);
-    form.fontStyleButtons[1]->setVisible(false);
-    form.textPreview->setVisible(false);
-}
-
-void chooseTool(MainWindow &form, int index)
-{
-    // The palette's tool buttons carry the code of their tool as their index.
-    switch (index) {
-    case ToolLine: case ToolDots: case ToolFreehand: case ToolCircle: case ToolRectangle:
-    case ToolFill: case ToolPolygon: case ToolText: case ToolEraser:
-        form.state.tool = std::uint8_t(index);
-        break;
-    default:
-        return;
-    }
-    switch (index) {
-    case ToolLine:
-    case ToolFreehand:
-        showAll(form.penWidthButtons);
-        break;
-    case ToolDots:
-        // Only solid or no fill: the dots are circles.
-        setVisible(form.fillPatternButtons, true, 0, 1);
-        break;
-    case ToolCircle:
-        showAll(form.fillPatternButtons);
-        showAll(form.circleKindButtons);
-        break;
-    case ToolRectangle:
-        showAll(form.fillPatternButtons);
-        break;
-    case ToolPolygon:
-        showAll(form.polygonModeButtons);
-        form.sideCountLabel->setVisible(true);
-        form.sideCountList->setVisible(true);
-        break;
-    case ToolText:
-        form.textInput->setText(QString());
-        form.textPreview->setCaption(QString());
-        form.textPreview->setVisible(true);
-        form.fontSizeList->setVisible(true);
-        form.fontNameList->setVisible(true);
-        form.fontStyleButtons[0]->setVisible(true);
-        form.fontStyleButtons[1]->setVisible(true);
-        break;
-    case ToolEraser:
-        showAll(form.eraserSizeButtons);
-        break;
-    default:  // the fill keeps the option controls of the tool before it
-        break;
-    }
-}
-
 void stepPenWidth(MainWindow &form)
 {
-    showAll(form.penWidthButtons);
     DrawingState &state = form.state;
     state.pen.width = std::int16_t(state.pen.width + 1);
     if (state.pen.width == 5)
@@ -177,13 +83,6 @@ void printCanvas(MainWindow &form)
     }
     if (!printOnPage(*job, canvas.renderedImage()))
         tellPrintFailure(form, job->errorText());
-}
-
-void clearCurrentSheet(MainWindow &form)
-{
-    form.pushUndoSnapshot();
-    form.canvas->setPicture(QImage());
-    form.currentSheetImage().setPicture(QImage());
 }
 
 void runPaletteCommand(const std::function<void()> &command)

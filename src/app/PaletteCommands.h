@@ -8,17 +8,6 @@ class MainWindow;
 
 // The named steps of the tool palette's handler, onPaletteButton.
 
-// True for the buttons that hide every option control before acting: the
-// buttons that choose a tool, and the pen-width step.
-bool hidesOptionControls(int index);
-
-// Hides the option controls of every tool, in the order the palette always has.
-void hideOptionControls(MainWindow &form);
-
-// Palette button `index` as a tool button: sets the tool and shows its option
-// controls. Does nothing for a button that chooses no tool.
-void chooseTool(MainWindow &form, int index);
-
 // Pen width 1, 2, 3, 4, 1, ...; counting on from a width chosen in the width
 // group, it wraps only when it reaches exactly 5. Canvas and all sheets.
 void stepPenWidth(MainWindow &form);
@@ -29,10 +18,6 @@ void stepPenWidth(MainWindow &form);
 // is offered a PDF file of the same page instead; a failing print is told in a
 // message box.
 void printCanvas(MainWindow &form);
-
-// Clears the current sheet and the canvas to their background. The sheet is
-// pushed on its undo ring first, so one undo brings the drawing back.
-void clearCurrentSheet(MainWindow &form);
 
 // Runs one palette command so that nothing in it stops the program: an
 // exception is logged and dropped, leaving the state as the steps before it

@@ -22,7 +22,7 @@ void MainWindow::start()
 
     state.grid.step = 300;
     state.grid.selectedButton = 5;
-    state.tool = ToolLine;
+    state.tool = PaletteButton::Line;
     state.pen.dotRadius = 50;
     state.sheet = 0;
     state.pen.width = 1;

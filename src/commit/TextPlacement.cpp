@@ -1,42 +1,28 @@
 #include "commit/TextPlacement.h"
 
-#include "app/MainWindow.h"
+#include "app/DrawingTarget.h"
 #include "app/Label.h"
+#include "app/MainWindow.h"
 #include "app/TextBox.h"
-#include "platform/ShownSurface.h"
+#include "track/tools/ToolControls.h"
 
 namespace garabel {
 
 namespace {
 // The prompt sits just inside the anchor, in canvas twips.
 constexpr double kPromptOffset = 5;
-
-void moveToPointer(Surface &surface, const DrawingState &s)
-{
-    surface.setCurrentX(s.pointer.x);
-    surface.setCurrentY(s.pointer.y);
-}
 } // namespace
 
-void placeTextOnRelease(MainWindow &form)
+void placeTextOnRelease(DrawingState &s, DrawingTarget &target, ToolControls &controls)
 {
-    DrawingState &s = form.state;
-    form.textInput->setFocus();
-    form.textPreview->setTop(s.pointer.anchorY + kPromptOffset);
-    form.textPreview->setLeft(s.pointer.anchorX + kPromptOffset);
-    form.textPreview->setCaption(MainWindow::tr("Escribe"));
+    controls.promptForText(s.pointer.anchorX + kPromptOffset, s.pointer.anchorY + kPromptOffset);
     if (!s.text.pending)
         return;
 
-    const QString text = form.textInput->text();
-    moveToPointer(*form.canvas, s);
-    moveToPointer(form.currentSheetImage(), s);
-    form.canvas->stored().print(text);
-    form.currentSheetImage().stored().print(text);
-    form.textPreview->setCaption(QString());
-    // Emptying textInput raises onTextEdited, which marks the text pending again;
-    // the flag is cleared after it.
-    form.textInput->setText(QString());
+    target.printText(s.pointer.x, s.pointer.y, controls.typedText());
+    // Emptying the input raises onTextEdited, which marks the text pending
+    // again; the flag is cleared after it.
+    controls.clearTypedText();
     s.text.pending = false;
 }
 

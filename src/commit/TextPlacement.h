@@ -2,14 +2,16 @@
 
 namespace garabel {
 
-class MainWindow;
+class DrawingTarget;
+class ToolControls;
+struct DrawingState;
 
-// The text tool's release, run after the figure: textInput gets the focus and
-// the prompt "Escribe" moves next to the anchor; when text is pending (textInput
-// changed since the last placement) it is printed with its top-left corner at
-// the pointer into the stored images of the canvas and then of the current
-// sheet, each in its own font and ForeColor, and the label, textInput and
+// The text tool's release, while the target is in its commit: the text input
+// gets the focus and the prompt "Escribe" moves next to the anchor; when text
+// is pending (the input changed since the last placement) it is printed with
+// its top-left corner at the pointer on the canvas and then on the current
+// sheet, each in its own font and ForeColor, and the prompt, the input and
 // text.pending are cleared.
-void placeTextOnRelease(MainWindow &form);
+void placeTextOnRelease(DrawingState &state, DrawingTarget &target, ToolControls &controls);
 
 } // namespace garabel

@@ -41,7 +41,7 @@ TEST(Printing, SendsWhatTheCanvasStores)
     EXPECT_TRUE(w.platform.messages.empty());
     EXPECT_EQ(w.platform.printedPages.front().picture, stored) << "box and dots, without the overlay";
     EXPECT_EQ(w.canvas(), stored) << "the canvas keeps what it showed as its picture";
-    EXPECT_EQ(w.state().tool, ToolLine);
+    EXPECT_EQ(w.state().tool, PaletteButton::Line);
 }
 
 TEST(Printing, ThePageTurnsWithTheCanvasWhichFillsItCentredInItsOwnShape)
@@ -153,7 +153,7 @@ TEST(ClearSheet, EmptiesTheCanvasAndOnlyTheCurrentSheet)
     w.click(*w->paletteButtons[PaletteButton::Clear]);
     EXPECT_TRUE(isAllWhite(w.canvas())) << "figure and dots gone";
     EXPECT_TRUE(isAllWhite(w.sheet(1)));
-    EXPECT_EQ(w.state().tool, ToolPolygon);
+    EXPECT_EQ(w.state().tool, PaletteButton::Polygon);
     EXPECT_EQ(w.state().grid.step, 200);
 
     w.click(*w->sheetButtons[0]);
@@ -262,7 +262,7 @@ TEST(Quit, AnsweredNoLeavesEverythingAsItWas)
     EXPECT_EQ(w.platform.messages[0].first, kQuitQuestion);
     EXPECT_EQ(w.platform.messages[0].second, MessageButtons::YesNo);
     EXPECT_EQ(w.platform.quitCalls, 0);
-    EXPECT_EQ(w.state().tool, ToolPolygon);
+    EXPECT_EQ(w.state().tool, PaletteButton::Polygon);
     EXPECT_TRUE(w->polygonModeButtons[0]->visible());
     EXPECT_EQ(w.canvas(), canvas);
     EXPECT_TRUE(w->isVisible());

@@ -78,7 +78,7 @@ TEST_P(PaletteToolButton, ShowsExactlyItsOptionControlsWhateverWasShownBefore)
         w.click(*w->paletteButtons[c.button]);
         EXPECT_EQ(visibleOptions(w.form()), c.options) << "after button " << before;
         // The pen-width step hides and shows like a tool button but keeps the tool.
-        EXPECT_EQ(w.state().tool, c.button == 7 ? before : c.button);
+        EXPECT_EQ(int(w.state().tool), c.button == 7 ? before : c.button);
     }
 }
 
@@ -101,7 +101,7 @@ TEST(Palette, TextEmptiesTheTypedTextAndFillAfterItKeepsTheTextOptions)
     EXPECT_EQ(w->textInput->text(), QString());
     EXPECT_EQ(w->textPreview->caption(), QString());
     w.click(*w->paletteButtons[PaletteButton::Fill]);
-    EXPECT_EQ(w.state().tool, 11);
+    EXPECT_EQ(w.state().tool, PaletteButton::Fill);
     EXPECT_EQ(visibleOptions(w.form()), kTextOptions);
 }
 
@@ -114,7 +114,7 @@ TEST(Palette, CommandButtonsKeepTheToolAndTheOptionControls)
     for (int button : {0, 1, 5, 6, 9, 13, 14, 15, 17, 19, 11}) {
         w.click(*w->paletteButtons[button]);
         EXPECT_EQ(visibleOptions(w.form()), shown) << "button " << button;
-        EXPECT_EQ(w.state().tool, button == 11 ? 11 : 12) << "button " << button;
+        EXPECT_EQ(int(w.state().tool), button == 11 ? 11 : 12) << "button " << button;
     }
     EXPECT_EQ(w.platform.quitCalls, 0);
 }
@@ -151,7 +151,7 @@ TEST(Palette, SnappingOnAfterOffRestoresTheSelectedGridStep)
     w.click(*w->paletteButtons[PaletteButton::SnapToGrid]);
     EXPECT_EQ(w.state().grid.step, 150);
     EXPECT_EQ(std::pair(w.state().grid.centreX, w.state().grid.centreY), centre);
-    EXPECT_EQ(w.state().tool, ToolLine);
+    EXPECT_EQ(w.state().tool, PaletteButton::Line);
 }
 
 } // namespace garabel::test

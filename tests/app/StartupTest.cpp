@@ -69,7 +69,7 @@ TEST(Startup, SetsTheDefaultsAndFillsTheThreeLists)
 {
     GarabelWindow w;
     const DrawingState &s = w.state();
-    EXPECT_EQ(s.tool, ToolLine);
+    EXPECT_EQ(s.tool, PaletteButton::Line);
     EXPECT_EQ(s.grid.step, 300);
     EXPECT_EQ(s.grid.selectedButton, 5);
     EXPECT_EQ(s.pen.dotRadius, 50);

@@ -86,8 +86,8 @@ TEST_F(UndoRing, OneUndoRemovesExactlyTheLastStrokeOfEachStrokeTool)
     w.state().pen.width = 3;
     w.drag({{600, 600}, {6000, 600}});  // a line, before the stroke
     const QImage before = w.sheet();
-    for (std::uint8_t tool : {ToolDots, ToolFreehand, ToolEraser}) {
-        w.state().tool = tool;
+    for (const PaletteButton tool : {PaletteButton::Dots, PaletteButton::Freehand, PaletteButton::Eraser}) {
+        w.click(*w->paletteButtons[tool]);
         w.state().pen.eraserSize = 60;
         w.move(1500, 600);
         w.drag({{1500, 600}, {3000, 600}, {3000, 1800}});
@@ -105,18 +105,18 @@ TEST_F(UndoRing, ReleasesThatChangeNothingLeaveNoStepToUndo)
     w.drag({{600, 600}, {6000, 600}});
     const int pos = w.state().undo.positions[0];
     w.move(1500, 1500);
-    auto expectNoStep = [&](std::uint8_t tool, const char *what) {
-        w.state().tool = tool;
+    auto expectNoStep = [&](PaletteButton tool, const char *what) {
+        w.click(*w->paletteButtons[tool]);
         w.press(1500, 1500);  // a click without a move
         w.release(1500, 1500);
         EXPECT_EQ(w.state().undo.positions[0], pos) << what;
     };
-    expectNoStep(ToolText, "text that only marks the spot");
-    expectNoStep(ToolFreehand, "a stroke pressed and released unmoved");
-    expectNoStep(ToolPolygon, "a polygon before any preview");
+    expectNoStep(PaletteButton::Text, "text that only marks the spot");
+    expectNoStep(PaletteButton::Freehand, "a stroke pressed and released unmoved");
+    expectNoStep(PaletteButton::Polygon, "a polygon before any preview");
     w->canvas->setFillColor(rgb(255, 255, 255));
     w->currentSheetImage().setFillColor(rgb(255, 255, 255));
-    expectNoStep(ToolFill, "a fill in the colour already there");
+    expectNoStep(PaletteButton::Fill, "a fill in the colour already there");
 
     undo();
     EXPECT_TRUE(isAllWhite(w.canvas())) << "the one undo takes back the line";

@@ -15,7 +15,7 @@ struct CircleWindow : GarabelWindow {
     {
         form().onSheetButton(0);
         state().pen.red = 255;
-        state().tool = ToolCircle;
+        click(*form().paletteButtons[PaletteButton::Circle]);
         state().circle.kind = std::uint8_t(mode);
     }
 };

@@ -23,7 +23,7 @@ struct FillWindow : BlankWindow {
     {
         for (Surface *s : canvasAndSheet(form()))
             s->setFillColor(rgb(0, 0, 255));
-        state().tool = ToolFill;
+        click(*form().paletteButtons[PaletteButton::Fill]);
     }
 };
 
@@ -36,7 +36,7 @@ int notWhite(const QImage &image, const QRect &rect)
 TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndKeepsEachSurfacesPattern)
 {
     FillWindow w;
-    w.state().tool = ToolRectangle;
+    w.click(*w->paletteButtons[PaletteButton::Rectangle]);
     w.drag({{1500, 1200}, {3000, 2100}});  // outline on pixels 100..200 x 80..140
     const int outline = countColour(w.sheet(), kRedPixel);
     w.fillInBlue();
@@ -84,7 +84,7 @@ TEST(FillAndText, TheCanvasTakesTheSheetsAreaEvenWhereItShowsGridDots)
 TEST(FillAndText, ADoubleClickFillsOnceAndLaterRectanglesStayOutlines)
 {
     FillWindow w;
-    w.state().tool = ToolRectangle;
+    w.click(*w->paletteButtons[PaletteButton::Rectangle]);
     w.drag({{1500, 1200}, {3000, 2100}});  // outline on pixels 100..200 x 80..140
     w.fillInBlue();
     w.move(2250, 1650);
@@ -93,7 +93,7 @@ TEST(FillAndText, ADoubleClickFillsOnceAndLaterRectanglesStayOutlines)
     EXPECT_EQ(countColour(w.sheet(), kBluePixel), interior.width() * interior.height());
     EXPECT_EQ(w.state().undo.positions[0], 2) << "the second click changed nothing";
 
-    w.state().tool = ToolRectangle;
+    w.click(*w->paletteButtons[PaletteButton::Rectangle]);
     w.drag({{4500, 3000}, {6000, 3900}});
     w.click(*w->sheetButtons[1]);
     w.drag({{4500, 3000}, {6000, 3900}});

@@ -36,15 +36,15 @@ class ReleaseWithMirrors : public ::testing::TestWithParam<MirrorSwitches> {};
 TEST_P(ReleaseWithMirrors, DrawsTheFigureAndTheCopiesSwitchedOnOnCanvasAndSheetAlike)
 {
     const MirrorSwitches m = GetParam();
-    for (const int tool : {ToolLine, ToolRectangle}) {
+    for (const PaletteButton tool : {PaletteButton::Line, PaletteButton::Rectangle}) {
         BlankWindow w;
-        w.state().tool = std::uint8_t(tool);
+        w.click(*w->paletteButtons[tool]);
         w.state().mirrors.leftRight = m.flipX;
         w.state().mirrors.topBottom = m.flipY;
         w.state().mirrors.throughCentre = m.flipXY;
         w.drag({{1500, 1200}, {3000, 2100}});
 
-        const std::vector<QPointF> onFigure = tool == ToolLine
+        const std::vector<QPointF> onFigure = tool == PaletteButton::Line
             ? std::vector<QPointF>{{2250, 1650}}
             : std::vector<QPointF>{{2250, 1200}, {1500, 1650}};
         const struct { bool on, mirrorX, mirrorY; } copies[] = {
@@ -56,14 +56,14 @@ TEST_P(ReleaseWithMirrors, DrawsTheFigureAndTheCopiesSwitchedOnOnCanvasAndSheetA
             };
             for (const QPointF &p : onFigure) {
                 EXPECT_EQ(inkNearTwips(sheet, at(p).x(), at(p).y(), kRedPixel) > 0, copy.on)
-                    << "tool " << tool << " copy " << copy.mirrorX << copy.mirrorY;
+                    << "tool " << int(tool) << " copy " << copy.mirrorX << copy.mirrorY;
             }
-            if (tool == ToolRectangle) {
+            if (tool == PaletteButton::Rectangle) {
                 const QPointF middle = at({2250, 1650});
                 EXPECT_EQ(inkNearTwips(sheet, middle.x(), middle.y(), kRedPixel, 5), 0);
             }
         }
-        expectCanvasEqualsSheet(w, tool == ToolLine ? "mirrored-line" : "mirrored-rectangle");
+        expectCanvasEqualsSheet(w, tool == PaletteButton::Line ? "mirrored-line" : "mirrored-rectangle");
     }
 }
 
@@ -81,7 +81,7 @@ TEST(Release, FillsTheRectangleAfterEachSurfacesFillPattern)
         {FillSolid, true, false}, {FillTransparent, false, true}, {FillHorizontal, true, true}};
     for (const auto &c : cases) {
         BlankWindow w;
-        w.state().tool = ToolRectangle;
+        w.click(*w->paletteButtons[PaletteButton::Rectangle]);
         for (Surface *s : canvasAndSheet(w.form())) {
             s->setFillStyle(c.style);
             s->setFillColor(rgb(0, 0, 255));

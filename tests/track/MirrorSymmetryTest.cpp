@@ -18,7 +18,7 @@ constexpr int kTwiceCentreX = 920, kTwiceCentreY = 680;
 enum class Switch { LeftRight, TopBottom, ThroughCentre, All };
 
 struct Trial {
-    int tool = ToolLine;
+    PaletteButton tool = PaletteButton::Line;
     int circleMode = 0;
     int penWidth = 1;
     int fillStyle = FillTransparent;
@@ -28,7 +28,7 @@ struct Trial {
 
 std::string describe(const Trial &t)
 {
-    return "tool " + std::to_string(t.tool) + " mode " + std::to_string(t.circleMode) + " width "
+    return "tool " + std::to_string(int(t.tool)) + " mode " + std::to_string(t.circleMode) + " width "
         + std::to_string(t.penWidth) + " fill " + std::to_string(t.fillStyle) + " switch "
         + std::to_string(int(t.mirror)) + " from " + std::to_string(t.path.front().x()) + ","
         + std::to_string(t.path.front().y()) + " to " + std::to_string(t.path.back().x()) + ","
@@ -40,7 +40,7 @@ std::string describe(const Trial &t)
 Trial randomTrial(std::mt19937 &random, QRect area = QRect(QPoint(600, 600), QPoint(13200, 9600)))
 {
     auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
-    const int tools[] = {ToolLine, ToolRectangle, ToolCircle, ToolDots, ToolFreehand};
+    const PaletteButton tools[] = {PaletteButton::Line, PaletteButton::Rectangle, PaletteButton::Circle, PaletteButton::Dots, PaletteButton::Freehand};
     Trial t;
     t.tool = tools[pick(0, 4)];
     t.circleMode = pick(0, 5);
@@ -48,7 +48,7 @@ Trial randomTrial(std::mt19937 &random, QRect area = QRect(QPoint(600, 600), QPo
     t.fillStyle = pick(0, 1) ? FillTransparent : FillSolid;
     t.mirror = Switch(pick(0, 3));
     const int step = std::array{1, 7, 15, 300}[std::size_t(pick(0, 3))];
-    for (int i = 0, points = t.tool == ToolFreehand || t.tool == ToolDots ? 4 : 2; i < points; ++i)
+    for (int i = 0, points = t.tool == PaletteButton::Freehand || t.tool == PaletteButton::Dots ? 4 : 2; i < points; ++i)
         t.path.emplace_back(pick(area.left(), area.right()) / step * step,
                             pick(area.top(), area.bottom()) / step * step);
     return t;
@@ -58,7 +58,7 @@ void drawTrial(BlankWindow &w, const Trial &t)
 {
     w->canvas->setPicture(QImage());
     w->currentSheetImage().setPicture(QImage());
-    w.state().tool = std::uint8_t(t.tool);
+    w.click(*w->paletteButtons[t.tool]);
     w.state().circle.kind = std::uint8_t(t.circleMode);
     w.state().grid.step = 1;
     w.state().mirrors.leftRight = t.mirror == Switch::LeftRight || t.mirror == Switch::All;
@@ -154,7 +154,7 @@ TEST(MirrorSymmetry, EveryMirroredFigureLeavesAnImageThatIsItsOwnReflection)
         w->canvas->setFillColor(rgb(255, 0, 0));
         w->currentSheetImage().setFillColor(rgb(255, 0, 0));
         drawTrial(w, t);
-        const bool figure = t.tool == ToolLine || t.tool == ToolRectangle || t.tool == ToolCircle;
+        const bool figure = t.tool == PaletteButton::Line || t.tool == PaletteButton::Rectangle || t.tool == PaletteButton::Circle;
         const Mask preview = redOutsideCrosshair(w.canvas(), t.path.back());
         w.release(t.path.back().x(), t.path.back().y());
         const QImage sheet = w.sheet();
@@ -177,7 +177,7 @@ TEST(MirrorSymmetry, AHatchKeepsItsDirectionInTheCopies)
     for (int i = 0; i < 24; ++i) {
         Trial t = randomTrial(random, QRect(QPoint(600, 600), QPoint(4200, 2400)));
         t.path.back() = t.path.front() + QPointF(900 + 150 * (i % 7), 900 + 150 * (i % 5));
-        t.tool = i % 2 ? ToolRectangle : ToolCircle;
+        t.tool = i % 2 ? PaletteButton::Rectangle : PaletteButton::Circle;
         t.circleMode = 1;
         t.fillStyle = FillUpwardDiagonal + i % 2;
         w->canvas->setFillColor(kBlue);

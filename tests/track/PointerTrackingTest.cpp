@@ -64,22 +64,22 @@ TEST_F(PointerTracking, FigurePreviewsWithTheirCopiesAreGoneAfterTheNextMove)
     w.state().mirrors.leftRight = w.state().mirrors.topBottom = w.state().mirrors.throughCentre = true;
     // A point on each figure (anchor 1500, 1200) for the pointer at y: the middle
     // of the line, the middle of the rectangle's lower edge; and its point copy.
-    for (const int tool : {ToolLine, ToolRectangle}) {
-        w.state().tool = std::uint8_t(tool);
-        const auto onFigure = [tool](double y) { return tool == ToolLine ? (1200 + y) / 2 : y; };
+    for (const PaletteButton tool : {PaletteButton::Line, PaletteButton::Rectangle}) {
+        w.click(*w->paletteButtons[tool]);
+        const auto onFigure = [tool](double y) { return tool == PaletteButton::Line ? (1200 + y) / 2 : y; };
         w.press(1500, 1200);
         w.move(3000, 2100, Qt::LeftButton);
         const QImage first = w.canvas();
-        EXPECT_GT(inkNearTwips(first, 2250, onFigure(2100), kRedPixel), 0) << tool;
-        EXPECT_GT(inkNearTwips(first, 13800 - 2250, 10200 - onFigure(2100), kRedPixel), 0) << tool;
+        EXPECT_GT(inkNearTwips(first, 2250, onFigure(2100), kRedPixel), 0) << int(tool);
+        EXPECT_GT(inkNearTwips(first, 13800 - 2250, 10200 - onFigure(2100), kRedPixel), 0) << int(tool);
 
         w.move(3000, 3000, Qt::LeftButton);
         const QImage second = w.canvas();
-        EXPECT_EQ(inkNearTwips(second, 2250, onFigure(2100), kRedPixel), 0) << tool;
-        EXPECT_EQ(inkNearTwips(second, 13800 - 2250, 10200 - onFigure(2100), kRedPixel), 0) << tool;
-        EXPECT_GT(inkNearTwips(second, 2250, onFigure(3000), kRedPixel), 0) << tool;
-        EXPECT_GT(inkNearTwips(second, 13800 - 2250, 10200 - onFigure(3000), kRedPixel), 0) << tool;
-        EXPECT_EQ(countColour(w.canvasStored(), kRedPixel), 0) << tool;
+        EXPECT_EQ(inkNearTwips(second, 2250, onFigure(2100), kRedPixel), 0) << int(tool);
+        EXPECT_EQ(inkNearTwips(second, 13800 - 2250, 10200 - onFigure(2100), kRedPixel), 0) << int(tool);
+        EXPECT_GT(inkNearTwips(second, 2250, onFigure(3000), kRedPixel), 0) << int(tool);
+        EXPECT_GT(inkNearTwips(second, 13800 - 2250, 10200 - onFigure(3000), kRedPixel), 0) << int(tool);
+        EXPECT_EQ(countColour(w.canvasStored(), kRedPixel), 0) << int(tool);
         w->canvas->refresh();
     }
 }
@@ -87,7 +87,7 @@ TEST_F(PointerTracking, FigurePreviewsWithTheirCopiesAreGoneAfterTheNextMove)
 TEST_F(PointerTracking, FreehandStartsAtTheLastHoverPositionNotAtTheAnchor)
 {
     w.sendStraightToCanvas();  // a press away from the last move
-    w.state().tool = ToolFreehand;
+    w.click(*w->paletteButtons[PaletteButton::Freehand]);
     w.state().mirrors.leftRight = true;
     w.move(600, 600);
     w.press(3000, 600);
@@ -104,7 +104,7 @@ TEST_F(PointerTracking, FreehandStartsAtTheLastHoverPositionNotAtTheAnchor)
 
 TEST_F(PointerTracking, DotsAreStampedAtEachMoveWithTheirMirrorCopies)
 {
-    w.state().tool = ToolDots;
+    w.click(*w->paletteButtons[PaletteButton::Dots]);
     w.state().mirrors.topBottom = true;
     w.press(1500, 1500);
     w.move(1500, 1530, Qt::LeftButton);  // two pixels on: a move, snapped to the press point
@@ -128,7 +128,7 @@ TEST_F(PointerTracking, EraserWhitensBothSurfacesAndFramesTheErasedSquareWithout
     w.drag({{1500, 3000}, {6000, 3000}});  // a thick red line to erase from
     ASSERT_EQ(w.sheet().pixel(200, 200), kRedPixel);
 
-    w.state().tool = ToolEraser;
+    w.click(*w->paletteButtons[PaletteButton::Eraser]);
     w.state().pen.eraserSize = 120;  // 8 pixels to each side
     w.press(3000, 3000);
     w.move(3000, 3030, Qt::LeftButton);  // two pixels on: a move, snapped to the press point
@@ -153,7 +153,7 @@ TEST_F(PointerTracking, EraserWhitensBothSurfacesAndFramesTheErasedSquareWithout
 
 TEST_F(PointerTracking, WhatFollowsThePointerGoesWhenItLeavesTheCanvas)
 {
-    w.state().tool = ToolEraser;
+    w.click(*w->paletteButtons[PaletteButton::Eraser]);
     w.state().pen.eraserSize = 120;
     w.move(3000, 3000);
     ASSERT_NE(w.canvas(), w.canvasStored()) << "crosshair and eraser frame shown";
@@ -163,7 +163,7 @@ TEST_F(PointerTracking, WhatFollowsThePointerGoesWhenItLeavesTheCanvas)
 
 TEST_F(PointerTracking, TextToolShowsTheTypedTextAtThePointerOnTheOverlay)
 {
-    w.state().tool = ToolText;
+    w.click(*w->paletteButtons[PaletteButton::Text]);
     w->textInput->setText(QStringLiteral("Hola"));
     w.move(3000, 2100);
     const QRect besideThePointer(203, 143, 60, 30);  // clear of the crosshair arms

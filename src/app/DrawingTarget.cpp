@@ -1,0 +1,90 @@
+#include "app/DrawingTarget.h"
+
+#include "platform/KeepSurfaceSettings.h"
+#include "platform/ShownSurface.h"
+
+namespace garabel {
+
+namespace {
+void moveTo(Surface &surface, double x, double y)
+{
+    surface.setCurrentX(x);
+    surface.setCurrentY(y);
+}
+} // namespace
+
+DrawingTarget::DrawingTarget(ShownSurface &canvas, std::function<Surface &()> currentSheet)
+    : m_canvas(canvas), m_currentSheet(std::move(currentSheet))
+{
+}
+
+void DrawingTarget::preview(const Shapes &shapes, Rgb colour)
+{
+    drawShapes(m_canvas.overlay(), shapes, colour);
+}
+
+void DrawingTarget::previewLine(QPointF from, QPointF to)
+{
+    m_canvas.overlay().line(from.x(), from.y(), to.x(), to.y());
+}
+
+void DrawingTarget::previewText(double x, double y, const QString &text)
+{
+    moveTo(m_canvas, x, y);
+    m_canvas.overlay().print(text);
+}
+
+void DrawingTarget::stroke(const Shapes &shapes, Rgb colour)
+{
+    drawShapesOnBoth(m_canvas.stored(), m_currentSheet().stored(), shapes, colour);
+}
+
+void DrawingTarget::erase(double left, double top, double right, double bottom)
+{
+    m_canvas.stored().filledBox(left, top, right, bottom, kWhite);
+    m_currentSheet().stored().filledBox(left, top, right, bottom, kWhite);
+
+    // Unfilled, so that the spot just erased shows through.
+    const QRect frame = m_canvas.stored().filledBoxPixels(left, top, right, bottom).adjusted(-1, -1, 1, 1);
+    const KeepSurfaceSettings kept(m_canvas);
+    m_canvas.setDrawWidth(1);
+    m_canvas.setFillStyle(FillTransparent);
+    m_canvas.overlay(Units::Pixels).box(frame.left(), frame.top(), frame.right(), frame.bottom(), kBlack);
+}
+
+void DrawingTarget::beginCommit(int penWidth)
+{
+    m_canvas.setDrawWidth(penWidth);
+    m_currentSheet().setDrawWidth(penWidth);
+}
+
+void DrawingTarget::commit(const Shapes &shapes, Rgb colour)
+{
+    drawShapesOnBoth(m_canvas.stored(), m_currentSheet().stored(), shapes, colour);
+}
+
+void DrawingTarget::fillArea(int x, int y)
+{
+    Surface &sheet = m_currentSheet();
+    const KeepSurfaceSettings keptOnCanvas(m_canvas), keptOnSheet(sheet);
+    m_canvas.setFillStyle(FillSolid);
+    sheet.setFillStyle(FillSolid);
+    m_canvas.fillSpans(sheet.floodFill(x, y, sheet.pixel(x, y)));
+}
+
+void DrawingTarget::printText(double x, double y, const QString &text)
+{
+    Surface &sheet = m_currentSheet();
+    moveTo(m_canvas, x, y);
+    moveTo(sheet, x, y);
+    m_canvas.stored().print(text);
+    sheet.stored().print(text);
+}
+
+void DrawingTarget::clear()
+{
+    m_canvas.setPicture(QImage());
+    m_currentSheet().setPicture(QImage());
+}
+
+} // namespace garabel

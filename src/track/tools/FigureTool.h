@@ -1,0 +1,26 @@
+#pragma once
+
+#include "track/tools/Tool.h"
+
+namespace garabel {
+
+// A tool that previews its figure on the canvas overlay while a button is held
+// and commits it on the release. The undo step is taken at the release, before
+// the commit, so undo steps back to before it.
+class FigureTool : public Tool
+{
+public:
+    using Tool::Tool;
+    void press() override {}
+    void move(bool buttonHeld) override;
+    void release() override;
+
+protected:
+    // The generator's figure on the canvas overlay.
+    virtual void preview();
+    // Draws on both surfaces from the state the press and the last move left;
+    // the release's own position is not used.
+    virtual void commit();
+};
+
+} // namespace garabel

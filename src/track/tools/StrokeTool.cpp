@@ -1,0 +1,30 @@
+#include "track/tools/StrokeTool.h"
+
+#include "app/DrawingState.h"
+#include "app/DrawingTarget.h"
+
+namespace garabel {
+
+void StrokeTool::press()
+{
+    m_env.undo.pushTentative();
+}
+
+void StrokeTool::move(bool buttonHeld)
+{
+    if (buttonHeld)
+        stroke();
+}
+
+void StrokeTool::release()
+{
+    commitAndSettle({});
+}
+
+void StrokeTool::stroke()
+{
+    if (m_shapes)
+        m_env.target.stroke(m_shapes(m_env.state), drawingColour(m_env.state));
+}
+
+} // namespace garabel

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "track/tools/FigureTool.h"
+
+namespace garabel {
+
+// The typed text. It follows the pointer on the canvas overlay, button or not;
+// a release with no text pending only moves the prompt next to the anchor, the
+// next release prints the text there for good.
+class TextTool : public FigureTool
+{
+public:
+    explicit TextTool(ToolEnvironment &env);
+    void move(bool buttonHeld) override;
+
+protected:
+    void commit() override;
+};
+
+} // namespace garabel

@@ -1,0 +1,22 @@
+#include "track/tools/Tool.h"
+
+#include "app/DrawingState.h"
+#include "app/DrawingTarget.h"
+
+namespace garabel {
+
+void Tool::showOptions()
+{
+    if (!m_options.empty())
+        m_env.controls.showOnly(m_options);
+}
+
+void Tool::commitAndSettle(const std::function<void()> &commit)
+{
+    m_env.target.beginCommit(m_env.state.pen.width);
+    if (commit)
+        commit();
+    m_env.undo.dropUnchanged();
+}
+
+} // namespace garabel

@@ -15,28 +15,35 @@ void MainWindow::onPaletteButton(PaletteButton button)
 {
     const int index = int(button);
     if (hidesOptionControls(index))
-        hideOptionControls(*this);
+        hideOptionControls(optionControls());
 
     runPaletteCommand([this, button, index] {
         switch (button) {
         case PaletteButton::Open: openPicture(); break;
         case PaletteButton::Save: savePicture(); break;
-        case PaletteButton::SnapToGrid: state.grid.step = gridStepFor(state.grid.selectedButton); break;
-        case PaletteButton::MoveFreely: state.grid.step = 1; break;
-        case PaletteButton::PenWidthStep: stepPenWidth(*this); break;
-        case PaletteButton::Print: printCanvas(*this); break;
-        case PaletteButton::Undo: undo(); break;
-        case PaletteButton::Clear: clearCurrentSheet(*this); break;
+        case PaletteButton::SnapToGrid: m_state.grid.step = gridStepFor(m_state.grid.selectedButton); break;
+        case PaletteButton::MoveFreely: m_state.grid.step = 1; break;
+        case PaletteButton::PenWidthStep: stepPenWidth(m_penWidthButtons, m_state, m_surfaceSettings); break;
+        case PaletteButton::Print: printCanvas(*m_canvas, m_platform); break;
+        case PaletteButton::Undo: m_undoRing.undo(); break;
+        case PaletteButton::Clear: clearCurrentSheet(m_undoRing, *m_canvas, currentSheetImage()); break;
         case PaletteButton::Quit:
             if (confirmQuit())
                 m_platform.quit();
             break;
         case PaletteButton::ColourDialog: chooseColourInDialog(); break;
         // Help goes on the canvas only: the sheet keeps its drawing.
-        case PaletteButton::Help: canvas->setPicture(helpPicture->picture()); break;
-        default: chooseTool(*this, index); break;
+        case PaletteButton::Help: m_canvas->setPicture(m_helpPicture->picture()); break;
+        default: chooseTool(optionControls(), m_state, index); break;
         }
     });
+}
+
+OptionControls MainWindow::optionControls()
+{
+    return {m_polygonModeButtons, m_circleKindButtons, m_penWidthButtons, m_fillPatternButtons, m_fontStyleButtons,
+            m_eraserSizeButtons, *m_sideCountLabel, *m_textPreview, *m_sideCountList, *m_fontSizeList, *m_fontNameList,
+            *m_textInput};
 }
 
 bool MainWindow::confirmQuit()

@@ -4,6 +4,9 @@
 #include "app/ComboBox.h"
 #include "app/MainWindow.h"
 #include "app/Label.h"
+#include "app/OptionControls.h"
+#include "app/SurfaceSettings.h"
+#include "app/UndoRing.h"
 #include "app/TextBox.h"
 #include "options/ImageFiles.h"
 #include "platform/PictureFile.h"
@@ -20,7 +23,7 @@ namespace garabel {
 namespace {
 Q_LOGGING_CATEGORY(lcPalette, "garabel.palette")
 
-void setVisible(ButtonArray &buttons, bool on, int first = 0, int last = -1)
+void setVisible(const ButtonArray &buttons, bool on, int first = 0, int last = -1)
 {
     if (last < 0)
         last = int(buttons.size()) - 1;
@@ -28,14 +31,14 @@ void setVisible(ButtonArray &buttons, bool on, int first = 0, int last = -1)
         buttons[i]->setVisible(on);
 }
 
-void showAll(ButtonArray &buttons)
+void showAll(const ButtonArray &buttons)
 {
     setVisible(buttons, true);
 }
 
-void tellPrintFailure(MainWindow &form, const QString &why)
+void tellPrintFailure(Platform &platform, const QString &why)
 {
-    form.platform().messageBox(why.isEmpty() ? MainWindow::tr("No se ha podido imprimir el dibujo.") : why,
+    platform.messageBox(why.isEmpty() ? MainWindow::tr("No se ha podido imprimir el dibujo.") : why,
                                MessageButtons::Ok);
 }
 
@@ -53,9 +56,8 @@ bool printOnPage(PrintJob &job, const QImage &picture)
 // Without a printer the drawing can go to a PDF file, with the same page. Null
 // when the user declines, cancels the dialog, keeps a file of that name, or
 // picks a target that cannot be written (told; opening a FIFO would block).
-std::unique_ptr<PrintJob> pdfJobInstead(MainWindow &form, const QString &whyNot)
+std::unique_ptr<PrintJob> pdfJobInstead(Platform &platform, const QString &whyNot)
 {
-    Platform &platform = form.platform();
     const QString offer = MainWindow::tr("%1.\n¿Quieres guardar el dibujo como documento PDF?").arg(whyNot);
     if (platform.messageBox(offer, MessageButtons::YesNo) != MessageAnswer::Yes)
         return nullptr;
@@ -85,30 +87,30 @@ bool hidesOptionControls(int index)
     }
 }
 
-void hideOptionControls(MainWindow &form)
+void hideOptionControls(const OptionControls &controls)
 {
     for (int i = 0; i <= 2; ++i) {
-        form.polygonModeButtons[i]->setVisible(false);
-        form.circleKindButtons[i]->setVisible(false);
+        controls.polygonModeButtons[i]->setVisible(false);
+        controls.circleKindButtons[i]->setVisible(false);
     }
-    form.sideCountLabel->setVisible(false);
-    form.sideCountList->setVisible(false);
-    for (ButtonArray *group : {&form.circleKindButtons, &form.penWidthButtons, &form.fillPatternButtons, &form.eraserSizeButtons})
+    controls.sideCountLabel.setVisible(false);
+    controls.sideCountList.setVisible(false);
+    for (const ButtonArray *group : {&controls.circleKindButtons, &controls.penWidthButtons, &controls.fillPatternButtons, &controls.eraserSizeButtons})
         setVisible(*group, false);
-    form.fontSizeList->setVisible(false);
-    form.fontNameList->setVisible(false);
-    form.fontStyleButtons[0]->setVisible(false);
-    form.fontStyleButtons[1]->setVisible(false);
-    form.textPreview->setVisible(false);
+    controls.fontSizeList.setVisible(false);
+    controls.fontNameList.setVisible(false);
+    controls.fontStyleButtons[0]->setVisible(false);
+    controls.fontStyleButtons[1]->setVisible(false);
+    controls.textPreview.setVisible(false);
 }
 
-void chooseTool(MainWindow &form, int index)
+void chooseTool(const OptionControls &controls, DrawingState &state, int index)
 {
     // The palette's tool buttons carry the code of their tool as their index.
     switch (index) {
     case ToolLine: case ToolDots: case ToolFreehand: case ToolCircle: case ToolRectangle:
     case ToolFill: case ToolPolygon: case ToolText: case ToolEraser:
-        form.state.tool = std::uint8_t(index);
+        state.tool = std::uint8_t(index);
         break;
     default:
         return;
@@ -116,74 +118,68 @@ void chooseTool(MainWindow &form, int index)
     switch (index) {
     case ToolLine:
     case ToolFreehand:
-        showAll(form.penWidthButtons);
+        showAll(controls.penWidthButtons);
         break;
     case ToolDots:
         // Only solid or no fill: the dots are circles.
-        setVisible(form.fillPatternButtons, true, 0, 1);
+        setVisible(controls.fillPatternButtons, true, 0, 1);
         break;
     case ToolCircle:
-        showAll(form.fillPatternButtons);
-        showAll(form.circleKindButtons);
+        showAll(controls.fillPatternButtons);
+        showAll(controls.circleKindButtons);
         break;
     case ToolRectangle:
-        showAll(form.fillPatternButtons);
+        showAll(controls.fillPatternButtons);
         break;
     case ToolPolygon:
-        showAll(form.polygonModeButtons);
-        form.sideCountLabel->setVisible(true);
-        form.sideCountList->setVisible(true);
+        showAll(controls.polygonModeButtons);
+        controls.sideCountLabel.setVisible(true);
+        controls.sideCountList.setVisible(true);
         break;
     case ToolText:
-        form.textInput->setText(QString());
-        form.textPreview->setCaption(QString());
-        form.textPreview->setVisible(true);
-        form.fontSizeList->setVisible(true);
-        form.fontNameList->setVisible(true);
-        form.fontStyleButtons[0]->setVisible(true);
-        form.fontStyleButtons[1]->setVisible(true);
+        controls.textInput.setText(QString());
+        controls.textPreview.setCaption(QString());
+        controls.textPreview.setVisible(true);
+        controls.fontSizeList.setVisible(true);
+        controls.fontNameList.setVisible(true);
+        controls.fontStyleButtons[0]->setVisible(true);
+        controls.fontStyleButtons[1]->setVisible(true);
         break;
     case ToolEraser:
-        showAll(form.eraserSizeButtons);
+        showAll(controls.eraserSizeButtons);
         break;
     default:  // the fill keeps the option controls of the tool before it
         break;
     }
 }
 
-void stepPenWidth(MainWindow &form)
+void stepPenWidth(ButtonArray &penWidthButtons, DrawingState &state, SurfaceSettings &surfaces)
 {
-    showAll(form.penWidthButtons);
-    DrawingState &state = form.state;
+    showAll(penWidthButtons);
     state.pen.width = std::int16_t(state.pen.width + 1);
     if (state.pen.width == 5)
         state.pen.width = 1;
-    form.canvas->setDrawWidth(state.pen.width);
-    for (auto &sheet : form.sheetImages)
-        sheet->setDrawWidth(state.pen.width);
+    surfaces.setPenWidth(state.pen.width);
 }
 
-void printCanvas(MainWindow &form)
+void printCanvas(Surface &canvas, Platform &platform)
 {
-    Surface &canvas = *form.canvas;
     // What the canvas shows (dot grid included) becomes its picture, and is what is printed.
     canvas.setPicture(canvas.image());
     QString whyNot;
-    std::unique_ptr<PrintJob> job = form.platform().startPrintJob(&whyNot);
+    std::unique_ptr<PrintJob> job = platform.startPrintJob(&whyNot);
     if (!job) {
-        job = pdfJobInstead(form, whyNot);
+        job = pdfJobInstead(platform, whyNot);
         if (!job)
             return;
     }
     if (!printOnPage(*job, canvas.renderedImage()))
-        tellPrintFailure(form, job->errorText());
+        tellPrintFailure(platform, job->errorText());
 }
 
-void clearCurrentSheet(MainWindow &form)
+void clearCurrentSheet(UndoRing &undoRing, Surface &canvas, Surface &sheet)
 {
-    form.pushUndoSnapshot();
-    Surface &canvas = *form.canvas;
-    Surface &sheet = form.currentSheetImage();
+    undoRing.push();
     canvas.setAutoRedraw(true);
     sheet.setAutoRedraw(true);
     canvas.setPicture(QImage());

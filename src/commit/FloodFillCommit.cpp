@@ -1,6 +1,6 @@
 #include "commit/FloodFillCommit.h"
 
-#include "app/MainWindow.h"
+#include "app/DrawingState.h"
 #include "platform/KeepSurfaceSettings.h"
 
 #include <cmath>
@@ -14,12 +14,8 @@ constexpr double kTwipsPerPixelX = kTwipsPerPixel;
 constexpr double kTwipsPerPixelY = kTwipsPerPixel;
 } // namespace
 
-void commitFloodFill(MainWindow &form)
+void commitFloodFill(Surface &canvas, Surface &sheet, const DrawingState &s)
 {
-    Surface &canvas = *form.canvas;
-    Surface &sheet = form.currentSheetImage();
-    const DrawingState &s = form.state;
-
     // Each surface gets back the pattern it had: its figures are filled as before.
     const KeepSurfaceSettings keptOnCanvas(canvas), keptOnSheet(sheet);
     canvas.setScaleMode(ScaleMode::Pixels);

@@ -2,7 +2,8 @@
 
 namespace garabel {
 
-class MainWindow;
+struct DrawingState;
+class Surface;
 
 // The fill tool's release: fills the current sheet's connected area around the
 // pointer (the area of the colour the sheet holds there) solidly in its
@@ -11,6 +12,6 @@ class MainWindow;
 //
 // Leaves the pointer as it was, and each surface with the scale and fill pattern
 // it had before. The caller has both surfaces persistent.
-void commitFloodFill(MainWindow &form);
+void commitFloodFill(Surface &canvas, Surface &sheet, const DrawingState &s);
 
 } // namespace garabel

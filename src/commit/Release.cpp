@@ -13,41 +13,35 @@ namespace {
 // Both surfaces persistent, and both at the pen width: whatever width the
 // crosshair or the dot grid left on the canvas, the canvas must end up showing
 // exactly what the sheet stores.
-void prepareBothSurfaces(MainWindow &form)
+void prepareBothSurfaces(Surface &canvas, Surface &sheet, int penWidth)
 {
-    Surface &canvas = *form.canvas;
-    Surface &sheet = form.currentSheetImage();
     canvas.setAutoRedraw(true);
     sheet.setAutoRedraw(true);
-    canvas.setDrawWidth(form.state.pen.width);
-    sheet.setDrawWidth(form.state.pen.width);
-}
-
-void commit(MainWindow &form, const Shapes &shapes)
-{
-    drawShapesOnBoth(*form.canvas, form.currentSheetImage(), shapes, drawingColour(form.state));
+    canvas.setDrawWidth(penWidth);
+    sheet.setDrawWidth(penWidth);
 }
 
 // The figure of the tool, at most one branch. The stroke tools (3, 4, 18) have
 // drawn everything while the pointer moved; the text tool has its own step.
-void commitFigure(MainWindow &form)
+void commitFigure(Surface &canvas, Surface &sheet, const DrawingState &state)
 {
-    switch (form.state.tool) {
+    const auto commit = [&](const Shapes &shapes) { drawShapesOnBoth(canvas, sheet, shapes, drawingColour(state)); };
+    switch (state.tool) {
     case ToolLine:
-        commit(form, lineShapes(form.state));
+        commit(lineShapes(state));
         break;
     case ToolRectangle:
-        commit(form, rectangleShapes(form.state));
+        commit(rectangleShapes(state));
         break;
     case ToolCircle:   // circle.radius as the last preview stored it, not measured again
-        commit(form, circleShapes(form.state));
+        commit(circleShapes(state));
         break;
     case ToolFill:     // the flood fill under the pointer, never mirrored
-        commitFloodFill(form);
+        commitFloodFill(canvas, sheet, state);
         break;
     case ToolPolygon:  // the polygon of the last preview's vertices, never mirrored
-        if (form.state.polygon.sideCount > 0)  // no preview yet: no vertices to join
-            commit(form, polygonEdges(form.state));
+        if (state.polygon.sideCount > 0)  // no preview yet: no vertices to join
+            commit(polygonEdges(state));
         break;
     default:
         break;
@@ -61,16 +55,16 @@ void commitFigure(MainWindow &form)
 // stroke tools took theirs at the press, before their first mark.
 void MainWindow::onCanvasReleased(int, int, double, double)
 {
-    if (!drawsWhileMoving(state.tool))
-        pushTentativeUndoSnapshot();
-    prepareBothSurfaces(*this);
-    commitFigure(*this);
+    if (!drawsWhileMoving(m_state.tool))
+        m_undoRing.pushTentative();
+    prepareBothSurfaces(*m_canvas, currentSheetImage(), m_state.pen.width);
+    commitFigure(*m_canvas, currentSheetImage(), m_state);
     // The text tool's placement runs after the figure, independently of it.
-    if (state.tool == ToolText)
-        placeTextOnRelease(*this);
-    canvas->setAutoRedraw(false);
+    if (m_state.tool == ToolText)
+        placeTextOnRelease(*m_canvas, currentSheetImage(), m_state, *m_textInput, *m_textPreview);
+    m_canvas->setAutoRedraw(false);
     currentSheetImage().setAutoRedraw(true);
-    dropUnchangedUndoSnapshot();
+    m_undoRing.dropIfUnchanged();
 }
 
 } // namespace garabel

@@ -18,33 +18,32 @@ void moveToPointer(Surface &surface, const DrawingState &s)
 }
 } // namespace
 
-void placeTextOnRelease(MainWindow &form)
+void placeTextOnRelease(Surface &canvas, Surface &sheet, DrawingState &s, TextBox &textInput, Label &textPreview)
 {
-    DrawingState &s = form.state;
-    form.textInput->setFocus();
-    form.textPreview->setTop(s.pointer.anchorY + kPromptOffset);
-    form.textPreview->setLeft(s.pointer.anchorX + kPromptOffset);
-    form.textPreview->setCaption(MainWindow::tr("Escribe"));
+    textInput.setFocus();
+    textPreview.setTop(s.pointer.anchorY + kPromptOffset);
+    textPreview.setLeft(s.pointer.anchorX + kPromptOffset);
+    textPreview.setCaption(MainWindow::tr("Escribe"));
     if (!s.text.pending)
         return;
 
-    const QString text = form.textInput->text();
-    moveToPointer(*form.canvas, s);
-    moveToPointer(form.currentSheetImage(), s);
-    form.canvas->print(text);
-    form.currentSheetImage().print(text);
-    form.textPreview->setCaption(QString());
+    const QString text = textInput.text();
+    moveToPointer(canvas, s);
+    moveToPointer(sheet, s);
+    canvas.print(text);
+    sheet.print(text);
+    textPreview.setCaption(QString());
     // Emptying textInput raises onTextEdited, which marks the text pending again;
     // the flag is cleared after it.
-    form.textInput->setText(QString());
+    textInput.setText(QString());
     s.text.pending = false;
 }
 
 // Typing shows the text live in the prompt and marks it for the next release.
 void MainWindow::onTextEdited()
 {
-    textPreview->setCaption(textInput->text());
-    state.text.pending = true;
+    m_textPreview->setCaption(m_textInput->text());
+    m_state.text.pending = true;
 }
 
 } // namespace garabel

@@ -2,7 +2,10 @@
 
 namespace garabel {
 
-class MainWindow;
+struct DrawingState;
+class Label;
+class Surface;
+class TextBox;
 
 // The text tool's release, run after the figure while both surfaces are
 // persistent: textInput gets the focus and the prompt "Escribe" moves next to the
@@ -10,6 +13,6 @@ class MainWindow;
 // printed with its top-left corner at the pointer on the canvas and then on the
 // current sheet, each in its own font and ForeColor, and the label, textInput and
 // text.pending are cleared.
-void placeTextOnRelease(MainWindow &form);
+void placeTextOnRelease(Surface &canvas, Surface &sheet, DrawingState &s, TextBox &textInput, Label &textPreview);
 
 } // namespace garabel

@@ -10,8 +10,8 @@ namespace garabel {
 // overlay. The full circle's radius is measured here, for the release to reuse.
 void MainWindow::previewCircle()
 {
-    storeCircleRadius(state);
-    drawShapes(*canvas, circleShapes(state), drawingColour(state));
+    storeCircleRadius(m_state);
+    drawShapes(*m_canvas, circleShapes(m_state), drawingColour(m_state));
 }
 
 } // namespace garabel

@@ -21,90 +21,82 @@ void drawCrosshair(Surface &canvas, const DrawingState &s)
     canvas.line(s.pointer.x, s.pointer.y + arm, s.pointer.x, s.pointer.y - arm);
 }
 
-void previewLine(MainWindow &form)
+// The text of the text tool follows the pointer, button or not; the release
+// prints it there for good.
+void previewText(Surface &canvas, const DrawingState &s, const QString &text)
 {
-    drawShapes(*form.canvas, lineShapes(form.state), drawingColour(form.state));
+    canvas.setCurrentX(s.pointer.x);
+    canvas.setCurrentY(s.pointer.y);
+    canvas.print(text);
 }
+} // namespace
 
-// With a button held: the preview of a figure tool on the overlay, or the mark
-// of a stroke tool in the stored images.
-void drawForTool(MainWindow &form)
+void MainWindow::drawForTool()
 {
-    switch (form.state.tool) {
+    switch (m_state.tool) {
     case ToolLine:
-        previewLine(form);
+        drawShapes(*m_canvas, lineShapes(m_state), drawingColour(m_state));
         break;
     case ToolDots:
-        stampDots(form);
+        stampDots(*m_canvas, currentSheetImage(), m_state);
         break;
     case ToolFreehand:
-        drawFreehandSegment(form);
+        drawFreehandSegment(*m_canvas, currentSheetImage(), m_state);
         break;
     case ToolCircle:
-        form.previewCircle();
+        previewCircle();
         break;
     case ToolRectangle:
-        form.previewRectangle();
+        previewRectangle();
         break;
     case ToolPolygon:
-        form.previewPolygon();
+        previewPolygon();
         break;
     case ToolEraser:
-        eraseAtPointer(form);
+        eraseAtPointer(*m_canvas, currentSheetImage(), m_state);
         break;
     default:
         break;
     }
 }
 
-// The text of the text tool follows the pointer, button or not; the release
-// prints it there for good.
-void previewText(MainWindow &form)
-{
-    Surface &canvas = *form.canvas;
-    canvas.setCurrentX(form.state.pointer.x);
-    canvas.setCurrentY(form.state.pointer.y);
-    canvas.print(form.textInput->text());
-}
-} // namespace
-
 // Fixes the anchor on the grid and its reflection through the canvas centre.
 // Any button; nothing is drawn. A stroke tool's undo step is taken here, before
 // its first mark, so that one undo removes exactly the stroke.
 void MainWindow::onCanvasPressed(int, int, double x, double y)
 {
-    state.pointer.anchorX = snapToGrid(x, state.grid.step);
-    state.pointer.anchorY = snapToGrid(y, state.grid.step);
-    state.pointer.mirrorX = state.grid.centreX + (state.grid.centreX - state.pointer.anchorX);
-    state.pointer.mirrorY = state.grid.centreY + (state.grid.centreY - state.pointer.anchorY);
-    if (drawsWhileMoving(state.tool))
-        pushTentativeUndoSnapshot();
+    m_state.pointer.anchorX = snapToGrid(x, m_state.grid.step);
+    m_state.pointer.anchorY = snapToGrid(y, m_state.grid.step);
+    m_state.pointer.mirrorX = m_state.grid.centreX + (m_state.grid.centreX - m_state.pointer.anchorX);
+    m_state.pointer.mirrorY = m_state.grid.centreY + (m_state.grid.centreY - m_state.pointer.anchorY);
+    if (drawsWhileMoving(m_state.tool))
+        m_undoRing.pushTentative();
 }
 
 // Repaints the canvas from its stored image, then draws the crosshair at the
 // snapped pointer and, while a button is held, what the tool shows or draws.
 void MainWindow::onCanvasMoved(int button, int, double x, double y)
 {
-    canvas->refresh();
-    canvas->setDrawWidth(kCrosshairWidth);
-    state.pointer.x = snapToGrid(x, state.grid.step);
-    state.pointer.y = snapToGrid(y, state.grid.step);
-    drawCrosshair(*canvas, state);
+    m_canvas->refresh();
+    m_canvas->setDrawWidth(kCrosshairWidth);
+    m_state.pointer.x = snapToGrid(x, m_state.grid.step);
+    m_state.pointer.y = snapToGrid(y, m_state.grid.step);
+    drawCrosshair(*m_canvas, m_state);
     if (button != 0) {
-        canvas->setDrawWidth(state.pen.width);
-        drawForTool(*this);
+        m_canvas->setDrawWidth(m_state.pen.width);
+        drawForTool();
     }
-    if (state.tool == ToolText)
-        previewText(*this);
-    state.pointer.previousX = state.pointer.x;
-    state.pointer.previousY = state.pointer.y;
+    if (m_state.tool == ToolText)
+        previewText(*m_canvas, m_state, m_textInput->text());
+    m_state.pointer.previousX = m_state.pointer.x;
+    m_state.pointer.previousY = m_state.pointer.y;
 }
 
 // The marks that follow the pointer (crosshair, guide line, eraser outline, the
 // text) go when it leaves the canvas.
 void MainWindow::onCanvasLeft()
 {
-    canvas->refresh();
+    m_canvas->refresh();
 }
 
 } // namespace garabel

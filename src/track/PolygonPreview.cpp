@@ -11,11 +11,11 @@ namespace garabel {
 // state for the release, then shows it on the canvas overlay, unmirrored.
 void MainWindow::previewPolygon()
 {
-    state.polygon.sideCount = polygonSideCount(sideCountList->text());
-    placePolygonVertices(state);
-    if (const auto guide = polygonGuide(state))
-        canvas->line(guide->from.x(), guide->from.y(), guide->to.x(), guide->to.y());
-    drawShapes(*canvas, polygonEdges(state), drawingColour(state));
+    m_state.polygon.sideCount = polygonSideCount(m_sideCountList->text());
+    placePolygonVertices(m_state);
+    if (const auto guide = polygonGuide(m_state))
+        m_canvas->line(guide->from.x(), guide->from.y(), guide->to.x(), guide->to.y());
+    drawShapes(*m_canvas, polygonEdges(m_state), drawingColour(m_state));
 }
 
 } // namespace garabel

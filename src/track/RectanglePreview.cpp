@@ -8,7 +8,7 @@ namespace garabel {
 // The rubber-band rectangle and its mirror copies, on the canvas overlay.
 void MainWindow::previewRectangle()
 {
-    drawShapes(*canvas, rectangleShapes(state), drawingColour(state));
+    drawShapes(*m_canvas, rectangleShapes(m_state), drawingColour(m_state));
 }
 
 } // namespace garabel

@@ -1,6 +1,6 @@
 #include "track/Strokes.h"
 
-#include "app/MainWindow.h"
+#include "app/DrawingState.h"
 #include "platform/KeepSurfaceSettings.h"
 #include "track/FigureGenerators.h"
 
@@ -9,13 +9,11 @@ namespace garabel {
 namespace {
 // Both stored images take the shapes, copy by copy; afterwards both are
 // transient again, as the dot and freehand steps leave them.
-void strokeIntoStoredImages(MainWindow &form, const Shapes &shapes)
+void strokeIntoStoredImages(Surface &canvas, Surface &sheet, const Shapes &shapes, Rgb colour)
 {
-    Surface &canvas = *form.canvas;
-    Surface &sheet = form.currentSheetImage();
     canvas.setAutoRedraw(true);
     sheet.setAutoRedraw(true);
-    drawShapesOnBoth(canvas, sheet, shapes, drawingColour(form.state));
+    drawShapesOnBoth(canvas, sheet, shapes, colour);
     canvas.setAutoRedraw(false);
     sheet.setAutoRedraw(false);
 }
@@ -31,30 +29,27 @@ void outlineOnOverlay(Surface &canvas, const QRect &pixels)
 }
 } // namespace
 
-void stampDots(MainWindow &form)
+void stampDots(Surface &canvas, Surface &sheet, const DrawingState &s)
 {
-    strokeIntoStoredImages(form, dotShapes(form.state));
+    strokeIntoStoredImages(canvas, sheet, dotShapes(s), drawingColour(s));
 }
 
-void drawFreehandSegment(MainWindow &form)
+void drawFreehandSegment(Surface &canvas, Surface &sheet, DrawingState &s)
 {
-    DrawingState &s = form.state;
     s.pointer.mirrorX = 2.0 * s.grid.centreX - s.pointer.previousX;
     s.pointer.mirrorY = 2.0 * s.grid.centreY - s.pointer.previousY;
-    strokeIntoStoredImages(form, freehandShapes(s));
+    strokeIntoStoredImages(canvas, sheet, freehandShapes(s), drawingColour(s));
 }
 
-void eraseAtPointer(MainWindow &form)
+void eraseAtPointer(Surface &canvas, Surface &sheet, const DrawingState &s)
 {
-    const DrawingState &s = form.state;
-    Surface &canvas = *form.canvas;
     const double left = s.pointer.x - s.pen.eraserSize, top = double(s.pointer.y) - s.pen.eraserSize;
     const double right = s.pointer.x + s.pen.eraserSize, bottom = double(s.pointer.y) + s.pen.eraserSize;
 
     // The sheet's mode is left as the last release set it: persistent.
     canvas.setAutoRedraw(true);
     canvas.filledBox(left, top, right, bottom, kWhite);
-    form.currentSheetImage().filledBox(left, top, right, bottom, kWhite);
+    sheet.filledBox(left, top, right, bottom, kWhite);
     canvas.setAutoRedraw(false);
 
     outlineOnOverlay(canvas, canvas.filledBoxPixels(left, top, right, bottom).adjusted(-1, -1, 1, 1));

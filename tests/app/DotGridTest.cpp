@@ -16,7 +16,7 @@ constexpr QRgb kBlackPixel = 0xFF000000;
 TEST(DotGrid, Step50SetsADotAtEveryGridPointThatFallsInsideTheFrame)
 {
     GarabelWindow w(kSmallScreen);
-    w.click(*w->gridButtons[0]);
+    w.click(*w.probe().gridButtons()[0]);
     EXPECT_EQ(w.state().grid.step, 50);
     EXPECT_EQ(w.state().grid.selectedButton, 0);
     const QImage canvas = w.canvas();
@@ -27,13 +27,13 @@ TEST(DotGrid, Step50SetsADotAtEveryGridPointThatFallsInsideTheFrame)
     EXPECT_EQ(pixelAt(canvas, 6800, 4650), kBlackPixel);
     EXPECT_EQ(pixelAt(canvas, 6800 - 15, 4650), 0xFFFFFFFF);
     EXPECT_EQ(canvas, w.canvasStored()) << "the dots are in the canvas's stored image";
-    EXPECT_TRUE(w->sheetImages[0]->image().isNull()) << "and never in the sheet";
+    EXPECT_TRUE(w.probe().sheetImage(0).image().isNull()) << "and never in the sheet";
 }
 
 TEST(DotGrid, RecentresTheCanvasOnTheNewGrid)
 {
     GarabelWindow w(kSmallScreen);
-    w.click(*w->gridButtons[2]);
+    w.click(*w.probe().gridButtons()[2]);
     EXPECT_EQ(w.state().grid.step, 150);
     EXPECT_EQ(w.state().grid.centreX, 3300);  // 3428 integer-divided by 150 is 22
     EXPECT_EQ(w.state().grid.centreY, 2250);  // 2348 integer-divided by 150 is 15
@@ -42,42 +42,42 @@ TEST(DotGrid, RecentresTheCanvasOnTheNewGrid)
 TEST(DotGrid, MarksThePressedButtonGreenAndThePreviousOneWhite)
 {
     GarabelWindow w;
-    const Rgb designFace = w->gridButtons[0]->backColor();
-    w.click(*w->gridButtons[3]);
-    EXPECT_EQ(w->gridButtons[3]->backColor(), kGreen);
-    w.click(*w->gridButtons[6]);
-    EXPECT_EQ(w->gridButtons[6]->backColor(), kGreen);
-    EXPECT_EQ(w->gridButtons[3]->backColor(), kWhite);
-    EXPECT_EQ(w->gridButtons[0]->backColor(), designFace);
-    w.click(*w->gridButtons[6]);
-    EXPECT_EQ(w->gridButtons[6]->backColor(), kGreen);
+    const Rgb designFace = w.probe().gridButtons()[0]->backColor();
+    w.click(*w.probe().gridButtons()[3]);
+    EXPECT_EQ(w.probe().gridButtons()[3]->backColor(), kGreen);
+    w.click(*w.probe().gridButtons()[6]);
+    EXPECT_EQ(w.probe().gridButtons()[6]->backColor(), kGreen);
+    EXPECT_EQ(w.probe().gridButtons()[3]->backColor(), kWhite);
+    EXPECT_EQ(w.probe().gridButtons()[0]->backColor(), designFace);
+    w.click(*w.probe().gridButtons()[6]);
+    EXPECT_EQ(w.probe().gridButtons()[6]->backColor(), kGreen);
     EXPECT_EQ(w.state().grid.step, 350);
 }
 
 TEST(DotGrid, DrawsTheDotsInTheCanvasForeColourOverTheCurrentSheet)
 {
     GarabelWindow w(kSmallScreen);
-    drawOnCanvasAndSheet(w.form(), QRectF(1500, 1500, 900, 900), rgb(0, 0, 255));
-    w->canvas->setForeColor(rgb(255, 0, 0));
-    w->canvas->setDrawWidth(4);
-    w.click(*w->gridButtons[7]);
+    commitBox(w, QRectF(1500, 1500, 900, 900), rgb(0, 0, 255));
+    w.pickColour(QPoint(40, 8));  // red
+    w->onPenWidthButton(3);
+    w.click(*w.probe().gridButtons()[7]);
     const QImage canvas = w.canvas();
     EXPECT_EQ(pixelAt(canvas, 400, 400), qRgb(255, 0, 0));
     EXPECT_EQ(pixelAt(canvas, 400 + 15, 400), qRgb(255, 255, 255)) << "one pixel wide";
     EXPECT_EQ(pixelAt(canvas, 1950, 1950), qRgb(0, 0, 255)) << "the sheet's drawing is under the dots";
-    EXPECT_EQ(w->canvas->drawWidth(), 1);
-    EXPECT_FALSE(w->canvas->autoRedraw());
+    EXPECT_EQ(w.probe().canvas().drawWidth(), 1);
+    EXPECT_FALSE(w.probe().canvas().autoRedraw());
 }
 
 TEST(DotGrid, AFigureDrawnAfterTheDotsReachesTheSheetWithoutThem)
 {
     GarabelWindow w(kSmallScreen);
-    w.click(*w->gridButtons[5]);
-    drawOnCanvasAndSheet(w.form(), QRectF(1500, 1500, 900, 900), rgb(0, 0, 255));
+    w.click(*w.probe().gridButtons()[5]);
+    commitBox(w, QRectF(1500, 1500, 900, 900), rgb(0, 0, 255));
     EXPECT_EQ(pixelAt(w.sheet(), 1950, 1950), qRgb(0, 0, 255));
     EXPECT_EQ(countColour(w.sheet(), kBlackPixel), 0);
-    w.click(*w->sheetButtons[1]);
-    w.click(*w->sheetButtons[0]);
+    w.click(*w.probe().sheetButtons()[1]);
+    w.click(*w.probe().sheetButtons()[0]);
     EXPECT_EQ(countColour(w.canvas(), kBlackPixel), 0);
     EXPECT_EQ(pixelAt(w.canvas(), 1950, 1950), qRgb(0, 0, 255));
 }

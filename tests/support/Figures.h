@@ -1,27 +1,20 @@
 #pragma once
 
-#include "app/MainWindow.h"
-#include "platform/Surface.h"
+#include "support/GarabelWindow.h"
 
 namespace garabel::test {
 
-// Draws a filled box into the stored images of the canvas and the current sheet,
-// as a committed figure would be, without going through the pointer.
-inline void drawOnCanvasAndSheet(MainWindow &form, QRectF twips, Rgb colour)
+// A solid box drawn as a user draws it: the colour from the colour dialog, the
+// rectangle tool with the solid fill, moving freely, a drag from corner to
+// corner. The release leaves one undo step.
+inline void commitBox(GarabelWindow &w, QRectF twips, Rgb colour)
 {
-    for (Surface *surface : {form.canvas.get(), &form.currentSheetImage()}) {
-        const bool was = surface->autoRedraw();
-        surface->setAutoRedraw(true);
-        surface->filledBox(twips.left(), twips.top(), twips.right(), twips.bottom(), colour);
-        surface->setAutoRedraw(was);
-    }
-}
-
-// A release as the program makes it: the snapshot first, then the figure.
-inline void commitBox(MainWindow &form, QRectF twips, Rgb colour)
-{
-    form.pushUndoSnapshot();
-    drawOnCanvasAndSheet(form, twips, colour);
+    w.platform.colorAnswers.push_back(colour);
+    w->onPaletteButton(PaletteButton::ColourDialog);
+    w->onPaletteButton(PaletteButton::Rectangle);
+    w->onFillPatternButton(0);
+    w->onPaletteButton(PaletteButton::MoveFreely);
+    w.drag({twips.topLeft(), twips.bottomRight()});
 }
 
 } // namespace garabel::test

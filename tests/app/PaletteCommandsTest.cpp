@@ -108,7 +108,7 @@ TEST(Printing, ADeclinedPdfOrAFailingPrintLosesNothingAndIsTold)
 {
     BlankWindow w;
     commitBox(w, kBox, kRed);
-    const QImage before = w.canvas();
+    const QImage before = w.canvasStored();  // without the crosshair the drag left
     w.platform.hasPrinter = false;
     w.click(*w.probe().paletteButtons()[PaletteButton::Print]);  // the PDF offer answered No
     w.platform.messageAnswers = {MessageAnswer::Yes};
@@ -133,7 +133,7 @@ TEST(Printing, AFifoChosenAsThePdfIsRefusedBeforeAnyJobStarts)
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     BlankWindow w;
     commitBox(w, kBox, kRed);
-    const QImage before = w.canvas();
+    const QImage before = w.canvasStored();  // without the crosshair the drag left
     w.platform.hasPrinter = false;
     w.platform.messageAnswers = {MessageAnswer::Yes};
     w.platform.saveAnswers = {fifo};

@@ -1,20 +1,25 @@
 #pragma once
 
+#include "platform/Surface.h"
 #include "support/GarabelWindow.h"
 
 namespace garabel::test {
 
 // A solid box drawn as a user draws it: the colour from the colour dialog, the
 // rectangle tool with the solid fill, moving freely, a drag from corner to
-// corner. The release leaves one undo step.
+// corner. The release leaves one undo step. The tool and the grid are chosen
+// back afterwards; the colour and the fill pattern stay.
 inline void commitBox(GarabelWindow &w, QRectF twips, Rgb colour)
 {
-    w.platform.colorAnswers.push_back(colour);
-    w->onPaletteButton(PaletteButton::ColourDialog);
-    w->onPaletteButton(PaletteButton::Rectangle);
-    w->onFillPatternButton(0);
-    w->onPaletteButton(PaletteButton::MoveFreely);
+    const int tool = w.state().tool;
+    const bool free = w.state().grid.step == 1;
+    w.chooseColourInDialog(colour);
+    w.chooseTool(ToolRectangle);
+    w->onFillPatternButton(FillSolid);
+    w.moveFreely(true);
     w.drag({twips.topLeft(), twips.bottomRight()});
+    w.chooseTool(tool);
+    w.moveFreely(free);
 }
 
 } // namespace garabel::test

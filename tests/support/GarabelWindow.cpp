@@ -42,6 +42,12 @@ BlankWindow::BlankWindow()
     pickRed();
 }
 
+void GarabelWindow::chooseColourInDialog(Rgb colour)
+{
+    platform.colorAnswers.push_back(colour);
+    m_form->onPaletteButton(PaletteButton::ColourDialog);
+}
+
 void GarabelWindow::setMirrors(bool leftRight, bool topBottom, bool throughCentre)
 {
     m_form->onMirrorButton(0);

@@ -50,6 +50,8 @@ public:
     // Picks the colour shown at pixel `at` of the colour strip, with the left button.
     void pickColour(QPoint at);
     void pickRed() { pickColour(kRedSwatch); }
+    // The colour dialog's answer: the drawing and fill colour, the fore colour stays.
+    void chooseColourInDialog(Rgb colour);
     static constexpr QPoint kRedSwatch{40, 8};  // a pixel of the strip's red swatch
     // The palette's tool button of `tool`.
     void chooseTool(int tool) { m_form->onPaletteButton(PaletteButton(tool)); }

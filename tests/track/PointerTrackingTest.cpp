@@ -21,7 +21,7 @@ protected:
     void SetUp() override
     {
         w->onSheetButton(0);
-        w.pickRed();
+        w.chooseColourInDialog(rgb(255, 0, 0));  // the crosshair keeps the black fore colour
     }
     GarabelWindow w;
 };

@@ -60,7 +60,7 @@ std::vector<Band> captionBands()
 }
 } // namespace
 
-TEST(HelpPicture, IsAWhitePageOfTheDocumentedSizeHeldByImage12)
+TEST(HelpPicture, IsAWhitePageOfTheDocumentedSizeHeldByTheHelpPicture)
 {
     GarabelWindow w(QSize(15360, 11520), false);
     const QImage page = HelpPicture::render();
@@ -178,7 +178,7 @@ TEST(Tooltips, EveryOptionButtonHasItsOwnSpanishName)
 TEST(HelpPicture, OnADenseScreenTheCanvasShowsThePageSharpUntilDrawnOn)
 {
     GarabelWindow w(QSize(15360, 11520), true, 2);
-    w.click(*w.probe().paletteButtons()[PaletteButton::Help]);
+    w.click(PaletteButton::Help);
     QWidget *view = w.probe().canvasView();
     const auto shownPage = [view] {
         QImage shown(view->size() * 2, QImage::Format_RGB32);

@@ -42,7 +42,7 @@ TEST(Printing, SendsWhatTheCanvasStores)
     w.move(3000, 3000);  // the crosshair, on the overlay only
     const QImage stored = w.canvasStored();
 
-    w.click(*w.probe().paletteButtons()[PaletteButton::Print]);
+    w.click(PaletteButton::Print);
     ASSERT_EQ(w.platform.printedPages.size(), 1u);
     EXPECT_EQ(w.platform.endedDocuments, 1);
     EXPECT_TRUE(w.platform.messages.empty());
@@ -59,7 +59,7 @@ TEST(Printing, ThePageTurnsWithTheCanvasWhichFillsItCentredInItsOwnShape)
     };
     for (const Case c : {Case{{1920, 1080}, true}, Case{{768, 1024}, false}}) {
         GarabelWindow w(c.screenPixels * 15);
-        w.click(*w.probe().paletteButtons()[PaletteButton::Print]);
+        w.click(PaletteButton::Print);
         ASSERT_EQ(w.platform.printedPages.size(), 1u);
         const auto &page = w.platform.printedPages.front();
         SCOPED_TRACE(::testing::Message() << c.screenPixels.width() << " x " << c.screenPixels.height());
@@ -79,7 +79,7 @@ TEST(Printing, ThePageTurnsWithTheCanvasWhichFillsItCentredInItsOwnShape)
 TEST(Printing, WithoutAPrinterAYesWritesTheSamePageToAPdfFile)
 {
     BlankWindow w;
-    w.click(*w.probe().paletteButtons()[PaletteButton::Print]);
+    w.click(PaletteButton::Print);
     ASSERT_EQ(w.platform.printedPages.size(), 1u);
     const FakePlatform::PrintedPage onPrinter = w.platform.printedPages.front();
     w.platform.printedPages.clear();
@@ -87,7 +87,7 @@ TEST(Printing, WithoutAPrinterAYesWritesTheSamePageToAPdfFile)
     w.platform.hasPrinter = false;
     w.platform.messageAnswers = {MessageAnswer::Yes};
     w.platform.saveAnswers = {QStringLiteral("/tmp/hojas/dibujo.pdf")};
-    w.click(*w.probe().paletteButtons()[PaletteButton::Print]);
+    w.click(PaletteButton::Print);
 
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_EQ(w.platform.messages[0].first, QStringLiteral("No hay ninguna impresora disponible.\n"
@@ -104,29 +104,8 @@ TEST(Printing, WithoutAPrinterAYesWritesTheSamePageToAPdfFile)
     EXPECT_EQ(inFile.picture, onPrinter.picture);
 }
 
-TEST(Printing, ADeclinedPdfOrAFailingPrintLosesNothingAndIsTold)
-{
-    BlankWindow w;
-    commitBox(w, kBox, kRed);
-    const QImage before = w.canvasStored();  // without the crosshair the drag left
-    w.platform.hasPrinter = false;
-    w.click(*w.probe().paletteButtons()[PaletteButton::Print]);  // the PDF offer answered No
-    w.platform.messageAnswers = {MessageAnswer::Yes};
-    w.click(*w.probe().paletteButtons()[PaletteButton::Print]);  // the file dialog cancelled
-    w.platform.hasPrinter = true;
-    w.platform.printFails = true;
-    w.click(*w.probe().paletteButtons()[PaletteButton::Print]);
-
-    EXPECT_TRUE(w.platform.printedPages.empty());
-    EXPECT_EQ(w.platform.endedDocuments, 0);
-    EXPECT_EQ(w.platform.saveRequests.size(), 1u);
-    ASSERT_EQ(w.platform.messages.size(), 3u);
-    EXPECT_EQ(w.platform.messages[2], std::make_pair(QStringLiteral("La impresora no responde"), MessageButtons::Ok));
-    EXPECT_EQ(w.canvas(), before);
-    EXPECT_EQ(w.sheet(), before);
-}
-
-TEST(Printing, AFifoChosenAsThePdfIsRefusedBeforeAnyJobStarts)
+// A FIFO chosen as the PDF is refused before any job starts (opening it would block).
+TEST(Printing, ADeclinedPdfARefusedFileOrAFailingPrintLosesNothingAndIsTold)
 {
     QTemporaryDir dir;
     const QString fifo = dir.filePath(QStringLiteral("tubo.pdf"));
@@ -135,15 +114,23 @@ TEST(Printing, AFifoChosenAsThePdfIsRefusedBeforeAnyJobStarts)
     commitBox(w, kBox, kRed);
     const QImage before = w.canvasStored();  // without the crosshair the drag left
     w.platform.hasPrinter = false;
-    w.platform.messageAnswers = {MessageAnswer::Yes};
+    w.click(PaletteButton::Print);  // the PDF offer answered No
+    w.platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    w.click(PaletteButton::Print);  // the file dialog cancelled
     w.platform.saveAnswers = {fifo};
-    w.click(*w.probe().paletteButtons()[PaletteButton::Print]);
+    w.click(PaletteButton::Print);
+    w.platform.hasPrinter = true;
+    w.platform.printFails = true;
+    w.click(PaletteButton::Print);
 
     EXPECT_TRUE(w.platform.printedPages.empty());
-    ASSERT_EQ(w.platform.messages.size(), 2u);
-    EXPECT_EQ(w.platform.messages[1].first,
+    EXPECT_EQ(w.platform.endedDocuments, 0);
+    EXPECT_EQ(w.platform.saveRequests.size(), 2u);
+    ASSERT_EQ(w.platform.messages.size(), 5u);
+    EXPECT_EQ(w.platform.messages[3].first,
               QStringLiteral("No se ha podido guardar el dibujo en «%1»: No es un fichero normal, "
                              "sino un dispositivo, una tubería o un socket").arg(fifo));
+    EXPECT_EQ(w.platform.messages[4], std::make_pair(QStringLiteral("La impresora no responde"), MessageButtons::Ok));
     EXPECT_EQ(w.canvas(), before);
     EXPECT_EQ(w.sheet(), before);
 }
@@ -155,9 +142,9 @@ TEST(ClearSheet, EmptiesTheCanvasAndOnlyTheCurrentSheet)
     w.click(*w.probe().sheetButtons()[1]);
     commitBox(w, kOtherBox, kRed);
     w.click(*w.probe().gridButtons()[3]);
-    w.click(*w.probe().paletteButtons()[PaletteButton::Polygon]);
+    w.click(PaletteButton::Polygon);
 
-    w.click(*w.probe().paletteButtons()[PaletteButton::Clear]);
+    w.click(PaletteButton::Clear);
     EXPECT_TRUE(blank(w.canvas())) << "figure and dots gone";
     EXPECT_TRUE(blank(w.sheet(1)));
     EXPECT_EQ(w.state().tool, ToolPolygon);
@@ -175,9 +162,9 @@ TEST(ClearSheet, OneUndoRightAfterBringsBackTheDrawingAsItWas)
     commitBox(w, kOtherBox, kRed);
     const QImage before = w.sheet();
 
-    w.click(*w.probe().paletteButtons()[PaletteButton::Clear]);
+    w.click(PaletteButton::Clear);
     ASSERT_TRUE(blank(w.sheet()));
-    w.click(*w.probe().paletteButtons()[PaletteButton::Undo]);
+    w.click(PaletteButton::Undo);
     EXPECT_EQ(w.sheet(), before) << "both figures, not only the first";
     EXPECT_EQ(w.canvas(), before);
 }
@@ -187,9 +174,9 @@ TEST(ClearSheet, AnEraserStrokeRightAfterAClearStillReachesTheSheet)
     GarabelWindow w;
     w.click(*w.probe().sheetButtons()[0]);
     commitBox(w, QRectF(0, 0, 6000, 3000), rgb(0, 0, 255));
-    w.click(*w.probe().paletteButtons()[PaletteButton::Clear]);
+    w.click(PaletteButton::Clear);
     commitBox(w, QRectF(0, 0, 6000, 3000), rgb(0, 0, 255));
-    w.click(*w.probe().paletteButtons()[PaletteButton::Eraser]);
+    w.click(PaletteButton::Eraser);
     w.click(*w.probe().eraserSizeButtons()[5]);
     w.drag({QPointF(3000, 1500), QPointF(3000, 1530)});
     EXPECT_EQ(pixelAt(w.sheet(), 3000, 1500), qRgb(255, 255, 255));
@@ -201,7 +188,7 @@ TEST(HelpButton, ShowsTheHelpPageOnTheCanvasOnly)
     BlankWindow w;
     commitBox(w, kBox, kRed);
     const QImage sheetBefore = w.sheet();
-    w.click(*w.probe().paletteButtons()[PaletteButton::Help]);
+    w.click(PaletteButton::Help);
 
     QImage expected = w.sheet(1);  // a blank canvas with the page at its own size
     QPainter(&expected).drawImage(0, 0, w.probe().helpPicture().picture());
@@ -213,12 +200,12 @@ TEST(HelpButton, ThePageGoesWithASheetSwitchAnUndoOrAGridPress)
 {
     const std::pair<const char *, std::function<void(GarabelWindow &)>> ways[] = {
         {"sheet switch", [](GarabelWindow &w) { w.click(*w.probe().sheetButtons()[0]); }},
-        {"undo", [](GarabelWindow &w) { w.click(*w.probe().paletteButtons()[PaletteButton::Undo]); }},
+        {"undo", [](GarabelWindow &w) { w.click(PaletteButton::Undo); }},
         {"grid press", [](GarabelWindow &w) { w.click(*w.probe().gridButtons()[5]); }},
     };
     for (const auto &[name, leaveHelp] : ways) {
         BlankWindow w;
-        w.click(*w.probe().paletteButtons()[PaletteButton::Help]);
+        w.click(PaletteButton::Help);
         ASSERT_FALSE(blank(w.canvas()));
         leaveHelp(w);
         const QImage canvas = w.canvas();
@@ -236,7 +223,7 @@ TEST(HelpButton, ThePageGoesWithASheetSwitchAnUndoOrAGridPress)
 TEST(HelpButton, AFigureDrawnOverThePageIsStoredWithoutIt)
 {
     BlankWindow w;
-    w.click(*w.probe().paletteButtons()[PaletteButton::Help]);
+    w.click(PaletteButton::Help);
     const QImage help = w.canvas();
     commitBox(w, kBox, kRed);
 
@@ -260,11 +247,11 @@ TEST(HelpButton, AFigureDrawnOverThePageIsStoredWithoutIt)
 TEST(Quit, AnsweredNoLeavesEverythingAsItWas)
 {
     BlankWindow w;
-    w.click(*w.probe().paletteButtons()[PaletteButton::Polygon]);
+    w.click(PaletteButton::Polygon);
     commitBox(w, kBox, kRed);
     const QImage canvas = w.canvas();
 
-    w.click(*w.probe().paletteButtons()[PaletteButton::Quit]);
+    w.click(PaletteButton::Quit);
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_EQ(w.platform.messages[0].first, kQuitQuestion);
     EXPECT_EQ(w.platform.messages[0].second, MessageButtons::YesNo);
@@ -279,7 +266,7 @@ TEST(Quit, YesEndsTheProgramAndTheWindowThenClosesWithoutAskingAgain)
 {
     BlankWindow w;
     w.platform.messageAnswers = {MessageAnswer::Yes};
-    w.click(*w.probe().paletteButtons()[PaletteButton::Quit]);
+    w.click(PaletteButton::Quit);
     EXPECT_EQ(w.platform.quitCalls, 1);
     EXPECT_TRUE(w->close());
     EXPECT_EQ(w.platform.messages.size(), 1u);

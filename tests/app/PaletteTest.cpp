@@ -29,12 +29,12 @@ Names operator+(Names a, const Names &b)
 }
 
 // The option controls that are visible now, by their design names.
-Names visibleOptions(const WindowProbe &form)
+Names visibleOptions(const WindowProbe &look)
 {
     Names names;
     const std::pair<const char *, const ButtonArray *> arrays[] = {
-        {"polygonModeButtons", &form.polygonModeButtons()}, {"circleKindButtons", &form.circleKindButtons()}, {"penWidthButtons", &form.penWidthButtons()},
-        {"fillPatternButtons", &form.fillPatternButtons()}, {"fontStyleButtons", &form.fontStyleButtons()}, {"eraserSizeButtons", &form.eraserSizeButtons()},
+        {"polygonModeButtons", &look.polygonModeButtons()}, {"circleKindButtons", &look.circleKindButtons()}, {"penWidthButtons", &look.penWidthButtons()},
+        {"fillPatternButtons", &look.fillPatternButtons()}, {"fontStyleButtons", &look.fontStyleButtons()}, {"eraserSizeButtons", &look.eraserSizeButtons()},
     };
     for (const auto &[name, array] : arrays) {
         for (int i = 0; i < int(array->size()); ++i) {
@@ -43,8 +43,8 @@ Names visibleOptions(const WindowProbe &form)
         }
     }
     const std::pair<const char *, Control *> singles[] = {
-        {"sideCountLabel", &form.sideCountLabel()}, {"textPreview", &form.textPreview()}, {"sideCountList", &form.sideCountList()},
-        {"fontSizeList", &form.fontSizeList()}, {"fontNameList", &form.fontNameList()},
+        {"sideCountLabel", &look.sideCountLabel()}, {"textPreview", &look.textPreview()}, {"sideCountList", &look.sideCountList()},
+        {"fontSizeList", &look.fontSizeList()}, {"fontNameList", &look.fontNameList()},
     };
     for (const auto &[name, control] : singles) {
         if (control->visible())
@@ -97,10 +97,10 @@ TEST(Palette, TextEmptiesTheTypedTextAndFillAfterItKeepsTheTextOptions)
 {
     GarabelWindow w;
     w.probe().textInput().setText(QStringLiteral("Hola"));
-    w.click(*w.probe().paletteButtons()[PaletteButton::Text]);
+    w.click(PaletteButton::Text);
     EXPECT_EQ(w.probe().textInput().text(), QString());
     EXPECT_EQ(w.probe().textPreview().caption(), QString());
-    w.click(*w.probe().paletteButtons()[PaletteButton::Fill]);
+    w.click(PaletteButton::Fill);
     EXPECT_EQ(w.state().tool, 11);
     EXPECT_EQ(visibleOptions(w.probe()), kTextOptions);
 }
@@ -108,7 +108,7 @@ TEST(Palette, TextEmptiesTheTypedTextAndFillAfterItKeepsTheTextOptions)
 TEST(Palette, CommandButtonsKeepTheToolAndTheOptionControls)
 {
     GarabelWindow w;
-    w.click(*w.probe().paletteButtons()[PaletteButton::Polygon]);
+    w.click(PaletteButton::Polygon);
     const Names shown = visibleOptions(w.probe());
     // Every dialog and question is cancelled or answered No by the fake desktop.
     for (int button : {0, 1, 5, 6, 9, 13, 14, 15, 17, 19, 11}) {
@@ -123,7 +123,7 @@ TEST(Palette, PenWidthStepCyclesOneToFourThenCountsOnFromAChosenWidth)
 {
     GarabelWindow w;
     for (int expected : {2, 3, 4, 1, 2}) {
-        w.click(*w.probe().paletteButtons()[PaletteButton::PenWidthStep]);
+        w.click(PaletteButton::PenWidthStep);
         EXPECT_EQ(w.state().pen.width, expected);
         EXPECT_EQ(w.probe().canvas().drawWidth(), expected);
         for (int i = 0; i < 10; ++i)
@@ -131,7 +131,7 @@ TEST(Palette, PenWidthStepCyclesOneToFourThenCountsOnFromAChosenWidth)
     }
     w.click(*w.probe().penWidthButtons()[8]);
     for (int expected : {10, 11}) {
-        w.click(*w.probe().paletteButtons()[PaletteButton::PenWidthStep]);
+        w.click(PaletteButton::PenWidthStep);
         EXPECT_EQ(w.state().pen.width, expected);
         EXPECT_EQ(w.probe().sheetImage(9).drawWidth(), expected);
     }
@@ -140,15 +140,15 @@ TEST(Palette, PenWidthStepCyclesOneToFourThenCountsOnFromAChosenWidth)
 TEST(Palette, SnappingOnAfterOffRestoresTheSelectedGridStep)
 {
     GarabelWindow w;
-    w.click(*w.probe().paletteButtons()[PaletteButton::MoveFreely]);
+    w.click(PaletteButton::MoveFreely);
     EXPECT_EQ(w.state().grid.step, 1);
-    w.click(*w.probe().paletteButtons()[PaletteButton::SnapToGrid]);
+    w.click(PaletteButton::SnapToGrid);
     EXPECT_EQ(w.state().grid.step, 300) << "the start-up grid";
 
     w.click(*w.probe().gridButtons()[2]);
     const auto centre = std::pair(w.state().grid.centreX, w.state().grid.centreY);
-    w.click(*w.probe().paletteButtons()[PaletteButton::MoveFreely]);
-    w.click(*w.probe().paletteButtons()[PaletteButton::SnapToGrid]);
+    w.click(PaletteButton::MoveFreely);
+    w.click(PaletteButton::SnapToGrid);
     EXPECT_EQ(w.state().grid.step, 150);
     EXPECT_EQ(std::pair(w.state().grid.centreX, w.state().grid.centreY), centre);
     EXPECT_EQ(w.state().tool, ToolLine);

@@ -34,7 +34,7 @@ bool black(QRgb p) { return qRed(p) < 90 && qGreen(p) < 90 && qBlue(p) < 90; }
 TEST(ReadableCaptions, ACaptionOnABlueFaceIsWhiteAndTheFaceStaysBlue)
 {
     GarabelWindow w;
-    w.click(*w.probe().paletteButtons()[PaletteButton::Text]);
+    w.click(PaletteButton::Text);
     w.click(*w.probe().fontStyleButtons()[0]);  // bold on: its face turns blue
     for (Button *marked : {w.probe().sheetButtons()[0].get(), w.probe().fontStyleButtons()[0].get()}) {
         const QImage shown = face(*marked);
@@ -52,8 +52,8 @@ TEST(HighDensityScreen, ButtonPicturesHaveEveryDevicePixelAndKeepTheirLogicalSiz
     FakePlatform platform;
     platform.screenInfo.devicePixelRatio = 2;
     MainWindow window(platform);
-    const WindowProbe form(window);
-    for (Button *button : {form.paletteButtons()[PaletteButton::Line].get(), form.mirrorButtons()[1].get()}) {
+    const WindowProbe look(window);
+    for (Button *button : {look.paletteButtons()[PaletteButton::Line].get(), look.mirrorButtons()[1].get()}) {
         QImage picture = button->picture();
         ASSERT_EQ(picture.size(), QSize(64, 64));
         EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(32, 32));

@@ -96,10 +96,10 @@ TEST(Startup, ShowsArialEvenWhenTheScreenHasNoSuchFont)
     FakePlatform platform;
     platform.screenInfo.fontNames = {"Zeta", "Alpha"};
     MainWindow window(platform);
-    const WindowProbe form(window);
-    EXPECT_EQ(form.fontNameList().item(0), "Alpha");
-    EXPECT_EQ(form.fontNameList().item(1), "Zeta");
-    EXPECT_EQ(form.fontNameList().text(), "Arial");
+    const WindowProbe look(window);
+    EXPECT_EQ(look.fontNameList().item(0), "Alpha");
+    EXPECT_EQ(look.fontNameList().item(1), "Zeta");
+    EXPECT_EQ(look.fontNameList().text(), "Arial");
 }
 
 TEST(Startup, GivesEveryDrawingSurfaceThe18PointArialFont)
@@ -119,22 +119,22 @@ TEST(Startup, GivesEveryDrawingSurfaceThe18PointArialFont)
 TEST(Startup, ShowsOnlyTheDesignTimeControlsAndMarksSheetOne)
 {
     GarabelWindow w;
-    const WindowProbe f = w.probe();
-    for (const ButtonArray *array : {static_cast<const ButtonArray *>(&f.paletteButtons()), &f.gridButtons(), &f.mirrorButtons(), &f.sheetButtons()})
+    const WindowProbe look = w.probe();
+    for (const ButtonArray *array : {static_cast<const ButtonArray *>(&look.paletteButtons()), &look.gridButtons(), &look.mirrorButtons(), &look.sheetButtons()})
         for (const auto &button : *array)
             EXPECT_TRUE(button->widget()->isVisible());
-    for (auto *array : {&f.polygonModeButtons(), &f.circleKindButtons(), &f.penWidthButtons(), &f.fillPatternButtons(), &f.fontStyleButtons(), &f.eraserSizeButtons()})
+    for (auto *array : {&look.polygonModeButtons(), &look.circleKindButtons(), &look.penWidthButtons(), &look.fillPatternButtons(), &look.fontStyleButtons(), &look.eraserSizeButtons()})
         for (const auto &button : *array)
             EXPECT_FALSE(button->visible());
-    EXPECT_FALSE(f.sideCountLabel().visible());
-    EXPECT_FALSE(f.textPreview().visible());
-    EXPECT_FALSE(f.sideCountList().visible());
-    EXPECT_FALSE(f.fontSizeList().visible());
-    EXPECT_FALSE(f.fontNameList().visible());
-    EXPECT_TRUE(f.textInput().widget()->isVisible());
-    EXPECT_EQ(f.sheetButtons()[0]->backColor(), kBlue);
+    EXPECT_FALSE(look.sideCountLabel().visible());
+    EXPECT_FALSE(look.textPreview().visible());
+    EXPECT_FALSE(look.sideCountList().visible());
+    EXPECT_FALSE(look.fontSizeList().visible());
+    EXPECT_FALSE(look.fontNameList().visible());
+    EXPECT_TRUE(look.textInput().widget()->isVisible());
+    EXPECT_EQ(look.sheetButtons()[0]->backColor(), kBlue);
     for (int i = 1; i < 10; ++i)
-        EXPECT_EQ(f.sheetButtons()[i]->backColor(), kWhite);
+        EXPECT_EQ(look.sheetButtons()[i]->backColor(), kWhite);
 }
 
 TEST(Startup, ShowsTheTitlePictureOnTheCanvasButNotInSheetOne)

@@ -36,13 +36,13 @@ struct Colours {
     }
 };
 
-Colours coloursOf(const WindowProbe &form)
+Colours coloursOf(const WindowProbe &look)
 {
-    Colours c{rgb(form.state().pen.red, form.state().pen.green, form.state().pen.blue), form.canvas().fillColor(),
-              form.canvas().foreColor(), form.textPreview().foreColor(), {}, {}};
+    Colours c{rgb(look.state().pen.red, look.state().pen.green, look.state().pen.blue), look.canvas().fillColor(),
+              look.canvas().foreColor(), look.textPreview().foreColor(), {}, {}};
     for (int i = 0; i < kSheetCount; ++i) {
-        c.sheetFill.push_back(form.sheetImage(i).fillColor());
-        c.sheetFore.push_back(form.sheetImage(i).foreColor());
+        c.sheetFill.push_back(look.sheetImage(i).fillColor());
+        c.sheetFore.push_back(look.sheetImage(i).foreColor());
     }
     return c;
 }

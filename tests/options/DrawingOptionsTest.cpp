@@ -67,7 +67,7 @@ TEST(Toggles, TheFaceColourIsWhatTheSwitchReads)
     EXPECT_EQ(w.probe().mirrorButtons()[2]->backColor(), kWhite);
 
     w.probe().fontStyleButtons()[1]->setBackColor(kGreen);
-    w.click(*w.probe().paletteButtons()[PaletteButton::Text]);
+    w.click(PaletteButton::Text);
     w.click(*w.probe().fontStyleButtons()[1]);
     EXPECT_FALSE(w.probe().canvas().fontItalic()) << "only a white face reads as off";
     EXPECT_EQ(w.probe().fontStyleButtons()[1]->backColor(), kWhite);
@@ -77,17 +77,17 @@ TEST(ShapeOptions, PolygonModeCircleKindAndEraserSizeFollowTheButtonPressed)
 {
     GarabelWindow w;
     EXPECT_EQ(w.state().pen.eraserSize, 0) << "no eraser extent before a size is chosen";
-    w.click(*w.probe().paletteButtons()[PaletteButton::Polygon]);
+    w.click(PaletteButton::Polygon);
     w.click(*w.probe().polygonModeButtons()[2]);
     EXPECT_EQ(w.state().polygon.mode, 2);
     w.click(*w.probe().polygonModeButtons()[1]);
     EXPECT_EQ(w.state().polygon.mode, 1);
 
-    w.click(*w.probe().paletteButtons()[PaletteButton::Circle]);
+    w.click(PaletteButton::Circle);
     w.click(*w.probe().circleKindButtons()[4]);
     EXPECT_EQ(w.state().circle.kind, 4);
 
-    w.click(*w.probe().paletteButtons()[PaletteButton::Eraser]);
+    w.click(PaletteButton::Eraser);
     for (int i = 0; i < 6; ++i) {
         w.click(*w.probe().eraserSizeButtons()[i]);
         EXPECT_EQ(w.state().pen.eraserSize, 20 + 25 * i);
@@ -100,7 +100,7 @@ TEST(ShapeOptions, PolygonModeCircleKindAndEraserSizeFollowTheButtonPressed)
 TEST(PenWidth, AWidthButtonSetsItEverywhereAndIsTheOnlyOneGreen)
 {
     GarabelWindow w;
-    w.click(*w.probe().paletteButtons()[PaletteButton::Line]);
+    w.click(PaletteButton::Line);
     w.click(*w.probe().penWidthButtons()[13]);
     EXPECT_EQ(w.state().pen.width, 14);
     expectOnEverySurface<int>(w, &Surface::drawWidth, 14);
@@ -119,7 +119,7 @@ TEST(PenWidth, AWidthButtonSetsItEverywhereAndIsTheOnlyOneGreen)
 TEST(FillPattern, APatternButtonSetsItOnTheCanvasAndEverySheet)
 {
     GarabelWindow w;
-    w.click(*w.probe().paletteButtons()[PaletteButton::Rectangle]);
+    w.click(PaletteButton::Rectangle);
     for (int pattern : {1, 6, 0}) {
         w.click(*w.probe().fillPatternButtons()[pattern]);
         EXPECT_EQ(w.state().pen.fillPattern, pattern);
@@ -131,7 +131,7 @@ TEST(FillPattern, APatternButtonSetsItOnTheCanvasAndEverySheet)
 TEST(TextStyle, BoldAndItalicSwitchIndependentlyEverywhere)
 {
     GarabelWindow w;
-    w.click(*w.probe().paletteButtons()[PaletteButton::Text]);
+    w.click(PaletteButton::Text);
     w.click(*w.probe().fontStyleButtons()[0]);
     expectOnEverySurface<bool>(w, &Surface::fontBold, true);
     expectOnEverySurface<bool>(w, &Surface::fontItalic, false);
@@ -168,7 +168,7 @@ TEST_P(FontSizeEntry, IsAppliedOnlyStrictlyBetweenSevenAndSeventyThree)
 {
     const SizeCase c = GetParam();
     GarabelWindow w;
-    w.click(*w.probe().paletteButtons()[PaletteButton::Text]);
+    w.click(PaletteButton::Text);
     w.probe().fontSizeList().addItem(QString::fromLatin1(c.entry));
     w.probe().fontSizeList().choose(w.probe().fontSizeList().count() - 1);
     expectOnEverySurface<double>(w, &Surface::fontSize, c.applied);
@@ -189,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(Entries, FontSizeEntry,
 TEST(FontName, TheChosenNameGoesToEverySurfaceAndTheLabel)
 {
     GarabelWindow w;
-    w.click(*w.probe().paletteButtons()[PaletteButton::Text]);
+    w.click(PaletteButton::Text);
     int courier = -1;
     for (int i = 0; i < w.probe().fontNameList().count(); ++i) {
         if (w.probe().fontNameList().item(i) == QStringLiteral("Courier New"))

@@ -184,7 +184,7 @@ TEST(OpenImage, CanBeUndoneTheDrawingItReplacedComesBack)
     w->onPaletteButton(PaletteButton::Open);
     ASSERT_EQ(topLeft(w.sheet()), samplePicture());
 
-    w.click(*w.probe().paletteButtons()[PaletteButton::Undo]);  // undo
+    w.click(PaletteButton::Undo);  // undo
     EXPECT_EQ(w.sheet(), drawing);
     EXPECT_EQ(w.canvas(), drawing);
 }

@@ -71,6 +71,7 @@ private:
     friend class WindowProbe;
 
     // --- start-up and layout (app/) ---
+    // The start-up state of lists, fonts, grid and tool; the constructor's last step.
     void start();
     void layOut();
     // Keyboard shortcuts and tooltips of the palette and option buttons.

@@ -35,9 +35,11 @@ bool drawsInRedWithAllMirrors(benchmark::State &state, Window4k &w, garabel::Pal
         state.SkipWithError("the canvas is not 3840 x 2160");
         return false;
     }
-    w.form->state.pen.red = 255;
-    w.form->state.mirrors.leftRight = w.form->state.mirrors.topBottom = w.form->state.mirrors.throughCentre = true;
-    w.form->state.tool = tool;
+    w.platform.colorAnswers.push_back(garabel::rgb(255, 0, 0));
+    w.form->onPaletteButton(garabel::PaletteButton::ColourDialog);
+    for (int mirror = 1; mirror <= 3; ++mirror)
+        w.form->onMirrorButton(mirror);
+    w.form->onPaletteButton(garabel::PaletteButton(tool));
     return true;
 }
 

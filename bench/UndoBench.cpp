@@ -2,7 +2,9 @@
 #include "Window4k.h"
 
 #include "app/Button.h"
+#include "app/Sheets.h"
 #include "app/SnapshotStore.h"
+#include "app/UndoRing.h"
 #include "platform/ShownSurface.h"
 
 #include <QCoreApplication>
@@ -21,17 +23,55 @@ using garabel::bench::Window4k;
 constexpr int kFigureSide = 300;  // pixels changed by each figure
 constexpr double kTwips = garabel::kTwipsPerPixel;
 
+// The undo ring as the window has it, over a 4K canvas and ten 4K sheets.
+struct UndoRig {
+    UndoRig()
+    {
+        const auto size = [](garabel::Surface &s) {
+            s.setBackColor(garabel::kWhite);
+            s.setWidth((kWidth + 2 * garabel::Surface::kBorder) * kTwips);
+            s.setHeight((kHeight + 2 * garabel::Surface::kBorder) * kTwips);
+        };
+        size(canvas);
+        for (int i = 0; i < garabel::kSheetCount; ++i) {
+            buttons.push_back(std::make_unique<garabel::Button>(&parent));
+            auto sheet = std::make_unique<garabel::Surface>();
+            size(*sheet);
+            sheets.add(std::move(sheet));
+        }
+    }
+    QWidget parent;
+    garabel::ButtonArray buttons;
+    garabel::Surface canvas;
+    garabel::Sheets sheets{canvas, buttons};
+    garabel::UndoRing ring{sheets, canvas};
+};
+
 // A filled square of 300 x 300 pixels on the canvas and the current sheet, as a
 // committed figure leaves it; `n` moves it round the canvas.
-void drawFigure(garabel::MainWindow &form, int n)
+void drawFigure(UndoRig &rig, int n)
 {
     const int x = (n * 331) % (kWidth - kFigureSide), y = (n * 197) % (kHeight - kFigureSide);
     const garabel::Rgb colour = garabel::rgb(n * 37, n * 91, n * 53);
-    const std::initializer_list<garabel::Surface *> canvasAndSheet{form.canvas.get(), &form.currentSheetImage()};
-    for (garabel::Surface *surface : canvasAndSheet) {
+    for (garabel::Surface *surface : {&rig.canvas, &rig.sheets.current()}) {
         surface->stored().filledBox(x * kTwips, y * kTwips, (x + kFigureSide - 1) * kTwips,
                                     (y + kFigureSide - 1) * kTwips, colour);
     }
+}
+
+// The same square drawn through the window: the rectangle tool, filled solid.
+void drawFigure(Window4k &w, int n)
+{
+    const int x = (n * 331) % (kWidth - kFigureSide), y = (n * 197) % (kHeight - kFigureSide);
+    w.platform.colorAnswers.push_back(garabel::rgb(n * 37, n * 91, n * 53));
+    w.form->onPaletteButton(garabel::PaletteButton::ColourDialog);
+    w.form->onPaletteButton(garabel::PaletteButton::Rectangle);
+    w.form->onFillPatternButton(garabel::FillSolid);
+    w.form->onPaletteButton(garabel::PaletteButton::MoveFreely);
+    w.send(QEvent::MouseMove, x, y, Qt::NoButton);
+    w.send(QEvent::MouseButtonPress, x, y, Qt::LeftButton);
+    w.send(QEvent::MouseMove, x + kFigureSide - 1, y + kFigureSide - 1, Qt::LeftButton);
+    w.send(QEvent::MouseButtonRelease, x + kFigureSide - 1, y + kFigureSide - 1, Qt::NoButton);
 }
 
 std::size_t fullImageBytes()
@@ -43,15 +83,15 @@ std::size_t fullImageBytes()
 // figure, divided by the bytes of 70 full images.
 void undo_memory_4k(benchmark::State &state)
 {
-    Window4k w;
+    UndoRig rig;
     for (auto _ : state) {
         for (int i = 0; i < 70; ++i) {
-            w.form->onSheetButton(i % 10);
-            drawFigure(*w.form, i);
-            w.form->pushUndoSnapshot();
+            rig.sheets.switchTo(i % 10);
+            drawFigure(rig, i);
+            rig.ring.push();
         }
     }
-    garabel::bench::reportValue(state, double(w.form->undoStore().bytesHeld()) / (70.0 * fullImageBytes()));
+    garabel::bench::reportValue(state, double(rig.ring.store().bytesHeld()) / (70.0 * fullImageBytes()));
 }
 BENCHMARK(undo_memory_4k)->Iterations(1)->Unit(benchmark::kMillisecond);
 
@@ -62,37 +102,37 @@ void undo_memory_fills_4k(benchmark::State &state)
 {
     Window4k w;
     garabel::MainWindow &form = *w.form;
-    form.state.tool = garabel::PaletteButton::Fill;
+    form.onPaletteButton(garabel::PaletteButton::Fill);
+    form.onPaletteButton(garabel::PaletteButton::MoveFreely);
     for (auto _ : state) {
         for (int sheet = 0; sheet < 10; ++sheet) {
             form.onSheetButton(sheet);
             for (int n = 0; n < 8; ++n) {
-                const garabel::Rgb colour = garabel::rgb(20 + n * 29, 200 - n * 23, 40 + sheet * 17);
-                form.canvas->setFillColor(colour);
-                form.currentSheetImage().setFillColor(colour);
-                form.state.pointer.x = 100 * kTwips;
-                form.state.pointer.y = 100 * kTwips;
-                form.onCanvasReleased(1, 0, form.state.pointer.x, form.state.pointer.y);
+                w.platform.colorAnswers.push_back(garabel::rgb(20 + n * 29, 200 - n * 23, 40 + sheet * 17));
+                form.onPaletteButton(garabel::PaletteButton::ColourDialog);
+                w.send(QEvent::MouseMove, 100 + n % 2, 100, Qt::NoButton);
+                w.send(QEvent::MouseButtonPress, 100 + n % 2, 100, Qt::LeftButton);
+                w.send(QEvent::MouseButtonRelease, 100 + n % 2, 100, Qt::NoButton);
             }
         }
     }
-    const QImage last = form.currentSheetImage().image();
+    const QImage last = w.probe().currentSheetImage().image();
     if (last.isNull() || last.pixel(kWidth - 1, kHeight - 1) != last.pixel(0, 0))
         state.SkipWithError("the fills did not cover the whole canvas");
-    garabel::bench::reportValue(state, double(form.undoStore().bytesHeld()) / (70.0 * fullImageBytes()));
+    garabel::bench::reportValue(state, double(w.probe().undoRing().store().bytesHeld()) / (70.0 * fullImageBytes()));
 }
 BENCHMARK(undo_memory_fills_4k)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // One push after a figure.
 void undo_push_4k(benchmark::State &state)
 {
-    Window4k w;
+    UndoRig rig;
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        drawFigure(*w.form, n++);
+        drawFigure(rig, n++);
         state.ResumeTiming();
-        w.form->pushUndoSnapshot();
+        rig.ring.push();
     }
     garabel::bench::compareWithMemcpy(state, fullImageBytes());
 }
@@ -101,13 +141,13 @@ BENCHMARK(undo_push_4k)->UseRealTime()->Unit(benchmark::kMicrosecond);
 // One undo step: the snapshot back on the canvas and into the sheet.
 void undo_step_4k(benchmark::State &state)
 {
-    Window4k w;
+    UndoRig rig;
     for (int n = 0; n < 7; ++n) {
-        drawFigure(*w.form, n);
-        w.form->pushUndoSnapshot();
+        drawFigure(rig, n);
+        rig.ring.push();
     }
     for (auto _ : state)
-        w.form->undo();
+        rig.ring.undo();
     garabel::bench::compareWithMemcpy(state, fullImageBytes());
 }
 BENCHMARK(undo_step_4k)->UseRealTime()->Unit(benchmark::kMicrosecond);
@@ -116,7 +156,7 @@ BENCHMARK(undo_step_4k)->UseRealTime()->Unit(benchmark::kMicrosecond);
 void grid_4k(benchmark::State &state)
 {
     Window4k w;
-    drawFigure(*w.form, 1);
+    drawFigure(w, 1);
     for (auto _ : state) {
         w.form->onGridButton(0);
         w.repaint();

@@ -4,6 +4,7 @@
 #include "platform/ShownSurface.h"
 #include "platform/SurfaceView.h"
 #include "support/FakePlatform.h"
+#include "support/WindowProbe.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -37,20 +38,20 @@ public:
         const auto screenTwips = [](int inner, int rest) { return (inner + 2 * Surface::kBorder) * kTwipsPerPixel + rest; };
         platform.screenInfo.twips = QSize(screenTwips(kWidth, 1245), screenTwips(kHeight, 910));
         form = std::make_unique<MainWindow>(platform);
-        form->start();
         form->showOnScreen();
         for (int i = 0; i < 100 && !(form->windowHandle() && form->windowHandle()->isExposed()); ++i)
             QCoreApplication::processEvents();
         QCoreApplication::processEvents();
-        form->canvasView()->installEventFilter(&paints);
+        probe().canvasView()->installEventFilter(&paints);
     }
 
-    bool isFourK() const { return form->canvas->innerPixelSize() == QSize(kWidth, kHeight); }
+    WindowProbe probe() const { return WindowProbe(*form); }
+    bool isFourK() const { return probe().canvas().innerPixelSize() == QSize(kWidth, kHeight); }
 
     // A pointer event on the canvas at inner pixel (x, y), as the system sends it.
     void send(QEvent::Type type, int x, int y, Qt::MouseButtons buttons)
     {
-        QWidget *view = form->canvasView();
+        QWidget *view = probe().canvasView();
         const QPointF local = SurfaceView::innerOrigin() + QPoint(x, y);
         const Qt::MouseButton changed = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, local, view->mapToGlobal(local), changed, buttons, Qt::NoModifier);
@@ -60,7 +61,7 @@ public:
     // Delivers the repaint that the move asked for.
     void repaint() { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
 
-    std::size_t canvasBytes() const { return std::size_t(form->canvas->renderedImage().sizeInBytes()); }
+    std::size_t canvasBytes() const { return std::size_t(probe().canvas().renderedImage().sizeInBytes()); }
 
     test::FakePlatform platform;
     std::unique_ptr<MainWindow> form;

@@ -5,6 +5,7 @@
 
 #include "app/Button.h"
 #include "app/MainWindow.h"
+#include "support/WindowProbe.h"
 #include "platform/SurfaceView.h"
 
 #include <QApplication>
@@ -120,7 +121,7 @@ void Driver::clickAnywhere()
 // release, as a figure or a stroke is drawn.
 void Driver::dragOnCanvas()
 {
-    const QRect canvas = inWindow(m_form.canvasView());
+    const QRect canvas = inWindow(WindowProbe(m_form).canvasView());
     const QRect window(QPoint(0, 0), m_window->size());
     const Qt::MouseButton button = pickButton();
     const Qt::KeyboardModifiers modifiers = chance(10) ? Qt::ShiftModifier : Qt::NoModifier;
@@ -194,7 +195,7 @@ QPoint Driver::pointIn(const QRect &area)
 
 QRect Driver::exitButton() const
 {
-    return inWindow(m_form.paletteButtons[PaletteButton::Quit]->widget()).adjusted(-1, -1, 1, 1);
+    return inWindow(WindowProbe(m_form).paletteButtons()[PaletteButton::Quit]->widget()).adjusted(-1, -1, 1, 1);
 }
 
 // The area is never inside the exit button, so a few tries find a point.

@@ -13,6 +13,7 @@
 #include "app/MainWindow.h"
 #include "platform/Surface.h"
 #include "platform/Translations.h"
+#include "support/WindowProbe.h"
 
 #include <QApplication>
 #include <QTest>
@@ -142,7 +143,6 @@ int main(int argc, char **argv)
     garabel::monkey::MonkeyPlatform platform(log);
     garabel::MainWindow window(platform);
     platform.setDialogParent(&window);
-    window.start();
     window.showOnScreen();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window))
@@ -164,8 +164,9 @@ int main(int argc, char **argv)
     running = nullptr;
     // Sheets with a stored drawing show that the input reached the program.
     int drawn = 0;
-    for (const auto &sheet : window.sheetImages)
-        drawn += !sheet->image().isNull();
+    const garabel::WindowProbe probe(window);
+    for (int i = 0; i < garabel::kSheetCount; ++i)
+        drawn += !probe.sheetImage(i).image().isNull();
     std::printf("monkey: passed, seed %u, %ld events, %d of 10 sheets drawn on\n", seed, log.count(), drawn);
     return code;
 }

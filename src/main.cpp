@@ -36,7 +36,6 @@ int main(int argc, char **argv)
     // so the temporary folder is removed on the way out.
     QObject::connect(&terminationSignals, &garabel::TerminationSignals::received, &window,
                      [&platform] { platform.quit(); });
-    window.start();
     window.showOnScreen();
     return app.exec();
 }

@@ -12,27 +12,27 @@ namespace garabel {
 // go into the canvas only: never into a sheet image.
 void MainWindow::onGridButton(int index)
 {
-    for (auto &button : gridButtons) {
+    for (auto &button : m_gridButtons) {
         if (button->backColor() == kGreen)
             button->setBackColor(kWhite);
     }
-    gridButtons[index]->setBackColor(kGreen);
-    state.grid.step = gridStepFor(index);
-    state.grid.centreX = snapToGrid(float(canvas->width()) / 2.0f, state.grid.step);
-    state.grid.centreY = snapToGrid(float(canvas->height()) / 2.0f, state.grid.step);
+    m_gridButtons[index]->setBackColor(kGreen);
+    m_state.grid.step = gridStepFor(index);
+    m_state.grid.centreX = snapToGrid(float(m_canvas->width()) / 2.0f, m_state.grid.step);
+    m_state.grid.centreY = snapToGrid(float(m_canvas->height()) / 2.0f, m_state.grid.step);
 
-    canvas->setPicture(currentSheetImage().image());
-    canvas->setDrawWidth(1);
+    m_canvas->setPicture(currentSheetImage().image());
+    m_canvas->setDrawWidth(1);
     // Column by column, both bounds inclusive; the last row and column may lie
     // under the frame.
-    const double width = canvas->width(), height = canvas->height();
+    const double width = m_canvas->width(), height = m_canvas->height();
     std::vector<QPointF> dots;
-    for (double x = 0; x <= width; x += state.grid.step) {
-        for (double y = 0; y <= height; y += state.grid.step)
+    for (double x = 0; x <= width; x += m_state.grid.step) {
+        for (double y = 0; y <= height; y += m_state.grid.step)
             dots.emplace_back(x, y);
     }
-    canvas->stored().psetMany(dots);
-    state.grid.selectedButton = std::uint8_t(index);
+    m_canvas->stored().psetMany(dots);
+    m_state.grid.selectedButton = std::uint8_t(index);
 }
 
 } // namespace garabel

@@ -59,32 +59,22 @@ struct PolygonState {
     std::array<std::int32_t, kMaxVertices> vertexY{};
 };
 
-struct UndoRingState {
-    static constexpr int kSlots = 7;
-    std::array<int, kSheetCount> positions{};    // per sheet, the slot of the last push
-    bool snapshotPending = false;       // a push waits to be undone first
-};
-
 struct TextState {
     bool pending = false;               // the first click of the text tool fixed the spot
 };
 
-// The drawing state every handler reads and writes, grouped by concern.
+// The drawing state every handler reads and writes, grouped by concern. The
+// current sheet and the undo rings are kept by Sheets and UndoRing.
 // Fields that may be "empty" start at 0 / false, which is how an empty value behaves.
 struct DrawingState {
-    static constexpr int kSheets = kSheetCount;
-
     PointerState pointer;
     GridState grid;
     PenState pen;
     MirrorSwitches mirrors;
     CircleState circle;
     PolygonState polygon;
-    UndoRingState undo;
     TextState text;
     PaletteButton tool = PaletteButton::Line;  // the palette button that chose the current tool
-    std::uint8_t sheet = 0;
-    std::uint8_t previousSheet = 0;
 };
 
 // The colour every figure is drawn in: RGB(Red, Green, Blue).

@@ -26,63 +26,65 @@ void chain(ButtonArray &array, float firstLeft, float top)
 void MainWindow::layOut()
 {
     for (int i = 1; i <= 9; ++i) {
-        sheetButtons.push_back(sheetButtons[0]->cloneHidden());
-        sheetButtons[i]->onClick([this, i] { onSheetButton(i); });
+        m_sheetButtons.push_back(m_sheetButtons[0]->cloneHidden());
+        m_sheetButtons[i]->onClick([this, i] { onSheetButton(i); });
         auto sheet = std::make_unique<Surface>();
-        sheet->setBackColor(sheetImages[0]->backColor());
-        sheet->setLeft(sheetImages[0]->left());
-        sheet->setTop(sheetImages[0]->top());
-        sheet->setWidth(sheetImages[0]->width());
-        sheet->setHeight(sheetImages[0]->height());
-        sheetImages.push_back(std::move(sheet));
-        sheetButtons[i]->setCaption(QString::number(i + 1));
+        const Surface &first = m_sheets.image(0);
+        sheet->setBackColor(first.backColor());
+        sheet->setLeft(first.left());
+        sheet->setTop(first.top());
+        sheet->setWidth(first.width());
+        sheet->setHeight(first.height());
+        m_sheets.add(std::move(sheet));
+        m_sheetButtons[i]->setCaption(QString::number(i + 1));
     }
-    sheetButtons[0]->setBackColor(kBlue);
+    m_sheetButtons[0]->setBackColor(kBlue);
 
     // The area a maximised window gets: the desktop's panels stay visible.
     const QSize screen = m_platform.screen().available().size();
     const auto f = [](double v) { return float(v); };
-    colourStrip->setTop(f(paletteButtons[PaletteButton::Open]->top()));
-    canvas->setTop(f(colourStrip->top()) + f(colourStrip->height()) + 20.0f);
-    canvas->setLeft(f(paletteButtons[PaletteButton::Save]->left()) + f(paletteButtons[PaletteButton::Save]->width()) + 75.0f);
-    canvas->setWidth(float(screen.width()) - f(canvas->left()) - 75.0f);
-    canvas->setHeight(float(screen.height()) - f(canvas->top()) - f(sheetButtons[0]->height()) - 80.0f);
-    sheetButtons[0]->setTop(f(canvas->top()) + f(canvas->height()) + 20.0f);
-    sheetButtons[0]->setLeft(f(canvas->left()));
+    m_colourStrip->setTop(f(m_paletteButtons[PaletteButton::Open]->top()));
+    m_canvas->setTop(f(m_colourStrip->top()) + f(m_colourStrip->height()) + 20.0f);
+    m_canvas->setLeft(f(m_paletteButtons[PaletteButton::Save]->left()) + f(m_paletteButtons[PaletteButton::Save]->width()) + 75.0f);
+    m_canvas->setWidth(float(screen.width()) - f(m_canvas->left()) - 75.0f);
+    m_canvas->setHeight(float(screen.height()) - f(m_canvas->top()) - f(m_sheetButtons[0]->height()) - 80.0f);
+    m_sheetButtons[0]->setTop(f(m_canvas->top()) + f(m_canvas->height()) + 20.0f);
+    m_sheetButtons[0]->setLeft(f(m_canvas->left()));
 
-    for (auto &sheet : sheetImages) {
-        sheet->setTop(canvas->top());
-        sheet->setLeft(canvas->left());
-        sheet->setWidth(canvas->width());
-        sheet->setHeight(canvas->height());
+    for (int i = 0; i < m_sheets.count(); ++i) {
+        Surface &sheet = m_sheets.image(i);
+        sheet.setTop(m_canvas->top());
+        sheet.setLeft(m_canvas->left());
+        sheet.setWidth(m_canvas->width());
+        sheet.setHeight(m_canvas->height());
     }
     for (int i = 1; i <= 9; ++i) {
-        sheetButtons[i]->setTop(sheetButtons[0]->top());
-        sheetButtons[i]->setLeft(f(sheetButtons[i - 1]->left()) + f(sheetButtons[i - 1]->width()));
-        sheetButtons[i]->setVisible(true);
+        m_sheetButtons[i]->setTop(m_sheetButtons[0]->top());
+        m_sheetButtons[i]->setLeft(f(m_sheetButtons[i - 1]->left()) + f(m_sheetButtons[i - 1]->width()));
+        m_sheetButtons[i]->setVisible(true);
     }
     for (int i = 0; i <= 9; ++i)
-        sheetButtons[i]->setToolTip(tr("Hoja %1").arg(i + 1));
+        m_sheetButtons[i]->setToolTip(tr("Hoja %1").arg(i + 1));
 
-    const float row = f(sheetButtons[0]->top());
-    const float groups = f(sheetButtons[9]->left()) + 1000.0f;
-    chain(polygonModeButtons, groups, row);
-    sideCountLabel->setTop(f(polygonModeButtons[0]->top()));
-    sideCountLabel->setLeft(f(polygonModeButtons[2]->left()) + f(polygonModeButtons[2]->width()) + 100.0f);
-    sideCountList->setTop(f(polygonModeButtons[0]->top()));
-    sideCountList->setLeft(f(sideCountLabel->left()) + f(sideCountLabel->width()) + 50.0f);
-    chain(circleKindButtons, groups, row);
-    chain(penWidthButtons, groups, row);
-    chain(fillPatternButtons, f(circleKindButtons[5]->left()) + 400.0f, row);
-    fontSizeList->setTop(row);
-    fontSizeList->setLeft(groups);
-    fontNameList->setTop(row);
-    fontNameList->setLeft(f(fontSizeList->left()) + f(fontSizeList->width()) + 150.0f);
-    fontStyleButtons[0]->setTop(row);
-    fontStyleButtons[1]->setTop(row);
-    fontStyleButtons[0]->setLeft(f(fontNameList->left()) + f(fontNameList->width()) + 100.0f);
-    fontStyleButtons[1]->setLeft(f(fontStyleButtons[0]->left()) + f(fontStyleButtons[0]->width()) + 25.0f);
-    chain(eraserSizeButtons, groups, row);
+    const float row = f(m_sheetButtons[0]->top());
+    const float groups = f(m_sheetButtons[9]->left()) + 1000.0f;
+    chain(m_polygonModeButtons, groups, row);
+    m_sideCountLabel->setTop(f(m_polygonModeButtons[0]->top()));
+    m_sideCountLabel->setLeft(f(m_polygonModeButtons[2]->left()) + f(m_polygonModeButtons[2]->width()) + 100.0f);
+    m_sideCountList->setTop(f(m_polygonModeButtons[0]->top()));
+    m_sideCountList->setLeft(f(m_sideCountLabel->left()) + f(m_sideCountLabel->width()) + 50.0f);
+    chain(m_circleKindButtons, groups, row);
+    chain(m_penWidthButtons, groups, row);
+    chain(m_fillPatternButtons, f(m_circleKindButtons[5]->left()) + 400.0f, row);
+    m_fontSizeList->setTop(row);
+    m_fontSizeList->setLeft(groups);
+    m_fontNameList->setTop(row);
+    m_fontNameList->setLeft(f(m_fontSizeList->left()) + f(m_fontSizeList->width()) + 150.0f);
+    m_fontStyleButtons[0]->setTop(row);
+    m_fontStyleButtons[1]->setTop(row);
+    m_fontStyleButtons[0]->setLeft(f(m_fontNameList->left()) + f(m_fontNameList->width()) + 100.0f);
+    m_fontStyleButtons[1]->setLeft(f(m_fontStyleButtons[0]->left()) + f(m_fontStyleButtons[0]->width()) + 25.0f);
+    chain(m_eraserSizeButtons, groups, row);
 }
 
 void MainWindow::showOnScreen()

@@ -7,7 +7,6 @@
 #include "app/HelpPicture.h"
 #include "app/ImageBox.h"
 #include "app/Label.h"
-#include "app/SnapshotStore.h"
 #include "app/TextBox.h"
 #include "app/WindowToolControls.h"
 #include "options/ColourStrip.h"
@@ -52,7 +51,12 @@ ButtonArray makeRow(QWidget *parent, int count, double top, double firstLeft, do
 } // namespace
 
 MainWindow::MainWindow(Platform &platform, QWidget *parent)
-    : QWidget(parent), m_platform(platform), m_undo(std::make_unique<SnapshotStore>())
+    : QWidget(parent),
+      m_platform(platform),
+      m_canvas(std::make_unique<ShownSurface>()),
+      m_sheets(*m_canvas, m_sheetButtons),
+      m_surfaceSettings(*m_canvas, m_sheets),
+      m_undoRing(m_sheets, *m_canvas)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Garabel"));
@@ -78,19 +82,20 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     createTools();
     wireEvents();
     installShortcutsAndTips();
+    start();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::createImages()
 {
-    cursorPicture = std::make_unique<ImageBox>(this);
-    cursorPicture->setGeometry(7560, 6120, 240, 240);
-    cursorPicture->setPicture(canvasCursorImage());
-    helpPicture = std::make_unique<ImageBox>(this);
-    helpPicture->setGeometry(7200, 5400, 975, 840);
+    m_cursorPicture = std::make_unique<ImageBox>(this);
+    m_cursorPicture->setGeometry(7560, 6120, 240, 240);
+    m_cursorPicture->setPicture(canvasCursorImage());
+    m_helpPicture = std::make_unique<ImageBox>(this);
+    m_helpPicture->setGeometry(7200, 5400, 975, 840);
     // At the screen's own resolution: the canvas shows it sharp until drawn on.
-    helpPicture->setPicture(HelpPicture::render(m_platform.screen().devicePixelRatio));
+    m_helpPicture->setPicture(HelpPicture::render(m_platform.screen().devicePixelRatio));
 }
 
 void MainWindow::createSurfaces()
@@ -98,37 +103,36 @@ void MainWindow::createSurfaces()
     // The text box only takes the typing for the text tool (the typed text shows
     // next to the anchor); created before the canvas, it lies under it and never
     // hides the drawing.
-    textInput = std::make_unique<TextBox>(this);
-    textInput->setGeometry(1800, 2880, 6015, 1215);
+    m_textInput = std::make_unique<TextBox>(this);
+    m_textInput->setGeometry(1800, 2880, 6015, 1215);
 
-    canvas = std::make_unique<ShownSurface>();
-    canvas->setBackColor(kWhite);
-    m_canvasView = new SurfaceView(*canvas, this);  // owned by the window
-    canvas->setLeft(1560);
-    canvas->setTop(120);
-    canvas->setWidth(6855);
-    canvas->setHeight(4695);
-    canvas->setPicture(startupPicture());
+    m_canvas->setBackColor(kWhite);
+    m_canvasView = new SurfaceView(*m_canvas, this);  // owned by the window
+    m_canvas->setLeft(1560);
+    m_canvas->setTop(120);
+    m_canvas->setWidth(6855);
+    m_canvas->setHeight(4695);
+    m_canvas->setPicture(startupPicture());
 
-    // A sheet image is never shown, so it has no overlay: all its drawing is stored.
     auto sheet = std::make_unique<Surface>();
     sheet->setBackColor(kWhite);
+    // A sheet image is never shown, so it has no overlay: all its drawing is stored.
     sheet->setLeft(1320);
     sheet->setTop(3960);
     sheet->setWidth(855);
     sheet->setHeight(735);
-    sheetImages.push_back(std::move(sheet));
+    m_sheets.add(std::move(sheet));
 
-    colourStrip = std::make_unique<ShownSurface>();
-    colourStrip->setBackColor(kWhite);
-    m_stripView = new SurfaceView(*colourStrip, this);  // owned by the window
+    m_colourStrip = std::make_unique<ShownSurface>();
+    m_colourStrip->setBackColor(kWhite);
+    m_stripView = new SurfaceView(*m_colourStrip, this);  // owned by the window
     // Sized to the strip plus its one-pixel frame.
     const QImage strip = colourStripPicture();
-    colourStrip->setLeft(1200);
-    colourStrip->setTop(5040);
-    colourStrip->setWidth((strip.width() + 2 * Surface::kBorder) * kTwipsPerPixel);
-    colourStrip->setHeight((strip.height() + 2 * Surface::kBorder) * kTwipsPerPixel);
-    colourStrip->setPicture(strip);
+    m_colourStrip->setLeft(1200);
+    m_colourStrip->setTop(5040);
+    m_colourStrip->setWidth((strip.width() + 2 * Surface::kBorder) * kTwipsPerPixel);
+    m_colourStrip->setHeight((strip.height() + 2 * Surface::kBorder) * kTwipsPerPixel);
+    m_colourStrip->setPicture(strip);
 }
 
 void MainWindow::createPalette()
@@ -138,16 +142,16 @@ void MainWindow::createPalette()
         ButtonArray *array;
         int left, right;
     };
-    paletteButtons.resize(kPaletteButtonCount);
-    gridButtons.resize(8);
-    mirrorButtons.resize(4);
+    m_paletteButtons.resize(kPaletteButtonCount);
+    m_gridButtons.resize(8);
+    m_mirrorButtons.resize(4);
     const Row rows[] = {
-        {120, &paletteButtons, 0, 1},   {600, &paletteButtons, 2, 4},   {1080, &paletteButtons, 3, 7},
-        {1560, &paletteButtons, 8, 12}, {2040, &paletteButtons, 10, 11}, {2520, &paletteButtons, 13, 16},
-        {3000, &paletteButtons, 14, 18}, {3480, &paletteButtons, 19, 17}, {3960, &paletteButtons, 9, 15},
-        {4560, &paletteButtons, 5, 6},  {5040, &gridButtons, 0, 1},   {5520, &gridButtons, 2, 3},
-        {6000, &gridButtons, 4, 5},  {6480, &gridButtons, 6, 7},   {7080, &mirrorButtons, 0, 1},
-        {7560, &mirrorButtons, 2, 3},
+        {120, &m_paletteButtons, 0, 1},   {600, &m_paletteButtons, 2, 4},   {1080, &m_paletteButtons, 3, 7},
+        {1560, &m_paletteButtons, 8, 12}, {2040, &m_paletteButtons, 10, 11}, {2520, &m_paletteButtons, 13, 16},
+        {3000, &m_paletteButtons, 14, 18}, {3480, &m_paletteButtons, 19, 17}, {3960, &m_paletteButtons, 9, 15},
+        {4560, &m_paletteButtons, 5, 6},  {5040, &m_gridButtons, 0, 1},   {5520, &m_gridButtons, 2, 3},
+        {6000, &m_gridButtons, 4, 5},  {6480, &m_gridButtons, 6, 7},   {7080, &m_mirrorButtons, 0, 1},
+        {7560, &m_mirrorButtons, 2, 3},
     };
     for (const Row &row : rows) {
         const std::pair<int, double> places[] = {{row.left, 120.0}, {row.right, 600.0}};
@@ -159,68 +163,68 @@ void MainWindow::createPalette()
     }
     const double ratio = m_platform.screen().devicePixelRatio;
     for (int i = 0; i < 20; ++i)
-        paletteButtons[i]->setPicture(paletteIcon(i, ratio));
+        m_paletteButtons[i]->setPicture(paletteIcon(i, ratio));
     for (int i = 0; i < 8; ++i)
-        gridButtons[i]->setPicture(gridIcon(i));
+        m_gridButtons[i]->setPicture(gridIcon(i));
     for (int i = 0; i < 4; ++i)
-        mirrorButtons[i]->setPicture(reflectionIcon(i, ratio));
+        m_mirrorButtons[i]->setPicture(reflectionIcon(i, ratio));
 }
 
 void MainWindow::createOptionButtons()
 {
-    sheetButtons = makeRow(this, 1, 6360, 1200, kOptionButton, nullptr);
-    sheetButtons[0]->setCaption(QStringLiteral("1"));
-    sheetButtons[0]->setVisible(true);
-    polygonModeButtons = makeRow(this, 3, 6360, 1680, kOptionButton, polygonModeIcon);
-    circleKindButtons = makeRow(this, 6, 6360, 3840, kOptionButton, circleModeIcon);
-    eraserSizeButtons = makeRow(this, 6, 6360, 6120, kOptionButton, eraserIcon);
-    penWidthButtons = makeRow(this, 14, 6840, 1680, kOptionButton, penWidthIcon);
-    for (auto &button : penWidthButtons)
+    m_sheetButtons = makeRow(this, 1, 6360, 1200, kOptionButton, nullptr);
+    m_sheetButtons[0]->setCaption(QStringLiteral("1"));
+    m_sheetButtons[0]->setVisible(true);
+    m_polygonModeButtons = makeRow(this, 3, 6360, 1680, kOptionButton, polygonModeIcon);
+    m_circleKindButtons = makeRow(this, 6, 6360, 3840, kOptionButton, circleModeIcon);
+    m_eraserSizeButtons = makeRow(this, 6, 6360, 6120, kOptionButton, eraserIcon);
+    m_penWidthButtons = makeRow(this, 14, 6840, 1680, kOptionButton, penWidthIcon);
+    for (auto &button : m_penWidthButtons)
         button->setFont(pointFont(QStringLiteral("Arial"), 8.25, true));
-    fillPatternButtons = makeRow(this, 8, 7320, 1680, kOptionButton, fillPatternIcon);
-    fontStyleButtons = makeRow(this, 2, 7800, 6840, kOptionButton, nullptr);
-    fontStyleButtons[0]->setCaption(QStringLiteral("N"));
-    fontStyleButtons[0]->setFont(pointFont(QStringLiteral("Times New Roman"), 12, true));
-    fontStyleButtons[1]->setCaption(QStringLiteral("K"));
-    fontStyleButtons[1]->setFont(pointFont(QStringLiteral("Times New Roman"), 12, false, true));
+    m_fillPatternButtons = makeRow(this, 8, 7320, 1680, kOptionButton, fillPatternIcon);
+    m_fontStyleButtons = makeRow(this, 2, 7800, 6840, kOptionButton, nullptr);
+    m_fontStyleButtons[0]->setCaption(QStringLiteral("N"));
+    m_fontStyleButtons[0]->setFont(pointFont(QStringLiteral("Times New Roman"), 12, true));
+    m_fontStyleButtons[1]->setCaption(QStringLiteral("K"));
+    m_fontStyleButtons[1]->setFont(pointFont(QStringLiteral("Times New Roman"), 12, false, true));
 }
 
 void MainWindow::createListsAndLabels()
 {
-    sideCountLabel = std::make_unique<Label>(this);
-    sideCountLabel->setGeometry(2880, 6120, 735, 255);
-    sideCountLabel->setCaption(tr("Nº Lados"));
-    sideCountLabel->setVisible(false);
+    m_sideCountLabel = std::make_unique<Label>(this);
+    m_sideCountLabel->setGeometry(2880, 6120, 735, 255);
+    m_sideCountLabel->setCaption(tr("Nº Lados"));
+    m_sideCountLabel->setVisible(false);
 
-    textPreview = std::make_unique<Label>(m_canvasView, SurfaceView::innerOrigin(), true);
-    textPreview->setGeometry(2280, 2040, 45, 195);
-    textPreview->setVisible(false);
+    m_textPreview = std::make_unique<Label>(m_canvasView, SurfaceView::innerOrigin(), true);
+    m_textPreview->setGeometry(2280, 2040, 45, 195);
+    m_textPreview->setVisible(false);
 
-    sideCountList = std::make_unique<ComboBox>(this);
-    sideCountList->setGeometry(3000, 6360, 615, 315);
-    sideCountList->setText(tr("Nº lados"));
-    sideCountList->setVisible(false);
-    fontSizeList = std::make_unique<ComboBox>(this);
-    fontSizeList->setGeometry(4080, 7800, 735, 315);
-    fontSizeList->setText(QStringLiteral("fontSizeList"));
-    fontSizeList->setVisible(false);
-    fontNameList = std::make_unique<ComboBox>(this, true);
-    fontNameList->setGeometry(4800, 7800, 1935, 315);
-    fontNameList->setText(QStringLiteral("fontNameList"));
-    fontNameList->setVisible(false);
+    m_sideCountList = std::make_unique<ComboBox>(this);
+    m_sideCountList->setGeometry(3000, 6360, 615, 315);
+    m_sideCountList->setText(tr("Nº lados"));
+    m_sideCountList->setVisible(false);
+    m_fontSizeList = std::make_unique<ComboBox>(this);
+    m_fontSizeList->setGeometry(4080, 7800, 735, 315);
+    m_fontSizeList->setText(QStringLiteral("fontSizeList"));
+    m_fontSizeList->setVisible(false);
+    m_fontNameList = std::make_unique<ComboBox>(this, true);
+    m_fontNameList->setGeometry(4800, 7800, 1935, 315);
+    m_fontNameList->setText(QStringLiteral("fontNameList"));
+    m_fontNameList->setVisible(false);
 }
 
 void MainWindow::wireEvents()
 {
     const std::pair<ButtonArray *, void (MainWindow::*)(int)> arrays[] = {
-        {&gridButtons, &MainWindow::onGridButton},
-        {&mirrorButtons, &MainWindow::onMirrorButton}, {&sheetButtons, &MainWindow::onSheetButton},
-        {&polygonModeButtons, &MainWindow::onPolygonModeButton}, {&circleKindButtons, &MainWindow::onCircleKindButton},
-        {&penWidthButtons, &MainWindow::onPenWidthButton}, {&fillPatternButtons, &MainWindow::onFillPatternButton},
-        {&fontStyleButtons, &MainWindow::onFontStyleButton}, {&eraserSizeButtons, &MainWindow::onEraserSizeButton},
+        {&m_gridButtons, &MainWindow::onGridButton},
+        {&m_mirrorButtons, &MainWindow::onMirrorButton}, {&m_sheetButtons, &MainWindow::onSheetButton},
+        {&m_polygonModeButtons, &MainWindow::onPolygonModeButton}, {&m_circleKindButtons, &MainWindow::onCircleKindButton},
+        {&m_penWidthButtons, &MainWindow::onPenWidthButton}, {&m_fillPatternButtons, &MainWindow::onFillPatternButton},
+        {&m_fontStyleButtons, &MainWindow::onFontStyleButton}, {&m_eraserSizeButtons, &MainWindow::onEraserSizeButton},
     };
     for (int i = 0; i < kPaletteButtonCount; ++i)
-        paletteButtons[i]->onClick([this, i] { onPaletteButton(PaletteButton(i)); });
+        m_paletteButtons[i]->onClick([this, i] { onPaletteButton(PaletteButton(i)); });
     for (const auto &[array, handler] : arrays) {
         for (int i = 0; i < int(array->size()); ++i)
             (*array)[i]->onClick([this, handler = handler, i] { (this->*handler)(i); });
@@ -230,9 +234,14 @@ void MainWindow::wireEvents()
     connect(m_canvasView, &SurfaceView::mouseReleased, this, &MainWindow::onCanvasReleased);
     connect(m_canvasView, &SurfaceView::pointerLeft, this, &MainWindow::onCanvasLeft);
     connect(m_stripView, &SurfaceView::mousePressed, this, &MainWindow::onColourStripPressed);
-    textInput->onChange([this] { onTextEdited(); });
-    fontSizeList->onClick([this] { onFontSizeChosen(); });
-    fontNameList->onClick([this] { onFontNameChosen(); });
+    m_textInput->onChange([this] { onTextEdited(); });
+    m_fontSizeList->onClick([this] { onFontSizeChosen(); });
+    m_fontNameList->onClick([this] { onFontNameChosen(); });
+}
+
+void MainWindow::onSheetButton(int index)
+{
+    m_sheets.switchTo(index);
 }
 
 } // namespace garabel

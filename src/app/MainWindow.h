@@ -2,11 +2,13 @@
 
 #include "app/DrawingState.h"
 #include "app/PaletteButton.h"
+#include "app/Sheets.h"
+#include "app/SurfaceSettings.h"
+#include "app/UndoRing.h"
 
 #include <QWidget>
 
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace garabel {
@@ -17,7 +19,6 @@ class DrawingTarget;
 class ImageBox;
 class Label;
 class Platform;
-class SnapshotStore;
 class ShownSurface;
 class Surface;
 class SurfaceView;
@@ -27,47 +28,28 @@ class ToolBox;
 class WindowToolControls;
 
 // The window: owns the controls, the drawing surfaces, the drawing state and the
-// platform, and wires the controls' events to the handlers. The handlers keep
-// the design's names and are defined in the folder of their subsystem:
-// start-up, layout, palette, sheets, grid and undo in app/, pointer tracking in
-// track/, the release in commit/, colour, options and files in options/.
+// platform, all private, and wires the controls' events to the handlers. The
+// handlers are defined in the folder of their subsystem: start-up, layout,
+// palette and grid in app/, pointer tracking in track/, the release in commit/,
+// colour, options and files in options/. Subsystems get narrow objects (the
+// sheets, the settings of every surface, the undo ring), never the window.
 class MainWindow : public QWidget
 {
     Q_OBJECT
 public:
+    // Creates the controls and surfaces, lays them out for the platform's screen
+    // and sets the drawing state up: the window is ready to show.
     explicit MainWindow(Platform &platform, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // --- start-up and layout (app/) ---
-    void start();
-    void layOut();
     // Covers the screen's available area (the whole screen without a window manager).
     void showOnScreen();
 
-    // --- palette, sheets, grid, undo (app/) ---
+    // The events of the controls, wired in the constructor; each does what a
+    // click, a pick from a list or a pointer event on the canvas does.
     void onPaletteButton(PaletteButton button);
     void onGridButton(int index);
     void onSheetButton(int index);
-    void fillUndoRing();
-    void pushUndoSnapshot();
-    // A push that the end of the same release takes back when the sheet has not
-    // changed since, so that a release that drew nothing leaves no step to undo.
-    void pushTentativeUndoSnapshot();
-    void dropUnchangedUndoSnapshot();
-    void undo();
-
-    // --- pointer tracking (track/) ---
-    void onCanvasPressed(int button, int shift, double x, double y);
-    void onCanvasMoved(int button, int shift, double x, double y);
-    void onCanvasLeft();
-
-    // --- release (commit/) ---
-    void onCanvasReleased(int button, int shift, double x, double y);
-    void onTextEdited();
-
-    // --- colour, options, files (options/) ---
-    void onColourStripPressed(int button, int shift, double x, double y);
-    void chooseColourInDialog();
     void onMirrorButton(int index);
     void onPolygonModeButton(int index);
     void onCircleKindButton(int index);
@@ -77,32 +59,25 @@ public:
     void onEraserSizeButton(int index);
     void onFontSizeChosen();
     void onFontNameChosen();
-    void openPicture();
-    void savePicture();
-
-    Platform &platform() const { return m_platform; }
-    Surface &currentSheetImage() const { return *sheetImages[state.sheet]; }
-    SurfaceView *canvasView() const { return m_canvasView; }
-    SnapshotStore &undoStore() const { return *m_undo; }
-
-    // The drawing state and the controls, by the design's names.
-    DrawingState state;
-    std::unique_ptr<ShownSurface> canvas;
-    std::vector<std::unique_ptr<Surface>> sheetImages;
-    std::unique_ptr<ShownSurface> colourStrip;
-    PaletteButtons paletteButtons;
-    ButtonArray gridButtons, mirrorButtons, sheetButtons, polygonModeButtons, circleKindButtons, penWidthButtons, fillPatternButtons,
-        fontStyleButtons, eraserSizeButtons;
-    std::unique_ptr<Label> sideCountLabel, textPreview;
-    std::unique_ptr<ComboBox> sideCountList, fontSizeList, fontNameList;
-    std::unique_ptr<TextBox> textInput;
-    std::unique_ptr<ImageBox> cursorPicture, helpPicture;
+    void onCanvasPressed(int button, int shift, double x, double y);
+    void onCanvasMoved(int button, int shift, double x, double y);
+    void onCanvasReleased(int button, int shift, double x, double y);
+    void onCanvasLeft();
+    void onColourStripPressed(int button, int shift, double x, double y);
+    void onTextEdited();
 
 protected:
     // Closing the window any other way asks the quit question first.
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Tests read pixels, the drawing state and the controls through the probe.
+    friend class WindowProbe;
+
+    // --- start-up and layout (app/) ---
+    // The start-up state of lists, fonts, grid and tool; the constructor's last step.
+    void start();
+    void layOut();
     // Keyboard shortcuts and tooltips of the palette and option buttons.
     void installShortcutsAndTips();
     void createSurfaces();
@@ -111,31 +86,42 @@ private:
     void createListsAndLabels();
     void createImages();
     void wireEvents();
+    // Asks the quit question; a Yes is remembered, so that the window's closing
+    // after the exit button does not ask a second time.
+    bool confirmQuit();
     // The drawing target, the tools' view of the controls and the tools (Palette.cpp).
     void createTools();
     // The tool the palette chose last.
     Tool *currentTool() const;
-    // Asks the quit question; a Yes is remembered, so that the window's closing
-    // after the exit button does not ask a second time.
-    bool confirmQuit();
+
+    // --- colour and files (options/) ---
+    void chooseColourInDialog();
+    void openPicture();
+    void savePicture();
+
+    Surface &currentSheetImage() const { return m_sheets.current(); }
 
     Platform &m_platform;
-    SurfaceView *m_canvasView = nullptr;
-    SurfaceView *m_stripView = nullptr;
-    std::unique_ptr<SnapshotStore> m_undo;
-    void captureIntoRing();
-    void settleUndoSnapshot();
-    // The ring position and pending flag from before a tentative push, from the
-    // press or release that made it to the end of that release.
-    struct UndoMark {
-        int sheet, pos;
-        bool pending;
-    };
-    std::optional<UndoMark> m_tentativePush;
-    bool m_quitConfirmed = false;
+    DrawingState m_state;
+    std::unique_ptr<ShownSurface> m_canvas;
+    std::unique_ptr<ShownSurface> m_colourStrip;
+    SurfaceView *m_canvasView = nullptr;  // owned by the window
+    SurfaceView *m_stripView = nullptr;   // owned by the window
+    PaletteButtons m_paletteButtons;
+    ButtonArray m_gridButtons, m_mirrorButtons, m_sheetButtons, m_polygonModeButtons, m_circleKindButtons,
+        m_penWidthButtons, m_fillPatternButtons, m_fontStyleButtons, m_eraserSizeButtons;
+    std::unique_ptr<Label> m_sideCountLabel, m_textPreview;
+    std::unique_ptr<ComboBox> m_sideCountList, m_fontSizeList, m_fontNameList;
+    std::unique_ptr<TextBox> m_textInput;
+    std::unique_ptr<ImageBox> m_cursorPicture, m_helpPicture;
+    // After the canvas and the sheet buttons, which they refer to.
+    Sheets m_sheets;
+    SurfaceSettings m_surfaceSettings;
+    UndoRing m_undoRing;
     std::unique_ptr<DrawingTarget> m_drawingTarget;
     std::unique_ptr<WindowToolControls> m_toolControls;
     std::unique_ptr<ToolBox> m_tools;
+    bool m_quitConfirmed = false;
 };
 
 } // namespace garabel

@@ -18,24 +18,24 @@ void MainWindow::onPaletteButton(PaletteButton button)
 {
     runPaletteCommand([this, button] {
         if (Tool *tool = m_tools->toolOn(button)) {
-            state.tool = button;
+            m_state.tool = button;
             tool->showOptions();
             return;
         }
         switch (button) {
         case PaletteButton::Open: openPicture(); break;
         case PaletteButton::Save: savePicture(); break;
-        case PaletteButton::SnapToGrid: state.grid.step = gridStepFor(state.grid.selectedButton); break;
-        case PaletteButton::MoveFreely: state.grid.step = 1; break;
+        case PaletteButton::SnapToGrid: m_state.grid.step = gridStepFor(m_state.grid.selectedButton); break;
+        case PaletteButton::MoveFreely: m_state.grid.step = 1; break;
         case PaletteButton::PenWidthStep:
             m_toolControls->showOnly({OptionGroup::PenWidths});
-            stepPenWidth(*this);
+            stepPenWidth(m_state, m_surfaceSettings);
             break;
-        case PaletteButton::Print: printCanvas(*this); break;
-        case PaletteButton::Undo: undo(); break;
+        case PaletteButton::Print: printCanvas(*m_canvas, m_platform); break;
+        case PaletteButton::Undo: m_undoRing.undo(); break;
         // One undo brings the drawing back.
         case PaletteButton::Clear:
-            pushUndoSnapshot();
+            m_undoRing.push();
             m_drawingTarget->clear();
             break;
         case PaletteButton::Quit:
@@ -44,7 +44,7 @@ void MainWindow::onPaletteButton(PaletteButton button)
             break;
         case PaletteButton::ColourDialog: chooseColourInDialog(); break;
         // Help goes on the canvas only: the sheet keeps its drawing.
-        case PaletteButton::Help: canvas->setPicture(helpPicture->picture()); break;
+        case PaletteButton::Help: m_canvas->setPicture(m_helpPicture->picture()); break;
         default: break;
         }
     });
@@ -52,17 +52,18 @@ void MainWindow::onPaletteButton(PaletteButton button)
 
 void MainWindow::createTools()
 {
-    m_drawingTarget = std::make_unique<DrawingTarget>(*canvas, [this]() -> Surface & { return currentSheetImage(); });
+    m_drawingTarget = std::make_unique<DrawingTarget>(*m_canvas, [this]() -> Surface & { return currentSheetImage(); });
     m_toolControls = std::make_unique<WindowToolControls>(ToolControlWidgets{
-        polygonModeButtons, circleKindButtons, penWidthButtons, fillPatternButtons, fontStyleButtons, eraserSizeButtons,
-        *sideCountLabel, *textPreview, *sideCountList, *fontSizeList, *fontNameList, *textInput});
-    const UndoSteps undoSteps{[this] { pushTentativeUndoSnapshot(); }, [this] { dropUnchangedUndoSnapshot(); }};
-    m_tools = std::make_unique<ToolBox>(ToolEnvironment{state, *m_drawingTarget, undoSteps, *m_toolControls});
+        m_polygonModeButtons, m_circleKindButtons, m_penWidthButtons, m_fillPatternButtons, m_fontStyleButtons,
+        m_eraserSizeButtons, *m_sideCountLabel, *m_textPreview, *m_sideCountList, *m_fontSizeList, *m_fontNameList,
+        *m_textInput});
+    const UndoSteps undoSteps{[this] { m_undoRing.pushTentative(); }, [this] { m_undoRing.dropIfUnchanged(); }};
+    m_tools = std::make_unique<ToolBox>(ToolEnvironment{m_state, *m_drawingTarget, undoSteps, *m_toolControls});
 }
 
 Tool *MainWindow::currentTool() const
 {
-    return m_tools->toolOn(state.tool);
+    return m_tools->toolOn(m_state.tool);
 }
 
 bool MainWindow::confirmQuit()

@@ -1,10 +1,11 @@
 #include "app/PaletteCommands.h"
 
 #include "app/MainWindow.h"
+#include "app/SurfaceSettings.h"
 #include "options/ImageFiles.h"
 #include "platform/PictureFile.h"
 #include "platform/Platform.h"
-#include "platform/ShownSurface.h"
+#include "platform/Surface.h"
 
 #include <QDir>
 #include <QLoggingCategory>
@@ -16,9 +17,9 @@ namespace garabel {
 namespace {
 Q_LOGGING_CATEGORY(lcPalette, "garabel.palette")
 
-void tellPrintFailure(MainWindow &form, const QString &why)
+void tellPrintFailure(Platform &platform, const QString &why)
 {
-    form.platform().messageBox(why.isEmpty() ? MainWindow::tr("No se ha podido imprimir el dibujo.") : why,
+    platform.messageBox(why.isEmpty() ? MainWindow::tr("No se ha podido imprimir el dibujo.") : why,
                                MessageButtons::Ok);
 }
 
@@ -36,9 +37,8 @@ bool printOnPage(PrintJob &job, const QImage &picture)
 // Without a printer the drawing can go to a PDF file, with the same page. Null
 // when the user declines, cancels the dialog, keeps a file of that name, or
 // picks a target that cannot be written (told; opening a FIFO would block).
-std::unique_ptr<PrintJob> pdfJobInstead(MainWindow &form, const QString &whyNot)
+std::unique_ptr<PrintJob> pdfJobInstead(Platform &platform, const QString &whyNot)
 {
-    Platform &platform = form.platform();
     const QString offer = MainWindow::tr("%1.\n¿Quieres guardar el dibujo como documento PDF?").arg(whyNot);
     if (platform.messageBox(offer, MessageButtons::YesNo) != MessageAnswer::Yes)
         return nullptr;
@@ -58,31 +58,27 @@ std::unique_ptr<PrintJob> pdfJobInstead(MainWindow &form, const QString &whyNot)
 }
 } // namespace
 
-void stepPenWidth(MainWindow &form)
+void stepPenWidth(DrawingState &state, SurfaceSettings &surfaces)
 {
-    DrawingState &state = form.state;
     state.pen.width = std::int16_t(state.pen.width + 1);
     if (state.pen.width == 5)
         state.pen.width = 1;
-    form.canvas->setDrawWidth(state.pen.width);
-    for (auto &sheet : form.sheetImages)
-        sheet->setDrawWidth(state.pen.width);
+    surfaces.setPenWidth(state.pen.width);
 }
 
-void printCanvas(MainWindow &form)
+void printCanvas(Surface &canvas, Platform &platform)
 {
-    Surface &canvas = *form.canvas;
     // What the canvas shows (dot grid included) becomes its picture, and is what is printed.
     canvas.setPicture(canvas.image());
     QString whyNot;
-    std::unique_ptr<PrintJob> job = form.platform().startPrintJob(&whyNot);
+    std::unique_ptr<PrintJob> job = platform.startPrintJob(&whyNot);
     if (!job) {
-        job = pdfJobInstead(form, whyNot);
+        job = pdfJobInstead(platform, whyNot);
         if (!job)
             return;
     }
     if (!printOnPage(*job, canvas.renderedImage()))
-        tellPrintFailure(form, job->errorText());
+        tellPrintFailure(platform, job->errorText());
 }
 
 void runPaletteCommand(const std::function<void()> &command)

@@ -1,23 +1,28 @@
 #pragma once
 
+#include "app/PaletteButton.h"
+
 #include <functional>
 
 namespace garabel {
 
-class MainWindow;
+struct DrawingState;
+class Platform;
+class Surface;
+class SurfaceSettings;
 
 // The named steps of the tool palette's handler, onPaletteButton.
 
 // Pen width 1, 2, 3, 4, 1, ...; counting on from a width chosen in the width
 // group, it wraps only when it reaches exactly 5. Canvas and all sheets.
-void stepPenWidth(MainWindow &form);
+void stepPenWidth(DrawingState &state, SurfaceSettings &surfaces);
 
 // Prints the canvas as it shows now on the default printer: the page turned
 // the way the canvas is, the canvas scaled to fit the printable area, centred.
 // The canvas keeps what it showed as its picture. Without a printer the user
 // is offered a PDF file of the same page instead; a failing print is told in a
 // message box.
-void printCanvas(MainWindow &form);
+void printCanvas(Surface &canvas, Platform &platform);
 
 // Runs one palette command so that nothing in it stops the program: an
 // exception is logged and dropped, leaving the state as the steps before it

@@ -1,18 +1,25 @@
+#include "app/Sheets.h"
+
 #include "app/Button.h"
-#include "app/MainWindow.h"
 #include "platform/ShownSurface.h"
 
 namespace garabel {
 
-// Makes sheet `index` current: its button turns blue, the previous one white,
-// and the canvas shows exactly the sheet's stored drawing.
-void MainWindow::onSheetButton(int index)
+Sheets::Sheets(Surface &canvas, ButtonArray &buttons) : m_canvas(canvas), m_buttons(buttons) {}
+
+Sheets::~Sheets() = default;
+
+void Sheets::add(std::unique_ptr<Surface> image)
 {
-    sheetButtons[state.previousSheet]->setBackColor(kWhite);
-    sheetButtons[index]->setBackColor(kBlue);
-    canvas->setPicture(sheetImages[index]->image());
-    state.sheet = std::uint8_t(index);
-    state.previousSheet = std::uint8_t(index);
+    m_images.push_back(std::move(image));
+}
+
+void Sheets::switchTo(int index)
+{
+    m_buttons[m_current]->setBackColor(kWhite);
+    m_buttons[index]->setBackColor(kBlue);
+    m_canvas.setPicture(m_images[index]->image());
+    m_current = index;
 }
 
 } // namespace garabel

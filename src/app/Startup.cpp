@@ -20,46 +20,39 @@ void MainWindow::start()
 {
     layOut();
 
-    state.grid.step = 300;
-    state.grid.selectedButton = 5;
-    state.tool = PaletteButton::Line;
-    state.pen.dotRadius = 50;
-    state.sheet = 0;
-    state.pen.width = 1;
-    state.polygon.mode = 0;
+    m_state.grid.step = 300;
+    m_state.grid.selectedButton = 5;
+    m_state.tool = PaletteButton::Line;
+    m_state.pen.dotRadius = 50;
+    m_state.pen.width = 1;
+    m_state.polygon.mode = 0;
 
     for (int i = 0; i <= 17; ++i)
-        sideCountList->addItem(QString::number(i + 3));
-    sideCountList->setText(sideCountList->item(2));
+        m_sideCountList->addItem(QString::number(i + 3));
+    m_sideCountList->setText(m_sideCountList->item(2));
 
     // Halved in single precision, as the layout computes the canvas size.
-    state.grid.centreX = snapToGrid(float(canvas->width()) / 2.0f, state.grid.step);
-    state.grid.centreY = snapToGrid(float(canvas->height()) / 2.0f, state.grid.step);
-
-    fillUndoRing();
+    m_state.grid.centreX = snapToGrid(float(m_canvas->width()) / 2.0f, m_state.grid.step);
+    m_state.grid.centreY = snapToGrid(float(m_canvas->height()) / 2.0f, m_state.grid.step);
 
     for (int v = 12; v <= 48; v += 2)
-        fontSizeList->addItem(QString::number(v));
+        m_fontSizeList->addItem(QString::number(v));
     for (const QString &name : m_platform.screen().fontNames)
-        fontNameList->addItem(name);
-    fontSizeList->setText(QStringLiteral("18"));
-    fontNameList->setText(QStringLiteral("Arial"));
+        m_fontNameList->addItem(name);
+    m_fontSizeList->setText(QStringLiteral("18"));
+    m_fontNameList->setText(QStringLiteral("Arial"));
 
-    const double size = leadingNumber(fontSizeList->text());
-    canvas->setFontSize(size);
-    canvas->setFontName(QStringLiteral("arial"));
-    for (auto &sheet : sheetImages) {
-        sheet->setFontSize(size);
-        sheet->setFontName(QStringLiteral("arial"));
-    }
-    textPreview->setFontSize(18);
-    textPreview->setFontName(QStringLiteral("Arial"));
+    const double size = leadingNumber(m_fontSizeList->text());
+    m_surfaceSettings.setFontSize(size);
+    m_surfaceSettings.setFontName(QStringLiteral("arial"));
+    m_textPreview->setFontSize(18);
+    m_textPreview->setFontName(QStringLiteral("Arial"));
 
-    fontStyleButtons[0]->setBackColor(kWhite);
-    fontStyleButtons[1]->setBackColor(kWhite);
+    m_fontStyleButtons[0]->setBackColor(kWhite);
+    m_fontStyleButtons[1]->setBackColor(kWhite);
 
     const QPoint hotSpot = canvasCursorHotSpot();
-    m_canvasView->setCursor(QCursor(QPixmap::fromImage(cursorPicture->picture()), hotSpot.x(), hotSpot.y()));
+    m_canvasView->setCursor(QCursor(QPixmap::fromImage(m_cursorPicture->picture()), hotSpot.x(), hotSpot.y()));
 }
 
 } // namespace garabel

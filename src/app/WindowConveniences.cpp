@@ -117,18 +117,18 @@ QString paletteTip(int index)
 // what the button does, the quit question included.
 void MainWindow::installShortcutsAndTips()
 {
-    tipEach(paletteButtons, paletteTip);
-    tipEach(gridButtons, [](int i) { return tr("Rejilla de %1").arg(gridStepFor(i)); });
-    tipEach(mirrorButtons, [](int i) { return HelpPicture::caption(Group::Reflection, i); });
-    tipNames(polygonModeButtons, kPolygonModes);
-    tipNames(circleKindButtons, kCircleModes);
-    tipEach(penWidthButtons, [](int i) { return tr("Grosor %1").arg(i + 1); });
-    tipNames(fillPatternButtons, kFillPatterns);
-    tipNames(fontStyleButtons, kTextStyles);
-    tipEach(eraserSizeButtons, [](int i) { return tr("Goma de tamaño %1").arg(i + 1); });
-    tip(*sideCountList, tr("Número de lados"));
-    tip(*fontSizeList, tr("Tamaño de la letra"));
-    tip(*fontNameList, tr("Tipo de letra"));
+    tipEach(m_paletteButtons, paletteTip);
+    tipEach(m_gridButtons, [](int i) { return tr("Rejilla de %1").arg(gridStepFor(i)); });
+    tipEach(m_mirrorButtons, [](int i) { return HelpPicture::caption(Group::Reflection, i); });
+    tipNames(m_polygonModeButtons, kPolygonModes);
+    tipNames(m_circleKindButtons, kCircleModes);
+    tipEach(m_penWidthButtons, [](int i) { return tr("Grosor %1").arg(i + 1); });
+    tipNames(m_fillPatternButtons, kFillPatterns);
+    tipNames(m_fontStyleButtons, kTextStyles);
+    tipEach(m_eraserSizeButtons, [](int i) { return tr("Goma de tamaño %1").arg(i + 1); });
+    tip(*m_sideCountList, tr("Número de lados"));
+    tip(*m_fontSizeList, tr("Tamaño de la letra"));
+    tip(*m_fontNameList, tr("Tipo de letra"));
 
     QList<QKeySequence> sequences;
     for (const auto &[key, button] : kPaletteKeys) {

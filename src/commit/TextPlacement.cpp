@@ -29,8 +29,8 @@ void placeTextOnRelease(DrawingState &s, DrawingTarget &target, ToolControls &co
 // Typing shows the text live in the prompt and marks it for the next release.
 void MainWindow::onTextEdited()
 {
-    textPreview->setCaption(textInput->text());
-    state.text.pending = true;
+    m_textPreview->setCaption(m_textInput->text());
+    m_state.text.pending = true;
 }
 
 } // namespace garabel

@@ -28,17 +28,13 @@ void takeComponents(DrawingState &state, Rgb colour)
 void MainWindow::onColourStripPressed(int, int, double x, double y)
 {
     // The box's own border lies outside the strip: it holds no colour to pick.
-    if (x < 0 || y < 0 || x >= colourStrip->innerWidth() || y >= colourStrip->innerHeight())
+    if (x < 0 || y < 0 || x >= m_colourStrip->innerWidth() || y >= m_colourStrip->innerHeight())
         return;
-    takeComponents(state, colourStrip->point(x, y));
-    const Rgb colour = drawingColour(state);
-    canvas->setFillColor(colour);
-    for (const auto &sheetImage : sheetImages)
-        sheetImage->setFillColor(colour);
-    textPreview->setForeColor(colour);
-    canvas->setForeColor(colour);
-    for (const auto &sheetImage : sheetImages)
-        sheetImage->setForeColor(colour);
+    takeComponents(m_state, m_colourStrip->point(x, y));
+    const Rgb colour = drawingColour(m_state);
+    m_surfaceSettings.setFillColour(colour);
+    m_textPreview->setForeColor(colour);
+    m_surfaceSettings.setForeColour(colour);
 }
 
 // The dialog opens on the current colour with pure blue as custom colour 1.
@@ -47,18 +43,16 @@ void MainWindow::onColourStripPressed(int, int, double x, double y)
 void MainWindow::chooseColourInDialog()
 {
     ColorDialogRequest request;
-    request.initial = drawingColour(state);
+    request.initial = drawingColour(m_state);
     request.customColors.fill(kWhite);
     request.customColors[0] = kBlue;
     request.flags = kColourDialogFlags;
-    const std::optional<Rgb> chosen = platform().colorDialog(request);
+    const std::optional<Rgb> chosen = m_platform.colorDialog(request);
     if (!chosen)
         return;
-    takeComponents(state, *chosen);
-    const Rgb colour = drawingColour(state);
-    canvas->setFillColor(colour);
-    for (const auto &sheetImage : sheetImages)
-        sheetImage->setFillColor(colour);
+    takeComponents(m_state, *chosen);
+    const Rgb colour = drawingColour(m_state);
+    m_surfaceSettings.setFillColour(colour);
 }
 
 } // namespace garabel

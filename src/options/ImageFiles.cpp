@@ -82,21 +82,21 @@ void MainWindow::openPicture()
     request.filterIndex = 1;
     request.initialDir = pictureStartFolder(QCoreApplication::applicationDirPath());
     request.flags = kOpenFlags;
-    const QString name = chosenName(platform().openFileDialog(request));
+    const QString name = chosenName(m_platform.openFileDialog(request));
     if (name.isEmpty())
         return;
     if (!hasPictureName(name)) {
-        platform().messageBox(tr("El fichero seleccionado no es un gráfico soportado"), MessageButtons::Ok);
+        m_platform.messageBox(tr("El fichero seleccionado no es un gráfico soportado"), MessageButtons::Ok);
         return;
     }
     const PictureRead read = readPicture(name);
     if (read.picture.isNull()) {
-        platform().messageBox(tr("No se ha podido abrir el fichero «%1»: %2").arg(shown(name), read.error),
+        m_platform.messageBox(tr("No se ha podido abrir el fichero «%1»: %2").arg(shown(name), read.error),
                               MessageButtons::Ok);
         return;
     }
-    pushUndoSnapshot();
-    canvas->setPicture(read.picture);
+    m_undoRing.push();
+    m_canvas->setPicture(read.picture);
     currentSheetImage().setPicture(read.picture);
 }
 
@@ -105,17 +105,17 @@ void MainWindow::openPicture()
 void MainWindow::savePicture()
 {
     // Whatever is shown only on the screen (a preview, the dot grid) is not saved.
-    canvas->setPicture(currentSheetImage().image());
+    m_canvas->setPicture(currentSheetImage().image());
     const FileDialogRequest request = saveRequest(tr("Guardar como  "),
                                                   {{tr("Archivo gráfico (*.bmp)"), QStringLiteral("*.bmp")},
                                                    {tr("Imagen PNG (*.png)"), QStringLiteral("*.png")}},
                                                   QStringLiteral("bmp"));
-    const QString name = chosenName(platform().saveFileDialog(request));
+    const QString name = chosenName(m_platform.saveFileDialog(request));
     if (name.isEmpty())
         return;
-    const QString error = writePicture(canvas->renderedImage(), name, savedKind(name));
+    const QString error = writePicture(m_canvas->renderedImage(), name, savedKind(name));
     if (!error.isEmpty())
-        platform().messageBox(tr("No se ha podido guardar el dibujo en «%1»: %2").arg(shown(name), error),
+        m_platform.messageBox(tr("No se ha podido guardar el dibujo en «%1»: %2").arg(shown(name), error),
                               MessageButtons::Ok);
 }
 

@@ -25,10 +25,10 @@ void drawCrosshair(ShownSurface &canvas, const DrawingState &s)
 // button; nothing is drawn.
 void MainWindow::onCanvasPressed(int, int, double x, double y)
 {
-    state.pointer.anchorX = snapToGrid(x, state.grid.step);
-    state.pointer.anchorY = snapToGrid(y, state.grid.step);
-    state.pointer.mirrorX = state.grid.centreX + (state.grid.centreX - state.pointer.anchorX);
-    state.pointer.mirrorY = state.grid.centreY + (state.grid.centreY - state.pointer.anchorY);
+    m_state.pointer.anchorX = snapToGrid(x, m_state.grid.step);
+    m_state.pointer.anchorY = snapToGrid(y, m_state.grid.step);
+    m_state.pointer.mirrorX = m_state.grid.centreX + (m_state.grid.centreX - m_state.pointer.anchorX);
+    m_state.pointer.mirrorY = m_state.grid.centreY + (m_state.grid.centreY - m_state.pointer.anchorY);
     if (Tool *tool = currentTool())
         tool->press();
 }
@@ -37,24 +37,24 @@ void MainWindow::onCanvasPressed(int, int, double x, double y)
 // snapped pointer and lets the tool show or draw what it does on a move.
 void MainWindow::onCanvasMoved(int button, int, double x, double y)
 {
-    canvas->refresh();
-    canvas->setDrawWidth(kCrosshairWidth);
-    state.pointer.x = snapToGrid(x, state.grid.step);
-    state.pointer.y = snapToGrid(y, state.grid.step);
-    drawCrosshair(*canvas, state);
+    m_canvas->refresh();
+    m_canvas->setDrawWidth(kCrosshairWidth);
+    m_state.pointer.x = snapToGrid(x, m_state.grid.step);
+    m_state.pointer.y = snapToGrid(y, m_state.grid.step);
+    drawCrosshair(*m_canvas, m_state);
     if (button != 0)
-        canvas->setDrawWidth(state.pen.width);
+        m_canvas->setDrawWidth(m_state.pen.width);
     if (Tool *tool = currentTool())
         tool->move(button != 0);
-    state.pointer.previousX = state.pointer.x;
-    state.pointer.previousY = state.pointer.y;
+    m_state.pointer.previousX = m_state.pointer.x;
+    m_state.pointer.previousY = m_state.pointer.y;
 }
 
 // The marks that follow the pointer (crosshair, guide line, eraser outline, the
 // text) go when it leaves the canvas.
 void MainWindow::onCanvasLeft()
 {
-    canvas->refresh();
+    m_canvas->refresh();
 }
 
 } // namespace garabel

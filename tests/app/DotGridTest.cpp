@@ -15,7 +15,7 @@ const QSize kSmallScreen(6855 + 1245, 4695 + 910);
 TEST(DotGrid, Step50SetsADotAtEveryGridPointThatFallsInsideTheFrame)
 {
     GarabelWindow w(kSmallScreen);
-    w.click(*w->gridButtons[0]);
+    w.click(*w.probe().gridButtons()[0]);
     EXPECT_EQ(w.state().grid.step, 50);
     EXPECT_EQ(w.state().grid.selectedButton, 0);
     const QImage canvas = w.canvas();
@@ -26,13 +26,13 @@ TEST(DotGrid, Step50SetsADotAtEveryGridPointThatFallsInsideTheFrame)
     EXPECT_EQ(pixelAtTwips(canvas, 6800, 4650), kBlackPixel);
     EXPECT_EQ(pixelAtTwips(canvas, 6800 - 15, 4650), kWhitePixel);
     EXPECT_EQ(canvas, w.canvasStored()) << "the dots are in the canvas's stored image";
-    EXPECT_TRUE(w->sheetImages[0]->image().isNull()) << "and never in the sheet";
+    EXPECT_TRUE(w.probe().sheetImage(0).image().isNull()) << "and never in the sheet";
 }
 
 TEST(DotGrid, RecentresTheCanvasOnTheNewGrid)
 {
     GarabelWindow w(kSmallScreen);
-    w.click(*w->gridButtons[2]);
+    w.click(*w.probe().gridButtons()[2]);
     EXPECT_EQ(w.state().grid.step, 150);
     EXPECT_EQ(w.state().grid.centreX, 3300);  // 3428 integer-divided by 150 is 22
     EXPECT_EQ(w.state().grid.centreY, 2250);  // 2348 integer-divided by 150 is 15
@@ -41,41 +41,41 @@ TEST(DotGrid, RecentresTheCanvasOnTheNewGrid)
 TEST(DotGrid, MarksThePressedButtonGreenAndThePreviousOneWhite)
 {
     GarabelWindow w;
-    const Rgb designFace = w->gridButtons[0]->backColor();
-    w.click(*w->gridButtons[3]);
-    EXPECT_EQ(w->gridButtons[3]->backColor(), kGreen);
-    w.click(*w->gridButtons[6]);
-    EXPECT_EQ(w->gridButtons[6]->backColor(), kGreen);
-    EXPECT_EQ(w->gridButtons[3]->backColor(), kWhite);
-    EXPECT_EQ(w->gridButtons[0]->backColor(), designFace);
-    w.click(*w->gridButtons[6]);
-    EXPECT_EQ(w->gridButtons[6]->backColor(), kGreen);
+    const Rgb designFace = w.probe().gridButtons()[0]->backColor();
+    w.click(*w.probe().gridButtons()[3]);
+    EXPECT_EQ(w.probe().gridButtons()[3]->backColor(), kGreen);
+    w.click(*w.probe().gridButtons()[6]);
+    EXPECT_EQ(w.probe().gridButtons()[6]->backColor(), kGreen);
+    EXPECT_EQ(w.probe().gridButtons()[3]->backColor(), kWhite);
+    EXPECT_EQ(w.probe().gridButtons()[0]->backColor(), designFace);
+    w.click(*w.probe().gridButtons()[6]);
+    EXPECT_EQ(w.probe().gridButtons()[6]->backColor(), kGreen);
     EXPECT_EQ(w.state().grid.step, 350);
 }
 
 TEST(DotGrid, DrawsTheDotsInTheCanvasForeColourOverTheCurrentSheet)
 {
     GarabelWindow w(kSmallScreen);
-    drawOnCanvasAndSheet(w.form(), QRectF(1500, 1500, 900, 900), rgb(0, 0, 255));
-    w->canvas->setForeColor(rgb(255, 0, 0));
-    w->canvas->setDrawWidth(4);
-    w.click(*w->gridButtons[7]);
+    commitBox(w, QRectF(1500, 1500, 900, 900), rgb(0, 0, 255));
+    w.pickColour(QPoint(40, 8));  // red
+    w->onPenWidthButton(3);
+    w.click(*w.probe().gridButtons()[7]);
     const QImage canvas = w.canvas();
     EXPECT_EQ(pixelAtTwips(canvas, 400, 400), kRedPixel);
     EXPECT_EQ(pixelAtTwips(canvas, 400 + 15, 400), kWhitePixel) << "one pixel wide";
     EXPECT_EQ(pixelAtTwips(canvas, 1950, 1950), kBluePixel) << "the sheet's drawing is under the dots";
-    EXPECT_EQ(w->canvas->drawWidth(), 1);
+    EXPECT_EQ(w.probe().canvas().drawWidth(), 1);
 }
 
 TEST(DotGrid, AFigureDrawnAfterTheDotsReachesTheSheetWithoutThem)
 {
     GarabelWindow w(kSmallScreen);
-    w.click(*w->gridButtons[5]);
-    drawOnCanvasAndSheet(w.form(), QRectF(1500, 1500, 900, 900), rgb(0, 0, 255));
+    w.click(*w.probe().gridButtons()[5]);
+    commitBox(w, QRectF(1500, 1500, 900, 900), rgb(0, 0, 255));
     EXPECT_EQ(pixelAtTwips(w.sheet(), 1950, 1950), kBluePixel);
     EXPECT_EQ(countColour(w.sheet(), kBlackPixel), 0);
-    w.click(*w->sheetButtons[1]);
-    w.click(*w->sheetButtons[0]);
+    w.click(*w.probe().sheetButtons()[1]);
+    w.click(*w.probe().sheetButtons()[0]);
     EXPECT_EQ(countColour(w.canvas(), kBlackPixel), 0);
     EXPECT_EQ(pixelAtTwips(w.canvas(), 1950, 1950), kBluePixel);
 }

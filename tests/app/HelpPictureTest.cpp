@@ -68,15 +68,15 @@ TEST(HelpPicture, IsAWhitePageOfTheDocumentedSizeHeldByTheHelpPictureBox)
     EXPECT_EQ(page.format(), QImage::Format_RGB32);
     for (const QPoint corner : {QPoint(0, 0), QPoint(712, 0), QPoint(0, 535), QPoint(712, 535)})
         EXPECT_EQ(page.pixel(corner), kWhitePixel);
-    EXPECT_EQ(w->helpPicture->picture(), page);
+    EXPECT_EQ(w.probe().helpPicture().picture(), page);
 }
 
 TEST(HelpPicture, DrawsEveryButtonAsTheWindowDoes)
 {
     GarabelWindow w;
     const QImage page = HelpPicture::render();
-    const std::pair<Group, ButtonArray *> groups[] = {
-        {Group::Palette, &w->paletteButtons}, {Group::Grid, &w->gridButtons}, {Group::Reflection, &w->mirrorButtons}};
+    const std::pair<Group, const ButtonArray *> groups[] = {
+        {Group::Palette, &w.probe().paletteButtons()}, {Group::Grid, &w.probe().gridButtons()}, {Group::Reflection, &w.probe().mirrorButtons()}};
     for (const auto &[group, buttons] : groups) {
         for (int i = 0; i < int(buttons->size()); ++i) {
             const QRect place = HelpPicture::buttonRect(group, i);
@@ -128,19 +128,19 @@ TEST(Tooltips, PaletteAndReflectionButtonsCarryTheHelpCaptionsAndTheirKeys)
 {
     GarabelWindow w(QSize(15360, 11520), false);
     const std::pair<Button *, const char *> spotChecks[] = {
-        {w->paletteButtons[PaletteButton::Open].get(), "Recuperar un dibujo (Ctrl+O)"},
-        {w->paletteButtons[PaletteButton::Undo].get(), "Deshacer (Ctrl+Z)"},
-        {w->paletteButtons[PaletteButton::Help].get(), "Ayuda (F1)"},
-        {w->paletteButtons[PaletteButton::Quit].get(), "Salir del programa (Ctrl+Q)"},
-        {w->paletteButtons[PaletteButton::MoveFreely].get(), "El cursor se mueve libremente"},
-        {w->mirrorButtons[3].get(), "Dibuja simetría horizontal+vertical"},
+        {w.probe().paletteButtons()[PaletteButton::Open].get(), "Recuperar un dibujo (Ctrl+O)"},
+        {w.probe().paletteButtons()[PaletteButton::Undo].get(), "Deshacer (Ctrl+Z)"},
+        {w.probe().paletteButtons()[PaletteButton::Help].get(), "Ayuda (F1)"},
+        {w.probe().paletteButtons()[PaletteButton::Quit].get(), "Salir del programa (Ctrl+Q)"},
+        {w.probe().paletteButtons()[PaletteButton::MoveFreely].get(), "El cursor se mueve libremente"},
+        {w.probe().mirrorButtons()[3].get(), "Dibuja simetría horizontal+vertical"},
     };
     for (const auto &[button, text] : spotChecks) {
         EXPECT_EQ(button->button()->toolTip(), QString::fromUtf8(text));
         EXPECT_EQ(button->button()->accessibleName(), QString::fromUtf8(text));
     }
     for (int i = 0; i < 20; ++i)
-        EXPECT_TRUE(w->paletteButtons[i]->button()->toolTip().startsWith(
+        EXPECT_TRUE(w.probe().paletteButtons()[i]->button()->toolTip().startsWith(
             HelpPicture::caption(Group::Palette, i).section(QStringLiteral(" ("), 0, 0)))
             << i;
 }
@@ -150,14 +150,14 @@ TEST(Tooltips, EachGridButtonNamesTheStepItChooses)
     GarabelWindow w(QSize(15360, 11520), false);
     for (int i = 0; i < 8; ++i) {
         w->onGridButton(i);
-        EXPECT_EQ(w->gridButtons[i]->button()->toolTip(), QStringLiteral("Rejilla de %1").arg(w.state().grid.step));
+        EXPECT_EQ(w.probe().gridButtons()[i]->button()->toolTip(), QStringLiteral("Rejilla de %1").arg(w.state().grid.step));
     }
 }
 
 TEST(Tooltips, EveryOptionButtonHasItsOwnSpanishName)
 {
     GarabelWindow w(QSize(15360, 11520), false);
-    for (ButtonArray *group : {&w->polygonModeButtons, &w->circleKindButtons, &w->penWidthButtons, &w->fillPatternButtons, &w->fontStyleButtons, &w->eraserSizeButtons}) {
+    for (const ButtonArray *group : {&w.probe().polygonModeButtons(), &w.probe().circleKindButtons(), &w.probe().penWidthButtons(), &w.probe().fillPatternButtons(), &w.probe().fontStyleButtons(), &w.probe().eraserSizeButtons()}) {
         QStringList names;
         for (const auto &button : *group) {
             const QString tip = button->button()->toolTip();
@@ -168,9 +168,9 @@ TEST(Tooltips, EveryOptionButtonHasItsOwnSpanishName)
         names.removeDuplicates();
         EXPECT_EQ(names.size(), int(group->size())) << names.join(u'|').toStdString();
     }
-    EXPECT_EQ(w->fontStyleButtons[0]->button()->toolTip(), QStringLiteral("Negrita"));
-    EXPECT_EQ(w->penWidthButtons[13]->button()->toolTip(), QStringLiteral("Grosor 14"));
-    EXPECT_EQ(w->fontSizeList->combo()->accessibleName(), QStringLiteral("Tamaño de la letra"));
+    EXPECT_EQ(w.probe().fontStyleButtons()[0]->button()->toolTip(), QStringLiteral("Negrita"));
+    EXPECT_EQ(w.probe().penWidthButtons()[13]->button()->toolTip(), QStringLiteral("Grosor 14"));
+    EXPECT_EQ(w.probe().fontSizeList().combo()->accessibleName(), QStringLiteral("Tamaño de la letra"));
 }
 
 // On a screen of two device pixels to the pixel the page is shown at full
@@ -178,8 +178,8 @@ TEST(Tooltips, EveryOptionButtonHasItsOwnSpanishName)
 TEST(HelpPicture, OnADenseScreenTheCanvasShowsThePageSharpUntilDrawnOn)
 {
     GarabelWindow w(QSize(15360, 11520), true, 2);
-    w.click(*w->paletteButtons[PaletteButton::Help]);
-    QWidget *view = w->canvasView();
+    w.click(PaletteButton::Help);
+    QWidget *view = w.probe().canvasView();
     const auto shownPage = [view] {
         QImage shown(view->size() * 2, QImage::Format_RGB32);
         shown.setDevicePixelRatio(2);

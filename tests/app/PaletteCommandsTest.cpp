@@ -30,12 +30,12 @@ bool showsBox(const QImage &image, const QRectF &box)
 TEST(Printing, SendsWhatTheCanvasStores)
 {
     BlankWindow w;
-    commitBox(w.form(), kBox, kRed);
-    w.click(*w->gridButtons[3]);
-    w->canvas->overlay().line(0, 0, 3000, 3000, kRed);  // on the overlay only, as a preview is
+    commitBox(w, kBox, kRed);
+    w.click(*w.probe().gridButtons()[3]);
+    w.move(3000, 3000);  // the crosshair, on the overlay only
     const QImage stored = w.canvasStored();
 
-    w.click(*w->paletteButtons[PaletteButton::Print]);
+    w.click(PaletteButton::Print);
     ASSERT_EQ(w.platform.printedPages.size(), 1u);
     EXPECT_EQ(w.platform.endedDocuments, 1);
     EXPECT_TRUE(w.platform.messages.empty());
@@ -52,14 +52,14 @@ TEST(Printing, ThePageTurnsWithTheCanvasWhichFillsItCentredInItsOwnShape)
     };
     for (const Case c : {Case{{1920, 1080}, true}, Case{{768, 1024}, false}}) {
         GarabelWindow w(c.screenPixels * 15);
-        w.click(*w->paletteButtons[PaletteButton::Print]);
+        w.click(PaletteButton::Print);
         ASSERT_EQ(w.platform.printedPages.size(), 1u);
         const auto &page = w.platform.printedPages.front();
         SCOPED_TRACE(::testing::Message() << c.screenPixels.width() << " x " << c.screenPixels.height());
         EXPECT_EQ(page.landscape, c.landscape);
         const QSizeF area = c.landscape ? w.platform.portraitPrintableTwips.transposed()
                                         : w.platform.portraitPrintableTwips;
-        const QSize canvas = w->canvas->innerPixelSize();
+        const QSize canvas = w.probe().canvas().innerPixelSize();
         EXPECT_TRUE(QRectF(QPointF(), area).contains(page.twips.adjusted(0.01, 0.01, -0.01, -0.01)));
         EXPECT_NEAR(page.twips.center().x(), area.width() / 2, 0.01);
         EXPECT_NEAR(page.twips.center().y(), area.height() / 2, 0.01);
@@ -72,7 +72,7 @@ TEST(Printing, ThePageTurnsWithTheCanvasWhichFillsItCentredInItsOwnShape)
 TEST(Printing, WithoutAPrinterAYesWritesTheSamePageToAPdfFile)
 {
     BlankWindow w;
-    w.click(*w->paletteButtons[PaletteButton::Print]);
+    w.click(PaletteButton::Print);
     ASSERT_EQ(w.platform.printedPages.size(), 1u);
     const FakePlatform::PrintedPage onPrinter = w.platform.printedPages.front();
     w.platform.printedPages.clear();
@@ -80,7 +80,7 @@ TEST(Printing, WithoutAPrinterAYesWritesTheSamePageToAPdfFile)
     w.platform.hasPrinter = false;
     w.platform.messageAnswers = {MessageAnswer::Yes};
     w.platform.saveAnswers = {QStringLiteral("/tmp/hojas/dibujo.pdf")};
-    w.click(*w->paletteButtons[PaletteButton::Print]);
+    w.click(PaletteButton::Print);
 
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_EQ(w.platform.messages[0].first, QStringLiteral("No hay ninguna impresora disponible.\n"
@@ -97,46 +97,33 @@ TEST(Printing, WithoutAPrinterAYesWritesTheSamePageToAPdfFile)
     EXPECT_EQ(inFile.picture, onPrinter.picture);
 }
 
-TEST(Printing, ADeclinedPdfOrAFailingPrintLosesNothingAndIsTold)
-{
-    BlankWindow w;
-    commitBox(w.form(), kBox, kRed);
-    const QImage before = w.canvas();
-    w.platform.hasPrinter = false;
-    w.click(*w->paletteButtons[PaletteButton::Print]);  // the PDF offer answered No
-    w.platform.messageAnswers = {MessageAnswer::Yes};
-    w.click(*w->paletteButtons[PaletteButton::Print]);  // the file dialog cancelled
-    w.platform.hasPrinter = true;
-    w.platform.printFails = true;
-    w.click(*w->paletteButtons[PaletteButton::Print]);
-
-    EXPECT_TRUE(w.platform.printedPages.empty());
-    EXPECT_EQ(w.platform.endedDocuments, 0);
-    EXPECT_EQ(w.platform.saveRequests.size(), 1u);
-    ASSERT_EQ(w.platform.messages.size(), 3u);
-    EXPECT_EQ(w.platform.messages[2], std::make_pair(QStringLiteral("La impresora no responde"), MessageButtons::Ok));
-    EXPECT_EQ(w.canvas(), before);
-    EXPECT_EQ(w.sheet(), before);
-}
-
-TEST(Printing, AFifoChosenAsThePdfIsRefusedBeforeAnyJobStarts)
+// A FIFO chosen as the PDF is refused before any job starts (opening it would block).
+TEST(Printing, ADeclinedPdfARefusedFileOrAFailingPrintLosesNothingAndIsTold)
 {
     QTemporaryDir dir;
     const QString fifo = dir.filePath(QStringLiteral("tubo.pdf"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     BlankWindow w;
-    commitBox(w.form(), kBox, kRed);
-    const QImage before = w.canvas();
+    commitBox(w, kBox, kRed);
+    const QImage before = w.canvasStored();  // without the crosshair the drag left
     w.platform.hasPrinter = false;
-    w.platform.messageAnswers = {MessageAnswer::Yes};
+    w.click(PaletteButton::Print);  // the PDF offer answered No
+    w.platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    w.click(PaletteButton::Print);  // the file dialog cancelled
     w.platform.saveAnswers = {fifo};
-    w.click(*w->paletteButtons[PaletteButton::Print]);
+    w.click(PaletteButton::Print);
+    w.platform.hasPrinter = true;
+    w.platform.printFails = true;
+    w.click(PaletteButton::Print);
 
     EXPECT_TRUE(w.platform.printedPages.empty());
-    ASSERT_EQ(w.platform.messages.size(), 2u);
-    EXPECT_EQ(w.platform.messages[1].first,
+    EXPECT_EQ(w.platform.endedDocuments, 0);
+    EXPECT_EQ(w.platform.saveRequests.size(), 2u);
+    ASSERT_EQ(w.platform.messages.size(), 5u);
+    EXPECT_EQ(w.platform.messages[3].first,
               QStringLiteral("No se ha podido guardar el dibujo en «%1»: No es un fichero normal, "
                              "sino un dispositivo, una tubería o un socket").arg(fifo));
+    EXPECT_EQ(w.platform.messages[4], std::make_pair(QStringLiteral("La impresora no responde"), MessageButtons::Ok));
     EXPECT_EQ(w.canvas(), before);
     EXPECT_EQ(w.sheet(), before);
 }
@@ -144,19 +131,19 @@ TEST(Printing, AFifoChosenAsThePdfIsRefusedBeforeAnyJobStarts)
 TEST(ClearSheet, EmptiesTheCanvasAndOnlyTheCurrentSheet)
 {
     BlankWindow w;
-    commitBox(w.form(), kBox, kRed);
-    w.click(*w->sheetButtons[1]);
-    commitBox(w.form(), kOtherBox, kRed);
-    w.click(*w->gridButtons[3]);
-    w.click(*w->paletteButtons[PaletteButton::Polygon]);
+    commitBox(w, kBox, kRed);
+    w.click(*w.probe().sheetButtons()[1]);
+    commitBox(w, kOtherBox, kRed);
+    w.click(*w.probe().gridButtons()[3]);
+    w.click(PaletteButton::Polygon);
 
-    w.click(*w->paletteButtons[PaletteButton::Clear]);
+    w.click(PaletteButton::Clear);
     EXPECT_TRUE(isAllWhite(w.canvas())) << "figure and dots gone";
     EXPECT_TRUE(isAllWhite(w.sheet(1)));
     EXPECT_EQ(w.state().tool, PaletteButton::Polygon);
     EXPECT_EQ(w.state().grid.step, 200);
 
-    w.click(*w->sheetButtons[0]);
+    w.click(*w.probe().sheetButtons()[0]);
     EXPECT_TRUE(showsBox(w.canvas(), kBox));
     EXPECT_EQ(w.canvas(), w.sheet(0));
 }
@@ -164,13 +151,13 @@ TEST(ClearSheet, EmptiesTheCanvasAndOnlyTheCurrentSheet)
 TEST(ClearSheet, OneUndoRightAfterBringsBackTheDrawingAsItWas)
 {
     BlankWindow w;
-    commitBox(w.form(), kBox, kRed);
-    commitBox(w.form(), kOtherBox, kRed);
+    commitBox(w, kBox, kRed);
+    commitBox(w, kOtherBox, kRed);
     const QImage before = w.sheet();
 
-    w.click(*w->paletteButtons[PaletteButton::Clear]);
+    w.click(PaletteButton::Clear);
     ASSERT_TRUE(isAllWhite(w.sheet()));
-    w.click(*w->paletteButtons[PaletteButton::Undo]);
+    w.click(PaletteButton::Undo);
     EXPECT_EQ(w.sheet(), before) << "both figures, not only the first";
     EXPECT_EQ(w.canvas(), before);
 }
@@ -178,12 +165,12 @@ TEST(ClearSheet, OneUndoRightAfterBringsBackTheDrawingAsItWas)
 TEST(ClearSheet, AnEraserStrokeRightAfterAClearStillReachesTheSheet)
 {
     GarabelWindow w;
-    w.click(*w->sheetButtons[0]);
-    drawOnCanvasAndSheet(w.form(), QRectF(0, 0, 6000, 3000), rgb(0, 0, 255));
-    w.click(*w->paletteButtons[PaletteButton::Clear]);
-    drawOnCanvasAndSheet(w.form(), QRectF(0, 0, 6000, 3000), rgb(0, 0, 255));
-    w.click(*w->paletteButtons[PaletteButton::Eraser]);
-    w.click(*w->eraserSizeButtons[5]);
+    w.click(*w.probe().sheetButtons()[0]);
+    commitBox(w, QRectF(0, 0, 6000, 3000), rgb(0, 0, 255));
+    w.click(PaletteButton::Clear);
+    commitBox(w, QRectF(0, 0, 6000, 3000), rgb(0, 0, 255));
+    w.click(PaletteButton::Eraser);
+    w.click(*w.probe().eraserSizeButtons()[5]);
     w.drag({QPointF(3000, 1500), QPointF(3000, 1530)});
     EXPECT_EQ(pixelAtTwips(w.sheet(), 3000, 1500), kWhitePixel);
     EXPECT_EQ(pixelAtTwips(w.canvasStored(), 3000, 1500), kWhitePixel);
@@ -192,12 +179,12 @@ TEST(ClearSheet, AnEraserStrokeRightAfterAClearStillReachesTheSheet)
 TEST(HelpButton, ShowsTheHelpPageOnTheCanvasOnly)
 {
     BlankWindow w;
-    commitBox(w.form(), kBox, kRed);
+    commitBox(w, kBox, kRed);
     const QImage sheetBefore = w.sheet();
-    w.click(*w->paletteButtons[PaletteButton::Help]);
+    w.click(PaletteButton::Help);
 
     QImage expected = w.sheet(1);  // a blank canvas with the page at its own size
-    QPainter(&expected).drawImage(0, 0, w->helpPicture->picture());
+    QPainter(&expected).drawImage(0, 0, w.probe().helpPicture().picture());
     EXPECT_EQ(w.canvas(), expected);
     EXPECT_EQ(w.sheet(), sheetBefore);
 }
@@ -205,13 +192,13 @@ TEST(HelpButton, ShowsTheHelpPageOnTheCanvasOnly)
 TEST(HelpButton, ThePageGoesWithASheetSwitchAnUndoOrAGridPress)
 {
     const std::pair<const char *, std::function<void(GarabelWindow &)>> ways[] = {
-        {"sheet switch", [](GarabelWindow &w) { w.click(*w->sheetButtons[0]); }},
-        {"undo", [](GarabelWindow &w) { w.click(*w->paletteButtons[PaletteButton::Undo]); }},
-        {"grid press", [](GarabelWindow &w) { w.click(*w->gridButtons[5]); }},
+        {"sheet switch", [](GarabelWindow &w) { w.click(*w.probe().sheetButtons()[0]); }},
+        {"undo", [](GarabelWindow &w) { w.click(PaletteButton::Undo); }},
+        {"grid press", [](GarabelWindow &w) { w.click(*w.probe().gridButtons()[5]); }},
     };
     for (const auto &[name, leaveHelp] : ways) {
         BlankWindow w;
-        w.click(*w->paletteButtons[PaletteButton::Help]);
+        w.click(PaletteButton::Help);
         ASSERT_FALSE(isAllWhite(w.canvas()));
         leaveHelp(w);
         const QImage canvas = w.canvas();
@@ -229,9 +216,9 @@ TEST(HelpButton, ThePageGoesWithASheetSwitchAnUndoOrAGridPress)
 TEST(HelpButton, AFigureDrawnOverThePageIsStoredWithoutIt)
 {
     BlankWindow w;
-    w.click(*w->paletteButtons[PaletteButton::Help]);
+    w.click(PaletteButton::Help);
     const QImage help = w.canvas();
-    commitBox(w.form(), kBox, kRed);
+    commitBox(w, kBox, kRed);
 
     const QImage canvas = w.canvas();
     EXPECT_TRUE(showsBox(canvas, kBox));
@@ -253,17 +240,17 @@ TEST(HelpButton, AFigureDrawnOverThePageIsStoredWithoutIt)
 TEST(Quit, AnsweredNoLeavesEverythingAsItWas)
 {
     BlankWindow w;
-    w.click(*w->paletteButtons[PaletteButton::Polygon]);
-    commitBox(w.form(), kBox, kRed);
+    w.click(PaletteButton::Polygon);
+    commitBox(w, kBox, kRed);
     const QImage canvas = w.canvas();
 
-    w.click(*w->paletteButtons[PaletteButton::Quit]);
+    w.click(PaletteButton::Quit);
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_EQ(w.platform.messages[0].first, kQuitQuestion);
     EXPECT_EQ(w.platform.messages[0].second, MessageButtons::YesNo);
     EXPECT_EQ(w.platform.quitCalls, 0);
     EXPECT_EQ(w.state().tool, PaletteButton::Polygon);
-    EXPECT_TRUE(w->polygonModeButtons[0]->visible());
+    EXPECT_TRUE(w.probe().polygonModeButtons()[0]->visible());
     EXPECT_EQ(w.canvas(), canvas);
     EXPECT_TRUE(w->isVisible());
 }
@@ -272,7 +259,7 @@ TEST(Quit, YesEndsTheProgramAndTheWindowThenClosesWithoutAskingAgain)
 {
     BlankWindow w;
     w.platform.messageAnswers = {MessageAnswer::Yes};
-    w.click(*w->paletteButtons[PaletteButton::Quit]);
+    w.click(PaletteButton::Quit);
     EXPECT_EQ(w.platform.quitCalls, 1);
     EXPECT_TRUE(w->close());
     EXPECT_EQ(w.platform.messages.size(), 1u);

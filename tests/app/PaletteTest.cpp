@@ -29,12 +29,12 @@ Names operator+(Names a, const Names &b)
 }
 
 // The option controls that are visible now, by their design names.
-Names visibleOptions(MainWindow &form)
+Names visibleOptions(const WindowProbe &look)
 {
     Names names;
-    const std::pair<const char *, ButtonArray *> arrays[] = {
-        {"polygonModeButtons", &form.polygonModeButtons}, {"circleKindButtons", &form.circleKindButtons}, {"penWidthButtons", &form.penWidthButtons},
-        {"fillPatternButtons", &form.fillPatternButtons}, {"fontStyleButtons", &form.fontStyleButtons}, {"eraserSizeButtons", &form.eraserSizeButtons},
+    const std::pair<const char *, const ButtonArray *> arrays[] = {
+        {"polygonModeButtons", &look.polygonModeButtons()}, {"circleKindButtons", &look.circleKindButtons()}, {"penWidthButtons", &look.penWidthButtons()},
+        {"fillPatternButtons", &look.fillPatternButtons()}, {"fontStyleButtons", &look.fontStyleButtons()}, {"eraserSizeButtons", &look.eraserSizeButtons()},
     };
     for (const auto &[name, array] : arrays) {
         for (int i = 0; i < int(array->size()); ++i) {
@@ -43,8 +43,8 @@ Names visibleOptions(MainWindow &form)
         }
     }
     const std::pair<const char *, Control *> singles[] = {
-        {"sideCountLabel", form.sideCountLabel.get()}, {"textPreview", form.textPreview.get()}, {"sideCountList", form.sideCountList.get()},
-        {"fontSizeList", form.fontSizeList.get()}, {"fontNameList", form.fontNameList.get()},
+        {"sideCountLabel", &look.sideCountLabel()}, {"textPreview", &look.textPreview()}, {"sideCountList", &look.sideCountList()},
+        {"fontSizeList", &look.fontSizeList()}, {"fontNameList", &look.fontNameList()},
     };
     for (const auto &[name, control] : singles) {
         if (control->visible())
@@ -72,11 +72,11 @@ TEST_P(PaletteToolButton, ShowsExactlyItsOptionControlsWhateverWasShownBefore)
 {
     const ToolCase c = GetParam();
     GarabelWindow w;
-    ASSERT_TRUE(visibleOptions(w.form()).empty()) << "nothing is shown at start";
+    ASSERT_TRUE(visibleOptions(w.probe()).empty()) << "nothing is shown at start";
     for (int before : {16, 12, 8}) {
-        w.click(*w->paletteButtons[before]);
-        w.click(*w->paletteButtons[c.button]);
-        EXPECT_EQ(visibleOptions(w.form()), c.options) << "after button " << before;
+        w.click(*w.probe().paletteButtons()[before]);
+        w.click(*w.probe().paletteButtons()[c.button]);
+        EXPECT_EQ(visibleOptions(w.probe()), c.options) << "after button " << before;
         // The pen-width step hides and shows like a tool button but keeps the tool.
         EXPECT_EQ(int(w.state().tool), c.button == 7 ? before : c.button);
     }
@@ -96,24 +96,24 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Palette, TextEmptiesTheTypedTextAndFillAfterItKeepsTheTextOptions)
 {
     GarabelWindow w;
-    w->textInput->setText(QStringLiteral("Hola"));
-    w.click(*w->paletteButtons[PaletteButton::Text]);
-    EXPECT_EQ(w->textInput->text(), QString());
-    EXPECT_EQ(w->textPreview->caption(), QString());
-    w.click(*w->paletteButtons[PaletteButton::Fill]);
+    w.probe().textInput().setText(QStringLiteral("Hola"));
+    w.click(PaletteButton::Text);
+    EXPECT_EQ(w.probe().textInput().text(), QString());
+    EXPECT_EQ(w.probe().textPreview().caption(), QString());
+    w.click(PaletteButton::Fill);
     EXPECT_EQ(w.state().tool, PaletteButton::Fill);
-    EXPECT_EQ(visibleOptions(w.form()), kTextOptions);
+    EXPECT_EQ(visibleOptions(w.probe()), kTextOptions);
 }
 
 TEST(Palette, CommandButtonsKeepTheToolAndTheOptionControls)
 {
     GarabelWindow w;
-    w.click(*w->paletteButtons[PaletteButton::Polygon]);
-    const Names shown = visibleOptions(w.form());
+    w.click(PaletteButton::Polygon);
+    const Names shown = visibleOptions(w.probe());
     // Every dialog and question is cancelled or answered No by the fake desktop.
     for (int button : {0, 1, 5, 6, 9, 13, 14, 15, 17, 19, 11}) {
-        w.click(*w->paletteButtons[button]);
-        EXPECT_EQ(visibleOptions(w.form()), shown) << "button " << button;
+        w.click(*w.probe().paletteButtons()[button]);
+        EXPECT_EQ(visibleOptions(w.probe()), shown) << "button " << button;
         EXPECT_EQ(int(w.state().tool), button == 11 ? 11 : 12) << "button " << button;
     }
     EXPECT_EQ(w.platform.quitCalls, 0);
@@ -123,32 +123,32 @@ TEST(Palette, PenWidthStepCyclesOneToFourThenCountsOnFromAChosenWidth)
 {
     GarabelWindow w;
     for (int expected : {2, 3, 4, 1, 2}) {
-        w.click(*w->paletteButtons[PaletteButton::PenWidthStep]);
+        w.click(PaletteButton::PenWidthStep);
         EXPECT_EQ(w.state().pen.width, expected);
-        EXPECT_EQ(w->canvas->drawWidth(), expected);
+        EXPECT_EQ(w.probe().canvas().drawWidth(), expected);
         for (int i = 0; i < 10; ++i)
-            EXPECT_EQ(w->sheetImages[i]->drawWidth(), expected) << "sheet " << i;
+            EXPECT_EQ(w.probe().sheetImage(i).drawWidth(), expected) << "sheet " << i;
     }
-    w.click(*w->penWidthButtons[8]);
+    w.click(*w.probe().penWidthButtons()[8]);
     for (int expected : {10, 11}) {
-        w.click(*w->paletteButtons[PaletteButton::PenWidthStep]);
+        w.click(PaletteButton::PenWidthStep);
         EXPECT_EQ(w.state().pen.width, expected);
-        EXPECT_EQ(w->sheetImages[9]->drawWidth(), expected);
+        EXPECT_EQ(w.probe().sheetImage(9).drawWidth(), expected);
     }
 }
 
 TEST(Palette, SnappingOnAfterOffRestoresTheSelectedGridStep)
 {
     GarabelWindow w;
-    w.click(*w->paletteButtons[PaletteButton::MoveFreely]);
+    w.click(PaletteButton::MoveFreely);
     EXPECT_EQ(w.state().grid.step, 1);
-    w.click(*w->paletteButtons[PaletteButton::SnapToGrid]);
+    w.click(PaletteButton::SnapToGrid);
     EXPECT_EQ(w.state().grid.step, 300) << "the start-up grid";
 
-    w.click(*w->gridButtons[2]);
+    w.click(*w.probe().gridButtons()[2]);
     const auto centre = std::pair(w.state().grid.centreX, w.state().grid.centreY);
-    w.click(*w->paletteButtons[PaletteButton::MoveFreely]);
-    w.click(*w->paletteButtons[PaletteButton::SnapToGrid]);
+    w.click(PaletteButton::MoveFreely);
+    w.click(PaletteButton::SnapToGrid);
     EXPECT_EQ(w.state().grid.step, 150);
     EXPECT_EQ(std::pair(w.state().grid.centreX, w.state().grid.centreY), centre);
     EXPECT_EQ(w.state().tool, PaletteButton::Line);

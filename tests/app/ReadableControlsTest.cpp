@@ -34,16 +34,16 @@ bool black(QRgb p) { return qRed(p) < 90 && qGreen(p) < 90 && qBlue(p) < 90; }
 TEST(ReadableCaptions, ACaptionOnABlueFaceIsWhiteAndTheFaceStaysBlue)
 {
     GarabelWindow w;
-    w.click(*w->paletteButtons[PaletteButton::Text]);
-    w.click(*w->fontStyleButtons[0]);  // bold on: its face turns blue
-    for (Button *marked : {w->sheetButtons[0].get(), w->fontStyleButtons[0].get()}) {
+    w.click(PaletteButton::Text);
+    w.click(*w.probe().fontStyleButtons()[0]);  // bold on: its face turns blue
+    for (Button *marked : {w.probe().sheetButtons()[0].get(), w.probe().fontStyleButtons()[0].get()}) {
         const QImage shown = face(*marked);
         EXPECT_EQ(marked->backColor(), kBlue);
         EXPECT_EQ(shown.pixel(0, 0), kBluePixel);
         EXPECT_GT(pixelsWhere(shown, white), 3) << marked->caption().toStdString();
         EXPECT_EQ(pixelsWhere(shown, black), 0) << marked->caption().toStdString();
     }
-    const QImage plain = face(*w->sheetButtons[1]);
+    const QImage plain = face(*w.probe().sheetButtons()[1]);
     EXPECT_GT(pixelsWhere(plain, black), 3);
 }
 
@@ -51,8 +51,9 @@ TEST(HighDensityScreen, ButtonPicturesHaveEveryDevicePixelAndKeepTheirLogicalSiz
 {
     FakePlatform platform;
     platform.screenInfo.devicePixelRatio = 2;
-    MainWindow form(platform);
-    for (Button *button : {form.paletteButtons[PaletteButton::Line].get(), form.mirrorButtons[1].get()}) {
+    MainWindow window(platform);
+    const WindowProbe look(window);
+    for (Button *button : {look.paletteButtons()[PaletteButton::Line].get(), look.mirrorButtons()[1].get()}) {
         QImage picture = button->picture();
         ASSERT_EQ(picture.size(), QSize(64, 64));
         EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(32, 32));
@@ -75,10 +76,10 @@ TEST(HighDensityScreen, ButtonPicturesHaveEveryDevicePixelAndKeepTheirLogicalSiz
 TEST(FontSizeList, TheHighlightedEntryIsTheOneTheBoxShows)
 {
     GarabelWindow w;
-    const QComboBox *sizes = w->fontSizeList->combo();
+    const QComboBox *sizes = w.probe().fontSizeList().combo();
     EXPECT_EQ(sizes->currentIndex(), sizes->findText(QStringLiteral("18")));
     EXPECT_EQ(sizes->currentText(), QStringLiteral("18"));
-    w->fontSizeList->setText(QStringLiteral("40"));
+    w.probe().fontSizeList().setText(QStringLiteral("40"));
     EXPECT_EQ(sizes->itemText(sizes->currentIndex()), QStringLiteral("40"));
 }
 

@@ -14,42 +14,41 @@ const QRectF kBox(3000, 1500, 600, 450);
 TEST(Sheets, ADrawingOnSheetOneSurvivesATripToSheetThreeAndBack)
 {
     GarabelWindow w;
-    drawOnCanvasAndSheet(w.form(), kBox, kRed);
+    commitBox(w, kBox, kRed);
 
-    w.click(*w->sheetButtons[2]);
-    EXPECT_EQ(w.state().sheet, 2);
-    EXPECT_EQ(w.state().previousSheet, 2);
+    w.click(*w.probe().sheetButtons()[2]);
+    EXPECT_EQ(w.probe().currentSheet(), 2);
     EXPECT_EQ(countColour(w.canvas(), kWhitePixel), w.canvas().width() * w.canvas().height())
         << "sheet 3 starts blank";
-    EXPECT_EQ(w->sheetButtons[2]->backColor(), kBlue);
-    EXPECT_EQ(w->sheetButtons[0]->backColor(), kWhite);
+    EXPECT_EQ(w.probe().sheetButtons()[2]->backColor(), kBlue);
+    EXPECT_EQ(w.probe().sheetButtons()[0]->backColor(), kWhite);
 
-    w.click(*w->sheetButtons[0]);
+    w.click(*w.probe().sheetButtons()[0]);
     EXPECT_EQ(w.canvas(), w.sheet(0));
     EXPECT_EQ(pixelAtTwips(w.canvas(), 3300, 1700), kRedPixel);
-    EXPECT_EQ(w->sheetButtons[0]->backColor(), kBlue);
-    EXPECT_EQ(w->sheetButtons[2]->backColor(), kWhite);
+    EXPECT_EQ(w.probe().sheetButtons()[0]->backColor(), kBlue);
+    EXPECT_EQ(w.probe().sheetButtons()[2]->backColor(), kWhite);
 }
 
 TEST(Sheets, ASheetNeverSelectedHoldsNoPixels)
 {
     GarabelWindow w;
-    drawOnCanvasAndSheet(w.form(), kBox, kRed);
-    w.click(*w->sheetButtons[5]);
-    w.click(*w->sheetButtons[0]);
+    commitBox(w, kBox, kRed);
+    w.click(*w.probe().sheetButtons()[5]);
+    w.click(*w.probe().sheetButtons()[0]);
     for (int i = 1; i < 10; ++i)
-        EXPECT_TRUE(w->sheetImages[i]->image().isNull()) << "sheet " << i + 1;
+        EXPECT_TRUE(w.probe().sheetImage(i).image().isNull()) << "sheet " << i + 1;
 }
 
 TEST(Sheets, PressingTheCurrentSheetAgainReloadsTheCanvasWithoutTheDots)
 {
     GarabelWindow w;
-    drawOnCanvasAndSheet(w.form(), kBox, kRed);
-    w.click(*w->gridButtons[3]);
+    commitBox(w, kBox, kRed);
+    w.click(*w.probe().gridButtons()[3]);
     ASSERT_NE(w.canvas(), w.sheet(0)) << "the dots are on the canvas";
 
-    w.click(*w->sheetButtons[0]);
-    EXPECT_EQ(w->sheetButtons[0]->backColor(), kBlue);
+    w.click(*w.probe().sheetButtons()[0]);
+    EXPECT_EQ(w.probe().sheetButtons()[0]->backColor(), kBlue);
     EXPECT_EQ(w.canvas(), w.sheet(0));
 }
 
@@ -57,7 +56,7 @@ TEST(Sheets, TheStartUpPictureIsNotPartOfSheetOne)
 {
     GarabelWindow w;
     ASSERT_NE(w.canvas(), w.sheet(0));
-    w.click(*w->sheetButtons[0]);
+    w.click(*w.probe().sheetButtons()[0]);
     EXPECT_EQ(countColour(w.canvas(), kWhitePixel), w.canvas().width() * w.canvas().height());
 }
 

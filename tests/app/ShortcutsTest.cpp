@@ -20,12 +20,12 @@ class Shortcuts : public ::testing::Test
 protected:
     void SetUp() override
     {
-        w.form().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form()));
-        w.click(*w->sheetButtons[0]);
+        w.window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window()));
+        w.click(*w.probe().sheetButtons()[0]);
         // The text box holds the focus while the program runs.
-        w->textInput->edit()->setFocus();
-        ASSERT_EQ(QApplication::focusWidget(), w->textInput->edit());
+        w.probe().textInput().edit()->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), w.probe().textInput().edit());
     }
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
     {
@@ -37,7 +37,7 @@ protected:
 
 TEST_F(Shortcuts, EachKeyRunsItsPaletteButton)
 {
-    commitBox(w.form(), QRectF(600, 600, 900, 600), kRed);
+    commitBox(w, QRectF(600, 600, 900, 600), kRed);
     key(Qt::Key_Z);
     EXPECT_EQ(countColour(w.canvas(), kRedPixel), 0) << "undone";
 

@@ -33,7 +33,7 @@ TEST_P(CanvasCentre, IsTheHalfSizeRoundedHalfToEvenThenSnappedDownToTheGrid)
 {
     const CentreCase c = GetParam();
     GarabelWindow w(screenForCanvas(c.canvasWidth, c.canvasHeight), false);
-    ASSERT_EQ(w->canvas->width(), c.canvasWidth);
+    ASSERT_EQ(w.probe().canvas().width(), c.canvasWidth);
     EXPECT_EQ(w.state().grid.centreX, c.centreX);
     EXPECT_EQ(w.state().grid.centreY, c.centreY);
 }
@@ -73,68 +73,68 @@ TEST(Startup, SetsTheDefaultsAndFillsTheThreeLists)
     EXPECT_EQ(s.grid.step, 300);
     EXPECT_EQ(s.grid.selectedButton, 5);
     EXPECT_EQ(s.pen.dotRadius, 50);
-    EXPECT_EQ(s.sheet, 0);
+    EXPECT_EQ(w.probe().currentSheet(), 0);
     EXPECT_EQ(s.pen.width, 1);
 
-    ASSERT_EQ(w->sideCountList->count(), 18);
-    EXPECT_EQ(w->sideCountList->item(0), "3");
-    EXPECT_EQ(w->sideCountList->item(17), "20");
-    EXPECT_EQ(w->sideCountList->text(), "5");
-    ASSERT_EQ(w->fontSizeList->count(), 19);
-    EXPECT_EQ(w->fontSizeList->item(0), "12");
-    EXPECT_EQ(w->fontSizeList->item(18), "48");
-    EXPECT_EQ(w->fontSizeList->text(), "18");
+    ASSERT_EQ(w.probe().sideCountList().count(), 18);
+    EXPECT_EQ(w.probe().sideCountList().item(0), "3");
+    EXPECT_EQ(w.probe().sideCountList().item(17), "20");
+    EXPECT_EQ(w.probe().sideCountList().text(), "5");
+    ASSERT_EQ(w.probe().fontSizeList().count(), 19);
+    EXPECT_EQ(w.probe().fontSizeList().item(0), "12");
+    EXPECT_EQ(w.probe().fontSizeList().item(18), "48");
+    EXPECT_EQ(w.probe().fontSizeList().text(), "18");
     // The screen fonts, kept sorted; the text is "Arial" whether or not it is there.
-    ASSERT_EQ(w->fontNameList->count(), 3);
-    EXPECT_EQ(w->fontNameList->item(0), "Arial");
-    EXPECT_EQ(w->fontNameList->item(2), "Times New Roman");
-    EXPECT_EQ(w->fontNameList->text(), "Arial");
+    ASSERT_EQ(w.probe().fontNameList().count(), 3);
+    EXPECT_EQ(w.probe().fontNameList().item(0), "Arial");
+    EXPECT_EQ(w.probe().fontNameList().item(2), "Times New Roman");
+    EXPECT_EQ(w.probe().fontNameList().text(), "Arial");
 }
 
 TEST(Startup, ShowsArialEvenWhenTheScreenHasNoSuchFont)
 {
     FakePlatform platform;
     platform.screenInfo.fontNames = {"Zeta", "Alpha"};
-    MainWindow form(platform);
-    form.start();
-    EXPECT_EQ(form.fontNameList->item(0), "Alpha");
-    EXPECT_EQ(form.fontNameList->item(1), "Zeta");
-    EXPECT_EQ(form.fontNameList->text(), "Arial");
+    MainWindow window(platform);
+    const WindowProbe look(window);
+    EXPECT_EQ(look.fontNameList().item(0), "Alpha");
+    EXPECT_EQ(look.fontNameList().item(1), "Zeta");
+    EXPECT_EQ(look.fontNameList().text(), "Arial");
 }
 
 TEST(Startup, GivesEveryDrawingSurfaceThe18PointArialFont)
 {
     GarabelWindow w;
-    EXPECT_EQ(w->canvas->fontSize(), 18);
-    EXPECT_EQ(w->canvas->fontName().toLower(), "arial");
-    for (const auto &sheet : w->sheetImages) {
-        EXPECT_EQ(sheet->fontSize(), 18);
-        EXPECT_EQ(sheet->fontName().toLower(), "arial");
+    EXPECT_EQ(w.probe().canvas().fontSize(), 18);
+    EXPECT_EQ(w.probe().canvas().fontName().toLower(), "arial");
+    for (int i = 0; i < kSheetCount; ++i) {
+        EXPECT_EQ(w.probe().sheetImage(i).fontSize(), 18);
+        EXPECT_EQ(w.probe().sheetImage(i).fontName().toLower(), "arial");
     }
-    EXPECT_EQ(w->textPreview->font().pixelSize(), 24);
-    EXPECT_EQ(w->fontStyleButtons[0]->backColor(), kWhite);
-    EXPECT_EQ(w->fontStyleButtons[1]->backColor(), kWhite);
+    EXPECT_EQ(w.probe().textPreview().font().pixelSize(), 24);
+    EXPECT_EQ(w.probe().fontStyleButtons()[0]->backColor(), kWhite);
+    EXPECT_EQ(w.probe().fontStyleButtons()[1]->backColor(), kWhite);
 }
 
 TEST(Startup, ShowsOnlyTheDesignTimeControlsAndMarksSheetOne)
 {
     GarabelWindow w;
-    MainWindow &f = w.form();
-    for (ButtonArray *array : {static_cast<ButtonArray *>(&f.paletteButtons), &f.gridButtons, &f.mirrorButtons, &f.sheetButtons})
+    const WindowProbe look = w.probe();
+    for (const ButtonArray *array : {static_cast<const ButtonArray *>(&look.paletteButtons()), &look.gridButtons(), &look.mirrorButtons(), &look.sheetButtons()})
         for (const auto &button : *array)
             EXPECT_TRUE(button->widget()->isVisible());
-    for (auto *array : {&f.polygonModeButtons, &f.circleKindButtons, &f.penWidthButtons, &f.fillPatternButtons, &f.fontStyleButtons, &f.eraserSizeButtons})
+    for (auto *array : {&look.polygonModeButtons(), &look.circleKindButtons(), &look.penWidthButtons(), &look.fillPatternButtons(), &look.fontStyleButtons(), &look.eraserSizeButtons()})
         for (const auto &button : *array)
             EXPECT_FALSE(button->visible());
-    EXPECT_FALSE(f.sideCountLabel->visible());
-    EXPECT_FALSE(f.textPreview->visible());
-    EXPECT_FALSE(f.sideCountList->visible());
-    EXPECT_FALSE(f.fontSizeList->visible());
-    EXPECT_FALSE(f.fontNameList->visible());
-    EXPECT_TRUE(f.textInput->widget()->isVisible());
-    EXPECT_EQ(f.sheetButtons[0]->backColor(), kBlue);
+    EXPECT_FALSE(look.sideCountLabel().visible());
+    EXPECT_FALSE(look.textPreview().visible());
+    EXPECT_FALSE(look.sideCountList().visible());
+    EXPECT_FALSE(look.fontSizeList().visible());
+    EXPECT_FALSE(look.fontNameList().visible());
+    EXPECT_TRUE(look.textInput().widget()->isVisible());
+    EXPECT_EQ(look.sheetButtons()[0]->backColor(), kBlue);
     for (int i = 1; i < 10; ++i)
-        EXPECT_EQ(f.sheetButtons[i]->backColor(), kWhite);
+        EXPECT_EQ(look.sheetButtons()[i]->backColor(), kWhite);
 }
 
 TEST(Startup, ShowsTheTitlePictureOnTheCanvasButNotInSheetOne)
@@ -145,13 +145,13 @@ TEST(Startup, ShowsTheTitlePictureOnTheCanvasButNotInSheetOne)
     ASSERT_EQ(title.size(), QSize(713, 535));
     EXPECT_EQ(canvas.copy(0, 0, 713, 535), title) << "the whole picture, at its own size, from the corner";
     EXPECT_EQ(countColour(canvas, kWhitePixel, QRect(713, 0, 100, 535)), 100 * 535);
-    EXPECT_TRUE(w->sheetImages[0]->image().isNull()) << "sheet 1 starts blank and holds no pixels";
+    EXPECT_TRUE(w.probe().sheetImage(0).image().isNull()) << "sheet 1 starts blank and holds no pixels";
 }
 
 TEST(Startup, InstallsTheCursorPictureOnTheCanvas)
 {
     GarabelWindow w;
-    const QCursor cursor = w->canvasView()->cursor();
+    const QCursor cursor = w.probe().canvasView()->cursor();
     EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
     EXPECT_EQ(cursor.pixmap().size(), QSize(16, 16));
 }

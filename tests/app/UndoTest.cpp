@@ -22,40 +22,40 @@ class UndoRing : public ::testing::Test
 {
 protected:
     GarabelWindow w;
-    void SetUp() override { w.click(*w->sheetButtons[0]); }  // the canvas shows blank sheet 1
-    void undo() { w->undo(); }
+    void SetUp() override { w.click(*w.probe().sheetButtons()[0]); }  // the canvas shows blank sheet 1
+    void undo() { w->onPaletteButton(PaletteButton::Undo); }
     void expectCanvasAndSheetAlike() { EXPECT_EQ(w.canvas(), w.sheet()); }
 };
 } // namespace
 
 TEST_F(UndoRing, WorkedSequenceStepsBackThroughTheRingAndComesRoundAgain)
 {
-    commitBox(w.form(), kF1, kRed);
-    commitBox(w.form(), kF2, kBlue);
-    EXPECT_EQ(w.state().undo.positions[0], 2);
-    EXPECT_TRUE(w.state().undo.snapshotPending);
+    commitBox(w, kF1, kRed);
+    commitBox(w, kF2, kBlue);
+    EXPECT_EQ(w.probe().undoRing().position(0), 2);
+    EXPECT_TRUE(w.probe().undoRing().snapshotPending());
 
     undo();  // stores F1+F2 in slot 2, shows slot 1
-    EXPECT_EQ(w.state().undo.positions[0], 1);
-    EXPECT_FALSE(w.state().undo.snapshotPending);
+    EXPECT_EQ(w.probe().undoRing().position(0), 1);
+    EXPECT_FALSE(w.probe().undoRing().snapshotPending());
     EXPECT_TRUE(shows(w.canvas(), kF1));
     EXPECT_FALSE(shows(w.canvas(), kF2));
     expectCanvasAndSheetAlike();
 
     undo();  // slot 0: the blank sheet
-    EXPECT_EQ(w.state().undo.positions[0], 0);
+    EXPECT_EQ(w.probe().undoRing().position(0), 0);
     EXPECT_TRUE(isAllWhite(w.canvas()));
     expectCanvasAndSheetAlike();
 
     for (int slot : {6, 5, 4, 3}) {
         undo();
-        EXPECT_EQ(w.state().undo.positions[0], slot);
+        EXPECT_EQ(w.probe().undoRing().position(0), slot);
         EXPECT_TRUE(isAllWhite(w.canvas())) << "slot " << slot << " was never written";
         EXPECT_TRUE(isAllWhite(w.sheet()));
     }
 
     undo();  // slot 2: the state the first undo saved
-    EXPECT_EQ(w.state().undo.positions[0], 2);
+    EXPECT_EQ(w.probe().undoRing().position(0), 2);
     EXPECT_TRUE(shows(w.canvas(), kF1));
     EXPECT_TRUE(shows(w.canvas(), kF2));
     expectCanvasAndSheetAlike();
@@ -63,7 +63,7 @@ TEST_F(UndoRing, WorkedSequenceStepsBackThroughTheRingAndComesRoundAgain)
 
 TEST_F(UndoRing, AfterNineLinesSixStepsBackShowSixDistinctStatesThenTheRingComesRound)
 {
-    w.state().pen.red = 255;
+    w.pickRed();
     auto lineAt = [](int i) { return QRectF(300 + 600 * i, 600, 0, 900); };
     for (int i = 0; i < 9; ++i)
         w.drag({lineAt(i).topLeft(), lineAt(i).bottomLeft()});
@@ -82,13 +82,13 @@ TEST_F(UndoRing, AfterNineLinesSixStepsBackShowSixDistinctStatesThenTheRingComes
 // step is taken at the press, so one undo takes back the stroke and nothing else.
 TEST_F(UndoRing, OneUndoRemovesExactlyTheLastStrokeOfEachStrokeTool)
 {
-    w.state().pen.red = 255;
-    w.state().pen.width = 3;
+    w.pickRed();
+    w->onPenWidthButton(2);
     w.drag({{600, 600}, {6000, 600}});  // a line, before the stroke
     const QImage before = w.sheet();
-    for (const PaletteButton tool : {PaletteButton::Dots, PaletteButton::Freehand, PaletteButton::Eraser}) {
-        w.click(*w->paletteButtons[tool]);
-        w.state().pen.eraserSize = 60;
+    for (PaletteButton tool : {PaletteButton::Dots, PaletteButton::Freehand, PaletteButton::Eraser}) {
+        w.chooseTool(tool);
+        w->onEraserSizeButton(2);
         w.move(1500, 600);
         w.drag({{1500, 600}, {3000, 600}, {3000, 1800}});
         ASSERT_NE(w.sheet(), before) << int(tool);
@@ -101,21 +101,20 @@ TEST_F(UndoRing, OneUndoRemovesExactlyTheLastStrokeOfEachStrokeTool)
 // A release that leaves the sheet as it was spends no step of the ring.
 TEST_F(UndoRing, ReleasesThatChangeNothingLeaveNoStepToUndo)
 {
-    w.state().pen.red = 255;
+    w.pickRed();
     w.drag({{600, 600}, {6000, 600}});
-    const int pos = w.state().undo.positions[0];
+    const int pos = w.probe().undoRing().position(0);
     w.move(1500, 1500);
     auto expectNoStep = [&](PaletteButton tool, const char *what) {
-        w.click(*w->paletteButtons[tool]);
+        w.chooseTool(tool);
         w.press(1500, 1500);  // a click without a move
         w.release(1500, 1500);
-        EXPECT_EQ(w.state().undo.positions[0], pos) << what;
+        EXPECT_EQ(w.probe().undoRing().position(0), pos) << what;
     };
     expectNoStep(PaletteButton::Text, "text that only marks the spot");
     expectNoStep(PaletteButton::Freehand, "a stroke pressed and released unmoved");
     expectNoStep(PaletteButton::Polygon, "a polygon before any preview");
-    w->canvas->setFillColor(rgb(255, 255, 255));
-    w->currentSheetImage().setFillColor(rgb(255, 255, 255));
+    w.pickColour(QPoint(10, 8));  // white
     expectNoStep(PaletteButton::Fill, "a fill in the colour already there");
 
     undo();
@@ -126,21 +125,21 @@ TEST(UndoFirst, UndoAsTheFirstActionBlanksTheCanvasAndTheSheet)
 {
     GarabelWindow w;
     ASSERT_FALSE(isAllWhite(w.canvas())) << "the start-up picture is shown";
-    w->undo();
-    EXPECT_EQ(w.state().undo.positions[0], 6);
-    EXPECT_FALSE(w.state().undo.snapshotPending);
+    w->onPaletteButton(PaletteButton::Undo);
+    EXPECT_EQ(w.probe().undoRing().position(0), 6);
+    EXPECT_FALSE(w.probe().undoRing().snapshotPending());
     EXPECT_TRUE(isAllWhite(w.canvas()));
     EXPECT_TRUE(isAllWhite(w.sheet()));
 }
 
 TEST_F(UndoRing, ANewReleaseAfterUndoPushesTheStateShownAndOverwritesAheadOfIt)
 {
-    commitBox(w.form(), kF1, kRed);
-    commitBox(w.form(), kF2, kBlue);
+    commitBox(w, kF1, kRed);
+    commitBox(w, kF2, kBlue);
     undo();  // shows F1, undo.positions 1
     const QRectF f3(600, 2400, 600, 600);
-    commitBox(w.form(), f3, kRed);  // pushes F1 into slot 1
-    EXPECT_EQ(w.state().undo.positions[0], 2);
+    commitBox(w, f3, kRed);  // pushes F1 into slot 1
+    EXPECT_EQ(w.probe().undoRing().position(0), 2);
     undo();  // stores F1+F3 in slot 2, shows slot 1 (F1)
     EXPECT_TRUE(shows(w.canvas(), kF1));
     EXPECT_FALSE(shows(w.canvas(), f3));
@@ -149,37 +148,36 @@ TEST_F(UndoRing, ANewReleaseAfterUndoPushesTheStateShownAndOverwritesAheadOfIt)
 
 TEST_F(UndoRing, ThePendingSnapshotIsSharedAcrossSheets)
 {
-    commitBox(w.form(), kF1, kRed);  // sheet 1: push, undo.snapshotPending
-    w.click(*w->sheetButtons[1]);
-    drawOnCanvasAndSheet(w.form(), kF2, kBlue);  // sheet 2 drawn without a push of its own
+    commitBox(w, kF1, kRed);  // sheet 1: push, snapshot pending
+    w.click(*w.probe().sheetButtons()[1]);
 
-    undo();  // on sheet 2: first stores sheet 2's present image in its slot 0
-    EXPECT_FALSE(w.state().undo.snapshotPending);
-    EXPECT_EQ(w.state().undo.positions[1], 6);
+    undo();  // on sheet 2: first stores sheet 2's present, blank image in its slot 0
+    EXPECT_FALSE(w.probe().undoRing().snapshotPending());
+    EXPECT_EQ(w.probe().undoRing().position(1), 6);
     EXPECT_TRUE(isAllWhite(w.canvas()));
-    EXPECT_TRUE(w->undoStore().hasPicture(1, 0));
+    EXPECT_TRUE(w.probe().undoRing().store().hasPicture(1, 0));
     for (int i = 0; i < 6; ++i)
         undo();
-    EXPECT_EQ(w.state().undo.positions[1], 0);
-    EXPECT_TRUE(shows(w.canvas(), kF2));
+    EXPECT_EQ(w.probe().undoRing().position(1), 0);
+    EXPECT_TRUE(isAllWhite(w.canvas()));
 
     // Sheet 1 and its ring are untouched.
-    EXPECT_EQ(w.state().undo.positions[0], 1);
-    w.click(*w->sheetButtons[0]);
+    EXPECT_EQ(w.probe().undoRing().position(0), 1);
+    w.click(*w.probe().sheetButtons()[0]);
     EXPECT_TRUE(shows(w.canvas(), kF1));
 }
 
 TEST_F(UndoRing, UndoOnOneSheetLeavesEveryOtherSheetAsItWas)
 {
-    commitBox(w.form(), kF1, kRed);
-    w.click(*w->sheetButtons[3]);
-    commitBox(w.form(), kF2, kBlue);
+    commitBox(w, kF1, kRed);
+    w.click(*w.probe().sheetButtons()[3]);
+    commitBox(w, kF2, kBlue);
     const QImage sheetOne = w.sheet(0);
     undo();
     undo();
     EXPECT_EQ(w.sheet(0), sheetOne);
     for (int i : {1, 2, 4, 5, 6, 7, 8, 9})
-        EXPECT_TRUE(w->sheetImages[i]->image().isNull());
+        EXPECT_TRUE(w.probe().sheetImage(i).image().isNull());
 }
 
 TEST(SnapshotStore, ASnapshotAfterASmallChangeHoldsOnlyTheTilesThatChanged)

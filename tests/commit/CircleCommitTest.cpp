@@ -13,10 +13,10 @@ namespace {
 struct CircleWindow : GarabelWindow {
     explicit CircleWindow(int mode)
     {
-        form().onSheetButton(0);
-        state().pen.red = 255;
-        click(*form().paletteButtons[PaletteButton::Circle]);
-        state().circle.kind = std::uint8_t(mode);
+        click(*probe().sheetButtons()[0]);
+        pickRed();
+        chooseTool(PaletteButton::Circle);
+        window().onCircleKindButton(mode);
     }
 };
 
@@ -42,7 +42,7 @@ TEST(CircleCommit, ThePreviewShowsWhatTheReleaseCommitsOnCanvasAndSheet)
     for (int mode = 0; mode <= 5; ++mode) {
         for (const QPointF pointer : {QPointF(3900, 4200), QPointF(2100, 3600)}) {
             CircleWindow w(mode);
-            w.state().mirrors.leftRight = w.state().mirrors.topBottom = w.state().mirrors.throughCentre = true;
+            w.setMirrors(true, true, true);
             w.press(anchor.x(), anchor.y());
             w.move(pointer.x(), pointer.y(), Qt::LeftButton);
             const QImage preview = redOutside(w.canvas(), pointer);
@@ -60,7 +60,7 @@ TEST(CircleCommit, ThePreviewShowsWhatTheReleaseCommitsOnCanvasAndSheet)
 TEST(CircleCommit, AFullCircleWithoutAMoveReusesTheLastRadiusAroundTheNewAnchor)
 {
     CircleWindow w(0);
-    w.state().mirrors.leftRight = true;
+    w.setMirrors(true, false, false);
     w.drag({{3000, 3000}, {3900, 4200}});  // radius 1500
     ASSERT_EQ(w.state().circle.radius, 1500);
     QImage sheet = w.sheet();
@@ -83,7 +83,7 @@ TEST(CircleCommit, AFullCircleWithoutAMoveReusesTheLastRadiusAroundTheNewAnchor)
 TEST(CircleCommit, AnUpperHalfDraggedRightHasTheLowerHalfAsItsFlipYCopy)
 {
     CircleWindow w(4);
-    w.state().mirrors.topBottom = true;
+    w.setMirrors(false, true, false);
     w.drag({{3000, 3000}, {3900, 4200}});  // radius 1500; pointer.mirrorY = 7200
     const QImage sheet = w.sheet();
     EXPECT_GT(inkNearTwips(sheet, 3000, 1500, kRedPixel), 0);

@@ -19,11 +19,11 @@ namespace {
 
 // The blank sheet 0 on the canvas, drawing in red, grid step 300.
 struct FillWindow : BlankWindow {
+    // Blue from the colour dialog, and the fill tool.
     void fillInBlue()
     {
-        for (Surface *s : canvasAndSheet(form()))
-            s->setFillColor(rgb(0, 0, 255));
-        click(*form().paletteButtons[PaletteButton::Fill]);
+        chooseColourInDialog(rgb(0, 0, 255));
+        chooseTool(PaletteButton::Fill);
     }
 };
 
@@ -36,11 +36,11 @@ int notWhite(const QImage &image, const QRect &rect)
 TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndKeepsEachSurfacesPattern)
 {
     FillWindow w;
-    w.click(*w->paletteButtons[PaletteButton::Rectangle]);
+    w.chooseTool(PaletteButton::Rectangle);
     w.drag({{1500, 1200}, {3000, 2100}});  // outline on pixels 100..200 x 80..140
     const int outline = countColour(w.sheet(), kRedPixel);
     w.fillInBlue();
-    w.state().pen.fillPattern = FillUpwardDiagonal;
+    w->onFillPatternButton(FillUpwardDiagonal);
     w.drag({{2250, 1650}});  // snapped to (2100, 1500): pixel (140, 100)
 
     const QRect interior(101, 81, 99, 59);
@@ -51,26 +51,27 @@ TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndKeepsEachSurfacesPat
     }
     EXPECT_EQ(w.state().pointer.x, 2100) << "the pointer stays in twips";
     EXPECT_EQ(w.state().pointer.y, 1500);
-    for (const Surface *s : canvasAndSheet(w.form()))
-        EXPECT_EQ(s->fillStyle(), FillTransparent) << "the pattern each surface had";
+    for (const Surface *s : std::initializer_list<const Surface *>{&w.probe().canvas(), &w.probe().currentSheetImage()})
+        EXPECT_EQ(s->fillStyle(), FillUpwardDiagonal) << "the pattern each surface had";
 }
 
 TEST(FillAndText, TheCanvasTakesTheSheetsAreaEvenWhereItShowsGridDots)
 {
-    // The snapped pointer lands right on a dot (dots are 20 pixels apart), and
-    // between dots too the canvas is filled where the sheet is, over the dots.
+    // The pointer lands right on a dot (dots are 20 pixels apart), and between
+    // dots too the canvas is filled where the sheet is, over the dots.
     const struct { double x, y; const char *what; } cases[] = {
-        {2264, 1664, "between dots"},
-        {2114, 1514, "on a dot"},
+        {2250, 1650, "between dots"},
+        {2100, 1500, "on a dot"},
     };
     for (const auto &c : cases) {
         FillWindow w;
-        w.click(*w->gridButtons[5]);  // dots every 300 twips, on the canvas only
+        w.click(*w.probe().gridButtons()[5]);  // dots every 300 twips, on the canvas only
         ASSERT_GT(notWhite(w.canvasStored(), w.canvasStored().rect()), 0);
         w.fillInBlue();
-        w.state().pointer.x = c.x;
-        w.state().pointer.y = std::int32_t(c.y);
-        w->onCanvasReleased(1, 0, 0, 0);
+        w.moveFreely(true);
+        w.move(c.x + 15, c.y);  // a move the window system cannot drop as a repeat
+        w.move(c.x, c.y);
+        w.drag({{c.x, c.y}});
 
         EXPECT_EQ(w.state().pointer.x, c.x) << c.what;
         const QImage sheet = w.sheet();
@@ -84,21 +85,21 @@ TEST(FillAndText, TheCanvasTakesTheSheetsAreaEvenWhereItShowsGridDots)
 TEST(FillAndText, ADoubleClickFillsOnceAndLaterRectanglesStayOutlines)
 {
     FillWindow w;
-    w.click(*w->paletteButtons[PaletteButton::Rectangle]);
+    w.chooseTool(PaletteButton::Rectangle);
     w.drag({{1500, 1200}, {3000, 2100}});  // outline on pixels 100..200 x 80..140
     w.fillInBlue();
     w.move(2250, 1650);
     w.doubleClick(2250, 1650);
     const QRect interior(101, 81, 99, 59);
     EXPECT_EQ(countColour(w.sheet(), kBluePixel), interior.width() * interior.height());
-    EXPECT_EQ(w.state().undo.positions[0], 2) << "the second click changed nothing";
+    EXPECT_EQ(w.probe().undoRing().position(0), 2) << "the second click changed nothing";
 
-    w.click(*w->paletteButtons[PaletteButton::Rectangle]);
+    w.chooseTool(PaletteButton::Rectangle);
     w.drag({{4500, 3000}, {6000, 3900}});
-    w.click(*w->sheetButtons[1]);
+    w.click(*w.probe().sheetButtons()[1]);
     w.drag({{4500, 3000}, {6000, 3900}});
     EXPECT_EQ(w.canvasStored(), w.sheet()) << "the canvas draws as the other sheet does";
-    w.click(*w->sheetButtons[0]);
+    w.click(*w.probe().sheetButtons()[0]);
     EXPECT_EQ(w.canvasStored(), w.sheet());
     for (int sheet : {0, 1})
         EXPECT_EQ(notWhite(w.sheet(sheet), QRect(301, 201, 99, 59)), 0) << "sheet " << sheet;
@@ -109,14 +110,14 @@ TEST(FillAndText, TheSecondTextReleasePrintsTheTypedWordAtThePointerOnCanvasAndS
     FillWindow w;
     w->onPaletteButton(PaletteButton::Text);
     w.drag({{1500, 1500}});
-    EXPECT_EQ(w->textPreview->caption(), QStringLiteral("Escribe"));
-    EXPECT_EQ(w->textPreview->left(), 1505);
-    EXPECT_EQ(w->textPreview->top(), 1505);
-    EXPECT_EQ(QApplication::focusWidget(), w->textInput->edit());
+    EXPECT_EQ(w.probe().textPreview().caption(), QStringLiteral("Escribe"));
+    EXPECT_EQ(w.probe().textPreview().left(), 1505);
+    EXPECT_EQ(w.probe().textPreview().top(), 1505);
+    EXPECT_EQ(QApplication::focusWidget(), w.probe().textInput().edit());
     EXPECT_EQ(notWhite(w.sheet(), w.sheet().rect()), 0) << "the first release only marks the spot";
 
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Hola"));
-    EXPECT_EQ(w->textPreview->caption(), QStringLiteral("Hola"));
+    EXPECT_EQ(w.probe().textPreview().caption(), QStringLiteral("Hola"));
     EXPECT_TRUE(w.state().text.pending);
 
     w.drag({{3000, 3000}, {4500, 3000}});  // the word's top-left corner at pixel (300, 200)
@@ -126,9 +127,9 @@ TEST(FillAndText, TheSecondTextReleasePrintsTheTypedWordAtThePointerOnCanvasAndS
         EXPECT_EQ(notWhite(image, QRect(0, 0, 300, image.height())), 0) << "nothing to the left";
     }
     EXPECT_EQ(w.canvasStored(), w.sheet());
-    EXPECT_EQ(w->textPreview->caption(), QString());
-    EXPECT_EQ(w->textPreview->left(), 3005) << "the prompt marks the anchor";
-    EXPECT_EQ(w->textInput->text(), QString());
+    EXPECT_EQ(w.probe().textPreview().caption(), QString());
+    EXPECT_EQ(w.probe().textPreview().left(), 3005) << "the prompt marks the anchor";
+    EXPECT_EQ(w.probe().textInput().text(), QString());
     EXPECT_FALSE(w.state().text.pending);
 }
 
@@ -136,8 +137,8 @@ TEST(FillAndText, APolygonDragIsCommittedUnmirroredOnCanvasAndSheet)
 {
     FillWindow w;
     w->onPaletteButton(PaletteButton::Polygon);
-    w->sideCountList->setText(QStringLiteral("4"));
-    w.state().mirrors.leftRight = true;
+    w.probe().sideCountList().setText(QStringLiteral("4"));
+    w.setMirrors(true, false, false);
     w.drag({{3000, 3000}, {3000, 3900}});  // a diamond with corners 900 twips from the centre
 
     EXPECT_EQ(w.state().polygon.sideCount, 4);

@@ -38,10 +38,8 @@ TEST_P(ReleaseWithMirrors, DrawsTheFigureAndTheCopiesSwitchedOnOnCanvasAndSheetA
     const MirrorSwitches m = GetParam();
     for (const PaletteButton tool : {PaletteButton::Line, PaletteButton::Rectangle}) {
         BlankWindow w;
-        w.click(*w->paletteButtons[tool]);
-        w.state().mirrors.leftRight = m.flipX;
-        w.state().mirrors.topBottom = m.flipY;
-        w.state().mirrors.throughCentre = m.flipXY;
+        w.chooseTool(tool);
+        w.setMirrors(m.flipX, m.flipY, m.flipXY);
         w.drag({{1500, 1200}, {3000, 2100}});
 
         const std::vector<QPointF> onFigure = tool == PaletteButton::Line
@@ -81,11 +79,10 @@ TEST(Release, FillsTheRectangleAfterEachSurfacesFillPattern)
         {FillSolid, true, false}, {FillTransparent, false, true}, {FillHorizontal, true, true}};
     for (const auto &c : cases) {
         BlankWindow w;
-        w.click(*w->paletteButtons[PaletteButton::Rectangle]);
-        for (Surface *s : canvasAndSheet(w.form())) {
-            s->setFillStyle(c.style);
-            s->setFillColor(rgb(0, 0, 255));
-        }
+        w.chooseTool(PaletteButton::Rectangle);
+        w->onFillPatternButton(c.style);
+        w.platform.colorAnswers.push_back(rgb(0, 0, 255));  // the pen and the fill
+        w->onPaletteButton(PaletteButton::ColourDialog);
         w.drag({{1500, 1200}, {3000, 2100}});
         for (const QImage &image : {w.canvasStored(), w.sheet()}) {
             EXPECT_EQ(countColour(image, kBluePixel, interior) > 0, c.someBlue) << c.style;
@@ -102,7 +99,7 @@ TEST(Release, CommitsBetweenTheSnappedAnchorAndTheSnappedPointer)
     const struct { int step; int from, to; int row; } cases[] = {{300, 100, 200, 80}, {1, 104, 205, 82}};
     for (const auto &c : cases) {
         BlankWindow w;
-        w.state().grid.step = std::int16_t(c.step);
+        w.moveFreely(c.step == 1);
         w.drag({{1560, 1240}, {3080, 1240}});
         const QImage sheet = w.sheet();
         EXPECT_EQ(sheet.pixel(c.from, c.row), kRedPixel) << c.step;
@@ -124,7 +121,7 @@ TEST(Release, WithoutAMoveCommitsToTheLastHoverPositionAtThePenWidthOnBothSurfac
     EXPECT_EQ(sheet.pixel(200, 200), kRedPixel);  // last hover (3000, 3000)
     EXPECT_EQ(countColour(sheet, kRedPixel, QRect(250, 195, 1, 10)), 1);  // one pixel wide
     expectCanvasEqualsSheet(w, "release-without-move");
-    EXPECT_EQ(w.state().undo.positions[0], 1);
+    EXPECT_EQ(w.probe().undoRing().position(0), 1);
 }
 
 TEST(Release, TheRightAndMiddleButtonsDrawLikeTheLeft)
@@ -145,10 +142,10 @@ TEST(Release, TheRightAndMiddleButtonsDrawLikeTheLeft)
 TEST(Release, NothingCoversTheCanvasAndALineStartedAnywhereOnItIsDrawn)
 {
     BlankWindow w;
-    QWidget *view = w->canvasView();
+    QWidget *view = w.probe().canvasView();
     for (int y = 2; y < view->height() - 2; y += 16) {
         for (int x = 2; x < view->width() - 2; x += 16) {
-            QWidget *at = w->childAt(view->mapTo(&w.form(), QPoint(x, y)));
+            QWidget *at = w->childAt(view->mapTo(&w.window(), QPoint(x, y)));
             ASSERT_TRUE(at == view || view->isAncestorOf(at)) << x << "," << y;
         }
     }

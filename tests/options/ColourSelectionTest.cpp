@@ -12,20 +12,11 @@ namespace garabel::test {
 
 namespace {
 
-SurfaceView &stripView(MainWindow &form)
-{
-    for (SurfaceView *view : form.findChildren<SurfaceView *>()) {
-        if (&view->surface() == form.colourStrip.get())
-            return *view;
-    }
-    throw std::logic_error("no view shows the colour strip");
-}
-
 // A click on the strip's pixel (x, y): the press picks; the release, which
 // does nothing, leaves no button held for later tests.
 void pressStrip(GarabelWindow &w, int x, int y, Qt::MouseButton button = Qt::LeftButton)
 {
-    QTest::mouseClick(&stripView(w.form()), button, Qt::NoModifier, SurfaceView::innerOrigin() + QPoint(x, y));
+    QTest::mouseClick(w.probe().colourStripView(), button, Qt::NoModifier, SurfaceView::innerOrigin() + QPoint(x, y));
 }
 
 // The colours a pick or the dialog sets, read back from every place they go.
@@ -45,13 +36,13 @@ struct Colours {
     }
 };
 
-Colours coloursOf(MainWindow &form)
+Colours coloursOf(const WindowProbe &look)
 {
-    Colours c{rgb(form.state.pen.red, form.state.pen.green, form.state.pen.blue), form.canvas->fillColor(),
-              form.canvas->foreColor(), form.textPreview->foreColor(), {}, {}};
-    for (const auto &sheet : form.sheetImages) {
-        c.sheetFill.push_back(sheet->fillColor());
-        c.sheetFore.push_back(sheet->foreColor());
+    Colours c{rgb(look.state().pen.red, look.state().pen.green, look.state().pen.blue), look.canvas().fillColor(),
+              look.canvas().foreColor(), look.textPreview().foreColor(), {}, {}};
+    for (int i = 0; i < kSheetCount; ++i) {
+        c.sheetFill.push_back(look.sheetImage(i).fillColor());
+        c.sheetFore.push_back(look.sheetImage(i).foreColor());
     }
     return c;
 }
@@ -80,13 +71,12 @@ TEST(StripPick, APickSetsThePixelUnderThePointerOnTheCanvasEverySheetAndTheLabel
         {635, 10, rgb(153, 51, 0), "a swatch of block 4"},
     };
     GarabelWindow w;
-    ASSERT_EQ(w->sheetImages.size(), 10u);
     for (const auto &pick : picks) {
         pressStrip(w, pick.x, pick.y);
-        EXPECT_EQ(coloursOf(w.form()), everywhere(pick.colour)) << pick.what;
+        EXPECT_EQ(coloursOf(w.probe()), everywhere(pick.colour)) << pick.what;
     }
     pressStrip(w, 10, 8, Qt::RightButton);
-    EXPECT_EQ(coloursOf(w.form()), everywhere(kWhite)) << "any button picks";
+    EXPECT_EQ(coloursOf(w.probe()), everywhere(kWhite)) << "any button picks";
     EXPECT_EQ(w.state().pen.red, 255);
     EXPECT_EQ(w.state().pen.green, 255);
     EXPECT_EQ(w.state().pen.blue, 255);
@@ -97,7 +87,7 @@ TEST(ColourDialog, OkSetsTheDrawingColourAndTheFillColoursOnly)
     GarabelWindow w;
     pressStrip(w, 635, 10);  // (153, 51, 0)
     w.platform.colorAnswers.push_back(rgb(18, 52, 86));
-    w->chooseColourInDialog();
+    w->onPaletteButton(PaletteButton::ColourDialog);
 
     ASSERT_EQ(w.platform.colorRequests.size(), 1u);
     const ColorDialogRequest &request = w.platform.colorRequests[0];
@@ -110,17 +100,17 @@ TEST(ColourDialog, OkSetsTheDrawingColourAndTheFillColoursOnly)
     Colours expected = everywhere(rgb(153, 51, 0));
     expected.drawing = expected.canvasFill = rgb(18, 52, 86);
     expected.sheetFill.assign(10, rgb(18, 52, 86));
-    EXPECT_EQ(coloursOf(w.form()), expected);
+    EXPECT_EQ(coloursOf(w.probe()), expected);
 }
 
 TEST(ColourDialog, CancelChangesNothing)
 {
     GarabelWindow w;
     pressStrip(w, 524, 8);
-    const Colours before = coloursOf(w.form());
-    w->chooseColourInDialog();
+    const Colours before = coloursOf(w.probe());
+    w->onPaletteButton(PaletteButton::ColourDialog);
     EXPECT_EQ(w.platform.colorRequests.size(), 1u);
-    EXPECT_EQ(coloursOf(w.form()), before);
+    EXPECT_EQ(coloursOf(w.probe()), before);
 }
 
 TEST(SplitRgb, SplitsAPackedColourIntoRedGreenAndBlue)

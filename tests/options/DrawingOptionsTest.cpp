@@ -16,9 +16,9 @@ namespace {
 template <typename T>
 void expectOnEverySurface(GarabelWindow &w, const std::function<T(const Surface &)> &property, T expected)
 {
-    EXPECT_EQ(property(*w->canvas), expected) << "canvas";
+    EXPECT_EQ(property(w.probe().canvas()), expected) << "canvas";
     for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(property(*w->sheetImages[i]), expected) << "sheet " << i;
+        EXPECT_EQ(property(w.probe().sheetImage(i)), expected) << "sheet " << i;
 }
 
 std::vector<Rgb> faces(const ButtonArray &buttons)
@@ -38,118 +38,118 @@ bool flips(GarabelWindow &w, bool x, bool y, bool xy)
 TEST(Reflections, EachButtonTogglesItsOwnAndTheFirstSwitchesAllOff)
 {
     GarabelWindow w;
-    const Rgb designFace = w->mirrorButtons[1]->backColor();
-    w.click(*w->mirrorButtons[1]);
-    w.click(*w->mirrorButtons[1]);
+    const Rgb designFace = w.probe().mirrorButtons()[1]->backColor();
+    w.click(*w.probe().mirrorButtons()[1]);
+    w.click(*w.probe().mirrorButtons()[1]);
     EXPECT_TRUE(flips(w, false, false, false));
-    EXPECT_EQ(w->mirrorButtons[1]->backColor(), kWhite);
+    EXPECT_EQ(w.probe().mirrorButtons()[1]->backColor(), kWhite);
 
-    w.click(*w->mirrorButtons[1]);
-    w.click(*w->mirrorButtons[2]);
-    w.click(*w->mirrorButtons[3]);
+    w.click(*w.probe().mirrorButtons()[1]);
+    w.click(*w.probe().mirrorButtons()[2]);
+    w.click(*w.probe().mirrorButtons()[3]);
     EXPECT_TRUE(flips(w, true, true, true));
-    EXPECT_EQ(faces(w->mirrorButtons), (std::vector<Rgb>{designFace, kGreen, kGreen, kGreen}));
+    EXPECT_EQ(faces(w.probe().mirrorButtons()), (std::vector<Rgb>{designFace, kGreen, kGreen, kGreen}));
 
-    w.click(*w->mirrorButtons[0]);
+    w.click(*w.probe().mirrorButtons()[0]);
     EXPECT_TRUE(flips(w, false, false, false));
-    EXPECT_EQ(faces(w->mirrorButtons), (std::vector<Rgb>{kGreen, kWhite, kWhite, kWhite}));
-    w.click(*w->mirrorButtons[2]);
+    EXPECT_EQ(faces(w.probe().mirrorButtons()), (std::vector<Rgb>{kGreen, kWhite, kWhite, kWhite}));
+    w.click(*w.probe().mirrorButtons()[2]);
     EXPECT_TRUE(flips(w, false, true, false));
-    EXPECT_EQ(w->mirrorButtons[0]->backColor(), kGreen) << "keeps its colour";
+    EXPECT_EQ(w.probe().mirrorButtons()[0]->backColor(), kGreen) << "keeps its colour";
 }
 
 TEST(Toggles, TheFaceColourIsWhatTheSwitchReads)
 {
     GarabelWindow w;
-    w->mirrorButtons[2]->setBackColor(kGreen);
-    w.click(*w->mirrorButtons[2]);
+    w.probe().mirrorButtons()[2]->setBackColor(kGreen);
+    w.click(*w.probe().mirrorButtons()[2]);
     EXPECT_FALSE(w.state().mirrors.topBottom) << "a green face reads as on, so the press switches it off";
-    EXPECT_EQ(w->mirrorButtons[2]->backColor(), kWhite);
+    EXPECT_EQ(w.probe().mirrorButtons()[2]->backColor(), kWhite);
 
-    w->fontStyleButtons[1]->setBackColor(kGreen);
-    w.click(*w->paletteButtons[PaletteButton::Text]);
-    w.click(*w->fontStyleButtons[1]);
-    EXPECT_FALSE(w->canvas->fontItalic()) << "only a white face reads as off";
-    EXPECT_EQ(w->fontStyleButtons[1]->backColor(), kWhite);
+    w.probe().fontStyleButtons()[1]->setBackColor(kGreen);
+    w.click(PaletteButton::Text);
+    w.click(*w.probe().fontStyleButtons()[1]);
+    EXPECT_FALSE(w.probe().canvas().fontItalic()) << "only a white face reads as off";
+    EXPECT_EQ(w.probe().fontStyleButtons()[1]->backColor(), kWhite);
 }
 
 TEST(ShapeOptions, PolygonModeCircleKindAndEraserSizeFollowTheButtonPressed)
 {
     GarabelWindow w;
     EXPECT_EQ(w.state().pen.eraserSize, 0) << "no eraser extent before a size is chosen";
-    w.click(*w->paletteButtons[PaletteButton::Polygon]);
-    w.click(*w->polygonModeButtons[2]);
+    w.click(PaletteButton::Polygon);
+    w.click(*w.probe().polygonModeButtons()[2]);
     EXPECT_EQ(w.state().polygon.mode, 2);
-    w.click(*w->polygonModeButtons[1]);
+    w.click(*w.probe().polygonModeButtons()[1]);
     EXPECT_EQ(w.state().polygon.mode, 1);
 
-    w.click(*w->paletteButtons[PaletteButton::Circle]);
-    w.click(*w->circleKindButtons[4]);
+    w.click(PaletteButton::Circle);
+    w.click(*w.probe().circleKindButtons()[4]);
     EXPECT_EQ(w.state().circle.kind, 4);
 
-    w.click(*w->paletteButtons[PaletteButton::Eraser]);
+    w.click(PaletteButton::Eraser);
     for (int i = 0; i < 6; ++i) {
-        w.click(*w->eraserSizeButtons[i]);
+        w.click(*w.probe().eraserSizeButtons()[i]);
         EXPECT_EQ(w.state().pen.eraserSize, 20 + 25 * i);
     }
-    const auto unmarked = faces(w->polygonModeButtons);
+    const auto unmarked = faces(w.probe().polygonModeButtons());
     EXPECT_EQ(unmarked, std::vector<Rgb>(3, kWhite));
-    EXPECT_EQ(faces(w->eraserSizeButtons), std::vector<Rgb>(6, kWhite));
+    EXPECT_EQ(faces(w.probe().eraserSizeButtons()), std::vector<Rgb>(6, kWhite));
 }
 
 TEST(PenWidth, AWidthButtonSetsItEverywhereAndIsTheOnlyOneGreen)
 {
     GarabelWindow w;
-    w.click(*w->paletteButtons[PaletteButton::Line]);
-    w.click(*w->penWidthButtons[13]);
+    w.click(PaletteButton::Line);
+    w.click(*w.probe().penWidthButtons()[13]);
     EXPECT_EQ(w.state().pen.width, 14);
     expectOnEverySurface<int>(w, &Surface::drawWidth, 14);
     std::vector<Rgb> expected(14, kWhite);
     expected[13] = kGreen;
-    EXPECT_EQ(faces(w->penWidthButtons), expected);
+    EXPECT_EQ(faces(w.probe().penWidthButtons()), expected);
 
-    w.click(*w->penWidthButtons[2]);
+    w.click(*w.probe().penWidthButtons()[2]);
     EXPECT_EQ(w.state().pen.width, 3);
     expectOnEverySurface<int>(w, &Surface::drawWidth, 3);
     expected[13] = kWhite;
     expected[2] = kGreen;
-    EXPECT_EQ(faces(w->penWidthButtons), expected);
+    EXPECT_EQ(faces(w.probe().penWidthButtons()), expected);
 }
 
 TEST(FillPattern, APatternButtonSetsItOnTheCanvasAndEverySheet)
 {
     GarabelWindow w;
-    w.click(*w->paletteButtons[PaletteButton::Rectangle]);
+    w.click(PaletteButton::Rectangle);
     for (int pattern : {1, 6, 0}) {
-        w.click(*w->fillPatternButtons[pattern]);
+        w.click(*w.probe().fillPatternButtons()[pattern]);
         EXPECT_EQ(w.state().pen.fillPattern, pattern);
         expectOnEverySurface<int>(w, &Surface::fillStyle, pattern);
     }
-    EXPECT_EQ(faces(w->fillPatternButtons), std::vector<Rgb>(8, kWhite));
+    EXPECT_EQ(faces(w.probe().fillPatternButtons()), std::vector<Rgb>(8, kWhite));
 }
 
 TEST(TextStyle, BoldAndItalicSwitchIndependentlyEverywhere)
 {
     GarabelWindow w;
-    w.click(*w->paletteButtons[PaletteButton::Text]);
-    w.click(*w->fontStyleButtons[0]);
+    w.click(PaletteButton::Text);
+    w.click(*w.probe().fontStyleButtons()[0]);
     expectOnEverySurface<bool>(w, &Surface::fontBold, true);
     expectOnEverySurface<bool>(w, &Surface::fontItalic, false);
-    EXPECT_TRUE(w->textPreview->font().bold());
-    EXPECT_FALSE(w->textPreview->font().italic());
-    EXPECT_EQ(faces(w->fontStyleButtons), (std::vector<Rgb>{kBlue, kWhite}));
+    EXPECT_TRUE(w.probe().textPreview().font().bold());
+    EXPECT_FALSE(w.probe().textPreview().font().italic());
+    EXPECT_EQ(faces(w.probe().fontStyleButtons()), (std::vector<Rgb>{kBlue, kWhite}));
 
-    w.click(*w->fontStyleButtons[1]);
+    w.click(*w.probe().fontStyleButtons()[1]);
     expectOnEverySurface<bool>(w, &Surface::fontItalic, true);
-    EXPECT_TRUE(w->textPreview->font().italic());
-    EXPECT_EQ(faces(w->fontStyleButtons), (std::vector<Rgb>{kBlue, kBlue}));
+    EXPECT_TRUE(w.probe().textPreview().font().italic());
+    EXPECT_EQ(faces(w.probe().fontStyleButtons()), (std::vector<Rgb>{kBlue, kBlue}));
 
-    w.click(*w->fontStyleButtons[0]);
+    w.click(*w.probe().fontStyleButtons()[0]);
     expectOnEverySurface<bool>(w, &Surface::fontBold, false);
     expectOnEverySurface<bool>(w, &Surface::fontItalic, true);
-    EXPECT_FALSE(w->textPreview->font().bold());
-    EXPECT_TRUE(w->textPreview->font().italic());
-    EXPECT_EQ(faces(w->fontStyleButtons), (std::vector<Rgb>{kWhite, kBlue}));
+    EXPECT_FALSE(w.probe().textPreview().font().bold());
+    EXPECT_TRUE(w.probe().textPreview().font().italic());
+    EXPECT_EQ(faces(w.probe().fontStyleButtons()), (std::vector<Rgb>{kWhite, kBlue}));
 }
 
 struct SizeCase {
@@ -168,11 +168,11 @@ TEST_P(FontSizeEntry, IsAppliedOnlyStrictlyBetweenSevenAndSeventyThree)
 {
     const SizeCase c = GetParam();
     GarabelWindow w;
-    w.click(*w->paletteButtons[PaletteButton::Text]);
-    w->fontSizeList->addItem(QString::fromLatin1(c.entry));
-    w->fontSizeList->choose(w->fontSizeList->count() - 1);
+    w.click(PaletteButton::Text);
+    w.probe().fontSizeList().addItem(QString::fromLatin1(c.entry));
+    w.probe().fontSizeList().choose(w.probe().fontSizeList().count() - 1);
     expectOnEverySurface<double>(w, &Surface::fontSize, c.applied);
-    EXPECT_EQ(w->textPreview->font().pixelSize(), qRound(pointsToPixels(c.applied)));
+    EXPECT_EQ(w.probe().textPreview().font().pixelSize(), qRound(pointsToPixels(c.applied)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, FontSizeEntry,
@@ -189,16 +189,16 @@ INSTANTIATE_TEST_SUITE_P(Entries, FontSizeEntry,
 TEST(FontName, TheChosenNameGoesToEverySurfaceAndTheLabel)
 {
     GarabelWindow w;
-    w.click(*w->paletteButtons[PaletteButton::Text]);
+    w.click(PaletteButton::Text);
     int courier = -1;
-    for (int i = 0; i < w->fontNameList->count(); ++i) {
-        if (w->fontNameList->item(i) == QStringLiteral("Courier New"))
+    for (int i = 0; i < w.probe().fontNameList().count(); ++i) {
+        if (w.probe().fontNameList().item(i) == QStringLiteral("Courier New"))
             courier = i;
     }
     ASSERT_GE(courier, 0);
-    w->fontNameList->choose(courier);
+    w.probe().fontNameList().choose(courier);
     expectOnEverySurface<QString>(w, &Surface::fontName, QStringLiteral("Courier New"));
-    EXPECT_EQ(w->textPreview->font().family(), QStringLiteral("Courier New"));
+    EXPECT_EQ(w.probe().textPreview().font().family(), QStringLiteral("Courier New"));
 }
 
 } // namespace garabel::test

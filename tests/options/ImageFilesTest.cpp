@@ -1,3 +1,4 @@
+#include "platform/Surface.h"
 #include "app/Button.h"
 #include "app/SnapshotStore.h"
 #include "options/ImageFiles.h"
@@ -19,18 +20,20 @@ namespace {
 struct Drawing {
     QImage canvas;
     std::vector<QImage> sheets, undoSlots;
-    std::array<int, DrawingState::kSheets> undoPos;
+    std::vector<int> undoPos;
     bool pending;
     bool operator==(const Drawing &) const = default;
 };
 
 Drawing drawingOf(GarabelWindow &w)
 {
-    Drawing d{w.canvas(), {}, {}, w.state().undo.positions, w.state().undo.snapshotPending};
-    for (int s = 0; s < DrawingState::kSheets; ++s) {
+    const UndoRing &ring = w.probe().undoRing();
+    Drawing d{w.canvas(), {}, {}, {}, ring.snapshotPending()};
+    for (int s = 0; s < kSheetCount; ++s) {
         d.sheets.push_back(w.sheet(s));
-        for (int slot = 0; slot < UndoRingState::kSlots; ++slot)
-            d.undoSlots.push_back(w->undoStore().hasPicture(s, slot) ? w->undoStore().picture(s, slot) : QImage());
+        d.undoPos.push_back(ring.position(s));
+        for (int slot = 0; slot < UndoRing::kSlots; ++slot)
+            d.undoSlots.push_back(ring.store().hasPicture(s, slot) ? ring.store().picture(s, slot) : QImage());
     }
     return d;
 }
@@ -64,9 +67,9 @@ TEST(OpenImage, PutsThePictureOnTheCanvasAndTheSheetWhereItStaysAcrossASheetSwit
     QTemporaryDir dir;
     writeBytes(dir.filePath("foto.bmp"), encoded(samplePicture(), "bmp"));
     GarabelWindow w;
-    commitBox(w.form(), QRectF(3000, 1500, 600, 450), rgb(255, 0, 0));
+    commitBox(w, QRectF(3000, 1500, 600, 450), rgb(255, 0, 0));
     w.platform.openAnswers.push_back(dir.filePath("foto.bmp"));
-    w->openPicture();
+    w->onPaletteButton(PaletteButton::Open);
 
     ASSERT_EQ(w.platform.openRequests.size(), 1u);
     EXPECT_EQ(describe(w.platform.openRequests[0]).toStdString(),
@@ -76,8 +79,8 @@ TEST(OpenImage, PutsThePictureOnTheCanvasAndTheSheetWhereItStaysAcrossASheetSwit
     EXPECT_EQ(topLeft(w.canvas()), samplePicture());
     EXPECT_EQ(pixelAtTwips(w.canvas(), 3300, 1700), kWhitePixel) << "the picture replaces what was shown";
     EXPECT_EQ(w.sheet(0), w.canvasStored());
-    w.click(*w->sheetButtons[3]);
-    w.click(*w->sheetButtons[0]);
+    w.click(*w.probe().sheetButtons()[3]);
+    w.click(*w.probe().sheetButtons()[0]);
     EXPECT_EQ(topLeft(w.canvas()), samplePicture());
 }
 
@@ -92,17 +95,17 @@ TEST(OpenImage, TellsAPictureByTheLastThreeLettersOfItsNameInAnyCase)
     GarabelWindow w;
 
     w.platform.openAnswers = {dir.filePath("foto.JpG"), dir.filePath("anim.gif")};
-    w->openPicture();
+    w->onPaletteButton(PaletteButton::Open);
     EXPECT_LT(std::abs(qGreen(w.sheet().pixel(30, 5)) - 255) + qRed(w.sheet().pixel(30, 5)), 48)
         << "the JPEG's green quarter";
-    w->openPicture();
+    w->onPaletteButton(PaletteButton::Open);
     EXPECT_EQ(topLeft(w.sheet()), picture) << "the GIF";
     EXPECT_TRUE(w.platform.messages.empty());
 
     const Drawing before = drawingOf(w);
     w.platform.openAnswers = {dir.filePath("foto.jpeg"), dir.filePath("notas.txt")};
-    w->openPicture();
-    w->openPicture();
+    w->onPaletteButton(PaletteButton::Open);
+    w->onPaletteButton(PaletteButton::Open);
     ASSERT_EQ(w.platform.messages.size(), 2u);
     for (const auto &[text, buttons] : w.platform.messages) {
         EXPECT_EQ(text.toStdString(), "El fichero seleccionado no es un gráfico soportado");
@@ -116,16 +119,16 @@ TEST(OpenImage, ARefusedOrCancelledOpenLeavesCanvasSheetsAndUndoRingsAsTheyWere)
     QTemporaryDir dir;
     const std::vector<RefusedSample> samples = writeRefusedSamples(QDir(dir.path()));
     GarabelWindow w;
-    commitBox(w.form(), QRectF(3000, 1500, 600, 450), rgb(255, 0, 0));
-    commitBox(w.form(), QRectF(900, 600, 300, 300), rgb(0, 255, 0));
-    w.click(*w->gridButtons[2]);  // dots on the canvas only
+    commitBox(w, QRectF(3000, 1500, 600, 450), rgb(255, 0, 0));
+    commitBox(w, QRectF(900, 600, 300, 300), rgb(0, 255, 0));
+    w.click(*w.probe().gridButtons()[2]);  // dots on the canvas only
     const Drawing before = drawingOf(w);
 
-    w->openPicture();
+    w->onPaletteButton(PaletteButton::Open);
     EXPECT_TRUE(w.platform.messages.empty()) << "a cancel says nothing";
     for (const RefusedSample &sample : samples) {
         w.platform.openAnswers.push_back(dir.filePath(sample.fileName));
-        w->openPicture();
+        w->onPaletteButton(PaletteButton::Open);
         const QString expected = "No se ha podido abrir el fichero «" + native(dir.filePath(sample.fileName)) + "»: ";
         ASSERT_FALSE(w.platform.messages.empty()) << sample.fileName.toStdString();
         EXPECT_TRUE(w.platform.messages.back().first.startsWith(expected + sample.reason))
@@ -139,10 +142,10 @@ TEST(SaveImage, WritesTheSheetAtTheCanvasSizeAsAPngUnderANameEndingInPngOtherwis
 {
     QTemporaryDir dir;
     GarabelWindow w;
-    commitBox(w.form(), QRectF(3000, 1500, 600, 450), rgb(255, 0, 0));
-    w.click(*w->gridButtons[2]);  // dots on the canvas only
+    commitBox(w, QRectF(3000, 1500, 600, 450), rgb(255, 0, 0));
+    w.click(*w.probe().gridButtons()[2]);  // dots on the canvas only
 
-    w->savePicture();  // cancelled
+    w->onPaletteButton(PaletteButton::Save);  // cancelled
     ASSERT_EQ(w.platform.saveRequests.size(), 1u);
     EXPECT_EQ(describe(w.platform.saveRequests[0]).toStdString(),
               "Guardar como   | Archivo gráfico (*.bmp) = *.bmp; Imagen PNG (*.png) = *.png | 1 | 806 | program folder");
@@ -150,8 +153,8 @@ TEST(SaveImage, WritesTheSheetAtTheCanvasSizeAsAPngUnderANameEndingInPngOtherwis
     EXPECT_EQ(w.canvas(), w.sheet()) << "the canvas is reset to the sheet before the dialog";
 
     w.platform.saveAnswers = {dir.filePath("dibujo.bmp"), dir.filePath("TERCERO.PnG")};
-    w->savePicture();
-    w->savePicture();
+    w->onPaletteButton(PaletteButton::Save);
+    w->onPaletteButton(PaletteButton::Save);
     EXPECT_TRUE(w.platform.messages.empty());
     const auto firstBytes = [&](const QString &name) {
         QFile file(dir.filePath(name));
@@ -163,9 +166,9 @@ TEST(SaveImage, WritesTheSheetAtTheCanvasSizeAsAPngUnderANameEndingInPngOtherwis
     // Loaded on blank sheets, the files give the drawing back pixel for pixel.
     w.platform.openAnswers = {dir.filePath("dibujo.bmp"), dir.filePath("TERCERO.PnG")};
     for (const int sheet : {4, 5}) {
-        w.click(*w->sheetButtons[sheet]);
-        w->openPicture();
-        EXPECT_EQ(w.sheet(sheet).size(), w->canvas->innerPixelSize());
+        w.click(*w.probe().sheetButtons()[sheet]);
+        w->onPaletteButton(PaletteButton::Open);
+        EXPECT_EQ(w.sheet(sheet).size(), w.probe().canvas().innerPixelSize());
         EXPECT_EQ(w.sheet(sheet), w.sheet(0)) << "sheet " << sheet;
     }
 }
@@ -175,13 +178,13 @@ TEST(OpenImage, CanBeUndoneTheDrawingItReplacedComesBack)
     QTemporaryDir dir;
     writeBytes(dir.filePath("foto.png"), encoded(samplePicture(), "png"));
     GarabelWindow w;
-    commitBox(w.form(), QRectF(3000, 1500, 600, 450), rgb(255, 0, 0));
+    commitBox(w, QRectF(3000, 1500, 600, 450), rgb(255, 0, 0));
     const QImage drawing = w.sheet();
     w.platform.openAnswers.push_back(dir.filePath("foto.png"));
-    w->openPicture();
+    w->onPaletteButton(PaletteButton::Open);
     ASSERT_EQ(topLeft(w.sheet()), samplePicture());
 
-    w.click(*w->paletteButtons[PaletteButton::Undo]);  // undo
+    w.click(PaletteButton::Undo);  // undo
     EXPECT_EQ(w.sheet(), drawing);
     EXPECT_EQ(w.canvas(), drawing);
 }
@@ -208,7 +211,7 @@ TEST(SaveImage, IntoAMissingFolderTellsWhyAndWritesNothing)
     QTemporaryDir dir;
     GarabelWindow w;
     w.platform.saveAnswers.push_back(dir.filePath("falta/dibujo.bmp"));
-    w->savePicture();
+    w->onPaletteButton(PaletteButton::Save);
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_EQ(w.platform.messages[0].first.toStdString(),
               ("No se ha podido guardar el dibujo en «" + native(dir.filePath("falta/dibujo.bmp"))

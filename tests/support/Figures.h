@@ -1,31 +1,25 @@
 #pragma once
 
-#include "app/MainWindow.h"
 #include "platform/ShownSurface.h"
-
-#include <array>
+#include "support/GarabelWindow.h"
 
 namespace garabel::test {
 
-// The canvas and the current sheet, the two surfaces a commit draws on.
-inline std::array<Surface *, 2> canvasAndSheet(MainWindow &form)
+// A solid box drawn as a user draws it: the colour from the colour dialog, the
+// rectangle tool with the solid fill, moving freely, a drag from corner to
+// corner. The release leaves one undo step. The tool and the grid are chosen
+// back afterwards; the colour and the fill pattern stay.
+inline void commitBox(GarabelWindow &w, QRectF twips, Rgb colour)
 {
-    return {form.canvas.get(), &form.currentSheetImage()};
-}
-
-// Draws a filled box into the stored images of the canvas and the current sheet,
-// as a committed figure would be, without going through the pointer.
-inline void drawOnCanvasAndSheet(MainWindow &form, QRectF twips, Rgb colour)
-{
-    for (Surface *surface : canvasAndSheet(form))
-        surface->stored().filledBox(twips.left(), twips.top(), twips.right(), twips.bottom(), colour);
-}
-
-// A release as the program makes it: the snapshot first, then the figure.
-inline void commitBox(MainWindow &form, QRectF twips, Rgb colour)
-{
-    form.pushUndoSnapshot();
-    drawOnCanvasAndSheet(form, twips, colour);
+    const PaletteButton tool = w.state().tool;
+    const bool free = w.state().grid.step == 1;
+    w.chooseColourInDialog(colour);
+    w.chooseTool(PaletteButton::Rectangle);
+    w->onFillPatternButton(FillSolid);
+    w.moveFreely(true);
+    w.drag({twips.topLeft(), twips.bottomRight()});
+    w.chooseTool(tool);
+    w.moveFreely(free);
 }
 
 } // namespace garabel::test

@@ -20,7 +20,6 @@ GarabelWindow::GarabelWindow(QSize screenTwips, bool show, double pixelRatio)
     platform.screenInfo.twips = screenTwips;
     platform.screenInfo.devicePixelRatio = pixelRatio;
     m_form = std::make_unique<MainWindow>(platform);
-    m_form->start();
     if (show) {
         m_form->showOnScreen();
         if (!QTest::qWaitForWindowExposed(m_form.get()))
@@ -39,8 +38,29 @@ GarabelWindow::~GarabelWindow()
 
 BlankWindow::BlankWindow()
 {
-    form().onSheetButton(0);
-    state().pen.red = 255;
+    click(*probe().sheetButtons()[0]);
+    pickRed();
+}
+
+void GarabelWindow::chooseColourInDialog(Rgb colour)
+{
+    platform.colorAnswers.push_back(colour);
+    m_form->onPaletteButton(PaletteButton::ColourDialog);
+}
+
+void GarabelWindow::setMirrors(bool leftRight, bool topBottom, bool throughCentre)
+{
+    m_form->onMirrorButton(0);
+    const bool wanted[] = {leftRight, topBottom, throughCentre};
+    for (int i = 0; i < 3; ++i) {
+        if (wanted[i])
+            m_form->onMirrorButton(i + 1);
+    }
+}
+
+void GarabelWindow::moveFreely(bool on)
+{
+    m_form->onPaletteButton(on ? PaletteButton::MoveFreely : PaletteButton::SnapToGrid);
 }
 
 QPoint GarabelWindow::canvasPixel(double x, double y) const
@@ -73,17 +93,17 @@ void GarabelWindow::press(double x, double y, Qt::MouseButton button)
 {
     const QPoint at = canvasPixel(x, y);
     m_held |= button;
-    if (!sendToWindow(m_form->canvasView()->mapTo(m_form.get(), at), m_held, button, QEvent::MouseButtonPress, 1))
-        QTest::mousePress(m_form->canvasView(), button, Qt::NoModifier, at);
+    if (!sendToWindow(probe().canvasView()->mapTo(m_form.get(), at), m_held, button, QEvent::MouseButtonPress, 1))
+        QTest::mousePress(probe().canvasView(), button, Qt::NoModifier, at);
 }
 
 void GarabelWindow::move(double x, double y, Qt::MouseButtons buttons)
 {
     const QPoint at = canvasPixel(x, y);
-    if (sendToWindow(m_form->canvasView()->mapTo(m_form.get(), at), buttons, Qt::NoButton, QEvent::MouseMove, 1))
+    if (sendToWindow(probe().canvasView()->mapTo(m_form.get(), at), buttons, Qt::NoButton, QEvent::MouseMove, 1))
         return;
     // QTest::mouseMove cannot carry held buttons; send the event as the system would.
-    QWidget *view = m_form->canvasView();
+    QWidget *view = probe().canvasView();
     QMouseEvent event(QEvent::MouseMove, QPointF(at), view->mapToGlobal(QPointF(at)), Qt::NoButton, buttons,
                       Qt::NoModifier);
     QApplication::sendEvent(view, &event);
@@ -93,9 +113,9 @@ void GarabelWindow::release(double x, double y, Qt::MouseButton button)
 {
     const QPoint at = canvasPixel(x, y);
     m_held &= ~button;
-    if (!sendToWindow(m_form->canvasView()->mapTo(m_form.get(), at), m_held, button, QEvent::MouseButtonRelease,
+    if (!sendToWindow(probe().canvasView()->mapTo(m_form.get(), at), m_held, button, QEvent::MouseButtonRelease,
                       1))
-        QTest::mouseRelease(m_form->canvasView(), button, Qt::NoModifier, at);
+        QTest::mouseRelease(probe().canvasView(), button, Qt::NoModifier, at);
     g_eventTime += kPastDoubleClick;
 }
 
@@ -106,7 +126,7 @@ void GarabelWindow::moveInWindow(QPoint windowPixel)
 
 void GarabelWindow::doubleClick(double x, double y)
 {
-    const QPoint at = m_form->canvasView()->mapTo(m_form.get(), canvasPixel(x, y));
+    const QPoint at = probe().canvasView()->mapTo(m_form.get(), canvasPixel(x, y));
     sendToWindow(at, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress, 1);
     sendToWindow(at, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease, 1);
     sendToWindow(at, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress, 1);
@@ -129,20 +149,31 @@ void GarabelWindow::click(Button &button)
     QTest::mouseClick(button.button(), Qt::LeftButton);
 }
 
+void GarabelWindow::click(PaletteButton button)
+{
+    click(*probe().paletteButtons()[button]);
+}
+
+void GarabelWindow::pickColour(QPoint at)
+{
+    // The release that follows the press does nothing, and leaves no button held.
+    QTest::mouseClick(probe().colourStripView(), Qt::LeftButton, Qt::NoModifier, SurfaceView::innerOrigin() + at);
+}
+
 QImage GarabelWindow::canvas() const
 {
-    return m_form->canvas->composedImage();
+    return probe().canvas().composedImage();
 }
 
 QImage GarabelWindow::canvasStored() const
 {
-    return m_form->canvas->renderedImage();
+    return probe().canvas().renderedImage();
 }
 
 QImage GarabelWindow::sheet(int index) const
 {
-    const int i = index < 0 ? m_form->state.sheet : index;
-    return m_form->sheetImages[i]->renderedImage();
+    const WindowProbe look = probe();
+    return look.sheetImage(index < 0 ? look.currentSheet() : index).renderedImage();
 }
 
 } // namespace garabel::test

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "support/FakePlatform.h"
 #include "support/Pixels.h"
+#include "support/WindowProbe.h"
 
 #include <QEvent>
 #include <QImage>
@@ -13,16 +14,19 @@
 namespace garabel::test {
 
 // The real window on a scripted desktop of the given screen size (twips),
-// started and shown, with helpers that drive it as a user would.
+// shown, with helpers that drive it as a user would. The window is reached
+// through its public events (w->onPaletteButton ...) and looked at through
+// the probe.
 class GarabelWindow
 {
 public:
     explicit GarabelWindow(QSize screenTwips = QSize(15360, 11520), bool show = true, double pixelRatio = 1);
     ~GarabelWindow();
 
-    MainWindow &form() { return *m_form; }
+    MainWindow &window() { return *m_form; }
     MainWindow *operator->() { return m_form.get(); }
-    DrawingState &state() { return m_form->state; }
+    WindowProbe probe() const { return WindowProbe(*m_form); }
+    const DrawingState &state() const { return probe().state(); }
 
     // Pointer input at positions in canvas twips, delivered to the top-level
     // window as the window system would: the widget found at that point (or the
@@ -43,6 +47,19 @@ public:
     void drag(std::initializer_list<QPointF> points, Qt::MouseButton button = Qt::LeftButton);
     // A click on a button of the window.
     void click(class Button &button);
+    void click(PaletteButton button);
+    // Picks the colour shown at pixel `at` of the colour strip, with the left button.
+    void pickColour(QPoint at);
+    void pickRed() { pickColour(kRedSwatch); }
+    // The colour dialog's answer: the drawing and fill colour, the fore colour stays.
+    void chooseColourInDialog(Rgb colour);
+    static constexpr QPoint kRedSwatch{40, 8};  // a pixel of the strip's red swatch
+    // The palette's tool button of `tool`.
+    void chooseTool(PaletteButton tool) { m_form->onPaletteButton(tool); }
+    // The reflection buttons: all off, then each one asked for on.
+    void setMirrors(bool leftRight, bool topBottom, bool throughCentre);
+    // The palette's "move freely" (a step of one twip) or back to the chosen grid.
+    void moveFreely(bool on);
 
     // The canvas as the screen shows it (stored image and overlay), and the
     // current sheet's stored image, both with the background materialised.
@@ -64,7 +81,7 @@ private:
 };
 
 // The window with blank sheet 1 on the canvas instead of the start-up picture,
-// drawing in red.
+// drawing in red (picked from the colour strip).
 class BlankWindow : public GarabelWindow
 {
 public:

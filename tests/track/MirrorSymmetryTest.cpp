@@ -56,14 +56,13 @@ Trial randomTrial(std::mt19937 &random, QRect area = QRect(QPoint(600, 600), QPo
 
 void drawTrial(BlankWindow &w, const Trial &t)
 {
-    w->canvas->setPicture(QImage());
-    w->currentSheetImage().setPicture(QImage());
-    w.click(*w->paletteButtons[t.tool]);
-    w.state().circle.kind = std::uint8_t(t.circleMode);
-    w.state().grid.step = 1;
-    w.state().mirrors.leftRight = t.mirror == Switch::LeftRight || t.mirror == Switch::All;
-    w.state().mirrors.topBottom = t.mirror == Switch::TopBottom || t.mirror == Switch::All;
-    w.state().mirrors.throughCentre = t.mirror == Switch::ThroughCentre || t.mirror == Switch::All;
+    w->onPaletteButton(PaletteButton::Clear);
+    w.chooseTool(t.tool);
+    w->onCircleKindButton(t.circleMode);
+    w.moveFreely(true);
+    const bool all = t.mirror == Switch::All;
+    w.setMirrors(all || t.mirror == Switch::LeftRight, all || t.mirror == Switch::TopBottom,
+                 all || t.mirror == Switch::ThroughCentre);
     w->onPenWidthButton(t.penWidth - 1);
     w->onFillPatternButton(t.fillStyle);
     w.move(t.path.front().x(), t.path.front().y());
@@ -151,8 +150,6 @@ TEST(MirrorSymmetry, EveryMirroredFigureLeavesAnImageThatIsItsOwnReflection)
     std::mt19937 random(20261207);
     for (int i = 0; i < 120; ++i) {
         const Trial t = randomTrial(random);
-        w->canvas->setFillColor(rgb(255, 0, 0));
-        w->currentSheetImage().setFillColor(rgb(255, 0, 0));
         drawTrial(w, t);
         const bool figure = t.tool == PaletteButton::Line || t.tool == PaletteButton::Rectangle || t.tool == PaletteButton::Circle;
         const Mask preview = redOutsideCrosshair(w.canvas(), t.path.back());
@@ -170,6 +167,9 @@ TEST(MirrorSymmetry, EveryMirroredFigureLeavesAnImageThatIsItsOwnReflection)
 // A hatched interior is the mirror image's coverage, but its lines keep their
 // own direction: every hatch pixel lies on the pattern as the sheet aligns it.
 // The figures stay in the upper left quarter, so no copy's fill covers another's outline.
+// A figure takes one colour for its pen and its fill, so each is drawn twice: as
+// a red outline, which must be symmetric, and hatched in blue, whose pixels off
+// that outline are the hatch.
 TEST(MirrorSymmetry, AHatchKeepsItsDirectionInTheCopies)
 {
     BlankWindow w;
@@ -180,16 +180,22 @@ TEST(MirrorSymmetry, AHatchKeepsItsDirectionInTheCopies)
         t.tool = i % 2 ? PaletteButton::Rectangle : PaletteButton::Circle;
         t.circleMode = 1;
         t.fillStyle = FillUpwardDiagonal + i % 2;
-        w->canvas->setFillColor(kBlue);
-        w->currentSheetImage().setFillColor(kBlue);
+        Trial outlined = t;
+        outlined.fillStyle = FillTransparent;
+        w.pickRed();
+        drawTrial(w, outlined);
+        w.release(t.path.back().x(), t.path.back().y());
+        const QImage outline = w.sheet();
+        expectSymmetric(outline, t, kRedPixel, 1000 + i);
+        w.platform.colorAnswers.push_back(kBlue);
+        w->onPaletteButton(PaletteButton::ColourDialog);
         drawTrial(w, t);
         w.release(t.path.back().x(), t.path.back().y());
         const QImage sheet = w.sheet();
-        expectSymmetric(sheet, t, kRedPixel, 1000 + i);
         int hatched = 0;
         for (int y = 0; y < sheet.height(); ++y) {
             for (int x = 0; x < sheet.width(); ++x) {
-                if (pixelAt(sheet, x, y) != kBluePixel)
+                if ((sheet.pixel(x, y) | 0xFF000000u) != kBluePixel || (outline.pixel(x, y) | 0xFF000000u) == kRedPixel)
                     continue;
                 ++hatched;
                 ASSERT_TRUE(hatchRow(t.fillStyle, y) >> (x % 8) & 1) << describe(t) << " at " << x << "," << y;

@@ -18,7 +18,7 @@ protected:
     void SetUp() override
     {
         w->onSheetButton(0);
-        w.state().pen.red = 255;
+        w.chooseColourInDialog(rgb(255, 0, 0));  // the crosshair keeps the black fore colour
     }
     GarabelWindow w;
 };
@@ -32,7 +32,7 @@ TEST_F(PointerTracking, PressAndMoveSnapThePointerToTheGridTowardsZero)
     };
     w.sendStraightToCanvas();  // presses outside the canvas
     for (const auto &c : cases) {
-        w.state().grid.step = std::int16_t(c.step);
+        w.moveFreely(c.step == 1);
         w.press(c.x, c.y);
         EXPECT_EQ(w.state().pointer.anchorX, c.snappedX) << c.x << " step " << c.step;
         EXPECT_EQ(w.state().pointer.anchorY, c.snappedY) << c.y << " step " << c.step;
@@ -61,11 +61,11 @@ TEST_F(PointerTracking, HoverShowsOnlyTheCrosshairTwoPixelsWideInTheForeColour)
 
 TEST_F(PointerTracking, FigurePreviewsWithTheirCopiesAreGoneAfterTheNextMove)
 {
-    w.state().mirrors.leftRight = w.state().mirrors.topBottom = w.state().mirrors.throughCentre = true;
+    w.setMirrors(true, true, true);
     // A point on each figure (anchor 1500, 1200) for the pointer at y: the middle
     // of the line, the middle of the rectangle's lower edge; and its point copy.
     for (const PaletteButton tool : {PaletteButton::Line, PaletteButton::Rectangle}) {
-        w.click(*w->paletteButtons[tool]);
+        w.chooseTool(tool);
         const auto onFigure = [tool](double y) { return tool == PaletteButton::Line ? (1200 + y) / 2 : y; };
         w.press(1500, 1200);
         w.move(3000, 2100, Qt::LeftButton);
@@ -80,15 +80,16 @@ TEST_F(PointerTracking, FigurePreviewsWithTheirCopiesAreGoneAfterTheNextMove)
         EXPECT_GT(inkNearTwips(second, 2250, onFigure(3000), kRedPixel), 0) << int(tool);
         EXPECT_GT(inkNearTwips(second, 13800 - 2250, 10200 - onFigure(3000), kRedPixel), 0) << int(tool);
         EXPECT_EQ(countColour(w.canvasStored(), kRedPixel), 0) << int(tool);
-        w->canvas->refresh();
+        w.release(3000, 3000);
+        w->onPaletteButton(PaletteButton::Undo);  // the next figure starts on a blank sheet
     }
 }
 
 TEST_F(PointerTracking, FreehandStartsAtTheLastHoverPositionNotAtTheAnchor)
 {
     w.sendStraightToCanvas();  // a press away from the last move
-    w.click(*w->paletteButtons[PaletteButton::Freehand]);
-    w.state().mirrors.leftRight = true;
+    w.chooseTool(PaletteButton::Freehand);
+    w.setMirrors(true, false, false);
     w.move(600, 600);
     w.press(3000, 600);
     w.move(3000, 1800, Qt::LeftButton);
@@ -104,8 +105,8 @@ TEST_F(PointerTracking, FreehandStartsAtTheLastHoverPositionNotAtTheAnchor)
 
 TEST_F(PointerTracking, DotsAreStampedAtEachMoveWithTheirMirrorCopies)
 {
-    w.click(*w->paletteButtons[PaletteButton::Dots]);
-    w.state().mirrors.topBottom = true;
+    w.chooseTool(PaletteButton::Dots);
+    w.setMirrors(false, true, false);
     w.press(1500, 1500);
     w.move(1500, 1530, Qt::LeftButton);  // two pixels on: a move, snapped to the press point
     w.move(3000, 1500, Qt::LeftButton);
@@ -123,13 +124,13 @@ TEST_F(PointerTracking, DotsAreStampedAtEachMoveWithTheirMirrorCopies)
 
 TEST_F(PointerTracking, EraserWhitensBothSurfacesAndFramesTheErasedSquareWithoutFillingIt)
 {
-    w.state().pen.width = 5;
+    w->onPenWidthButton(4);
     w->onFillPatternButton(FillSolid);  // a fill pattern must not hide the spot just erased
     w.drag({{1500, 3000}, {6000, 3000}});  // a thick red line to erase from
     ASSERT_EQ(w.sheet().pixel(200, 200), kRedPixel);
 
-    w.click(*w->paletteButtons[PaletteButton::Eraser]);
-    w.state().pen.eraserSize = 120;  // 8 pixels to each side
+    w.chooseTool(PaletteButton::Eraser);
+    w->onEraserSizeButton(4);  // 8 pixels to each side
     w.press(3000, 3000);
     w.move(3000, 3030, Qt::LeftButton);  // two pixels on: a move, snapped to the press point
     w.move(3300, 3000, Qt::LeftButton);
@@ -148,13 +149,13 @@ TEST_F(PointerTracking, EraserWhitensBothSurfacesAndFramesTheErasedSquareWithout
     EXPECT_EQ(shown.pixel(213, 206), kWhitePixel) << "off the crosshair, inside the frame";
     EXPECT_NE(shown.pixel(232, 195), kBlackPixel);
     EXPECT_EQ(w.canvasStored().pixel(231, 195), kWhitePixel);
-    EXPECT_EQ(w->canvas->drawWidth(), 5);
+    EXPECT_EQ(w.probe().canvas().drawWidth(), 5);
 }
 
 TEST_F(PointerTracking, WhatFollowsThePointerGoesWhenItLeavesTheCanvas)
 {
-    w.click(*w->paletteButtons[PaletteButton::Eraser]);
-    w.state().pen.eraserSize = 120;
+    w.chooseTool(PaletteButton::Eraser);
+    w->onEraserSizeButton(4);
     w.move(3000, 3000);
     ASSERT_NE(w.canvas(), w.canvasStored()) << "crosshair and eraser frame shown";
     w.moveInWindow(QPoint(10, 10));  // onto the palette
@@ -163,8 +164,8 @@ TEST_F(PointerTracking, WhatFollowsThePointerGoesWhenItLeavesTheCanvas)
 
 TEST_F(PointerTracking, TextToolShowsTheTypedTextAtThePointerOnTheOverlay)
 {
-    w.click(*w->paletteButtons[PaletteButton::Text]);
-    w->textInput->setText(QStringLiteral("Hola"));
+    w.chooseTool(PaletteButton::Text);
+    w.probe().textInput().setText(QStringLiteral("Hola"));
     w.move(3000, 2100);
     const QRect besideThePointer(203, 143, 60, 30);  // clear of the crosshair arms
     EXPECT_GT(countColour(w.canvas(), kBlackPixel, besideThePointer), 0);

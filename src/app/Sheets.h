@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/PaletteButton.h"
+
+#include <memory>
+#include <vector>
+
+namespace garabel {
+
+class Surface;
+
+// The ten sheets: each keeps its drawing in a stored image that is never shown;
+// the canvas shows the current one. Switching makes the new sheet's button blue,
+// the previous one's white, and puts exactly the sheet's drawing on the canvas.
+class Sheets
+{
+public:
+    Sheets(Surface &canvas, ButtonArray &buttons);
+    ~Sheets();
+
+    void add(std::unique_ptr<Surface> image);
+    int count() const { return int(m_images.size()); }
+    Surface &image(int index) const { return *m_images[index]; }
+    Surface &current() const { return *m_images[m_current]; }
+    int currentIndex() const { return m_current; }
+
+    void switchTo(int index);
+
+private:
+    Surface &m_canvas;
+    ButtonArray &m_buttons;
+    std::vector<std::unique_ptr<Surface>> m_images;
+    int m_current = 0;
+};
+
+} // namespace garabel

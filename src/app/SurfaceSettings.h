@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/Rgb.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace garabel {
+
+class Sheets;
+class Surface;
+
+// The drawing settings that hold for the canvas and every sheet alike, so that
+// a sheet switch finds them already in place and a sheet never stores a figure
+// drawn otherwise than the canvas showed it.
+class SurfaceSettings
+{
+public:
+    SurfaceSettings(Surface &canvas, Sheets &sheets) : m_canvas(canvas), m_sheets(sheets) {}
+
+    void setPenWidth(int pixels);
+    void setFillPattern(int pattern);
+    void setFillColour(Rgb colour);
+    void setForeColour(Rgb colour);
+    void setFontName(const QString &name);
+    void setFontSize(double points);
+    void setFontBold(bool on);
+    void setFontItalic(bool on);
+
+private:
+    void onEverySurface(const std::function<void(Surface &)> &apply);
+
+    Surface &m_canvas;
+    Sheets &m_sheets;
+};
+
+} // namespace garabel

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/MainWindow.h"
+#include "platform/ShownSurface.h"
+
+namespace garabel {
+
+// What a test may look at inside the window, read-only: the surfaces and the
+// drawing state as they are, and the controls' widgets, for clicking and typing
+// on them as a user would. Nothing here changes the window.
+class WindowProbe
+{
+public:
+    explicit WindowProbe(const MainWindow &window) : m_window(window) {}
+
+    const DrawingState &state() const { return m_window.m_state; }
+    int currentSheet() const { return m_window.m_sheets.currentIndex(); }
+    const UndoRing &undoRing() const { return m_window.m_undoRing; }
+
+    const ShownSurface &canvas() const { return *m_window.m_canvas; }
+    const Surface &sheetImage(int index) const { return m_window.m_sheets.image(index); }
+    const Surface &currentSheetImage() const { return m_window.m_sheets.current(); }
+    const ShownSurface &colourStrip() const { return *m_window.m_colourStrip; }
+    SurfaceView *canvasView() const { return m_window.m_canvasView; }
+    SurfaceView *colourStripView() const { return m_window.m_stripView; }
+
+    const PaletteButtons &paletteButtons() const { return m_window.m_paletteButtons; }
+    const ButtonArray &gridButtons() const { return m_window.m_gridButtons; }
+    const ButtonArray &mirrorButtons() const { return m_window.m_mirrorButtons; }
+    const ButtonArray &sheetButtons() const { return m_window.m_sheetButtons; }
+    const ButtonArray &polygonModeButtons() const { return m_window.m_polygonModeButtons; }
+    const ButtonArray &circleKindButtons() const { return m_window.m_circleKindButtons; }
+    const ButtonArray &penWidthButtons() const { return m_window.m_penWidthButtons; }
+    const ButtonArray &fillPatternButtons() const { return m_window.m_fillPatternButtons; }
+    const ButtonArray &fontStyleButtons() const { return m_window.m_fontStyleButtons; }
+    const ButtonArray &eraserSizeButtons() const { return m_window.m_eraserSizeButtons; }
+
+    Label &sideCountLabel() const { return *m_window.m_sideCountLabel; }
+    Label &textPreview() const { return *m_window.m_textPreview; }
+    ComboBox &sideCountList() const { return *m_window.m_sideCountList; }
+    ComboBox &fontSizeList() const { return *m_window.m_fontSizeList; }
+    ComboBox &fontNameList() const { return *m_window.m_fontNameList; }
+    TextBox &textInput() const { return *m_window.m_textInput; }
+    const ImageBox &cursorPicture() const { return *m_window.m_cursorPicture; }
+    const ImageBox &helpPicture() const { return *m_window.m_helpPicture; }
+
+private:
+    const MainWindow &m_window;
+};
+
+} // namespace garabel

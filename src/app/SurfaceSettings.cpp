@@ -1,7 +1,7 @@
 #include "app/SurfaceSettings.h"
 
 #include "app/Sheets.h"
-#include "platform/ShownSurface.h"
+#include "platform/Surface.h"
 
 namespace garabel {
 
@@ -12,44 +12,13 @@ void SurfaceSettings::onEverySurface(const std::function<void(Surface &)> &apply
         apply(m_sheets.image(i));
 }
 
-void SurfaceSettings::setPenWidth(int pixels)
-{
-    onEverySurface([pixels](Surface &s) { s.setDrawWidth(pixels); });
-}
-
-void SurfaceSettings::setFillPattern(int pattern)
-{
-    onEverySurface([pattern](Surface &s) { s.setFillStyle(pattern); });
-}
-
-void SurfaceSettings::setFillColour(Rgb colour)
-{
-    onEverySurface([colour](Surface &s) { s.setFillColor(colour); });
-}
-
-void SurfaceSettings::setForeColour(Rgb colour)
-{
-    onEverySurface([colour](Surface &s) { s.setForeColor(colour); });
-}
-
-void SurfaceSettings::setFontName(const QString &name)
-{
-    onEverySurface([&name](Surface &s) { s.setFontName(name); });
-}
-
-void SurfaceSettings::setFontSize(double points)
-{
-    onEverySurface([points](Surface &s) { s.setFontSize(points); });
-}
-
-void SurfaceSettings::setFontBold(bool on)
-{
-    onEverySurface([on](Surface &s) { s.setFontBold(on); });
-}
-
-void SurfaceSettings::setFontItalic(bool on)
-{
-    onEverySurface([on](Surface &s) { s.setFontItalic(on); });
-}
+void SurfaceSettings::setPenWidth(int pixels) { onEverySurface(&Surface::setDrawWidth, pixels); }
+void SurfaceSettings::setFillPattern(int pattern) { onEverySurface(&Surface::setFillStyle, pattern); }
+void SurfaceSettings::setFillColour(Rgb colour) { onEverySurface(&Surface::setFillColor, colour); }
+void SurfaceSettings::setForeColour(Rgb colour) { onEverySurface(&Surface::setForeColor, colour); }
+void SurfaceSettings::setFontName(const QString &name) { onEverySurface(&Surface::setFontName, name); }
+void SurfaceSettings::setFontSize(double points) { onEverySurface(&Surface::setFontSize, points); }
+void SurfaceSettings::setFontBold(bool on) { onEverySurface(&Surface::setFontBold, on); }
+void SurfaceSettings::setFontItalic(bool on) { onEverySurface(&Surface::setFontItalic, on); }
 
 } // namespace garabel

@@ -30,6 +30,12 @@ public:
 
 private:
     void onEverySurface(const std::function<void(Surface &)> &apply);
+    // One setter of Surface with one value, on the canvas and every sheet.
+    template <typename Param, typename Value>
+    void onEverySurface(void (Surface::*setter)(Param), const Value &value)
+    {
+        onEverySurface([&](Surface &s) { (s.*setter)(value); });
+    }
 
     Surface &m_canvas;
     Sheets &m_sheets;

@@ -1,5 +1,6 @@
 #include "app/DrawingTarget.h"
 
+#include "app/Sheets.h"
 #include "platform/KeepSurfaceSettings.h"
 #include "platform/ShownSurface.h"
 
@@ -13,8 +14,7 @@ void moveTo(Surface &surface, double x, double y)
 }
 } // namespace
 
-DrawingTarget::DrawingTarget(ShownSurface &canvas, std::function<Surface &()> currentSheet)
-    : m_canvas(canvas), m_currentSheet(std::move(currentSheet))
+DrawingTarget::DrawingTarget(ShownSurface &canvas, Sheets &sheets) : m_canvas(canvas), m_sheets(sheets)
 {
 }
 
@@ -34,15 +34,15 @@ void DrawingTarget::previewText(double x, double y, const QString &text)
     m_canvas.overlay().print(text);
 }
 
-void DrawingTarget::stroke(const Shapes &shapes, Rgb colour)
+void DrawingTarget::store(const Shapes &shapes, Rgb colour)
 {
-    drawShapesOnBoth(m_canvas.stored(), m_currentSheet().stored(), shapes, colour);
+    drawShapesOnBoth(m_canvas.stored(), m_sheets.current().stored(), shapes, colour);
 }
 
 void DrawingTarget::erase(double left, double top, double right, double bottom)
 {
     m_canvas.stored().filledBox(left, top, right, bottom, kWhite);
-    m_currentSheet().stored().filledBox(left, top, right, bottom, kWhite);
+    m_sheets.current().stored().filledBox(left, top, right, bottom, kWhite);
 
     // Unfilled, so that the spot just erased shows through.
     const QRect frame = m_canvas.stored().filledBoxPixels(left, top, right, bottom).adjusted(-1, -1, 1, 1);
@@ -55,17 +55,12 @@ void DrawingTarget::erase(double left, double top, double right, double bottom)
 void DrawingTarget::beginCommit(int penWidth)
 {
     m_canvas.setDrawWidth(penWidth);
-    m_currentSheet().setDrawWidth(penWidth);
-}
-
-void DrawingTarget::commit(const Shapes &shapes, Rgb colour)
-{
-    drawShapesOnBoth(m_canvas.stored(), m_currentSheet().stored(), shapes, colour);
+    m_sheets.current().setDrawWidth(penWidth);
 }
 
 void DrawingTarget::fillArea(int x, int y)
 {
-    Surface &sheet = m_currentSheet();
+    Surface &sheet = m_sheets.current();
     const KeepSurfaceSettings keptOnCanvas(m_canvas), keptOnSheet(sheet);
     m_canvas.setFillStyle(FillSolid);
     sheet.setFillStyle(FillSolid);
@@ -74,7 +69,7 @@ void DrawingTarget::fillArea(int x, int y)
 
 void DrawingTarget::printText(double x, double y, const QString &text)
 {
-    Surface &sheet = m_currentSheet();
+    Surface &sheet = m_sheets.current();
     moveTo(m_canvas, x, y);
     moveTo(sheet, x, y);
     m_canvas.stored().print(text);
@@ -84,7 +79,7 @@ void DrawingTarget::printText(double x, double y, const QString &text)
 void DrawingTarget::clear()
 {
     m_canvas.setPicture(QImage());
-    m_currentSheet().setPicture(QImage());
+    m_sheets.current().setPicture(QImage());
 }
 
 } // namespace garabel

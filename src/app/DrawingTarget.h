@@ -3,14 +3,12 @@
 #include "platform/Rgb.h"
 #include "track/Shapes.h"
 
-#include <functional>
-
 class QString;
 
 namespace garabel {
 
+class Sheets;
 class ShownSurface;
-class Surface;
 
 // Where the tools draw: the canvas the user sees and the current sheet image
 // that keeps the drawing. A preview goes on the canvas overlay only; a stroke
@@ -18,8 +16,8 @@ class Surface;
 class DrawingTarget
 {
 public:
-    // The sheet is asked for on every call: the current sheet changes.
-    DrawingTarget(ShownSurface &canvas, std::function<Surface &()> currentSheet);
+    // Draws on whichever sheet is current at the time of each call.
+    DrawingTarget(ShownSurface &canvas, Sheets &sheets);
 
     // --- on the canvas overlay ---
     void preview(const Shapes &shapes, Rgb colour);
@@ -28,8 +26,8 @@ public:
     // The text with its top-left corner at (x, y), in the canvas's font and colour.
     void previewText(double x, double y, const QString &text);
 
-    // --- into both stored images, during a move ---
-    void stroke(const Shapes &shapes, Rgb colour);
+    // --- into both stored images: a stroke during a move, a figure at the release ---
+    void store(const Shapes &shapes, Rgb colour);
     // A white box on both, never mirrored, framed on the canvas overlay by a
     // black one-pixel outline just outside the erased pixels.
     void erase(double left, double top, double right, double bottom);
@@ -39,10 +37,9 @@ public:
     // or the dot grid left on the canvas, the canvas must end up showing
     // exactly what the sheet stores.
     void beginCommit(int penWidth);
-    void commit(const Shapes &shapes, Rgb colour);
     // Fills the sheet's connected area around pixel (x, y) solidly in its
     // FillColor and the same pixels on the canvas in the canvas's; each surface
-    // keeps its scale and fill pattern.
+    // keeps its fill pattern.
     void fillArea(int x, int y);
     // The text at (x, y) on the canvas, then on the sheet.
     void printText(double x, double y, const QString &text);
@@ -51,7 +48,7 @@ public:
 
 private:
     ShownSurface &m_canvas;
-    std::function<Surface &()> m_currentSheet;
+    Sheets &m_sheets;
 };
 
 } // namespace garabel

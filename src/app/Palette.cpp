@@ -52,13 +52,12 @@ void MainWindow::onPaletteButton(PaletteButton button)
 
 void MainWindow::createTools()
 {
-    m_drawingTarget = std::make_unique<DrawingTarget>(*m_canvas, [this]() -> Surface & { return currentSheetImage(); });
+    m_drawingTarget = std::make_unique<DrawingTarget>(*m_canvas, m_sheets);
     m_toolControls = std::make_unique<WindowToolControls>(ToolControlWidgets{
         m_polygonModeButtons, m_circleKindButtons, m_penWidthButtons, m_fillPatternButtons, m_fontStyleButtons,
         m_eraserSizeButtons, *m_sideCountLabel, *m_textPreview, *m_sideCountList, *m_fontSizeList, *m_fontNameList,
         *m_textInput});
-    const UndoSteps undoSteps{[this] { m_undoRing.pushTentative(); }, [this] { m_undoRing.dropIfUnchanged(); }};
-    m_tools = std::make_unique<ToolBox>(ToolEnvironment{m_state, *m_drawingTarget, undoSteps, *m_toolControls});
+    m_tools = std::make_unique<ToolBox>(ToolEnvironment{m_state, *m_drawingTarget, m_undoRing, *m_toolControls});
 }
 
 Tool *MainWindow::currentTool() const

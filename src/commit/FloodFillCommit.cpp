@@ -11,8 +11,7 @@ namespace garabel {
 void commitFloodFill(const DrawingState &s, DrawingTarget &target)
 {
     // The pointer stays in twips: a second click without a move fills there again.
-    // The surfaces' own twips scale, so that the fill starts on the pixel that
-    // holds the pointer's twips.
+    // The pixel that holds the pointer's twips.
     const int x = int(std::floor(s.pointer.x / kTwipsPerPixel));
     const int y = int(std::floor(double(s.pointer.y) / kTwipsPerPixel));
 

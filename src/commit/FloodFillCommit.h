@@ -9,7 +9,6 @@ struct DrawingState;
 // pointer (the area of the colour the sheet holds there) solidly in its
 // FillColor, and paints the same pixels on the canvas in the canvas's FillColor,
 // whatever the canvas alone shows (grid dots, the help page). Never mirrored.
-// The target is in its commit (both surfaces persistent).
 void commitFloodFill(const DrawingState &state, DrawingTarget &target);
 
 } // namespace garabel

@@ -2,6 +2,7 @@
 
 #include "app/DrawingState.h"
 #include "app/DrawingTarget.h"
+#include "app/UndoRing.h"
 
 namespace garabel {
 
@@ -26,7 +27,7 @@ void FigureTool::preview()
 void FigureTool::commit()
 {
     if (m_shapes)
-        m_env.target.commit(m_shapes(m_env.state), drawingColour(m_env.state));
+        m_env.target.store(m_shapes(m_env.state), drawingColour(m_env.state));
 }
 
 } // namespace garabel

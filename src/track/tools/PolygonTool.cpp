@@ -23,7 +23,7 @@ void PolygonTool::preview()
 void PolygonTool::commit()
 {
     if (m_env.state.polygon.sideCount > 0)
-        m_env.target.commit(polygonEdges(m_env.state), drawingColour(m_env.state));
+        m_env.target.store(polygonEdges(m_env.state), drawingColour(m_env.state));
 }
 
 } // namespace garabel

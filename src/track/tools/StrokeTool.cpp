@@ -2,6 +2,7 @@
 
 #include "app/DrawingState.h"
 #include "app/DrawingTarget.h"
+#include "app/UndoRing.h"
 
 namespace garabel {
 
@@ -24,7 +25,7 @@ void StrokeTool::release()
 void StrokeTool::stroke()
 {
     if (m_shapes)
-        m_env.target.stroke(m_shapes(m_env.state), drawingColour(m_env.state));
+        m_env.target.store(m_shapes(m_env.state), drawingColour(m_env.state));
 }
 
 } // namespace garabel

@@ -2,6 +2,7 @@
 
 #include "app/DrawingState.h"
 #include "app/DrawingTarget.h"
+#include "app/UndoRing.h"
 
 namespace garabel {
 
@@ -16,7 +17,7 @@ void Tool::commitAndSettle(const std::function<void()> &commit)
     m_env.target.beginCommit(m_env.state.pen.width);
     if (commit)
         commit();
-    m_env.undo.dropUnchanged();
+    m_env.undo.dropIfUnchanged();
 }
 
 } // namespace garabel

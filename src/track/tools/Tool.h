@@ -9,20 +9,14 @@
 namespace garabel {
 
 class DrawingTarget;
+class UndoRing;
 struct DrawingState;
-
-// The undo ring's tentative step: a push that the end of the same release
-// takes back when the sheet has not changed since.
-struct UndoSteps {
-    std::function<void()> pushTentative;
-    std::function<void()> dropUnchanged;
-};
 
 // All a tool sees of the window.
 struct ToolEnvironment {
     DrawingState &state;
     DrawingTarget &target;
-    UndoSteps undo;
+    UndoRing &undo;  // tools push tentatively; a release drops an unchanged push
     ToolControls &controls;
 };
 
@@ -54,9 +48,9 @@ public:
     virtual void release() = 0;
 
 protected:
-    // The end of every release: both surfaces persistent at the pen width for
-    // `commit` (which may be empty), then the canvas transient again, and the
-    // tentative undo step taken back if the sheet did not change.
+    // The end of every release: both surfaces at the pen width for `commit`
+    // (which may be empty), then the tentative undo step taken back if the
+    // sheet did not change.
     void commitAndSettle(const std::function<void()> &commit);
 
     ToolEnvironment &m_env;

@@ -18,6 +18,7 @@ int main(int argc, char **argv)
     const QImage picture = samplePicture(QSize(16, 12));
     const bool written = writeBytes(dir.filePath("seed.bmp"), encoded(picture, "bmp"))
         && writeBytes(dir.filePath("seed-indexed.bmp"), encoded(picture.convertToFormat(QImage::Format_Indexed8), "bmp"))
+        && writeBytes(dir.filePath("seed-rle8.bmp"), rleBmp(8)) && writeBytes(dir.filePath("seed-rle4.bmp"), rleBmp(4))
         && writeBytes(dir.filePath("seed.gif"), gifFile(picture))
         && writeBytes(dir.filePath("seed.jpg"), encoded(picture, "jpeg"))
         && writeBytes(dir.filePath("seed.png"), encoded(picture, "png"));

@@ -98,6 +98,9 @@ void MainWindow::openPicture()
     m_undoRing.push();
     m_canvas->setPicture(read.picture);
     currentSheetImage().setPicture(read.picture);
+    if (read.partial)
+        m_platform.messageBox(tr("«%1» está dañado o incompleto: se ha cargado la parte que se puede leer.").arg(shown(name)),
+                              MessageButtons::Ok);
 }
 
 // Writes the current sheet's drawing, at the canvas's size, as a BMP file, or

@@ -1,6 +1,7 @@
 #include "platform/PictureFile.h"
 
 #include "platform/PictureFileReasons.h"
+#include "platform/RunLengthBmp.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -105,28 +106,33 @@ struct Decoded {
 };
 
 // Only the decoder of that one format runs: no guessing from the name or the
-// content. Where the decoder tells the picture's size and format ahead, it
-// decodes into a picture prefilled with `fill` bytes, which Qt's decoders
-// keep: a decoder that stops early leaves the rest of it as it was.
-Decoded decode(QIODevice &file, PictureKind kind, uchar fill)
+// content. It decodes into `picture` prefilled with `fill` bytes, which Qt's
+// decoders keep when its size and format are theirs: a decoder that stops
+// early leaves the rest of it as it was. When `picture` is null, one of the
+// size and format the decoder tells ahead is made (none for a GIF, whose
+// decoder starts from a picture of its own, all zero bytes).
+Decoded decode(QIODevice &file, PictureKind kind, QImage picture, uchar fill, QSize announced)
 {
     Decoded d;
     if (!file.seek(0))
         return d;
-    QImageReader reader(&file, decoderName(kind));
-    reader.setAutoDetectImageFormat(false);
-    reader.setDecideFormatFromContent(false);
-    const QSize size = reader.size();
-    const QImage::Format format = reader.imageFormat();
-    if (size.isValid() && withinLimits(size.width(), size.height()) && format != QImage::Format_Invalid) {
-        d.picture = QImage(size, format);
-        if (!d.picture.isNull())
-            std::fill_n(d.picture.bits(), d.picture.sizeInBytes(), fill);
+    {
+        QImageReader reader(&file, decoderName(kind));
+        reader.setAutoDetectImageFormat(false);
+        reader.setDecideFormatFromContent(false);
+        const QSize size = reader.size().isValid() ? reader.size() : announced;
+        const QImage::Format format = reader.imageFormat();
+        if (picture.isNull() && withinLimits(size.width(), size.height()) && format != QImage::Format_Invalid)
+            picture = QImage(size, format);
+        if (!picture.isNull())
+            std::fill_n(picture.bits(), picture.sizeInBytes(), fill);
+        const uchar *prefilled = picture.isNull() ? nullptr : picture.constBits();
+        d.ok = reader.read(&picture);
+        d.deviceError = reader.error() == QImageReader::DeviceError;
+        d.filledInPlace = prefilled && picture.constBits() == prefilled;
     }
-    const uchar *prefilled = d.picture.isNull() ? nullptr : d.picture.constBits();
-    d.ok = reader.read(&d.picture);
-    d.deviceError = reader.error() == QImageReader::DeviceError;
-    d.filledInPlace = prefilled && d.picture.constBits() == prefilled;
+    // The reader is gone, so nothing else shares the picture's pixels.
+    d.picture = std::move(picture);
     return d;
 }
 
@@ -135,29 +141,50 @@ QImage directColours(const QImage &picture)
     return picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
 }
 
-// Two decodes over different fills agree on every pixel the data reached; the others become white.
-QImage whitenUnreached(const QImage &overZeros, const QImage &overOnes)
+QImage blankPicture(const PictureHeader &header)
 {
-    QImage result = directColours(overZeros);
-    // Pixels of whole bytes are compared byte for byte; smaller ones by their index.
-    const int bytesPerPixel = overZeros.depth() >= 8 ? overZeros.depth() / 8 : 0;
-    for (int y = 0; y < result.height(); ++y) {
-        const uchar *zeros = overZeros.constScanLine(y), *ones = overOnes.constScanLine(y);
-        if (bytesPerPixel && std::equal(zeros, zeros + overZeros.width() * bytesPerPixel, ones))
-            continue;
+    QImage picture(int(header.width), int(header.height), QImage::Format_RGB32);
+    picture.fill(header.background);
+    return picture;
+}
+
+bool indexed(const QImage &picture)
+{
+    return picture.depth() <= 8 && picture.format() != QImage::Format_Grayscale8;
+}
+
+// An indexed picture that the decoder gave up on, decoded over all-ones bytes:
+// which pixels the data reached is learnt by decoding again into the same
+// buffer over zero bytes, a reached pixel being the same in both. The reached
+// ones keep their colour, the others become white. Besides the picture made,
+// this holds the decoded picture and one bit per pixel.
+QImage whitenUnreachedIndexes(QIODevice &file, PictureKind kind, QImage overOnes)
+{
+    const int width = overOnes.width(), height = overOnes.height();
+    const uint ones = overOnes.depth() == 1 ? 1 : 0xFF;
+    std::vector<bool> maybeUnreached(std::size_t(width) * std::size_t(height));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            maybeUnreached[std::size_t(y) * width + x] = uint(overOnes.pixelIndex(x, y)) == ones;
+    }
+    const Decoded overZeros = decode(file, kind, std::move(overOnes), 0x00, {});
+    if (!overZeros.filledInPlace)
+        return {};
+    const QImage &decoded = overZeros.picture;
+    const QList<QRgb> colours = decoded.colorTable();
+    QImage result(width, height, decoded.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
         auto *row = reinterpret_cast<QRgb *>(result.scanLine(y));
-        for (int x = 0; x < result.width(); ++x) {
-            const bool reached = bytesPerPixel
-                ? std::equal(zeros + x * bytesPerPixel, zeros + (x + 1) * bytesPerPixel, ones + x * bytesPerPixel)
-                : overZeros.pixelIndex(x, y) == overOnes.pixelIndex(x, y);
-            if (!reached)
-                row[x] = qRgb(255, 255, 255);
+        for (int x = 0; x < width; ++x) {
+            const int index = decoded.pixelIndex(x, y);
+            row[x] = maybeUnreached[std::size_t(y) * width + x] && index == 0 ? qRgb(255, 255, 255)
+                                                                             : colours.value(index, qRgb(0, 0, 0));
         }
     }
     return result;
 }
 
-// An uncompressed BMP cut short: the rows it does not hold become white.
+// An uncompressed indexed BMP cut short: the rows it does not hold become white.
 QImage whitenMissingRows(const QImage &picture, const PictureHeader &header)
 {
     QImage result = directColours(picture);
@@ -170,31 +197,64 @@ QImage whitenMissingRows(const QImage &picture, const PictureHeader &header)
     return result;
 }
 
+// The GIF decoder leaves the pixels its data does not reach as zero bytes,
+// which no pixel it draws is (opaque ones have an alpha of 255, transparent
+// ones are 0x00FFFFFF): they take the background colour. Returns how many there were.
+qint64 paintUnreachedGifPixels(QImage &picture, QRgb background)
+{
+    qint64 unreached = 0;
+    if (picture.depth() != 32)
+        return unreached;
+    for (int y = 0; y < picture.height(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            if (row[x] == 0) {
+                row[x] = background;
+                ++unreached;
+            }
+        }
+    }
+    return unreached;
+}
+
+PictureRead readRunLengthCoded(QIODevice &file, const PictureHeader &header)
+{
+    const std::optional<RunLengthPicture> read = readRunLengthBmp(file, header);
+    if (!read || read->picture.isNull())
+        return refused(Reasons::damaged());
+    return {read->picture, QString(), !read->complete};
+}
+
+// Over all-ones bytes, the pixels a decoder does not reach are already white
+// in every format of direct colours; indexed ones and GIFs are seen to after.
 PictureRead decodeSound(QIODevice &file, PictureKind kind, const PictureHeader &header)
 {
     allowTheLargestPicture();
-    Decoded first = decode(file, kind, 0x00);
-    if (first.deviceError) {
+    if (header.runLengthBits)
+        return readRunLengthCoded(file, header);
+    Decoded d = decode(file, kind, QImage(), 0xFF, QSize(int(header.width), int(header.height)));
+    if (d.deviceError) {
         const auto *device = qobject_cast<const QFileDevice *>(&file);
         return refused(device ? Reasons::deviceReason(*device, Access::Reading)
                               : Reasons::systemReason(EIO, Access::Reading));
     }
-    // Which pixels the data reached is known from the header for an
-    // uncompressed BMP. When the decoder stopped early, or an RLE BMP may have
-    // skipped pixels, it is learnt by decoding again over a different fill.
-    if (!first.ok || (kind == PictureKind::Bmp && header.storedRows < 0)) {
-        const Decoded second = first.filledInPlace ? decode(file, kind, 0xFF) : Decoded{};
-        if (second.filledInPlace && second.picture.size() == first.picture.size())
-            first.picture = whitenUnreached(first.picture, second.picture);
-        else if (!first.ok)
-            return refused(Reasons::damaged());
-    }
-    QImage &picture = first.picture;
+    const bool rowsMissing = header.storedRows >= 0 && header.storedRows < header.height;
+    bool partial = !d.ok || !header.dataComplete || rowsMissing;
+    QImage &picture = d.picture;
+    // A picture the decoder made itself and gave up on may hold memory it never wrote.
+    if (!d.ok && !d.filledInPlace)
+        picture = QImage();
+    else if (!d.ok && indexed(picture))
+        picture = whitenUnreachedIndexes(file, kind, std::move(picture));
+    else if (rowsMissing && indexed(picture) && picture.height() == header.height)
+        picture = whitenMissingRows(picture, header);
+    else if (kind == PictureKind::Gif)
+        partial = paintUnreachedGifPixels(picture, header.background) > 0 || partial;
+    if (picture.isNull())
+        picture = blankPicture(header);
     if (!withinLimits(picture.width(), picture.height()))
         return refused(Reasons::tooBig(picture.width(), picture.height()));
-    if (header.storedRows >= 0 && header.storedRows < header.height && picture.height() == header.height)
-        picture = whitenMissingRows(picture, header);
-    return {picture, QString()};
+    return {picture, QString(), partial};
 }
 
 } // namespace

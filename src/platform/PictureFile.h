@@ -17,13 +17,15 @@ inline constexpr qint64 kMaxPicturePixels = 64'000'000;
 struct PictureRead {
     QImage picture;  // null when the file was refused
     QString error;   // why it was refused, in Spanish; empty when the picture was read
+    bool partial = false;  // the header was sound but the data ended early or broke off
 };
 
 // Reads the first picture of a BMP, GIF, JPEG or PNG file, defensively:
 // - only a regular file is opened; a folder, FIFO or device is refused at once,
 //   without blocking and without opening it;
 // - the decoder is chosen by the file's first bytes alone, never by its name or
-//   by Qt's detection, so no other decoder ever runs;
+//   by Qt's detection, so no other decoder ever runs (a run-length coded BMP
+//   is read by our own);
 // - the size the header announces is checked against kMaxPictureSide and
 //   kMaxPicturePixels before decoding.
 // One rule for damaged files, whatever the format: a file cut inside its
@@ -33,7 +35,10 @@ struct PictureRead {
 // reach are white in a BMP or PNG, the GIF's background colour in a GIF, and
 // what the JPEG decoder makes of the missing blocks in a JPEG (the common case
 // of a JPEG without its end marker loads whole). Never a pixel of memory that
-// the file did not fill.
+// the file did not fill, nor one a run cut by the end of the file makes up.
+// Such a picture comes marked partial. Whether whole or not, reading holds at
+// most the picture in the decoder's format, the picture returned and one bit
+// per pixel at a time.
 // Unicode paths of any length are taken as they are.
 PictureRead readPicture(const QString &path);
 // The same from a random-access device open for reading (a file already opened, a buffer).

@@ -78,9 +78,12 @@ std::optional<PictureHeader> bmpHeader(QIODevice &file)
         return std::nullopt;
     // Uncompressed rows have a known length; compressed data is the decoder's to follow.
     constexpr qint64 kRgb = 0, kBitFields = 3, kAlphaBitFields = 6;
+    constexpr qint64 kRle8 = 1, kRle4 = 2;
     if (compression == kRgb || compression == kBitFields || compression == kAlphaBitFields) {
         const qint64 rowBytes = (h.width * bitsPerPixel + 31) / 32 * 4;
         h.storedRows = qMin(h.height, (file.size() - dataOffset) / rowBytes);
+    } else if ((compression == kRle8 && bitsPerPixel == 8) || (compression == kRle4 && bitsPerPixel == 4)) {
+        h.runLengthBits = int(bitsPerPixel);
     }
     return h;
 }
@@ -108,11 +111,20 @@ bool skipColourTable(QIODevice &file, quint8 flags)
 std::optional<PictureHeader> gifHeader(QIODevice &file)
 {
     const std::optional<QByteArray> head = readExactly(file, 13);
-    if (!head || !skipColourTable(file, quint8(head->at(10))))
+    if (!head)
         return std::nullopt;
     // The decoder allocates the logical screen; a screen side of 0 is taken
     // from the first image.
     PictureHeader h{le16(*head, 6), le16(*head, 8)};
+    const quint8 flags = quint8(head->at(10));
+    if (flags & 0x80) {
+        const std::optional<QByteArray> table = readExactly(file, 3 * (2 << (flags & 7)));
+        if (!table)
+            return std::nullopt;
+        const int entry = 3 * quint8(head->at(11));
+        if (entry + 2 < table->size())
+            h.background = qRgb(quint8(table->at(entry)), quint8(table->at(entry + 1)), quint8(table->at(entry + 2)));
+    }
     for (;;) {
         const std::optional<QByteArray> introducer = readExactly(file, 1);
         if (!introducer)
@@ -132,6 +144,7 @@ std::optional<PictureHeader> gifHeader(QIODevice &file)
             h.width = le16(*image, 0) + le16(*image, 4);
         if (h.height == 0)
             h.height = le16(*image, 2) + le16(*image, 6);
+        h.dataComplete = skipSubBlocks(file);
         return h;
     }
 }
@@ -153,6 +166,21 @@ std::optional<quint8> nextMarker(QIODevice &file)
         } while (quint8(c) == 0xFF);
         if (c != 0)
             return quint8(c);
+    }
+}
+
+// Entropy-coded data never holds FF D9 (a data byte FF is followed by 00),
+// so the first FF D9 after a scan header is the end marker.
+bool findEndMarker(QIODevice &file)
+{
+    char previous = 0;
+    for (;;) {
+        const QByteArray chunk = file.read(1 << 16);
+        if (chunk.isEmpty())
+            return false;
+        if ((previous == '\xFF' && chunk.front() == '\xD9') || chunk.contains("\xFF\xD9"))
+            return true;
+        previous = chunk.back();
     }
 }
 
@@ -188,7 +216,9 @@ std::optional<PictureHeader> jpegHeader(QIODevice &file)
         } else if (!skip(file, length - 2)) {
             return std::nullopt;
         } else if (*marker == 0xDA) {
-            return h;  // the first scan, after its frame header
+            if (h)  // the first scan, after its frame header
+                h->dataComplete = findEndMarker(file);
+            return h;
         }
     }
 }

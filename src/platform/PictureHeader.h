@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRgb>
 #include <QtGlobal>
 
 #include <optional>
@@ -27,12 +28,21 @@ struct PictureHeader {
     // picture, whose decoder finds where its data ends.
     qint64 storedRows = -1;
     bool bottomUp = false;
+    // 4 or 8 for a BMP whose pixels are run-length coded (RLE4, RLE8), else 0.
+    int runLengthBits = 0;
+    // False where the file is seen to end before the first picture's data
+    // does: a GIF whose data blocks are cut, a JPEG without its end marker.
+    bool dataComplete = true;
+    // What the pixels that the data does not reach become: the GIF's
+    // background colour when it has a global colour table, otherwise white.
+    QRgb background = 0xFFFFFFFF;
 };
 
 // Walks the header of a picture file of the given kind from the start of
 // `file`, a random-access device open for reading, up to where the image data
 // begins (a BMP's pixels, a GIF's first image data, a JPEG's first scan, a
-// PNG's first IDAT chunk). nullopt when the file ends inside the header or the
+// PNG's first IDAT chunk), and for a GIF and a JPEG on to where that data
+// ends (dataComplete). nullopt when the file ends inside the header or the
 // header is impossible (no size, a negative width...). The position of `file`
 // is left anywhere.
 std::optional<PictureHeader> readPictureHeader(QIODevice &file, PictureKind kind);

@@ -30,20 +30,6 @@ QImage filled(QSize size, QRgb colour)
     return image;
 }
 
-// An 8 x 4 RLE8 BMP, every row one run of 8 green pixels; palette entry 0 is red.
-QByteArray rleBmp()
-{
-    QByteArray b = bmpHeaders(8, 4);
-    qToLittleEndian<quint32>(54 + 8, b.data() + 10);
-    qToLittleEndian<quint16>(8, b.data() + 28);
-    qToLittleEndian<quint32>(1, b.data() + 30);  // RLE8
-    qToLittleEndian<quint32>(2, b.data() + 46);  // colours used
-    b += QByteArray("\0\0\xFF\0\0\xFF\0\0", 8);
-    for (int row = 0; row < 4; ++row)
-        b += QByteArray("\x08\x01\0\0", 4);
-    return b + QByteArray("\0\x01", 2);
-}
-
 } // namespace
 
 TEST(DamagedPicture, ABmpCutInItsPixelsLoadsTheRowsItHoldsAndWhiteForTheRest)
@@ -99,6 +85,65 @@ TEST(DamagedPicture, AJpegWithoutItsEndMarkerLoadsWholeAndOneCutInItsScanLoads)
     const PictureRead cut = readBytes(jpeg.left(jpeg.size() / 2));
     ASSERT_EQ(cut.error, QString());
     EXPECT_EQ(rows(cut.picture, 0, 10), rows(whole.picture, 0, 10));
+}
+
+TEST(DamagedPicture, AnRleBmpCutInsideARunShowsNoMadeUpPixelsAtTheBreak)
+{
+    for (const int bits : {8, 4}) {
+        // The file ends after the count of the third run: the top two rows are not there.
+        const PictureRead cut = readBytes(rleBmp(bits).left(62 + 4 * 2 + 1));
+        ASSERT_EQ(cut.error, QString()) << bits;
+        EXPECT_EQ(rows(cut.picture, 2, 2), filled(QSize(8, 2), kGreenPixel)) << bits;
+        EXPECT_EQ(rows(cut.picture, 0, 2), filled(QSize(8, 2), kWhitePixel)) << "RLE" << bits;
+        EXPECT_TRUE(cut.partial);
+    }
+}
+
+TEST(DamagedPicture, AGifTakesItsBackgroundColourWhereItsDataEndsEvenRightAfterItsHeader)
+{
+    QByteArray gif = gifFile(samplePicture());
+    gif[11] = 1;  // the background: entry 1, the red of the first quarter
+    const PictureRead cut = readBytes(gif.left(gif.size() * 6 / 10));
+    ASSERT_EQ(cut.error, QString());
+    EXPECT_EQ(rows(cut.picture, 0, 10), rows(samplePicture(), 0, 10));
+    EXPECT_EQ(rows(cut.picture, 25, 5), filled(QSize(40, 5), kRedPixel));
+    // The header ends with the data's code size; then no block size, or no data.
+    const int header = 13 + 256 * 3 + 10 + 1;
+    for (const int extra : {0, 1}) {
+        const PictureRead bare = readBytes(gif.left(header + extra));
+        ASSERT_EQ(bare.error, QString()) << extra;
+        EXPECT_EQ(bare.picture.convertToFormat(QImage::Format_RGB32), filled(QSize(40, 30), kRedPixel));
+        EXPECT_TRUE(bare.partial);
+    }
+}
+
+TEST(DamagedPicture, ABmpWithItsWholeHeaderAndNoPixelsLoadsWhiteTopDownOrBottomUp)
+{
+    for (const int height : {4, -4}) {
+        const PictureRead read = readBytes(bmpHeaders(8, height));
+        ASSERT_EQ(read.error, QString()) << height;
+        EXPECT_EQ(read.picture.convertToFormat(QImage::Format_RGB32), filled(QSize(8, 4), kWhitePixel));
+        EXPECT_TRUE(read.partial);
+    }
+}
+
+TEST(DamagedPicture, OnlyAPictureWhoseDataEndsEarlyComesMarkedPartial)
+{
+    const QImage picture = samplePicture(QSize(200, 150));
+    const QByteArray bmp = encoded(picture, "bmp"), png = encoded(picture, "png"), gif = gifFile(samplePicture()),
+                     jpeg = encoded(picture, "jpeg"), rle = rleBmp();
+    const struct { const char *name; QByteArray bytes; bool partial; } cases[] = {
+        {"bmp", bmp, false}, {"png", png, false}, {"gif", gif, false}, {"jpeg", jpeg, false},
+        {"rle", rle, false}, {"jpeg with data after its end", jpeg + "xyz", false},
+        {"bmp cut", bmp.chopped(1), true}, {"png cut", png.left(png.size() / 2), true},
+        {"gif cut", gif.chopped(2), true}, {"jpeg without its end", jpeg.chopped(2), true},
+        {"rle cut", rle.chopped(6), true},
+    };
+    for (const auto &c : cases) {
+        const PictureRead read = readBytes(c.bytes);
+        EXPECT_EQ(read.error, QString()) << c.name;
+        EXPECT_EQ(read.partial, c.partial) << c.name;
+    }
 }
 
 } // namespace garabel::test

@@ -98,6 +98,21 @@ inline QByteArray bmpHeaders(qint32 width, qint32 height)
     return b;
 }
 
+// An 8 x 4 RLE8 (or RLE4) BMP, every row one run of 8 green pixels and an end
+// of line, 4 bytes from byte 62 on; palette entry 0 is red.
+inline QByteArray rleBmp(int bits = 8)
+{
+    QByteArray b = bmpHeaders(8, 4);
+    qToLittleEndian<quint32>(54 + 8, b.data() + 10);
+    qToLittleEndian<quint16>(quint16(bits), b.data() + 28);
+    qToLittleEndian<quint32>(bits == 8 ? 1 : 2, b.data() + 30);  // RLE8, RLE4
+    qToLittleEndian<quint32>(2, b.data() + 46);  // colours used
+    b += QByteArray("\0\0\xFF\0\0\xFF\0\0", 8);
+    for (int row = 0; row < 4; ++row)
+        b += bits == 8 ? QByteArray("\x08\x01\0\0", 4) : QByteArray("\x08\x11\0\0", 4);
+    return b + QByteArray("\0\x01", 2);
+}
+
 struct RefusedSample {
     QString fileName;
     QString reason;  // how the reason given starts

@@ -23,13 +23,21 @@ add_custom_command(OUTPUT ${GARABEL_ICON_PNGS}
 
 configure_file(packaging/garabel.metainfo.xml.in ${GARABEL_APP_ID}.metainfo.xml @ONLY)
 configure_file(packaging/garabel.1.in garabel.1 @ONLY)
-# Debian wants manual pages compressed; gzip -n keeps the package reproducible.
-add_custom_command(OUTPUT garabel.1.gz
-  COMMAND gzip -9nc garabel.1 > garabel.1.gz
-  DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/garabel.1)
-add_custom_target(garabel_desktop_files ALL DEPENDS ${GARABEL_ICON_PNGS} garabel.1.gz)
+configure_file(packaging/changelog.in changelog @ONLY)
+# Debian wants manual pages and changelogs compressed; gzip -n keeps the package reproducible.
+foreach(text IN ITEMS garabel.1 changelog)
+  add_custom_command(OUTPUT ${text}.gz
+    COMMAND gzip -9nc ${text} > ${text}.gz
+    DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${text})
+endforeach()
+add_custom_target(garabel_desktop_files ALL DEPENDS ${GARABEL_ICON_PNGS} garabel.1.gz changelog.gz)
 
+# Every install (make install, cmake --install, the package) strips the
+# program of its debugging symbols.
+install(CODE "set(CMAKE_INSTALL_DO_STRIP TRUE)")
 install(TARGETS garabel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES packaging/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/garabel)
 install(FILES packaging/garabel.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications RENAME ${GARABEL_APP_ID}.desktop)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${GARABEL_APP_ID}.metainfo.xml
@@ -56,10 +64,16 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Spanish texts in Qt's own dialogs, and the metric twin of Arial for the text tool.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation2")
+# Qt's own dialogs are in English without its Spanish texts; added to what
+# dpkg-shlibdeps finds.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+# The metric twin of Arial for the text tool.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
 include(CPack)
 
 add_test(NAME Install.EveryFileOfTheDesktopProgramIsThereAndValid
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/packaging/check-install.sh ${CMAKE_BINARY_DIR} ${GARABEL_APP_ID})
 set_tests_properties(Install.EveryFileOfTheDesktopProgramIsThereAndValid PROPERTIES TIMEOUT 120)
+add_test(NAME Package.HoldsItsLicenceAndChangelogAndLintianFindsNoError
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/packaging/check-package.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(Package.HoldsItsLicenceAndChangelogAndLintianFindsNoError PROPERTIES TIMEOUT 300)

@@ -16,6 +16,12 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
 
 [[ -x "$prefix/bin/garabel" ]] || fail "falta bin/garabel"
 "$prefix/bin/garabel" --version | grep -q '^garabel [0-9]' || fail "bin/garabel --version"
+# Installed stripped: no symbol table left.
+if command -v readelf >/dev/null; then
+  readelf -S "$prefix/bin/garabel" | grep -q '\.symtab' && fail "bin/garabel conserva su tabla de símbolos"
+fi
+need share/doc/garabel/copyright
+need share/doc/garabel/changelog.gz
 
 desktop=share/applications/$id.desktop
 need "$desktop"
@@ -28,6 +34,7 @@ fi
 
 metainfo=share/metainfo/$id.metainfo.xml
 need "$metainfo"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$prefix/$metainfo" || fail "$metainfo sin la licencia"
 if command -v appstreamcli >/dev/null; then
   # The tree, so that the metadata is checked against the desktop entry it launches.
   appstreamcli validate-tree --no-net "$prefix" >/dev/null || fail "appstreamcli validate-tree $metainfo"

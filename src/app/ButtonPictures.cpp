@@ -1,6 +1,7 @@
 #include "app/ButtonPictures.h"
 
 #include <QPainter>
+#include <QPixmap>
 #include <QSvgRenderer>
 
 namespace garabel {
@@ -92,6 +93,14 @@ QImage startupPicture()
 QImage windowIcon()
 {
     return renderIcon(QStringLiteral(":/assets/garabel.svg"), kIconSide);
+}
+
+QIcon windowIconAtEverySize()
+{
+    QIcon icon;
+    for (const int side : kWindowIconSides)
+        icon.addPixmap(QPixmap::fromImage(renderIcon(QStringLiteral(":/assets/garabel.svg"), side)));
+    return icon;
 }
 
 QImage canvasCursorImage()

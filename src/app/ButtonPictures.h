@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QPoint>
 
@@ -41,6 +42,9 @@ QImage startupPicture();
 
 // The window icon, 32 x 32.
 QImage windowIcon();
+// The window icon at every side of the desktop's icon theme, 16 to 256.
+QIcon windowIconAtEverySize();
+inline constexpr int kWindowIconSides[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 // The canvas cursor, 16 x 16, black and white on transparent; its hot spot is
 // canvasCursorHotSpot(), the centre of the crosshair.

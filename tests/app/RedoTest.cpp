@@ -1,11 +1,6 @@
 #include "app/Button.h"
-#include "app/TextBox.h"
 #include "support/Figures.h"
 #include "support/GarabelWindow.h"
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -26,18 +21,13 @@ class Redo : public ::testing::Test
 protected:
     void SetUp() override
     {
-        w.window().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window()));
         w.click(*w.probe().sheetButtons()[0]);
         w.pickRed();
-        w.probe().textInput().edit()->setFocus();
+        ASSERT_TRUE(w.takeKeys());
     }
     void undo() { w.click(PaletteButton::Undo); }
-    void redoByY() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::ControlModifier); }
-    void redoByShiftZ()
-    {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    }
+    void redoByY() { w.key(Qt::Key_Y); }
+    void redoByShiftZ() { w.key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }
     void drawLine(int i) { w.drag({lineAt(i).topLeft(), lineAt(i).bottomLeft()}); }
     int redoSteps(int sheet = 0) const { return w.probe().undoRing().redoSteps(sheet); }
 

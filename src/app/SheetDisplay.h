@@ -12,12 +12,12 @@ namespace garabel {
 class Sheets;
 class ShownSurface;
 
-// What the canvas shows in place of drawing: the current sheet, with the dot
-// grid over it once a grid step was chosen, or the help page instead. The dots
-// are drawn on the canvas only, never into a sheet, and come back wherever the
-// sheet is shown again. The canvas keeps pixels of its own, never a sheet's,
-// so that the undo store writes a sheet in place; the sheet goes onto it row
-// by row, each row's dots with it.
+// Puts the current sheet on the canvas, with the dot grid over it once a grid
+// step was chosen, or the help page instead. The dots are drawn on the canvas
+// only, never into a sheet, and come back wherever the sheet is shown again.
+// The canvas keeps pixels of its own, never a sheet's, so that the undo store
+// writes a sheet in place and the first drawing after it copies nothing; the
+// sheet goes onto the canvas row by row, each row's dots with it.
 class SheetDisplay
 {
 public:

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-// Change tracking by tiles, for the undo store.
+// Change tracking by tiles, for the undo store, and rewriting areas row by row.
 
 namespace garabel {
 
@@ -27,9 +27,7 @@ void Surface::rewriteRows(const QRect &area, const RowWriter &writeRow)
         return;
     // A picture kept for the view shares the pixels; it goes with any drawing.
     m_picture = QImage();
-    if (rows == inside && !m_image.isNull() && !m_image.isDetached())
-        m_image = QImage();
-    if (m_image.isNull() && rows == inside)
+    if (rows == inside && (m_image.size() != m_size || !m_image.isDetached()))
         m_image = QImage(m_size, QImage::Format_RGB32);  // every pixel is written below
     else
         ensureImage();

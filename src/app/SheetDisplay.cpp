@@ -23,12 +23,8 @@ void SheetDisplay::setDots(int step, Rgb colour)
 
 void SheetDisplay::show(const std::vector<QRect> &changed)
 {
-    const int columns = m_canvas.tileColumns(), rows = m_canvas.tileRows();
-    std::vector<unsigned char> tiles(std::size_t(columns) * rows, 0);
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < columns; ++column)
-            tiles[std::size_t(row) * columns + column] = m_canvas.tileDirty(column, row);
-    }
+    const int columns = m_canvas.tileColumns();
+    std::vector<unsigned char> tiles = m_canvas.dirtyTiles();
     const QRect inside(QPoint(0, 0), m_canvas.innerPixelSize());
     for (const QRect &area : changed) {
         const QRect r = area & inside;

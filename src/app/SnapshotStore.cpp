@@ -224,12 +224,13 @@ std::vector<QRect> SnapshotStore::restore(int sheet, int slot, Surface &sheetSur
     } else {
         const bool toBlank = isBlank(target);
         const int columns = tilesAcross(size.width());
+        const std::vector<unsigned char> &dirty = sheetSurface.dirtyTiles();
         SolidTiles solids;
         for (std::size_t i = 0; i < target.tiles.size(); ++i) {
-            const int column = int(i % columns), row = int(i / columns);
             // Tiles shared with the record already hold the right pixels.
-            if (current.tiles[i].sameAs(target.tiles[i]) && !sheetSurface.tileDirty(column, row))
+            if (current.tiles[i].sameAs(target.tiles[i]) && !dirty[i])
                 continue;
+            const int column = int(i % columns), row = int(i / columns);
             if (!toBlank)
                 writeTile(sheetSurface, column, row, target.tiles[i], solids);
             addTileArea(written, QRect(column * kTile, row * kTile, kTile, kTile) & QRect(QPoint(0, 0), size));

@@ -121,6 +121,8 @@ public:
     int tileColumns() const;
     int tileRows() const;
     bool tileDirty(int column, int row) const;
+    // The same for every tile at once, row by row, tileColumns() to a row.
+    const std::vector<unsigned char> &dirtyTiles() const { return m_dirty; }
     void clearDirtyTiles();
     // Replaces the stored pixels of one tile by `tile` (null: the background),
     // for the undo store putting back a picture it holds as tiles. The tile is

@@ -2,6 +2,7 @@
 #include "Window4k.h"
 
 #include "app/Button.h"
+#include "app/SheetDisplay.h"
 #include "app/Sheets.h"
 #include "app/SnapshotStore.h"
 #include "app/UndoRing.h"
@@ -19,6 +20,7 @@ namespace {
 using garabel::bench::kHeight;
 using garabel::bench::kWidth;
 using garabel::bench::Window4k;
+using garabel::bench::drawSquare;
 
 constexpr int kFigureSide = 300;  // pixels changed by each figure
 constexpr double kTwips = garabel::kTwipsPerPixel;
@@ -42,9 +44,10 @@ struct UndoRig {
     }
     QWidget parent;
     garabel::ButtonArray buttons;
-    garabel::Surface canvas;
-    garabel::Sheets sheets{canvas, buttons};
-    garabel::UndoRing ring{sheets, canvas};
+    garabel::ShownSurface canvas;
+    garabel::Sheets sheets{buttons};
+    garabel::UndoRing ring{sheets};
+    garabel::SheetDisplay display{canvas, sheets};
 };
 
 // A filled square of 300 x 300 pixels on the canvas and the current sheet, as a
@@ -53,25 +56,10 @@ void drawFigure(UndoRig &rig, int n)
 {
     const int x = (n * 331) % (kWidth - kFigureSide), y = (n * 197) % (kHeight - kFigureSide);
     const garabel::Rgb colour = garabel::rgb(n * 37, n * 91, n * 53);
-    for (garabel::Surface *surface : {&rig.canvas, &rig.sheets.current()}) {
+    for (garabel::Surface *surface : {static_cast<garabel::Surface *>(&rig.canvas), &rig.sheets.current()}) {
         surface->stored().filledBox(x * kTwips, y * kTwips, (x + kFigureSide - 1) * kTwips,
                                     (y + kFigureSide - 1) * kTwips, colour);
     }
-}
-
-// The same square drawn through the window: the rectangle tool, filled solid.
-void drawFigure(Window4k &w, int n)
-{
-    const int x = (n * 331) % (kWidth - kFigureSide), y = (n * 197) % (kHeight - kFigureSide);
-    w.platform.colorAnswers.push_back(garabel::rgb(n * 37, n * 91, n * 53));
-    w.form->onPaletteButton(garabel::PaletteButton::ColourDialog);
-    w.form->onPaletteButton(garabel::PaletteButton::Rectangle);
-    w.form->onFillPatternButton(garabel::FillSolid);
-    w.form->onPaletteButton(garabel::PaletteButton::MoveFreely);
-    w.send(QEvent::MouseMove, x, y, Qt::NoButton);
-    w.send(QEvent::MouseButtonPress, x, y, Qt::LeftButton);
-    w.send(QEvent::MouseMove, x + kFigureSide - 1, y + kFigureSide - 1, Qt::LeftButton);
-    w.send(QEvent::MouseButtonRelease, x + kFigureSide - 1, y + kFigureSide - 1, Qt::NoButton);
 }
 
 std::size_t fullImageBytes()
@@ -147,7 +135,7 @@ void undo_step_4k(benchmark::State &state)
         rig.ring.push();
     }
     for (auto _ : state)
-        rig.ring.undo();
+        rig.display.show(rig.ring.undo());
     garabel::bench::compareWithMemcpy(state, fullImageBytes());
 }
 BENCHMARK(undo_step_4k)->UseRealTime()->Unit(benchmark::kMicrosecond);
@@ -156,7 +144,7 @@ BENCHMARK(undo_step_4k)->UseRealTime()->Unit(benchmark::kMicrosecond);
 void grid_4k(benchmark::State &state)
 {
     Window4k w;
-    drawFigure(w, 1);
+    drawSquare(w, 1);
     for (auto _ : state) {
         w.form->onGridButton(0);
         w.repaint();

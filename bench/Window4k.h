@@ -68,4 +68,20 @@ public:
     PaintCounter paints;
 };
 
+// A filled square of `side` pixels drawn through the window, the rectangle
+// tool filled solid in a colour of its own; `n` moves it round the canvas.
+inline void drawSquare(Window4k &w, int n, int side = 300)
+{
+    const int x = (n * 331) % (kWidth - side), y = (n * 197) % (kHeight - side);
+    w.platform.colorAnswers.push_back(rgb(n * 37, n * 91, n * 53));
+    w.form->onPaletteButton(PaletteButton::ColourDialog);
+    w.form->onPaletteButton(PaletteButton::Rectangle);
+    w.form->onFillPatternButton(FillSolid);
+    w.form->onPaletteButton(PaletteButton::MoveFreely);
+    w.send(QEvent::MouseMove, x, y, Qt::NoButton);
+    w.send(QEvent::MouseButtonPress, x, y, Qt::LeftButton);
+    w.send(QEvent::MouseMove, x + side - 1, y + side - 1, Qt::LeftButton);
+    w.send(QEvent::MouseButtonRelease, x + side - 1, y + side - 1, Qt::NoButton);
+}
+
 } // namespace garabel::bench

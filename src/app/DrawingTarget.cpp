@@ -76,10 +76,4 @@ void DrawingTarget::printText(double x, double y, const QString &text)
     sheet.stored().print(text);
 }
 
-void DrawingTarget::clear()
-{
-    m_canvas.setPicture(QImage());
-    m_sheets.current().setPicture(QImage());
-}
-
 } // namespace garabel

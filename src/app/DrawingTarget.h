@@ -43,8 +43,6 @@ public:
     void fillArea(int x, int y);
     // The text at (x, y) on the canvas, then on the sheet.
     void printText(double x, double y, const QString &text);
-    // Both back to their background.
-    void clear();
 
 private:
     ShownSurface &m_canvas;

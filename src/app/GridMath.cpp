@@ -1,6 +1,21 @@
 #include "app/GridMath.h"
 
+#include "platform/SurfaceLayer.h"
+
 namespace garabel {
+
+std::vector<int> gridDotPixels(int step, double outerTwips, int innerPixels)
+{
+    std::vector<int> pixels;
+    if (step <= 0)
+        return pixels;
+    for (double t = 0; t <= outerTwips; t += step) {
+        const int at = SurfaceLayer::toPixel(t, 0, Units::Twips).x();
+        if (at < innerPixels)
+            pixels.push_back(at);
+    }
+    return pixels;
+}
 
 double leadingNumber(const QString &text)
 {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace garabel {
 
@@ -21,6 +22,12 @@ inline std::int16_t gridStepFor(int index)
 {
     return std::int16_t((index + 1) * 50);
 }
+
+// The pixels, in increasing order, that the grid points 0, step, 2 step, ...
+// up to `outerTwips` (both bounds inclusive) fall on along one side of the
+// canvas, as a point drawn there would be placed; those beyond the
+// `innerPixels` of the inner area (under the frame) are left out.
+std::vector<int> gridDotPixels(int step, double outerTwips, int innerPixels);
 
 // The leading number of a text, as the lists and the side count read it:
 // the longest leading part that reads as a decimal number ("18 pt" is 18,

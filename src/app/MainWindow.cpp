@@ -54,9 +54,10 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     : QWidget(parent),
       m_platform(platform),
       m_canvas(std::make_unique<ShownSurface>()),
-      m_sheets(*m_canvas, m_sheetButtons),
+      m_sheets(m_sheetButtons),
       m_surfaceSettings(*m_canvas, m_sheets),
-      m_undoRing(m_sheets, *m_canvas)
+      m_undoRing(m_sheets),
+      m_sheetDisplay(*m_canvas, m_sheets)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Garabel"));
@@ -242,6 +243,7 @@ void MainWindow::wireEvents()
 void MainWindow::onSheetButton(int index)
 {
     m_sheets.switchTo(index);
+    m_sheetDisplay.showWhole();
 }
 
 } // namespace garabel

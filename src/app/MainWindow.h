@@ -2,6 +2,7 @@
 
 #include "app/DrawingState.h"
 #include "app/PaletteButton.h"
+#include "app/SheetDisplay.h"
 #include "app/Sheets.h"
 #include "app/SurfaceSettings.h"
 #include "app/UndoRing.h"
@@ -65,6 +66,10 @@ public:
     void onCanvasLeft();
     void onColourStripPressed(int button, int shift, double x, double y);
     void onTextEdited();
+    // Ctrl+Y or Ctrl+Shift+Z: takes back the last undo of the current sheet.
+    void onRedo();
+    // Escape: the help page gives the drawing back.
+    void onEscape();
 
 protected:
     // Closing the window any other way asks the quit question first.
@@ -118,10 +123,13 @@ private:
     Sheets m_sheets;
     SurfaceSettings m_surfaceSettings;
     UndoRing m_undoRing;
+    SheetDisplay m_sheetDisplay;
     std::unique_ptr<DrawingTarget> m_drawingTarget;
     std::unique_ptr<WindowToolControls> m_toolControls;
     std::unique_ptr<ToolBox> m_tools;
     bool m_quitConfirmed = false;
+    // The press that took the help page away: its drag and release draw nothing.
+    bool m_pressLeftHelp = false;
 };
 
 } // namespace garabel

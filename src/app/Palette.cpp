@@ -32,22 +32,43 @@ void MainWindow::onPaletteButton(PaletteButton button)
             stepPenWidth(m_state, m_surfaceSettings);
             break;
         case PaletteButton::Print: printCanvas(*m_canvas, m_platform); break;
-        case PaletteButton::Undo: m_undoRing.undo(); break;
+        case PaletteButton::Undo: m_sheetDisplay.show(m_undoRing.undo()); break;
         // One undo brings the drawing back.
         case PaletteButton::Clear:
             m_undoRing.push();
-            m_drawingTarget->clear();
+            currentSheetImage().setPicture(QImage());
+            m_sheetDisplay.showWhole();
             break;
         case PaletteButton::Quit:
             if (confirmQuit())
                 m_platform.quit();
             break;
         case PaletteButton::ColourDialog: chooseColourInDialog(); break;
-        // Help goes on the canvas only: the sheet keeps its drawing.
-        case PaletteButton::Help: m_canvas->setPicture(m_helpPicture->picture()); break;
+        // Help goes on the canvas only: the sheet keeps its drawing, which a
+        // second press puts back.
+        case PaletteButton::Help:
+            if (m_sheetDisplay.helpShown())
+                m_sheetDisplay.show();
+            else
+                m_sheetDisplay.showHelp(m_helpPicture->picture());
+            break;
         default: break;
         }
     });
+}
+
+void MainWindow::onRedo()
+{
+    runPaletteCommand([this] {
+        if (m_undoRing.redoSteps(m_sheets.currentIndex()) > 0)
+            m_sheetDisplay.show(m_undoRing.redo());
+    });
+}
+
+void MainWindow::onEscape()
+{
+    if (m_sheetDisplay.helpShown())
+        m_sheetDisplay.show();
 }
 
 void MainWindow::createTools()

@@ -1,11 +1,11 @@
 #include "app/Sheets.h"
 
 #include "app/Button.h"
-#include "platform/ShownSurface.h"
+#include "platform/Surface.h"
 
 namespace garabel {
 
-Sheets::Sheets(Surface &canvas, ButtonArray &buttons) : m_canvas(canvas), m_buttons(buttons) {}
+Sheets::Sheets(ButtonArray &buttons) : m_buttons(buttons) {}
 
 Sheets::~Sheets() = default;
 
@@ -18,7 +18,6 @@ void Sheets::switchTo(int index)
 {
     m_buttons[m_current]->setBackColor(kWhite);
     m_buttons[index]->setBackColor(kBlue);
-    m_canvas.setPicture(m_images[index]->image());
     m_current = index;
 }
 

@@ -10,12 +10,12 @@ namespace garabel {
 class Surface;
 
 // The ten sheets: each keeps its drawing in a stored image that is never shown;
-// the canvas shows the current one. Switching makes the new sheet's button blue,
-// the previous one's white, and puts exactly the sheet's drawing on the canvas.
+// the canvas shows the current one (SheetDisplay). Switching makes the new
+// sheet's button blue and the previous one's white.
 class Sheets
 {
 public:
-    Sheets(Surface &canvas, ButtonArray &buttons);
+    explicit Sheets(ButtonArray &buttons);
     ~Sheets();
 
     void add(std::unique_ptr<Surface> image);
@@ -27,7 +27,6 @@ public:
     void switchTo(int index);
 
 private:
-    Surface &m_canvas;
     ButtonArray &m_buttons;
     std::vector<std::unique_ptr<Surface>> m_images;
     int m_current = 0;

@@ -39,6 +39,16 @@ bool rowsMatch(const QImage &image, const QRect &area, ExpectedRow expected)
     return true;
 }
 
+// Adds a tile's area to `areas`, joined to the last one when it continues it
+// along the same row of tiles.
+void addTileArea(std::vector<QRect> &areas, const QRect &tile)
+{
+    if (!areas.empty() && areas.back().top() == tile.top() && areas.back().right() + 1 == tile.left())
+        areas.back().setRight(tile.right());
+    else
+        areas.push_back(tile);
+}
+
 // A row of one colour, as long as a tile.
 std::array<QRgb, kTile> solidRow(QRgb colour)
 {
@@ -201,26 +211,37 @@ void SnapshotStore::writeTile(Surface &surface, int column, int row, const Tile 
     surface.writeTile(column, row, solid);
 }
 
-void SnapshotStore::restore(int sheet, int slot, Surface &sheetSurface)
+std::vector<QRect> SnapshotStore::restore(int sheet, int slot, Surface &sheetSurface)
 {
     const QSize size = sheetSurface.innerPixelSize();
     const Tiles &stored = m_rings[sheet][slot];
     const Tiles target = stored.size == size ? stored : blank(size, toQRgb(sheetSurface.backColor()));
     Tiles &current = m_current[sheet];
-    if (isBlank(target) || current.size != size) {
+    std::vector<QRect> written;
+    if (current.size != size) {
         sheetSurface.setPicture(picture(sheet, slot));
+        written.push_back(QRect(QPoint(0, 0), size));
     } else {
+        const bool toBlank = isBlank(target);
         const int columns = tilesAcross(size.width());
+        const std::vector<unsigned char> &dirty = sheetSurface.dirtyTiles();
         SolidTiles solids;
         for (std::size_t i = 0; i < target.tiles.size(); ++i) {
-            const int column = int(i % columns), row = int(i / columns);
             // Tiles shared with the record already hold the right pixels.
-            if (!current.tiles[i].sameAs(target.tiles[i]) || sheetSurface.tileDirty(column, row))
+            if (current.tiles[i].sameAs(target.tiles[i]) && !dirty[i])
+                continue;
+            const int column = int(i % columns), row = int(i / columns);
+            if (!toBlank)
                 writeTile(sheetSurface, column, row, target.tiles[i], solids);
+            addTileArea(written, QRect(column * kTile, row * kTile, kTile, kTile) & QRect(QPoint(0, 0), size));
         }
+        // A blank picture lets go of the pixels altogether.
+        if (toBlank)
+            sheetSurface.setPicture(QImage());
     }
     current = target;
     sheetSurface.clearDirtyTiles();
+    return written;
 }
 
 std::size_t SnapshotStore::bytesHeld() const

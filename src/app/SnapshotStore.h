@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 
 #include <unordered_map>
@@ -41,7 +42,9 @@ public:
     QImage picture(int sheet, int slot) const;
     // Puts the slot's picture into the sheet's stored image (an empty slot
     // leaves it blank), writing only the tiles that differ from what it holds.
-    void restore(int sheet, int slot, Surface &sheetSurface);
+    // Returns the areas of the sheet that it rewrote, in pixels: runs of whole
+    // tiles, row by row.
+    std::vector<QRect> restore(int sheet, int slot, Surface &sheetSurface);
 
     // Bytes held by all slots: the pixels of their tiles, each shared tile
     // counted once, and each slot's table of tiles.

@@ -1,11 +1,11 @@
 #include "app/UndoRing.h"
 
 #include "app/Sheets.h"
-#include "platform/ShownSurface.h"
+#include "platform/Surface.h"
 
 namespace garabel {
 
-UndoRing::UndoRing(Sheets &sheets, Surface &canvas) : m_sheets(sheets), m_canvas(canvas)
+UndoRing::UndoRing(Sheets &sheets) : m_sheets(sheets)
 {
     m_store.createSlots(int(m_positions.size()), kSlots);
 }
@@ -19,7 +19,7 @@ void UndoRing::push()
 void UndoRing::pushTentative()
 {
     const int s = m_sheets.currentIndex();
-    const Mark mark{s, m_positions[s], m_snapshotPending};
+    const Mark mark{s, m_positions[s], m_snapshotPending, m_sheetSteps[s]};
     captureIntoRing();
     m_tentativePush = mark;
 }
@@ -32,16 +32,19 @@ void UndoRing::dropIfUnchanged()
         m_store.withdrawCapture(mark->sheet, mark->pos);
         m_positions[mark->sheet] = mark->pos;
         m_snapshotPending = mark->pending;
+        m_sheetSteps[mark->sheet] = mark->steps;
     }
     settle();
 }
 
+// A push comes before every change of the sheet, so it ends the redo steps.
 void UndoRing::captureIntoRing()
 {
     const int s = m_sheets.currentIndex();
     m_store.capture(s, m_positions[s], m_sheets.current());
     m_positions[s] = m_positions[s] + 1 == kSlots ? 0 : m_positions[s] + 1;
     m_snapshotPending = true;
+    m_sheetSteps[s] = {0, false};
 }
 
 void UndoRing::settle()
@@ -50,20 +53,38 @@ void UndoRing::settle()
     m_store.settleCapture();
 }
 
-void UndoRing::undo()
+std::vector<QRect> UndoRing::undo()
 {
     const int s = m_sheets.currentIndex();
+    // The state left behind is in the ring when it is stored now, or when the
+    // sheet holds the slot it is at. (A pending snapshot of another sheet may
+    // have been taken by an undo there, and then this sheet's latest state is
+    // in no slot: there is nothing for redo to come back to.)
+    const bool kept = m_snapshotPending || m_sheetSteps[s].atSlot;
     if (m_snapshotPending) {
         m_store.capture(s, m_positions[s], m_sheets.current());
         m_snapshotPending = false;
     }
     settle();
     m_positions[s] = m_positions[s] - 1 == -1 ? kSlots - 1 : m_positions[s] - 1;
-    // The canvas lets go of its pixels first, so that the sheet, which often
-    // shares them, is written in place instead of copied.
-    m_canvas.setPicture(QImage());
-    m_store.restore(s, m_positions[s], m_sheets.current());
-    m_canvas.setPicture(m_sheets.current().image());
+    m_sheetSteps[s] = {kept ? m_sheetSteps[s].redo + 1 : 0, true};
+    return restoreSlot(s);
+}
+
+std::vector<QRect> UndoRing::redo()
+{
+    const int s = m_sheets.currentIndex();
+    if (m_sheetSteps[s].redo == 0)
+        return {};
+    settle();
+    m_positions[s] = m_positions[s] + 1 == kSlots ? 0 : m_positions[s] + 1;
+    --m_sheetSteps[s].redo;
+    return restoreSlot(s);
+}
+
+std::vector<QRect> UndoRing::restoreSlot(int sheet)
+{
+    return m_store.restore(sheet, m_positions[sheet], m_sheets.image(sheet));
 }
 
 } // namespace garabel

@@ -97,16 +97,30 @@ const std::pair<QKeySequence, PaletteButton> kPaletteKeys[] = {
     {QKeySequence(Qt::Key_F1), PaletteButton::Help},           {QKeySequence(Qt::CTRL | Qt::Key_Q), PaletteButton::Quit},
 };
 
+// Redo has no button: the undo button's tip names its keys.
+const QKeySequence kRedoKeys[] = {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+// Escape takes the help page away, as a second press of help does.
+const QKeySequence kLeaveHelpKey(Qt::Key_Escape);
+
+// A key named as it is printed on the keyboard ("Ctrl+Z"; Qt's Spanish texts
+// would say "Control+Z").
+QString keyName(const QKeySequence &key)
+{
+    return key.toString(QKeySequence::PortableText);
+}
+
 // The help caption of palette button `index`, naming its key when it has one.
-// A remark in brackets ("Deshacer ( 7 niveles )") gives way to the key, named as
-// it is printed on the keyboard ("Ctrl+Z"; Qt's Spanish texts would say "Control+Z").
+// A remark in brackets ("Deshacer ( 7 niveles )") gives way to the key.
 QString paletteTip(int index)
 {
     const QString caption = HelpPicture::caption(Group::Palette, index);
     for (const auto &[key, button] : kPaletteKeys) {
-        if (int(button) == index)
-            return QStringLiteral("%1 (%2)").arg(caption.section(QStringLiteral(" ("), 0, 0),
-                                                 key.toString(QKeySequence::PortableText));
+        if (int(button) != index)
+            continue;
+        const QString tip = QStringLiteral("%1 (%2)").arg(caption.section(QStringLiteral(" ("), 0, 0), keyName(key));
+        if (button != PaletteButton::Undo)
+            return tip;
+        return MainWindow::tr("%1; rehacer: %2 o %3").arg(tip, keyName(kRedoKeys[0]), keyName(kRedoKeys[1]));
     }
     return caption;
 }
@@ -131,11 +145,16 @@ void MainWindow::installShortcutsAndTips()
     tip(*m_fontNameList, tr("Tipo de letra"));
 
     QList<QKeySequence> sequences;
-    for (const auto &[key, button] : kPaletteKeys) {
+    const auto addShortcut = [this, &sequences](const QKeySequence &key, auto handler) {
         auto *shortcut = new QShortcut(key, this);  // owned by the window
-        connect(shortcut, &QShortcut::activated, this, [this, button = button] { onPaletteButton(button); });
+        connect(shortcut, &QShortcut::activated, this, handler);
         sequences << key;
-    }
+    };
+    for (const auto &[key, button] : kPaletteKeys)
+        addShortcut(key, [this, button = button] { onPaletteButton(button); });
+    for (const QKeySequence &key : kRedoKeys)
+        addShortcut(key, [this] { onRedo(); });
+    addShortcut(kLeaveHelpKey, [this] { onEscape(); });
     auto *keysFirst = new WindowKeysFirst(sequences, this);  // owned by the window
     for (QLineEdit *field : findChildren<QLineEdit *>())
         field->installEventFilter(keysFirst);

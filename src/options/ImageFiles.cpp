@@ -96,8 +96,8 @@ void MainWindow::openPicture()
         return;
     }
     m_undoRing.push();
-    m_canvas->setPicture(read.picture);
     currentSheetImage().setPicture(read.picture);
+    m_sheetDisplay.showWhole();
     if (read.partial)
         m_platform.messageBox(tr("«%1» está dañado o incompleto: se ha cargado la parte que se puede leer.").arg(shown(name)),
                               MessageButtons::Ok);
@@ -107,8 +107,9 @@ void MainWindow::openPicture()
 // as a PNG file when the PNG filter was chosen or the name ends in ".png".
 void MainWindow::savePicture()
 {
-    // Whatever is shown only on the screen (a preview, the dot grid) is not saved.
-    m_canvas->setPicture(currentSheetImage().image());
+    // The sheet is saved, without what is shown only on the screen (a preview,
+    // the dot grid); the canvas shows what is saved, with the dots.
+    m_sheetDisplay.show();
     const FileDialogRequest request = saveRequest(tr("Guardar como  "),
                                                   {{tr("Archivo gráfico (*.bmp)"), QStringLiteral("*.bmp")},
                                                    {tr("Imagen PNG (*.png)"), QStringLiteral("*.png")}},
@@ -116,7 +117,7 @@ void MainWindow::savePicture()
     const QString name = chosenName(m_platform.saveFileDialog(request));
     if (name.isEmpty())
         return;
-    const QString error = writePicture(m_canvas->renderedImage(), name, savedKind(name));
+    const QString error = writePicture(currentSheetImage().renderedImage(), name, savedKind(name));
     if (!error.isEmpty())
         m_platform.messageBox(tr("No se ha podido guardar el dibujo en «%1»: %2").arg(shown(name), error),
                               MessageButtons::Ok);

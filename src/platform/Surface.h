@@ -12,6 +12,7 @@
 #include <QRegion>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace garabel {
@@ -120,11 +121,21 @@ public:
     int tileColumns() const;
     int tileRows() const;
     bool tileDirty(int column, int row) const;
+    // The same for every tile at once, row by row, tileColumns() to a row.
+    const std::vector<unsigned char> &dirtyTiles() const { return m_dirty; }
     void clearDirtyTiles();
     // Replaces the stored pixels of one tile by `tile` (null: the background),
     // for the undo store putting back a picture it holds as tiles. The tile is
     // not marked dirty: the store knows what it wrote.
     void writeTile(int column, int row, const QImage &tile);
+    // Rewrites the stored pixels of `area` (clipped to the inner area) row by
+    // row, top to bottom: `writeRow(y, pixels)` fills the area's part of row y,
+    // which begins at `pixels`. Writes into the surface's own pixels where it
+    // owns them, so that no fresh memory is touched; pixels shared with another
+    // image are let go (copied first only when `area` does not cover them all).
+    // Marks the tiles dirty and reports the area changed.
+    using RowWriter = std::function<void(int y, QRgb *pixels)>;
+    void rewriteRows(const QRect &area, const RowWriter &writeRow);
 
 signals:
     // Something visible changed inside this rectangle of inner pixels: stored

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-// Change tracking by tiles, for the undo store.
+// Change tracking by tiles, for the undo store, and rewriting areas row by row.
 
 namespace garabel {
 
@@ -17,6 +17,24 @@ void Surface::writeTile(int column, int row, const QImage &tile)
     m_picture = QImage();
     pasteTile(m_image, column, row, kTile, tile, toQRgb(m_backColor));
     emit changed(area);
+}
+
+void Surface::rewriteRows(const QRect &area, const RowWriter &writeRow)
+{
+    const QRect inside = QRect(QPoint(0, 0), m_size);
+    const QRect rows = area & inside;
+    if (rows.isEmpty())
+        return;
+    // A picture kept for the view shares the pixels; it goes with any drawing.
+    m_picture = QImage();
+    if (rows == inside && (m_image.size() != m_size || !m_image.isDetached()))
+        m_image = QImage(m_size, QImage::Format_RGB32);  // every pixel is written below
+    else
+        ensureImage();
+    for (int y = rows.top(); y <= rows.bottom(); ++y)
+        writeRow(y, reinterpret_cast<QRgb *>(m_image.scanLine(y)) + rows.left());
+    markDirty(rows);
+    emit changed(rows);
 }
 
 int Surface::tileColumns() const

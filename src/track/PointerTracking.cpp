@@ -25,6 +25,12 @@ void drawCrosshair(ShownSurface &canvas, const DrawingState &s)
 // button; nothing is drawn.
 void MainWindow::onCanvasPressed(int, int, double x, double y)
 {
+    // A press on the help page only gives the drawing back.
+    m_pressLeftHelp = m_sheetDisplay.helpShown();
+    if (m_pressLeftHelp) {
+        m_sheetDisplay.show();
+        return;
+    }
     m_state.pointer.anchorX = snapToGrid(x, m_state.grid.step);
     m_state.pointer.anchorY = snapToGrid(y, m_state.grid.step);
     m_state.pointer.mirrorX = m_state.grid.centreX + (m_state.grid.centreX - m_state.pointer.anchorX);
@@ -37,6 +43,8 @@ void MainWindow::onCanvasPressed(int, int, double x, double y)
 // snapped pointer and lets the tool show or draw what it does on a move.
 void MainWindow::onCanvasMoved(int button, int, double x, double y)
 {
+    if (m_pressLeftHelp)
+        button = 0;
     m_canvas->refresh();
     m_canvas->setDrawWidth(kCrosshairWidth);
     m_state.pointer.x = snapToGrid(x, m_state.grid.step);

@@ -2,6 +2,7 @@
 #include "platform/Surface.h"
 #include "support/Figures.h"
 #include "support/GarabelWindow.h"
+#include "support/GridDots.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,7 @@ TEST(DotGrid, DrawsTheDotsInTheCanvasForeColourOverTheCurrentSheet)
     EXPECT_EQ(w.probe().canvas().drawWidth(), 1);
 }
 
+// The dots stay on the canvas when it shows the sheet again, over the figure.
 TEST(DotGrid, AFigureDrawnAfterTheDotsReachesTheSheetWithoutThem)
 {
     GarabelWindow w(kSmallScreen);
@@ -76,7 +78,8 @@ TEST(DotGrid, AFigureDrawnAfterTheDotsReachesTheSheetWithoutThem)
     EXPECT_EQ(countColour(w.sheet(), kBlackPixel), 0);
     w.click(*w.probe().sheetButtons()[1]);
     w.click(*w.probe().sheetButtons()[0]);
-    EXPECT_EQ(countColour(w.canvas(), kBlackPixel), 0);
+    EXPECT_EQ(countColour(w.sheet(), kBlackPixel), 0);
+    EXPECT_EQ(w.canvas(), sheetWithDots(w, 300, kBlackPixel));
     EXPECT_EQ(pixelAtTwips(w.canvas(), 1950, 1950), kBluePixel);
 }
 

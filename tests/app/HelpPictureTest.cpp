@@ -129,7 +129,7 @@ TEST(Tooltips, PaletteAndReflectionButtonsCarryTheHelpCaptionsAndTheirKeys)
     GarabelWindow w(QSize(15360, 11520), false);
     const std::pair<Button *, const char *> spotChecks[] = {
         {w.probe().paletteButtons()[PaletteButton::Open].get(), "Recuperar un dibujo (Ctrl+O)"},
-        {w.probe().paletteButtons()[PaletteButton::Undo].get(), "Deshacer (Ctrl+Z)"},
+        {w.probe().paletteButtons()[PaletteButton::Undo].get(), "Deshacer (Ctrl+Z); rehacer: Ctrl+Y o Ctrl+Shift+Z"},
         {w.probe().paletteButtons()[PaletteButton::Help].get(), "Ayuda (F1)"},
         {w.probe().paletteButtons()[PaletteButton::Quit].get(), "Salir del programa (Ctrl+Q)"},
         {w.probe().paletteButtons()[PaletteButton::MoveFreely].get(), "El cursor se mueve libremente"},

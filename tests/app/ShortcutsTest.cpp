@@ -1,13 +1,8 @@
 #include "app/Button.h"
 #include "app/HelpPicture.h"
-#include "app/TextBox.h"
 #include "platform/Surface.h"
 #include "support/Figures.h"
 #include "support/GarabelWindow.h"
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -20,17 +15,10 @@ class Shortcuts : public ::testing::Test
 protected:
     void SetUp() override
     {
-        w.window().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window()));
         w.click(*w.probe().sheetButtons()[0]);
-        // The text box holds the focus while the program runs.
-        w.probe().textInput().edit()->setFocus();
-        ASSERT_EQ(QApplication::focusWidget(), w.probe().textInput().edit());
+        ASSERT_TRUE(w.takeKeys());
     }
-    void key(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
-    {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-    }
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) { w.key(key, modifiers); }
     GarabelWindow w;
 };
 } // namespace

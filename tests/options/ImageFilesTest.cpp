@@ -6,6 +6,7 @@
 #include "platform/PictureSamples.h"
 #include "support/Figures.h"
 #include "support/GarabelWindow.h"
+#include "support/GridDots.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -150,7 +151,7 @@ TEST(SaveImage, WritesTheSheetAtTheCanvasSizeAsAPngUnderANameEndingInPngOtherwis
     EXPECT_EQ(describe(w.platform.saveRequests[0]).toStdString(),
               "Guardar como   | Archivo gráfico (*.bmp) = *.bmp; Imagen PNG (*.png) = *.png | 1 | 806 | program folder");
     EXPECT_EQ(w.platform.saveRequests[0].defaultSuffix, "bmp");
-    EXPECT_EQ(w.canvas(), w.sheet()) << "the canvas is reset to the sheet before the dialog";
+    EXPECT_EQ(w.canvas(), sheetWithDots(w, 150, kBlackPixel)) << "the canvas shows the sheet, the dots stay";
 
     w.platform.saveAnswers = {dir.filePath("dibujo.bmp"), dir.filePath("TERCERO.PnG")};
     w->onPaletteButton(PaletteButton::Save);

@@ -2,11 +2,13 @@
 
 #include "app/Button.h"
 #include "app/PictureButton.h"
+#include "app/TextBox.h"
 #include "platform/ShownSurface.h"
 #include "platform/SurfaceView.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
 #include <QWindow>
@@ -142,6 +144,21 @@ void GarabelWindow::drag(std::initializer_list<QPointF> points, Qt::MouseButton 
         move(p.x(), p.y(), button);
     const QPointF last = *(points.end() - 1);
     release(last.x(), last.y(), button);
+}
+
+bool GarabelWindow::takeKeys()
+{
+    m_form->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_form.get()))
+        return false;
+    QLineEdit *field = probe().textInput().edit();
+    field->setFocus();
+    return QApplication::focusWidget() == field;
+}
+
+void GarabelWindow::key(int key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
 }
 
 void GarabelWindow::click(Button &button)

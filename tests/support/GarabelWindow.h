@@ -60,6 +60,11 @@ public:
     void setMirrors(bool leftRight, bool topBottom, bool throughCentre);
     // The palette's "move freely" (a step of one twip) or back to the chosen grid.
     void moveFreely(bool on);
+    // Makes the window the active one, with the focus in the text box, where
+    // it is while the program runs: keys typed with key() go where a user's do.
+    // False when the window could not be activated.
+    bool takeKeys();
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier);
 
     // The canvas as the screen shows it (stored image and overlay), and the
     // current sheet's stored image, both with the background materialised.

@@ -235,12 +235,14 @@ void MainWindow::wireEvents()
     connect(m_canvasView, &SurfaceView::pointerLeft, this, &MainWindow::onCanvasLeft);
     connect(m_stripView, &SurfaceView::mousePressed, this, &MainWindow::onColourStripPressed);
     m_textInput->onChange([this] { onTextEdited(); });
+    m_textInput->onEnter([this] { placePendingText(); });
     m_fontSizeList->onClick([this] { onFontSizeChosen(); });
     m_fontNameList->onClick([this] { onFontNameChosen(); });
 }
 
 void MainWindow::onSheetButton(int index)
 {
+    placePendingText();
     m_sheets.switchTo(index);
 }
 

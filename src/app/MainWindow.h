@@ -65,6 +65,10 @@ public:
     void onCanvasLeft();
     void onColourStripPressed(int button, int shift, double x, double y);
     void onTextEdited();
+    // The text typed for the text tool and not yet placed goes on the canvas and
+    // the sheet where its prompt shows it: on Enter, and first thing when the
+    // tool, the sheet or the drawing is about to change.
+    void placePendingText();
 
 protected:
     // Closing the window any other way asks the quit question first.

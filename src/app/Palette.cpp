@@ -18,12 +18,16 @@ void MainWindow::onPaletteButton(PaletteButton button)
 {
     runPaletteCommand([this, button] {
         if (Tool *tool = m_tools->toolOn(button)) {
+            placePendingText();
             m_state.tool = button;
             tool->showOptions();
             return;
         }
         switch (button) {
-        case PaletteButton::Open: openPicture(); break;
+        case PaletteButton::Open:
+            placePendingText();
+            openPicture();
+            break;
         case PaletteButton::Save: savePicture(); break;
         case PaletteButton::SnapToGrid: m_state.grid.step = gridStepFor(m_state.grid.selectedButton); break;
         case PaletteButton::MoveFreely: m_state.grid.step = 1; break;
@@ -32,9 +36,13 @@ void MainWindow::onPaletteButton(PaletteButton button)
             stepPenWidth(m_state, m_surfaceSettings);
             break;
         case PaletteButton::Print: printCanvas(*m_canvas, m_platform); break;
-        case PaletteButton::Undo: m_undoRing.undo(); break;
+        case PaletteButton::Undo:
+            placePendingText();
+            m_undoRing.undo();
+            break;
         // One undo brings the drawing back.
         case PaletteButton::Clear:
+            placePendingText();
             m_undoRing.push();
             m_drawingTarget->clear();
             break;
@@ -63,6 +71,12 @@ void MainWindow::createTools()
 Tool *MainWindow::currentTool() const
 {
     return m_tools->toolOn(m_state.tool);
+}
+
+void MainWindow::placePendingText()
+{
+    if (Tool *tool = currentTool())
+        tool->placePending();
 }
 
 bool MainWindow::confirmQuit()

@@ -6,6 +6,8 @@
 #include "app/TextBox.h"
 #include "track/tools/ToolControls.h"
 
+#include <QPointF>
+
 namespace garabel {
 
 namespace {
@@ -13,17 +15,30 @@ namespace {
 constexpr double kPromptOffset = 5;
 } // namespace
 
+namespace {
+// Prints the typed text with its top-left corner at (x, y) on the canvas and the
+// sheet, then empties the prompt and the input. Emptying the input raises
+// onTextEdited, which marks the text pending again; the flag is cleared after it.
+void placeTypedText(DrawingState &s, DrawingTarget &target, ToolControls &controls, double x, double y)
+{
+    target.printText(x, y, controls.typedText());
+    controls.clearTypedText();
+    s.text.pending = false;
+}
+} // namespace
+
 void placeTextOnRelease(DrawingState &s, DrawingTarget &target, ToolControls &controls)
 {
     controls.promptForText(s.pointer.anchorX + kPromptOffset, s.pointer.anchorY + kPromptOffset);
-    if (!s.text.pending)
-        return;
+    if (s.text.pending)
+        placeTypedText(s, target, controls, s.pointer.x, s.pointer.y);
+}
 
-    target.printText(s.pointer.x, s.pointer.y, controls.typedText());
-    // Emptying the input raises onTextEdited, which marks the text pending
-    // again; the flag is cleared after it.
-    controls.clearTypedText();
-    s.text.pending = false;
+void placePendingTextAtPrompt(DrawingState &s, DrawingTarget &target, ToolControls &controls)
+{
+    const QPointF corner = controls.promptCorner();
+    if (s.text.pending)
+        placeTypedText(s, target, controls, corner.x() - kPromptOffset, corner.y() - kPromptOffset);
 }
 
 // Typing shows the text live in the prompt and marks it for the next release.

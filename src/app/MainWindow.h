@@ -58,6 +58,7 @@ public:
     void onFontStyleButton(int index);
     void onEraserSizeButton(int index);
     void onFontSizeChosen();
+    void onFontSizeTyped();
     void onFontNameChosen();
     void onCanvasPressed(int button, int shift, double x, double y);
     void onCanvasMoved(int button, int shift, double x, double y);
@@ -97,6 +98,10 @@ private:
     void createTools();
     // The tool the palette chose last.
     Tool *currentTool() const;
+
+    // --- options (options/) ---
+    // The font size of the canvas, every sheet and the text's label.
+    void applyFontSize(double points);
 
     // --- colour and files (options/) ---
     void chooseColourInDialog();

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/GridMath.h"
 #include "app/Label.h"
+#include "platform/ShownSurface.h"
 
 namespace garabel {
 
@@ -70,15 +71,32 @@ void MainWindow::onEraserSizeButton(int index)
     m_state.pen.eraserSize = std::int16_t(index * 25 + 20);
 }
 
-// Sizes outside the open range 7..73 are ignored without a word; the label
+// List entries outside the open range 7..73 are ignored without a word; the label
 // follows every font setting, as it shows the text being typed.
 void MainWindow::onFontSizeChosen()
 {
     const double size = leadingNumber(m_fontSizeList->text());
-    if (!(size > 7 && size < 73))
-        return;
-    m_surfaceSettings.setFontSize(size);
-    m_textPreview->setFontSize(size);
+    if (size > 7 && size < 73)
+        applyFontSize(size);
+}
+
+// A whole size from 1 to 500 typed into the box applies as a list entry does;
+// anything else puts the box back to the size in use.
+void MainWindow::onFontSizeTyped()
+{
+    constexpr int kSmallest = 1, kLargest = 500;
+    bool whole = false;
+    const int size = m_fontSizeList->text().trimmed().toInt(&whole);
+    if (whole && size >= kSmallest && size <= kLargest)
+        applyFontSize(size);
+    else
+        m_fontSizeList->setText(QString::number(m_canvas->fontSize()));
+}
+
+void MainWindow::applyFontSize(double points)
+{
+    m_surfaceSettings.setFontSize(points);
+    m_textPreview->setFontSize(points);
 }
 
 void MainWindow::onFontNameChosen()

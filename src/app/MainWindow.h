@@ -98,6 +98,10 @@ private:
     void createTools();
     // The tool the palette chose last.
     Tool *currentTool() const;
+    // Its palette button shown pressed in, and only it.
+    void showCurrentTool();
+    // The first reflection button green exactly while no mirror is on.
+    void markNoMirror();
 
     // --- options (options/) ---
     // The font size of the canvas, every sheet and the text's label.

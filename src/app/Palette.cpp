@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/Button.h"
 #include "app/DrawingTarget.h"
 #include "app/GridMath.h"
 #include "app/ImageBox.h"
@@ -20,6 +21,7 @@ void MainWindow::onPaletteButton(PaletteButton button)
         if (Tool *tool = m_tools->toolOn(button)) {
             placePendingText();
             m_state.tool = button;
+            showCurrentTool();
             tool->showOptions();
             return;
         }
@@ -34,6 +36,7 @@ void MainWindow::onPaletteButton(PaletteButton button)
         case PaletteButton::PenWidthStep:
             m_toolControls->showOnly({OptionGroup::PenWidths});
             stepPenWidth(m_state, m_surfaceSettings);
+            markOnly(m_penWidthButtons, m_state.pen.width - 1);
             break;
         case PaletteButton::Print: printCanvas(*m_canvas, m_platform); break;
         case PaletteButton::Undo:
@@ -71,6 +74,12 @@ void MainWindow::createTools()
 Tool *MainWindow::currentTool() const
 {
     return m_tools->toolOn(m_state.tool);
+}
+
+void MainWindow::showCurrentTool()
+{
+    for (int i = 0; i < kPaletteButtonCount; ++i)
+        m_paletteButtons[i]->setSunken(PaletteButton(i) == m_state.tool);
 }
 
 void MainWindow::placePendingText()

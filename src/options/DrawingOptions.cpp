@@ -8,39 +8,45 @@
 namespace garabel {
 
 // Reflections: 0 switches all three off; 1, 2 and 3 toggle the left-right,
-// top-bottom and through-centre mirrors. The green face is the record of a reflection being on.
+// top-bottom and through-centre mirrors. The green face is the record of a
+// reflection being on; the first button is green exactly while none is.
 void MainWindow::onMirrorButton(int index)
 {
     if (index == 0) {
         m_state.mirrors.leftRight = m_state.mirrors.topBottom = m_state.mirrors.throughCentre = false;
-        m_mirrorButtons[0]->setBackColor(kGreen);
         for (int i = 1; i <= 3; ++i)
             m_mirrorButtons[i]->setBackColor(kWhite);
-        return;
+    } else {
+        bool *const flags[] = {&m_state.mirrors.leftRight, &m_state.mirrors.topBottom,
+                               &m_state.mirrors.throughCentre};
+        const bool on = m_mirrorButtons[index]->backColor() != kGreen;
+        m_mirrorButtons[index]->setBackColor(on ? kGreen : kWhite);
+        *flags[index - 1] = on;
     }
-    bool *const flags[] = {&m_state.mirrors.leftRight, &m_state.mirrors.topBottom, &m_state.mirrors.throughCentre};
-    const bool on = m_mirrorButtons[index]->backColor() != kGreen;
-    m_mirrorButtons[index]->setBackColor(on ? kGreen : kWhite);
-    *flags[index - 1] = on;
+    markNoMirror();
+}
+
+void MainWindow::markNoMirror()
+{
+    const MirrorSwitches &m = m_state.mirrors;
+    m_mirrorButtons[0]->setBackColor(m.leftRight || m.topBottom || m.throughCentre ? kWhite : kGreen);
 }
 
 void MainWindow::onPolygonModeButton(int index)
 {
     m_state.polygon.mode = std::int16_t(index);
+    markOnly(m_polygonModeButtons, index);
 }
 
 void MainWindow::onCircleKindButton(int index)
 {
     m_state.circle.kind = std::uint8_t(index);
+    markOnly(m_circleKindButtons, index);
 }
 
 void MainWindow::onPenWidthButton(int index)
 {
-    for (auto &button : m_penWidthButtons) {
-        if (button->backColor() == kGreen)
-            button->setBackColor(kWhite);
-    }
-    m_penWidthButtons[index]->setBackColor(kGreen);
+    markOnly(m_penWidthButtons, index);
     m_state.pen.width = std::int16_t(index + 1);
     m_surfaceSettings.setPenWidth(m_state.pen.width);
 }
@@ -49,6 +55,7 @@ void MainWindow::onFillPatternButton(int index)
 {
     m_state.pen.fillPattern = std::uint8_t(index);
     m_surfaceSettings.setFillPattern(m_state.pen.fillPattern);
+    markOnly(m_fillPatternButtons, index);
 }
 
 // Bold ("N", 0) and italic ("K", 1), each on its own: a white face switches the
@@ -69,6 +76,7 @@ void MainWindow::onFontStyleButton(int index)
 void MainWindow::onEraserSizeButton(int index)
 {
     m_state.pen.eraserSize = std::int16_t(index * 25 + 20);
+    markOnly(m_eraserSizeButtons, index);
 }
 
 // List entries outside the open range 7..73 are ignored without a word; the label

@@ -62,11 +62,6 @@ void Button::setToolTip(const QString &text)
     m_button->setAccessibleName(text);
 }
 
-bool Button::sunken() const
-{
-    return m_button->sunken();
-}
-
 void Button::setSunken(bool on)
 {
     m_button->setSunken(on);

@@ -31,7 +31,6 @@ public:
     void setFont(const QFont &font);
     void setToolTip(const QString &text);
     // Shown pressed in while set: the palette's current tool.
-    bool sunken() const;
     void setSunken(bool on);
     void onClick(std::function<void()> handler);
 

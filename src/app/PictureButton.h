@@ -20,8 +20,8 @@ public:
     void setBackColor(Rgb colour);
     QImage picture() const { return m_picture; }
     void setPicture(const QImage &picture);
-    // Shown pressed in, as while held, until set back: the palette's current tool.
-    bool sunken() const { return m_sunken; }
+    // Shown pressed in, with a deeper frame than while held, until set back:
+    // the palette's current tool.
     void setSunken(bool on);
 
     QSize sizeHint() const override { return {25, 25}; }

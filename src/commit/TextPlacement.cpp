@@ -13,9 +13,7 @@ namespace garabel {
 namespace {
 // The prompt sits just inside the anchor, in canvas twips.
 constexpr double kPromptOffset = 5;
-} // namespace
 
-namespace {
 // Prints the typed text with its top-left corner at (x, y) on the canvas and the
 // sheet, then empties the prompt and the input. Emptying the input raises
 // onTextEdited, which marks the text pending again; the flag is cleared after it.
@@ -36,9 +34,10 @@ void placeTextOnRelease(DrawingState &s, DrawingTarget &target, ToolControls &co
 
 void placePendingTextAtPrompt(DrawingState &s, DrawingTarget &target, ToolControls &controls)
 {
+    if (!s.text.pending)
+        return;
     const QPointF corner = controls.promptCorner();
-    if (s.text.pending)
-        placeTypedText(s, target, controls, corner.x() - kPromptOffset, corner.y() - kPromptOffset);
+    placeTypedText(s, target, controls, corner.x() - kPromptOffset, corner.y() - kPromptOffset);
 }
 
 // Typing shows the text live in the prompt and marks it for the next release.

@@ -62,6 +62,21 @@ void Button::setToolTip(const QString &text)
     m_button->setAccessibleName(text);
 }
 
+void Button::setSunken(bool on)
+{
+    m_button->setSunken(on);
+}
+
+void markOnly(ButtonArray &buttons, int chosen)
+{
+    for (int i = 0; i < int(buttons.size()); ++i) {
+        if (i == chosen)
+            buttons[i]->setBackColor(kGreen);
+        else if (buttons[i]->backColor() == kGreen)
+            buttons[i]->setBackColor(kWhite);
+    }
+}
+
 void Button::onClick(std::function<void()> handler)
 {
     QObject::connect(m_button, &QAbstractButton::clicked, m_button, [handler = std::move(handler)] { handler(); });

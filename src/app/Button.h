@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Control.h"
+#include "app/PaletteButton.h"
 #include "platform/Rgb.h"
 
 #include <QFont>
@@ -29,6 +30,8 @@ public:
     QFont font() const;
     void setFont(const QFont &font);
     void setToolTip(const QString &text);
+    // Shown pressed in while set: the palette's current tool.
+    void setSunken(bool on);
     void onClick(std::function<void()> handler);
 
     // A new element of the same control array: a copy of this one as it is now,
@@ -40,5 +43,9 @@ public:
 private:
     PictureButton *m_button;
 };
+
+// Marks button `chosen` of a group green and turns white the one that was green;
+// a `chosen` outside the group leaves none green.
+void markOnly(ButtonArray &buttons, int chosen);
 
 } // namespace garabel

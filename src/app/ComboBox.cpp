@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <memory>
+
 namespace garabel {
 
 namespace {
@@ -65,6 +67,19 @@ void ComboBox::choose(int index)
 void ComboBox::onClick(std::function<void()> handler)
 {
     QObject::connect(m_combo, &QComboBox::activated, m_combo, [handler = std::move(handler)](int) { handler(); });
+}
+
+void ComboBox::onTypedTextConfirmed(std::function<void()> handler)
+{
+    QLineEdit *edit = m_combo->lineEdit();
+    auto typed = std::make_shared<bool>(false);
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [typed](const QString &) { *typed = true; });
+    QObject::connect(edit, &QLineEdit::editingFinished, edit, [typed, handler = std::move(handler)] {
+        if (*typed) {
+            *typed = false;
+            handler();
+        }
+    });
 }
 
 } // namespace garabel

@@ -23,6 +23,9 @@ public:
     QString item(int index) const;
     void choose(int index);  // as the user choosing an entry: sets the text and fires the click
     void onClick(std::function<void()> handler);
+    // Text typed into the box and confirmed: Enter, Tab or the focus going
+    // elsewhere after the user typed. A choice from the list is not typing.
+    void onTypedTextConfirmed(std::function<void()> handler);
     QComboBox *combo() const { return m_combo; }
 
 private:

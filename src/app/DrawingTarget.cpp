@@ -3,6 +3,10 @@
 #include "app/Sheets.h"
 #include "platform/KeepSurfaceSettings.h"
 #include "platform/ShownSurface.h"
+#include "platform/SurfaceRaster.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace garabel {
 
@@ -11,6 +15,33 @@ void moveTo(Surface &surface, double x, double y)
 {
     surface.setCurrentX(x);
     surface.setCurrentY(y);
+}
+
+// The pixels of the filled box of half side `half` around `centre`, at the surface's pen width.
+QRect squarePixels(Surface &surface, QPointF centre, double half)
+{
+    return surface.stored().filledBoxPixels(centre.x() - half, centre.y() - half, centre.x() + half,
+                                            centre.y() + half);
+}
+
+// The squares at both ends, and the smaller of them laid at every pixel of the
+// one-pixel line between their top-left corners: the band the square sweeps.
+std::vector<QRect> sweptBand(const QRect &from, const QRect &to)
+{
+    std::vector<QRect> band{from, to};
+    const QPoint reach(std::min(from.width(), to.width()) - 1, std::min(from.height(), to.height()) - 1);
+    for (const QRect &run : lineRuns(from.topLeft(), to.topLeft(), from.united(to)))
+        band.emplace_back(run.topLeft(), run.bottomRight() + reach);
+    return band;
+}
+
+void eraseBand(Surface &surface, QPointF from, QPointF to, double half)
+{
+    const std::vector<QRect> band = sweptBand(squarePixels(surface, from, half), squarePixels(surface, to, half));
+    const KeepSurfaceSettings kept(surface);
+    surface.setDrawWidth(1);
+    for (const QRect &r : band)
+        surface.stored(Units::Pixels).filledBox(r.left(), r.top(), r.right(), r.bottom(), kWhite);
 }
 } // namespace
 
@@ -39,13 +70,13 @@ void DrawingTarget::store(const Shapes &shapes, Rgb colour)
     drawShapesOnBoth(m_canvas.stored(), m_sheets.current().stored(), shapes, colour);
 }
 
-void DrawingTarget::erase(double left, double top, double right, double bottom)
+void DrawingTarget::eraseAlong(QPointF from, QPointF to, double half)
 {
-    m_canvas.stored().filledBox(left, top, right, bottom, kWhite);
-    m_sheets.current().stored().filledBox(left, top, right, bottom, kWhite);
+    eraseBand(m_canvas, from, to, half);
+    eraseBand(m_sheets.current(), from, to, half);
 
     // Unfilled, so that the spot just erased shows through.
-    const QRect frame = m_canvas.stored().filledBoxPixels(left, top, right, bottom).adjusted(-1, -1, 1, 1);
+    const QRect frame = squarePixels(m_canvas, to, half).adjusted(-1, -1, 1, 1);
     const KeepSurfaceSettings kept(m_canvas);
     m_canvas.setDrawWidth(1);
     m_canvas.setFillStyle(FillTransparent);

@@ -3,6 +3,7 @@
 #include "platform/Rgb.h"
 #include "track/Shapes.h"
 
+class QPointF;
 class QString;
 
 namespace garabel {
@@ -28,9 +29,11 @@ public:
 
     // --- into both stored images: a stroke during a move, a figure at the release ---
     void store(const Shapes &shapes, Rgb colour);
-    // A white box on both, never mirrored, framed on the canvas overlay by a
-    // black one-pixel outline just outside the erased pixels.
-    void erase(double left, double top, double right, double bottom);
+    // Whitens on both, never mirrored, the band that a square of half side
+    // `half` around the point sweeps from `from` to `to` (each square as a
+    // filled box at the surface's pen width), and frames the square at `to` on
+    // the canvas overlay by a black one-pixel outline just outside its pixels.
+    void eraseAlong(QPointF from, QPointF to, double half);
 
     // --- the release ---
     // Both at the pen width: whatever width the crosshair

@@ -10,11 +10,22 @@ namespace garabel {
 
 // Snaps a coordinate to the grid: rounded to the nearest integer (halves to the
 // even neighbour), then integer-divided by the step (truncating towards zero, so
-// negative positions go towards zero) and multiplied back.
+// negative positions go towards zero) and multiplied back. The canvas centre is
+// placed with it.
 inline std::int32_t snapToGrid(double v, int step)
 {
     const auto nearest = std::int32_t(std::nearbyint(v));  // default rounding: halves to even
     return nearest / step * step;
+}
+
+// Snaps a pointer coordinate to the nearest grid point: rounded to the nearest
+// integer (halves to the even neighbour), then to the nearest multiple of the
+// step. A position exactly halfway between two grid points goes to the larger
+// one (right or down), on either side of zero alike.
+inline std::int32_t snapToNearestGridPoint(double v, int step)
+{
+    const double nearest = std::nearbyint(v);  // default rounding: halves to even
+    return std::int32_t(std::floor((nearest + step / 2.0) / step)) * step;
 }
 
 // The snapping step of grid button `index`: the buttons step by 50 twips.

@@ -15,6 +15,7 @@
 #include "platform/SurfaceView.h"
 #include "track/tools/ToolBox.h"
 
+#include <QComboBox>
 #include <QFont>
 
 namespace garabel {
@@ -208,6 +209,8 @@ void MainWindow::createListsAndLabels()
     m_fontSizeList = std::make_unique<ComboBox>(this);
     m_fontSizeList->setGeometry(4080, 7800, 735, 315);
     m_fontSizeList->setText(QStringLiteral("fontSizeList"));
+    // A typed size means itself: "4" must not be completed to "40".
+    m_fontSizeList->combo()->setCompleter(nullptr);
     m_fontSizeList->setVisible(false);
     m_fontNameList = std::make_unique<ComboBox>(this, true);
     m_fontNameList->setGeometry(4800, 7800, 1935, 315);
@@ -236,12 +239,15 @@ void MainWindow::wireEvents()
     connect(m_canvasView, &SurfaceView::pointerLeft, this, &MainWindow::onCanvasLeft);
     connect(m_stripView, &SurfaceView::mousePressed, this, &MainWindow::onColourStripPressed);
     m_textInput->onChange([this] { onTextEdited(); });
+    m_textInput->onEnter([this] { placePendingText(); });
     m_fontSizeList->onClick([this] { onFontSizeChosen(); });
+    m_fontSizeList->onTypedTextConfirmed([this] { onFontSizeTyped(); });
     m_fontNameList->onClick([this] { onFontNameChosen(); });
 }
 
 void MainWindow::onSheetButton(int index)
 {
+    placePendingText();
     m_sheets.switchTo(index);
     m_sheetDisplay.showWhole();
 }

@@ -59,6 +59,7 @@ public:
     void onFontStyleButton(int index);
     void onEraserSizeButton(int index);
     void onFontSizeChosen();
+    void onFontSizeTyped();
     void onFontNameChosen();
     void onCanvasPressed(int button, int shift, double x, double y);
     void onCanvasMoved(int button, int shift, double x, double y);
@@ -70,6 +71,10 @@ public:
     void onRedo();
     // Escape: the help page gives the drawing back.
     void onEscape();
+    // The text typed for the text tool and not yet placed goes on the canvas and
+    // the sheet where its prompt shows it: on Enter, and first thing when the
+    // tool, the sheet or the drawing is about to change.
+    void placePendingText();
 
 protected:
     // Closing the window any other way asks the quit question first.
@@ -98,6 +103,14 @@ private:
     void createTools();
     // The tool the palette chose last.
     Tool *currentTool() const;
+    // Its palette button shown pressed in, and only it.
+    void showCurrentTool();
+    // The first reflection button green exactly while no mirror is on.
+    void markNoMirror();
+
+    // --- options (options/) ---
+    // The font size of the canvas, every sheet and the text's label.
+    void applyFontSize(double points);
 
     // --- colour and files (options/) ---
     void chooseColourInDialog();

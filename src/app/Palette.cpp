@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/Button.h"
 #include "app/DrawingTarget.h"
 #include "app/GridMath.h"
 #include "app/ImageBox.h"
@@ -18,23 +19,33 @@ void MainWindow::onPaletteButton(PaletteButton button)
 {
     runPaletteCommand([this, button] {
         if (Tool *tool = m_tools->toolOn(button)) {
+            placePendingText();
             m_state.tool = button;
+            showCurrentTool();
             tool->showOptions();
             return;
         }
         switch (button) {
-        case PaletteButton::Open: openPicture(); break;
+        case PaletteButton::Open:
+            placePendingText();
+            openPicture();
+            break;
         case PaletteButton::Save: savePicture(); break;
         case PaletteButton::SnapToGrid: m_state.grid.step = gridStepFor(m_state.grid.selectedButton); break;
         case PaletteButton::MoveFreely: m_state.grid.step = 1; break;
         case PaletteButton::PenWidthStep:
             m_toolControls->showOnly({OptionGroup::PenWidths});
             stepPenWidth(m_state, m_surfaceSettings);
+            markOnly(m_penWidthButtons, m_state.pen.width - 1);
             break;
         case PaletteButton::Print: printCanvas(*m_canvas, m_platform); break;
-        case PaletteButton::Undo: m_sheetDisplay.show(m_undoRing.undo()); break;
+        case PaletteButton::Undo:
+            placePendingText();
+            m_sheetDisplay.show(m_undoRing.undo());
+            break;
         // One undo brings the drawing back.
         case PaletteButton::Clear:
+            placePendingText();
             m_undoRing.push();
             currentSheetImage().setPicture(QImage());
             m_sheetDisplay.showWhole();
@@ -84,6 +95,18 @@ void MainWindow::createTools()
 Tool *MainWindow::currentTool() const
 {
     return m_tools->toolOn(m_state.tool);
+}
+
+void MainWindow::showCurrentTool()
+{
+    for (int i = 0; i < kPaletteButtonCount; ++i)
+        m_paletteButtons[i]->setSunken(PaletteButton(i) == m_state.tool);
+}
+
+void MainWindow::placePendingText()
+{
+    if (Tool *tool = currentTool())
+        tool->placePending();
 }
 
 bool MainWindow::confirmQuit()

@@ -9,12 +9,31 @@ namespace garabel {
 namespace {
 // The face of a button never coloured by the program: the desktop's button face.
 constexpr Rgb kDefaultFace = 0xF0F0F0;
+// How much darker the face of a button shown pressed in is, in percent.
+constexpr int kSunkenShade = 118;
 
 // Black reads on light faces, white on dark ones such as the blue of a marked
 // sheet or text style.
 QColor captionColour(Rgb face)
 {
     return qGray(toQColor(face).rgb()) < 128 ? Qt::white : Qt::black;
+}
+// Two pixels deep, dark above and to the left, light below and to the right,
+// drawn over the edge of the picture. Filled bands, not lines: a one-pixel line
+// on a pixel edge comes out half as wide on a high-density screen.
+void drawSunkenFrame(QPainter &p, const QRect &r)
+{
+    const struct {
+        int inset;
+        QColor upperLeft, lowerRight;
+    } rings[] = {{0, QColor(64, 64, 64), QColor(255, 255, 255)}, {1, QColor(128, 128, 128), QColor(212, 212, 212)}};
+    for (const auto &ring : rings) {
+        const QRect f = r.adjusted(ring.inset, ring.inset, -ring.inset, -ring.inset);
+        p.fillRect(QRect(f.left(), f.top(), f.width(), 1), ring.upperLeft);
+        p.fillRect(QRect(f.left(), f.top(), 1, f.height()), ring.upperLeft);
+        p.fillRect(QRect(f.left() + 1, f.bottom(), f.width() - 1, 1), ring.lowerRight);
+        p.fillRect(QRect(f.right(), f.top() + 1, 1, f.height() - 1), ring.lowerRight);
+    }
 }
 } // namespace
 
@@ -36,12 +55,19 @@ void PictureButton::setPicture(const QImage &picture)
     update();
 }
 
+void PictureButton::setSunken(bool on)
+{
+    m_sunken = on;
+    update();
+}
+
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const QRect r = rect();
-    const bool down = isDown() || isChecked();
-    p.fillRect(r, toQColor(m_backColor));
+    const bool down = isDown() || isChecked() || m_sunken;
+    // A pressed-in face lies in the shade.
+    p.fillRect(r, m_sunken ? toQColor(m_backColor).darker(kSunkenShade) : toQColor(m_backColor));
 
     // A raised bevel that sinks while the button is held.
     const QColor light(255, 255, 255), shadow(128, 128, 128), dark(64, 64, 64);
@@ -67,6 +93,8 @@ void PictureButton::paintEvent(QPaintEvent *)
         p.drawImage(target, m_picture);
         p.restore();
     }
+    if (m_sunken)
+        drawSunkenFrame(p, r);
     if (!text().isEmpty()) {
         p.setFont(font());
         p.setPen(isEnabled() ? captionColour(m_backColor) : Qt::gray);

@@ -20,6 +20,9 @@ public:
     void setBackColor(Rgb colour);
     QImage picture() const { return m_picture; }
     void setPicture(const QImage &picture);
+    // Shown pressed in, with a deeper frame than while held, until set back:
+    // the palette's current tool.
+    void setSunken(bool on);
 
     QSize sizeHint() const override { return {25, 25}; }
 
@@ -29,6 +32,7 @@ protected:
 private:
     Rgb m_backColor;
     QImage m_picture;
+    bool m_sunken = false;
 };
 
 } // namespace garabel

@@ -50,6 +50,8 @@ void MainWindow::start()
 
     m_fontStyleButtons[0]->setBackColor(kWhite);
     m_fontStyleButtons[1]->setBackColor(kWhite);
+    markNoMirror();
+    showCurrentTool();
 
     const QPoint hotSpot = canvasCursorHotSpot();
     m_canvasView->setCursor(QCursor(QPixmap::fromImage(m_cursorPicture->picture()), hotSpot.x(), hotSpot.y()));

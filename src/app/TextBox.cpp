@@ -29,4 +29,9 @@ void TextBox::onChange(std::function<void()> handler)
     QObject::connect(m_edit, &QLineEdit::textChanged, m_edit, [handler = std::move(handler)](const QString &) { handler(); });
 }
 
+void TextBox::onEnter(std::function<void()> handler)
+{
+    QObject::connect(m_edit, &QLineEdit::returnPressed, m_edit, [handler = std::move(handler)] { handler(); });
+}
+
 } // namespace garabel

@@ -21,6 +21,8 @@ public:
     void setText(const QString &text);
     void setFocus();
     void onChange(std::function<void()> handler);
+    // Enter or Return in the box.
+    void onEnter(std::function<void()> handler);
     QLineEdit *edit() const { return m_edit; }
 
 private:

@@ -6,6 +6,8 @@
 #include "app/MainWindow.h"
 #include "app/TextBox.h"
 
+#include <QPointF>
+
 namespace garabel {
 
 namespace {
@@ -83,6 +85,11 @@ void WindowToolControls::promptForText(double left, double top)
     m_w.textPreview.setTop(top);
     m_w.textPreview.setLeft(left);
     m_w.textPreview.setCaption(MainWindow::tr("Escribe"));
+}
+
+QPointF WindowToolControls::promptCorner() const
+{
+    return {m_w.textPreview.left(), m_w.textPreview.top()};
 }
 
 void WindowToolControls::clearTypedText()

@@ -28,6 +28,7 @@ public:
     QString sideCountText() const override;
     QString typedText() const override;
     void promptForText(double left, double top) override;
+    QPointF promptCorner() const override;
     void clearTypedText() override;
 
 private:

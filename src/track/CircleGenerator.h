@@ -16,8 +16,8 @@ struct DrawingState;
 // 5  half circle facing the drag, of the horizontal distance as radius
 //
 // The preview and the commit draw the same shapes from here. Only the preview
-// measures the full circle: the commit reuses the radius it stored, so a release
-// without a move repeats the last full circle around the new anchor.
+// measures the full circle: the commit reuses the radius it stored (the circle
+// tool commits nothing on a click, so that radius is always the drag's own).
 
 // In mode 0, stores the anchor-to-pointer distance, rounded down, as
 // circle.radius; the other modes leave it as it is.

@@ -31,8 +31,8 @@ void MainWindow::onCanvasPressed(int, int, double x, double y)
         m_sheetDisplay.show();
         return;
     }
-    m_state.pointer.anchorX = snapToGrid(x, m_state.grid.step);
-    m_state.pointer.anchorY = snapToGrid(y, m_state.grid.step);
+    m_state.pointer.anchorX = snapToNearestGridPoint(x, m_state.grid.step);
+    m_state.pointer.anchorY = snapToNearestGridPoint(y, m_state.grid.step);
     m_state.pointer.mirrorX = m_state.grid.centreX + (m_state.grid.centreX - m_state.pointer.anchorX);
     m_state.pointer.mirrorY = m_state.grid.centreY + (m_state.grid.centreY - m_state.pointer.anchorY);
     if (Tool *tool = currentTool())
@@ -47,8 +47,8 @@ void MainWindow::onCanvasMoved(int button, int, double x, double y)
         button = 0;
     m_canvas->refresh();
     m_canvas->setDrawWidth(kCrosshairWidth);
-    m_state.pointer.x = snapToGrid(x, m_state.grid.step);
-    m_state.pointer.y = snapToGrid(y, m_state.grid.step);
+    m_state.pointer.x = snapToNearestGridPoint(x, m_state.grid.step);
+    m_state.pointer.y = snapToNearestGridPoint(y, m_state.grid.step);
     drawCrosshair(*m_canvas, m_state);
     if (button != 0)
         m_canvas->setDrawWidth(m_state.pen.width);

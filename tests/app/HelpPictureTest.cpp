@@ -71,9 +71,12 @@ TEST(HelpPicture, IsAWhitePageOfTheDocumentedSizeHeldByTheHelpPictureBox)
     EXPECT_EQ(w.probe().helpPicture().picture(), page);
 }
 
+// The page shows the buttons plain: as the window draws them with the current
+// tool's button not pressed in and no face marked.
 TEST(HelpPicture, DrawsEveryButtonAsTheWindowDoes)
 {
     GarabelWindow w;
+    const Rgb plainFace = PictureButton().backColor();
     const QImage page = HelpPicture::render();
     const std::pair<Group, const ButtonArray *> groups[] = {
         {Group::Palette, &w.probe().paletteButtons()}, {Group::Grid, &w.probe().gridButtons()}, {Group::Reflection, &w.probe().mirrorButtons()}};
@@ -81,6 +84,8 @@ TEST(HelpPicture, DrawsEveryButtonAsTheWindowDoes)
         for (int i = 0; i < int(buttons->size()); ++i) {
             const QRect place = HelpPicture::buttonRect(group, i);
             ASSERT_EQ(place.size(), QSize(33, 33)) << "button " << i;
+            (*buttons)[i]->setSunken(false);
+            (*buttons)[i]->setBackColor(plainFace);
             const QImage shown = (*buttons)[i]->button()->grab().toImage().convertToFormat(QImage::Format_RGB32);
             // The last row and column lie under the next button, as on the window.
             const QRect inside(0, 0, 32, 32);

@@ -53,7 +53,8 @@ TEST(HighDensityScreen, ButtonPicturesHaveEveryDevicePixelAndKeepTheirLogicalSiz
     platform.screenInfo.devicePixelRatio = 2;
     MainWindow window(platform);
     const WindowProbe look(window);
-    for (Button *button : {look.paletteButtons()[PaletteButton::Line].get(), look.mirrorButtons()[1].get()}) {
+    // Neither is pressed in nor marked at start-up.
+    for (Button *button : {look.paletteButtons()[PaletteButton::Rectangle].get(), look.mirrorButtons()[1].get()}) {
         QImage picture = button->picture();
         ASSERT_EQ(picture.size(), QSize(64, 64));
         EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(32, 32));

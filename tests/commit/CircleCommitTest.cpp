@@ -57,29 +57,6 @@ TEST(CircleCommit, ThePreviewShowsWhatTheReleaseCommitsOnCanvasAndSheet)
     }
 }
 
-TEST(CircleCommit, AFullCircleWithoutAMoveReusesTheLastRadiusAroundTheNewAnchor)
-{
-    CircleWindow w(0);
-    w.setMirrors(true, false, false);
-    w.drag({{3000, 3000}, {3900, 4200}});  // radius 1500
-    ASSERT_EQ(w.state().circle.radius, 1500);
-    QImage sheet = w.sheet();
-    EXPECT_GT(inkNearTwips(sheet, 4500, 3000, kRedPixel), 0);
-    EXPECT_GT(inkNearTwips(sheet, 13800 - 4500, 3000, kRedPixel), 0);  // the left-right copy
-    EXPECT_EQ(inkNearTwips(sheet, 4500, 10200 - 3000, kRedPixel), 0);  // no top-bottom copy
-
-    // Measured afresh, the pointer (3900, 4200) would give 3662.
-    const QPointF onNewCircle[] = {{7500, 7200}, {4500, 7200}, {6000, 5700}, {6000, 8700}};
-    for (const QPointF p : onNewCircle)
-        ASSERT_EQ(inkNearTwips(sheet, p.x(), p.y(), kRedPixel), 0);
-    w.press(6000, 7200);
-    w.release(6000, 7200);
-    sheet = w.sheet();
-    for (const QPointF p : onNewCircle)
-        EXPECT_GT(inkNearTwips(sheet, p.x(), p.y(), kRedPixel), 0) << p.x() << ", " << p.y();
-    EXPECT_EQ(w.canvasStored(), sheet);
-}
-
 TEST(CircleCommit, AnUpperHalfDraggedRightHasTheLowerHalfAsItsFlipYCopy)
 {
     CircleWindow w(4);

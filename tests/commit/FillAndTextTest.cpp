@@ -41,7 +41,7 @@ TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndKeepsEachSurfacesPat
     const int outline = countColour(w.sheet(), kRedPixel);
     w.fillInBlue();
     w->onFillPatternButton(FillUpwardDiagonal);
-    w.drag({{2250, 1650}});  // snapped to (2100, 1500): pixel (140, 100)
+    w.drag({{2250, 1650}});  // halfway, snapped to the larger point (2400, 1800): pixel (160, 120)
 
     const QRect interior(101, 81, 99, 59);
     for (const QImage &image : {w.canvasStored(), w.sheet()}) {
@@ -49,8 +49,8 @@ TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndKeepsEachSurfacesPat
         EXPECT_EQ(countColour(image, kBluePixel), interior.width() * interior.height()) << "nothing outside";
         EXPECT_EQ(countColour(image, kRedPixel), outline);
     }
-    EXPECT_EQ(w.state().pointer.x, 2100) << "the pointer stays in twips";
-    EXPECT_EQ(w.state().pointer.y, 1500);
+    EXPECT_EQ(w.state().pointer.x, 2400) << "the pointer stays in twips";
+    EXPECT_EQ(w.state().pointer.y, 1800);
     for (const Surface *s : std::initializer_list<const Surface *>{&w.probe().canvas(), &w.probe().currentSheetImage()})
         EXPECT_EQ(s->fillStyle(), FillUpwardDiagonal) << "the pattern each surface had";
 }

@@ -38,7 +38,6 @@ bool flips(GarabelWindow &w, bool x, bool y, bool xy)
 TEST(Reflections, EachButtonTogglesItsOwnAndTheFirstSwitchesAllOff)
 {
     GarabelWindow w;
-    const Rgb designFace = w.probe().mirrorButtons()[1]->backColor();
     w.click(*w.probe().mirrorButtons()[1]);
     w.click(*w.probe().mirrorButtons()[1]);
     EXPECT_TRUE(flips(w, false, false, false));
@@ -48,14 +47,14 @@ TEST(Reflections, EachButtonTogglesItsOwnAndTheFirstSwitchesAllOff)
     w.click(*w.probe().mirrorButtons()[2]);
     w.click(*w.probe().mirrorButtons()[3]);
     EXPECT_TRUE(flips(w, true, true, true));
-    EXPECT_EQ(faces(w.probe().mirrorButtons()), (std::vector<Rgb>{designFace, kGreen, kGreen, kGreen}));
+    EXPECT_EQ(faces(w.probe().mirrorButtons()), (std::vector<Rgb>{kWhite, kGreen, kGreen, kGreen}));
 
     w.click(*w.probe().mirrorButtons()[0]);
     EXPECT_TRUE(flips(w, false, false, false));
     EXPECT_EQ(faces(w.probe().mirrorButtons()), (std::vector<Rgb>{kGreen, kWhite, kWhite, kWhite}));
     w.click(*w.probe().mirrorButtons()[2]);
     EXPECT_TRUE(flips(w, false, true, false));
-    EXPECT_EQ(w.probe().mirrorButtons()[0]->backColor(), kGreen) << "keeps its colour";
+    EXPECT_EQ(w.probe().mirrorButtons()[0]->backColor(), kWhite) << "green only while no mirror is on";
 }
 
 TEST(Toggles, TheFaceColourIsWhatTheSwitchReads)
@@ -92,9 +91,8 @@ TEST(ShapeOptions, PolygonModeCircleKindAndEraserSizeFollowTheButtonPressed)
         w.click(*w.probe().eraserSizeButtons()[i]);
         EXPECT_EQ(w.state().pen.eraserSize, 20 + 25 * i);
     }
-    const auto unmarked = faces(w.probe().polygonModeButtons());
-    EXPECT_EQ(unmarked, std::vector<Rgb>(3, kWhite));
-    EXPECT_EQ(faces(w.probe().eraserSizeButtons()), std::vector<Rgb>(6, kWhite));
+    EXPECT_EQ(faces(w.probe().polygonModeButtons()), (std::vector<Rgb>{kWhite, kGreen, kWhite}));
+    EXPECT_EQ(faces(w.probe().eraserSizeButtons()), (std::vector<Rgb>{kWhite, kWhite, kWhite, kWhite, kWhite, kGreen}));
 }
 
 TEST(PenWidth, AWidthButtonSetsItEverywhereAndIsTheOnlyOneGreen)
@@ -125,7 +123,9 @@ TEST(FillPattern, APatternButtonSetsItOnTheCanvasAndEverySheet)
         EXPECT_EQ(w.state().pen.fillPattern, pattern);
         expectOnEverySurface<int>(w, &Surface::fillStyle, pattern);
     }
-    EXPECT_EQ(faces(w.probe().fillPatternButtons()), std::vector<Rgb>(8, kWhite));
+    std::vector<Rgb> marked(8, kWhite);
+    marked[0] = kGreen;
+    EXPECT_EQ(faces(w.probe().fillPatternButtons()), marked);
 }
 
 TEST(TextStyle, BoldAndItalicSwitchIndependentlyEverywhere)

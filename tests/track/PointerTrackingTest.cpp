@@ -23,12 +23,14 @@ protected:
     GarabelWindow w;
 };
 
-TEST_F(PointerTracking, PressAndMoveSnapThePointerToTheGridTowardsZero)
+TEST_F(PointerTracking, PressAndMoveSnapThePointerToTheNearestGridPoint)
 {
-    // The pointer arrives in whole pixels: 465 is pixel 31, -100 is pixel -7 (-105 twips).
+    // The pointer arrives in whole pixels: 465 is pixel 31, -100 is pixel -7 (-105
+    // twips), -200 is pixel -14 (-210 twips); 2250 (pixel 150) lies exactly halfway
+    // and goes to the larger point.
     const struct { int step; double x, y; double snappedX, snappedY; } cases[] = {
-        {300, 465, 1035, 300, 900}, {300, 600, 2100, 600, 2100}, {300, -100, -400, 0, -300},
-        {1, 465, 1035, 465, 1035},  {1, -100, -400, -105, -405},
+        {300, 465, 1035, 600, 900}, {300, 600, 2100, 600, 2100}, {300, -100, -400, 0, -300},
+        {300, -200, 2250, -300, 2400}, {1, 465, 1035, 465, 1035}, {1, -100, -400, -105, -405},
     };
     w.sendStraightToCanvas();  // presses outside the canvas
     for (const auto &c : cases) {
@@ -45,6 +47,15 @@ TEST_F(PointerTracking, PressAndMoveSnapThePointerToTheGridTowardsZero)
         EXPECT_EQ(w.state().pointer.previousY, c.snappedY);
         w.release(c.x, c.y);
     }
+}
+
+TEST_F(PointerTracking, TheCrosshairShowsTheNearestGridPointBeforeThePress)
+{
+    w.move(2985, 2115);  // pixel (199, 141): one pixel short of the dot (3000, 2100) across, one past it down
+    const QImage shown = w.canvas();
+    EXPECT_EQ(countColour(shown, kBlackPixel, QRect(190, 140, 21, 1)), 21) << "the arm along row 140";
+    EXPECT_EQ(countColour(shown, kBlackPixel, QRect(200, 131, 1, 21)), 21) << "the arm along column 200";
+    EXPECT_EQ(countColour(shown, kBlackPixel, QRect(180, 118, 1, 18)), 0) << "no arm along column 180, the dot before";
 }
 
 TEST_F(PointerTracking, HoverShowsOnlyTheCrosshairTwoPixelsWideInTheForeColour)

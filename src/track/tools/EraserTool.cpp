@@ -3,16 +3,18 @@
 #include "app/DrawingState.h"
 #include "app/DrawingTarget.h"
 
+#include <QPointF>
+
 namespace garabel {
 
 EraserTool::EraserTool(ToolEnvironment &env) : StrokeTool(env, {OptionGroup::EraserSizes}) {}
 
-// pen.eraserSize is half the side of the square.
+// pen.eraserSize is half the side of the square, which sweeps from the
+// previous pointer to this one, as the freehand pen joins its points.
 void EraserTool::stroke()
 {
-    const DrawingState &s = m_env.state;
-    const double half = s.pen.eraserSize;
-    m_env.target.erase(s.pointer.x - half, double(s.pointer.y) - half, s.pointer.x + half, double(s.pointer.y) + half);
+    const PointerState &p = m_env.state.pointer;
+    m_env.target.eraseAlong(QPointF(p.previousX, p.previousY), QPointF(p.x, p.y), m_env.state.pen.eraserSize);
 }
 
 } // namespace garabel

@@ -4,8 +4,8 @@
 
 namespace garabel {
 
-// A white square around the pointer, never mirrored, on every move with a
-// button held.
+// A white square around the pointer, never mirrored, swept along the path of
+// every move with a button held.
 class EraserTool : public StrokeTool
 {
 public:

@@ -6,14 +6,23 @@
 
 namespace garabel {
 
+void FigureTool::press()
+{
+    m_previewedSincePress = false;
+}
+
 void FigureTool::move(bool buttonHeld)
 {
-    if (buttonHeld)
+    if (buttonHeld) {
         preview();
+        m_previewedSincePress = true;
+    }
 }
 
 void FigureTool::release()
 {
+    if (!m_previewedSincePress && !commitsOnAClick())
+        return;
     m_env.undo.pushTentative();
     commitAndSettle([this] { commit(); });
 }

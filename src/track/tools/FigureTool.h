@@ -11,16 +11,22 @@ class FigureTool : public Tool
 {
 public:
     using Tool::Tool;
-    void press() override {}
+    void press() override;
     void move(bool buttonHeld) override;
     void release() override;
 
 protected:
+    // Whether a press and release with no move between them commits: a figure
+    // whose size comes from its drag has none to commit, and leaves no undo step.
+    virtual bool commitsOnAClick() const { return true; }
     // The generator's figure on the canvas overlay.
     virtual void preview();
     // Draws on both surfaces from the state the press and the last move left;
     // the release's own position is not used.
     virtual void commit();
+
+private:
+    bool m_previewedSincePress = false;
 };
 
 } // namespace garabel

@@ -2,6 +2,7 @@
 
 #include "app/DrawingState.h"
 #include "app/DrawingTarget.h"
+#include "app/UndoRing.h"
 #include "commit/TextPlacement.h"
 
 #include <QString>
@@ -13,6 +14,14 @@ TextTool::TextTool(ToolEnvironment &env) : FigureTool(env, {OptionGroup::Font}) 
 void TextTool::move(bool)
 {
     m_env.target.previewText(m_env.state.pointer.x, m_env.state.pointer.y, m_env.controls.typedText());
+}
+
+void TextTool::placePending()
+{
+    if (!m_env.state.text.pending)
+        return;
+    m_env.undo.pushTentative();
+    commitAndSettle([this] { placePendingTextAtPrompt(m_env.state, m_env.target, m_env.controls); });
 }
 
 void TextTool::commit()

@@ -46,6 +46,10 @@ public:
     // After the crosshair; with a button held the canvas pen is at pen.width.
     virtual void move(bool buttonHeld) = 0;
     virtual void release() = 0;
+    // Puts whatever the tool holds typed but not yet drawn on the canvas and the
+    // sheet, as one undo step, before the drawing changes under it or the tool is
+    // left. Most tools hold nothing.
+    virtual void placePending() {}
 
 protected:
     // The end of every release: both surfaces at the pen width for `commit`

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+class QPointF;
 class QString;
 
 namespace garabel {
@@ -35,6 +36,8 @@ public:
     // Gives the text input the focus and shows the prompt "Escribe" with its
     // top-left corner at (left, top), canvas twips.
     virtual void promptForText(double left, double top) = 0;
+    // The top-left corner of the prompt, which shows the typed text, canvas twips.
+    virtual QPointF promptCorner() const = 0;
     // Empties the prompt and then the text input (which marks text pending again).
     virtual void clearTypedText() = 0;
 };

@@ -5,6 +5,7 @@
 #include "app/Sheets.h"
 #include "app/SurfaceSettings.h"
 #include "app/UndoRing.h"
+#include "options/ImageFiles.h"
 
 #include <QWidget>
 
@@ -25,6 +26,7 @@ class SurfaceView;
 class TextBox;
 class Tool;
 class ToolBox;
+class UnsavedSheets;
 class WindowToolControls;
 
 // The window: owns the controls, the drawing surfaces, the drawing state and the
@@ -65,10 +67,17 @@ public:
     void onCanvasLeft();
     void onColourStripPressed(int button, int shift, double x, double y);
     void onTextEdited();
+    // Opens a picture file on the current sheet as a choice in the open dialog
+    // does, with the same checks and messages: the command line's picture, a
+    // dropped file.
+    void openPictureFile(const QString &name);
 
 protected:
     // Closing the window any other way asks the quit question first.
     void closeEvent(QCloseEvent *event) override;
+    // One file dropped on the window is opened; anything else is refused.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // Tests read pixels, the drawing state and the controls through the probe.
@@ -121,6 +130,9 @@ private:
     std::unique_ptr<DrawingTarget> m_drawingTarget;
     std::unique_ptr<WindowToolControls> m_toolControls;
     std::unique_ptr<ToolBox> m_tools;
+    // Once the sheets are all there, at the end of the constructor.
+    std::unique_ptr<UnsavedSheets> m_unsavedSheets;
+    StartFolder m_startFolder;
     bool m_quitConfirmed = false;
 };
 

@@ -4,6 +4,7 @@
 #include "app/GridMath.h"
 #include "app/ImageBox.h"
 #include "app/PaletteCommands.h"
+#include "app/UnsavedSheets.h"
 #include "app/WindowToolControls.h"
 #include "platform/Platform.h"
 #include "platform/ShownSurface.h"
@@ -31,7 +32,7 @@ void MainWindow::onPaletteButton(PaletteButton button)
             m_toolControls->showOnly({OptionGroup::PenWidths});
             stepPenWidth(m_state, m_surfaceSettings);
             break;
-        case PaletteButton::Print: printCanvas(*m_canvas, m_platform); break;
+        case PaletteButton::Print: printCanvas(*m_canvas, m_platform, m_startFolder); break;
         case PaletteButton::Undo: m_undoRing.undo(); break;
         // One undo brings the drawing back.
         case PaletteButton::Clear:
@@ -65,9 +66,12 @@ Tool *MainWindow::currentTool() const
     return m_tools->toolOn(m_state.tool);
 }
 
+// With drawings unsaved the question says so, and Enter answers No.
 bool MainWindow::confirmQuit()
 {
-    if (m_platform.messageBox(tr("Quieres salir del programa"), MessageButtons::YesNo) != MessageAnswer::Yes)
+    const int unsaved = m_unsavedSheets->count();
+    const MessageButtons buttons = unsaved > 0 ? MessageButtons::YesNoDefaultNo : MessageButtons::YesNo;
+    if (m_platform.messageBox(UnsavedSheets::quitQuestion(unsaved), buttons) != MessageAnswer::Yes)
         return false;
     m_quitConfirmed = true;
     return true;

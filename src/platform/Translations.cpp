@@ -10,6 +10,25 @@ namespace {
 // Marks the translators installed here, so a second call finds them.
 constexpr auto kTranslatorName = "garabel-qt-es";
 
+// Texts of Qt that its Spanish catalogue lacks: the type column of the file
+// dialogs names folders and the root of the file system with them.
+class MissingQtTexts : public QTranslator
+{
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        if (qstrcmp(context, "QAbstractFileIconProvider") != 0)
+            return {};
+        if (qstrcmp(sourceText, "Folder") == 0)
+            return QStringLiteral("Carpeta");
+        if (qstrcmp(sourceText, "Drive") == 0)
+            return QStringLiteral("Unidad");
+        return {};
+    }
+};
+
 bool loadCatalogue(QCoreApplication &app, const QString &name, const QString &folder)
 {
     auto *translator = new QTranslator(&app);
@@ -33,8 +52,12 @@ bool installSpanishTranslations(QCoreApplication &app)
     // qtbase holds every text of the Qt modules the program uses. qt_es is the
     // umbrella catalogue that older installations ship instead; where qtbase_es
     // exists it would only load qtbase_es a second time.
-    return loadCatalogue(app, QStringLiteral("qtbase_es"), folder)
-        || loadCatalogue(app, QStringLiteral("qt_es"), folder);
+    if (!loadCatalogue(app, QStringLiteral("qtbase_es"), folder) && !loadCatalogue(app, QStringLiteral("qt_es"), folder))
+        return false;
+    auto *missing = new MissingQtTexts(&app);
+    missing->setObjectName(QLatin1String(kTranslatorName));
+    QCoreApplication::installTranslator(missing);
+    return true;
 }
 
 } // namespace garabel

@@ -85,7 +85,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     installShortcutsAndTips();
     start();
     m_unsavedSheets = std::make_unique<UnsavedSheets>(m_sheets);
-    setAcceptDrops(true);
+    acceptPictureDrops();
 }
 
 MainWindow::~MainWindow() = default;

@@ -107,6 +107,8 @@ private:
     void chooseColourInDialog();
     void openPicture();
     void savePicture();
+    // A file dropped anywhere on the window comes to the window, text fields included.
+    void acceptPictureDrops();
 
     Surface &currentSheetImage() const { return m_sheets.current(); }
 

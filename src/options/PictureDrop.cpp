@@ -5,6 +5,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
@@ -27,6 +28,14 @@ QString droppedFile(const QDropEvent &event)
     return QFileInfo(path).isDir() ? QString() : path;
 }
 } // namespace
+
+void MainWindow::acceptPictureDrops()
+{
+    setAcceptDrops(true);
+    // The lists' fields would take a dropped file as text.
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        field->setAcceptDrops(false);
+}
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {

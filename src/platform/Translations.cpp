@@ -11,7 +11,21 @@ namespace {
 constexpr auto kTranslatorName = "garabel-qt-es";
 
 // Texts of Qt that its Spanish catalogue lacks: the type column of the file
-// dialogs names folders and the root of the file system with them.
+// dialogs names folders and the root of the file system with them, and the
+// print dialog its double-sided printing and advanced properties.
+struct MissingText {
+    const char *context, *english, *spanish;
+};
+constexpr MissingText kMissingTexts[] = {
+    {"QAbstractFileIconProvider", "Folder", "Carpeta"},
+    {"QAbstractFileIconProvider", "Drive", "Unidad"},
+    {"QPrintSettingsOutput", "Double Sided Printing", "Impresión a doble cara"},
+    {"QPrintSettingsOutput", "Off", "No"},
+    {"QPrintSettingsOutput", "Long side binding", "Encuadernación por el lado largo"},
+    {"QPrintSettingsOutput", "Short side binding", "Encuadernación por el lado corto"},
+    {"QPrintPropertiesWidget", "Advanced", "Avanzado"},
+};
+
 class MissingQtTexts : public QTranslator
 {
 public:
@@ -19,12 +33,10 @@ public:
     bool isEmpty() const override { return false; }
     QString translate(const char *context, const char *sourceText, const char *, int) const override
     {
-        if (qstrcmp(context, "QAbstractFileIconProvider") != 0)
-            return {};
-        if (qstrcmp(sourceText, "Folder") == 0)
-            return QStringLiteral("Carpeta");
-        if (qstrcmp(sourceText, "Drive") == 0)
-            return QStringLiteral("Unidad");
+        for (const MissingText &text : kMissingTexts) {
+            if (qstrcmp(context, text.context) == 0 && qstrcmp(sourceText, text.english) == 0)
+                return QString::fromUtf8(text.spanish);
+        }
         return {};
     }
 };

@@ -1,4 +1,5 @@
 #include "app/Button.h"
+#include "app/ComboBox.h"
 #include "app/PictureButton.h"
 #include "platform/PictureSamples.h"
 #include "platform/SurfaceView.h"
@@ -6,6 +7,7 @@
 #include "support/GarabelWindow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -38,6 +40,7 @@ bool dropOnWindow(GarabelWindow &w, const QMimeData &data, QPoint at,
     return drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
 }
 
+// Files as a file manager offers them: their addresses, and their paths as text.
 QMimeData *files(const QStringList &paths)
 {
     auto *data = new QMimeData;
@@ -45,6 +48,7 @@ QMimeData *files(const QStringList &paths)
     for (const QString &path : paths)
         urls << QUrl::fromLocalFile(path);
     data->setUrls(urls);
+    data->setText(paths.join(u'\n'));
     return data;
 }
 
@@ -77,6 +81,11 @@ TEST(PictureDrop, AFileDroppedOnTheWindowOpensOnTheCurrentSheetAsTheOpenDialogsC
 
     ASSERT_TRUE(dropOnWindow(w, *picture, overPalette));
     EXPECT_EQ(topLeft(w.sheet(3)), samplePicture());
+    w.click(PaletteButton::Undo);
+    w.click(PaletteButton::Text);  // shows the font lists
+    QWidget *fontList = w.probe().fontNameList().combo();
+    ASSERT_TRUE(dropOnWindow(w, *picture, fontList->mapTo(&w.window(), fontList->rect().center())));
+    EXPECT_EQ(topLeft(w.sheet(3)), samplePicture()) << "dropped on the font list";
 
     w.click(PaletteButton::Undo);
     const std::unique_ptr<QMimeData> text(files({dir.filePath("notas.txt")}));

@@ -33,7 +33,9 @@ TEST(QtPrintDialog, SpeaksSpanishOffersThePageAsTurnedAndGivesThePrinterAsTheUse
             EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Imprimir"));
             EXPECT_EQ(buttonText(dialog, QDialogButtonBox::Ok), QStringLiteral("Imprimir"));
             EXPECT_EQ(buttonText(dialog, QDialogButtonBox::Cancel), QStringLiteral("Cancelar"));
-            EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintPageRange)) << "one page only";
+            EXPECT_FALSE(dialog->findChild<QWidget *>(QStringLiteral("gbPrintRange"))->isVisibleTo(dialog))
+                << "one page: no range of pages";
+            EXPECT_EQ(dialog->findChild<QRadioButton *>(QStringLiteral("noDuplex"))->text(), QStringLiteral("No"));
             dialog->findChild<QPushButton *>(QStringLiteral("properties"))->click();
         })
         .then<QDialog>([](QDialog *properties) {

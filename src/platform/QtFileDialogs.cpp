@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QToolButton>
 
@@ -159,12 +160,17 @@ private:
 
     void makeFolder()
     {
-        bool ok = false;
-        const QString name = QInputDialog::getText(this, QtFileDialogs::tr("Nueva carpeta"),
-                                                   QtFileDialogs::tr("Nombre de la nueva carpeta:"), QLineEdit::Normal,
-                                                   QtFileDialogs::tr("Nueva carpeta"), &ok)
-                                 .trimmed();
-        if (!ok || name.isEmpty())
+        QInputDialog question(this);
+        question.setWindowTitle(QtFileDialogs::tr("Nueva carpeta"));
+        question.setLabelText(QtFileDialogs::tr("Nombre de la nueva carpeta:"));
+        question.setTextValue(QtFileDialogs::tr("Nueva carpeta"));
+        // Wide enough for its title and a long name.
+        if (auto *field = question.findChild<QLineEdit *>())
+            field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 40);
+        if (question.exec() != QDialog::Accepted)
+            return;
+        const QString name = question.textValue().trimmed();
+        if (name.isEmpty())
             return;
         QDir folder = directory();
         if (name.contains(u'/') || name == u"." || name == u".." || !folder.mkdir(name)) {

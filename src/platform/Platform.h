@@ -63,7 +63,7 @@ struct ScreenInfo {
     QSize twips;            // the whole screen
     int twipsPerPixelX = 15;
     int twipsPerPixelY = 15;
-    QStringList fontNames;  // the screen fonts, in the platform's order
+    QStringList fontNames;  // the families of the screen fonts, as users know them, each once, sorted
     // What a maximised window gets, in twips from the screen's top-left corner:
     // the screen less the desktop's panels. Empty stands for the whole screen.
     QRect availableTwips;

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "app/PaletteCommands.h"
 #include "platform/QtPlatform.h"
 #include "platform/TerminationSignals.h"
 #include "platform/Translations.h"
@@ -7,11 +8,13 @@
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
 int main(int argc, char **argv)
 {
     if (garabel::answerCommandLine(argc, argv, GARABEL_VERSION))
         return 0;
+    const QString picture = garabel::pictureArgument(argc, argv);
     // Qt would take options of its own (-platform, -style, -reverse ...) from
     // the command line; Garabel takes none, so Qt sees only the program's name.
     int qtArgc = argc > 0 ? 1 : 0;
@@ -37,5 +40,11 @@ int main(int argc, char **argv)
     QObject::connect(&terminationSignals, &garabel::TerminationSignals::received, &window,
                      [&platform] { platform.quit(); });
     window.showOnScreen();
+    // Opened from the event loop, so that a message about it shows over the window.
+    if (!picture.isEmpty()) {
+        QTimer::singleShot(0, &window, [&window, &picture] {
+            garabel::runPaletteCommand([&window, &picture] { window.openPictureFile(picture); });
+        });
+    }
     return app.exec();
 }

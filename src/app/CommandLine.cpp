@@ -1,7 +1,8 @@
 #include "app/CommandLine.h"
 
 #include <QCoreApplication>
-#include <QString>
+#include <QFile>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstring>
@@ -14,21 +15,23 @@ QString helpText()
 {
     return QCoreApplication::translate(
         "CommandLine",
-        "Uso: garabel [--help | --version]\n"
+        "Uso: garabel [IMAGEN]\n"
+        "     garabel --help | --version\n"
         "\n"
         "Garabel es un programa de dibujo de figuras geométricas sobre una rejilla.\n"
-        "Se maneja desde su ventana: la orden «garabel» sin argumentos la abre.\n"
+        "Se maneja desde su ventana: la orden «garabel» la abre. Con una IMAGEN\n"
+        "(BMP, JPEG, GIF o PNG) la abre en la hoja 1.\n"
         "\n"
         "  --help     muestra esta ayuda y termina\n"
         "  --version  muestra la versión y termina\n"
         "\n"
-        "Cualquier otro argumento se ignora.\n");
+        "Cualquier otro argumento se ignora, con un aviso.\n");
 }
 
-void print(const QString &text)
+void print(const QString &text, std::FILE *stream = stdout)
 {
-    std::fputs(text.toLocal8Bit().constData(), stdout);
-    std::fflush(stdout);
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
 }
 
 } // namespace
@@ -46,6 +49,24 @@ bool answerCommandLine(int argc, const char *const *argv, const char *version)
         }
     }
     return false;
+}
+
+QString pictureArgument(int argc, const char *const *argv)
+{
+    QString picture;
+    QStringList ignored;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QFile::decodeName(argv[i]);
+        if (picture.isEmpty() && !argument.isEmpty() && !argument.startsWith(u'-'))
+            picture = argument;
+        else
+            ignored << argument;
+    }
+    if (!ignored.isEmpty())
+        print(QCoreApplication::translate("CommandLine", "garabel: se ignoran estos argumentos: %1\n")
+                  .arg(ignored.join(u' ')),
+              stderr);
+    return picture;
 }
 
 } // namespace garabel

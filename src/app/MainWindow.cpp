@@ -8,6 +8,7 @@
 #include "app/ImageBox.h"
 #include "app/Label.h"
 #include "app/TextBox.h"
+#include "app/UnsavedSheets.h"
 #include "app/WindowToolControls.h"
 #include "options/ColourStrip.h"
 #include "platform/Platform.h"
@@ -85,6 +86,8 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     wireEvents();
     installShortcutsAndTips();
     start();
+    m_unsavedSheets = std::make_unique<UnsavedSheets>(m_sheets);
+    acceptPictureDrops();
 }
 
 MainWindow::~MainWindow() = default;

@@ -6,6 +6,7 @@
 #include "app/Sheets.h"
 #include "app/SurfaceSettings.h"
 #include "app/UndoRing.h"
+#include "options/ImageFiles.h"
 
 #include <QWidget>
 
@@ -26,6 +27,7 @@ class SurfaceView;
 class TextBox;
 class Tool;
 class ToolBox;
+class UnsavedSheets;
 class WindowToolControls;
 
 // The window: owns the controls, the drawing surfaces, the drawing state and the
@@ -75,10 +77,17 @@ public:
     // the sheet where its prompt shows it: on Enter, and first thing when the
     // tool, the sheet or the drawing is about to change.
     void placePendingText();
+    // Opens a picture file on the current sheet as a choice in the open dialog
+    // does, with the same checks and messages: the command line's picture, a
+    // dropped file.
+    void openPictureFile(const QString &name);
 
 protected:
     // Closing the window any other way asks the quit question first.
     void closeEvent(QCloseEvent *event) override;
+    // One file dropped on the window is opened; anything else is refused.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // Tests read pixels, the drawing state and the controls through the probe.
@@ -116,6 +125,8 @@ private:
     void chooseColourInDialog();
     void openPicture();
     void savePicture();
+    // A file dropped anywhere on the window comes to the window, text fields included.
+    void acceptPictureDrops();
 
     Surface &currentSheetImage() const { return m_sheets.current(); }
 
@@ -140,6 +151,9 @@ private:
     std::unique_ptr<DrawingTarget> m_drawingTarget;
     std::unique_ptr<WindowToolControls> m_toolControls;
     std::unique_ptr<ToolBox> m_tools;
+    // Once the sheets are all there, at the end of the constructor.
+    std::unique_ptr<UnsavedSheets> m_unsavedSheets;
+    StartFolder m_startFolder;
     bool m_quitConfirmed = false;
     // The press that took the help page away: its drag and release draw nothing.
     bool m_pressLeftHelp = false;

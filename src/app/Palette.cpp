@@ -5,6 +5,7 @@
 #include "app/GridMath.h"
 #include "app/ImageBox.h"
 #include "app/PaletteCommands.h"
+#include "app/UnsavedSheets.h"
 #include "app/WindowToolControls.h"
 #include "platform/Platform.h"
 #include "platform/ShownSurface.h"
@@ -38,7 +39,7 @@ void MainWindow::onPaletteButton(PaletteButton button)
             stepPenWidth(m_state, m_surfaceSettings);
             markOnly(m_penWidthButtons, m_state.pen.width - 1);
             break;
-        case PaletteButton::Print: printCanvas(*m_canvas, m_platform); break;
+        case PaletteButton::Print: printCanvas(*m_canvas, m_platform, m_startFolder); break;
         case PaletteButton::Undo:
             placePendingText();
             m_sheetDisplay.show(m_undoRing.undo());
@@ -109,9 +110,12 @@ void MainWindow::placePendingText()
         tool->placePending();
 }
 
+// With drawings unsaved the question says so, and Enter answers No.
 bool MainWindow::confirmQuit()
 {
-    if (m_platform.messageBox(tr("Quieres salir del programa"), MessageButtons::YesNo) != MessageAnswer::Yes)
+    const int unsaved = m_unsavedSheets->count();
+    const MessageButtons buttons = unsaved > 0 ? MessageButtons::YesNoDefaultNo : MessageButtons::YesNo;
+    if (m_platform.messageBox(UnsavedSheets::quitQuestion(unsaved), buttons) != MessageAnswer::Yes)
         return false;
     m_quitConfirmed = true;
     return true;

@@ -1,11 +1,11 @@
 #include "options/ImageFiles.h"
 
 #include "app/MainWindow.h"
+#include "app/UnsavedSheets.h"
 #include "platform/PictureFile.h"
 #include "platform/Platform.h"
 #include "platform/ShownSurface.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -25,12 +25,13 @@ QString chosenName(const std::optional<QString> &answer)
     return answer ? answer->left(answer->indexOf(QChar(0))) : QString();
 }
 
-// The kind of a picture to open is told by the last three characters of its
-// name, in any case: "foto.JpG" is one, "foto.jpeg" is not.
+// The kind of a picture to open is told by the end of its name, in any case:
+// its last three characters ("foto.JpG"), or ".jpeg" or ".jpe".
 bool hasPictureName(const QString &name)
 {
     const QString kind = name.right(3).toUpper();
-    return kind == u"JPG" || kind == u"GIF" || kind == u"BMP" || kind == u"PNG";
+    return kind == u"JPG" || kind == u"GIF" || kind == u"BMP" || kind == u"PNG"
+        || name.endsWith(u".jpeg", Qt::CaseInsensitive) || name.endsWith(u".jpe", Qt::CaseInsensitive);
 }
 
 // The save dialog has given the name its suffix: a PNG is written under a
@@ -47,44 +48,57 @@ QString shown(const QString &path)
 
 } // namespace
 
-QString pictureStartFolder(const QString &programFolder)
+QString StartFolder::path() const
 {
-    const QFileInfo program(programFolder);
-    if (program.isDir() && program.isWritable())
-        return programFolder;
+    // The last folder may have gone since; Qt's dialog would then start in the working folder.
+    if (!m_last.isEmpty() && QFileInfo(m_last).isDir())
+        return m_last;
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
 }
 
+void StartFolder::chosen(const QString &fileName)
+{
+    m_last = QFileInfo(fileName).absolutePath();
+}
+
 FileDialogRequest saveRequest(const QString &title, std::vector<FileFilter> filters,
-                              const QString &defaultSuffix)
+                              const QString &defaultSuffix, const StartFolder &folder)
 {
     FileDialogRequest request;
     request.title = title;
     request.filters = std::move(filters);
     request.filterIndex = 1;
-    request.initialDir = pictureStartFolder(QCoreApplication::applicationDirPath());
+    request.initialDir = folder.path();
     request.flags = kSaveFlags;
     request.defaultSuffix = defaultSuffix;
     return request;
+}
+
+void MainWindow::openPicture()
+{
+    FileDialogRequest request;
+    request.title = tr("Selecciona una imagen");
+    request.filters = {{tr("Imágenes (*.bmp *.jpg *.jpeg *.gif *.png)"),
+                        QStringLiteral("*.bmp;*.jpg;*.jpeg;*.gif;*.png")},
+                       {tr("Todos los ficheros (*.*)"), QStringLiteral("*.*")}};
+    request.filterIndex = 1;
+    request.initialDir = m_startFolder.path();
+    request.flags = kOpenFlags;
+    const QString name = chosenName(m_platform.openFileDialog(request));
+    if (name.isEmpty())
+        return;
+    m_startFolder.chosen(name);
+    openPictureFile(name);
 }
 
 // Puts a BMP, JPEG, GIF or PNG picture on the canvas and in the current sheet,
 // after an undo snapshot, so that the drawing it replaces can be brought back.
 // Any refusal is told, and leaves the canvas, every sheet and every undo ring
 // as they were.
-void MainWindow::openPicture()
+void MainWindow::openPictureFile(const QString &name)
 {
-    FileDialogRequest request;
-    request.title = tr("Selecciona una imagen");
-    request.filters = {{tr("imágenes (*.bmp)"), QStringLiteral("*.bmp")},
-                       {tr("Todos los ficheros (*.*)"), QStringLiteral("*.*")}};
-    request.filterIndex = 1;
-    request.initialDir = pictureStartFolder(QCoreApplication::applicationDirPath());
-    request.flags = kOpenFlags;
-    const QString name = chosenName(m_platform.openFileDialog(request));
-    if (name.isEmpty())
-        return;
+    placePendingText();
     if (!hasPictureName(name)) {
         m_platform.messageBox(tr("El fichero seleccionado no es un gráfico soportado"), MessageButtons::Ok);
         return;
@@ -98,6 +112,7 @@ void MainWindow::openPicture()
     m_undoRing.push();
     currentSheetImage().setPicture(read.picture);
     m_sheetDisplay.showWhole();
+    m_unsavedSheets->markSaved(m_sheets.currentIndex());
     if (read.partial)
         m_platform.messageBox(tr("«%1» está dañado o incompleto: se ha cargado la parte que se puede leer.").arg(shown(name)),
                               MessageButtons::Ok);
@@ -113,14 +128,18 @@ void MainWindow::savePicture()
     const FileDialogRequest request = saveRequest(tr("Guardar como  "),
                                                   {{tr("Archivo gráfico (*.bmp)"), QStringLiteral("*.bmp")},
                                                    {tr("Imagen PNG (*.png)"), QStringLiteral("*.png")}},
-                                                  QStringLiteral("bmp"));
+                                                  QStringLiteral("bmp"), m_startFolder);
     const QString name = chosenName(m_platform.saveFileDialog(request));
     if (name.isEmpty())
         return;
+    m_startFolder.chosen(name);
     const QString error = writePicture(currentSheetImage().renderedImage(), name, savedKind(name));
-    if (!error.isEmpty())
+    if (!error.isEmpty()) {
         m_platform.messageBox(tr("No se ha podido guardar el dibujo en «%1»: %2").arg(shown(name), error),
                               MessageButtons::Ok);
+        return;
+    }
+    m_unsavedSheets->markSaved(m_sheets.currentIndex());
 }
 
 } // namespace garabel

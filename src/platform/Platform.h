@@ -55,14 +55,15 @@ struct ColorDialogRequest {
     unsigned flags = 0;
 };
 
-enum class MessageButtons { Ok, YesNo };
+// YesNo has Yes as its default button (Enter answers Yes); YesNoDefaultNo has No.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 struct ScreenInfo {
     QSize twips;            // the whole screen
     int twipsPerPixelX = 15;
     int twipsPerPixelY = 15;
-    QStringList fontNames;  // the screen fonts, in the platform's order
+    QStringList fontNames;  // the families of the screen fonts, as users know them, each once, sorted
     // What a maximised window gets, in twips from the screen's top-left corner:
     // the screen less the desktop's panels. Empty stands for the whole screen.
     QRect availableTwips;
@@ -72,7 +73,7 @@ struct ScreenInfo {
     QRect available() const { return availableTwips.isEmpty() ? QRect(QPoint(), twips) : availableTwips; }
 };
 
-// One print document on the default printer.
+// One print document, on a printer or into a PDF file.
 class PrintJob
 {
 public:
@@ -83,11 +84,20 @@ public:
     virtual bool endDocument() = 0;
     // Why the last call failed, in Spanish.
     virtual QString errorText() const = 0;
-    // Turns the page; only before the first picture is painted.
+    // Turns the page; only before the first picture is painted. A job from the
+    // print dialog comes with the page turned as the user left it.
     virtual void setLandscape(bool landscape) = 0;
     // The printable area of the page in twips, as the page now lies; the
     // rectangles of paintPicture are measured from its top-left corner.
     virtual QSizeF printableTwips() const = 0;
+};
+
+// What the print dialog gave: a job on the printer, with the settings the user
+// chose there; or no job, because the user cancelled, or because there is no
+// printer to choose (noPrinter then says so, in Spanish).
+struct PrintDialogAnswer {
+    std::unique_ptr<PrintJob> job;
+    QString noPrinter;
 };
 
 // What the program asks of the desktop. The Qt implementation talks to real
@@ -104,8 +114,10 @@ public:
     virtual std::optional<Rgb> colorDialog(const ColorDialogRequest &request) = 0;
     // A modal message box titled "Garabel".
     virtual MessageAnswer messageBox(const QString &text, MessageButtons buttons) = 0;
-    // A print job on the default printer, or null with the reason when there is none.
-    virtual std::unique_ptr<PrintJob> startPrintJob(QString *whyNot) = 0;
+    // The system print dialog, on the default printer, the page offered turned
+    // as `landscape` says; the user may choose another printer, the copies, or
+    // turn the page. Not shown when there is no printer.
+    virtual PrintDialogAnswer printDialog(bool landscape) = 0;
     // A print job that writes its page to a PDF file instead of a printer.
     virtual std::unique_ptr<PrintJob> startPdfJob(const QString &fileName) = 0;
     // Ends the program at once.

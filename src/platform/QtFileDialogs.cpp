@@ -1,10 +1,16 @@
 #include "platform/QtFileDialogs.h"
 
+#include <QAbstractItemView>
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QToolButton>
 
 namespace garabel {
 
@@ -24,15 +30,17 @@ QStringList patternsOf(const FileFilter &filter)
     return patterns;
 }
 
-// The text the filter list shows for a filter.
+// The text the filter list shows for a filter: the description, ending in its
+// patterns separated by blanks, added when it does not name them already.
 QString shownFilter(const FileFilter &filter)
 {
     const QString patterns = patternsOf(filter).join(u' ');
     if (filter.description.isEmpty())
         return patterns;
-    const QString given = QStringLiteral("(%1)").arg(filter.pattern);
-    if (filter.description.endsWith(given))
-        return QStringLiteral("%1(%2)").arg(filter.description.chopped(given.size()), patterns);
+    for (const QString &given : {QStringLiteral("(%1)").arg(filter.pattern), QStringLiteral("(%1)").arg(patterns)}) {
+        if (filter.description.endsWith(given))
+            return QStringLiteral("%1(%2)").arg(filter.description.chopped(given.size()), patterns);
+    }
     return QStringLiteral("%1 (%2)").arg(filter.description, patterns);
 }
 
@@ -82,6 +90,9 @@ public:
         // The index counts from 1; one out of range selects the first filter.
         if (request.filterIndex >= 1 && request.filterIndex <= m_nameFilters.size())
             selectNameFilter(m_nameFilters.at(request.filterIndex - 1));
+        keepFilesSafe();
+        if (save)
+            offerNewFolder();
     }
 
     // The name to give back: with its suffix, and agreed to be replaced.
@@ -109,6 +120,67 @@ protected:
     }
 
 private:
+    // Nothing in the dialog moves, renames or deletes a file or folder: its
+    // list is read-only (no renaming, no dropping, no deleting, by key or menu),
+    // and nothing can be dragged out of it either, to a file manager that
+    // would move it.
+    void keepFilesSafe()
+    {
+        setOption(ReadOnly);
+        for (QAbstractItemView *view : findChildren<QAbstractItemView *>()) {
+            view->setDragDropMode(QAbstractItemView::NoDragDrop);
+            view->setDragEnabled(false);
+            view->setAcceptDrops(false);
+        }
+    }
+
+    // Qt's new folder is named "Nueva carpeta" and then renamed in place, which
+    // a read-only list cannot do: the button and the menu ask for the name first.
+    void offerNewFolder()
+    {
+        m_newFolderButton = findChild<QToolButton *>(QStringLiteral("newFolderButton"));
+        auto *menuAction = findChild<QAction *>(QStringLiteral("qt_new_folder_action"));
+        auto *model = findChild<QFileSystemModel *>();
+        if (!m_newFolderButton || !menuAction || !model)
+            return;
+        m_newFolderButton->disconnect(this);
+        menuAction->disconnect(this);
+        connect(m_newFolderButton, &QToolButton::clicked, this, &FileDialog::makeFolder);
+        connect(menuAction, &QAction::triggered, this, &FileDialog::makeFolder);
+        // Qt disables the button in every folder of a read-only list; it is
+        // enabled again after Qt is done with each folder entered.
+        connect(model, &QFileSystemModel::rootPathChanged, this, &FileDialog::enableNewFolder, Qt::QueuedConnection);
+        enableNewFolder();
+    }
+
+    void enableNewFolder()
+    {
+        m_newFolderButton->setEnabled(QFileInfo(directory().absolutePath()).isWritable());
+    }
+
+    void makeFolder()
+    {
+        QInputDialog question(this);
+        question.setWindowTitle(QtFileDialogs::tr("Nueva carpeta"));
+        question.setLabelText(QtFileDialogs::tr("Nombre de la nueva carpeta:"));
+        question.setTextValue(QtFileDialogs::tr("Nueva carpeta"));
+        // Wide enough for its title and a long name.
+        if (auto *field = question.findChild<QLineEdit *>())
+            field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 40);
+        if (question.exec() != QDialog::Accepted)
+            return;
+        const QString name = question.textValue().trimmed();
+        if (name.isEmpty())
+            return;
+        QDir folder = directory();
+        if (name.contains(u'/') || name == u"." || name == u".." || !folder.mkdir(name)) {
+            QMessageBox::warning(this, windowTitle(),
+                                 QtFileDialogs::tr("No se ha podido crear la carpeta «%1».").arg(name));
+            return;
+        }
+        setDirectory(folder.filePath(name));
+    }
+
     QString withSuffix(const QString &path) const
     {
         if (m_request.defaultSuffix.isEmpty())
@@ -140,6 +212,7 @@ private:
     QStringList m_nameFilters;
     QStringList m_shownFilters;
     QString m_chosen;
+    QToolButton *m_newFolderButton = nullptr;  // the dialog's own
 };
 
 } // namespace

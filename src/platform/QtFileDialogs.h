@@ -17,8 +17,10 @@ namespace garabel {
 // file asks first, "No" being the default; hide read-only has nothing to hide
 // in Qt's dialog. A save request's default suffix is added as
 // FileDialogRequest says, before the overwrite question, which is about the
-// file that will be written. The path is returned absolute, with '/'
-// separators; nullopt when the user cancelled.
+// file that will be written. Neither dialog moves, renames or deletes a file
+// or folder (by drag, key or menu); the save dialog makes a new folder, named
+// first. The path is returned absolute, with '/' separators; nullopt when the
+// user cancelled.
 std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &request, bool save);
 
 } // namespace garabel

@@ -2,6 +2,7 @@
 
 #include "platform/PictureFile.h"
 #include "platform/QtFileDialogs.h"
+#include "platform/QtPrintDialog.h"
 #include "platform/QtPrintJob.h"
 #include "platform/Translations.h"
 #include "platform/Units.h"
@@ -111,29 +112,31 @@ std::optional<Rgb> QtPlatform::colorDialog(const ColorDialogRequest &request)
 
 MessageAnswer QtPlatform::messageBox(const QString &text, MessageButtons buttons)
 {
-    const bool yesNo = buttons == MessageButtons::YesNo;
+    const bool yesNo = buttons != MessageButtons::Ok;
     QMessageBox box(QMessageBox::NoIcon, kProgramName, text,
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, dialogParent());
     box.setTextFormat(Qt::PlainText);
     if (yesNo)
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(buttons == MessageButtons::YesNoDefaultNo ? QMessageBox::No : QMessageBox::Yes);
     box.exec();
     if (!yesNo)
         return MessageAnswer::Ok;
     return box.clickedButton() == box.button(QMessageBox::Yes) ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-std::unique_ptr<PrintJob> QtPlatform::startPrintJob(QString *whyNot)
+PrintDialogAnswer QtPlatform::printDialog(bool landscape)
 {
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (printerInfo.isNull()) {
-        if (whyNot)
-            *whyNot = tr("No hay ninguna impresora disponible");
-        return nullptr;
-    }
+    QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    if (printerInfo.isNull() && !QPrinterInfo::availablePrinterNames().isEmpty())
+        printerInfo = QPrinterInfo::printerInfo(QPrinterInfo::availablePrinterNames().constFirst());
+    if (printerInfo.isNull())
+        return {nullptr, tr("No hay ninguna impresora disponible")};
     auto printer = std::make_unique<QPrinter>(printerInfo, QPrinter::HighResolution);
     printer->setDocName(kProgramName);
-    return std::make_unique<QtPrintJob>(std::move(printer));
+    printer->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    if (!askPrintSettings(*printer, dialogParent()))
+        return {};
+    return {std::make_unique<QtPrintJob>(std::move(printer)), QString()};
 }
 
 std::unique_ptr<PrintJob> QtPlatform::startPdfJob(const QString &fileName)
@@ -165,8 +168,21 @@ ScreenInfo QtPlatform::screen() const
     }
     info.twipsPerPixelX = kTwipsPerPixel;
     info.twipsPerPixelY = kTwipsPerPixel;
-    info.fontNames = QFontDatabase::families();
+    info.fontNames = fontFamilies(QFontDatabase::families());
     return info;
+}
+
+QStringList QtPlatform::fontFamilies(const QStringList &qtFamilies)
+{
+    QStringList families;
+    for (const QString &family : qtFamilies) {
+        const qsizetype foundry = family.lastIndexOf(QStringLiteral(" ["));
+        families << (foundry > 0 && family.endsWith(u']') ? family.left(foundry) : family);
+    }
+    families.removeDuplicates();
+    std::sort(families.begin(), families.end(),
+              [](const QString &a, const QString &b) { return QString::localeAwareCompare(a, b) < 0; });
+    return families;
 }
 
 } // namespace garabel

@@ -11,7 +11,7 @@ namespace garabel {
 
 // The desktop through Qt: Qt's own dialogs (never the native ones, so they look
 // and behave the same everywhere and speak Spanish once installSpanishTranslations
-// has run), the default printer, and the primary screen.
+// has run), the printers, and the primary screen.
 class QtPlatform : public Platform
 {
     Q_DECLARE_TR_FUNCTIONS(QtPlatform)
@@ -29,10 +29,12 @@ public:
     // Qt's dialog is always fully open and takes any colour, so the flags need
     // nothing more.
     std::optional<Rgb> colorDialog(const ColorDialogRequest &request) override;
-    // Plain text, no icon; Yes is the default button of a Yes/No box, and Escape
-    // or closing the box answers No.
+    // Plain text, no icon; the default button as MessageButtons says, and
+    // Escape or closing a Yes/No box answers No.
     MessageAnswer messageBox(const QString &text, MessageButtons buttons) override;
-    std::unique_ptr<PrintJob> startPrintJob(QString *whyNot) override;
+    // Qt's print dialog (askPrintSettings, QtPrintDialog.h) on the default
+    // printer, or on the first printer there is when none is the default.
+    PrintDialogAnswer printDialog(bool landscape) override;
     // An A4 page with 10 mm margins: what a printer here would most likely hold.
     std::unique_ptr<PrintJob> startPdfJob(const QString &fileName) override;
     // Tells the running event loops to return, without offering any window a
@@ -44,6 +46,10 @@ public:
     // its available area is the one the window manager reports (the whole
     // screen when there is none).
     ScreenInfo screen() const override;
+
+    // The font families as users know them, each once, sorted: Qt names a
+    // family that several foundries make "C059 [UKWN]", "C059 [URW]".
+    static QStringList fontFamilies(const QStringList &qtFamilies);
 
 private:
     QWidget *dialogParent() const;

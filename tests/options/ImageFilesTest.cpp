@@ -48,7 +48,7 @@ QString describe(const FileDialogRequest &r)
         .arg(r.title, filters.join("; "))
         .arg(r.filterIndex)
         .arg(r.flags, 0, 16)
-        .arg(r.initialDir == QCoreApplication::applicationDirPath() ? "program folder" : r.initialDir);
+        .arg(r.initialDir == StartFolder().path() ? "start folder" : r.initialDir);
 }
 
 QImage topLeft(const QImage &image, QSize size = samplePicture().size())
@@ -74,8 +74,8 @@ TEST(OpenImage, PutsThePictureOnTheCanvasAndTheSheetWhereItStaysAcrossASheetSwit
 
     ASSERT_EQ(w.platform.openRequests.size(), 1u);
     EXPECT_EQ(describe(w.platform.openRequests[0]).toStdString(),
-              "Selecciona una imagen | imágenes (*.bmp) = *.bmp; Todos los ficheros (*.*) = *.* | 1 | 1804 | "
-              "program folder");
+              "Selecciona una imagen | Imágenes (*.bmp *.jpg *.jpeg *.gif *.png) = *.bmp;*.jpg;*.jpeg;*.gif;*.png; "
+              "Todos los ficheros (*.*) = *.* | 1 | 1804 | start folder");
     EXPECT_TRUE(w.platform.messages.empty());
     EXPECT_EQ(topLeft(w.canvas()), samplePicture());
     EXPECT_EQ(pixelAtTwips(w.canvas(), 3300, 1700), kWhitePixel) << "the picture replaces what was shown";
@@ -85,26 +85,30 @@ TEST(OpenImage, PutsThePictureOnTheCanvasAndTheSheetWhereItStaysAcrossASheetSwit
     EXPECT_EQ(topLeft(w.canvas()), samplePicture());
 }
 
-TEST(OpenImage, TellsAPictureByTheLastThreeLettersOfItsNameInAnyCase)
+TEST(OpenImage, TellsAPictureByTheEndOfItsNameInAnyCaseWithJpegAndJpeLikeJpg)
 {
     QTemporaryDir dir;
     const QImage picture = samplePicture();
-    writeBytes(dir.filePath("foto.JpG"), encoded(picture, "jpeg"));
+    const QStringList jpegs = {"foto.JpG", "foto.jpeg", "FOTO.JPE"};
+    for (const QString &name : jpegs)
+        writeBytes(dir.filePath(name), encoded(picture, "jpeg"));
     writeBytes(dir.filePath("anim.gif"), gifFile(picture));
-    writeBytes(dir.filePath("foto.jpeg"), encoded(picture, "jpeg"));
+    writeBytes(dir.filePath("foto.jpegs"), encoded(picture, "jpeg"));
     writeBytes(dir.filePath("notas.txt"), encoded(picture, "bmp"));
     GarabelWindow w;
 
-    w.platform.openAnswers = {dir.filePath("foto.JpG"), dir.filePath("anim.gif")};
-    w->onPaletteButton(PaletteButton::Open);
-    EXPECT_LT(std::abs(qGreen(w.sheet().pixel(30, 5)) - 255) + qRed(w.sheet().pixel(30, 5)), 48)
-        << "the JPEG's green quarter";
-    w->onPaletteButton(PaletteButton::Open);
-    EXPECT_EQ(topLeft(w.sheet()), picture) << "the GIF";
+    for (const QString &name : jpegs) {
+        w.platform.openAnswers = {dir.filePath("anim.gif"), dir.filePath(name)};
+        w->onPaletteButton(PaletteButton::Open);
+        EXPECT_EQ(topLeft(w.sheet()), picture) << "the GIF";
+        w->onPaletteButton(PaletteButton::Open);
+        EXPECT_LT(std::abs(qGreen(w.sheet().pixel(30, 5)) - 255) + qRed(w.sheet().pixel(30, 5)), 48)
+            << "the JPEG's green quarter, from " << name.toStdString();
+    }
     EXPECT_TRUE(w.platform.messages.empty());
 
     const Drawing before = drawingOf(w);
-    w.platform.openAnswers = {dir.filePath("foto.jpeg"), dir.filePath("notas.txt")};
+    w.platform.openAnswers = {dir.filePath("foto.jpegs"), dir.filePath("notas.txt")};
     w->onPaletteButton(PaletteButton::Open);
     w->onPaletteButton(PaletteButton::Open);
     ASSERT_EQ(w.platform.messages.size(), 2u);
@@ -149,7 +153,7 @@ TEST(SaveImage, WritesTheSheetAtTheCanvasSizeAsAPngUnderANameEndingInPngOtherwis
     w->onPaletteButton(PaletteButton::Save);  // cancelled
     ASSERT_EQ(w.platform.saveRequests.size(), 1u);
     EXPECT_EQ(describe(w.platform.saveRequests[0]).toStdString(),
-              "Guardar como   | Archivo gráfico (*.bmp) = *.bmp; Imagen PNG (*.png) = *.png | 1 | 806 | program folder");
+              "Guardar como   | Archivo gráfico (*.bmp) = *.bmp; Imagen PNG (*.png) = *.png | 1 | 806 | start folder");
     EXPECT_EQ(w.platform.saveRequests[0].defaultSuffix, "bmp");
     EXPECT_EQ(w.canvas(), sheetWithDots(w, 150, kBlackPixel)) << "the canvas shows the sheet, the dots stay";
 
@@ -190,19 +194,41 @@ TEST(OpenImage, CanBeUndoneTheDrawingItReplacedComesBack)
     EXPECT_EQ(w.canvas(), drawing);
 }
 
-TEST(ImageFolders, TheDialogsStartInTheProgramsFolderWhenWritableElseInPicturesElseHome)
+// Open, save and PDF dialogs share one start folder; no dialog starts in the
+// program's folder (the tests' folder here, which is writable).
+TEST(ImageFolders, TheDialogsStartWhereAnyOfThemLastChoseBeforeThatInPicturesElseHome)
 {
-    QTemporaryDir program, home;
+    QTemporaryDir home, photos, drawings, documents;
     const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
     const bool hadConfig = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
     qputenv("HOME", QFile::encodeName(home.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
-    const QString missing = program.filePath("no-existe");
+    GarabelWindow w;
+    const auto startsOfNext = [&w](PaletteButton button) {
+        w->onPaletteButton(button);
+        const auto &requests = button == PaletteButton::Open ? w.platform.openRequests : w.platform.saveRequests;
+        return requests.empty() ? QString() : requests.back().initialDir;
+    };
 
-    EXPECT_EQ(pictureStartFolder(program.path()), program.path());
-    EXPECT_EQ(pictureStartFolder(missing), home.path()) << "no Pictures folder";
+    EXPECT_EQ(startsOfNext(PaletteButton::Open), home.path()) << "no Pictures folder";
     QDir(home.path()).mkdir("Pictures");
-    EXPECT_EQ(pictureStartFolder(missing), home.filePath("Pictures"));
+    EXPECT_EQ(startsOfNext(PaletteButton::Save), home.filePath("Pictures"));
+    w.platform.openAnswers = {photos.filePath("notas.txt")};  // refused, but chosen there
+    EXPECT_EQ(startsOfNext(PaletteButton::Open), home.filePath("Pictures"));
+    EXPECT_EQ(startsOfNext(PaletteButton::Save), photos.path());
+    w.platform.saveAnswers = {drawings.filePath("dibujo.bmp")};
+    startsOfNext(PaletteButton::Save);
+    w.platform.hasPrinter = false;
+    w.platform.messageAnswers = {MessageAnswer::Yes};
+    w.platform.saveAnswers = {documents.filePath("dibujo.pdf")};
+    EXPECT_EQ(startsOfNext(PaletteButton::Print), drawings.path()) << "the PDF dialog";
+    EXPECT_EQ(startsOfNext(PaletteButton::Open), documents.path());
+    documents.remove();
+    EXPECT_EQ(startsOfNext(PaletteButton::Open), home.filePath("Pictures")) << "the last folder is gone";
+    for (const auto *requests : {&w.platform.openRequests, &w.platform.saveRequests}) {
+        for (const FileDialogRequest &request : *requests)
+            EXPECT_NE(request.initialDir, QCoreApplication::applicationDirPath());
+    }
     qputenv("HOME", savedHome);
     hadConfig ? qputenv("XDG_CONFIG_HOME", savedConfig) : qunsetenv("XDG_CONFIG_HOME");
 }

@@ -28,6 +28,10 @@ need "$desktop"
 for key in 'Name' 'Name\[es\]' 'Comment' 'Comment\[es\]' 'Icon=garabel' 'Categories=.*Graphics;' 'Categories=.*Education;'; do
   grep -q "^$key" "$prefix/$desktop" || fail "$desktop sin $key"
 done
+# "Abrir con" offers the program for the pictures it opens, and hands it the file.
+for line in 'Exec=garabel %f' 'MimeType=image/bmp;image/jpeg;image/gif;image/png;'; do
+  grep -qxF "$line" "$prefix/$desktop" || fail "$desktop sin $line"
+done
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$prefix/$desktop" || fail "desktop-file-validate $desktop"
 fi

@@ -23,7 +23,7 @@ namespace garabel::test {
 inline FileDialogRequest openRequest(const QString &folder)
 {
     return {QStringLiteral("Selecciona una imagen"),
-            {{QStringLiteral("imágenes (*.bmp)"), QStringLiteral("*.bmp")},
+            {{QStringLiteral("Imágenes (*.bmp *.jpg *.jpeg *.gif *.png)"), QStringLiteral("*.bmp;*.jpg;*.jpeg;*.gif;*.png")},
              {QStringLiteral("Todos los ficheros (*.*)"), QStringLiteral("*.*")}},
             1, folder, OfnFileMustExist | OfnPathMustExist | OfnHideReadOnly, QString()};
 }

@@ -106,6 +106,21 @@ TEST(QtPlatformMessageBox, YesNoBoxAnswersNo)
     EXPECT_TRUE(script.finished());
 }
 
+TEST(QtPlatformMessageBox, EnterOnABoxWhoseDefaultIsNoAnswersNo)
+{
+    QtPlatform platform;
+    ModalScript script;
+    script.then<QMessageBox>([](QMessageBox *box) {
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    script.start();
+
+    EXPECT_EQ(platform.messageBox(QStringLiteral("¿Seguro?"), MessageButtons::YesNoDefaultNo), MessageAnswer::No);
+    EXPECT_TRUE(script.finished());
+}
+
 TEST(QtPlatformMessageBox, EscapeOnAYesNoBoxAnswersNo)
 {
     QtPlatform platform;
@@ -141,14 +156,16 @@ TEST(QtPlatformMessageBox, OkBoxHasOnlyASpanishOkButtonAndShowsTheTextAsWritten)
 
 TEST(QtPlatformPrinting, WithoutAPrinterThereIsNoJobAndTheReasonIsSpanish)
 {
-    if (!QPrinterInfo::defaultPrinter().isNull())
-        GTEST_SKIP() << "this machine has a default printer";
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "this machine has a printer";
     QtPlatform platform;
-    QString whyNot;
+    ModalScript noDialog;  // a dialog would be left open, and the script would fail
+    noDialog.start();
 
-    EXPECT_EQ(platform.startPrintJob(&whyNot), nullptr);
-    EXPECT_EQ(whyNot, QStringLiteral("No hay ninguna impresora disponible"));
-    EXPECT_EQ(platform.startPrintJob(nullptr), nullptr);
+    const PrintDialogAnswer answer = platform.printDialog(true);
+    EXPECT_EQ(answer.job, nullptr);
+    EXPECT_EQ(answer.noPrinter, QStringLiteral("No hay ninguna impresora disponible"));
+    EXPECT_TRUE(noDialog.finished());
 }
 
 TEST(QtPlatformScreen, ScreenIsThePrimaryScreenInTwipsWithItsFonts)
@@ -166,7 +183,14 @@ TEST(QtPlatformScreen, ScreenIsThePrimaryScreenInTwipsWithItsFonts)
     EXPECT_EQ(info.twipsPerPixelX, 15);
     EXPECT_EQ(info.twipsPerPixelY, 15);
     EXPECT_FALSE(info.fontNames.isEmpty());
-    EXPECT_EQ(info.fontNames, QFontDatabase::families());
+    EXPECT_EQ(info.fontNames, QtPlatform::fontFamilies(QFontDatabase::families()));
+}
+
+TEST(QtPlatformScreen, FontFamiliesAreNamedAsUsersKnowThemEachOnceSorted)
+{
+    EXPECT_EQ(QtPlatform::fontFamilies({"Nimbus Sans", "C059 [UKWN]", "DejaVu Sans", "C059 [URW]", "Arial",
+                                        "Noto Sans [GOOG]", "Nimbus Sans", "Fira [Code]x"}),
+              QStringList({"Arial", "C059", "DejaVu Sans", "Fira [Code]x", "Nimbus Sans", "Noto Sans"}));
 }
 
 TEST(QtPlatformTranslations, QtTextsBecomeSpanishAndTheProgramIsNamedGarabel)

@@ -15,7 +15,8 @@ T takeFront(std::deque<T> &queue, T fallback)
 } // namespace
 
 struct FakePlatform::FakePrintJob : PrintJob {
-    FakePrintJob(FakePlatform &owner, QString pdfFile) : m_owner(owner), m_pdfFile(std::move(pdfFile)) {}
+    FakePrintJob(FakePlatform &owner, QString pdfFile, bool landscape = false)
+        : m_owner(owner), m_pdfFile(std::move(pdfFile)), m_landscape(landscape) {}
     bool paintPicture(const QImage &picture, const QRectF &twips) override
     {
         if (m_owner.printFails)
@@ -67,14 +68,15 @@ MessageAnswer FakePlatform::messageBox(const QString &text, MessageButtons butto
     return takeFront(messageAnswers, fallback);
 }
 
-std::unique_ptr<PrintJob> FakePlatform::startPrintJob(QString *whyNot)
+PrintDialogAnswer FakePlatform::printDialog(bool landscape)
 {
-    if (!hasPrinter) {
-        if (whyNot)
-            *whyNot = QStringLiteral("No hay ninguna impresora disponible");
-        return nullptr;
-    }
-    return std::make_unique<FakePrintJob>(*this, QString());
+    if (!hasPrinter)
+        return {nullptr, QStringLiteral("No hay ninguna impresora disponible")};
+    printDialogOffers.push_back(landscape);
+    const std::optional<bool> left = takeFront(printDialogAnswers, std::optional<bool>(landscape));
+    if (!left)
+        return {};
+    return {std::make_unique<FakePrintJob>(*this, QString(), *left), QString()};
 }
 
 std::unique_ptr<PrintJob> FakePlatform::startPdfJob(const QString &fileName)

@@ -24,7 +24,7 @@ public:
     std::optional<QString> saveFileDialog(const FileDialogRequest &request) override;
     std::optional<Rgb> colorDialog(const ColorDialogRequest &request) override;
     MessageAnswer messageBox(const QString &text, MessageButtons buttons) override;
-    std::unique_ptr<PrintJob> startPrintJob(QString *whyNot) override;
+    PrintDialogAnswer printDialog(bool landscape) override;
     std::unique_ptr<PrintJob> startPdfJob(const QString &fileName) override;
     void quit() override { ++quitCalls; }
     ScreenInfo screen() const override { return screenInfo; }
@@ -35,6 +35,10 @@ public:
     std::deque<std::optional<Rgb>> colorAnswers;
     std::deque<MessageAnswer> messageAnswers;
     bool hasPrinter = true;
+    // The print dialog: each answer is the orientation the user leaves the page
+    // in (true: landscape), nullopt for Cancel; an empty queue prints the page
+    // as offered.
+    std::deque<std::optional<bool>> printDialogAnswers;
     bool printFails = false;
     QSizeF portraitPrintableTwips{11000, 15500};  // a portrait page's printable area
     ScreenInfo screenInfo{QSize(15360, 11520), 15, 15, {"Arial", "Courier New", "Times New Roman"}, {}, 1};
@@ -44,6 +48,7 @@ public:
     std::vector<FileDialogRequest> saveRequests;
     std::vector<ColorDialogRequest> colorRequests;
     std::vector<std::pair<QString, MessageButtons>> messages;
+    std::vector<bool> printDialogOffers;  // landscape or not, as each print dialog offered the page
     std::vector<PrintedPage> printedPages;
     int endedDocuments = 0;
     int quitCalls = 0;

@@ -21,7 +21,7 @@ ProgramProcess::ProgramProcess()
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     m_process.setProcessEnvironment(environment);
     m_process.setProgram(QStringLiteral(GARABEL_PROGRAM));
-    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.setProcessChannelMode(QProcess::SeparateChannels);
 }
 
 ProgramProcess::~ProgramProcess()
@@ -67,6 +67,11 @@ bool ProgramProcess::exitedCleanly() const
 {
     return m_process.state() == QProcess::NotRunning && m_process.exitStatus() == QProcess::NormalExit
         && m_process.exitCode() == 0;
+}
+
+QString ProgramProcess::errorOutput()
+{
+    return QString::fromLocal8Bit(m_process.readAllStandardError());
 }
 
 QStringList ProgramProcess::leftInTemp() const

@@ -32,6 +32,8 @@ public:
     bool exitedCleanly() const;
     // What is left in the program's TMPDIR.
     QStringList leftInTemp() const;
+    // What it has written on standard error so far.
+    QString errorOutput();
 
 private:
     QTemporaryDir m_temp;

@@ -99,7 +99,12 @@ void SnapshotStore::refresh(Tiles &record, Surface &surface) const
             if (!whole && !surface.tileDirty(column, row))
                 continue;
             Tile &tile = record.tiles[std::size_t(row) * columns + column];
-            tile.pixels = cutTile(image, column, row, tile.colour);
+            if (const auto colour = surface.knownTileColour(column, row)) {
+                tile.pixels = QImage();
+                tile.colour = *colour;
+            } else {
+                tile.pixels = cutTile(image, column, row, tile.colour);
+            }
         }
     }
     surface.clearDirtyTiles();
@@ -122,9 +127,12 @@ bool SnapshotStore::unchangedSinceCapture(int sheet, const Surface &sheetSurface
     const int columns = tilesAcross(record.size.width()), rows = tilesAcross(record.size.height());
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
+            if (!sheetSurface.tileDirty(column, row))
+                continue;
             const Tile &held = record.tiles[std::size_t(row) * columns + column];
-            if (sheetSurface.tileDirty(column, row)
-                && !tileHolds(image, column, row, held.pixels, held.colour, record.background))
+            const auto known = sheetSurface.knownTileColour(column, row);
+            if (known ? !held.pixels.isNull() || held.colour != *known
+                      : !tileHolds(image, column, row, held.pixels, held.colour, record.background))
                 return false;
         }
     }

@@ -73,22 +73,28 @@ bool tileHolds(const QImage &image, int column, int row, const QImage &pixels, Q
 }
 } // namespace
 
+SnapshotStore::SnapshotStore() : m_budget(defaultBudget()) {}
+
 void SnapshotStore::createSlots(int sheets, int slotsPerSheet)
 {
     m_rings.assign(sheets, std::vector<Tiles>(slotsPerSheet));
     m_current.assign(sheets, Tiles{});
+    m_overwritten = Tiles{};
+    m_tileBytes = 0;
 }
 
-void SnapshotStore::refresh(Tiles &record, Surface &surface) const
+void SnapshotStore::refresh(Tiles &record, Surface &surface)
 {
     const QSize size = surface.innerPixelSize();
     const QImage image = surface.image();
     const int columns = tilesAcross(size.width()), rows = tilesAcross(size.height());
     const bool whole = record.size != size;
-    record.background = toQRgb(surface.backColor());
+    const unsigned background = toQRgb(surface.backColor());
+    record.background = background;
     if (whole || image.isNull()) {
         // Nothing stored is the background everywhere, without a look at the tiles.
-        record = blank(size, record.background);
+        release(record);
+        record = blank(size, background);
         if (image.isNull()) {
             surface.clearDirtyTiles();
             return;
@@ -99,12 +105,13 @@ void SnapshotStore::refresh(Tiles &record, Surface &surface) const
             if (!whole && !surface.tileDirty(column, row))
                 continue;
             Tile &tile = record.tiles[std::size_t(row) * columns + column];
+            releaseTile(tile);
             if (const auto colour = surface.knownTileColour(column, row)) {
-                tile.pixels = QImage();
                 tile.colour = *colour;
-            } else {
-                tile.pixels = cutTile(image, column, row, tile.colour);
+                continue;
             }
+            tile.pixels = cutTile(image, column, row, tile.colour);
+            m_tileBytes += std::size_t(tile.pixels.sizeInBytes());
         }
     }
     surface.clearDirtyTiles();
@@ -113,7 +120,9 @@ void SnapshotStore::refresh(Tiles &record, Surface &surface) const
 void SnapshotStore::capture(int sheet, int slot, Surface &sheetSurface)
 {
     refresh(m_current[sheet], sheetSurface);
+    release(m_overwritten);
     m_overwritten = std::exchange(m_rings[sheet][slot], m_current[sheet]);
+    m_rings[sheet][slot].taken = ++m_captures;
     m_overwrittenSheet = sheet;
     m_overwrittenSlot = slot;
 }
@@ -143,14 +152,16 @@ void SnapshotStore::withdrawCapture(int sheet, int slot)
 {
     if (sheet != m_overwrittenSheet || slot != m_overwrittenSlot)
         return;
+    release(m_rings[sheet][slot]);
     m_rings[sheet][slot] = std::exchange(m_overwritten, Tiles{});
     m_overwrittenSheet = m_overwrittenSlot = -1;
 }
 
 void SnapshotStore::settleCapture()
 {
-    m_overwritten = Tiles{};
+    release(m_overwritten);
     m_overwrittenSheet = m_overwrittenSlot = -1;
+    keepWithinBudget();
 }
 
 bool SnapshotStore::hasPicture(int sheet, int slot) const
@@ -227,6 +238,7 @@ void SnapshotStore::restore(int sheet, int slot, Surface &sheetSurface)
                 writeTile(sheetSurface, column, row, target.tiles[i], solids);
         }
     }
+    release(current);
     current = target;
     sheetSurface.clearDirtyTiles();
 }

@@ -58,6 +58,9 @@ void UndoRing::undo()
         m_snapshotPending = false;
     }
     settle();
+    // The steps before were given up to keep the rings within their memory.
+    if (m_store.givenUp(s, m_positions[s] == 0 ? kSlots - 1 : m_positions[s] - 1))
+        return;
     m_positions[s] = m_positions[s] - 1 == -1 ? kSlots - 1 : m_positions[s] - 1;
     // The canvas lets go of its pixels first, so that the sheet, which often
     // shares them, is written in place instead of copied.

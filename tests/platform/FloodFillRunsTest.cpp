@@ -153,8 +153,10 @@ TEST(SurfaceFloodFill, ATileAFillPaintedWholeIsKnownByItsColourUntilDrawnOn)
 {
     Surface surface;
     giveInnerSize(surface, 200, 130);
-    surface.setFillStyle(FillSolid);
+    surface.stored(Units::Pixels).pset(3, 3, kWhite);
+    EXPECT_FALSE(surface.knownTileColour(0, 0));
     surface.setFillColor(kRed);
+    surface.setFillStyle(FillSolid);
     surface.floodFill(5, 5, kWhite);
     ASSERT_EQ(surface.knownTileColour(1, 1), toQRgb(kRed));
     surface.stored(Units::Pixels).pset(70, 70, kBlue);

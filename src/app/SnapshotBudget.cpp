@@ -32,17 +32,22 @@ void SnapshotStore::setBudget(std::size_t bytes)
 
 void SnapshotStore::releaseTile(Tile &tile)
 {
-    // The store's records are the only holders of its tiles: a tile no other
-    // record shares goes with this one.
     if (!tile.pixels.isNull() && tile.pixels.isDetached())
         m_tileBytes -= std::size_t(tile.pixels.sizeInBytes());
     tile.pixels = QImage();
 }
 
+void SnapshotStore::countOff(const Tiles &record)
+{
+    for (const Tile &tile : record.tiles) {
+        if (!tile.pixels.isNull() && tile.pixels.isDetached())
+            m_tileBytes -= std::size_t(tile.pixels.sizeInBytes());
+    }
+}
+
 void SnapshotStore::release(Tiles &record)
 {
-    for (Tile &tile : record.tiles)
-        releaseTile(tile);
+    countOff(record);
     record = Tiles{};
 }
 

@@ -238,7 +238,7 @@ void SnapshotStore::restore(int sheet, int slot, Surface &sheetSurface)
                 writeTile(sheetSurface, column, row, target.tiles[i], solids);
         }
     }
-    release(current);
+    countOff(current);
     current = target;
     sheetSurface.clearDirtyTiles();
 }

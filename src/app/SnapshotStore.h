@@ -80,8 +80,10 @@ private:
     };
 
     void refresh(Tiles &record, Surface &sheetSurface);
-    // Empties the record, counting off the tiles that no other record holds.
-    void release(Tiles &record);
+    // The store's records are the only holders of its tiles: a tile that no
+    // other record holds goes with the record, and is counted off.
+    void countOff(const Tiles &record);
+    void release(Tiles &record);  // counts off and empties
     void releaseTile(Tile &tile);
     // Gives up the oldest pictures, never the newest of a sheet, while the tiles
     // held weigh more than the budget.

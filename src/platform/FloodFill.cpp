@@ -160,8 +160,7 @@ QRect fillSegments(Rows &rows, RunEffects &effects, QSize size, QPoint start)
         int x = rows.takes(s.left) ? s.left : rows.next(s.left + 1, s.right + 1);
         int left = x == s.left ? rows.runStart(x) : x;
         while (x <= s.right) {
-            const int right = rows.runEnd(x);
-            rows.paint(left, right);
+            const int right = rows.take(left, x);
             effects.run(y, left, right);
             minX = std::min(minX, left);
             maxX = std::max(maxX, right);

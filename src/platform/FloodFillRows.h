@@ -49,10 +49,15 @@ public:
     // common (hatched or combed areas): their ends are found by a look at the
     // pixel beside them.
     int runStart(int x) const { return x > 0 && takes(x - 1) ? runs::runStart(m_row, x - 1, m_area) : x; }
-    // The last pixel of the run that holds x, which is taken.
-    int runEnd(int x) const
+    // Paints the run that holds x (taken) from its first pixel `left` to its
+    // end, and returns the end.
+    int take(int left, int x)
     {
-        return x + 1 < m_width && takes(x + 1) ? runs::runEnd(m_row, x + 2, m_width, m_area) - 1 : x;
+        runs::paint(m_row, left, x, m_fill);
+        if (x + 1 < m_width && takes(x + 1))
+            return runs::take(m_row, x, m_width, m_area, m_fill) - 1;
+        m_row[x] = m_fill;
+        return x;
     }
     // The first pixel taken in [from, end), or end.
     int next(int from, int end) const
@@ -61,7 +66,6 @@ public:
             return std::min(from, end);
         return runs::find(m_row, from + 1, end, m_area);
     }
-    void paint(int left, int right) { runs::paint(m_row, left, right + 1, m_fill); }
 
 private:
     uchar *m_bits;
@@ -94,10 +98,12 @@ public:
             --x;
         return x;
     }
-    int runEnd(int x) const
+    int take(int left, int x)
     {
         while (x + 1 < m_width && takes(x + 1))
             ++x;
+        std::memset(m_takenRow + left, 1, std::size_t(x - left + 1));
+        paintRun(m_row, left, x + 1, m_fill, m_pattern);
         return x;
     }
     int next(int from, int end) const
@@ -105,11 +111,6 @@ public:
         while (from < end && !takes(from))
             ++from;
         return std::min(from, end);
-    }
-    void paint(int left, int right)
-    {
-        std::memset(m_takenRow + left, 1, std::size_t(right - left + 1));
-        paintRun(m_row, left, right + 1, m_fill, m_pattern);
     }
 
 private:

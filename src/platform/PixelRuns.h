@@ -16,14 +16,6 @@ namespace garabel {
 
 namespace plainRuns {
 
-// The first x in [from, end) whose pixel is not `colour`; `end` if none.
-inline int runEnd(const std::uint32_t *row, int from, int end, std::uint32_t colour)
-{
-    while (from < end && row[from] == colour)
-        ++from;
-    return from;
-}
-
 // The least x <= from such that the pixels [x, from) all are `colour`.
 inline int runStart(const std::uint32_t *row, int from, std::uint32_t colour)
 {
@@ -49,6 +41,15 @@ inline void paint(std::uint32_t *row, int from, int end, std::uint32_t colour)
         row[from] = colour;
 }
 
+// Paints the pixels of `colour` from `from` on with `fill`, up to the first that
+// is not `colour` or `end`, and returns where it stopped.
+inline int take(std::uint32_t *row, int from, int end, std::uint32_t colour, std::uint32_t fill)
+{
+    for (; from < end && row[from] == colour; ++from)
+        row[from] = fill;
+    return from;
+}
+
 inline void stream(std::uint32_t *row, int from, int end, std::uint32_t colour)
 {
     paint(row, from, end, colour);
@@ -67,27 +68,6 @@ inline unsigned sameMask(const std::uint32_t *at, __m128i colour)
 {
     const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));
     return unsigned(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(pixels, colour))));
-}
-
-inline int runEnd(const std::uint32_t *row, int from, int end, std::uint32_t colour)
-{
-    const __m128i c = _mm_set1_epi32(int(colour));
-    int x = from;
-    // Sixteen pixels a round while the run goes on: long runs are the common case.
-    for (; x + 16 <= end; x += 16) {
-        const auto *p = reinterpret_cast<const __m128i *>(row + x);
-        const __m128i all = _mm_and_si128(
-            _mm_and_si128(_mm_cmpeq_epi32(_mm_loadu_si128(p), c), _mm_cmpeq_epi32(_mm_loadu_si128(p + 1), c)),
-            _mm_and_si128(_mm_cmpeq_epi32(_mm_loadu_si128(p + 2), c), _mm_cmpeq_epi32(_mm_loadu_si128(p + 3), c)));
-        if (_mm_movemask_ps(_mm_castsi128_ps(all)) != 0xF)
-            break;
-    }
-    for (; x + 4 <= end; x += 4) {
-        const unsigned same = sameMask(row + x, c);
-        if (same != 0xF)
-            return x + std::countr_one(same);
-    }
-    return plainRuns::runEnd(row, x, end, colour);
 }
 
 inline int runStart(const std::uint32_t *row, int from, std::uint32_t colour)
@@ -121,6 +101,30 @@ inline void paint(std::uint32_t *row, int from, int end, std::uint32_t colour)
     for (; x + 4 <= end; x += 4)
         _mm_storeu_si128(reinterpret_cast<__m128i *>(row + x), c);
     plainRuns::paint(row, x, end, colour);
+}
+
+inline int take(std::uint32_t *row, int from, int end, std::uint32_t colour, std::uint32_t fill)
+{
+    const __m128i c = _mm_set1_epi32(int(colour)), f = _mm_set1_epi32(int(fill));
+    int x = from;
+    // Sixteen pixels a round while the run goes on, painted as soon as compared.
+    for (; x + 16 <= end; x += 16) {
+        auto *p = reinterpret_cast<__m128i *>(row + x);
+        const __m128i all = _mm_and_si128(
+            _mm_and_si128(_mm_cmpeq_epi32(_mm_loadu_si128(p), c), _mm_cmpeq_epi32(_mm_loadu_si128(p + 1), c)),
+            _mm_and_si128(_mm_cmpeq_epi32(_mm_loadu_si128(p + 2), c), _mm_cmpeq_epi32(_mm_loadu_si128(p + 3), c)));
+        if (_mm_movemask_ps(_mm_castsi128_ps(all)) != 0xF)
+            break;
+        for (int i = 0; i < 4; ++i)
+            _mm_storeu_si128(p + i, f);
+    }
+    for (; x + 4 <= end; x += 4) {
+        const unsigned same = sameMask(row + x, c);
+        if (same != 0xF)
+            return plainRuns::take(row, x, x + std::countr_one(same), colour, fill);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(row + x), f);
+    }
+    return plainRuns::take(row, x, end, colour, fill);
 }
 
 // As paint(), for long runs of an image that will not be read again soon: the

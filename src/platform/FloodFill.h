@@ -37,7 +37,7 @@ struct FillPaint {
 //
 // Nothing happens when `start` is outside the image or does not have the colour
 // `area`, for FillStyle 1, or when the fill colour equals `area` (the fill would
-// change nothing). Scanline spans on an explicit stack, so the depth of the area
+// change nothing). Scanline spans on an explicit list, so the depth of the area
 // never reaches the call stack. Returns the bounding rectangle of the pixels
 // taken, empty when none.
 QRect floodFillImage(const FillPaint &target, QPoint start, Rgb area, const FillPaint *follower = nullptr);

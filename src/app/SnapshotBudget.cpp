@@ -30,19 +30,22 @@ void SnapshotStore::setBudget(std::size_t bytes)
     keepWithinBudget();
 }
 
-void SnapshotStore::releaseTile(Tile &tile)
+void SnapshotStore::countOff(const Tile &tile)
 {
     if (!tile.pixels.isNull() && tile.pixels.isDetached())
         m_tileBytes -= std::size_t(tile.pixels.sizeInBytes());
-    tile.pixels = QImage();
 }
 
 void SnapshotStore::countOff(const Tiles &record)
 {
-    for (const Tile &tile : record.tiles) {
-        if (!tile.pixels.isNull() && tile.pixels.isDetached())
-            m_tileBytes -= std::size_t(tile.pixels.sizeInBytes());
-    }
+    for (const Tile &tile : record.tiles)
+        countOff(tile);
+}
+
+void SnapshotStore::releaseTile(Tile &tile)
+{
+    countOff(tile);
+    tile.pixels = QImage();
 }
 
 void SnapshotStore::release(Tiles &record)

@@ -228,17 +228,20 @@ void SnapshotStore::restore(int sheet, int slot, Surface &sheetSurface)
     Tiles &current = m_current[sheet];
     if (isBlank(target) || current.size != size) {
         sheetSurface.setPicture(picture(sheet, slot));
+        countOff(current);
     } else {
         const int columns = tilesAcross(size.width());
         SolidTiles solids;
         for (std::size_t i = 0; i < target.tiles.size(); ++i) {
             const int column = int(i % columns), row = int(i / columns);
             // Tiles shared with the record already hold the right pixels.
-            if (!current.tiles[i].sameAs(target.tiles[i]) || sheetSurface.tileDirty(column, row))
+            const bool same = current.tiles[i].sameAs(target.tiles[i]);
+            if (!same)
+                countOff(current.tiles[i]);
+            if (!same || sheetSurface.tileDirty(column, row))
                 writeTile(sheetSurface, column, row, target.tiles[i], solids);
         }
     }
-    countOff(current);
     current = target;
     sheetSurface.clearDirtyTiles();
 }

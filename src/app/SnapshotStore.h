@@ -82,6 +82,7 @@ private:
     void refresh(Tiles &record, Surface &sheetSurface);
     // The store's records are the only holders of its tiles: a tile that no
     // other record holds goes with the record, and is counted off.
+    void countOff(const Tile &tile);
     void countOff(const Tiles &record);
     void release(Tiles &record);  // counts off and empties
     void releaseTile(Tile &tile);

@@ -63,6 +63,17 @@ TEST(UndoBudget, PastItsBudgetTheOldestStepsOfAllSheetsGoNeverTheNewestOfOne)
     EXPECT_EQ(store.picture(1, 1), noise(5)) << "the newest of a sheet stays over any budget";
     EXPECT_EQ(store.picture(0, 3), noise(6));
     EXPECT_EQ(store.tileBytes(), 2 * kPicture);
+
+    // A capture taken back leaves picture 7 in the sheet's own record only,
+    // until a restore lets it go.
+    sheets[0].setPicture(noise(7));
+    store.capture(0, 4, sheets[0]);
+    store.withdrawCapture(0, 4);
+    store.settleCapture();
+    EXPECT_EQ(store.tileBytes(), 3 * kPicture);
+    store.restore(0, 3, sheets[0]);
+    EXPECT_EQ(sheets[0].image(), noise(6));
+    EXPECT_EQ(store.tileBytes(), 2 * kPicture);
 }
 
 // The undo ring over one sheet, as the window has it.

@@ -14,7 +14,7 @@ namespace garabel {
 
 std::size_t SnapshotStore::defaultBudget()
 {
-    constexpr unsigned long long kMost = 1536ull << 20;
+    constexpr unsigned long long kMost = 1500ull * 1000 * 1000;
     unsigned long long physical = 0;
 #if defined(Q_OS_UNIX)
     const long pages = sysconf(_SC_PHYS_PAGES), pageSize = sysconf(_SC_PAGESIZE);

@@ -32,7 +32,7 @@ void SnapshotStore::setBudget(std::size_t bytes)
 
 void SnapshotStore::countOff(const Tile &tile)
 {
-    if (!tile.pixels.isNull() && tile.pixels.isDetached())
+    if (tile.pixels.isDetached())  // false for a tile without pixels
         m_tileBytes -= std::size_t(tile.pixels.sizeInBytes());
 }
 

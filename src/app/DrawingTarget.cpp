@@ -95,7 +95,7 @@ void DrawingTarget::fillArea(int x, int y)
     const KeepSurfaceSettings keptOnCanvas(m_canvas), keptOnSheet(sheet);
     m_canvas.setFillStyle(FillSolid);
     sheet.setFillStyle(FillSolid);
-    m_canvas.fillSpans(sheet.floodFill(x, y, sheet.pixel(x, y)));
+    sheet.floodFill(x, y, sheet.pixel(x, y), &m_canvas);
 }
 
 void DrawingTarget::printText(double x, double y, const QString &text)

@@ -83,22 +83,28 @@ bool tileHolds(const QImage &image, int column, int row, const QImage &pixels, Q
 }
 } // namespace
 
+SnapshotStore::SnapshotStore() : m_budget(defaultBudget()) {}
+
 void SnapshotStore::createSlots(int sheets, int slotsPerSheet)
 {
     m_rings.assign(sheets, std::vector<Tiles>(slotsPerSheet));
     m_current.assign(sheets, Tiles{});
+    m_overwritten = Tiles{};
+    m_tileBytes = 0;
 }
 
-void SnapshotStore::refresh(Tiles &record, Surface &surface) const
+void SnapshotStore::refresh(Tiles &record, Surface &surface)
 {
     const QSize size = surface.innerPixelSize();
     const QImage image = surface.image();
     const int columns = tilesAcross(size.width()), rows = tilesAcross(size.height());
     const bool whole = record.size != size;
-    record.background = toQRgb(surface.backColor());
+    const unsigned background = toQRgb(surface.backColor());
+    record.background = background;
     if (whole || image.isNull()) {
         // Nothing stored is the background everywhere, without a look at the tiles.
-        record = blank(size, record.background);
+        release(record);
+        record = blank(size, background);
         if (image.isNull()) {
             surface.clearDirtyTiles();
             return;
@@ -109,7 +115,13 @@ void SnapshotStore::refresh(Tiles &record, Surface &surface) const
             if (!whole && !surface.tileDirty(column, row))
                 continue;
             Tile &tile = record.tiles[std::size_t(row) * columns + column];
+            releaseTile(tile);
+            if (const auto colour = surface.knownTileColour(column, row)) {
+                tile.colour = *colour;
+                continue;
+            }
             tile.pixels = cutTile(image, column, row, tile.colour);
+            m_tileBytes += std::size_t(tile.pixels.sizeInBytes());
         }
     }
     surface.clearDirtyTiles();
@@ -118,7 +130,9 @@ void SnapshotStore::refresh(Tiles &record, Surface &surface) const
 void SnapshotStore::capture(int sheet, int slot, Surface &sheetSurface)
 {
     refresh(m_current[sheet], sheetSurface);
+    release(m_overwritten);
     m_overwritten = std::exchange(m_rings[sheet][slot], m_current[sheet]);
+    m_rings[sheet][slot].taken = ++m_captures;
     m_overwrittenSheet = sheet;
     m_overwrittenSlot = slot;
 }
@@ -132,9 +146,12 @@ bool SnapshotStore::unchangedSinceCapture(int sheet, const Surface &sheetSurface
     const int columns = tilesAcross(record.size.width()), rows = tilesAcross(record.size.height());
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
+            if (!sheetSurface.tileDirty(column, row))
+                continue;
             const Tile &held = record.tiles[std::size_t(row) * columns + column];
-            if (sheetSurface.tileDirty(column, row)
-                && !tileHolds(image, column, row, held.pixels, held.colour, record.background))
+            const auto known = sheetSurface.knownTileColour(column, row);
+            if (known ? !held.pixels.isNull() || held.colour != *known
+                      : !tileHolds(image, column, row, held.pixels, held.colour, record.background))
                 return false;
         }
     }
@@ -145,14 +162,16 @@ void SnapshotStore::withdrawCapture(int sheet, int slot)
 {
     if (sheet != m_overwrittenSheet || slot != m_overwrittenSlot)
         return;
+    release(m_rings[sheet][slot]);
     m_rings[sheet][slot] = std::exchange(m_overwritten, Tiles{});
     m_overwrittenSheet = m_overwrittenSlot = -1;
 }
 
 void SnapshotStore::settleCapture()
 {
-    m_overwritten = Tiles{};
+    release(m_overwritten);
     m_overwrittenSheet = m_overwrittenSlot = -1;
+    keepWithinBudget();
 }
 
 bool SnapshotStore::hasPicture(int sheet, int slot) const
@@ -221,6 +240,7 @@ std::vector<QRect> SnapshotStore::restore(int sheet, int slot, Surface &sheetSur
     if (current.size != size) {
         sheetSurface.setPicture(picture(sheet, slot));
         written.push_back(QRect(QPoint(0, 0), size));
+        countOff(current);
     } else {
         const bool toBlank = isBlank(target);
         const int columns = tilesAcross(size.width());
@@ -228,8 +248,11 @@ std::vector<QRect> SnapshotStore::restore(int sheet, int slot, Surface &sheetSur
         SolidTiles solids;
         for (std::size_t i = 0; i < target.tiles.size(); ++i) {
             // Tiles shared with the record already hold the right pixels.
-            if (current.tiles[i].sameAs(target.tiles[i]) && !dirty[i])
+            const bool same = current.tiles[i].sameAs(target.tiles[i]);
+            if (same && !dirty[i])
                 continue;
+            if (!same)
+                countOff(current.tiles[i]);
             const int column = int(i % columns), row = int(i / columns);
             if (!toBlank)
                 writeTile(sheetSurface, column, row, target.tiles[i], solids);

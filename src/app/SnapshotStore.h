@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QSize>
 
+#include <cstdint>
 #include <unordered_map>
 #include <vector>
 
@@ -19,9 +20,14 @@ class Surface;
 // the sheet's surface reports as written since the previous capture, so a
 // snapshot costs the tiles that changed, not a full image. A tile of one colour
 // (never drawn on, or covered by a fill) is held as that colour alone.
+//
+// All rings together are held within a memory budget: past it, the oldest
+// pictures of all sheets are given up first, never the newest of a sheet.
 class SnapshotStore
 {
 public:
+    SnapshotStore();
+
     // Creates `sheets` rings of `slotsPerSheet` empty slots each.
     void createSlots(int sheets, int slotsPerSheet);
     int sheetCount() const { return int(m_rings.size()); }
@@ -50,6 +56,18 @@ public:
     // counted once, and each slot's table of tiles.
     std::size_t bytesHeld() const;
 
+    // A quarter of the physical memory, at most 1.5 GB.
+    static std::size_t defaultBudget();
+    // The pixels of tiles the store may hold; gives up pictures at once when it
+    // holds more.
+    void setBudget(std::size_t bytes);
+    // The pixels of the distinct tiles held now, in the rings and in the record
+    // of each sheet: what the budget limits.
+    std::size_t tileBytes() const { return m_tileBytes; }
+    // Whether the slot's picture was given up to keep within the budget: undo
+    // stops before it.
+    bool givenUp(int sheet, int slot) const { return m_rings[sheet][slot].givenUp; }
+
 private:
     struct Tile {
         QImage pixels;      // null when the tile is all one colour
@@ -60,9 +78,20 @@ private:
         QSize size;               // pixels; empty for a slot never written
         std::vector<Tile> tiles;  // row by row
         unsigned background = 0xFFFFFFFF;  // QRgb of the background
+        std::uint64_t taken = 0;  // which capture wrote the slot, counted from 1
+        bool givenUp = false;
     };
 
-    void refresh(Tiles &record, Surface &sheetSurface) const;
+    void refresh(Tiles &record, Surface &sheetSurface);
+    // The store's records are the only holders of its tiles: a tile that no
+    // other record holds goes with the record, and is counted off.
+    void countOff(const Tile &tile);
+    void countOff(const Tiles &record);
+    void release(Tiles &record);  // counts off and empties
+    void releaseTile(Tile &tile);
+    // Gives up the oldest pictures, never the newest of a sheet, while the tiles
+    // held weigh more than the budget.
+    void keepWithinBudget();
     static Tiles blank(QSize size, unsigned background);
     using SolidTiles = std::unordered_map<unsigned, QImage>;
     static void writeTile(Surface &surface, int column, int row, const Tile &tile, SolidTiles &solids);
@@ -73,6 +102,9 @@ private:
     // What the latest capture overwrote, and where.
     Tiles m_overwritten;
     int m_overwrittenSheet = -1, m_overwrittenSlot = -1;
+    std::size_t m_budget;
+    std::size_t m_tileBytes = 0;
+    std::uint64_t m_captures = 0;
 };
 
 } // namespace garabel

@@ -66,6 +66,9 @@ std::vector<QRect> UndoRing::undo()
         m_snapshotPending = false;
     }
     settle();
+    // The steps before were given up to keep the rings within their memory.
+    if (m_store.givenUp(s, m_positions[s] == 0 ? kSlots - 1 : m_positions[s] - 1))
+        return {};
     m_positions[s] = m_positions[s] - 1 == -1 ? kSlots - 1 : m_positions[s] - 1;
     m_sheetSteps[s] = {kept ? m_sheetSteps[s].redo + 1 : 0, true};
     return restoreSlot(s);

@@ -43,6 +43,8 @@ public:
     // A push waits to be undone first: the first undo stores the present state.
     bool snapshotPending() const { return m_snapshotPending; }
     const SnapshotStore &store() const { return m_store; }
+    // The tile pixels all rings may hold (SnapshotStore::setBudget).
+    void setMemoryBudget(std::size_t bytes) { m_store.setBudget(bytes); }
 
 private:
     void captureIntoRing();

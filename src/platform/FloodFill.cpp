@@ -1,76 +1,106 @@
 #include "platform/FloodFill.h"
 
-#include "platform/HatchPattern.h"
+#include "platform/FloodFillRows.h"
 #include "platform/Surface.h"
-
-#include <QImage>
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace garabel {
 
 namespace {
 
-// Solid fill: a painted pixel no longer has the area colour, so the image itself
-// records what was taken.
-class SolidPainter
+using namespace floodFillRows;
+
+constexpr int kTile = Surface::kTile;
+constexpr int kStreamedRun = 256;  // pixels; shorter runs are painted through the cache
+
+// What each run taken does besides painting the image read: the marks of the
+// tiles it crosses, and the same run painted on the follower.
+class RunEffects
 {
 public:
-    SolidPainter(QImage &image, std::uint32_t area, std::uint32_t fill)
-        : m_bits(image.bits()), m_stride(image.bytesPerLine()), m_area(area), m_fill(fill) {}
-
-    void setRow(int y) { m_row = reinterpret_cast<std::uint32_t *>(m_bits + y * m_stride); }
-    bool takes(int x) const { return m_row[x] == m_area; }
-    void paint(int left, int right) { std::fill(m_row + left, m_row + right + 1, m_fill); }
-
-private:
-    uchar *m_bits;
-    qsizetype m_stride;
-    std::uint32_t m_area, m_fill;
-    std::uint32_t *m_row = nullptr;
-};
-
-// Hatch fill: the pixels the pattern skips keep the area colour, so a mask
-// remembers what was taken.
-class HatchPainter
-{
-public:
-    HatchPainter(QImage &image, std::uint32_t area, std::uint32_t fill, int style)
-        : m_bits(image.bits()), m_stride(image.bytesPerLine()), m_width(image.width()),
-          m_taken(std::size_t(image.width()) * std::size_t(image.height()), 0),
-          m_area(area), m_fill(fill), m_style(style) {}
-
-    void setRow(int y)
+    RunEffects(const FillPaint &target, const FillPaint *follower)
+        : m_marks(target.tileMarks), m_columns(target.tileColumns), m_colours(target.tileColours)
     {
-        m_row = reinterpret_cast<std::uint32_t *>(m_bits + y * m_stride);
-        m_takenRow = m_taken.data() + std::size_t(y) * std::size_t(m_width);
-        m_pattern = hatchRow(m_style, y);
+        if (m_marks && m_colours && target.style == FillSolid) {
+            m_painted.assign(std::size_t(m_columns) * ((target.image->height() + kTile - 1) / kTile), 0);
+            m_fill = toQRgb(target.colour);
+        }
+        if (follower && (follower->style == FillSolid || isHatchStyle(follower->style)) && !follower->image->isNull()) {
+            m_follower = *follower;
+            m_followerBits = follower->image->bits();
+            m_followerStride = follower->image->bytesPerLine();
+            m_followerSize = follower->image->size();
+            m_followerColour = toQRgb(follower->colour);
+        }
     }
-    bool takes(int x) const { return m_row[x] == m_area && !m_takenRow[x]; }
-    void paint(int left, int right)
+
+    void run(int y, int left, int right)
     {
-        std::memset(m_takenRow + left, 1, std::size_t(right - left + 1));
-        if (!m_pattern)
-            return;
-        for (int x = left; x <= right; ++x) {
-            if (m_pattern >> (x & 7) & 1)
-                m_row[x] = m_fill;
+        if (m_marks)
+            mark(m_marks, m_columns, y, left, right);
+        if (!m_painted.empty())
+            count(y, left, right);
+        if (m_followerBits && y < m_followerSize.height() && left < m_followerSize.width())
+            paintFollower(y, left, std::min(right, m_followerSize.width() - 1));
+    }
+
+    // Marks the tiles painted in whole as one colour.
+    void finish(const QSize &size)
+    {
+        for (std::size_t i = 0; i < m_painted.size(); ++i) {
+            const int column = int(i % std::size_t(m_columns)), row = int(i / std::size_t(m_columns));
+            const int width = std::min(kTile, size.width() - column * kTile);
+            const int height = std::min(kTile, size.height() - row * kTile);
+            if (m_painted[i] == width * height) {
+                m_marks[i] = TileOneColour;
+                m_colours[i] = m_fill;
+            }
         }
     }
 
 private:
-    uchar *m_bits;
-    qsizetype m_stride;
-    int m_width;
-    std::vector<unsigned char> m_taken;
-    std::uint32_t m_area, m_fill;
-    int m_style;
-    std::uint32_t *m_row = nullptr;
-    unsigned char *m_takenRow = nullptr;
-    std::uint8_t m_pattern = 0;
+    static void mark(unsigned char *marks, int columns, int y, int left, int right)
+    {
+        unsigned char *row = marks + std::size_t(y / kTile) * std::size_t(columns);
+        for (int column = left / kTile; column <= right / kTile; ++column)
+            row[column] = TileWritten;
+    }
+
+    void count(int y, int left, int right)
+    {
+        int *row = m_painted.data() + std::size_t(y / kTile) * std::size_t(m_columns);
+        for (int column = left / kTile; column <= right / kTile; ++column)
+            row[column] += std::min(right, column * kTile + kTile - 1) - std::max(left, column * kTile) + 1;
+    }
+
+    void paintFollower(int y, int left, int right)
+    {
+        std::uint32_t *row = rowOf(m_followerBits, m_followerStride, y);
+        // The follower is the canvas: its pixels are next read by the repaint,
+        // long after this fill has been through the cache.
+        if (m_follower.style == FillSolid && right - left >= kStreamedRun)
+            runs::stream(row, left, right + 1, m_followerColour);
+        else if (m_follower.style == FillSolid)
+            runs::paint(row, left, right + 1, m_followerColour);
+        else
+            paintRun(row, left, right + 1, m_followerColour, hatchRow(m_follower.style, y));
+        if (m_follower.tileMarks)
+            mark(m_follower.tileMarks, m_follower.tileColumns, y, left, right);
+    }
+
+    unsigned char *m_marks;
+    int m_columns;
+    unsigned *m_colours;
+    std::vector<int> m_painted;  // pixels painted in each tile, for TileOneColour
+    unsigned m_fill = 0;
+    FillPaint m_follower;
+    uchar *m_followerBits = nullptr;
+    qsizetype m_followerStride = 0;
+    QSize m_followerSize;
+    std::uint32_t m_followerColour = 0;
 };
 
 // A run [left, right] already taken on row y; row y + dy is still to be scanned
@@ -79,47 +109,59 @@ struct Segment {
     int y, left, right, dy;
 };
 
-// Seed fill by segments: each popped segment scans the neighbouring row only
-// under its parent run, and pushes back the parts of a new run that stick out
-// beyond the parent, so each pixel is read about once.
-template<class Painter>
-QRect fillSegments(Painter &painter, int width, int height, QPoint start, const FloodFillSpan &onSpan)
+// The segments still to scan, taken in the order they were found: the fill then
+// sweeps the image row after row. Taken last-found-first, it would run down one
+// narrow column at a time, each pixel on a new cache line and memory page.
+class SegmentQueue
 {
-    painter.setRow(start.y());
-    if (!painter.takes(start.x()))
-        return {};
+public:
+    SegmentQueue() { m_items.reserve(1024); }
+    bool empty() const { return m_head == m_items.size(); }
+    void push(const Segment &segment) { m_items.push_back(segment); }
+    Segment pop()
+    {
+        const Segment segment = m_items[m_head++];
+        if (m_head == m_items.size()) {
+            m_items.clear();
+            m_head = 0;
+        } else if (m_head >= 4096 && m_head * 2 >= m_items.size()) {
+            m_items.erase(m_items.begin(), m_items.begin() + std::ptrdiff_t(m_head));
+            m_head = 0;
+        }
+        return segment;
+    }
 
-    std::vector<Segment> stack;
-    stack.reserve(256);
+private:
+    std::vector<Segment> m_items;
+    std::size_t m_head = 0;
+};
+
+// Seed fill by segments: each segment scans the neighbouring row only under its
+// parent run, and pushes back the parts of a new run that stick out beyond the
+// parent, so each pixel is read about once.
+template<class Rows>
+QRect fillSegments(Rows &rows, RunEffects &effects, QSize size, QPoint start)
+{
+    const int height = size.height();
+    SegmentQueue pending;
     auto push = [&](int y, int left, int right, int dy) {
         if (y + dy >= 0 && y + dy < height)
-            stack.push_back({y, left, right, dy});
+            pending.push({y, left, right, dy});
     };
     push(start.y(), start.x(), start.x(), 1);
     push(start.y() + 1, start.x(), start.x(), -1);
 
-    int minX = width, maxX = -1, minY = height, maxY = -1;
-    while (!stack.empty()) {
-        const Segment s = stack.back();
-        stack.pop_back();
+    int minX = size.width(), maxX = -1, minY = height, maxY = -1;
+    while (!pending.empty()) {
+        const Segment s = pending.pop();
         const int y = s.y + s.dy;
-        painter.setRow(y);
-        for (int x = s.left; x <= s.right;) {
-            if (!painter.takes(x)) {
-                ++x;
-                continue;
-            }
-            int left = x;
-            if (x == s.left) {
-                while (left > 0 && painter.takes(left - 1))
-                    --left;
-            }
-            int right = x;
-            while (right + 1 < width && painter.takes(right + 1))
-                ++right;
-            painter.paint(left, right);
-            if (onSpan)
-                onSpan(y, left, right);
+        rows.setRow(y);
+        // Only the run under the parent's left end may reach further left.
+        int x = rows.takes(s.left) ? s.left : rows.next(s.left + 1, s.right + 1);
+        int left = x == s.left ? rows.runStart(x) : x;
+        while (x <= s.right) {
+            const int right = rows.take(left, x);
+            effects.run(y, left, right);
             minX = std::min(minX, left);
             maxX = std::max(maxX, right);
             minY = std::min(minY, y);
@@ -129,36 +171,44 @@ QRect fillSegments(Painter &painter, int width, int height, QPoint start, const 
                 push(y, left, s.left - 1, -s.dy);
             if (right > s.right)
                 push(y, s.right + 1, right, -s.dy);
-            x = right + 2;
+            x = left = rows.next(right + 2, s.right + 1);
         }
     }
+    runs::streamed();
     if (maxX < 0)
         return {};
+    effects.finish(size);
     return QRect(QPoint(minX, minY), QPoint(maxX, maxY));
 }
 
 } // namespace
 
-QRect floodFillImage(QImage &image, QPoint start, Rgb area, Rgb fill, int fillStyle,
-                     const FloodFillSpan &onSpan)
+QRect floodFillImage(const FillPaint &target, QPoint start, Rgb area, const FillPaint *follower)
 {
+    QImage &image = *target.image;
     Q_ASSERT(image.isNull() || image.format() == QImage::Format_RGB32);
-    if (!image.rect().contains(start) || fill == area)
+    if (!image.rect().contains(start) || target.colour == area)
         return {};
     const std::uint32_t areaPixel = toQRgb(area);
-    const std::uint32_t fillPixel = toQRgb(fill);
-    // Checked before the painters touch bits(), which would detach a shared image.
+    // Checked before the rows touch bits(), which would detach a shared image.
     if (image.pixel(start) != areaPixel)
         return {};
-    if (fillStyle == FillSolid) {
-        SolidPainter painter(image, areaPixel, fillPixel);
-        return fillSegments(painter, image.width(), image.height(), start, onSpan);
+    if (target.style == FillSolid) {
+        SolidRows rows(image, areaPixel, toQRgb(target.colour));
+        RunEffects effects(target, follower);
+        return fillSegments(rows, effects, image.size(), start);
     }
-    if (isHatchStyle(fillStyle)) {
-        HatchPainter painter(image, areaPixel, fillPixel, fillStyle);
-        return fillSegments(painter, image.width(), image.height(), start, onSpan);
+    if (isHatchStyle(target.style)) {
+        HatchRows rows(image, areaPixel, toQRgb(target.colour), target.style);
+        RunEffects effects(target, follower);
+        return fillSegments(rows, effects, image.size(), start);
     }
     return {};
+}
+
+QRect floodFillImage(QImage &image, QPoint start, Rgb area, Rgb fill, int fillStyle)
+{
+    return floodFillImage(FillPaint{&image, fill, fillStyle}, start, area);
 }
 
 } // namespace garabel

@@ -100,53 +100,32 @@ Rgb Surface::pixel(int x, int y) const
     return fromQRgb(m_image.pixel(x, y));
 }
 
-std::vector<Surface::Span> Surface::floodFill(int x, int y, Rgb area)
+QRect Surface::floodFill(int x, int y, Rgb area, Surface *alsoOn)
 {
-    std::vector<Span> spans;
-    if (!QRect(QPoint(0, 0), m_size).contains(x, y))
-        return spans;
-    if (m_image.isNull() && area != m_backColor)
-        return spans;
-    const bool wasBlank = m_image.isNull();
+    const bool paints = m_fillStyle == FillSolid || isHatchStyle(m_fillStyle);
+    if (!QRect(QPoint(0, 0), m_size).contains(x, y) || pixel(x, y) != area || m_fillColor == area || !paints)
+        return {};
     ensureImage();
-    const QRect touched = floodFillImage(m_image, QPoint(x, y), area, m_fillColor, m_fillStyle,
-                                         [this, &spans](int row, int left, int right) {
-                                             spans.push_back({row, left, right});
-                                             markDirty(QRect(QPoint(left, row), QPoint(right, row)));
-                                         });
-    if (touched.isEmpty()) {
-        if (wasBlank)
-            m_image = QImage();
-        return spans;
+    // The kept picture would share the pixels and make the fill copy them all.
+    m_picture = QImage();
+    m_tileColours.resize(m_dirty.size());
+    const FillPaint target{&m_image, m_fillColor, m_fillStyle, m_dirty.data(), tileColumns(), m_tileColours.data()};
+    FillPaint follower;
+    const bool follows = alsoOn && !alsoOn->m_size.isEmpty()
+        && (alsoOn->m_fillStyle == FillSolid || isHatchStyle(alsoOn->m_fillStyle));
+    if (follows) {
+        alsoOn->ensureImage();
+        alsoOn->m_picture = QImage();
+        follower = {&alsoOn->m_image, alsoOn->m_fillColor, alsoOn->m_fillStyle, alsoOn->m_dirty.data(),
+                    alsoOn->tileColumns()};
     }
+    const QRect touched = floodFillImage(target, QPoint(x, y), area, follows ? &follower : nullptr);
+    if (touched.isEmpty())
+        return {};
     emit changed(touched);
-    return spans;
-}
-
-void Surface::fillSpans(const std::vector<Span> &spans)
-{
-    if (spans.empty() || m_fillStyle == FillTransparent || m_size.isEmpty())
-        return;
-    ensureImage();
-    const QRgb colour = toQRgb(m_fillColor);
-    const bool hatched = isHatchStyle(m_fillStyle);
-    QRect touched;
-    for (const Span &span : spans) {
-        const int left = std::max(span.left, 0), right = std::min(span.right, m_size.width() - 1);
-        if (span.y < 0 || span.y >= m_size.height() || left > right)
-            continue;
-        auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(span.y));
-        const std::uint8_t cells = hatched ? hatchRow(m_fillStyle, span.y) : 0xFF;
-        for (int px = left; px <= right; ++px) {
-            if (cells & (1u << (px % 8)))
-                line[px] = colour;
-        }
-        const QRect row(QPoint(left, span.y), QPoint(right, span.y));
-        markDirty(row);
-        touched |= row;
-    }
-    if (!touched.isEmpty())
-        emit changed(touched);
+    if (const QRect shown = touched & QRect(QPoint(0, 0), follows ? alsoOn->m_size : QSize()); !shown.isEmpty())
+        emit alsoOn->changed(shown);
+    return touched;
 }
 
 void Surface::store(const SurfaceOp &op)

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace garabel {
@@ -103,18 +104,16 @@ public:
     Rgb point(double x, double y) const;
     Rgb pixel(int x, int y) const;
 
-    // A run of pixels of one row, both ends included.
-    struct Span {
-        int y, left, right;
-    };
     // Paints the connected area around pixel (x, y) that has exactly the colour
     // `area` with FillColor in FillStyle, in the stored image; pixels, not twips.
     // Nothing happens outside the image, or when a solid fill would paint the
     // area in its own colour. Hatches follow HatchPattern.h, like the fills of
-    // closed figures. Dirties the tiles it paints. Returns the runs it took.
-    std::vector<Span> floodFill(int x, int y, Rgb area);
-    // Paints the runs with FillColor in FillStyle, as a fill that took them would.
-    void fillSpans(const std::vector<Span> &spans);
+    // closed figures. Dirties the tiles it paints. With `alsoOn`, the same pixels
+    // of that surface's stored image are painted with its own FillColor in its
+    // own FillStyle, as a fill that took them would: the canvas follows the
+    // sheet, whatever it alone shows there. Returns the bounding rectangle of the
+    // pixels taken, empty when none.
+    QRect floodFill(int x, int y, Rgb area, Surface *alsoOn = nullptr);
 
     // Change tracking for the undo store: tiles of kTile x kTile pixels touched by
     // stored drawing since the last clearDirtyTiles().
@@ -123,6 +122,9 @@ public:
     bool tileDirty(int column, int row) const;
     // The same for every tile at once, row by row, tileColumns() to a row.
     const std::vector<unsigned char> &dirtyTiles() const { return m_dirty; }
+    // The colour (QRgb) of a dirty tile that a solid flood fill painted whole
+    // and nothing wrote since, so that it need not be looked at; none otherwise.
+    std::optional<unsigned> knownTileColour(int column, int row) const;
     void clearDirtyTiles();
     // Replaces the stored pixels of one tile by `tile` (null: the background),
     // for the undo store putting back a picture it holds as tiles. The tile is
@@ -177,7 +179,8 @@ private:
     // The picture last assigned, kept until something is drawn so that the
     // layout's resize can show it whole.
     QImage m_picture;
-    std::vector<unsigned char> m_dirty;
+    std::vector<unsigned char> m_dirty;  // a TileMark per tile
+    std::vector<unsigned> m_tileColours;  // per tile marked TileOneColour: its colour
 };
 
 } // namespace garabel

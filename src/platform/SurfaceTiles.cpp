@@ -1,5 +1,6 @@
 #include "platform/Surface.h"
 
+#include "platform/FloodFill.h"
 #include "platform/TileCopy.h"
 
 #include <algorithm>
@@ -15,6 +16,8 @@ void Surface::writeTile(int column, int row, const QImage &tile)
         return;
     ensureImage();
     m_picture = QImage();
+    unsigned char &mark = m_dirty[std::size_t(row * tileColumns() + column)];
+    mark = std::min<unsigned char>(mark, TileWritten);  // its colour is no longer known
     pasteTile(m_image, column, row, kTile, tile, toQRgb(m_backColor));
     emit changed(area);
 }
@@ -54,9 +57,17 @@ bool Surface::tileDirty(int column, int row) const
     return m_dirty[std::size_t(row * tileColumns() + column)] != 0;
 }
 
+std::optional<unsigned> Surface::knownTileColour(int column, int row) const
+{
+    if (!tileDirty(column, row))
+        return std::nullopt;
+    const std::size_t i = std::size_t(row * tileColumns() + column);
+    return m_dirty[i] == TileOneColour ? std::optional<unsigned>(m_tileColours[i]) : std::nullopt;
+}
+
 void Surface::clearDirtyTiles()
 {
-    std::fill(m_dirty.begin(), m_dirty.end(), 0);
+    std::fill(m_dirty.begin(), m_dirty.end(), TileClean);
 }
 
 void Surface::markDirty(const QRect &pixels)
@@ -68,13 +79,13 @@ void Surface::markDirty(const QRect &pixels)
     const int columns = tileColumns();
     for (int row = r.top() / kTile; row <= r.bottom() / kTile; ++row) {
         for (int column = r.left() / kTile; column <= r.right() / kTile; ++column)
-            m_dirty[std::size_t(row * columns + column)] = 1;
+            m_dirty[std::size_t(row * columns + column)] = TileWritten;
     }
 }
 
 void Surface::markAllDirty()
 {
-    std::fill(m_dirty.begin(), m_dirty.end(), 1);
+    std::fill(m_dirty.begin(), m_dirty.end(), TileWritten);
 }
 
 } // namespace garabel

@@ -25,6 +25,7 @@ class SurfaceView;
 class TextBox;
 class Tool;
 class ToolBox;
+struct ViewGuides;
 class WindowToolControls;
 
 // The window: owns the controls, the drawing surfaces, the drawing state and the
@@ -94,7 +95,9 @@ private:
     // The tool the palette chose last.
     Tool *currentTool() const;
 
-    // --- colour and files (options/) ---
+    // --- colour, options and files (options/) ---
+    // The axes of the mirrors that are on, as the canvas view shows them.
+    ViewGuides mirrorAxes() const;
     void chooseColourInDialog();
     void openPicture();
     void savePicture();

@@ -3,11 +3,14 @@
 #include "app/MainWindow.h"
 #include "app/GridMath.h"
 #include "app/Label.h"
+#include "platform/SurfaceLayer.h"
+#include "platform/SurfaceView.h"
 
 namespace garabel {
 
 // Reflections: 0 switches all three off; 1, 2 and 3 toggle the left-right,
 // top-bottom and through-centre mirrors. The green face is the record of a reflection being on.
+// The canvas shows the axis of each mirror that is on.
 void MainWindow::onMirrorButton(int index)
 {
     if (index == 0) {
@@ -15,12 +18,29 @@ void MainWindow::onMirrorButton(int index)
         m_mirrorButtons[0]->setBackColor(kGreen);
         for (int i = 1; i <= 3; ++i)
             m_mirrorButtons[i]->setBackColor(kWhite);
+        m_canvasView->updateGuides();
         return;
     }
     bool *const flags[] = {&m_state.mirrors.leftRight, &m_state.mirrors.topBottom, &m_state.mirrors.throughCentre};
     const bool on = m_mirrorButtons[index]->backColor() != kGreen;
     m_mirrorButtons[index]->setBackColor(on ? kGreen : kWhite);
     *flags[index - 1] = on;
+    m_canvasView->updateGuides();
+}
+
+// Only the view draws them: they never reach a sheet, a saved file or a print.
+// They follow the canvas centre, which a grid step moves.
+ViewGuides MainWindow::mirrorAxes() const
+{
+    const QPoint centre = SurfaceLayer::toPixel(m_state.grid.centreX, m_state.grid.centreY, Units::Twips);
+    ViewGuides axes;
+    if (m_state.mirrors.leftRight)
+        axes.verticalX = centre.x();
+    if (m_state.mirrors.topBottom)
+        axes.horizontalY = centre.y();
+    if (m_state.mirrors.throughCentre)
+        axes.cross = centre;
+    return axes;
 }
 
 void MainWindow::onPolygonModeButton(int index)

@@ -11,7 +11,7 @@ namespace garabel {
 void Surface::writeTile(int column, int row, const QImage &tile)
 {
     const QRect area = QRect(column * kTile, row * kTile, kTile, kTile) & QRect(QPoint(0, 0), m_size);
-    if (area.isEmpty() || (tile.isNull() && m_image.isNull()))
+    if (area.isEmpty() || (tile.isNull() && image().isNull()))
         return;
     ensureImage();
     m_picture = QImage();

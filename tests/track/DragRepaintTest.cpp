@@ -1,0 +1,96 @@
+#include "platform/SurfaceView.h"
+#include "support/GarabelWindow.h"
+#include "support/PaintWatch.h"
+
+#include <QCoreApplication>
+#include <QScreen>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+namespace garabel::test {
+namespace {
+
+// What the window's backing store holds of the canvas view, painted bit by bit
+// as the moves asked for.
+QImage onScreen(GarabelWindow &w)
+{
+    QCoreApplication::processEvents();
+    SurfaceView *view = w.probe().canvasView();
+    const QWindow *window = w->windowHandle();
+    const QRect area(view->mapTo(&w.window(), QPoint(0, 0)), view->size());
+    return window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32).copy(area);
+}
+
+// The same view painted whole, afresh.
+QImage paintedWhole(GarabelWindow &w)
+{
+    return w.probe().canvasView()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+struct DragCase {
+    const char *name;
+    PaletteButton tool;
+    int fillPattern;  // -1: as at start-up, transparent
+    int circleKind;
+};
+
+class DragRepaint : public ::testing::TestWithParam<DragCase> {};
+
+// Each move repaints only part of the view, yet the screen ends up exactly as a
+// whole repaint would show it: the preview, its mirror copies, the crosshair
+// and the mirror axes, with nothing left behind by the moves before.
+TEST_P(DragRepaint, LeavesTheScreenAsAWholeRepaintWouldAfterEveryMove)
+{
+    const DragCase c = GetParam();
+    BlankWindow w;
+    w.chooseTool(c.tool);
+    if (c.fillPattern >= 0)
+        w->onFillPatternButton(c.fillPattern);
+    if (c.circleKind >= 0)
+        w->onCircleKindButton(c.circleKind);
+    w.setMirrors(true, true, true);
+    w.move(600, 450);
+    w.press(600, 450);
+    QRegion painted;
+    for (int step = 1; step <= 6; ++step) {
+        const PaintWatch watch(*w.probe().canvasView());
+        w.move(1800 + 300 * step, 1200 + 150 * step, Qt::LeftButton);
+        ASSERT_EQ(onScreen(w), paintedWhole(w)) << c.name << ", move " << step;
+        painted = watch.painted;
+    }
+    const QSize view = w.probe().canvasView()->size();
+    EXPECT_LT(painted.boundingRect().width() * painted.boundingRect().height(), view.width() * view.height() + 1);
+    w.release(1800 + 300 * 6, 1200 + 150 * 6);
+    EXPECT_EQ(onScreen(w), paintedWhole(w)) << c.name << ", released";
+}
+
+INSTANTIATE_TEST_SUITE_P(Figures, DragRepaint, ::testing::Values(
+    DragCase{"line", PaletteButton::Line, -1, -1}, DragCase{"rectangle", PaletteButton::Rectangle, -1, -1},
+    DragCase{"solid rectangle", PaletteButton::Rectangle, FillSolid, -1},
+    DragCase{"hatched rectangle", PaletteButton::Rectangle, FillDiagonalCross, -1},
+    DragCase{"solid ellipse", PaletteButton::Circle, FillSolid, 1}, DragCase{"arc", PaletteButton::Circle, -1, 4}));
+
+// A filled figure dragged a little: the pixels inside both the old and the new
+// figure show the same colour, and are not painted again.
+TEST(FilledDrag, PaintsAFilledFigureOnlyWhereTheOldAndTheNewOneDiffer)
+{
+    BlankWindow w;
+    w.chooseTool(PaletteButton::Rectangle);
+    w->onFillPatternButton(FillSolid);
+    w.move(600, 450);
+    w.press(600, 450);
+    w.move(4200, 3000, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    const PaintWatch watch(*w.probe().canvasView());
+    w.move(4500, 3150, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    // Both rectangles cover (40, 30) .. (280, 200) in pixels; well inside it nothing is repainted.
+    const QRect inside = QRect(QPoint(40, 30), QPoint(280, 200)).adjusted(20, 20, -20, -20).translated(SurfaceView::innerOrigin());
+    EXPECT_FALSE(watch.painted.isEmpty());
+    EXPECT_TRUE((watch.painted & inside).isEmpty()) << "repainted inside both rectangles";
+    EXPECT_EQ(onScreen(w), paintedWhole(w));
+}
+
+} // namespace
+} // namespace garabel::test

@@ -64,7 +64,14 @@ QRegion cellsAlong(const std::vector<QRect> &rects, int cell)
         for (int y = floorDiv(r.top(), cell) - top; y <= floorDiv(r.bottom(), cell) - top; ++y)
             std::fill_n(marked.begin() + std::ptrdiff_t(y) * columns + x0, x1 - x0 + 1, 1);
     }
+    return markedCells(marked, columns, QPoint(left * cell, top * cell), cell);
+}
+
+QRegion markedCells(const std::vector<unsigned char> &marked, int columns, QPoint origin, int cell,
+                    const QRect &within)
+{
     std::vector<QRect> boxes;
+    const int rows = columns ? int(marked.size()) / columns : 0;
     for (int y = 0; y < rows; ++y) {
         const unsigned char *row = marked.data() + std::ptrdiff_t(y) * columns;
         for (int x = 0; x < columns;) {
@@ -75,7 +82,11 @@ QRegion cellsAlong(const std::vector<QRect> &rects, int cell)
             const int from = x;
             while (x < columns && row[x])
                 ++x;
-            boxes.emplace_back((left + from) * cell, (top + y) * cell, (x - from) * cell, cell);
+            QRect box(origin.x() + from * cell, origin.y() + y * cell, (x - from) * cell, cell);
+            if (!within.isNull())
+                box &= within;
+            if (!box.isEmpty())
+                boxes.push_back(box);
         }
     }
     QRegion region;

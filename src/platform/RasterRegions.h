@@ -16,6 +16,12 @@ struct Raster;
 // bounding box, so that a repaint stays near it.
 QRegion cellsAlong(const std::vector<QRect> &rects, int cell);
 
+// The marked cells of a grid, row by row, `columns` a row, each cell `cell`
+// pixels square and the first with its corner at `origin`, as a region: a run
+// of marked cells in a row is one rectangle, cut to `within` unless it is null.
+QRegion markedCells(const std::vector<unsigned char> &marked, int columns, QPoint origin, int cell,
+                    const QRect &within = QRect());
+
 // The pixels an arranged raster paints in one opaque colour whatever lies under
 // them, in painting order (interior, then pen), when it is worth telling: its
 // interior is solid, or it is one rectangle. Empty otherwise, or when its

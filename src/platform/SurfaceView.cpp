@@ -1,5 +1,6 @@
 #include "platform/SurfaceView.h"
 
+#include "platform/RasterRegions.h"
 #include "platform/ShownSurface.h"
 
 #include <QCoreApplication>
@@ -270,37 +271,13 @@ void SurfaceView::markCells(const QRegion &pixels)
     QCoreApplication::postEvent(top, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
 }
 
-QRegion SurfaceView::markedRegion() const
-{
-    const QRect inside(QPoint(0, 0), m_surface.innerPixelSize());
-    std::vector<QRect> rects;
-    const int rows = m_cellColumns ? int(m_cells.size()) / m_cellColumns : 0;
-    for (int row = 0; row < rows; ++row) {
-        const unsigned char *cells = m_cells.data() + std::ptrdiff_t(row) * m_cellColumns;
-        for (int column = 0; column < m_cellColumns;) {
-            if (!cells[column]) {
-                ++column;
-                continue;
-            }
-            const int from = column;
-            while (column < m_cellColumns && cells[column])
-                ++column;
-            const QRect r = QRect(from * kCell, row * kCell, (column - from) * kCell, kCell) & inside;
-            if (!r.isEmpty())
-                rects.push_back(r);
-        }
-    }
-    QRegion region;
-    region.setRects(rects.data(), int(rects.size()));
-    return region;
-}
-
 void SurfaceView::flushCells()
 {
     updateGuides();
     if (!m_anyCell)
         return;
-    QRegion region = markedRegion();
+    QRegion region = markedCells(m_cells, m_cellColumns, QPoint(0, 0), kCell,
+                                 QRect(QPoint(0, 0), m_surface.innerPixelSize()));
     std::fill(m_cells.begin(), m_cells.end(), 0);
     m_anyCell = false;
     // Where the overlay paints the same solid colour as the screen shows now,

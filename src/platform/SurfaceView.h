@@ -66,7 +66,6 @@ private:
     void markCells(const QRegion &pixels);
     // Hands the marked cells to Qt as one region, less what shows unchanged.
     void flushCells();
-    QRegion markedRegion() const;
     void paintPictureOrImage(QPainter &painter, const QRect &inner, const QRegion &region);
     void paintGuides(QPainter &painter) const;
     QPointF toSurface(const QPointF &widgetPos) const;

@@ -58,22 +58,40 @@ std::vector<QRect> guideExtent(const ViewGuides &guides, QSize size)
     return extent;
 }
 
-// The guide lines cut into dashes; the cross stays whole, as it is small.
-std::vector<QRect> guidePixels(const ViewGuides &guides, QSize size)
+// The dashes of a line from 0 to `length` that fall within [from, to], as
+// (start, end) pairs; dashes start every kDash + kGap pixels from 0.
+std::vector<std::pair<int, int>> dashesWithin(int from, int to, int length)
+{
+    std::vector<std::pair<int, int>> dashes;
+    to = std::min(to, length - 1);
+    for (int start = std::max(from, 0) / (kDash + kGap) * (kDash + kGap); start <= to; start += kDash + kGap) {
+        const int first = std::max(start, from), last = std::min(start + kDash - 1, to);
+        if (first <= last)
+            dashes.emplace_back(first, last);
+    }
+    return dashes;
+}
+
+// The pixels of the guides inside the region: the lines cut into dashes, the
+// cross whole, as it is small. Only what the region holds is looked at, so a
+// small repaint pays little for lines across the whole surface.
+std::vector<QRect> guidePixels(const ViewGuides &guides, QSize size, const QRegion &region)
 {
     std::vector<QRect> pixels;
-    for (const QRect &r : guideExtent(guides, size)) {
-        const bool line = r.width() == size.width() || r.height() == size.height();
-        if (!line) {
-            pixels.push_back(r);
-            continue;
+    for (const QRect &r : region) {
+        if (guides.verticalX && *guides.verticalX >= r.left() && *guides.verticalX <= r.right()) {
+            for (const auto &[first, last] : dashesWithin(r.top(), r.bottom(), size.height()))
+                pixels.emplace_back(QPoint(*guides.verticalX, first), QPoint(*guides.verticalX, last));
         }
-        const bool across = r.height() == 1;
-        const int length = across ? r.width() : r.height();
-        for (int at = 0; at < length; at += kDash + kGap) {
-            const int dash = std::min(kDash, length - at);
-            pixels.push_back(across ? QRect(at, r.y(), dash, 1) : QRect(r.x(), at, 1, dash));
+        if (guides.horizontalY && *guides.horizontalY >= r.top() && *guides.horizontalY <= r.bottom()) {
+            for (const auto &[first, last] : dashesWithin(r.left(), r.right(), size.width()))
+                pixels.emplace_back(QPoint(first, *guides.horizontalY), QPoint(last, *guides.horizontalY));
         }
+    }
+    if (guides.cross) {
+        const std::vector<QRect> whole = guideExtent(ViewGuides{{}, {}, guides.cross}, size);
+        if (region.intersects(whole[0]) || region.intersects(whole[1]))
+            pixels.insert(pixels.end(), whole.begin(), whole.end());
     }
     return pixels;
 }
@@ -134,7 +152,7 @@ void SurfaceView::paintEvent(QPaintEvent *event)
     // The guides and the overlay once, clipped to everything repainted.
     painter.setClipRegion(shown);
     painter.translate(inner.topLeft());
-    paintGuides(painter);
+    paintGuides(painter, shown.translated(-inner.topLeft()));
     if (m_surface.hasOverlay())
         m_surface.paintOverlay(painter);
 }
@@ -171,9 +189,9 @@ void SurfaceView::paintPictureOrImage(QPainter &painter, const QRect &inner, con
     }
 }
 
-void SurfaceView::paintGuides(QPainter &painter) const
+void SurfaceView::paintGuides(QPainter &painter, const QRegion &region) const
 {
-    const std::vector<QRect> pixels = guidePixels(m_guides, m_surface.innerPixelSize());
+    const std::vector<QRect> pixels = guidePixels(m_guides, m_surface.innerPixelSize(), region);
     if (pixels.empty())
         return;
     painter.save();

@@ -67,7 +67,8 @@ private:
     // Hands the marked cells to Qt as one region, less what shows unchanged.
     void flushCells();
     void paintPictureOrImage(QPainter &painter, const QRect &inner, const QRegion &region);
-    void paintGuides(QPainter &painter) const;
+    // The guides within the region, inner pixels.
+    void paintGuides(QPainter &painter, const QRegion &region) const;
     QPointF toSurface(const QPointF &widgetPos) const;
 
     ShownSurface &m_surface;

@@ -28,6 +28,20 @@ QImage paintedWhole(GarabelWindow &w)
     return w.probe().canvasView()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// A drag from `anchor` to `first` and on to `second` (twips): what the view
+// repainted for the last move.
+QRegion repaintedByLastMove(GarabelWindow &w, QPointF anchor, QPointF first, QPointF second)
+{
+    w.move(anchor.x(), anchor.y());
+    w.press(anchor.x(), anchor.y());
+    w.move(first.x(), first.y(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    const PaintWatch watch(*w.probe().canvasView());
+    w.move(second.x(), second.y(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    return watch.painted;
+}
+
 struct DragCase {
     const char *name;
     PaletteButton tool;
@@ -74,17 +88,11 @@ TEST(FilledDrag, PaintsAFilledFigureOnlyWhereTheOldAndTheNewOneDiffer)
     BlankWindow w;
     w.chooseTool(PaletteButton::Rectangle);
     w->onFillPatternButton(FillSolid);
-    w.move(600, 450);
-    w.press(600, 450);
-    w.move(4200, 3000, Qt::LeftButton);
-    QCoreApplication::processEvents();
-    const PaintWatch watch(*w.probe().canvasView());
-    w.move(4500, 3150, Qt::LeftButton);
-    QCoreApplication::processEvents();
+    const QRegion painted = repaintedByLastMove(w, {600, 450}, {4200, 3000}, {4500, 3150});
     // Both rectangles cover (40, 30) .. (280, 200) in pixels; well inside it nothing is repainted.
     const QRect inside = QRect(QPoint(40, 30), QPoint(280, 200)).adjusted(20, 20, -20, -20).translated(SurfaceView::innerOrigin());
-    EXPECT_FALSE(watch.painted.isEmpty());
-    EXPECT_TRUE((watch.painted & inside).isEmpty()) << "repainted inside both rectangles";
+    EXPECT_FALSE(painted.isEmpty());
+    EXPECT_TRUE((painted & inside).isEmpty()) << "repainted inside both rectangles";
     EXPECT_EQ(onScreen(w), paintedWhole(w));
 }
 
@@ -99,20 +107,14 @@ TEST_P(OutlineRepaint, FollowsTheOutlineNotItsMiddle)
     w.chooseTool(c.tool);
     if (c.circleKind >= 0)
         w->onCircleKindButton(c.circleKind);
-    w.move(3000, 3000);
-    w.press(3000, 3000);
-    w.move(18000, 12000, Qt::LeftButton);
-    QCoreApplication::processEvents();
-    const PaintWatch watch(*w.probe().canvasView());
-    w.move(18300, 12300, Qt::LeftButton);
-    QCoreApplication::processEvents();
+    const QRegion painted = repaintedByLastMove(w, {3000, 3000}, {18000, 12000}, {18300, 12300});
     // The rectangle spans pixels (200, 200) .. (1200, 800); the ellipse lies in
     // it, the half circle around the anchor reaches above it.
     const QRect middle = c.tool == PaletteButton::Rectangle ? QRect(QPoint(400, 350), QPoint(1000, 650))
                          : c.circleKind == 1                ? QRect(QPoint(550, 400), QPoint(850, 600))
                                                             : QRect(QPoint(200, 150), QPoint(400, 190));
-    EXPECT_FALSE(watch.painted.isEmpty());
-    EXPECT_TRUE((watch.painted & middle.translated(SurfaceView::innerOrigin())).isEmpty()) << c.name;
+    EXPECT_FALSE(painted.isEmpty());
+    EXPECT_TRUE((painted & middle.translated(SurfaceView::innerOrigin())).isEmpty()) << c.name;
     EXPECT_EQ(onScreen(w), paintedWhole(w)) << c.name;
 }
 

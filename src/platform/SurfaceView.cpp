@@ -3,7 +3,6 @@
 #include "platform/RasterRegions.h"
 #include "platform/ShownSurface.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -264,7 +263,7 @@ void SurfaceView::markCells(const QRegion &pixels)
         m_cells.assign(std::size_t(columns) * rows, 0);
         m_anyCell = false;
     }
-    bool marked = false;
+    std::optional<QPoint> first;
     for (const QRect &rect : pixels) {
         const QRect r = rect & QRect(QPoint(0, 0), size);
         if (r.isEmpty())
@@ -272,13 +271,14 @@ void SurfaceView::markCells(const QRegion &pixels)
         for (int row = r.top() / kCell; row <= r.bottom() / kCell; ++row)
             std::fill_n(m_cells.begin() + std::ptrdiff_t(row) * columns + r.left() / kCell,
                         r.right() / kCell - r.left() / kCell + 1, 1);
-        marked = true;
+        if (!first)
+            first = r.topLeft();
     }
-    if (!marked || m_anyCell)
+    if (!first || m_anyCell)
         return;
     m_anyCell = true;
-    // The cells go to Qt together when the window's update request comes; this
-    // asks for one without marking anything yet.
+    // The cells go to Qt together when the window's update request comes; one
+    // changed pixel asks for that request.
     QWidget *top = window();
     if (m_watchedWindow != top) {
         if (m_watchedWindow)
@@ -286,7 +286,7 @@ void SurfaceView::markCells(const QRegion &pixels)
         m_watchedWindow = top;
         top->installEventFilter(this);
     }
-    QCoreApplication::postEvent(top, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+    update(QRect(*first + innerOrigin(), QSize(1, 1)));
 }
 
 void SurfaceView::flushCells()

@@ -64,16 +64,15 @@ QRegion cellsAlong(const std::vector<QRect> &rects, int cell)
         for (int y = floorDiv(r.top(), cell) - top; y <= floorDiv(r.bottom(), cell) - top; ++y)
             std::fill_n(marked.begin() + std::ptrdiff_t(y) * columns + x0, x1 - x0 + 1, 1);
     }
-    return markedCells(marked, columns, QPoint(left * cell, top * cell), cell);
+    return markedCells(marked.data(), columns, rows, QPoint(left * cell, top * cell), cell);
 }
 
-QRegion markedCells(const std::vector<unsigned char> &marked, int columns, QPoint origin, int cell,
+QRegion markedCells(const unsigned char *marked, int columns, int rows, QPoint origin, int cell,
                     const QRect &within)
 {
     std::vector<QRect> boxes;
-    const int rows = columns ? int(marked.size()) / columns : 0;
     for (int y = 0; y < rows; ++y) {
-        const unsigned char *row = marked.data() + std::ptrdiff_t(y) * columns;
+        const unsigned char *row = marked + std::ptrdiff_t(y) * columns;
         for (int x = 0; x < columns;) {
             if (!row[x]) {
                 ++x;

@@ -16,10 +16,10 @@ struct Raster;
 // bounding box, so that a repaint stays near it.
 QRegion cellsAlong(const std::vector<QRect> &rects, int cell);
 
-// The marked cells of a grid, row by row, `columns` a row, each cell `cell`
-// pixels square and the first with its corner at `origin`, as a region: a run
-// of marked cells in a row is one rectangle, cut to `within` unless it is null.
-QRegion markedCells(const std::vector<unsigned char> &marked, int columns, QPoint origin, int cell,
+// The marked cells of `rows` rows of `columns` cells, row by row, each cell
+// `cell` pixels square and the first with its corner at `origin`, as a region: a
+// run of marked cells in a row is one rectangle, cut to `within` unless it is null.
+QRegion markedCells(const unsigned char *marked, int columns, int rows, QPoint origin, int cell,
                     const QRect &within = QRect());
 
 // The pixels an arranged raster paints in one opaque colour whatever lies under

@@ -262,6 +262,7 @@ void SurfaceView::markCells(const QRegion &pixels)
         m_cellColumns = columns;
         m_cells.assign(std::size_t(columns) * rows, 0);
         m_anyCell = false;
+        m_markedRows = {rows, -1};
     }
     std::optional<QPoint> first;
     for (const QRect &rect : pixels) {
@@ -271,6 +272,8 @@ void SurfaceView::markCells(const QRegion &pixels)
         for (int row = r.top() / kCell; row <= r.bottom() / kCell; ++row)
             std::fill_n(m_cells.begin() + std::ptrdiff_t(row) * columns + r.left() / kCell,
                         r.right() / kCell - r.left() / kCell + 1, 1);
+        m_markedRows.first = std::min(m_markedRows.first, r.top() / kCell);
+        m_markedRows.second = std::max(m_markedRows.second, r.bottom() / kCell);
         if (!first)
             first = r.topLeft();
     }
@@ -294,9 +297,12 @@ void SurfaceView::flushCells()
     updateGuides();
     if (!m_anyCell)
         return;
-    QRegion region = markedCells(m_cells, m_cellColumns, QPoint(0, 0), kCell,
+    const auto [top, bottom] = m_markedRows;
+    unsigned char *const cells = m_cells.data() + std::ptrdiff_t(top) * m_cellColumns;
+    QRegion region = markedCells(cells, m_cellColumns, bottom - top + 1, QPoint(0, top * kCell), kCell,
                                  QRect(QPoint(0, 0), m_surface.innerPixelSize()));
-    std::fill(m_cells.begin(), m_cells.end(), 0);
+    std::fill_n(cells, std::ptrdiff_t(bottom - top + 1) * m_cellColumns, 0);
+    m_markedRows = {int(m_cells.size()), -1};
     m_anyCell = false;
     // Where the overlay paints the same solid colour as the screen shows now,
     // nothing below can show through: those pixels stay as they are.

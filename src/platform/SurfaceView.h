@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace garabel {
@@ -76,6 +77,8 @@ private:
     std::vector<unsigned char> m_cells;
     int m_cellColumns = 0;
     bool m_anyCell = false;
+    // The first and last rows of cells marked.
+    std::pair<int, int> m_markedRows{0, -1};
     // The window whose update request the marked cells wait for.
     QPointer<QWidget> m_watchedWindow;
     // What the overlay painted solid when the screen last caught up with it,

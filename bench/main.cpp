@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <iostream>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,10 @@
 
 namespace {
 
-// The console report, followed by one "<figure> <value>" line per benchmark that
+// Rounds of every figure of time; each gives one ratio and the median is printed.
+constexpr int kDefaultRounds = 5;
+
+// The console report; gathers one "<figure> <value>" per benchmark run that
 // compared itself with a memcpy or reported a value of its own (see Ratio.h).
 class FigureReporter : public benchmark::ConsoleReporter
 {
@@ -29,25 +33,37 @@ public:
         for (const Run &run : runs) {
             if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0)
                 continue;
+            const std::string &figure = run.run_name.function_name;
             const auto value = run.counters.find(garabel::bench::kFigureValue);
             if (value != run.counters.end()) {
-                m_figures[run.run_name.function_name].push_back(value->second.value);
+                m_figures[figure].push_back(value->second.value);
                 continue;
             }
-            const auto counter = run.counters.find(garabel::bench::kMemcpySeconds);
+            const auto counter = run.counters.find(m_wall ? garabel::bench::kMemcpySeconds
+                                                          : garabel::bench::kMemcpyCpuSeconds);
             if (counter == run.counters.end() || counter->second.value <= 0)
                 continue;
-            const double perIteration = run.real_accumulated_time / double(run.iterations);
-            m_figures[run.run_name.function_name].push_back(perIteration / counter->second.value);
+            const double spent = m_wall ? run.real_accumulated_time : run.cpu_accumulated_time;
+            const double perIteration = spent / double(run.iterations);
+            m_figures[figure].push_back(perIteration / counter->second.value);
+            m_timed.insert(figure);
         }
     }
 
-    void Finalize() override
+    // A filter that runs the figures of time again, and nothing else.
+    std::string timedFiguresFilter() const
     {
-        ConsoleReporter::Finalize();
+        std::string names;
+        for (const std::string &figure : m_timed)
+            names += (names.empty() ? "" : "|") + figure;
+        return names.empty() ? std::string() : "^(" + names + ")(/|$)";
+    }
+
+    // The median of each figure's values.
+    void printFigures()
+    {
         std::ostream &out = GetOutputStream();
         for (auto &[figure, values] : m_figures) {
-            // The median, when repetitions were asked for.
             std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
             out << figure << ' ' << values[values.size() / 2] << '\n';
         }
@@ -55,11 +71,22 @@ public:
     }
 
 private:
+    const bool m_wall = qEnvironmentVariable("GARABEL_BENCH_CLOCK") == QLatin1String("wall");
     std::map<std::string, std::vector<double>> m_figures;
+    std::set<std::string> m_timed;
 };
+
+int rounds()
+{
+    bool ok = false;
+    const int asked = qEnvironmentVariableIntValue("GARABEL_BENCH_ROUNDS", &ok);
+    return ok && asked > 0 ? asked : kDefaultRounds;
+}
 
 } // namespace
 
+// GARABEL_BENCH_ROUNDS sets how many rounds the figures of time get (5 unless
+// set); GARABEL_BENCH_CLOCK=wall compares wall time rather than processor time.
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -70,6 +97,12 @@ int main(int argc, char **argv)
         return 1;
     FigureReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    // The later rounds alternate the figures, so that a busy spell of the machine
+    // falls on one round of a figure rather than on all of them.
+    const std::string timed = reporter.timedFiguresFilter();
+    for (int round = 1; round < rounds() && !timed.empty(); ++round)
+        benchmark::RunSpecifiedBenchmarks(&reporter, timed);
+    reporter.printFigures();
     benchmark::Shutdown();
     return 0;
 }

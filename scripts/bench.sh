@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the benchmarks of a build: bash scripts/bench.sh <builddir> [benchmark flags].
-# The figure lines "<figure> <value>" (see bench/Ratio.h) come last.
+# The figure lines "<figure> <value>" (see bench/Ratio.h) come last: each the median
+# of the rounds main.cpp runs (GARABEL_BENCH_ROUNDS, 5 unless set).
 set -euo pipefail
 build="${1:-build}"
 shift || true

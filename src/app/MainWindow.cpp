@@ -240,6 +240,7 @@ void MainWindow::wireEvents()
     connect(m_canvasView, &SurfaceView::mouseMoved, this, &MainWindow::onCanvasMoved);
     connect(m_canvasView, &SurfaceView::mouseReleased, this, &MainWindow::onCanvasReleased);
     connect(m_canvasView, &SurfaceView::pointerLeft, this, &MainWindow::onCanvasLeft);
+    m_canvasView->setGuides([this] { return mirrorAxes(); });
     connect(m_stripView, &SurfaceView::mousePressed, this, &MainWindow::onColourStripPressed);
     m_textInput->onChange([this] { onTextEdited(); });
     m_textInput->onEnter([this] { placePendingText(); });

@@ -28,6 +28,7 @@ class TextBox;
 class Tool;
 class ToolBox;
 class UnsavedSheets;
+struct ViewGuides;
 class WindowToolControls;
 
 // The window: owns the controls, the drawing surfaces, the drawing state and the
@@ -121,7 +122,9 @@ private:
     // The font size of the canvas, every sheet and the text's label.
     void applyFontSize(double points);
 
-    // --- colour and files (options/) ---
+    // --- colour, options and files (options/) ---
+    // The axes of the mirrors that are on, as the canvas view shows them.
+    ViewGuides mirrorAxes() const;
     void chooseColourInDialog();
     void openPicture();
     void savePicture();

@@ -4,12 +4,15 @@
 #include "app/GridMath.h"
 #include "app/Label.h"
 #include "platform/ShownSurface.h"
+#include "platform/SurfaceLayer.h"
+#include "platform/SurfaceView.h"
 
 namespace garabel {
 
 // Reflections: 0 switches all three off; 1, 2 and 3 toggle the left-right,
 // top-bottom and through-centre mirrors. The green face is the record of a
-// reflection being on; the first button is green exactly while none is.
+// reflection being on; the first button is green exactly while none is. The
+// canvas shows the axis of each mirror that is on.
 void MainWindow::onMirrorButton(int index)
 {
     if (index == 0) {
@@ -24,12 +27,28 @@ void MainWindow::onMirrorButton(int index)
         *flags[index - 1] = on;
     }
     markNoMirror();
+    m_canvasView->updateGuides();
 }
 
 void MainWindow::markNoMirror()
 {
     const MirrorSwitches &m = m_state.mirrors;
     m_mirrorButtons[0]->setBackColor(m.leftRight || m.topBottom || m.throughCentre ? kWhite : kGreen);
+}
+
+// Only the view draws them: they never reach a sheet, a saved file or a print.
+// They follow the canvas centre, which a grid step moves.
+ViewGuides MainWindow::mirrorAxes() const
+{
+    const QPoint centre = SurfaceLayer::toPixel(m_state.grid.centreX, m_state.grid.centreY, Units::Twips);
+    ViewGuides axes;
+    if (m_state.mirrors.leftRight)
+        axes.verticalX = centre.x();
+    if (m_state.mirrors.topBottom)
+        axes.horizontalY = centre.y();
+    if (m_state.mirrors.throughCentre)
+        axes.cross = centre;
+    return axes;
 }
 
 void MainWindow::onPolygonModeButton(int index)

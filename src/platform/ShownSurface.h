@@ -26,6 +26,9 @@ public:
     QImage composedImage() const;
     // For the view: paints the overlay with a painter whose origin is the inner area.
     void paintOverlay(QPainter &painter) const { m_overlay.paint(painter); }
+    // For the view, to leave alone what the overlay shows unchanged: see SurfaceOverlay.
+    std::vector<SolidPixels> overlaySolidPixels() const { return m_overlay.solidPixels(); }
+    unsigned overlayGeneration() const { return m_overlay.generation(); }
 
 private:
     void pictureReplaced() override;

@@ -53,38 +53,53 @@ QFont Surface::font() const
     return f;
 }
 
-QImage Surface::sharpPicture() const
+QImage Surface::shownPicture() const
 {
-    return m_picture.devicePixelRatio() > 1 ? m_picture : QImage();
+    if (m_picture.isNull() || (!m_image.isNull() && m_picture.devicePixelRatio() <= 1))
+        return QImage();
+    return m_picture;
+}
+
+QImage Surface::opaquePicture(const QImage &picture) const
+{
+    if (picture.isNull() || picture.format() == QImage::Format_RGB32)
+        return picture;
+    QImage opaque(picture.size(), QImage::Format_RGB32);
+    opaque.fill(toQRgb(m_backColor));
+    opaque.setDevicePixelRatio(picture.devicePixelRatio());
+    QPainter painter(&opaque);
+    painter.drawImage(0, 0, picture);
+    return opaque;
 }
 
 void Surface::setPicture(const QImage &picture)
 {
-    m_picture = picture;
+    m_picture = opaquePicture(picture);
     pictureReplaced();
-    if (picture.isNull() || m_size.isEmpty()) {
+    // A picture that is the whole stored image is shared; any other waits.
+    if (m_picture.size() == m_size && m_picture.format() == QImage::Format_RGB32)
+        m_image = m_picture;
+    else
         m_image = QImage();
-    } else if (picture.format() == QImage::Format_RGB32 && picture.size() == m_size) {
-        m_image = picture;
-    } else {
-        QImage image(m_size, QImage::Format_RGB32);
-        image.fill(toQRgb(m_backColor));
-        QPainter painter(&image);
-        painter.drawImage(0, 0, picture);
-        painter.end();
-        m_image = image;
-    }
     markAllDirty();
     emit changed(QRect(QPoint(0, 0), m_size));
 }
 
+QImage Surface::image() const
+{
+    if (!m_picture.isNull())
+        ensureImage();
+    return m_image;
+}
+
 QImage Surface::renderedImage() const
 {
-    if (!m_image.isNull() || m_size.isEmpty())
-        return m_image;
-    QImage image(m_size, QImage::Format_RGB32);
-    image.fill(toQRgb(m_backColor));
-    return image;
+    const QImage stored = image();
+    if (!stored.isNull() || m_size.isEmpty())
+        return stored;
+    QImage blank(m_size, QImage::Format_RGB32);
+    blank.fill(toQRgb(m_backColor));
+    return blank;
 }
 
 Rgb Surface::point(double x, double y) const
@@ -95,9 +110,10 @@ Rgb Surface::point(double x, double y) const
 
 Rgb Surface::pixel(int x, int y) const
 {
-    if (m_image.isNull() || !m_image.rect().contains(x, y))
+    const QImage stored = image();
+    if (stored.isNull() || !stored.rect().contains(x, y))
         return m_backColor;
-    return fromQRgb(m_image.pixel(x, y));
+    return fromQRgb(stored.pixel(x, y));
 }
 
 QRect Surface::floodFill(int x, int y, Rgb area, Surface *alsoOn)
@@ -167,12 +183,16 @@ void Surface::emitChanged(const QRegion &pixels)
         emit changed(r);
 }
 
-void Surface::ensureImage()
+void Surface::ensureImage() const
 {
     if (!m_image.isNull() || m_size.isEmpty())
         return;
     m_image = QImage(m_size, QImage::Format_RGB32);
     m_image.fill(toQRgb(m_backColor));
+    if (!m_picture.isNull()) {
+        QPainter painter(&m_image);
+        painter.drawImage(0, 0, m_picture);
+    }
 }
 
 void Surface::resizeImage()

@@ -87,15 +87,20 @@ public:
     // Replace what is shown and what is stored by the background colour with the
     // picture at the top-left corner, clipped; a null picture leaves the background
     // only (and the stored image null again). A picture that is already RGB32 of
-    // the inner size is shared, not copied. Discards any overlay; dirties every tile.
+    // the inner size is shared, not copied; any other is kept at its own size
+    // until something is drawn or the stored image is asked for. Discards any
+    // overlay; dirties every tile.
     void setPicture(const QImage &picture);
     // An independent copy of the stored image (implicitly shared, so cheap to take);
     // null while nothing was ever stored, which stands for the blank background.
-    QImage image() const { return m_image; }
-    // The picture last assigned when it has more device pixels than logical ones
-    // and nothing was drawn since: the view shows it at full resolution. Null
-    // otherwise. The stored image holds it at the surface's own resolution.
-    QImage sharpPicture() const;
+    // A picture kept at its own size is made into the stored image here.
+    QImage image() const;
+    // The picture last assigned, opaque RGB32, while it stands for what the
+    // surface shows (nothing was drawn since) and the view should show it as it
+    // is: the stored image was not made of it yet, or it has more device pixels
+    // than logical ones (shown at full resolution). The background shows beside
+    // it. Null otherwise.
+    QImage shownPicture() const;
     // The stored image with the background materialised: null only for a zero size.
     QImage renderedImage() const;
 
@@ -157,7 +162,9 @@ private:
     void store(const SurfaceOp &op);
     // Sets the pixel of each point inside the inner area to ForeColor.
     void storePoints(const std::vector<QPointF> &points, Units units);
-    void ensureImage();
+    void ensureImage() const;
+    // The picture, opaque: over the background where it is transparent.
+    QImage opaquePicture(const QImage &picture) const;
     void resizeImage();
     void markDirty(const QRect &pixels);
     void markAllDirty();
@@ -175,7 +182,9 @@ private:
     bool m_fontItalic = false;
     double m_currentX = 0, m_currentY = 0;
 
-    QImage m_image;
+    // Null either for the blank background or, while m_picture is set, for the
+    // background with m_picture on it, made on demand.
+    mutable QImage m_image;
     // The picture last assigned, kept until something is drawn so that the
     // layout's resize can show it whole.
     QImage m_picture;

@@ -2,6 +2,7 @@
 
 #include "platform/Surface.h"
 #include "platform/SurfaceOverlay.h"
+#include "platform/RasterRegions.h"
 #include "platform/SurfacePainting.h"
 #include "platform/SurfaceRaster.h"
 
@@ -24,6 +25,14 @@ QRect spanning(QPoint a, QPoint b)
 {
     return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
                  QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
+// Side of the boxes that follow a curve's outline as the pixels it may touch.
+constexpr int kCurveCell = 32;
+
+bool paintsInterior(const Raster &raster)
+{
+    return !raster.fill.empty() && raster.brush.style() != Qt::NoBrush;
 }
 
 } // namespace
@@ -52,7 +61,6 @@ SurfaceLayer::Figure SurfaceLayer::box(double x1, double y1, double x2, double y
     const QRect box = spanning(a, b);
     const int w = m_surface.drawWidth();
     Raster raster;
-    raster.bounds = boxExtent(box, w);
     raster.colour = toQColor(resolve(colour));
     raster.brush = fillBrush();
     const QRect interior = box.adjusted(1, 1, -1, -1);
@@ -60,6 +68,13 @@ SurfaceLayer::Figure SurfaceLayer::box(double x1, double y1, double x2, double y
         raster.fill.push_back(interior);
     const auto outline = boxOutline(box, w);
     raster.runs.assign(outline.begin(), outline.end());
+    // An outline alone touches only its four bands.
+    if (paintsInterior(raster)) {
+        raster.bounds = boxExtent(box, w);
+    } else {
+        for (const QRect &band : outline)
+            raster.bounds += band;
+    }
     return applyFigure(std::move(raster));
 }
 
@@ -100,12 +115,11 @@ SurfaceLayer::Figure SurfaceLayer::arc(double x, double y, double radius, Rgb co
         const QPoint c = toPixel(x, y);
         const ArcSweep sweep = arcSweep(start, end);
         const int w = m_surface.drawWidth();
-        const int reach = int(std::ceil(r)) + w / 2 + 2;
-        raster.bounds = QRect(c.x() - reach, c.y() - reach, 2 * reach + 1, 2 * reach + 1);
         if (w > 1)
             raster.runs = wideArcRuns(c, r, sweep, w, rasterWindow());
         else
             raster.runs = pointRuns(arcPixels(c, r, sweep));
+        raster.bounds = cellsAlong(raster.runs, kCurveCell);
     }
     return applyFigure(std::move(raster));
 }
@@ -152,7 +166,7 @@ void SurfaceLayer::print(const QString &text) const
                p.setFont(f);
                p.setPen(c);
                p.drawText(baseline, text);
-           }});
+           }, {}});
 }
 
 SurfaceLayer::Figure SurfaceLayer::drawDot(QPoint at, Rgb colour) const
@@ -173,8 +187,6 @@ SurfaceLayer::Figure SurfaceLayer::drawClosedEllipse(QPoint centre, double rx, d
     const int w = m_surface.drawWidth();
     EllipseRaster ellipse = rasterEllipse(centre, rx, ry);
     Raster raster;
-    const int reachX = int(std::ceil(rx)) + w / 2 + 2, reachY = int(std::ceil(ry)) + w / 2 + 2;
-    raster.bounds = QRect(centre.x() - reachX, centre.y() - reachY, 2 * reachX + 1, 2 * reachY + 1);
     raster.colour = toQColor(colour);
     raster.brush = fillBrush();
     raster.fill = std::move(ellipse.interior);
@@ -187,6 +199,12 @@ SurfaceLayer::Figure SurfaceLayer::drawClosedEllipse(QPoint centre, double rx, d
         raster.runs = wideLineRuns(penCentre(a, w), penCentre(b, w), w / 2.0, rasterWindow());
     } else {
         raster.runs = wideEllipseRuns(centre, rx, ry, w, rasterWindow());
+    }
+    if (paintsInterior(raster)) {
+        const int reachX = int(std::ceil(rx)) + w / 2 + 2, reachY = int(std::ceil(ry)) + w / 2 + 2;
+        raster.bounds = QRect(centre.x() - reachX, centre.y() - reachY, 2 * reachX + 1, 2 * reachY + 1);
+    } else {
+        raster.bounds = cellsAlong(raster.runs, kCurveCell);
     }
     return applyFigure(std::move(raster));
 }

@@ -1,6 +1,7 @@
 #include "platform/SurfaceLayer.h"
 
 #include "platform/HatchPattern.h"
+#include "platform/RasterRegions.h"
 #include "platform/Surface.h"
 #include "platform/SurfaceOverlay.h"
 #include "platform/SurfaceRaster.h"
@@ -113,7 +114,11 @@ SurfaceLayer::Figure SurfaceLayer::applyRaster(Raster raster) const
 {
     arrangeByRows(raster);
     auto shared = std::make_shared<const Raster>(std::move(raster));
-    apply({shared->bounds, [shared](QPainter &p, const QRect &clip) { paintRaster(p, *shared, clip); }});
+    SurfaceOp op{shared->bounds, [shared](QPainter &p, const QRect &clip) { paintRaster(p, *shared, clip); }, {}};
+    // The view compares the overlay's solid pixels from one repaint to the next.
+    if (m_overlay)
+        op.solid = solidPixelsOf(*shared);
+    apply(std::move(op));
     return shared;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QRegion>
+#include <QRgb>
 
 #include <functional>
 #include <vector>
@@ -10,12 +11,22 @@ class QPainter;
 
 namespace garabel {
 
+// Pixels painted in one opaque colour.
+struct SolidPixels {
+    QRgb colour;
+    QRegion pixels;
+};
+
 // One figure: the pixels it may touch and how to paint it. The same op paints
 // the stored image or, replayed, the overlay, so both look the same. The clip
 // (null: none) lets a replay skip what falls outside the repainted rectangle.
+// `solid` may name, in painting order, pixels that the op paints in one opaque
+// colour whatever lies under them (a filled figure); what else of its bounds it
+// touches is not known.
 struct SurfaceOp {
     QRegion bounds;
     std::function<void(QPainter &, const QRect &clip)> paint;
+    std::vector<SolidPixels> solid;
 };
 
 // Readies a painter for ops: no antialiasing, so that colours stay exact.
@@ -33,10 +44,19 @@ public:
     // Replays the figures with a painter whose origin is the inner area, only
     // those that meet its clip.
     void paint(QPainter &painter) const;
+    // Where the overlay alone decides what shows: the pixels whose last figure
+    // painted them solid, by colour. Empty when no figure says it paints solid.
+    std::vector<SolidPixels> solidPixels() const;
+    // Counts every change of the figures.
+    unsigned generation() const { return m_generation; }
 
 private:
     std::vector<SurfaceOp> m_ops;
     QRegion m_bounds;
+    unsigned m_generation = 0;
 };
+
+// The pixels that show the same colour under both overlays, whatever lies below.
+QRegion sameSolidPixels(const std::vector<SolidPixels> &a, const std::vector<SolidPixels> &b);
 
 } // namespace garabel

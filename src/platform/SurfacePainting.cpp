@@ -52,6 +52,42 @@ bool onSweep(double angle, ArcSweep sweep)
     return from <= sweep.span + kAngleSlack || from >= kTwoPi - kAngleSlack;
 }
 
+// onSweep(atan2(dy, dx), sweep) for many pixels, mostly without the arc tangent:
+// the sweep's edges as half-planes, the angle itself only next to an edge, where
+// rounding could tell the two apart.
+class SweepTest
+{
+public:
+    explicit SweepTest(ArcSweep sweep) : m_sweep(sweep)
+    {
+        const double from = sweep.start - kAngleSlack, length = sweep.span + 2 * kAngleSlack;
+        m_whole = length >= kTwoPi;
+        m_narrow = length <= std::numbers::pi;
+        m_fromX = std::cos(from);
+        m_fromY = std::sin(from);
+        m_toX = std::cos(from + length);
+        m_toY = std::sin(from + length);
+    }
+
+    bool operator()(int dx, int dy) const
+    {
+        if (m_whole)
+            return true;
+        // Positive where the pixel lies counter-clockwise of the edge.
+        const double pastFrom = m_fromX * dy - m_fromY * dx, pastTo = m_toX * dy - m_toY * dx;
+        const double nearEdge = kEdge * kEdge * (double(dx) * dx + double(dy) * dy);
+        if (pastFrom * pastFrom <= nearEdge || pastTo * pastTo <= nearEdge)
+            return onSweep(std::atan2(double(dy), double(dx)), m_sweep);
+        return m_narrow ? pastFrom > 0 && pastTo < 0 : !(pastTo > 0 && pastFrom < 0);
+    }
+
+private:
+    static constexpr double kEdge = 1e-9;
+    ArcSweep m_sweep;
+    bool m_whole, m_narrow;
+    double m_fromX, m_fromY, m_toX, m_toY;
+};
+
 QPolygon mirrorQuarter(QPoint c, const std::vector<QPoint> &quarter)
 {
     QPolygon outline;
@@ -110,9 +146,10 @@ ArcSweep arcSweep(double start, double end)
 QPolygon arcPixels(QPoint centre, double radius, ArcSweep sweep)
 {
     const QPolygon circle = mirrorQuarter(centre, quarterOutline(radius, radius));
+    const SweepTest inSweep(sweep);
     QPolygon arc;
     for (const QPoint p : circle) {
-        if (onSweep(std::atan2(double(centre.y() - p.y()), double(p.x() - centre.x())), sweep))
+        if (inSweep(p.x() - centre.x(), centre.y() - p.y()))
             arc << p;
     }
     return arc;

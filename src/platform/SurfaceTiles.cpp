@@ -12,7 +12,7 @@ namespace garabel {
 void Surface::writeTile(int column, int row, const QImage &tile)
 {
     const QRect area = QRect(column * kTile, row * kTile, kTile, kTile) & QRect(QPoint(0, 0), m_size);
-    if (area.isEmpty() || (tile.isNull() && m_image.isNull()))
+    if (area.isEmpty() || (tile.isNull() && image().isNull()))
         return;
     ensureImage();
     m_picture = QImage();
@@ -28,9 +28,14 @@ void Surface::rewriteRows(const QRect &area, const RowWriter &writeRow)
     const QRect rows = area & inside;
     if (rows.isEmpty())
         return;
+    // Only part of the area is written: a picture kept at its own size becomes
+    // the stored image first.
+    const bool whole = rows == inside;
+    if (!whole)
+        ensureImage();
     // A picture kept for the view shares the pixels; it goes with any drawing.
     m_picture = QImage();
-    if (rows == inside && (m_image.size() != m_size || !m_image.isDetached()))
+    if (whole && (m_image.size() != m_size || !m_image.isDetached()))
         m_image = QImage(m_size, QImage::Format_RGB32);  // every pixel is written below
     else
         ensureImage();

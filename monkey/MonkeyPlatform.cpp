@@ -4,11 +4,13 @@
 
 namespace garabel::monkey {
 
-std::unique_ptr<PrintJob> MonkeyPlatform::startPrintJob(QString *whyNot)
+PrintDialogAnswer MonkeyPlatform::printDialog(bool landscape)
 {
     if (!m_printed.isValid())
-        return QtPlatform::startPrintJob(whyNot);
-    return startPdfJob(m_printed.filePath(QStringLiteral("page.pdf")));
+        return QtPlatform::printDialog(landscape);
+    std::unique_ptr<PrintJob> job = startPdfJob(m_printed.filePath(QStringLiteral("page.pdf")));
+    job->setLandscape(landscape);
+    return {std::move(job), QString()};
 }
 
 void MonkeyPlatform::quit()

@@ -166,7 +166,7 @@ void SurfaceLayer::print(const QString &text) const
                p.setFont(f);
                p.setPen(c);
                p.drawText(baseline, text);
-           }, {}});
+           }, {}, {}});
 }
 
 SurfaceLayer::Figure SurfaceLayer::drawDot(QPoint at, Rgb colour) const

@@ -114,7 +114,8 @@ SurfaceLayer::Figure SurfaceLayer::applyRaster(Raster raster) const
 {
     arrangeByRows(raster);
     auto shared = std::make_shared<const Raster>(std::move(raster));
-    SurfaceOp op{shared->bounds, [shared](QPainter &p, const QRect &clip) { paintRaster(p, *shared, clip); }, {}};
+    SurfaceOp op{shared->bounds, [shared](QPainter &p, const QRect &clip) { paintRaster(p, *shared, clip); }, {},
+                 shared};
     // The view compares the overlay's solid pixels from one repaint to the next.
     if (m_overlay)
         op.solid = solidPixelsOf(*shared);

@@ -1,11 +1,91 @@
 #include "platform/SurfaceOverlay.h"
 
+#include "platform/SurfaceRaster.h"
+
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace garabel {
+
+namespace {
+
+// An image that a painter fills, when its pixels may be written directly: one
+// 32-bit word a pixel, reached from the painter's coordinates by a whole-pixel
+// shift, painted over plainly.
+struct PixelTarget {
+    uchar *bits;
+    qsizetype stride;
+    QPoint offset;
+    // What may be painted, in image pixels.
+    QRegion clip;
+};
+
+std::optional<PixelTarget> pixelTarget(QPainter &painter)
+{
+    QPaintEngine *engine = painter.paintEngine();
+    QPaintDevice *device = engine ? engine->paintDevice() : nullptr;
+    if (!device || device->devType() != QInternal::Image)
+        return std::nullopt;
+    auto *image = static_cast<QImage *>(device);
+    const QImage::Format format = image->format();
+    if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32
+         && format != QImage::Format_ARGB32_Premultiplied) || !image->isDetached())
+        return std::nullopt;
+    const QTransform t = painter.deviceTransform();
+    const QPoint offset(qRound(t.dx()), qRound(t.dy()));
+    if (t.type() > QTransform::TxTranslate || QPointF(offset) != QPointF(t.dx(), t.dy()) || painter.opacity() != 1
+        || painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return std::nullopt;
+    QRegion clip(image->rect());
+    if (painter.hasClipping())
+        clip &= painter.clipRegion().translated(offset);
+    if (!engine->systemClip().isEmpty())
+        clip &= engine->systemClip();
+    return PixelTarget{image->bits(), image->bytesPerLine(), offset, clip};
+}
+
+bool opaque(const QColor &colour)
+{
+    return colour.alpha() == 255;
+}
+
+// The raster paints only opaque colours, with nothing a painter must work out.
+bool writable(const Raster &raster)
+{
+    const bool fills = !raster.fill.empty() && raster.brush.style() != Qt::NoBrush;
+    return opaque(raster.colour)
+           && (!fills || (raster.brush.style() == Qt::SolidPattern && opaque(raster.brush.color())));
+}
+
+void writeRects(const PixelTarget &target, const std::vector<QRect> &rects, int tallest, const QColor &colour)
+{
+    const QRgb pixel = colour.rgb();
+    for (const QRect &c : target.clip) {
+        const QRect clip = c.translated(-target.offset);
+        const auto [first, last] = rowsMeeting(rects, tallest, clip);
+        for (const QRect *r = first; r != last; ++r) {
+            const QRect part = (*r & clip).translated(target.offset);
+            for (int y = part.top(); y <= part.bottom(); ++y) {
+                QRgb *const row = reinterpret_cast<QRgb *>(target.bits + y * target.stride);
+                std::fill_n(row + part.left(), part.width(), pixel);
+            }
+        }
+    }
+}
+
+// Fills the pixels that paintRaster() would.
+void writeRaster(const PixelTarget &target, const Raster &raster)
+{
+    if (!raster.fill.empty() && raster.brush.style() != Qt::NoBrush)
+        writeRects(target, raster.fill, raster.tallest, raster.brush.color());
+    writeRects(target, raster.runs, raster.tallest, raster.colour);
+}
+
+} // namespace
 
 void prepareForOps(QPainter &painter)
 {
@@ -34,8 +114,13 @@ void SurfaceOverlay::paint(QPainter &painter) const
     painter.save();
     prepareForOps(painter);
     const QRect clip = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : QRect();
+    const std::optional<PixelTarget> target = pixelTarget(painter);
     for (const SurfaceOp &op : m_ops) {
-        if (clip.isNull() || op.bounds.intersects(clip))
+        if (!clip.isNull() && !op.bounds.intersects(clip))
+            continue;
+        if (target && op.raster && writable(*op.raster))
+            writeRaster(*target, *op.raster);
+        else
             op.paint(painter, clip);
     }
     painter.restore();

@@ -5,11 +5,14 @@
 #include <QRgb>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QPainter;
 
 namespace garabel {
+
+struct Raster;
 
 // Pixels painted in one opaque colour.
 struct SolidPixels {
@@ -27,6 +30,9 @@ struct SurfaceOp {
     QRegion bounds;
     std::function<void(QPainter &, const QRect &clip)> paint;
     std::vector<SolidPixels> solid;
+    // The figure's pixels, when it is made of rectangles: a replay into an image
+    // may then write them itself rather than through `paint`.
+    std::shared_ptr<const Raster> raster;
 };
 
 // Readies a painter for ops: no antialiasing, so that colours stay exact.
@@ -42,7 +48,9 @@ public:
     // Drops every figure; returns the pixels they covered, to be repainted.
     QRegion clear();
     // Replays the figures with a painter whose origin is the inner area, only
-    // those that meet its clip.
+    // those that meet its clip. Into an image reached by a whole-pixel shift, a
+    // figure of opaque rectangles is written pixel by pixel, the same pixels the
+    // painter would fill: thousands of small runs cost a painter far more.
     void paint(QPainter &painter) const;
     // Where the overlay alone decides what shows: the pixels whose last figure
     // painted them solid, by colour. Empty when no figure says it paints solid.

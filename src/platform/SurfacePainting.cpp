@@ -88,19 +88,35 @@ private:
     double m_fromX, m_fromY, m_toX, m_toY;
 };
 
+// The quarter (sorted by rows, then x) mirrored into the whole outline, given
+// by rows from the top and each left to right, the order pointRuns() wants.
 QPolygon mirrorQuarter(QPoint c, const std::vector<QPoint> &quarter)
 {
     QPolygon outline;
     outline.reserve(qsizetype(quarter.size() * 4));
-    for (const QPoint q : quarter) {
-        outline << QPoint(c.x() + q.x(), c.y() + q.y());
-        if (q.x())
-            outline << QPoint(c.x() - q.x(), c.y() + q.y());
-        if (q.y())
-            outline << QPoint(c.x() + q.x(), c.y() - q.y());
-        if (q.x() && q.y())
-            outline << QPoint(c.x() - q.x(), c.y() - q.y());
+    // Where each row of the quarter starts, and its end.
+    std::vector<std::size_t> rowStarts;
+    for (std::size_t i = 0; i < quarter.size(); ++i) {
+        if (i == 0 || quarter[i].y() != quarter[i - 1].y())
+            rowStarts.push_back(i);
     }
+    rowStarts.push_back(quarter.size());
+    const auto addRow = [&](std::size_t row, int y) {
+        const std::size_t from = rowStarts[row], to = rowStarts[row + 1];
+        for (std::size_t i = to; i-- > from;) {
+            if (quarter[i].x())
+                outline << QPoint(c.x() - quarter[i].x(), y);
+        }
+        for (std::size_t i = from; i < to; ++i)
+            outline << QPoint(c.x() + quarter[i].x(), y);
+    };
+    const std::size_t rows = rowStarts.size() - 1;
+    for (std::size_t row = rows; row-- > 0;) {
+        if (quarter[rowStarts[row]].y())
+            addRow(row, c.y() - quarter[rowStarts[row]].y());
+    }
+    for (std::size_t row = 0; row < rows; ++row)
+        addRow(row, c.y() + quarter[rowStarts[row]].y());
     return outline;
 }
 

@@ -75,6 +75,15 @@ void arrangeByRows(Raster &raster)
     }
 }
 
+std::pair<const QRect *, const QRect *> rowsMeeting(const std::vector<QRect> &rects, int tallest, const QRect &clip)
+{
+    const auto first = std::partition_point(rects.begin(), rects.end(),
+                                            [&](const QRect &r) { return r.top() < clip.top() - tallest + 1; });
+    const auto last = std::partition_point(first, rects.end(),
+                                           [&](const QRect &r) { return r.top() <= clip.bottom(); });
+    return {rects.data() + (first - rects.begin()), rects.data() + (last - rects.begin())};
+}
+
 namespace {
 
 void paintRects(QPainter &painter, const std::vector<QRect> &rects, int tallest, const QRect &clip)
@@ -83,13 +92,10 @@ void paintRects(QPainter &painter, const std::vector<QRect> &rects, int tallest,
         painter.drawRects(rects.data(), int(rects.size()));
         return;
     }
-    const auto first = std::partition_point(rects.begin(), rects.end(),
-                                            [&](const QRect &r) { return r.top() < clip.top() - tallest + 1; });
-    const auto last = std::partition_point(first, rects.end(),
-                                           [&](const QRect &r) { return r.top() <= clip.bottom(); });
+    const auto [first, last] = rowsMeeting(rects, tallest, clip);
     // Those beside the clip are cheaper to let the painter clip than to sort out.
     if (first != last)
-        painter.drawRects(rects.data() + (first - rects.begin()), int(last - first));
+        painter.drawRects(first, int(last - first));
 }
 
 } // namespace
@@ -140,9 +146,9 @@ std::vector<QRect> lineRuns(QPoint a, QPoint b, const QRect &window)
 
 std::vector<QRect> pointRuns(QPolygon points)
 {
-    std::sort(points.begin(), points.end(), [](QPoint p, QPoint q) {
-        return p.y() != q.y() ? p.y() < q.y() : p.x() < q.x();
-    });
+    const auto byRows = [](QPoint p, QPoint q) { return p.y() != q.y() ? p.y() < q.y() : p.x() < q.x(); };
+    if (!std::is_sorted(points.begin(), points.end(), byRows))
+        std::sort(points.begin(), points.end(), byRows);
     std::vector<QRect> runs;
     for (const QPoint p : points) {
         if (!runs.empty() && runs.back().y() == p.y() && runs.back().right() + 1 >= p.x())

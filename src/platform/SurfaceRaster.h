@@ -7,6 +7,7 @@
 #include <QRegion>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -44,6 +45,10 @@ QRect reflected(const QRect &rect, PixelAxes axes);
 // The raster mirrored across the axes. Only the coverage is mirrored: a hatch
 // brush stays anchored at the image origin, so its lines keep their direction.
 Raster reflected(const Raster &raster, PixelAxes axes);
+
+// The rectangles of an arranged list (`tallest` high at most) whose rows may
+// meet the clip's: the others lie wholly above or below it.
+std::pair<const QRect *, const QRect *> rowsMeeting(const std::vector<QRect> &rects, int tallest, const QRect &clip);
 
 // The interior first, then the pen, so the outline stays on top of the fill;
 // within `clip` only, when it is not null. The raster must be arranged.

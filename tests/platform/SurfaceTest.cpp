@@ -2,6 +2,7 @@
 
 #include "platform/SurfaceProbe.h"
 
+#include <QPainter>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -53,6 +54,36 @@ TEST_F(SurfaceStore, OverlayFigureIsShownButNotStoredAndGoesAtRefresh)
     EXPECT_EQ(rgbAt(surface.composedImage(), 30, 10), kRed);
     surface.refresh();
     EXPECT_EQ(countRgb(surface.composedImage(), kWhite), 120 * 100);
+}
+
+// Replayed into a 32-bit image the overlay writes its figures' pixels itself;
+// into a 24-bit one a painter paints them: both under the same shift and clip.
+TEST_F(SurfaceStore, OverlayWrittenPixelByPixelEqualsTheOverlayPainted)
+{
+    overlay.ellipse(60, 50, 45, kRed, 0.6);
+    surface.setFillStyle(FillSolid);
+    surface.setFillColor(kBlue);
+    overlay.circle(30, 30, 20, kGreen);
+    surface.setFillStyle(FillCross);
+    overlay.box(70, 40, 110, 90, kBlack);
+    surface.setDrawWidth(3);
+    overlay.line(0, 99, 119, 0, kRed);
+    QRegion clip = QRect(0, 0, 50, 40);
+    clip += QRect(60, 30, 30, 70);
+    clip += QRect(100, 0, 20, 20);
+    const auto replay = [&](QImage::Format format) {
+        QImage image(130, 110, format);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setClipRegion(clip);
+        painter.translate(7, 5);
+        surface.paintOverlay(painter);
+        return image.convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage written = replay(QImage::Format_RGB32), painted = replay(QImage::Format_RGB888);
+    EXPECT_EQ(written, painted);
+    EXPECT_GT(countRgb(written, kBlue), 0);
+    EXPECT_GT(countRgb(written, kRed), 0);
 }
 
 TEST_F(SurfaceStore, EachLayerKeepsToItselfPointsInBulkToo)

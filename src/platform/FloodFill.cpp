@@ -206,6 +206,26 @@ QRect floodFillImage(const FillPaint &target, QPoint start, Rgb area, const Fill
     return {};
 }
 
+QRect fillWholeImage(const FillPaint &target, const FillPaint *follower)
+{
+    QImage &image = *target.image;
+    Q_ASSERT(image.format() == QImage::Format_RGB32 && target.style == FillSolid);
+    if (image.isNull())
+        return {};
+    RunEffects effects(target, follower);
+    const std::uint32_t fill = toQRgb(target.colour);
+    uchar *const bits = image.bits();
+    const int width = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        // Nothing reads these rows again soon: the undo store knows their colour.
+        runs::stream(rowOf(bits, image.bytesPerLine(), y), 0, width, fill);
+        effects.run(y, 0, width - 1);
+    }
+    runs::streamed();
+    effects.finish(image.size());
+    return image.rect();
+}
+
 QRect floodFillImage(QImage &image, QPoint start, Rgb area, Rgb fill, int fillStyle)
 {
     return floodFillImage(FillPaint{&image, fill, fillStyle}, start, area);

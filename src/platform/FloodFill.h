@@ -42,6 +42,10 @@ struct FillPaint {
 // taken, empty when none.
 QRect floodFillImage(const FillPaint &target, QPoint start, Rgb area, const FillPaint *follower = nullptr);
 
+// The same for a solid `target` whose pixels all have the area colour, known
+// beforehand: every pixel is taken, and none is read.
+QRect fillWholeImage(const FillPaint &target, const FillPaint *follower = nullptr);
+
 // The same for one image and no tile marks.
 QRect floodFillImage(QImage &image, QPoint start, Rgb area, Rgb fill, int fillStyle);
 

@@ -135,7 +135,14 @@ QRect Surface::floodFill(int x, int y, Rgb area, Surface *alsoOn)
         follower = {&alsoOn->m_image, alsoOn->m_fillColor, alsoOn->m_fillStyle, alsoOn->m_dirty.data(),
                     alsoOn->tileColumns()};
     }
-    const QRect touched = floodFillImage(target, QPoint(x, y), area, follows ? &follower : nullptr);
+    // Where every tile is known to have the area's colour, the fill takes them all
+    // without a look at them.
+    const bool whole = m_fillStyle == FillSolid && knownAll(toQRgb(area));
+    const QRect touched = whole ? fillWholeImage(target, follows ? &follower : nullptr)
+                                : floodFillImage(target, QPoint(x, y), area, follows ? &follower : nullptr);
+    learnFilledColours();
+    if (follows)
+        alsoOn->learnFilledColours();
     if (touched.isEmpty())
         return {};
     emit changed(touched);
@@ -216,6 +223,7 @@ void Surface::resizeImage()
         }
     }
     m_dirty.assign(std::size_t(tileColumns() * tileRows()), 0);
+    m_colourKnown.assign(m_dirty.size(), 0);
     markAllDirty();
 }
 

@@ -168,6 +168,11 @@ private:
     void resizeImage();
     void markDirty(const QRect &pixels);
     void markAllDirty();
+    // After a fill marked tiles: the colours of those it wrote in part are no
+    // longer known, those it painted whole are.
+    void learnFilledColours();
+    // Whether every pixel is known to be `colour`, from the tiles' colours.
+    bool knownAll(unsigned colour) const;
 
     double m_left = 0, m_top = 0, m_width = 0, m_height = 0;
     QSize m_size;
@@ -190,6 +195,9 @@ private:
     QImage m_picture;
     std::vector<unsigned char> m_dirty;  // a TileMark per tile
     std::vector<unsigned> m_tileColours;  // per tile marked TileOneColour: its colour
+    // Per tile: its pixels are all m_tileColours' colour, dirty or not since the
+    // last clearDirtyTiles(). Anything else written to the tile forgets it.
+    std::vector<unsigned char> m_colourKnown;
 };
 
 } // namespace garabel

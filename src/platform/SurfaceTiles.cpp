@@ -18,6 +18,7 @@ void Surface::writeTile(int column, int row, const QImage &tile)
     m_picture = QImage();
     unsigned char &mark = m_dirty[std::size_t(row * tileColumns() + column)];
     mark = std::min<unsigned char>(mark, TileWritten);  // its colour is no longer known
+    m_colourKnown[std::size_t(row * tileColumns() + column)] = 0;
     pasteTile(m_image, column, row, kTile, tile, toQRgb(m_backColor));
     emit changed(area);
 }
@@ -83,14 +84,39 @@ void Surface::markDirty(const QRect &pixels)
         return;
     const int columns = tileColumns();
     for (int row = r.top() / kTile; row <= r.bottom() / kTile; ++row) {
-        for (int column = r.left() / kTile; column <= r.right() / kTile; ++column)
+        for (int column = r.left() / kTile; column <= r.right() / kTile; ++column) {
             m_dirty[std::size_t(row * columns + column)] = TileWritten;
+            m_colourKnown[std::size_t(row * columns + column)] = 0;
+        }
     }
 }
 
 void Surface::markAllDirty()
 {
     std::fill(m_dirty.begin(), m_dirty.end(), TileWritten);
+    std::fill(m_colourKnown.begin(), m_colourKnown.end(), 0);
+}
+
+void Surface::learnFilledColours()
+{
+    m_colourKnown.resize(m_dirty.size(), 0);
+    for (std::size_t i = 0; i < m_dirty.size(); ++i) {
+        if (m_dirty[i] == TileWritten)
+            m_colourKnown[i] = 0;
+        else if (m_dirty[i] == TileOneColour)
+            m_colourKnown[i] = 1;
+    }
+}
+
+bool Surface::knownAll(unsigned colour) const
+{
+    if (m_colourKnown.size() != m_dirty.size() || m_tileColours.size() != m_dirty.size())
+        return false;
+    for (std::size_t i = 0; i < m_dirty.size(); ++i) {
+        if (!m_colourKnown[i] || m_tileColours[i] != colour)
+            return false;
+    }
+    return !m_dirty.empty();
 }
 
 } // namespace garabel

@@ -1,6 +1,7 @@
 #include "platform/SurfaceView.h"
 
 #include "platform/RasterRegions.h"
+#include "platform/ScreenCopy.h"
 #include "platform/ShownSurface.h"
 
 #include <QGuiApplication>
@@ -173,7 +174,7 @@ void SurfaceView::paintPictureOrImage(QPainter &painter, const QRect &inner, con
         for (const QRect &part : QRegion(r) - pictureArea) {
             if (image.isNull())
                 painter.fillRect(part, toQColor(m_surface.backColor()));
-            else
+            else if (!copyToScreen(painter, part.topLeft(), image, part.translated(-inner.topLeft())))
                 painter.drawImage(part.topLeft(), image, part.translated(-inner.topLeft()));
         }
         const QRect part = r & pictureArea;

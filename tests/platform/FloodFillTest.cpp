@@ -132,5 +132,29 @@ TEST(SurfaceFloodFill, MarksTouchedTilesReportsTheChangeAndSparesEarlierCopies)
     EXPECT_EQ(rgbAt(before, 80, 80), kWhite);
 }
 
+TEST(SurfaceFloodFill, RefillOfOneColourKeepsWhatWasDrawnOrWrittenSince)
+{
+    Surface surface;
+    giveInnerSize(surface, 200, 130);
+    surface.setFillStyle(FillSolid);
+    surface.setFillColor(kRed);
+    surface.floodFill(5, 5, kWhite);
+    surface.clearDirtyTiles();
+    surface.setFillStyle(FillTransparent);
+    surface.stored(Units::Pixels).box(70, 70, 100, 100);
+    QImage tile(Surface::kTile, Surface::kTile, QImage::Format_RGB32);
+    tile.fill(toQRgb(kBlue));
+    surface.writeTile(2, 1, tile);
+    const int black = countRgb(surface.image(), kBlack);
+    surface.setFillStyle(FillSolid);
+    surface.setFillColor(kGreen);
+    surface.floodFill(0, 0, kRed);
+    const QImage filled = surface.image();
+    EXPECT_EQ(countRgb(filled, kBlack), black);
+    EXPECT_EQ(rgbAt(filled, 80, 80), kRed);
+    EXPECT_EQ(countRgb(filled, kBlue), Surface::kTile * Surface::kTile);
+    EXPECT_EQ(rgbAt(filled, 199, 0), kGreen);
+}
+
 } // namespace
 } // namespace garabel::test

@@ -1,3 +1,4 @@
+#include "Fills.h"
 #include "Ratio.h"
 #include "Window4k.h"
 
@@ -27,6 +28,10 @@ void fill_click_4k(benchmark::State &state)
         state.PauseTiming();
         w.platform.colorAnswers.push_back(colours[n % 2]);
         w.form->onPaletteButton(garabel::PaletteButton::ColourDialog);
+        // The sheet forgets that the last click left it one colour, so that
+        // this click takes the scan of a first fill, not the refill's shortcut.
+        const garabel::Surface &sheet = w.probe().currentSheetImage();
+        garabel::bench::forgetOneColour(const_cast<garabel::Surface &>(sheet), sheet.pixel(0, 0));
         w.send(QEvent::MouseMove, 1000 + n % 2, 600, Qt::NoButton);
         w.repaint();
         const int paintsBefore = w.paints.count;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/Surface.h"
+#include "platform/SurfaceLayer.h"
+
+#include <QPointF>
+
+namespace garabel::bench {
+
+// Rewrites the top-left pixel, which lies in `area`, with its own colour: nothing
+// changes but the surface no longer knows itself to be one colour, so the next
+// fill takes the scan of a first fill instead of the shortcut for a refill.
+inline void forgetOneColour(Surface &surface, Rgb area)
+{
+    surface.setForeColor(area);
+    surface.stored(Units::Pixels).psetMany({QPointF(0, 0)});
+}
+
+} // namespace garabel::bench

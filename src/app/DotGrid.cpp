@@ -11,11 +11,7 @@ namespace garabel {
 // whatever sheet it shows; they never go into a sheet image.
 void MainWindow::onGridButton(int index)
 {
-    for (auto &button : m_gridButtons) {
-        if (button->backColor() == kGreen)
-            button->setBackColor(kWhite);
-    }
-    m_gridButtons[index]->setBackColor(kGreen);
+    markOnly(m_gridButtons, index);
     m_state.grid.step = gridStepFor(index);
     m_state.grid.centreX = snapToGrid(float(m_canvas->width()) / 2.0f, m_state.grid.step);
     m_state.grid.centreY = snapToGrid(float(m_canvas->height()) / 2.0f, m_state.grid.step);

@@ -169,7 +169,7 @@ private:
     void markDirty(const QRect &pixels);
     void markAllDirty();
     // After a fill marked tiles: the colours of those it wrote in part are no
-    // longer known, those it painted whole are.
+    // longer known, those it painted whole are (and they are plainly written).
     void learnFilledColours();
     // Whether every pixel is known to be `colour`, from the tiles' colours.
     bool knownAll(unsigned colour) const;
@@ -193,8 +193,10 @@ private:
     // The picture last assigned, kept until something is drawn so that the
     // layout's resize can show it whole.
     QImage m_picture;
-    std::vector<unsigned char> m_dirty;  // a TileMark per tile
-    std::vector<unsigned> m_tileColours;  // per tile marked TileOneColour: its colour
+    // Per tile: TileClean or TileWritten (a fill's TileOneColour lasts only until
+    // learnFilledColours() turns it into m_colourKnown).
+    std::vector<unsigned char> m_dirty;
+    std::vector<unsigned> m_tileColours;  // per tile whose colour is known: that colour
     // Per tile: its pixels are all m_tileColours' colour, dirty or not since the
     // last clearDirtyTiles(). Anything else written to the tile forgets it.
     std::vector<unsigned char> m_colourKnown;

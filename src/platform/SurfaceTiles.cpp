@@ -16,8 +16,6 @@ void Surface::writeTile(int column, int row, const QImage &tile)
         return;
     ensureImage();
     m_picture = QImage();
-    unsigned char &mark = m_dirty[std::size_t(row * tileColumns() + column)];
-    mark = std::min<unsigned char>(mark, TileWritten);  // its colour is no longer known
     m_colourKnown[std::size_t(row * tileColumns() + column)] = 0;
     pasteTile(m_image, column, row, kTile, tile, toQRgb(m_backColor));
     emit changed(area);
@@ -68,7 +66,7 @@ std::optional<unsigned> Surface::knownTileColour(int column, int row) const
     if (!tileDirty(column, row))
         return std::nullopt;
     const std::size_t i = std::size_t(row * tileColumns() + column);
-    return m_dirty[i] == TileOneColour ? std::optional<unsigned>(m_tileColours[i]) : std::nullopt;
+    return m_colourKnown[i] ? std::optional<unsigned>(m_tileColours[i]) : std::nullopt;
 }
 
 void Surface::clearDirtyTiles()
@@ -101,10 +99,12 @@ void Surface::learnFilledColours()
 {
     m_colourKnown.resize(m_dirty.size(), 0);
     for (std::size_t i = 0; i < m_dirty.size(); ++i) {
-        if (m_dirty[i] == TileWritten)
+        if (m_dirty[i] == TileWritten) {
             m_colourKnown[i] = 0;
-        else if (m_dirty[i] == TileOneColour)
+        } else if (m_dirty[i] == TileOneColour) {
             m_colourKnown[i] = 1;
+            m_dirty[i] = TileWritten;
+        }
     }
 }
 

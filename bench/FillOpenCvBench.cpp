@@ -3,7 +3,7 @@
 #include "Fills.h"
 #include "Ratio.h"
 
-#include "platform/Surface.h"
+#include "raster/Surface.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Surface.h"
-#include "platform/SurfaceLayer.h"
+#include "raster/Surface.h"
+#include "raster/SurfaceLayer.h"
 
 #include <QPointF>
 

@@ -1,8 +1,8 @@
 #include "Ratio.h"
 
-#include "platform/PictureFile.h"
-#include "platform/Surface.h"
-#include "platform/Units.h"
+#include "files/PictureFile.h"
+#include "raster/Surface.h"
+#include "raster/Units.h"
 
 #include <QTemporaryDir>
 

@@ -2,8 +2,8 @@
 #include "Ratio.h"
 #include "Window4k.h"
 
-#include "platform/ShownSurface.h"
-#include "platform/SurfaceView.h"
+#include "desktop/SurfaceView.h"
+#include "raster/ShownSurface.h"
 
 #include <QCoreApplication>
 #include <QEvent>

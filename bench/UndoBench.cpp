@@ -1,12 +1,11 @@
 #include "Ratio.h"
 #include "Window4k.h"
 
-#include "app/Button.h"
-#include "app/SheetDisplay.h"
-#include "app/Sheets.h"
-#include "app/SnapshotStore.h"
-#include "app/UndoRing.h"
-#include "platform/ShownSurface.h"
+#include "drawing/SheetDisplay.h"
+#include "drawing/Sheets.h"
+#include "drawing/SnapshotStore.h"
+#include "drawing/UndoRing.h"
+#include "raster/ShownSurface.h"
 
 #include <QCoreApplication>
 
@@ -36,16 +35,13 @@ struct UndoRig {
         };
         size(canvas);
         for (int i = 0; i < garabel::kSheetCount; ++i) {
-            buttons.push_back(std::make_unique<garabel::Button>(&parent));
             auto sheet = std::make_unique<garabel::Surface>();
             size(*sheet);
             sheets.add(std::move(sheet));
         }
     }
-    QWidget parent;
-    garabel::ButtonArray buttons;
     garabel::ShownSurface canvas;
-    garabel::Sheets sheets{buttons};
+    garabel::Sheets sheets;
     garabel::UndoRing ring{sheets};
     garabel::SheetDisplay display{canvas, sheets};
 };

@@ -1,7 +1,7 @@
 #include "Ratio.h"
 #include "Window4k.h"
 
-#include "app/UndoRing.h"
+#include "drawing/UndoRing.h"
 
 #include <QTemporaryDir>
 

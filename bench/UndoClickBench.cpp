@@ -1,8 +1,8 @@
 #include "Ratio.h"
 #include "Window4k.h"
 
-#include "app/Button.h"
-#include "app/PictureButton.h"
+#include "window/Button.h"
+#include "window/PictureButton.h"
 
 #include <benchmark/benchmark.h>
 

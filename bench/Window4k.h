@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/MainWindow.h"
-#include "platform/ShownSurface.h"
-#include "platform/SurfaceView.h"
+#include "desktop/SurfaceView.h"
+#include "raster/ShownSurface.h"
 #include "support/FakePlatform.h"
 #include "support/WindowProbe.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 #include <QMouseEvent>

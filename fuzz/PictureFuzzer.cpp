@@ -1,8 +1,8 @@
 // libFuzzer target: any bytes given to the picture reader, and to each header
 // walk whatever the first bytes say, must be refused or read, never crash,
 // hang or touch memory they should not.
-#include "platform/PictureFile.h"
-#include "platform/PictureHeader.h"
+#include "files/PictureFile.h"
+#include "files/PictureHeader.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

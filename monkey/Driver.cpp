@@ -3,10 +3,10 @@
 #include "EventLog.h"
 #include "Watchdog.h"
 
-#include "app/Button.h"
-#include "app/MainWindow.h"
+#include "desktop/SurfaceView.h"
 #include "support/WindowProbe.h"
-#include "platform/SurfaceView.h"
+#include "window/Button.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/QtPlatform.h"
+#include "desktop/QtPlatform.h"
 
 #include <QTemporaryDir>
 

@@ -10,10 +10,10 @@
 #include "MonkeyPlatform.h"
 #include "Watchdog.h"
 
-#include "app/MainWindow.h"
-#include "platform/Surface.h"
-#include "platform/Translations.h"
+#include "desktop/Translations.h"
+#include "raster/Surface.h"
 #include "support/WindowProbe.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 #include <QTest>

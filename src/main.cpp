@@ -1,9 +1,9 @@
-#include "app/CommandLine.h"
-#include "app/MainWindow.h"
-#include "app/PaletteCommands.h"
-#include "platform/QtPlatform.h"
-#include "platform/TerminationSignals.h"
-#include "platform/Translations.h"
+#include "desktop/CommandLine.h"
+#include "desktop/QtPlatform.h"
+#include "desktop/TerminationSignals.h"
+#include "desktop/Translations.h"
+#include "window/MainWindow.h"
+#include "window/PaletteCommands.h"
 
 #include <QApplication>
 #include <QSettings>

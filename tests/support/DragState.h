@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DrawingState.h"
+#include "drawing/DrawingState.h"
 
 #include <QPointF>
 

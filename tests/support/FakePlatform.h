@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "desktop/Platform.h"
 
 #include <deque>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ShownSurface.h"
+#include "raster/ShownSurface.h"
 #include "support/GarabelWindow.h"
 
 namespace garabel::test {

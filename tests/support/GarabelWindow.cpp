@@ -1,10 +1,10 @@
 #include "support/GarabelWindow.h"
 
-#include "app/Button.h"
-#include "app/PictureButton.h"
-#include "app/TextBox.h"
-#include "platform/ShownSurface.h"
-#include "platform/SurfaceView.h"
+#include "desktop/SurfaceView.h"
+#include "raster/ShownSurface.h"
+#include "window/Button.h"
+#include "window/PictureButton.h"
+#include "window/TextBox.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/MainWindow.h"
 #include "support/FakePlatform.h"
 #include "support/Pixels.h"
 #include "support/WindowProbe.h"
+#include "window/MainWindow.h"
 
 #include <QEvent>
 #include <QImage>

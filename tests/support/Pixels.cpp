@@ -1,6 +1,6 @@
 #include "support/Pixels.h"
 
-#include "platform/Units.h"
+#include "raster/Units.h"
 
 #include <QDir>
 

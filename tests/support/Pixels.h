@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Rgb.h"
+#include "raster/Rgb.h"
 
 #include <QImage>
 #include <QPoint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MainWindow.h"
-#include "platform/ShownSurface.h"
+#include "raster/ShownSurface.h"
+#include "window/MainWindow.h"
 
 namespace garabel {
 

@@ -1,0 +1,326 @@
+#include "desktop/SurfaceView.h"
+
+#include "raster/RasterRegions.h"
+#include "raster/ScreenCopy.h"
+#include "raster/ShownSurface.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace garabel {
+
+namespace {
+
+const QColor kFrameColour(64, 64, 64);
+const QColor kGuideColour(128, 128, 128);
+// Whole cells of this side are repainted: the region Qt paints then has few
+// bands and few rectangles, which is what a repaint pays for, more than for
+// the pixels themselves.
+constexpr int kCell = 64;
+// A guide line is dashes of kDash pixels kGap apart; the cross reaches kCrossArm
+// pixels from its centre.
+constexpr int kDash = 6, kGap = 4, kCrossArm = 8;
+
+int buttonBits(Qt::MouseButtons buttons)
+{
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
+           | (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+int shiftBits(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+           | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+int twipsToPixels(double twips)
+{
+    return int(std::lround(twips / kTwipsPerPixel));
+}
+
+// The lines and the cross of the guides, whole, in inner pixels.
+std::vector<QRect> guideExtent(const ViewGuides &guides, QSize size)
+{
+    std::vector<QRect> extent;
+    if (guides.verticalX)
+        extent.emplace_back(*guides.verticalX, 0, 1, size.height());
+    if (guides.horizontalY)
+        extent.emplace_back(0, *guides.horizontalY, size.width(), 1);
+    if (guides.cross) {
+        extent.emplace_back(guides.cross->x() - kCrossArm, guides.cross->y(), 2 * kCrossArm + 1, 1);
+        extent.emplace_back(guides.cross->x(), guides.cross->y() - kCrossArm, 1, 2 * kCrossArm + 1);
+    }
+    return extent;
+}
+
+// The dashes of a line from 0 to `length` that fall within [from, to], as
+// (start, end) pairs; dashes start every kDash + kGap pixels from 0.
+std::vector<std::pair<int, int>> dashesWithin(int from, int to, int length)
+{
+    std::vector<std::pair<int, int>> dashes;
+    to = std::min(to, length - 1);
+    for (int start = std::max(from, 0) / (kDash + kGap) * (kDash + kGap); start <= to; start += kDash + kGap) {
+        const int first = std::max(start, from), last = std::min(start + kDash - 1, to);
+        if (first <= last)
+            dashes.emplace_back(first, last);
+    }
+    return dashes;
+}
+
+// The pixels of the guides inside the region: the lines cut into dashes, the
+// cross whole, as it is small. Only what the region holds is looked at, so a
+// small repaint pays little for lines across the whole surface.
+std::vector<QRect> guidePixels(const ViewGuides &guides, QSize size, const QRegion &region)
+{
+    std::vector<QRect> pixels;
+    for (const QRect &r : region) {
+        if (guides.verticalX && *guides.verticalX >= r.left() && *guides.verticalX <= r.right()) {
+            for (const auto &[first, last] : dashesWithin(r.top(), r.bottom(), size.height()))
+                pixels.emplace_back(QPoint(*guides.verticalX, first), QPoint(*guides.verticalX, last));
+        }
+        if (guides.horizontalY && *guides.horizontalY >= r.top() && *guides.horizontalY <= r.bottom()) {
+            for (const auto &[first, last] : dashesWithin(r.left(), r.right(), size.width()))
+                pixels.emplace_back(QPoint(first, *guides.horizontalY), QPoint(last, *guides.horizontalY));
+        }
+    }
+    if (guides.cross) {
+        const std::vector<QRect> whole = guideExtent(ViewGuides{{}, {}, guides.cross}, size);
+        if (region.intersects(whole[0]) || region.intersects(whole[1]))
+            pixels.insert(pixels.end(), whole.begin(), whole.end());
+    }
+    return pixels;
+}
+
+} // namespace
+
+SurfaceView::SurfaceView(ShownSurface &surface, QWidget *parent) : QWidget(parent), m_surface(surface)
+{
+    // Every pixel is painted from the surface, and growing uncovers nothing old.
+    setAttribute(Qt::WA_StaticContents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    connect(&m_surface, &Surface::changed, this, &SurfaceView::surfaceChanged);
+    connect(&m_surface, &Surface::geometryChanged, this, &SurfaceView::place);
+    place();
+}
+
+QPoint SurfaceView::innerOrigin()
+{
+    return QPoint(Surface::kBorder, Surface::kBorder);
+}
+
+void SurfaceView::setGuides(std::function<ViewGuides()> source)
+{
+    m_guidesSource = std::move(source);
+    updateGuides();
+}
+
+void SurfaceView::updateGuides()
+{
+    const ViewGuides now = m_guidesSource ? m_guidesSource() : ViewGuides{};
+    if (now == m_guides)
+        return;
+    QRegion changed;
+    for (const ViewGuides &g : {m_guides, now}) {
+        for (const QRect &r : guideExtent(g, m_surface.innerPixelSize()))
+            changed += r;
+    }
+    m_guides = now;
+    if (isVisible())
+        markCells(changed);
+}
+
+void SurfaceView::paintEvent(QPaintEvent *event)
+{
+    // A paint that the last flush did not prepare shows an overlay of its own.
+    if (m_surface.overlayGeneration() != m_shownGeneration)
+        m_shownSolid.clear();
+    QPainter painter(this);
+    const QRect inner(innerOrigin(), m_surface.innerPixelSize());
+    const QRegion region = event->region();
+    for (const QRect &side : region - inner)
+        painter.fillRect(side, kFrameColour);
+    const QRegion shown = region & inner;
+    if (shown.isEmpty())
+        return;
+    paintPictureOrImage(painter, inner, shown);
+    // The guides and the overlay once, clipped to everything repainted.
+    painter.setClipRegion(shown);
+    painter.translate(inner.topLeft());
+    paintGuides(painter, shown.translated(-inner.topLeft()));
+    if (m_surface.hasOverlay())
+        m_surface.paintOverlay(painter);
+}
+
+void SurfaceView::paintPictureOrImage(QPainter &painter, const QRect &inner, const QRegion &region)
+{
+    // Where a picture stands for the stored image it is shown as it is: at full
+    // resolution, or without first copying it into an image of the whole surface.
+    const QImage picture = m_surface.shownPicture();
+    m_showingPicture = !picture.isNull();
+    const QImage image = m_showingPicture ? QImage() : m_surface.image();
+    const QRect pictureArea = m_showingPicture
+        ? QRect(inner.topLeft(), picture.deviceIndependentSize().toSize()) & inner : QRect();
+    const qreal ratio = picture.devicePixelRatio();
+    // One plain clip rectangle at a time: against the event's many-rectangle
+    // region Qt would copy pixels span by span through its thread pool.
+    for (const QRect &r : region) {
+        painter.setClipRect(r);
+        for (const QRect &part : QRegion(r) - pictureArea) {
+            if (image.isNull())
+                painter.fillRect(part, toQColor(m_surface.backColor()));
+            else if (!copyToScreen(painter, part.topLeft(), image, part.translated(-inner.topLeft())))
+                painter.drawImage(part.topLeft(), image, part.translated(-inner.topLeft()));
+        }
+        const QRect part = r & pictureArea;
+        if (part.isEmpty())
+            continue;
+        if (ratio == 1) {
+            painter.drawImage(part.topLeft(), picture, part.translated(-inner.topLeft()));
+        } else {
+            const QRectF source(QPointF(part.topLeft() - inner.topLeft()) * ratio, QSizeF(part.size()) * ratio);
+            painter.drawImage(QRectF(part), picture, source);
+        }
+    }
+}
+
+void SurfaceView::paintGuides(QPainter &painter, const QRegion &region) const
+{
+    const std::vector<QRect> pixels = guidePixels(m_guides, m_surface.innerPixelSize(), region);
+    if (pixels.empty())
+        return;
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kGuideColour);
+    painter.drawRects(pixels.data(), int(pixels.size()));
+    painter.restore();
+}
+
+void SurfaceView::mousePressEvent(QMouseEvent *event)
+{
+    const QPointF at = toSurface(event->position());
+    emit mousePressed(buttonBits(event->button()), shiftBits(event->modifiers()), at.x(), at.y());
+}
+
+void SurfaceView::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPointF at = toSurface(event->position());
+    emit mouseMoved(buttonBits(event->buttons()), shiftBits(event->modifiers()), at.x(), at.y());
+}
+
+void SurfaceView::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPointF at = toSurface(event->position());
+    emit mouseReleased(buttonBits(event->button()), shiftBits(event->modifiers()), at.x(), at.y());
+}
+
+void SurfaceView::leaveEvent(QEvent *)
+{
+    // During a drag the surface keeps the pointer, wherever it goes.
+    if (QGuiApplication::mouseButtons() == Qt::NoButton)
+        emit pointerLeft();
+}
+
+bool SurfaceView::eventFilter(QObject *watched, QEvent *event)
+{
+    // Just before the window repaints, the cells marked since the last time join in.
+    if (watched == m_watchedWindow && event->type() == QEvent::UpdateRequest)
+        flushCells();
+    return QWidget::eventFilter(watched, event);
+}
+
+void SurfaceView::place()
+{
+    setGeometry(twipsToPixels(m_surface.left()), twipsToPixels(m_surface.top()),
+                twipsToPixels(m_surface.width()), twipsToPixels(m_surface.height()));
+}
+
+void SurfaceView::surfaceChanged(const QRect &pixels)
+{
+    // Hidden, nothing is repainted; showing paints everything anyway.
+    if (!isVisible())
+        return;
+    // Drawing on a picture shown as it is brings back the surface's own pixels
+    // everywhere at once, not cell by cell.
+    if (m_showingPicture && m_surface.shownPicture().isNull()) {
+        m_showingPicture = false;
+        update();
+        return;
+    }
+    markCells(pixels);
+}
+
+void SurfaceView::markCells(const QRegion &pixels)
+{
+    const QSize size = m_surface.innerPixelSize();
+    const int columns = (size.width() + kCell - 1) / kCell, rows = (size.height() + kCell - 1) / kCell;
+    if (columns != m_cellColumns || m_cells.size() != std::size_t(columns) * rows) {
+        m_cellColumns = columns;
+        m_cells.assign(std::size_t(columns) * rows, 0);
+        m_anyCell = false;
+        m_markedRows = {rows, -1};
+    }
+    std::optional<QPoint> first;
+    for (const QRect &rect : pixels) {
+        const QRect r = rect & QRect(QPoint(0, 0), size);
+        if (r.isEmpty())
+            continue;
+        for (int row = r.top() / kCell; row <= r.bottom() / kCell; ++row)
+            std::fill_n(m_cells.begin() + std::ptrdiff_t(row) * columns + r.left() / kCell,
+                        r.right() / kCell - r.left() / kCell + 1, 1);
+        m_markedRows.first = std::min(m_markedRows.first, r.top() / kCell);
+        m_markedRows.second = std::max(m_markedRows.second, r.bottom() / kCell);
+        if (!first)
+            first = r.topLeft();
+    }
+    if (!first || m_anyCell)
+        return;
+    m_anyCell = true;
+    // The cells go to Qt together when the window's update request comes; one
+    // changed pixel asks for that request.
+    QWidget *top = window();
+    if (m_watchedWindow != top) {
+        if (m_watchedWindow)
+            m_watchedWindow->removeEventFilter(this);
+        m_watchedWindow = top;
+        top->installEventFilter(this);
+    }
+    update(QRect(*first + innerOrigin(), QSize(1, 1)));
+}
+
+void SurfaceView::flushCells()
+{
+    updateGuides();
+    if (!m_anyCell)
+        return;
+    const auto [top, bottom] = m_markedRows;
+    unsigned char *const cells = m_cells.data() + std::ptrdiff_t(top) * m_cellColumns;
+    QRegion region = markedCells(cells, m_cellColumns, bottom - top + 1, QPoint(0, top * kCell), kCell,
+                                 QRect(QPoint(0, 0), m_surface.innerPixelSize()));
+    std::fill_n(cells, std::ptrdiff_t(bottom - top + 1) * m_cellColumns, 0);
+    m_markedRows = {int(m_cells.size()), -1};
+    m_anyCell = false;
+    // Where the overlay paints the same solid colour as the screen shows now,
+    // nothing below can show through: those pixels stay as they are.
+    std::vector<SolidPixels> solid = m_surface.overlaySolidPixels();
+    if (!solid.empty() && !m_shownSolid.empty())
+        region -= sameSolidPixels(m_shownSolid, solid);
+    m_shownSolid = std::move(solid);
+    m_shownGeneration = m_surface.overlayGeneration();
+    update(region.translated(innerOrigin()));
+}
+
+QPointF SurfaceView::toSurface(const QPointF &widgetPos) const
+{
+    // Whole pixels, as the pointer has no finer position on the surface.
+    const QPointF pixel(std::floor(widgetPos.x()) - innerOrigin().x(),
+                        std::floor(widgetPos.y()) - innerOrigin().y());
+    return pixel * kTwipsPerPixel;
+}
+
+} // namespace garabel

@@ -1,0 +1,245 @@
+#include "drawing/Shapes.h"
+
+#include "drawing/DrawingState.h"
+#include "raster/Surface.h"
+#include "raster/SurfacePainting.h"
+#include "raster/SurfaceRaster.h"
+
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <type_traits>
+
+namespace garabel {
+
+std::vector<Reflection> reflectionsOn(const DrawingState &state)
+{
+    std::vector<Reflection> on{Reflection::None};
+    if (state.mirrors.leftRight)
+        on.push_back(Reflection::LeftRight);
+    if (state.mirrors.topBottom)
+        on.push_back(Reflection::TopBottom);
+    if (state.mirrors.throughCentre)
+        on.push_back(Reflection::ThroughCentre);
+    return on;
+}
+
+MirroredPoint MirroredPoint::reflected(double x, double y, const DrawingState &state)
+{
+    return {x, y, 2.0 * state.grid.centreX - x, 2.0 * state.grid.centreY - y};
+}
+
+MirroredPoint MirroredPoint::anchor(const DrawingState &state)
+{
+    return {state.pointer.anchorX, state.pointer.anchorY, state.pointer.mirrorX, state.pointer.mirrorY};
+}
+
+QPointF MirroredPoint::under(Reflection r) const
+{
+    switch (r) {
+    case Reflection::None:
+        return {x, y};
+    case Reflection::LeftRight:
+        return {mirrorX, y};
+    case Reflection::TopBottom:
+        return {x, mirrorY};
+    case Reflection::ThroughCentre:
+        return {mirrorX, mirrorY};
+    }
+    return {x, y};
+}
+
+std::shared_ptr<const Raster> drawShape(const SurfaceLayer &layer, const Shape &shape, Rgb colour)
+{
+    struct Draw {
+        const SurfaceLayer &layer;
+        Rgb colour;
+        SurfaceLayer::Figure operator()(const Segment &s) const
+        {
+            return layer.line(s.from.x(), s.from.y(), s.to.x(), s.to.y(), colour);
+        }
+        SurfaceLayer::Figure operator()(const Box &b) const
+        {
+            return layer.box(b.corner1.x(), b.corner1.y(), b.corner2.x(), b.corner2.y(), colour);
+        }
+        SurfaceLayer::Figure operator()(const Circle &c) const
+        {
+            return layer.circle(c.centre.x(), c.centre.y(), c.radius, colour);
+        }
+        SurfaceLayer::Figure operator()(const Arc &a) const
+        {
+            return layer.arc(a.centre.x(), a.centre.y(), a.radius, colour, a.start, a.end);
+        }
+        SurfaceLayer::Figure operator()(const Ellipse &e) const
+        {
+            return layer.ellipse(e.centre.x(), e.centre.y(), e.radius, colour, e.aspect);
+        }
+    };
+    return std::visit(Draw{layer, colour}, shape);
+}
+
+namespace {
+
+Reflection copyOf(const Shape &shape)
+{
+    return std::visit([](const auto &s) { return s.copy; }, shape);
+}
+
+// The points that place a shape, for finding the axes a copy mirrors its figure across.
+std::array<QPointF, 2> definingPoints(const Shape &shape)
+{
+    return std::visit(
+        [](const auto &s) -> std::array<QPointF, 2> {
+            using Kind = std::decay_t<decltype(s)>;
+            if constexpr (std::is_same_v<Kind, Segment>)
+                return {s.from, s.to};
+            else if constexpr (std::is_same_v<Kind, Box>)
+                return {s.corner1, s.corner2};
+            else
+                return {s.centre, s.centre};
+        },
+        shape);
+}
+
+constexpr double kSlack = 1e-6;
+
+bool near(double a, double b)
+{
+    return std::fabs(a - b) <= kSlack;
+}
+
+// Whether two angles (radians) name the same direction.
+bool sameDirection(double a, double b)
+{
+    constexpr double kTwoPi = 2 * std::numbers::pi;
+    const double d = std::fmod(std::fabs(a - b), kTwoPi);
+    return std::min(d, kTwoPi - d) <= kSlack;
+}
+
+// Whether the copy's sweep is the figure's mirrored: across a vertical axis an
+// angle t becomes pi - t, across a horizontal one -t, and a single reflection
+// turns the sweep round.
+bool mirroredSweep(const Arc &figure, const Arc &copy, bool acrossX, bool acrossY)
+{
+    const ArcSweep f = arcSweep(figure.start, figure.end), c = arcSweep(copy.start, copy.end);
+    if (!near(f.span, c.span))
+        return false;
+    const double pi = std::numbers::pi;
+    if (acrossX && acrossY)
+        return sameDirection(c.start, f.start + pi);
+    if (acrossX)
+        return sameDirection(c.start, pi - f.start - f.span);
+    if (acrossY)
+        return sameDirection(c.start, -f.start - f.span);
+    return sameDirection(c.start, f.start);
+}
+
+// Whether the copy has the figure's size and shape, mirrored.
+bool sameMeasures(const Shape &figure, const Shape &copy, bool acrossX, bool acrossY)
+{
+    return std::visit(
+        [&](const auto &f) {
+            using Kind = std::decay_t<decltype(f)>;
+            const Kind &c = std::get<Kind>(copy);
+            if constexpr (std::is_same_v<Kind, Circle>)
+                return near(f.radius, c.radius);
+            else if constexpr (std::is_same_v<Kind, Ellipse>)
+                return near(f.radius, c.radius) && near(f.aspect, c.aspect);
+            else if constexpr (std::is_same_v<Kind, Arc>)
+                return near(f.radius, c.radius) && mirroredSweep(f, c, acrossX, acrossY);
+            else
+                return true;
+        },
+        figure);
+}
+
+struct TwiceAxes {
+    std::optional<double> x, y;
+};
+
+// Twice the axes the copy mirrors the figure across (twice the canvas centre),
+// when the copy is the figure's mirror image: every defining point and every
+// measure.
+std::optional<TwiceAxes> mirrorAxes(const Shape &figure, const Shape &copy)
+{
+    if (figure.index() != copy.index())
+        return std::nullopt;
+    const Reflection r = copyOf(copy);
+    const bool acrossX = r == Reflection::LeftRight || r == Reflection::ThroughCentre;
+    const bool acrossY = r == Reflection::TopBottom || r == Reflection::ThroughCentre;
+    const auto f = definingPoints(figure), c = definingPoints(copy);
+    const double twiceX = f[0].x() + c[0].x(), twiceY = f[0].y() + c[0].y();
+    for (std::size_t i = 0; i < f.size(); ++i) {
+        const double offX = acrossX ? f[i].x() + c[i].x() - twiceX : c[i].x() - f[i].x();
+        const double offY = acrossY ? f[i].y() + c[i].y() - twiceY : c[i].y() - f[i].y();
+        if (std::fabs(offX) > kSlack || std::fabs(offY) > kSlack)
+            return std::nullopt;
+    }
+    if (!sameMeasures(figure, copy, acrossX, acrossY))
+        return std::nullopt;
+    return TwiceAxes{acrossX ? std::optional(twiceX) : std::nullopt, acrossY ? std::optional(twiceY) : std::nullopt};
+}
+
+// The pixel axes of every copy after the figure at `at`, in order, when the
+// layer can draw each of them as the figure's reflection; empty otherwise.
+std::vector<PixelAxes> copyAxes(const SurfaceLayer &layer, const Shapes &shapes, std::size_t at)
+{
+    std::vector<PixelAxes> all;
+    for (std::size_t i = at + 1; i < shapes.size() && copyOf(shapes[i]) != Reflection::None; ++i) {
+        const auto twice = mirrorAxes(shapes[at], shapes[i]);
+        const auto axes = twice ? layer.reflectionAxes(twice->x, twice->y) : std::nullopt;
+        if (!axes)
+            return {};
+        all.push_back(*axes);
+    }
+    return all;
+}
+
+// What one layer drew of the present figure: its pixels, and the axes of each
+// of its copies when every one of them is drawn as their reflection.
+struct Drawn {
+    std::shared_ptr<const Raster> figure;
+    std::vector<PixelAxes> copies;
+};
+
+// Each shape on each layer in turn. A copy is the reflection of its figure's
+// pixels on that layer; when one copy of a figure cannot be (the centre off
+// the pixel grid), every copy of it is drawn from its own points.
+void drawShapesOn(std::initializer_list<SurfaceLayer> layers, const Shapes &shapes, Rgb colour)
+{
+    std::vector<Drawn> drawn(layers.size());
+    std::size_t figureAt = 0;
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        const Shape &shape = shapes[i];
+        const bool copy = copyOf(shape) != Reflection::None;
+        if (!copy)
+            figureAt = i;
+        std::size_t k = 0;
+        for (const SurfaceLayer &layer : layers) {
+            Drawn &d = drawn[k++];
+            if (!copy) {
+                d.figure = drawShape(layer, shape, colour);
+                d.copies = copyAxes(layer, shapes, i);
+            } else if (d.figure && i - figureAt <= d.copies.size()) {
+                layer.reflect(*d.figure, d.copies[i - figureAt - 1]);
+            } else {
+                drawShape(layer, shape, colour);
+            }
+        }
+    }
+}
+
+} // namespace
+
+void drawShapes(const SurfaceLayer &layer, const Shapes &shapes, Rgb colour)
+{
+    drawShapesOn({layer}, shapes, colour);
+}
+
+void drawShapesOnBoth(const SurfaceLayer &canvas, const SurfaceLayer &sheet, const Shapes &shapes, Rgb colour)
+{
+    drawShapesOn({canvas, sheet}, shapes, colour);
+}
+
+} // namespace garabel

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "raster/Rgb.h"
+
+#include <QPointF>
+
+#include <memory>
+#include <variant>
+#include <vector>
+
+namespace garabel {
+
+class SurfaceLayer;
+struct DrawingState;
+struct Raster;
+
+// The shapes a figure generator yields, in canvas twips. Each is drawn with the
+// surface's own pen width and fill settings, so the same shape looks the same on
+// the canvas and on a sheet whose settings match.
+//
+// To add a figure kind (an arc, an ellipse, a text), add its struct to the
+// variant and its cases to drawShape() and to the defining points in Shapes.cpp;
+// everything else passes shapes through.
+
+// The mirror copies of a figure. The figure itself comes first, then each copy
+// whose switch is on, always in the order left-right, top-bottom, through the centre.
+enum class Reflection { None, LeftRight, TopBottom, ThroughCentre };
+
+// Every shape says which copy it is: None for a figure; otherwise it is a mirror
+// copy of the nearest figure before it in the list, drawn as that figure's pixels
+// reflected, so that it is exact at every pen width. Its own (reflected) points
+// serve only where the axis falls neither on a pixel centre nor between two
+// pixels, or where it is not the figure's mirror image in every measure.
+
+// A straight segment from `from` to `to` (Line).
+struct Segment {
+    QPointF from, to;
+    Reflection copy = Reflection::None;
+    bool operator==(const Segment &) const = default;
+};
+
+// An axis-parallel box with the two points as opposite corners: the outline in
+// the colour, the interior after the surface's FillStyle and FillColor.
+struct Box {
+    QPointF corner1, corner2;
+    Reflection copy = Reflection::None;
+    bool operator==(const Box &) const = default;
+};
+
+// A full circle, closed and filled like the box.
+struct Circle {
+    QPointF centre;
+    double radius = 0;
+    Reflection copy = Reflection::None;
+    bool operator==(const Circle &) const = default;
+};
+
+// The part of a circle counter-clockwise from `start` to `end` (radians, 0
+// pointing right), through angle 0 when start > end. Open: nothing is filled.
+// The angles are single precision, as the surface is handed them.
+struct Arc {
+    QPointF centre;
+    double radius = 0;
+    float start = 0, end = 0;
+    Reflection copy = Reflection::None;
+    bool operator==(const Arc &) const = default;
+};
+
+// An ellipse, closed and filled like the circle. `aspect` is the vertical radius
+// over the horizontal one; `radius` is the larger of the two.
+struct Ellipse {
+    QPointF centre;
+    double radius = 0;
+    double aspect = 1;
+    Reflection copy = Reflection::None;
+    bool operator==(const Ellipse &) const = default;
+};
+
+using Shape = std::variant<Segment, Box, Circle, Arc, Ellipse>;
+using Shapes = std::vector<Shape>;
+
+// The reflections to draw for the state's switches, the figure's own first.
+std::vector<Reflection> reflectionsOn(const DrawingState &state);
+
+// A defining point of a figure together with its reflections through the canvas
+// centre. The copies take their points from here, so a reflection stored at the
+// press (the anchor's pointer.mirrorX/pointer.mirrorY) stands in for a computed one.
+struct MirroredPoint {
+    double x = 0, y = 0;
+    double mirrorX = 0, mirrorY = 0;
+
+    // The point reflected by the centre of the state: 2 x grid.centreX - x, 2 x grid.centreY - y.
+    static MirroredPoint reflected(double x, double y, const DrawingState &state);
+    // The anchor with its reflection as stored at the press.
+    static MirroredPoint anchor(const DrawingState &state);
+
+    QPointF under(Reflection r) const;
+};
+
+// Yields `make(r)` for the figure and each switched-on copy, in drawing order.
+template <typename Make>
+Shapes mirrored(const DrawingState &state, Make &&make)
+{
+    Shapes shapes;
+    for (const Reflection r : reflectionsOn(state))
+        shapes.push_back(make(r));
+    return shapes;
+}
+
+// Draws one shape in the colour on the layer (a stored image or an overlay),
+// from its own points. Returns the pixels drawn, which the shape's mirror
+// copies reflect.
+std::shared_ptr<const Raster> drawShape(const SurfaceLayer &layer, const Shape &shape, Rgb colour);
+// Draws every shape on the one layer, in order, each copy as the reflection of
+// its figure's pixels: a preview, on the canvas overlay.
+void drawShapes(const SurfaceLayer &layer, const Shapes &shapes, Rgb colour);
+// Draws every shape on the canvas layer and immediately after on the sheet's,
+// then the next shape: a commit or a stroke, so that both receive the same calls
+// in the same order.
+void drawShapesOnBoth(const SurfaceLayer &canvas, const SurfaceLayer &sheet, const Shapes &shapes, Rgb colour);
+
+} // namespace garabel

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "drawing/DrawingState.h"
+#include "drawing/SnapshotStore.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace garabel {
+
+class Sheets;
+
+// Each sheet's undo ring of kSlots pictures, over the snapshot store. A push
+// stores the current sheet in the slot the ring points at and moves on; undo
+// steps back, and cycling round the ring brings the newest state back. Redo
+// walks forward again over the steps that undo walked since the sheet last
+// changed. The ring changes the sheets only; showing them is the caller's.
+class UndoRing
+{
+public:
+    static constexpr int kSlots = 7;
+
+    explicit UndoRing(Sheets &sheets);
+
+    void push();
+    // A push that the end of the same release takes back when the sheet has not
+    // changed since, so that a release that drew nothing leaves no step to undo.
+    void pushTentative();
+    void dropIfUnchanged();
+    // Steps the current sheet back one slot. Returns the areas of the sheet
+    // that changed, in pixels.
+    std::vector<QRect> undo();
+    // Takes back the last undo of the current sheet, when it has one to take
+    // back (redoSteps); returns the areas that changed, none without a step.
+    std::vector<QRect> redo();
+
+    // The slot of the sheet's last push.
+    int position(int sheet) const { return m_positions[sheet]; }
+    // How many undos of the sheet redo can still take back: the undos since
+    // the sheet last changed, less the redos since.
+    int redoSteps(int sheet) const { return m_sheetSteps[sheet].redo; }
+    // A push waits to be undone first: the first undo stores the present state.
+    bool snapshotPending() const { return m_snapshotPending; }
+    const SnapshotStore &store() const { return m_store; }
+    // The tile pixels all rings may hold (SnapshotStore::setBudget).
+    void setMemoryBudget(std::size_t bytes) { m_store.setBudget(bytes); }
+
+private:
+    void captureIntoRing();
+    void settle();
+    std::vector<QRect> restoreSlot(int sheet);
+
+    // Per sheet: the redo steps left, and whether the sheet holds just what
+    // its ring's slot at its position holds (after an undo or a redo, until a
+    // push). Only then does an undo without a pending snapshot keep the state
+    // it leaves where redo finds it again.
+    struct SheetSteps {
+        int redo = 0;
+        bool atSlot = true;  // a new sheet is as blank as its empty slot
+    };
+
+    Sheets &m_sheets;
+    SnapshotStore m_store;
+    std::array<int, kSheetCount> m_positions{};
+    std::array<SheetSteps, kSheetCount> m_sheetSteps{};
+    bool m_snapshotPending = false;
+    // The ring position, pending flag and redo steps from before a tentative
+    // push, from the press or release that made it to the end of that release.
+    struct Mark {
+        int sheet, pos;
+        bool pending;
+        SheetSteps steps;
+    };
+    std::optional<Mark> m_tentativePush;
+};
+
+} // namespace garabel

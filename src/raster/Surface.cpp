@@ -1,0 +1,230 @@
+#include "raster/Surface.h"
+
+#include "raster/FloodFill.h"
+#include "raster/HatchPattern.h"
+#include "raster/SurfaceOverlay.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace garabel {
+
+Surface::Surface(QObject *parent) : QObject(parent) {}
+
+Surface::~Surface() = default;
+
+void Surface::setLeft(double twips)
+{
+    m_left = twips;
+    emit geometryChanged();
+}
+
+void Surface::setTop(double twips)
+{
+    m_top = twips;
+    emit geometryChanged();
+}
+
+void Surface::setWidth(double twips)
+{
+    m_width = twips;
+    resizeImage();
+    emit geometryChanged();
+}
+
+void Surface::setHeight(double twips)
+{
+    m_height = twips;
+    resizeImage();
+    emit geometryChanged();
+}
+
+QFont Surface::font() const
+{
+    QFont f(m_fontName);
+    // Points at 96 dpi: 20 twips per point, 15 twips per pixel.
+    f.setPixelSize(std::max(1, int(std::lround(pointsToPixels(m_fontSize)))));
+    f.setBold(m_fontBold);
+    f.setItalic(m_fontItalic);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+QImage Surface::shownPicture() const
+{
+    if (m_picture.isNull() || (!m_image.isNull() && m_picture.devicePixelRatio() <= 1))
+        return QImage();
+    return m_picture;
+}
+
+QImage Surface::opaquePicture(const QImage &picture) const
+{
+    if (picture.isNull() || picture.format() == QImage::Format_RGB32)
+        return picture;
+    QImage opaque(picture.size(), QImage::Format_RGB32);
+    opaque.fill(toQRgb(m_backColor));
+    opaque.setDevicePixelRatio(picture.devicePixelRatio());
+    QPainter painter(&opaque);
+    painter.drawImage(0, 0, picture);
+    return opaque;
+}
+
+void Surface::setPicture(const QImage &picture)
+{
+    m_picture = opaquePicture(picture);
+    pictureReplaced();
+    // A picture that is the whole stored image is shared; any other waits.
+    if (m_picture.size() == m_size && m_picture.format() == QImage::Format_RGB32)
+        m_image = m_picture;
+    else
+        m_image = QImage();
+    markAllDirty();
+    emit changed(QRect(QPoint(0, 0), m_size));
+}
+
+QImage Surface::image() const
+{
+    if (!m_picture.isNull())
+        ensureImage();
+    return m_image;
+}
+
+QImage Surface::renderedImage() const
+{
+    const QImage stored = image();
+    if (!stored.isNull() || m_size.isEmpty())
+        return stored;
+    QImage blank(m_size, QImage::Format_RGB32);
+    blank.fill(toQRgb(m_backColor));
+    return blank;
+}
+
+Rgb Surface::point(double x, double y) const
+{
+    const QPoint p = SurfaceLayer::toPixel(x, y, Units::Twips);
+    return pixel(p.x(), p.y());
+}
+
+Rgb Surface::pixel(int x, int y) const
+{
+    const QImage stored = image();
+    if (stored.isNull() || !stored.rect().contains(x, y))
+        return m_backColor;
+    return fromQRgb(stored.pixel(x, y));
+}
+
+QRect Surface::floodFill(int x, int y, Rgb area, Surface *alsoOn)
+{
+    const bool paints = m_fillStyle == FillSolid || isHatchStyle(m_fillStyle);
+    if (!QRect(QPoint(0, 0), m_size).contains(x, y) || pixel(x, y) != area || m_fillColor == area || !paints)
+        return {};
+    ensureImage();
+    // The kept picture would share the pixels and make the fill copy them all.
+    m_picture = QImage();
+    m_tileColours.resize(m_dirty.size());
+    const FillPaint target{&m_image, m_fillColor, m_fillStyle, m_dirty.data(), tileColumns(), m_tileColours.data()};
+    FillPaint follower;
+    const bool follows = alsoOn && !alsoOn->m_size.isEmpty()
+        && (alsoOn->m_fillStyle == FillSolid || isHatchStyle(alsoOn->m_fillStyle));
+    if (follows) {
+        alsoOn->ensureImage();
+        alsoOn->m_picture = QImage();
+        follower = {&alsoOn->m_image, alsoOn->m_fillColor, alsoOn->m_fillStyle, alsoOn->m_dirty.data(),
+                    alsoOn->tileColumns()};
+    }
+    // Where every tile is known to have the area's colour, the fill takes them all
+    // without a look at them.
+    const bool whole = m_fillStyle == FillSolid && knownAll(toQRgb(area));
+    const QRect touched = whole ? fillWholeImage(target, follows ? &follower : nullptr)
+                                : floodFillImage(target, QPoint(x, y), area, follows ? &follower : nullptr);
+    learnFilledColours();
+    if (follows)
+        alsoOn->learnFilledColours();
+    if (touched.isEmpty())
+        return {};
+    emit changed(touched);
+    if (const QRect shown = touched & QRect(QPoint(0, 0), follows ? alsoOn->m_size : QSize()); !shown.isEmpty())
+        emit alsoOn->changed(shown);
+    return touched;
+}
+
+void Surface::store(const SurfaceOp &op)
+{
+    ensureImage();
+    QPainter painter(&m_image);
+    prepareForOps(painter);
+    op.paint(painter, QRect());
+    painter.end();
+    for (const QRect &r : op.bounds)
+        markDirty(r);
+    emitChanged(op.bounds);
+}
+
+void Surface::storePoints(const std::vector<QPointF> &points, Units units)
+{
+    if (m_size.isEmpty())
+        return;
+    ensureImage();
+    const QRgb colour = toQRgb(m_foreColor);
+    const QRect inside(QPoint(0, 0), m_size);
+    QRect touched;
+    for (const QPointF &p : points) {
+        const QPoint at = SurfaceLayer::toPixel(p.x(), p.y(), units);
+        if (!inside.contains(at))
+            continue;
+        reinterpret_cast<QRgb *>(m_image.scanLine(at.y()))[at.x()] = colour;
+        touched |= QRect(at, QSize(1, 1));
+    }
+    if (touched.isEmpty())
+        return;
+    markDirty(touched);
+    emit changed(touched);
+}
+
+void Surface::emitChanged(const QRegion &pixels)
+{
+    for (const QRect &r : pixels)
+        emit changed(r);
+}
+
+void Surface::ensureImage() const
+{
+    if (!m_image.isNull() || m_size.isEmpty())
+        return;
+    m_image = QImage(m_size, QImage::Format_RGB32);
+    m_image.fill(toQRgb(m_backColor));
+    if (!m_picture.isNull()) {
+        QPainter painter(&m_image);
+        painter.drawImage(0, 0, m_picture);
+    }
+}
+
+void Surface::resizeImage()
+{
+    const auto inner = [](double twips) {
+        return std::max(0, int(std::lround(twips / kTwipsPerPixel)) - 2 * kBorder);
+    };
+    const QSize size(inner(m_width), inner(m_height));
+    if (size == m_size)
+        return;
+    m_size = size;
+    if (!m_picture.isNull()) {
+        setPicture(m_picture);
+    } else if (!m_image.isNull()) {
+        const QImage old = std::exchange(m_image, QImage());
+        ensureImage();
+        if (!m_image.isNull()) {
+            QPainter painter(&m_image);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawImage(0, 0, old);
+        }
+    }
+    m_dirty.assign(std::size_t(tileColumns() * tileRows()), 0);
+    m_colourKnown.assign(m_dirty.size(), 0);
+    markAllDirty();
+}
+
+} // namespace garabel

@@ -1,0 +1,208 @@
+#pragma once
+
+// src/raster: surfaces and their layers, the rasteriser, hatch patterns, the
+// flood fill, tile copies, colours and units. Pure: Qt Gui only, nothing above.
+
+#include "raster/Rgb.h"
+#include "raster/SurfaceLayer.h"
+#include "raster/Units.h"
+
+#include <QFont>
+#include <QImage>
+#include <QObject>
+#include <QPointF>
+#include <QRect>
+#include <QRegion>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace garabel {
+
+// Closed figures are filled by FillStyle: 0 solid, 1 transparent, 2..7 hatches
+// (horizontal, vertical, upward diagonal, downward diagonal, cross, diagonal cross).
+enum FillStyle { FillSolid = 0, FillTransparent = 1, FillHorizontal = 2, FillVertical = 3,
+                 FillUpwardDiagonal = 4, FillDownwardDiagonal = 5, FillCross = 6, FillDiagonalCross = 7 };
+
+// A stored image and the properties figures are drawn with. Figures go into
+// the stored image through stored(); a surface that is shown has an overlay as
+// well (ShownSurface). Coordinates are twips unless a layer is asked for in
+// pixels, origin at the top-left corner of the inner area. The stored image is
+// opaque RGB32 of the inner pixel size; it is not allocated until something is
+// drawn on it, so a surface never drawn on holds no pixels.
+class Surface : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kBorder = 1;  // pixels of frame on each side of the inner area
+    static constexpr int kTile = 64;   // side of a change-tracking tile, pixels
+
+    explicit Surface(QObject *parent = nullptr);
+    ~Surface() override;
+
+    // Outer rectangle in twips, relative to the parent's client area. Width and
+    // Height include the frame; the stored image follows the inner pixel size.
+    double left() const { return m_left; }
+    double top() const { return m_top; }
+    double width() const { return m_width; }
+    double height() const { return m_height; }
+    void setLeft(double twips);
+    void setTop(double twips);
+    void setWidth(double twips);
+    void setHeight(double twips);
+    QSize innerPixelSize() const { return m_size; }
+
+    // The inner area in twips.
+    double innerWidth() const { return m_size.width() * double(kTwipsPerPixel); }
+    double innerHeight() const { return m_size.height() * double(kTwipsPerPixel); }
+
+    // Figures drawn here are stored: they stay until drawn over or replaced by
+    // a picture, and mark the tiles they touch.
+    SurfaceLayer stored(Units units = Units::Twips) { return SurfaceLayer(*this, nullptr, units); }
+
+    // Drawing properties.
+    int drawWidth() const { return m_drawWidth; }
+    void setDrawWidth(int pixels) { m_drawWidth = pixels < 1 ? 1 : pixels; }
+    int fillStyle() const { return m_fillStyle; }
+    void setFillStyle(int style) { m_fillStyle = style; }
+    Rgb fillColor() const { return m_fillColor; }
+    void setFillColor(Rgb c) { m_fillColor = c; }
+    Rgb foreColor() const { return m_foreColor; }
+    void setForeColor(Rgb c) { m_foreColor = c; }
+    Rgb backColor() const { return m_backColor; }
+    void setBackColor(Rgb c) { m_backColor = c; }
+    QString fontName() const { return m_fontName; }
+    void setFontName(const QString &name) { m_fontName = name; }
+    double fontSize() const { return m_fontSize; }
+    void setFontSize(double points) { m_fontSize = points; }
+    bool fontBold() const { return m_fontBold; }
+    void setFontBold(bool on) { m_fontBold = on; }
+    bool fontItalic() const { return m_fontItalic; }
+    void setFontItalic(bool on) { m_fontItalic = on; }
+    QFont font() const;  // the drawing font at this surface's pixel scale
+    double currentX() const { return m_currentX; }
+    double currentY() const { return m_currentY; }
+    void setCurrentX(double v) { m_currentX = v; }
+    void setCurrentY(double v) { m_currentY = v; }
+
+    // Replace what is shown and what is stored by the background colour with the
+    // picture at the top-left corner, clipped; a null picture leaves the background
+    // only (and the stored image null again). A picture that is already RGB32 of
+    // the inner size is shared, not copied; any other is kept at its own size
+    // until something is drawn or the stored image is asked for. Discards any
+    // overlay; dirties every tile.
+    void setPicture(const QImage &picture);
+    // An independent copy of the stored image (implicitly shared, so cheap to take);
+    // null while nothing was ever stored, which stands for the blank background.
+    // A picture kept at its own size is made into the stored image here.
+    QImage image() const;
+    // The picture last assigned, opaque RGB32, while it stands for what the
+    // surface shows (nothing was drawn since) and the view should show it as it
+    // is: the stored image was not made of it yet, or it has more device pixels
+    // than logical ones (shown at full resolution). The background shows beside
+    // it. Null otherwise.
+    QImage shownPicture() const;
+    // The stored image with the background materialised: null only for a zero size.
+    QImage renderedImage() const;
+
+    // The stored colour at a point in twips, or at a pixel; BackColor outside
+    // the image or where nothing is stored.
+    Rgb point(double x, double y) const;
+    Rgb pixel(int x, int y) const;
+
+    // Paints the connected area around pixel (x, y) that has exactly the colour
+    // `area` with FillColor in FillStyle, in the stored image; pixels, not twips.
+    // Nothing happens outside the image, or when a solid fill would paint the
+    // area in its own colour. Hatches follow HatchPattern.h, like the fills of
+    // closed figures. Dirties the tiles it paints. With `alsoOn`, the same pixels
+    // of that surface's stored image are painted with its own FillColor in its
+    // own FillStyle, as a fill that took them would: the canvas follows the
+    // sheet, whatever it alone shows there. Returns the bounding rectangle of the
+    // pixels taken, empty when none.
+    QRect floodFill(int x, int y, Rgb area, Surface *alsoOn = nullptr);
+
+    // Change tracking for the undo store: tiles of kTile x kTile pixels touched by
+    // stored drawing since the last clearDirtyTiles().
+    int tileColumns() const;
+    int tileRows() const;
+    bool tileDirty(int column, int row) const;
+    // The same for every tile at once, row by row, tileColumns() to a row.
+    const std::vector<unsigned char> &dirtyTiles() const { return m_dirty; }
+    // The colour (QRgb) of a dirty tile that a solid flood fill painted whole
+    // and nothing wrote since, so that it need not be looked at; none otherwise.
+    std::optional<unsigned> knownTileColour(int column, int row) const;
+    void clearDirtyTiles();
+    // Replaces the stored pixels of one tile by `tile` (null: the background),
+    // for the undo store putting back a picture it holds as tiles. The tile is
+    // not marked dirty: the store knows what it wrote.
+    void writeTile(int column, int row, const QImage &tile);
+    // Rewrites the stored pixels of `area` (clipped to the inner area) row by
+    // row, top to bottom: `writeRow(y, pixels)` fills the area's part of row y,
+    // which begins at `pixels`. Writes into the surface's own pixels where it
+    // owns them, so that no fresh memory is touched; pixels shared with another
+    // image are let go (copied first only when `area` does not cover them all).
+    // Marks the tiles dirty and reports the area changed.
+    using RowWriter = std::function<void(int y, QRgb *pixels)>;
+    void rewriteRows(const QRect &area, const RowWriter &writeRow);
+
+signals:
+    // Something visible changed inside this rectangle of inner pixels: stored
+    // drawing, a figure added to the overlay, a refresh (where the overlay was), a
+    // picture. One figure may report several rectangles along its path.
+    void changed(const QRect &pixels);
+    void geometryChanged();
+
+protected:
+    // A picture was assigned: the stored image was replaced as a whole.
+    virtual void pictureReplaced() {}
+    void emitChanged(const QRegion &pixels);
+
+private:
+    friend class SurfaceLayer;
+    // Paints the op into the stored image (within the inner area).
+    void store(const SurfaceOp &op);
+    // Sets the pixel of each point inside the inner area to ForeColor.
+    void storePoints(const std::vector<QPointF> &points, Units units);
+    void ensureImage() const;
+    // The picture, opaque: over the background where it is transparent.
+    QImage opaquePicture(const QImage &picture) const;
+    void resizeImage();
+    void markDirty(const QRect &pixels);
+    void markAllDirty();
+    // After a fill marked tiles: the colours of those it wrote in part are no
+    // longer known, those it painted whole are (and they are plainly written).
+    void learnFilledColours();
+    // Whether every pixel is known to be `colour`, from the tiles' colours.
+    bool knownAll(unsigned colour) const;
+
+    double m_left = 0, m_top = 0, m_width = 0, m_height = 0;
+    QSize m_size;
+    int m_drawWidth = 1;
+    int m_fillStyle = FillTransparent;
+    Rgb m_fillColor = kBlack;
+    Rgb m_foreColor = kBlack;
+    Rgb m_backColor = kWhite;
+    QString m_fontName = QStringLiteral("MS Sans Serif");
+    double m_fontSize = 8.25;
+    bool m_fontBold = false;
+    bool m_fontItalic = false;
+    double m_currentX = 0, m_currentY = 0;
+
+    // Null either for the blank background or, while m_picture is set, for the
+    // background with m_picture on it, made on demand.
+    mutable QImage m_image;
+    // The picture last assigned, kept until something is drawn so that the
+    // layout's resize can show it whole.
+    QImage m_picture;
+    // Per tile: TileClean or TileWritten (a fill's TileOneColour lasts only until
+    // learnFilledColours() turns it into m_colourKnown).
+    std::vector<unsigned char> m_dirty;
+    std::vector<unsigned> m_tileColours;  // per tile whose colour is known: that colour
+    // Per tile: its pixels are all m_tileColours' colour, dirty or not since the
+    // last clearDirtyTiles(). Anything else written to the tile forgets it.
+    std::vector<unsigned char> m_colourKnown;
+};
+
+} // namespace garabel

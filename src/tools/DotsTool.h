@@ -1,0 +1,15 @@
+#pragma once
+
+#include "tools/StrokeTool.h"
+
+namespace garabel {
+
+// A dot at the pointer and at its reflections, on every move with a button
+// held. Only solid or no fill: the dots are circles.
+class DotsTool : public StrokeTool
+{
+public:
+    explicit DotsTool(ToolEnvironment &env);
+};
+
+} // namespace garabel

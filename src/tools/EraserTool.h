@@ -1,0 +1,18 @@
+#pragma once
+
+#include "tools/StrokeTool.h"
+
+namespace garabel {
+
+// A white square around the pointer, never mirrored, swept along the path of
+// every move with a button held.
+class EraserTool : public StrokeTool
+{
+public:
+    explicit EraserTool(ToolEnvironment &env);
+
+protected:
+    void stroke() override;
+};
+
+} // namespace garabel

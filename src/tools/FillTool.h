@@ -1,0 +1,18 @@
+#pragma once
+
+#include "tools/FigureTool.h"
+
+namespace garabel {
+
+// The flood fill under the pointer, never mirrored. Choosing it keeps the
+// option groups of the tool before it on show.
+class FillTool : public FigureTool
+{
+public:
+    explicit FillTool(ToolEnvironment &env);
+
+protected:
+    void commit() override;
+};
+
+} // namespace garabel

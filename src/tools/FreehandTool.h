@@ -1,0 +1,18 @@
+#pragma once
+
+#include "tools/StrokeTool.h"
+
+namespace garabel {
+
+// The segment from the previous pointer to this one and its reflections, on
+// every move with a button held.
+class FreehandTool : public StrokeTool
+{
+public:
+    explicit FreehandTool(ToolEnvironment &env);
+
+protected:
+    void stroke() override;
+};
+
+} // namespace garabel

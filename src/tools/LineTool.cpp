@@ -1,0 +1,9 @@
+#include "tools/LineTool.h"
+
+#include "drawing/FigureGenerators.h"
+
+namespace garabel {
+
+LineTool::LineTool(ToolEnvironment &env) : FigureTool(env, {OptionGroup::PenWidths}, lineShapes) {}
+
+} // namespace garabel

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "tools/FigureTool.h"
+
+namespace garabel {
+
+// The straight segment from the anchor to the pointer, with its mirror copies.
+class LineTool : public FigureTool
+{
+public:
+    explicit LineTool(ToolEnvironment &env);
+};
+
+} // namespace garabel

@@ -1,0 +1,31 @@
+#include "tools/StrokeTool.h"
+
+#include "drawing/DrawingState.h"
+#include "drawing/DrawingTarget.h"
+#include "drawing/UndoRing.h"
+
+namespace garabel {
+
+void StrokeTool::press()
+{
+    m_env.undo.pushTentative();
+}
+
+void StrokeTool::move(bool buttonHeld)
+{
+    if (buttonHeld)
+        stroke();
+}
+
+void StrokeTool::release()
+{
+    commitAndSettle({});
+}
+
+void StrokeTool::stroke()
+{
+    if (m_shapes)
+        m_env.target.store(m_shapes(m_env.state), drawingColour(m_env.state));
+}
+
+} // namespace garabel

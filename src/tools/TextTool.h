@@ -1,0 +1,22 @@
+#pragma once
+
+#include "tools/FigureTool.h"
+
+namespace garabel {
+
+// The typed text. It follows the pointer on the canvas overlay, button or not;
+// a release with no text pending only moves the prompt next to the anchor, the
+// next release prints the text there for good. Text typed and not placed so is
+// placed where the prompt shows it when the window asks (Enter, leaving the tool).
+class TextTool : public FigureTool
+{
+public:
+    explicit TextTool(ToolEnvironment &env);
+    void move(bool buttonHeld) override;
+    void placePending() override;
+
+protected:
+    void commit() override;
+};
+
+} // namespace garabel

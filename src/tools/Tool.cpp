@@ -1,0 +1,23 @@
+#include "tools/Tool.h"
+
+#include "drawing/DrawingState.h"
+#include "drawing/DrawingTarget.h"
+#include "drawing/UndoRing.h"
+
+namespace garabel {
+
+void Tool::showOptions()
+{
+    if (!m_options.empty())
+        m_env.controls.showOnly(m_options);
+}
+
+void Tool::commitAndSettle(const std::function<void()> &commit)
+{
+    m_env.target.beginCommit(m_env.state.pen.width);
+    if (commit)
+        commit();
+    m_env.undo.dropIfUnchanged();
+}
+
+} // namespace garabel

@@ -1,0 +1,70 @@
+#pragma once
+
+// src/tools: the Tool interface, the figure and stroke families and one class
+// per tool, each owning its commit; the tool box. Uses drawing and raster.
+
+#include "drawing/Shapes.h"
+#include "tools/ToolControls.h"
+
+#include <functional>
+#include <vector>
+
+namespace garabel {
+
+class DrawingTarget;
+class UndoRing;
+struct DrawingState;
+
+// All a tool sees of the window.
+struct ToolEnvironment {
+    DrawingState &state;
+    DrawingTarget &target;
+    UndoRing &undo;  // tools push tentatively; a release drops an unchanged push
+    ToolControls &controls;
+};
+
+// One tool of the palette: what it does with the pointer on the canvas, and
+// which option groups it shows when chosen. The window has snapped the pointer
+// into the state before each call (the anchor for press, the position for move).
+class Tool
+{
+public:
+    // A pure generator of the tool's figure or marks with their mirror copies.
+    using Generator = Shapes (*)(const DrawingState &);
+
+    // `options` are shown alone when the tool is chosen; a tool with none
+    // leaves the groups of the tool before it on show. A tool without a
+    // generator draws what its own steps say.
+    Tool(ToolEnvironment &env, std::vector<OptionGroup> options, Generator shapes = nullptr)
+        : m_env(env), m_shapes(shapes), m_options(std::move(options))
+    {
+    }
+    virtual ~Tool() = default;
+    Tool(const Tool &) = delete;
+    Tool &operator=(const Tool &) = delete;
+
+    // Chosen on the palette.
+    void showOptions();
+    virtual void press() = 0;
+    // After the crosshair; with a button held the canvas pen is at pen.width.
+    virtual void move(bool buttonHeld) = 0;
+    virtual void release() = 0;
+    // Puts whatever the tool holds typed but not yet drawn on the canvas and the
+    // sheet, as one undo step, before the drawing changes under it or the tool is
+    // left. Most tools hold nothing.
+    virtual void placePending() {}
+
+protected:
+    // The end of every release: both surfaces at the pen width for `commit`
+    // (which may be empty), then the tentative undo step taken back if the
+    // sheet did not change.
+    void commitAndSettle(const std::function<void()> &commit);
+
+    ToolEnvironment &m_env;
+    const Generator m_shapes;
+
+private:
+    std::vector<OptionGroup> m_options;
+};
+
+} // namespace garabel

@@ -1,0 +1,168 @@
+#pragma once
+
+// src/window: the main window whole (split by concern into MainWindow*.cpp),
+// its controls, layout, palette, pictures and colour strip. Uses every folder.
+
+#include "drawing/DrawingState.h"
+#include "drawing/SheetDisplay.h"
+#include "drawing/Sheets.h"
+#include "drawing/SurfaceSettings.h"
+#include "drawing/UndoRing.h"
+#include "window/ButtonArray.h"
+#include "window/StartFolder.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+namespace garabel {
+
+class Button;
+class ComboBox;
+class DrawingTarget;
+class ImageBox;
+class Label;
+class Platform;
+class ShownSurface;
+class Surface;
+class SurfaceView;
+class TextBox;
+class Tool;
+class ToolBox;
+class UnsavedSheets;
+struct ViewGuides;
+class WindowToolControls;
+
+// The window: owns the controls, the drawing surfaces, the drawing state and the
+// platform, all private, and wires the controls' events to the handlers. The
+// handlers are defined in the folder of their subsystem: start-up, layout,
+// palette and grid in app/, pointer tracking in track/, the release in commit/,
+// colour, options and files in options/. Subsystems get narrow objects (the
+// sheets, the settings of every surface, the undo ring), never the window.
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    // Creates the controls and surfaces, lays them out for the platform's screen
+    // and sets the drawing state up: the window is ready to show.
+    explicit MainWindow(Platform &platform, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Covers the screen's available area (the whole screen without a window manager).
+    void showOnScreen();
+
+    // The events of the controls, wired in the constructor; each does what a
+    // click, a pick from a list or a pointer event on the canvas does.
+    void onPaletteButton(PaletteButton button);
+    void onGridButton(int index);
+    void onSheetButton(int index);
+    void onMirrorButton(int index);
+    void onPolygonModeButton(int index);
+    void onCircleKindButton(int index);
+    void onPenWidthButton(int index);
+    void onFillPatternButton(int index);
+    void onFontStyleButton(int index);
+    void onEraserSizeButton(int index);
+    void onFontSizeChosen();
+    void onFontSizeTyped();
+    void onFontNameChosen();
+    void onCanvasPressed(int button, int shift, double x, double y);
+    void onCanvasMoved(int button, int shift, double x, double y);
+    void onCanvasReleased(int button, int shift, double x, double y);
+    void onCanvasLeft();
+    void onColourStripPressed(int button, int shift, double x, double y);
+    void onTextEdited();
+    // Ctrl+Y or Ctrl+Shift+Z: takes back the last undo of the current sheet.
+    void onRedo();
+    // Escape: the help page gives the drawing back.
+    void onEscape();
+    // The text typed for the text tool and not yet placed goes on the canvas and
+    // the sheet where its prompt shows it: on Enter, and first thing when the
+    // tool, the sheet or the drawing is about to change.
+    void placePendingText();
+    // Opens a picture file on the current sheet as a choice in the open dialog
+    // does, with the same checks and messages: the command line's picture, a
+    // dropped file.
+    void openPictureFile(const QString &name);
+
+protected:
+    // Closing the window any other way asks the quit question first.
+    void closeEvent(QCloseEvent *event) override;
+    // One file dropped on the window is opened; anything else is refused.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    // Tests read pixels, the drawing state and the controls through the probe.
+    friend class WindowProbe;
+
+    // --- start-up and layout (app/) ---
+    // The start-up state of lists, fonts, grid and tool; the constructor's last step.
+    void start();
+    void layOut();
+    // Keyboard shortcuts and tooltips of the palette and option buttons.
+    void installShortcutsAndTips();
+    void createSurfaces();
+    void createPalette();
+    void createOptionButtons();
+    void createListsAndLabels();
+    void createImages();
+    void wireEvents();
+    // Asks the quit question; a Yes is remembered, so that the window's closing
+    // after the exit button does not ask a second time.
+    bool confirmQuit();
+    // The drawing target, the tools' view of the controls and the tools (Palette.cpp).
+    void createTools();
+    // The tool the palette chose last.
+    Tool *currentTool() const;
+    // Its palette button shown pressed in, and only it.
+    void showCurrentTool();
+    // The first reflection button green exactly while no mirror is on.
+    void markNoMirror();
+
+    // --- options (options/) ---
+    // The font size of the canvas, every sheet and the text's label.
+    void applyFontSize(double points);
+
+    // --- colour, options and files (options/) ---
+    // The axes of the mirrors that are on, as the canvas view shows them.
+    ViewGuides mirrorAxes() const;
+    void chooseColourInDialog();
+    void openPicture();
+    void savePicture();
+    // A file dropped anywhere on the window comes to the window, text fields included.
+    void acceptPictureDrops();
+
+    Surface &currentSheetImage() const { return m_sheets.current(); }
+
+    Platform &m_platform;
+    DrawingState m_state;
+    std::unique_ptr<ShownSurface> m_canvas;
+    std::unique_ptr<ShownSurface> m_colourStrip;
+    SurfaceView *m_canvasView = nullptr;  // owned by the window
+    SurfaceView *m_stripView = nullptr;   // owned by the window
+    PaletteButtons m_paletteButtons;
+    ButtonArray m_gridButtons, m_mirrorButtons, m_sheetButtons, m_polygonModeButtons, m_circleKindButtons,
+        m_penWidthButtons, m_fillPatternButtons, m_fontStyleButtons, m_eraserSizeButtons;
+    std::unique_ptr<Label> m_sideCountLabel, m_textPreview;
+    std::unique_ptr<ComboBox> m_sideCountList, m_fontSizeList, m_fontNameList;
+    std::unique_ptr<TextBox> m_textInput;
+    std::unique_ptr<ImageBox> m_cursorPicture, m_helpPicture;
+    // After the canvas and the sheet buttons, which they refer to.
+    Sheets m_sheets;
+    SurfaceSettings m_surfaceSettings;
+    UndoRing m_undoRing;
+    SheetDisplay m_sheetDisplay;
+    std::unique_ptr<DrawingTarget> m_drawingTarget;
+    std::unique_ptr<WindowToolControls> m_toolControls;
+    std::unique_ptr<ToolBox> m_tools;
+    // Once the sheets are all there, at the end of the constructor.
+    std::unique_ptr<UnsavedSheets> m_unsavedSheets;
+    StartFolder m_startFolder;
+    bool m_quitConfirmed = false;
+    // The press that took the help page away: its drag and release draw nothing.
+    bool m_pressLeftHelp = false;
+};
+
+} // namespace garabel

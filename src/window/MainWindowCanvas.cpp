@@ -1,0 +1,89 @@
+#include "window/MainWindow.h"
+
+#include "drawing/GridMath.h"
+#include "raster/ShownSurface.h"
+#include "tools/Tool.h"
+#include "window/Label.h"
+#include "window/TextBox.h"
+
+#include <utility>
+
+namespace garabel {
+
+namespace {
+constexpr int kCrosshairWidth = 2;
+// How far each crosshair arm reaches beyond one grid step, in twips.
+constexpr int kCrosshairReach = 100;
+
+// Drawn without a colour: the canvas's ForeColor, the colour last picked.
+void drawCrosshair(ShownSurface &canvas, const DrawingState &s)
+{
+    const double arm = s.grid.step + kCrosshairReach;
+    canvas.overlay().line(s.pointer.x + arm, s.pointer.y, s.pointer.x - arm, s.pointer.y);
+    canvas.overlay().line(s.pointer.x, s.pointer.y + arm, s.pointer.x, s.pointer.y - arm);
+}
+} // namespace
+
+// Fixes the anchor on the grid and its reflection through the canvas centre,
+// then lets the tool begin (a stroke tool takes its undo step here). Any
+// button; nothing is drawn.
+void MainWindow::onCanvasPressed(int, int, double x, double y)
+{
+    // A press on the help page only gives the drawing back.
+    m_pressLeftHelp = m_sheetDisplay.helpShown();
+    if (m_pressLeftHelp) {
+        m_sheetDisplay.show();
+        return;
+    }
+    m_state.pointer.anchorX = snapToNearestGridPoint(x, m_state.grid.step);
+    m_state.pointer.anchorY = snapToNearestGridPoint(y, m_state.grid.step);
+    m_state.pointer.mirrorX = m_state.grid.centreX + (m_state.grid.centreX - m_state.pointer.anchorX);
+    m_state.pointer.mirrorY = m_state.grid.centreY + (m_state.grid.centreY - m_state.pointer.anchorY);
+    if (Tool *tool = currentTool())
+        tool->press();
+}
+
+// Repaints the canvas from its stored image, then draws the crosshair at the
+// snapped pointer and lets the tool show or draw what it does on a move.
+void MainWindow::onCanvasMoved(int button, int, double x, double y)
+{
+    if (m_pressLeftHelp)
+        button = 0;
+    m_canvas->refresh();
+    m_canvas->setDrawWidth(kCrosshairWidth);
+    m_state.pointer.x = snapToNearestGridPoint(x, m_state.grid.step);
+    m_state.pointer.y = snapToNearestGridPoint(y, m_state.grid.step);
+    drawCrosshair(*m_canvas, m_state);
+    if (button != 0)
+        m_canvas->setDrawWidth(m_state.pen.width);
+    if (Tool *tool = currentTool())
+        tool->move(button != 0);
+    m_state.pointer.previousX = m_state.pointer.x;
+    m_state.pointer.previousY = m_state.pointer.y;
+}
+
+// The marks that follow the pointer (crosshair, guide line, eraser outline, the
+// text) go when it leaves the canvas.
+void MainWindow::onCanvasLeft()
+{
+    m_canvas->refresh();
+}
+
+// The tool commits what its preview has been showing, from the state the press
+// and the last move left; the release's own position and button are not used.
+void MainWindow::onCanvasReleased(int, int, double, double)
+{
+    if (std::exchange(m_pressLeftHelp, false))
+        return;
+    if (Tool *tool = currentTool())
+        tool->release();
+}
+
+// Typing shows the text live in the prompt and marks it for the next release.
+void MainWindow::onTextEdited()
+{
+    m_textPreview->setCaption(m_textInput->text());
+    m_state.text.pending = true;
+}
+
+} // namespace garabel

@@ -1,0 +1,145 @@
+#include "window/StartFolder.h"
+
+#include "desktop/Platform.h"
+#include "drawing/UnsavedSheets.h"
+#include "files/PictureFile.h"
+#include "raster/ShownSurface.h"
+#include "window/MainWindow.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <utility>
+
+namespace garabel {
+
+namespace {
+
+constexpr unsigned kOpenFlags = OfnFileMustExist | OfnPathMustExist | OfnHideReadOnly;
+constexpr unsigned kSaveFlags = OfnPathMustExist | OfnHideReadOnly | OfnOverwritePrompt;
+
+// The name as the dialog gave it, up to a NUL, which no file name can hold.
+QString chosenName(const std::optional<QString> &answer)
+{
+    return answer ? answer->left(answer->indexOf(QChar(0))) : QString();
+}
+
+// The kind of a picture to open is told by the end of its name, in any case:
+// its last three characters ("foto.JpG"), or ".jpeg" or ".jpe".
+bool hasPictureName(const QString &name)
+{
+    const QString kind = name.right(3).toUpper();
+    return kind == u"JPG" || kind == u"GIF" || kind == u"BMP" || kind == u"PNG"
+        || name.endsWith(u".jpeg", Qt::CaseInsensitive) || name.endsWith(u".jpe", Qt::CaseInsensitive);
+}
+
+// The save dialog has given the name its suffix: a PNG is written under a
+// name ending in ".png", a BMP under any other.
+PictureKind savedKind(const QString &name)
+{
+    return name.endsWith(u".png", Qt::CaseInsensitive) ? PictureKind::Png : PictureKind::Bmp;
+}
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+QString StartFolder::path() const
+{
+    // The last folder may have gone since; Qt's dialog would then start in the working folder.
+    if (!m_last.isEmpty() && QFileInfo(m_last).isDir())
+        return m_last;
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
+
+void StartFolder::chosen(const QString &fileName)
+{
+    m_last = QFileInfo(fileName).absolutePath();
+}
+
+FileDialogRequest saveRequest(const QString &title, std::vector<FileFilter> filters,
+                              const QString &defaultSuffix, const StartFolder &folder)
+{
+    FileDialogRequest request;
+    request.title = title;
+    request.filters = std::move(filters);
+    request.filterIndex = 1;
+    request.initialDir = folder.path();
+    request.flags = kSaveFlags;
+    request.defaultSuffix = defaultSuffix;
+    return request;
+}
+
+void MainWindow::openPicture()
+{
+    FileDialogRequest request;
+    request.title = tr("Selecciona una imagen");
+    request.filters = {{tr("Imágenes (*.bmp *.jpg *.jpeg *.gif *.png)"),
+                        QStringLiteral("*.bmp;*.jpg;*.jpeg;*.gif;*.png")},
+                       {tr("Todos los ficheros (*.*)"), QStringLiteral("*.*")}};
+    request.filterIndex = 1;
+    request.initialDir = m_startFolder.path();
+    request.flags = kOpenFlags;
+    const QString name = chosenName(m_platform.openFileDialog(request));
+    if (name.isEmpty())
+        return;
+    m_startFolder.chosen(name);
+    openPictureFile(name);
+}
+
+// Puts a BMP, JPEG, GIF or PNG picture on the canvas and in the current sheet,
+// after an undo snapshot, so that the drawing it replaces can be brought back.
+// Any refusal is told, and leaves the canvas, every sheet and every undo ring
+// as they were.
+void MainWindow::openPictureFile(const QString &name)
+{
+    placePendingText();
+    if (!hasPictureName(name)) {
+        m_platform.messageBox(tr("El fichero seleccionado no es un gráfico soportado"), MessageButtons::Ok);
+        return;
+    }
+    const PictureRead read = readPicture(name);
+    if (read.picture.isNull()) {
+        m_platform.messageBox(tr("No se ha podido abrir el fichero «%1»: %2").arg(shown(name), read.error),
+                              MessageButtons::Ok);
+        return;
+    }
+    m_undoRing.push();
+    currentSheetImage().setPicture(read.picture);
+    m_sheetDisplay.showWhole();
+    m_unsavedSheets->markSaved(m_sheets.currentIndex());
+    if (read.partial)
+        m_platform.messageBox(tr("«%1» está dañado o incompleto: se ha cargado la parte que se puede leer.").arg(shown(name)),
+                              MessageButtons::Ok);
+}
+
+// Writes the current sheet's drawing, at the canvas's size, as a BMP file, or
+// as a PNG file when the PNG filter was chosen or the name ends in ".png".
+void MainWindow::savePicture()
+{
+    // The sheet is saved, without what is shown only on the screen (a preview,
+    // the dot grid); the canvas shows what is saved, with the dots.
+    m_sheetDisplay.show();
+    const FileDialogRequest request = saveRequest(tr("Guardar como  "),
+                                                  {{tr("Archivo gráfico (*.bmp)"), QStringLiteral("*.bmp")},
+                                                   {tr("Imagen PNG (*.png)"), QStringLiteral("*.png")}},
+                                                  QStringLiteral("bmp"), m_startFolder);
+    const QString name = chosenName(m_platform.saveFileDialog(request));
+    if (name.isEmpty())
+        return;
+    m_startFolder.chosen(name);
+    const QString error = writePicture(currentSheetImage().renderedImage(), name, savedKind(name));
+    if (!error.isEmpty()) {
+        m_platform.messageBox(tr("No se ha podido guardar el dibujo en «%1»: %2").arg(shown(name), error),
+                              MessageButtons::Ok);
+        return;
+    }
+    m_unsavedSheets->markSaved(m_sheets.currentIndex());
+}
+
+} // namespace garabel

@@ -1,0 +1,25 @@
+#include "drawing/GridMath.h"
+#include "raster/ShownSurface.h"
+#include "window/Button.h"
+#include "window/MainWindow.h"
+
+namespace garabel {
+
+// Chooses the snapping step of grid button `index`, centres the canvas on the
+// new grid and shows the current sheet with a dot at every grid point, in the
+// canvas's colour of the moment. The dots stay on the canvas from now on,
+// whatever sheet it shows; they never go into a sheet image.
+void MainWindow::onGridButton(int index)
+{
+    markOnly(m_gridButtons, index);
+    m_state.grid.step = gridStepFor(index);
+    m_state.grid.centreX = snapToGrid(float(m_canvas->width()) / 2.0f, m_state.grid.step);
+    m_state.grid.centreY = snapToGrid(float(m_canvas->height()) / 2.0f, m_state.grid.step);
+
+    m_canvas->setDrawWidth(1);
+    m_sheetDisplay.setDots(m_state.grid.step, m_canvas->foreColor());
+    m_sheetDisplay.showWhole();
+    m_state.grid.selectedButton = std::uint8_t(index);
+}
+
+} // namespace garabel

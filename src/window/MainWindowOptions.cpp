@@ -1,0 +1,136 @@
+#include "desktop/SurfaceView.h"
+#include "drawing/GridMath.h"
+#include "raster/ShownSurface.h"
+#include "raster/SurfaceLayer.h"
+#include "window/Button.h"
+#include "window/ComboBox.h"
+#include "window/Label.h"
+#include "window/MainWindow.h"
+
+namespace garabel {
+
+// Reflections: 0 switches all three off; 1, 2 and 3 toggle the left-right,
+// top-bottom and through-centre mirrors. The green face is the record of a
+// reflection being on; the first button is green exactly while none is. The
+// canvas shows the axis of each mirror that is on.
+void MainWindow::onMirrorButton(int index)
+{
+    if (index == 0) {
+        m_state.mirrors.leftRight = m_state.mirrors.topBottom = m_state.mirrors.throughCentre = false;
+        for (int i = 1; i <= 3; ++i)
+            m_mirrorButtons[i]->setBackColor(kWhite);
+    } else {
+        bool *const flags[] = {&m_state.mirrors.leftRight, &m_state.mirrors.topBottom,
+                               &m_state.mirrors.throughCentre};
+        const bool on = m_mirrorButtons[index]->backColor() != kGreen;
+        m_mirrorButtons[index]->setBackColor(on ? kGreen : kWhite);
+        *flags[index - 1] = on;
+    }
+    markNoMirror();
+    m_canvasView->updateGuides();
+}
+
+void MainWindow::markNoMirror()
+{
+    const MirrorSwitches &m = m_state.mirrors;
+    m_mirrorButtons[0]->setBackColor(m.leftRight || m.topBottom || m.throughCentre ? kWhite : kGreen);
+}
+
+// Only the view draws them: they never reach a sheet, a saved file or a print.
+// They follow the canvas centre, which a grid step moves.
+ViewGuides MainWindow::mirrorAxes() const
+{
+    const QPoint centre = SurfaceLayer::toPixel(m_state.grid.centreX, m_state.grid.centreY, Units::Twips);
+    ViewGuides axes;
+    if (m_state.mirrors.leftRight)
+        axes.verticalX = centre.x();
+    if (m_state.mirrors.topBottom)
+        axes.horizontalY = centre.y();
+    if (m_state.mirrors.throughCentre)
+        axes.cross = centre;
+    return axes;
+}
+
+void MainWindow::onPolygonModeButton(int index)
+{
+    m_state.polygon.mode = std::int16_t(index);
+    markOnly(m_polygonModeButtons, index);
+}
+
+void MainWindow::onCircleKindButton(int index)
+{
+    m_state.circle.kind = std::uint8_t(index);
+    markOnly(m_circleKindButtons, index);
+}
+
+void MainWindow::onPenWidthButton(int index)
+{
+    markOnly(m_penWidthButtons, index);
+    m_state.pen.width = std::int16_t(index + 1);
+    m_surfaceSettings.setPenWidth(m_state.pen.width);
+}
+
+void MainWindow::onFillPatternButton(int index)
+{
+    m_state.pen.fillPattern = std::uint8_t(index);
+    m_surfaceSettings.setFillPattern(m_state.pen.fillPattern);
+    markOnly(m_fillPatternButtons, index);
+}
+
+// Bold ("N", 0) and italic ("K", 1), each on its own: a white face switches the
+// style on and turns blue, any other face switches it off and turns white.
+void MainWindow::onFontStyleButton(int index)
+{
+    const bool on = m_fontStyleButtons[index]->backColor() == kWhite;
+    m_fontStyleButtons[index]->setBackColor(on ? kBlue : kWhite);
+    if (index == 0) {
+        m_surfaceSettings.setFontBold(on);
+        m_textPreview->setFontBold(on);
+    } else {
+        m_surfaceSettings.setFontItalic(on);
+        m_textPreview->setFontItalic(on);
+    }
+}
+
+void MainWindow::onEraserSizeButton(int index)
+{
+    m_state.pen.eraserSize = std::int16_t(index * 25 + 20);
+    markOnly(m_eraserSizeButtons, index);
+}
+
+// List entries outside the open range 7..73 are ignored without a word; the label
+// follows every font setting, as it shows the text being typed.
+void MainWindow::onFontSizeChosen()
+{
+    const double size = leadingNumber(m_fontSizeList->text());
+    if (size > 7 && size < 73)
+        applyFontSize(size);
+}
+
+// A whole size from 1 to 500 typed into the box applies as a list entry does;
+// anything else puts the box back to the size in use.
+void MainWindow::onFontSizeTyped()
+{
+    constexpr int kSmallest = 1, kLargest = 500;
+    bool whole = false;
+    const int size = m_fontSizeList->text().trimmed().toInt(&whole);
+    if (whole && size >= kSmallest && size <= kLargest)
+        applyFontSize(size);
+    else
+        m_fontSizeList->setText(QString::number(m_canvas->fontSize()));
+}
+
+void MainWindow::applyFontSize(double points)
+{
+    m_surfaceSettings.setFontSize(points);
+    m_textPreview->setFontSize(points);
+}
+
+void MainWindow::onFontNameChosen()
+{
+    const QString name = m_fontNameList->text();
+    m_surfaceSettings.setFontName(name);
+    m_textPreview->setFontName(name);
+}
+
+} // namespace garabel

@@ -1,0 +1,124 @@
+#include "window/MainWindow.h"
+
+#include "desktop/Platform.h"
+#include "drawing/DrawingTarget.h"
+#include "drawing/GridMath.h"
+#include "drawing/UnsavedSheets.h"
+#include "raster/ShownSurface.h"
+#include "tools/ToolBox.h"
+#include "window/Button.h"
+#include "window/ImageBox.h"
+#include "window/PaletteCommands.h"
+#include "window/WindowToolControls.h"
+
+namespace garabel {
+
+// The tool palette: a tool button chooses its tool, which shows its option
+// controls; every other button runs a one-shot command. The tool stays as it
+// was through the commands.
+void MainWindow::onPaletteButton(PaletteButton button)
+{
+    runPaletteCommand([this, button] {
+        if (Tool *tool = m_tools->toolOn(button)) {
+            placePendingText();
+            m_state.tool = button;
+            showCurrentTool();
+            tool->showOptions();
+            return;
+        }
+        switch (button) {
+        case PaletteButton::Open:
+            placePendingText();
+            openPicture();
+            break;
+        case PaletteButton::Save: savePicture(); break;
+        case PaletteButton::SnapToGrid: m_state.grid.step = gridStepFor(m_state.grid.selectedButton); break;
+        case PaletteButton::MoveFreely: m_state.grid.step = 1; break;
+        case PaletteButton::PenWidthStep:
+            m_toolControls->showOnly({OptionGroup::PenWidths});
+            stepPenWidth(m_state, m_surfaceSettings);
+            markOnly(m_penWidthButtons, m_state.pen.width - 1);
+            break;
+        case PaletteButton::Print: printCanvas(*m_canvas, m_platform, m_startFolder); break;
+        case PaletteButton::Undo:
+            placePendingText();
+            m_sheetDisplay.show(m_undoRing.undo());
+            break;
+        // One undo brings the drawing back.
+        case PaletteButton::Clear:
+            placePendingText();
+            m_undoRing.push();
+            currentSheetImage().setPicture(QImage());
+            m_sheetDisplay.showWhole();
+            break;
+        case PaletteButton::Quit:
+            if (confirmQuit())
+                m_platform.quit();
+            break;
+        case PaletteButton::ColourDialog: chooseColourInDialog(); break;
+        // Help goes on the canvas only: the sheet keeps its drawing, which a
+        // second press puts back.
+        case PaletteButton::Help:
+            if (m_sheetDisplay.helpShown())
+                m_sheetDisplay.show();
+            else
+                m_sheetDisplay.showHelp(m_helpPicture->picture());
+            break;
+        default: break;
+        }
+    });
+}
+
+void MainWindow::onRedo()
+{
+    runPaletteCommand([this] {
+        if (m_undoRing.redoSteps(m_sheets.currentIndex()) > 0)
+            m_sheetDisplay.show(m_undoRing.redo());
+    });
+}
+
+void MainWindow::onEscape()
+{
+    if (m_sheetDisplay.helpShown())
+        m_sheetDisplay.show();
+}
+
+void MainWindow::createTools()
+{
+    m_drawingTarget = std::make_unique<DrawingTarget>(*m_canvas, m_sheets);
+    m_toolControls = std::make_unique<WindowToolControls>(ToolControlWidgets{
+        m_polygonModeButtons, m_circleKindButtons, m_penWidthButtons, m_fillPatternButtons, m_fontStyleButtons,
+        m_eraserSizeButtons, *m_sideCountLabel, *m_textPreview, *m_sideCountList, *m_fontSizeList, *m_fontNameList,
+        *m_textInput});
+    m_tools = std::make_unique<ToolBox>(ToolEnvironment{m_state, *m_drawingTarget, m_undoRing, *m_toolControls});
+}
+
+Tool *MainWindow::currentTool() const
+{
+    return m_tools->toolOn(m_state.tool);
+}
+
+void MainWindow::showCurrentTool()
+{
+    for (int i = 0; i < kPaletteButtonCount; ++i)
+        m_paletteButtons[i]->setSunken(PaletteButton(i) == m_state.tool);
+}
+
+void MainWindow::placePendingText()
+{
+    if (Tool *tool = currentTool())
+        tool->placePending();
+}
+
+// With drawings unsaved the question says so, and Enter answers No.
+bool MainWindow::confirmQuit()
+{
+    const int unsaved = m_unsavedSheets->count();
+    const MessageButtons buttons = unsaved > 0 ? MessageButtons::YesNoDefaultNo : MessageButtons::YesNo;
+    if (m_platform.messageBox(UnsavedSheets::quitQuestion(unsaved), buttons) != MessageAnswer::Yes)
+        return false;
+    m_quitConfirmed = true;
+    return true;
+}
+
+} // namespace garabel

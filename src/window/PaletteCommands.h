@@ -1,0 +1,34 @@
+#pragma once
+
+#include "drawing/PaletteButton.h"
+
+#include <functional>
+
+namespace garabel {
+
+struct DrawingState;
+class Platform;
+class StartFolder;
+class Surface;
+class SurfaceSettings;
+
+// The named steps of the tool palette's handler, onPaletteButton.
+
+// Pen width 1, 2, 3, 4, 1, ...; counting on from a width chosen in the width
+// group, it wraps only when it reaches exactly 5. Canvas and all sheets.
+void stepPenWidth(DrawingState &state, SurfaceSettings &surfaces);
+
+// Prints the canvas as it shows now, after the print dialog, which offers the
+// page turned the way the canvas is: the canvas scaled to fit the printable
+// area of the page as the user left it, centred. Cancel prints nothing and
+// says nothing. The canvas keeps what it showed as its picture. Without a
+// printer the user is offered a PDF file of the same page instead, its save
+// dialog starting in `folder`; a failing print is told in a message box.
+void printCanvas(Surface &canvas, Platform &platform, StartFolder &folder);
+
+// Runs one palette command so that nothing in it stops the program: an
+// exception is logged and dropped, leaving the state as the steps before it
+// left it.
+void runPaletteCommand(const std::function<void()> &command);
+
+} // namespace garabel

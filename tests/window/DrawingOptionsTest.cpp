@@ -1,0 +1,204 @@
+#include "raster/ShownSurface.h"
+#include "support/GarabelWindow.h"
+#include "window/Button.h"
+#include "window/ComboBox.h"
+#include "window/Label.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <functional>
+
+namespace garabel::test {
+
+namespace {
+// Expects the property to read `expected` on the canvas and on all ten sheets.
+template <typename T>
+void expectOnEverySurface(GarabelWindow &w, const std::function<T(const Surface &)> &property, T expected)
+{
+    EXPECT_EQ(property(w.probe().canvas()), expected) << "canvas";
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(property(w.probe().sheetImage(i)), expected) << "sheet " << i;
+}
+
+std::vector<Rgb> faces(const ButtonArray &buttons)
+{
+    std::vector<Rgb> colours;
+    for (const auto &button : buttons)
+        colours.push_back(button->backColor());
+    return colours;
+}
+
+bool flips(GarabelWindow &w, bool x, bool y, bool xy)
+{
+    return w.state().mirrors.leftRight == x && w.state().mirrors.topBottom == y && w.state().mirrors.throughCentre == xy;
+}
+} // namespace
+
+TEST(Reflections, EachButtonTogglesItsOwnAndTheFirstSwitchesAllOff)
+{
+    GarabelWindow w;
+    w.click(*w.probe().mirrorButtons()[1]);
+    w.click(*w.probe().mirrorButtons()[1]);
+    EXPECT_TRUE(flips(w, false, false, false));
+    EXPECT_EQ(w.probe().mirrorButtons()[1]->backColor(), kWhite);
+
+    w.click(*w.probe().mirrorButtons()[1]);
+    w.click(*w.probe().mirrorButtons()[2]);
+    w.click(*w.probe().mirrorButtons()[3]);
+    EXPECT_TRUE(flips(w, true, true, true));
+    EXPECT_EQ(faces(w.probe().mirrorButtons()), (std::vector<Rgb>{kWhite, kGreen, kGreen, kGreen}));
+
+    w.click(*w.probe().mirrorButtons()[0]);
+    EXPECT_TRUE(flips(w, false, false, false));
+    EXPECT_EQ(faces(w.probe().mirrorButtons()), (std::vector<Rgb>{kGreen, kWhite, kWhite, kWhite}));
+    w.click(*w.probe().mirrorButtons()[2]);
+    EXPECT_TRUE(flips(w, false, true, false));
+    EXPECT_EQ(w.probe().mirrorButtons()[0]->backColor(), kWhite) << "green only while no mirror is on";
+}
+
+TEST(Toggles, TheFaceColourIsWhatTheSwitchReads)
+{
+    GarabelWindow w;
+    w.probe().mirrorButtons()[2]->setBackColor(kGreen);
+    w.click(*w.probe().mirrorButtons()[2]);
+    EXPECT_FALSE(w.state().mirrors.topBottom) << "a green face reads as on, so the press switches it off";
+    EXPECT_EQ(w.probe().mirrorButtons()[2]->backColor(), kWhite);
+
+    w.probe().fontStyleButtons()[1]->setBackColor(kGreen);
+    w.click(PaletteButton::Text);
+    w.click(*w.probe().fontStyleButtons()[1]);
+    EXPECT_FALSE(w.probe().canvas().fontItalic()) << "only a white face reads as off";
+    EXPECT_EQ(w.probe().fontStyleButtons()[1]->backColor(), kWhite);
+}
+
+TEST(ShapeOptions, PolygonModeCircleKindAndEraserSizeFollowTheButtonPressed)
+{
+    GarabelWindow w;
+    EXPECT_EQ(w.state().pen.eraserSize, 0) << "no eraser extent before a size is chosen";
+    w.click(PaletteButton::Polygon);
+    w.click(*w.probe().polygonModeButtons()[2]);
+    EXPECT_EQ(w.state().polygon.mode, 2);
+    w.click(*w.probe().polygonModeButtons()[1]);
+    EXPECT_EQ(w.state().polygon.mode, 1);
+
+    w.click(PaletteButton::Circle);
+    w.click(*w.probe().circleKindButtons()[4]);
+    EXPECT_EQ(w.state().circle.kind, 4);
+
+    w.click(PaletteButton::Eraser);
+    for (int i = 0; i < 6; ++i) {
+        w.click(*w.probe().eraserSizeButtons()[i]);
+        EXPECT_EQ(w.state().pen.eraserSize, 20 + 25 * i);
+    }
+    EXPECT_EQ(faces(w.probe().polygonModeButtons()), (std::vector<Rgb>{kWhite, kGreen, kWhite}));
+    EXPECT_EQ(faces(w.probe().eraserSizeButtons()), (std::vector<Rgb>{kWhite, kWhite, kWhite, kWhite, kWhite, kGreen}));
+}
+
+TEST(PenWidth, AWidthButtonSetsItEverywhereAndIsTheOnlyOneGreen)
+{
+    GarabelWindow w;
+    w.click(PaletteButton::Line);
+    w.click(*w.probe().penWidthButtons()[13]);
+    EXPECT_EQ(w.state().pen.width, 14);
+    expectOnEverySurface<int>(w, &Surface::drawWidth, 14);
+    std::vector<Rgb> expected(14, kWhite);
+    expected[13] = kGreen;
+    EXPECT_EQ(faces(w.probe().penWidthButtons()), expected);
+
+    w.click(*w.probe().penWidthButtons()[2]);
+    EXPECT_EQ(w.state().pen.width, 3);
+    expectOnEverySurface<int>(w, &Surface::drawWidth, 3);
+    expected[13] = kWhite;
+    expected[2] = kGreen;
+    EXPECT_EQ(faces(w.probe().penWidthButtons()), expected);
+}
+
+TEST(FillPattern, APatternButtonSetsItOnTheCanvasAndEverySheet)
+{
+    GarabelWindow w;
+    w.click(PaletteButton::Rectangle);
+    for (int pattern : {1, 6, 0}) {
+        w.click(*w.probe().fillPatternButtons()[pattern]);
+        EXPECT_EQ(w.state().pen.fillPattern, pattern);
+        expectOnEverySurface<int>(w, &Surface::fillStyle, pattern);
+    }
+    std::vector<Rgb> marked(8, kWhite);
+    marked[0] = kGreen;
+    EXPECT_EQ(faces(w.probe().fillPatternButtons()), marked);
+}
+
+TEST(TextStyle, BoldAndItalicSwitchIndependentlyEverywhere)
+{
+    GarabelWindow w;
+    w.click(PaletteButton::Text);
+    w.click(*w.probe().fontStyleButtons()[0]);
+    expectOnEverySurface<bool>(w, &Surface::fontBold, true);
+    expectOnEverySurface<bool>(w, &Surface::fontItalic, false);
+    EXPECT_TRUE(w.probe().textPreview().font().bold());
+    EXPECT_FALSE(w.probe().textPreview().font().italic());
+    EXPECT_EQ(faces(w.probe().fontStyleButtons()), (std::vector<Rgb>{kBlue, kWhite}));
+
+    w.click(*w.probe().fontStyleButtons()[1]);
+    expectOnEverySurface<bool>(w, &Surface::fontItalic, true);
+    EXPECT_TRUE(w.probe().textPreview().font().italic());
+    EXPECT_EQ(faces(w.probe().fontStyleButtons()), (std::vector<Rgb>{kBlue, kBlue}));
+
+    w.click(*w.probe().fontStyleButtons()[0]);
+    expectOnEverySurface<bool>(w, &Surface::fontBold, false);
+    expectOnEverySurface<bool>(w, &Surface::fontItalic, true);
+    EXPECT_FALSE(w.probe().textPreview().font().bold());
+    EXPECT_TRUE(w.probe().textPreview().font().italic());
+    EXPECT_EQ(faces(w.probe().fontStyleButtons()), (std::vector<Rgb>{kWhite, kBlue}));
+}
+
+struct SizeCase {
+    const char *entry;
+    double applied;  // the size afterwards: the entry's, or the 18 of start-up
+};
+
+void PrintTo(const SizeCase &c, std::ostream *os)
+{
+    *os << '"' << c.entry << '"';
+}
+
+class FontSizeEntry : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(FontSizeEntry, IsAppliedOnlyStrictlyBetweenSevenAndSeventyThree)
+{
+    const SizeCase c = GetParam();
+    GarabelWindow w;
+    w.click(PaletteButton::Text);
+    w.probe().fontSizeList().addItem(QString::fromLatin1(c.entry));
+    w.probe().fontSizeList().choose(w.probe().fontSizeList().count() - 1);
+    expectOnEverySurface<double>(w, &Surface::fontSize, c.applied);
+    EXPECT_EQ(w.probe().textPreview().font().pixelSize(), qRound(pointsToPixels(c.applied)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, FontSizeEntry,
+                         ::testing::Values(SizeCase{"7", 18}, SizeCase{"8", 8}, SizeCase{"72", 72},
+                                           SizeCase{"73", 18}, SizeCase{"7.5", 7.5}, SizeCase{"24 pt", 24},
+                                           SizeCase{"grande", 18}),
+                         [](const auto &info) {
+                             std::string name = std::string("Size_") + info.param.entry;
+                             for (char &c : name)
+                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             return name;
+                         });
+
+TEST(FontName, TheChosenNameGoesToEverySurfaceAndTheLabel)
+{
+    GarabelWindow w;
+    w.click(PaletteButton::Text);
+    int courier = -1;
+    for (int i = 0; i < w.probe().fontNameList().count(); ++i) {
+        if (w.probe().fontNameList().item(i) == QStringLiteral("Courier New"))
+            courier = i;
+    }
+    ASSERT_GE(courier, 0);
+    w.probe().fontNameList().choose(courier);
+    expectOnEverySurface<QString>(w, &Surface::fontName, QStringLiteral("Courier New"));
+    EXPECT_EQ(w.probe().textPreview().font().family(), QStringLiteral("Courier New"));
+}
+
+} // namespace garabel::test

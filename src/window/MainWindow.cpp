@@ -9,6 +9,7 @@
 #include "window/Button.h"
 #include "window/ButtonPictures.h"
 #include "window/ColourStrip.h"
+#include "window/ColourStripView.h"
 #include "window/ComboBox.h"
 #include "window/HelpPicture.h"
 #include "window/ImageBox.h"
@@ -87,6 +88,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     start();
     m_unsavedSheets = std::make_unique<UnsavedSheets>(m_sheets);
     acceptPictureDrops();
+    prepareForKeyboardAndReader();
 }
 
 MainWindow::~MainWindow() = default;
@@ -129,7 +131,7 @@ void MainWindow::createSurfaces()
 
     m_colourStrip = std::make_unique<ShownSurface>();
     m_colourStrip->setBackColor(kWhite);
-    m_stripView = new SurfaceView(*m_colourStrip, this);  // owned by the window
+    m_stripView = new ColourStripView(*m_colourStrip, this);  // owned by the window
     // Sized to the strip plus its one-pixel frame.
     const QImage strip = colourStripPicture();
     m_colourStrip->setLeft(1200);

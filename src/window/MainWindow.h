@@ -121,6 +121,12 @@ private:
     // The first reflection button green exactly while no mirror is on.
     void markNoMirror();
 
+    // --- keyboard and screen reader (MainWindowAccess.cpp) ---
+    // What each button's mark means, the names a screen reader reads and the
+    // Tab order; the constructor's last step, once everything is placed.
+    void prepareForKeyboardAndReader();
+    void orderTabStops();
+
     // --- options (options/) ---
     // The font size of the canvas, every sheet and the text's label.
     void applyFontSize(double points);

@@ -52,7 +52,8 @@ void ColourStripView::focusInEvent(QFocusEvent *event)
 {
     SurfaceView::focusInEvent(event);
     update(markRect(m_marked));
-    announceMarked();
+    // After the strip itself is announced, which Qt does once this returns.
+    QMetaObject::invokeMethod(this, &ColourStripView::announceMarked, Qt::QueuedConnection);
 }
 
 void ColourStripView::focusOutEvent(QFocusEvent *event)

@@ -79,7 +79,11 @@ public:
 
     bool isValid() const override { return m_strip; }
     QObject *object() const override { return nullptr; }
-    QWindow *window() const override { return parent()->window(); }
+    QWindow *window() const override
+    {
+        QAccessibleInterface *strip = parent();
+        return strip ? strip->window() : nullptr;
+    }
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(m_strip); }
     QAccessibleInterface *child(int) const override { return nullptr; }
@@ -90,6 +94,8 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
+        if (!m_strip)
+            return QString();
         const Rgb colour = m_strip->swatches()[std::size_t(m_index)].colour;
         if (t == QAccessible::Name)
             return ColourNames::name(colour);
@@ -100,6 +106,8 @@ public:
 
     QRect rect() const override
     {
+        if (!m_strip)
+            return QRect();
         const QRect r = m_strip->swatchRect(m_index);
         return QRect(m_strip->mapToGlobal(r.topLeft()), r.size());
     }
@@ -107,6 +115,10 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state;
+        if (!m_strip) {
+            state.invalid = true;
+            return state;
+        }
         state.focusable = true;
         state.focused = m_strip->hasFocus() && m_strip->markedSwatch() == m_index;
         state.invisible = !m_strip->isVisible();
@@ -120,7 +132,7 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString &action) override
     {
-        if (action == pressAction())
+        if (action == pressAction() && m_strip)
             m_strip->pick(m_index);
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }

@@ -10,6 +10,7 @@
 #include "window/ButtonPictures.h"
 #include "window/ColourStrip.h"
 #include "window/ComboBox.h"
+#include "window/ControlPlaces.h"
 #include "window/HelpPicture.h"
 #include "window/ImageBox.h"
 #include "window/Label.h"
@@ -23,8 +24,6 @@ namespace garabel {
 
 namespace {
 constexpr Rgb kOrange = rgb(255, 128, 0);
-constexpr double kPaletteButton = 495;
-constexpr double kOptionButton = 375;
 
 QFont pointFont(const QString &family, double points, bool bold = false, bool italic = false)
 {
@@ -35,13 +34,13 @@ QFont pointFont(const QString &family, double points, bool bold = false, bool it
     return font;
 }
 
-ButtonArray makeRow(QWidget *parent, int count, double top, double firstLeft, double width,
-                    QImage (*picture)(int))
+ButtonArray makeRow(QWidget *parent, int count, places::RowStart start, QImage (*picture)(int))
 {
+    using namespace places;
     ButtonArray buttons;
     for (int i = 0; i < count; ++i) {
         auto button = std::make_unique<Button>(parent);
-        button->setGeometry(firstLeft + 360 * i, top, width, width);
+        button->setGeometry(start.left + kOptionButtonPitch * i, start.top, kOptionButtonSideTwips, kOptionButtonSideTwips);
         button->setBackColor(kWhite);
         if (picture)
             button->setPicture(picture(i));
@@ -141,30 +140,24 @@ void MainWindow::createSurfaces()
 
 void MainWindow::createPalette()
 {
-    struct Row {
-        double top;
-        ButtonArray *array;
-        int left, right;
-    };
+    using namespace places;
     m_paletteButtons.resize(kPaletteButtonCount);
     m_gridButtons.resize(8);
     m_mirrorButtons.resize(4);
-    const Row rows[] = {
-        {120, &m_paletteButtons, 0, 1},   {600, &m_paletteButtons, 2, 4},   {1080, &m_paletteButtons, 3, 7},
-        {1560, &m_paletteButtons, 8, 12}, {2040, &m_paletteButtons, 10, 11}, {2520, &m_paletteButtons, 13, 16},
-        {3000, &m_paletteButtons, 14, 18}, {3480, &m_paletteButtons, 19, 17}, {3960, &m_paletteButtons, 9, 15},
-        {4560, &m_paletteButtons, 5, 6},  {5040, &m_gridButtons, 0, 1},   {5520, &m_gridButtons, 2, 3},
-        {6000, &m_gridButtons, 4, 5},  {6480, &m_gridButtons, 6, 7},   {7080, &m_mirrorButtons, 0, 1},
-        {7560, &m_mirrorButtons, 2, 3},
-    };
-    for (const Row &row : rows) {
-        const std::pair<int, double> places[] = {{row.left, 120.0}, {row.right, 600.0}};
-        for (const auto &[index, left] : places) {
-            auto button = std::make_unique<Button>(this);
-            button->setGeometry(left, row.top, kPaletteButton, kPaletteButton);
-            (*row.array)[index] = std::move(button);
+    // Row by row, the left button first: creation order is the focus order.
+    const auto placeRow = [this](ButtonArray &array, int left, int right, double top) {
+        const std::pair<int, double> places[] = {{left, kPaletteLeftColumn}, {right, kPaletteRightColumn}};
+        for (const auto &[index, x] : places) {
+            array[index] = std::make_unique<Button>(this);
+            array[index]->setGeometry(x, top, kPaletteButtonSide, kPaletteButtonSide);
         }
-    }
+    };
+    for (const PaletteRow &row : kPaletteRows)
+        placeRow(m_paletteButtons, int(row.left), int(row.right), row.top);
+    for (int i = 0; i < int(std::size(kGridRowTops)); ++i)
+        placeRow(m_gridButtons, 2 * i, 2 * i + 1, kGridRowTops[i]);
+    for (int i = 0; i < int(std::size(kMirrorRowTops)); ++i)
+        placeRow(m_mirrorButtons, 2 * i, 2 * i + 1, kMirrorRowTops[i]);
     const double ratio = m_platform.screen().devicePixelRatio;
     for (int i = 0; i < 20; ++i)
         m_paletteButtons[i]->setPicture(paletteIcon(i, ratio));
@@ -176,17 +169,18 @@ void MainWindow::createPalette()
 
 void MainWindow::createOptionButtons()
 {
-    m_sheetButtons = makeRow(this, 1, 6360, 1200, kOptionButton, nullptr);
+    using namespace places;
+    m_sheetButtons = makeRow(this, 1, kSheetButtonsStart, nullptr);
     m_sheetButtons[0]->setCaption(QStringLiteral("1"));
     m_sheetButtons[0]->setVisible(true);
-    m_polygonModeButtons = makeRow(this, 3, 6360, 1680, kOptionButton, polygonModeIcon);
-    m_circleKindButtons = makeRow(this, 6, 6360, 3840, kOptionButton, circleModeIcon);
-    m_eraserSizeButtons = makeRow(this, 6, 6360, 6120, kOptionButton, eraserIcon);
-    m_penWidthButtons = makeRow(this, 14, 6840, 1680, kOptionButton, penWidthIcon);
+    m_polygonModeButtons = makeRow(this, 3, kPolygonModeStart, polygonModeIcon);
+    m_circleKindButtons = makeRow(this, 6, kCircleKindStart, circleModeIcon);
+    m_eraserSizeButtons = makeRow(this, 6, kEraserSizeStart, eraserIcon);
+    m_penWidthButtons = makeRow(this, 14, kPenWidthStart, penWidthIcon);
     for (auto &button : m_penWidthButtons)
         button->setFont(pointFont(QStringLiteral("Arial"), 8.25, true));
-    m_fillPatternButtons = makeRow(this, 8, 7320, 1680, kOptionButton, fillPatternIcon);
-    m_fontStyleButtons = makeRow(this, 2, 7800, 6840, kOptionButton, nullptr);
+    m_fillPatternButtons = makeRow(this, 8, kFillPatternStart, fillPatternIcon);
+    m_fontStyleButtons = makeRow(this, 2, kFontStyleStart, nullptr);
     m_fontStyleButtons[0]->setCaption(QStringLiteral("N"));
     m_fontStyleButtons[0]->setFont(pointFont(QStringLiteral("Times New Roman"), 12, true));
     m_fontStyleButtons[1]->setCaption(QStringLiteral("K"));

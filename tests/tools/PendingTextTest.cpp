@@ -1,9 +1,12 @@
+#include "raster/ShownSurface.h"
 #include "support/GarabelWindow.h"
 #include "support/Pixels.h"
+#include "support/SurfaceProbe.h"
 #include "window/Label.h"
 #include "window/TextBox.h"
 
 #include <QLineEdit>
+#include <QPainter>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -36,6 +39,18 @@ void typeHolaAtTheSpot(GarabelWindow &w)
     w.move(6000, 4500);
 }
 
+// Where "Hola" inks when Qt draws it in `font` with its top-left corner at `corner`.
+QRect holaInkAt(const QFont &font, QPoint corner, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(kWhitePixel);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.drawText(corner + QPoint(0, QFontMetrics(font).ascent()), QStringLiteral("Hola"));
+    painter.end();
+    return inkBounds(image, kWhite);
+}
+
 void expectPlacedAndEmptied(GarabelWindow &w, const char *what)
 {
     EXPECT_EQ(w.probe().textInput().text(), QString()) << what;
@@ -65,6 +80,20 @@ TEST(PendingText, EnterPlacesItAtItsAnchorOnCanvasAndSheetAsOneUndoStep)
     w->onPaletteButton(PaletteButton::Undo);
     EXPECT_TRUE(isAllWhite(w.sheet()));
     EXPECT_TRUE(isAllWhite(w.canvasStored()));
+}
+
+TEST(PendingText, ItsTopLeftCornerLandsOnThePixelItIsPlacedAt)
+{
+    BlankWindow w;
+    const QFont font = w.probe().canvas().font();
+    typeHolaAtTheSpot(w);
+    QTest::keyClick(w.probe().textInput().edit(), Qt::Key_Return);
+    EXPECT_EQ(inkBounds(w.sheet(), kWhite), holaInkAt(font, {200, 200}, w.sheet().size())) << "at the anchor";
+
+    w->onPaletteButton(PaletteButton::Undo);
+    typeHolaAtTheSpot(w);
+    w.drag({{4500, 1500}});
+    EXPECT_EQ(inkBounds(w.sheet(), kWhite), holaInkAt(font, {300, 100}, w.sheet().size())) << "at the second release";
 }
 
 // Each way of leaving the text where it is places it first, on the sheet it

@@ -40,7 +40,8 @@ ButtonArray makeRow(QWidget *parent, int count, places::RowStart start, QImage (
     ButtonArray buttons;
     for (int i = 0; i < count; ++i) {
         auto button = std::make_unique<Button>(parent);
-        button->setGeometry(start.left + kOptionButtonPitch * i, start.top, kOptionButtonSideTwips, kOptionButtonSideTwips);
+        button->setGeometry(start.left + kOptionButtonPitch * i, start.top, kOptionButtonSideTwips,
+                            kOptionButtonSideTwips);
         button->setBackColor(kWhite);
         if (picture)
             button->setPicture(picture(i));
@@ -144,10 +145,10 @@ void MainWindow::createPalette()
     m_paletteButtons.resize(kPaletteButtonCount);
     m_gridButtons.resize(8);
     m_mirrorButtons.resize(4);
-    // Row by row, the left button first: creation order is the focus order.
+    // Row by row, the left button first.
     const auto placeRow = [this](ButtonArray &array, int left, int right, double top) {
-        const std::pair<int, double> places[] = {{left, kPaletteLeftColumn}, {right, kPaletteRightColumn}};
-        for (const auto &[index, x] : places) {
+        const std::pair<int, double> columns[] = {{left, kPaletteLeftColumn}, {right, kPaletteRightColumn}};
+        for (const auto &[index, x] : columns) {
             array[index] = std::make_unique<Button>(this);
             array[index]->setGeometry(x, top, kPaletteButtonSide, kPaletteButtonSide);
         }

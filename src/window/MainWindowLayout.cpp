@@ -47,7 +47,8 @@ void MainWindow::layOut()
     const auto f = [](double v) { return float(v); };
     m_colourStrip->setTop(f(m_paletteButtons[PaletteButton::Open]->top()));
     m_canvas->setTop(f(m_colourStrip->top()) + f(m_colourStrip->height()) + kCanvasBelowStrip);
-    m_canvas->setLeft(f(m_paletteButtons[PaletteButton::Save]->left()) + f(m_paletteButtons[PaletteButton::Save]->width()) + kCanvasRightOfPalette);
+    const Button &save = *m_paletteButtons[PaletteButton::Save];
+    m_canvas->setLeft(f(save.left()) + f(save.width()) + kCanvasRightOfPalette);
     m_canvas->setWidth(float(screen.width()) - f(m_canvas->left()) - kCanvasRightMargin);
     m_canvas->setHeight(float(screen.height()) - f(m_canvas->top()) - f(m_sheetButtons[0]->height()) - kBottomMargin);
     m_sheetButtons[0]->setTop(f(m_canvas->top()) + f(m_canvas->height()) + kSheetButtonsBelowCanvas);
@@ -72,7 +73,8 @@ void MainWindow::layOut()
     const float groups = f(m_sheetButtons[9]->left()) + kOptionGroupsRightOfSheetButtons;
     chain(m_polygonModeButtons, groups, row);
     m_sideCountLabel->setTop(f(m_polygonModeButtons[0]->top()));
-    m_sideCountLabel->setLeft(f(m_polygonModeButtons[2]->left()) + f(m_polygonModeButtons[2]->width()) + kSideCountLabelGap);
+    const Button &lastPolygonMode = *m_polygonModeButtons[2];
+    m_sideCountLabel->setLeft(f(lastPolygonMode.left()) + f(lastPolygonMode.width()) + kSideCountLabelGap);
     m_sideCountList->setTop(f(m_polygonModeButtons[0]->top()));
     m_sideCountList->setLeft(f(m_sideCountLabel->left()) + f(m_sideCountLabel->width()) + kSideCountListGap);
     chain(m_circleKindButtons, groups, row);
@@ -85,7 +87,8 @@ void MainWindow::layOut()
     m_fontStyleButtons[0]->setTop(row);
     m_fontStyleButtons[1]->setTop(row);
     m_fontStyleButtons[0]->setLeft(f(m_fontNameList->left()) + f(m_fontNameList->width()) + kBoldButtonGap);
-    m_fontStyleButtons[1]->setLeft(f(m_fontStyleButtons[0]->left()) + f(m_fontStyleButtons[0]->width()) + kItalicButtonGap);
+    const Button &bold = *m_fontStyleButtons[0];
+    m_fontStyleButtons[1]->setLeft(f(bold.left()) + f(bold.width()) + kItalicButtonGap);
     chain(m_eraserSizeButtons, groups, row);
 }
 

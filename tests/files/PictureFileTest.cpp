@@ -87,8 +87,9 @@ TEST(PictureFile, PicturesOneToFourPixelsWideReadBackExactlyWholeOrCutByARow)
             const QString path = dir.filePath(kind == PictureKind::Bmp ? "dibujo.bmp" : "dibujo.png");
             ASSERT_EQ(writePicture(picture, path, kind), QString());
             const PictureRead read = readPicture(path);
-            EXPECT_EQ(read.picture.convertToFormat(QImage::Format_RGB32), picture) << path.toStdString() << width;
-            EXPECT_FALSE(read.partial) << path.toStdString() << width;
+            const std::string what = std::to_string(width) + " wide, " + path.toStdString();
+            EXPECT_EQ(read.picture.convertToFormat(QImage::Format_RGB32), picture) << what;
+            EXPECT_FALSE(read.partial) << what;
         }
         // Without its last row, the top one as a BMP stores them bottom-up.
         QFile bmp(dir.filePath("dibujo.bmp"));
@@ -99,8 +100,8 @@ TEST(PictureFile, PicturesOneToFourPixelsWideReadBackExactlyWholeOrCutByARow)
         QImage expected = picture;
         for (int x = 0; x < width; ++x)
             expected.setPixel(x, 0, qRgb(255, 255, 255));
-        EXPECT_EQ(cut.picture.convertToFormat(QImage::Format_RGB32), expected) << width;
-        EXPECT_TRUE(cut.partial) << width;
+        EXPECT_EQ(cut.picture.convertToFormat(QImage::Format_RGB32), expected) << width << " wide, cut";
+        EXPECT_TRUE(cut.partial) << width << " wide, cut";
     }
 }
 

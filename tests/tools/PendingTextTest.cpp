@@ -2,6 +2,7 @@
 #include "support/GarabelWindow.h"
 #include "support/Pixels.h"
 #include "support/SurfaceProbe.h"
+#include "window/Button.h"
 #include "window/Label.h"
 #include "window/TextBox.h"
 
@@ -39,8 +40,17 @@ void typeHolaAtTheSpot(GarabelWindow &w)
     w.move(6000, 4500);
 }
 
-// Where "Hola" inks when Qt draws it in `font` with its top-left corner at `corner`.
-QRect holaInkAt(const QFont &font, QPoint corner, QSize size)
+// The font the window draws text in, with the given style.
+QFont drawingFont(GarabelWindow &w, bool bold, bool italic)
+{
+    QFont font = w.probe().canvas().font();
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+// The pixels "Hola" covers when Qt draws it in `font` with its top-left corner at `corner`.
+QRegion holaInkAt(const QFont &font, QPoint corner, QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(kWhitePixel);
@@ -48,7 +58,7 @@ QRect holaInkAt(const QFont &font, QPoint corner, QSize size)
     painter.setFont(font);
     painter.drawText(corner + QPoint(0, QFontMetrics(font).ascent()), QStringLiteral("Hola"));
     painter.end();
-    return inkBounds(image, kWhite);
+    return inkRegion(image, kWhite);
 }
 
 void expectPlacedAndEmptied(GarabelWindow &w, const char *what)
@@ -85,15 +95,29 @@ TEST(PendingText, EnterPlacesItAtItsAnchorOnCanvasAndSheetAsOneUndoStep)
 TEST(PendingText, ItsTopLeftCornerLandsOnThePixelItIsPlacedAt)
 {
     BlankWindow w;
-    const QFont font = w.probe().canvas().font();
+    const QFont font = drawingFont(w, false, false);
     typeHolaAtTheSpot(w);
     QTest::keyClick(w.probe().textInput().edit(), Qt::Key_Return);
-    EXPECT_EQ(inkBounds(w.sheet(), kWhite), holaInkAt(font, {200, 200}, w.sheet().size())) << "at the anchor";
+    EXPECT_EQ(inkRegion(w.sheet(), kWhite), holaInkAt(font, {200, 200}, w.sheet().size())) << "at the anchor";
 
     w->onPaletteButton(PaletteButton::Undo);
     typeHolaAtTheSpot(w);
     w.drag({{4500, 1500}});
-    EXPECT_EQ(inkBounds(w.sheet(), kWhite), holaInkAt(font, {300, 100}, w.sheet().size())) << "at the second release";
+    EXPECT_EQ(inkRegion(w.sheet(), kWhite), holaInkAt(font, {300, 100}, w.sheet().size())) << "at the second release";
+}
+
+TEST(PendingText, CanvasAndSheetDrawItBoldAndItalicAsEachSwitchSays)
+{
+    for (const bool bold : {true, false}) {
+        BlankWindow w;
+        w.chooseTool(PaletteButton::Text);
+        w.click(*w.probe().fontStyleButtons()[bold ? 0 : 1]);
+        typeHolaAtTheSpot(w);
+        QTest::keyClick(w.probe().textInput().edit(), Qt::Key_Return);
+        const QRegion expected = holaInkAt(drawingFont(w, bold, !bold), {200, 200}, w.sheet().size());
+        EXPECT_EQ(inkRegion(w.canvasStored(), kWhite), expected) << (bold ? "bold" : "italic") << " on the canvas";
+        EXPECT_EQ(inkRegion(w.sheet(), kWhite), expected) << (bold ? "bold" : "italic") << " on the sheet";
+    }
 }
 
 // Each way of leaving the text where it is places it first, on the sheet it

@@ -152,20 +152,6 @@ TEST(TextStyle, BoldAndItalicSwitchIndependentlyEverywhere)
     EXPECT_EQ(faces(w.probe().fontStyleButtons()), (std::vector<Rgb>{kWhite, kBlue}));
 }
 
-TEST(TextStyle, TheFontEverySurfaceDrawsWithTakesBoldAndItalicEachFromItsOwnSwitch)
-{
-    GarabelWindow w;
-    w.click(PaletteButton::Text);
-    const std::function<std::pair<bool, bool>(const Surface &)> boldAndItalic = [](const Surface &surface) {
-        return std::pair(surface.font().bold(), surface.font().italic());
-    };
-    w.click(*w.probe().fontStyleButtons()[1]);
-    expectOnEverySurface(w, boldAndItalic, std::pair(false, true));
-    w.click(*w.probe().fontStyleButtons()[0]);
-    w.click(*w.probe().fontStyleButtons()[1]);
-    expectOnEverySurface(w, boldAndItalic, std::pair(true, false));
-}
-
 struct SizeCase {
     const char *entry;
     double applied;  // the size afterwards: the entry's, or the 18 of start-up

@@ -2,11 +2,30 @@
 
 #include "drawing/PaletteButton.h"
 
-// Where the window's controls go, in twips, in one table: the palette as
-// designed, the option rows before the layout moves them, and the gaps the
-// layout keeps when it fits the canvas and the option row to the screen.
+// Where the window's controls go, in twips, in one table: every control as
+// designed, and the gaps the layout keeps when it fits the canvas and the
+// option row to the screen (it moves the surfaces, the sheet buttons and the
+// option groups; the others stay where they were designed).
 
 namespace garabel::places {
+
+struct Place {
+    double left, top, width, height;
+};
+
+// --- the window as designed, and what lies in it besides the buttons ---
+inline constexpr int kWindowWidth = 8295, kWindowHeight = 8325;
+inline constexpr Place kCursorPicture{7560, 6120, 240, 240};
+inline constexpr Place kHelpPicture{7200, 5400, 975, 840};
+inline constexpr Place kTextInput{1800, 2880, 6015, 1215};
+inline constexpr Place kCanvas{1560, 120, 6855, 4695};
+inline constexpr Place kFirstSheet{1320, 3960, 855, 735};
+inline constexpr double kColourStripLeft = 1200, kColourStripTop = 5040;  // sized to its picture
+inline constexpr Place kSideCountLabel{2880, 6120, 735, 255};
+inline constexpr Place kTextPreview{2280, 2040, 45, 195};
+inline constexpr Place kSideCountList{3000, 6360, 615, 315};
+inline constexpr Place kFontSizeList{4080, 7800, 735, 315};
+inline constexpr Place kFontNameList{4800, 7800, 1935, 315};
 
 // --- the palette: square buttons in two columns down the window's left edge ---
 inline constexpr double kPaletteButtonSide = 495;

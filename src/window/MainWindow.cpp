@@ -34,6 +34,19 @@ QFont pointFont(const QString &family, double points, bool bold = false, bool it
     return font;
 }
 
+void place(Control &control, const places::Place &at)
+{
+    control.setGeometry(at.left, at.top, at.width, at.height);
+}
+
+void place(Surface &surface, const places::Place &at)
+{
+    surface.setLeft(at.left);
+    surface.setTop(at.top);
+    surface.setWidth(at.width);
+    surface.setHeight(at.height);
+}
+
 ButtonArray makeRow(QWidget *parent, int count, places::RowStart start, QImage (*picture)(int))
 {
     using namespace places;
@@ -72,7 +85,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     QFont small(QStringLiteral("Liberation Sans"));
     small.setPixelSize(11);
     setFont(small);
-    resize(8295 / kTwipsPerPixel, 8325 / kTwipsPerPixel);
+    resize(places::kWindowWidth / kTwipsPerPixel, places::kWindowHeight / kTwipsPerPixel);
 
     // Creation order is stacking order: the picture holders and the text box lie
     // under the canvas.
@@ -94,10 +107,10 @@ MainWindow::~MainWindow() = default;
 void MainWindow::createImages()
 {
     m_cursorPicture = std::make_unique<ImageBox>(this);
-    m_cursorPicture->setGeometry(7560, 6120, 240, 240);
+    place(*m_cursorPicture, places::kCursorPicture);
     m_cursorPicture->setPicture(canvasCursorImage());
     m_helpPicture = std::make_unique<ImageBox>(this);
-    m_helpPicture->setGeometry(7200, 5400, 975, 840);
+    place(*m_helpPicture, places::kHelpPicture);
     // At the screen's own resolution: the canvas shows it sharp until drawn on.
     m_helpPicture->setPicture(HelpPicture::render(m_platform.screen().devicePixelRatio));
 }
@@ -108,23 +121,17 @@ void MainWindow::createSurfaces()
     // next to the anchor); created before the canvas, it lies under it and never
     // hides the drawing.
     m_textInput = std::make_unique<TextBox>(this);
-    m_textInput->setGeometry(1800, 2880, 6015, 1215);
+    place(*m_textInput, places::kTextInput);
 
     m_canvas->setBackColor(kWhite);
     m_canvasView = new SurfaceView(*m_canvas, this);  // owned by the window
-    m_canvas->setLeft(1560);
-    m_canvas->setTop(120);
-    m_canvas->setWidth(6855);
-    m_canvas->setHeight(4695);
+    place(*m_canvas, places::kCanvas);
     m_canvas->setPicture(startupPicture());
 
     auto sheet = std::make_unique<Surface>();
     sheet->setBackColor(kWhite);
     // A sheet image is never shown, so it has no overlay: all its drawing is stored.
-    sheet->setLeft(1320);
-    sheet->setTop(3960);
-    sheet->setWidth(855);
-    sheet->setHeight(735);
+    place(*sheet, places::kFirstSheet);
     m_sheets.add(std::move(sheet));
 
     m_colourStrip = std::make_unique<ShownSurface>();
@@ -132,8 +139,8 @@ void MainWindow::createSurfaces()
     m_stripView = new SurfaceView(*m_colourStrip, this);  // owned by the window
     // Sized to the strip plus its one-pixel frame.
     const QImage strip = colourStripPicture();
-    m_colourStrip->setLeft(1200);
-    m_colourStrip->setTop(5040);
+    m_colourStrip->setLeft(places::kColourStripLeft);
+    m_colourStrip->setTop(places::kColourStripTop);
     m_colourStrip->setWidth((strip.width() + 2 * Surface::kBorder) * kTwipsPerPixel);
     m_colourStrip->setHeight((strip.height() + 2 * Surface::kBorder) * kTwipsPerPixel);
     m_colourStrip->setPicture(strip);
@@ -191,26 +198,26 @@ void MainWindow::createOptionButtons()
 void MainWindow::createListsAndLabels()
 {
     m_sideCountLabel = std::make_unique<Label>(this);
-    m_sideCountLabel->setGeometry(2880, 6120, 735, 255);
+    place(*m_sideCountLabel, places::kSideCountLabel);
     m_sideCountLabel->setCaption(tr("Nº Lados"));
     m_sideCountLabel->setVisible(false);
 
     m_textPreview = std::make_unique<Label>(m_canvasView, SurfaceView::innerOrigin(), true);
-    m_textPreview->setGeometry(2280, 2040, 45, 195);
+    place(*m_textPreview, places::kTextPreview);
     m_textPreview->setVisible(false);
 
     m_sideCountList = std::make_unique<ComboBox>(this);
-    m_sideCountList->setGeometry(3000, 6360, 615, 315);
+    place(*m_sideCountList, places::kSideCountList);
     m_sideCountList->setText(tr("Nº lados"));
     m_sideCountList->setVisible(false);
     m_fontSizeList = std::make_unique<ComboBox>(this);
-    m_fontSizeList->setGeometry(4080, 7800, 735, 315);
+    place(*m_fontSizeList, places::kFontSizeList);
     m_fontSizeList->setText(QStringLiteral("fontSizeList"));
     // A typed size means itself: "4" must not be completed to "40".
     m_fontSizeList->combo()->setCompleter(nullptr);
     m_fontSizeList->setVisible(false);
     m_fontNameList = std::make_unique<ComboBox>(this, true);
-    m_fontNameList->setGeometry(4800, 7800, 1935, 315);
+    place(*m_fontNameList, places::kFontNameList);
     m_fontNameList->setText(QStringLiteral("fontNameList"));
     m_fontNameList->setVisible(false);
 }

@@ -48,9 +48,8 @@ QString ColourNames::name(Rgb colour)
 
 QString ColourNames::components(Rgb colour)
 {
-    int red = 0, green = 0, blue = 0;
-    SplitRgb(colour, red, green, blue);
-    return tr("rojo %1, verde %2, azul %3").arg(red).arg(green).arg(blue);
+    const RgbComponents c = splitRgb(colour);
+    return tr("rojo %1, verde %2, azul %3").arg(c.red).arg(c.green).arg(c.blue);
 }
 
 } // namespace garabel

@@ -141,6 +141,19 @@ void paintStored(QPainter &painter, QPoint at, const Surface &surface, const QIm
         if (!copyToScreen(painter, to, image, part))
             painter.drawImage(to, image, part);
     };
+    const auto anyKnown = [&] {
+        for (int row = source.top() / kTile; row <= source.bottom() / kTile; ++row) {
+            for (int column = source.left() / kTile; column <= source.right() / kTile; ++column) {
+                if (surface.tileColour(column, row))
+                    return true;
+            }
+        }
+        return false;
+    };
+    if (!anyKnown()) {
+        paint(source, std::nullopt);
+        return;
+    }
     // Band by band of tiles, runs of tiles of one known colour or of none.
     for (int top = source.top(); top <= source.bottom(); top = (top / kTile + 1) * kTile) {
         const int bottom = std::min(source.bottom(), (top / kTile + 1) * kTile - 1);

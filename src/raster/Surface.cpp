@@ -132,8 +132,9 @@ QRect Surface::floodFill(int x, int y, Rgb area, Surface *alsoOn)
     if (follows) {
         alsoOn->ensureImage();
         alsoOn->m_picture = QImage();
+        alsoOn->m_tileColours.resize(alsoOn->m_dirty.size());
         follower = {&alsoOn->m_image, alsoOn->m_fillColor, alsoOn->m_fillStyle, alsoOn->m_dirty.data(),
-                    alsoOn->tileColumns()};
+                    alsoOn->tileColumns(), alsoOn->m_tileColours.data()};
     }
     // Where every tile is known to have the area's colour, the fill takes them all
     // without a look at them.

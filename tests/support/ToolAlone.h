@@ -14,6 +14,9 @@
 
 namespace garabel::test {
 
+// The names of the calls a tool made on the target and the undo steps.
+using Calls = std::vector<std::string>;
+
 // What a tool handed the target to draw.
 struct Drawn {
     Shapes shapes;
@@ -37,7 +40,7 @@ struct Erase {
 class FakeTarget : public DrawingTarget
 {
 public:
-    explicit FakeTarget(std::vector<std::string> &log) : m_log(log) {}
+    explicit FakeTarget(Calls &log) : m_log(log) {}
 
     void preview(const Shapes &shapes, Rgb colour) override { note("preview"); previews.push_back({shapes, colour}); }
     void previewLine(QPointF, QPointF) override { note("guide"); }
@@ -67,18 +70,18 @@ public:
 
 private:
     void note(const std::string &call) { m_log.push_back(call); }
-    std::vector<std::string> &m_log;
+    Calls &m_log;
 };
 
 class FakeUndo : public UndoSteps
 {
 public:
-    explicit FakeUndo(std::vector<std::string> &log) : m_log(log) {}
+    explicit FakeUndo(Calls &log) : m_log(log) {}
     void pushTentative() override { m_log.push_back("push"); }
     void dropIfUnchanged() override { m_log.push_back("drop"); }
 
 private:
-    std::vector<std::string> &m_log;
+    Calls &m_log;
 };
 
 // The side count list, the text input and its prompt, as plain values.
@@ -123,6 +126,7 @@ public:
         state.pointer.mirrorY = 2.0 * state.grid.centreY - y;
         m_tool.press();
     }
+    // The pointer to (x, y), then the move; it becomes the previous pointer after.
     void move(double x, double y, bool buttonHeld = true)
     {
         state.pointer.x = x;
@@ -132,16 +136,28 @@ public:
         state.pointer.previousY = state.pointer.y;
     }
     void release() { m_tool.release(); }
+    // The pointer comes to (x, y) with no button; the button goes down and up there.
     void click(double x, double y)
     {
         move(x, y, false);
         press(x, y);
         release();
     }
+    // The pointer comes to (3000, 3000), where the button goes down; two moves
+    // with the button held, the release, and a move with no button.
+    void drag()
+    {
+        move(3000, 3000, false);
+        press(3000, 3000);
+        move(3600, 3300);
+        move(4200, 3900);
+        release();
+        move(5000, 4500, false);
+    }
     void placePending() { m_tool.placePending(); }
 
     DrawingState state;
-    std::vector<std::string> log;  // the target's and the undo steps' calls, in order
+    Calls log;  // the target's and the undo steps' calls, in order
     FakeTarget target{log};
     FakeUndo undo{log};
     FakeControls controls;

@@ -4,20 +4,6 @@
 
 namespace garabel::test {
 
-namespace {
-using Calls = std::vector<std::string>;
-
-// A press at (3000, 3000) after the pointer came there, two moves with the button held, the release.
-void drag(ToolAlone &t)
-{
-    t.move(3000, 3000, false);
-    t.press(3000, 3000);
-    t.move(3600, 3300);
-    t.move(4200, 3900);
-    t.release();
-}
-} // namespace
-
 // The preview of the last move is what the release stores, once, in the pen's
 // colour, after the one undo step the release takes and at the pen width.
 TEST(FigureTools, PreviewEachMoveAndStoreTheLastPreviewOnceAtTheRelease)
@@ -26,7 +12,7 @@ TEST(FigureTools, PreviewEachMoveAndStoreTheLastPreviewOnceAtTheRelease)
          {PaletteButton::Line, PaletteButton::Rectangle, PaletteButton::Circle, PaletteButton::Polygon}) {
         ToolAlone t(tool);
         t.state.mirrors.leftRight = true;
-        drag(t);
+        t.drag();
         EXPECT_EQ(t.log, (Calls{"preview", "preview", "push", "commit at 3", "store", "drop"})) << int(tool);
         ASSERT_EQ(t.target.previews.size(), 2u) << int(tool);
         ASSERT_EQ(t.target.stored.size(), 1u) << int(tool);
@@ -49,7 +35,7 @@ TEST(FigureTools, AClickStoresAPointOrNothing)
     }
     for (const PaletteButton tool : {PaletteButton::Circle, PaletteButton::Polygon}) {
         ToolAlone t(tool);
-        drag(t);
+        t.drag();
         t.log.clear();
         t.click(5000, 4000);
         EXPECT_EQ(t.log, Calls{}) << int(tool);

@@ -4,35 +4,19 @@
 
 namespace garabel::test {
 
-namespace {
-using Calls = std::vector<std::string>;
-
-// A press at (3000, 3000) after the pointer came there, two moves with the
-// button held, the release, and a move without the button.
-void stroke(ToolAlone &t)
-{
-    t.move(3000, 3000, false);
-    t.press(3000, 3000);
-    t.move(3600, 3300);
-    t.move(4200, 3900);
-    t.release();
-    t.move(5000, 4500, false);
-}
-} // namespace
-
 // The press takes the step, each move with the button held draws into the
 // stored images, and the release only settles.
 TEST(StrokeTools, DrawAlongEachMoveAfterTheStepOfThePress)
 {
     for (const PaletteButton tool : {PaletteButton::Dots, PaletteButton::Freehand}) {
         ToolAlone t(tool);
-        stroke(t);
+        t.drag();
         EXPECT_EQ(t.log, (Calls{"push", "store", "store", "commit at 3", "drop"})) << int(tool);
         for (const Drawn &marks : t.target.stored)
             EXPECT_EQ(marks.colour, kToolRed) << int(tool);
     }
     ToolAlone eraser(PaletteButton::Eraser);
-    stroke(eraser);
+    eraser.drag();
     EXPECT_EQ(eraser.log, (Calls{"push", "erase", "erase", "commit at 3", "drop"}));
 }
 
@@ -42,7 +26,7 @@ TEST(StrokeTools, FreehandJoinsEachMoveToTheOneBefore)
 {
     ToolAlone t(PaletteButton::Freehand);
     t.state.mirrors.leftRight = true;
-    stroke(t);
+    t.drag();
     ASSERT_EQ(t.target.stored.size(), 2u);
     const Shapes second{Segment{{3600, 3300}, {4200, 3900}},
                         Segment{{10200, 3300}, {9600, 3900}, Reflection::LeftRight}};
@@ -54,7 +38,7 @@ TEST(StrokeTools, TheEraserSweepsFromTheMoveBefore)
 {
     ToolAlone t(PaletteButton::Eraser);
     t.state.pen.eraserSize = 90;
-    stroke(t);
+    t.drag();
     ASSERT_EQ(t.target.erases.size(), 2u);
     EXPECT_EQ(t.target.erases[1].from, QPointF(3600, 3300));
     EXPECT_EQ(t.target.erases[1].to, QPointF(4200, 3900));

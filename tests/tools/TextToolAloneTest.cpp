@@ -4,10 +4,7 @@
 
 namespace garabel::test {
 
-namespace {
-using Calls = std::vector<std::string>;
 using Texts = std::vector<PlacedText>;
-} // namespace
 
 // The typed text follows the pointer. A click with no text pending moves the
 // prompt beside the anchor and prints nothing; once typing has marked the text

@@ -2,7 +2,7 @@
 
 #include "desktop/Platform.h"
 #include "desktop/SurfaceView.h"
-#include "drawing/DrawingTarget.h"
+#include "drawing/CanvasAndSheet.h"
 #include "drawing/UnsavedSheets.h"
 #include "raster/ShownSurface.h"
 #include "tools/ToolBox.h"

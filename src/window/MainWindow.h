@@ -19,8 +19,8 @@
 namespace garabel {
 
 class Button;
+class CanvasAndSheet;
 class ComboBox;
-class DrawingTarget;
 class ImageBox;
 class Label;
 class Platform;
@@ -160,7 +160,7 @@ private:
     SurfaceSettings m_surfaceSettings;
     UndoRing m_undoRing;
     SheetDisplay m_sheetDisplay;
-    std::unique_ptr<DrawingTarget> m_drawingTarget;
+    std::unique_ptr<CanvasAndSheet> m_drawingTarget;
     std::unique_ptr<WindowToolControls> m_toolControls;
     std::unique_ptr<ToolBox> m_tools;
     // Once the sheets are all there, at the end of the constructor.

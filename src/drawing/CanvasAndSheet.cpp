@@ -1,4 +1,4 @@
-#include "drawing/DrawingTarget.h"
+#include "drawing/CanvasAndSheet.h"
 
 #include "drawing/Sheets.h"
 #include "raster/KeepSurfaceSettings.h"
@@ -45,32 +45,32 @@ void eraseBand(Surface &surface, QPointF from, QPointF to, double half)
 }
 } // namespace
 
-DrawingTarget::DrawingTarget(ShownSurface &canvas, Sheets &sheets) : m_canvas(canvas), m_sheets(sheets)
+CanvasAndSheet::CanvasAndSheet(ShownSurface &canvas, Sheets &sheets) : m_canvas(canvas), m_sheets(sheets)
 {
 }
 
-void DrawingTarget::preview(const Shapes &shapes, Rgb colour)
+void CanvasAndSheet::preview(const Shapes &shapes, Rgb colour)
 {
     drawShapes(m_canvas.overlay(), shapes, colour);
 }
 
-void DrawingTarget::previewLine(QPointF from, QPointF to)
+void CanvasAndSheet::previewLine(QPointF from, QPointF to)
 {
     m_canvas.overlay().line(from.x(), from.y(), to.x(), to.y());
 }
 
-void DrawingTarget::previewText(double x, double y, const QString &text)
+void CanvasAndSheet::previewText(double x, double y, const QString &text)
 {
     moveTo(m_canvas, x, y);
     m_canvas.overlay().print(text);
 }
 
-void DrawingTarget::store(const Shapes &shapes, Rgb colour)
+void CanvasAndSheet::store(const Shapes &shapes, Rgb colour)
 {
     drawShapesOnBoth(m_canvas.stored(), m_sheets.current().stored(), shapes, colour);
 }
 
-void DrawingTarget::eraseAlong(QPointF from, QPointF to, double half)
+void CanvasAndSheet::eraseAlong(QPointF from, QPointF to, double half)
 {
     eraseBand(m_canvas, from, to, half);
     eraseBand(m_sheets.current(), from, to, half);
@@ -83,13 +83,13 @@ void DrawingTarget::eraseAlong(QPointF from, QPointF to, double half)
     m_canvas.overlay(Units::Pixels).box(frame.left(), frame.top(), frame.right(), frame.bottom(), kBlack);
 }
 
-void DrawingTarget::beginCommit(int penWidth)
+void CanvasAndSheet::beginCommit(int penWidth)
 {
     m_canvas.setDrawWidth(penWidth);
     m_sheets.current().setDrawWidth(penWidth);
 }
 
-void DrawingTarget::fillArea(int x, int y)
+void CanvasAndSheet::fillArea(int x, int y)
 {
     Surface &sheet = m_sheets.current();
     const KeepSurfaceSettings keptOnCanvas(m_canvas), keptOnSheet(sheet);
@@ -98,7 +98,7 @@ void DrawingTarget::fillArea(int x, int y)
     sheet.floodFill(x, y, sheet.pixel(x, y), &m_canvas);
 }
 
-void DrawingTarget::printText(double x, double y, const QString &text)
+void CanvasAndSheet::printText(double x, double y, const QString &text)
 {
     Surface &sheet = m_sheets.current();
     moveTo(m_canvas, x, y);

@@ -1,6 +1,6 @@
 #include "raster/ScreenCopy.h"
 
-#include "platform/Surface.h"
+#include "raster/Surface.h"
 
 #include <QImage>
 #include <QPaintEngine>

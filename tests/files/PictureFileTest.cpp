@@ -22,11 +22,11 @@ TEST(PictureFile, SizeLimitsAreSixteenThousandPixelsASideAndSixtyFourMillionInAl
     };
     for (const auto &c : cases) {
         writeBytes(path, bmpHeaders(c.width, c.height));
-        const QString error = readPicture(path).error;
+        const QString error = readPicture(path).reason();
         EXPECT_EQ(error.startsWith("La imagen mide"), c.tooBig) << c.width << " x " << c.height;
         EXPECT_EQ(error.isEmpty(), !c.tooBig) << c.width << " x " << c.height;
     }
-    EXPECT_EQ(readPicture(dir.filePath("falta.bmp")).error, "No existe el fichero");
+    EXPECT_EQ(readPicture(dir.filePath("falta.bmp")).reason(), "No existe el fichero");
 }
 
 TEST(PictureHeader, AnnouncesTheSizeTheDecoderWillAllocateAndTheRowsAnUncompressedBmpHolds)
@@ -68,12 +68,13 @@ TEST(PictureFile, WritesA24BitBmpThatReadsBackPixelForPixelUnderALongUnicodeName
     ASSERT_GT(path.size(), 256);
     const QImage picture = samplePicture(QSize(457, 313));
 
-    ASSERT_EQ(writePicture(picture, path, PictureKind::Bmp), QString());
+    ASSERT_EQ(writePicture(picture, path, PictureKind::Bmp).reason(), QString());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(qFromLittleEndian<quint16>(file.readAll().constData() + 28), 24) << "bits per pixel";
-    const PictureRead read = readPicture(path);
-    EXPECT_EQ(read.picture.convertToFormat(QImage::Format_RGB32), picture) << read.error.toStdString();
+    const Result<PictureRead> read = readPicture(path);
+    ASSERT_EQ(read.reason(), QString());
+    EXPECT_EQ(read.value().picture.convertToFormat(QImage::Format_RGB32), picture);
 }
 
 TEST(PictureFile, AWriteThatFailsHalfwayLeavesTheOldFileAndNoTemporaryFile)
@@ -89,7 +90,7 @@ TEST(PictureFile, AWriteThatFailsHalfwayLeavesTheOldFileAndNoTemporaryFile)
     small.rlim_cur = 20000;
     const auto previous = std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &small);
-    const QString error = writePicture(samplePicture(QSize(300, 200)), path, PictureKind::Bmp);
+    const QString error = writePicture(samplePicture(QSize(300, 200)), path, PictureKind::Bmp).reason();
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
 

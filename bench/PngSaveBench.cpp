@@ -47,7 +47,7 @@ void png_save_4k(benchmark::State &state)
     QTemporaryDir dir;
     const QString path = dir.filePath("dibujo.png");
     for (auto _ : state) {
-        if (!garabel::writePicture(drawing, path, garabel::PictureKind::Png).isEmpty())
+        if (!garabel::writePicture(drawing, path, garabel::PictureKind::Png).ok())
             state.SkipWithError("the PNG was not written");
     }
     garabel::bench::compareWithMemcpy(state, std::size_t(kWidth) * kHeight * 4);

@@ -21,9 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    const garabel::PictureRead read = garabel::readPicture(buffer);
-    if (read.picture.isNull() == read.error.isEmpty())
-        __builtin_trap();  // a picture and no reason, or a reason and no picture
+    const garabel::Result<garabel::PictureRead> read = garabel::readPicture(buffer);
+    if (read.ok() ? read.value().picture.isNull() : read.reason().isEmpty())
+        __builtin_trap();  // a success without a picture, or a failure without a reason
     for (const auto kind : {garabel::PictureKind::Bmp, garabel::PictureKind::Gif, garabel::PictureKind::Jpeg,
                             garabel::PictureKind::Png})
         garabel::readPictureHeader(buffer, kind);

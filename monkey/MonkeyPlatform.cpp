@@ -4,13 +4,13 @@
 
 namespace garabel::monkey {
 
-PrintDialogAnswer MonkeyPlatform::printDialog(bool landscape)
+Result<std::unique_ptr<PrintJob>> MonkeyPlatform::printDialog(bool landscape)
 {
     if (!m_printed.isValid())
         return QtPlatform::printDialog(landscape);
     std::unique_ptr<PrintJob> job = startPdfJob(m_printed.filePath(QStringLiteral("page.pdf")));
     job->setLandscape(landscape);
-    return {std::move(job), QString()};
+    return job;
 }
 
 void MonkeyPlatform::quit()

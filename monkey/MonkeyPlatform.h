@@ -17,7 +17,7 @@ class MonkeyPlatform : public QtPlatform
 public:
     explicit MonkeyPlatform(EventLog &log) : m_log(log) {}
 
-    PrintDialogAnswer printDialog(bool landscape) override;
+    Result<std::unique_ptr<PrintJob>> printDialog(bool landscape) override;
     void quit() override;
 
 private:

@@ -42,8 +42,8 @@ int main(int argc, char **argv)
     window.showOnScreen();
     // Opened from the event loop, so that a message about it shows over the window.
     if (!picture.isEmpty()) {
-        QTimer::singleShot(0, &window, [&window, &picture] {
-            garabel::runPaletteCommand([&window, &picture] { window.openPictureFile(picture); });
+        QTimer::singleShot(0, &window, [&window, &platform, &picture] {
+            garabel::runPaletteCommand(platform, [&window, &picture] { window.openPictureFile(picture); });
         });
     }
     return app.exec();

@@ -4,6 +4,7 @@
 // screen) and its Qt side, the canvas view, signals, translations, the command
 // line. Uses raster and files.
 
+#include "files/Result.h"
 #include "raster/Rgb.h"
 
 #include <QImage>
@@ -68,31 +69,21 @@ struct ScreenInfo {
     QRect available() const { return availableTwips.isEmpty() ? QRect(QPoint(), twips) : availableTwips; }
 };
 
-// One print document, on a printer or into a PDF file.
+// One print document, on a printer or into a PDF file. A failure says why, in Spanish.
 class PrintJob
 {
 public:
     virtual ~PrintJob() = default;
-    // Paints the picture stretched to the rectangle, in page twips. False on failure.
-    virtual bool paintPicture(const QImage &picture, const QRectF &twips) = 0;
-    // Ends the document and sends the page. False on failure.
-    virtual bool endDocument() = 0;
-    // Why the last call failed, in Spanish.
-    virtual QString errorText() const = 0;
+    // Paints the picture stretched to the rectangle, in page twips.
+    virtual Result<void> paintPicture(const QImage &picture, const QRectF &twips) = 0;
+    // Ends the document and sends the page.
+    virtual Result<void> endDocument() = 0;
     // Turns the page; only before the first picture is painted. A job from the
     // print dialog comes with the page turned as the user left it.
     virtual void setLandscape(bool landscape) = 0;
     // The printable area of the page in twips, as the page now lies; the
     // rectangles of paintPicture are measured from its top-left corner.
     virtual QSizeF printableTwips() const = 0;
-};
-
-// What the print dialog gave: a job on the printer, with the settings the user
-// chose there; or no job, because the user cancelled, or because there is no
-// printer to choose (noPrinter then says so, in Spanish).
-struct PrintDialogAnswer {
-    std::unique_ptr<PrintJob> job;
-    QString noPrinter;
 };
 
 // What the program asks of the desktop. The Qt implementation talks to real
@@ -111,8 +102,10 @@ public:
     virtual MessageAnswer messageBox(const QString &text, MessageButtons buttons) = 0;
     // The system print dialog, on the default printer, the page offered turned
     // as `landscape` says; the user may choose another printer, the copies, or
-    // turn the page. Not shown when there is no printer.
-    virtual PrintDialogAnswer printDialog(bool landscape) = 0;
+    // turn the page. It gives a job on the printer, with the settings the user
+    // chose there, or none (null) when the user cancelled. Not shown when there
+    // is no printer: that fails, saying so in Spanish.
+    virtual Result<std::unique_ptr<PrintJob>> printDialog(bool landscape) = 0;
     // A print job that writes its page to a PDF file instead of a printer.
     virtual std::unique_ptr<PrintJob> startPdfJob(const QString &fileName) = 0;
     // Ends the program at once.

@@ -33,40 +33,41 @@ public:
     PdfFileJob(std::unique_ptr<PrintJob> job, QString fileName)
         : m_job(std::move(job)), m_fileName(std::move(fileName)) {}
 
-    bool paintPicture(const QImage &picture, const QRectF &twips) override
+    Result<void> paintPicture(const QImage &picture, const QRectF &twips) override
     {
-        m_error.clear();
         if (!m_begun) {
-            if (const QString problem = writeTargetProblem(m_fileName); !problem.isEmpty())
-                return fail(problem);
+            if (const Result<void> target = checkWriteTarget(m_fileName); !target.ok())
+                return failed(target.reason());
         }
-        if (m_job->paintPicture(picture, twips)) {
+        if (m_job->paintPicture(picture, twips).ok()) {
             m_begun = true;
-            return true;
+            return {};
         }
-        return fail(m_begun || picture.isNull() ? QString() : writeOpenProblem(m_fileName));
+        if (m_begun || picture.isNull())
+            return failed(QString());
+        const Result<void> opens = checkWriteOpen(m_fileName);
+        return failed(opens.ok() ? QString() : opens.reason());
     }
     void setLandscape(bool landscape) override { m_job->setLandscape(landscape); }
     QSizeF printableTwips() const override { return m_job->printableTwips(); }
-    bool endDocument() override
+    Result<void> endDocument() override
     {
-        m_error.clear();
-        return m_job->endDocument() || fail(QString());
+        if (m_job->endDocument().ok())
+            return {};
+        return failed(QString());
     }
-    QString errorText() const override { return m_error; }
 
 private:
-    bool fail(const QString &reason)
+    // The file named, and why when that is known.
+    Failure failed(const QString &reason) const
     {
         const QString file = QDir::toNativeSeparators(m_fileName);
-        m_error = reason.isEmpty() ? QtPlatform::tr("No se ha podido guardar el documento PDF «%1».").arg(file)
-                                   : QtPlatform::tr("No se ha podido guardar el documento PDF «%1»: %2").arg(file, reason);
-        return false;
+        return {reason.isEmpty() ? QtPlatform::tr("No se ha podido guardar el documento PDF «%1».").arg(file)
+                                 : QtPlatform::tr("No se ha podido guardar el documento PDF «%1»: %2").arg(file, reason)};
     }
 
     std::unique_ptr<PrintJob> m_job;
     QString m_fileName;
-    QString m_error;
     bool m_begun = false;
 };
 
@@ -124,19 +125,19 @@ MessageAnswer QtPlatform::messageBox(const QString &text, MessageButtons buttons
     return box.clickedButton() == box.button(QMessageBox::Yes) ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-PrintDialogAnswer QtPlatform::printDialog(bool landscape)
+Result<std::unique_ptr<PrintJob>> QtPlatform::printDialog(bool landscape)
 {
     QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull() && !QPrinterInfo::availablePrinterNames().isEmpty())
         printerInfo = QPrinterInfo::printerInfo(QPrinterInfo::availablePrinterNames().constFirst());
     if (printerInfo.isNull())
-        return {nullptr, tr("No hay ninguna impresora disponible")};
+        return Failure{tr("No hay ninguna impresora disponible")};
     auto printer = std::make_unique<QPrinter>(printerInfo, QPrinter::HighResolution);
     printer->setDocName(kProgramName);
     printer->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     if (!askPrintSettings(*printer, dialogParent()))
-        return {};
-    return {std::make_unique<QtPrintJob>(std::move(printer)), QString()};
+        return std::unique_ptr<PrintJob>();
+    return std::unique_ptr<PrintJob>(std::make_unique<QtPrintJob>(std::move(printer)));
 }
 
 std::unique_ptr<PrintJob> QtPlatform::startPdfJob(const QString &fileName)

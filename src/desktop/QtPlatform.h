@@ -34,7 +34,7 @@ public:
     MessageAnswer messageBox(const QString &text, MessageButtons buttons) override;
     // Qt's print dialog (askPrintSettings, QtPrintDialog.h) on the default
     // printer, or on the first printer there is when none is the default.
-    PrintDialogAnswer printDialog(bool landscape) override;
+    Result<std::unique_ptr<PrintJob>> printDialog(bool landscape) override;
     // An A4 page with 10 mm margins: what a printer here would most likely hold.
     std::unique_ptr<PrintJob> startPdfJob(const QString &fileName) override;
     // Tells the running event loops to return, without offering any window a

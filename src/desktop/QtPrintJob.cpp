@@ -46,17 +46,16 @@ void QtPrintJob::paintStretched(QPainter &painter, const QImage &picture, const 
     painter.drawImage(target, picture);
 }
 
-bool QtPrintJob::paintPicture(const QImage &picture, const QRectF &twips)
+Result<void> QtPrintJob::paintPicture(const QImage &picture, const QRectF &twips)
 {
-    m_error.clear();
     if (picture.isNull())
-        return fail(tr("No hay ninguna imagen que imprimir."));
-    if (!beginDocument())
-        return false;
+        return Failure{tr("No hay ninguna imagen que imprimir.")};
+    if (Result<void> begun = beginDocument(); !begun.ok())
+        return begun;
     paintStretched(*m_painter, picture, twips);
     if (m_printer->printerState() == QPrinter::Error)
-        return fail(tr("La impresora ha dado un error al recibir la imagen."));
-    return true;
+        return Failure{tr("La impresora ha dado un error al recibir la imagen.")};
+    return {};
 }
 
 void QtPrintJob::setLandscape(bool landscape)
@@ -69,33 +68,26 @@ QSizeF QtPrintJob::printableTwips() const
     return m_printer->pageLayout().paintRect(QPageLayout::Inch).size() * double(kTwipsPerInch);
 }
 
-bool QtPrintJob::endDocument()
+Result<void> QtPrintJob::endDocument()
 {
-    m_error.clear();
     // Nothing painted means no document: nothing to send.
     if (!m_painter->isActive())
-        return true;
+        return {};
     if (!m_painter->end() || m_printer->printerState() == QPrinter::Error)
-        return fail(tr("La impresora no ha aceptado el documento."));
-    return true;
+        return Failure{tr("La impresora no ha aceptado el documento.")};
+    return {};
 }
 
-bool QtPrintJob::beginDocument()
+Result<void> QtPrintJob::beginDocument()
 {
     if (m_painter->isActive())
-        return true;
+        return {};
     if (!m_painter->begin(m_printer.get()))
-        return fail(tr("No se puede empezar a imprimir en «%1».").arg(printerLabel(*m_printer)));
+        return Failure{tr("No se puede empezar a imprimir en «%1».").arg(printerLabel(*m_printer))};
     // Qt sends pictures to a printer as JPEG unless asked not to; a drawing
     // would come out with blurred edges and shifted colours.
     m_painter->setRenderHint(QPainter::LosslessImageRendering);
-    return true;
-}
-
-bool QtPrintJob::fail(const QString &why)
-{
-    m_error = why;
-    return false;
+    return {};
 }
 
 } // namespace garabel

@@ -24,9 +24,8 @@ public:
     ~QtPrintJob() override;
 
     // The page rectangle is measured from the top-left corner of the printable area.
-    bool paintPicture(const QImage &picture, const QRectF &twips) override;
-    bool endDocument() override;
-    QString errorText() const override { return m_error; }
+    Result<void> paintPicture(const QImage &picture, const QRectF &twips) override;
+    Result<void> endDocument() override;
     void setLandscape(bool landscape) override;
     QSizeF printableTwips() const override;
 
@@ -37,12 +36,10 @@ public:
     static void paintStretched(QPainter &painter, const QImage &picture, const QRectF &twips);
 
 private:
-    bool beginDocument();
-    bool fail(const QString &why);
+    Result<void> beginDocument();
 
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;  // declared after the printer: ends before it goes
-    QString m_error;
 };
 
 } // namespace garabel

@@ -27,41 +27,41 @@ bool withinLimits(qint64 width, qint64 height)
     return width <= kMaxPictureSide && height <= kMaxPictureSide && width * height <= kMaxPicturePixels;
 }
 
-// Opens `path` for reading only when it is a regular file. Returns the reason otherwise.
-QString openRegularFile(const QString &path, QFile &file)
+// Opens `path` for reading only when it is a regular file.
+Result<void> openRegularFile(const QString &path, QFile &file)
 {
     if (path.isEmpty() || path.contains(QChar(0)))
-        return Reasons::systemReason(ENOENT, Access::Reading);
+        return Failure{Reasons::systemReason(ENOENT, Access::Reading)};
 #ifdef Q_OS_UNIX
     const QByteArray name = QFile::encodeName(path);
     struct stat info = {};
     // Looked at before opening, so that no device is ever opened.
     if (::stat(name.constData(), &info) != 0)
-        return Reasons::systemReason(errno, Access::Reading);
+        return Failure{Reasons::systemReason(errno, Access::Reading)};
     if (!S_ISREG(info.st_mode))
-        return Reasons::notRegular(S_ISDIR(info.st_mode));
+        return Failure{Reasons::notRegular(S_ISDIR(info.st_mode))};
     // Non-blocking and checked again, so that a FIFO put in its place since cannot hang us.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return Reasons::systemReason(errno, Access::Reading);
+        return Failure{Reasons::systemReason(errno, Access::Reading)};
     info = {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return Reasons::notRegular(S_ISDIR(info.st_mode));
+        return Failure{Reasons::notRegular(S_ISDIR(info.st_mode))};
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return Reasons::deviceReason(file, Access::Reading);
+        return Failure{Reasons::deviceReason(file, Access::Reading)};
     }
 #else
     const QFileInfo info(path);
     if (!info.exists())
-        return Reasons::systemReason(ENOENT, Access::Reading);
+        return Failure{Reasons::systemReason(ENOENT, Access::Reading)};
     if (!info.isFile())
-        return Reasons::notRegular(info.isDir());
+        return Failure{Reasons::notRegular(info.isDir())};
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Reasons::deviceReason(file, Access::Reading);
+        return Failure{Reasons::deviceReason(file, Access::Reading)};
 #endif
     return {};
 }
@@ -91,11 +91,6 @@ QByteArray decoderName(PictureKind kind)
         break;
     }
     return {};
-}
-
-PictureRead refused(const QString &why)
-{
-    return {QImage(), why};
 }
 
 struct Decoded {
@@ -219,17 +214,17 @@ qint64 paintUnreachedGifPixels(QImage &picture, QRgb background)
     return unreached;
 }
 
-PictureRead readRunLengthCoded(QIODevice &file, const PictureHeader &header)
+Result<PictureRead> readRunLengthCoded(QIODevice &file, const PictureHeader &header)
 {
     const std::optional<RunLengthPicture> read = readRunLengthBmp(file, header);
     if (!read || read->picture.isNull())
-        return refused(Reasons::damaged());
-    return {read->picture, QString(), !read->complete};
+        return Failure{Reasons::damaged()};
+    return PictureRead{read->picture, !read->complete};
 }
 
 // Over all-ones bytes, the pixels a decoder does not reach are already white
 // in every format of direct colours; indexed ones and GIFs are seen to after.
-PictureRead decodeSound(QIODevice &file, PictureKind kind, const PictureHeader &header)
+Result<PictureRead> decodeSound(QIODevice &file, PictureKind kind, const PictureHeader &header)
 {
     allowTheLargestPicture();
     if (header.runLengthBits)
@@ -237,8 +232,8 @@ PictureRead decodeSound(QIODevice &file, PictureKind kind, const PictureHeader &
     Decoded d = decode(file, kind, QImage(), 0xFF, QSize(int(header.width), int(header.height)));
     if (d.deviceError) {
         const auto *device = qobject_cast<const QFileDevice *>(&file);
-        return refused(device ? Reasons::deviceReason(*device, Access::Reading)
-                              : Reasons::systemReason(EIO, Access::Reading));
+        return Failure{device ? Reasons::deviceReason(*device, Access::Reading)
+                              : Reasons::systemReason(EIO, Access::Reading)};
     }
     const bool rowsMissing = header.storedRows >= 0 && header.storedRows < header.height;
     bool partial = !d.ok || !header.dataComplete || rowsMissing;
@@ -254,35 +249,37 @@ PictureRead decodeSound(QIODevice &file, PictureKind kind, const PictureHeader &
         partial = paintUnreachedGifPixels(picture, header.background) > 0 || partial;
     if (picture.isNull())
         picture = blankPicture(header);
+    if (picture.isNull())
+        return Failure{Reasons::outOfMemory()};
     if (!withinLimits(picture.width(), picture.height()))
-        return refused(Reasons::tooBig(picture.width(), picture.height()));
-    return {picture, QString(), partial};
+        return Failure{Reasons::tooBig(picture.width(), picture.height())};
+    return PictureRead{picture, partial};
 }
 
 } // namespace
 
-PictureRead readPicture(QIODevice &file)
+Result<PictureRead> readPicture(QIODevice &file)
 {
     if (file.size() == 0)
-        return refused(Reasons::tr("El fichero está vacío"));
+        return Failure{Reasons::tr("El fichero está vacío")};
     if (!file.seek(0))
-        return refused(Reasons::systemReason(EIO, Access::Reading));
+        return Failure{Reasons::systemReason(EIO, Access::Reading)};
     const PictureKind kind = pictureKind(file.read(8));
     if (kind == PictureKind::Unknown)
-        return refused(Reasons::tr("No es una imagen BMP, GIF, JPEG ni PNG"));
+        return Failure{Reasons::tr("No es una imagen BMP, GIF, JPEG ni PNG")};
     const std::optional<PictureHeader> header = readPictureHeader(file, kind);
     if (!header || header->width <= 0 || header->height <= 0)
-        return refused(Reasons::damaged());
+        return Failure{Reasons::damaged()};
     if (!withinLimits(header->width, header->height))
-        return refused(Reasons::tooBig(header->width, header->height));
+        return Failure{Reasons::tooBig(header->width, header->height)};
     return decodeSound(file, kind, *header);
 }
 
-PictureRead readPicture(const QString &path)
+Result<PictureRead> readPicture(const QString &path)
 {
     QFile file;
-    if (const QString why = openRegularFile(path, file); !why.isEmpty())
-        return refused(why);
+    if (const Result<void> opened = openRegularFile(path, file); !opened.ok())
+        return Failure{opened.reason()};
     return readPicture(file);
 }
 

@@ -4,6 +4,7 @@
 // and the Spanish reasons for what failed. Pure: Qt Gui only.
 
 #include "files/PictureHeader.h"
+#include "files/Result.h"
 
 #include <QImage>
 #include <QString>
@@ -18,8 +19,7 @@ inline constexpr qint64 kMaxPictureSide = 16384;
 inline constexpr qint64 kMaxPicturePixels = 64'000'000;
 
 struct PictureRead {
-    QImage picture;  // null when the file was refused
-    QString error;   // why it was refused, in Spanish; empty when the picture was read
+    QImage picture;
     bool partial = false;  // the header was sound but the data ended early or broke off
 };
 
@@ -42,10 +42,11 @@ struct PictureRead {
 // Such a picture comes marked partial. Whether whole or not, reading holds at
 // most the picture in the decoder's format, the picture returned and one bit
 // per pixel at a time.
-// Unicode paths of any length are taken as they are.
-PictureRead readPicture(const QString &path);
+// A refused file gives the reason in Spanish. Unicode paths of any length are
+// taken as they are.
+Result<PictureRead> readPicture(const QString &path);
 // The same from a random-access device open for reading (a file already opened, a buffer).
-PictureRead readPicture(QIODevice &file);
+Result<PictureRead> readPicture(QIODevice &file);
 
 // Writes the picture as a 24-bit BMP or as a PNG file (kind Bmp or Png) of
 // the picture's size. An existing target that is not a regular file once links
@@ -53,18 +54,18 @@ PictureRead readPicture(QIODevice &file);
 // link to a regular file is written through, and stays a link. The data goes
 // to a temporary file beside the file written, renamed over it only once
 // complete, so a failure leaves an existing file untouched and no temporary
-// file behind. Returns an empty string on success, otherwise the reason in
-// Spanish (a missing folder, a full disk, no permission...).
-QString writePicture(const QImage &picture, const QString &path, PictureKind kind);
+// file behind. A failure says why in Spanish (a missing folder, a full disk,
+// no permission...).
+Result<void> writePicture(const QImage &picture, const QString &path, PictureKind kind);
 
-// What stands in the way of writing a file at `path`, in Spanish, found
-// without opening anything: an existing target that is not a regular file once
-// links are followed, one without write permission, a path that cannot be
-// looked up. Empty when nothing does (a missing file is no problem).
-QString writeTargetProblem(const QString &path);
-// The same, and then why a file cannot be opened for writing there (a missing
-// folder, no permission in it), found by opening it without truncating it; a
-// file made only for asking is removed. Empty when it opens.
-QString writeOpenProblem(const QString &path);
+// Whether a file can be written at `path`, found without opening anything: it
+// fails, saying why in Spanish, on an existing target that is not a regular
+// file once links are followed, one without write permission, a path that
+// cannot be looked up (a missing file is no problem).
+Result<void> checkWriteTarget(const QString &path);
+// The same, and then whether a file can be opened for writing there (not in a
+// missing folder, nor without permission in it), found by opening it without
+// truncating it; a file made only for asking is removed.
+Result<void> checkWriteOpen(const QString &path);
 
 } // namespace garabel

@@ -20,6 +20,7 @@ public:
     static QString notRegular(bool folder);
     static QString damaged() { return tr("El fichero está dañado o incompleto"); }
     static QString tooBig(qint64 width, qint64 height);
+    static QString outOfMemory() { return tr("No hay memoria suficiente para la imagen"); }
 };
 
 } // namespace garabel

@@ -43,52 +43,52 @@ QString openProblem(const QFileDevice &file, const QString &path)
 // Checked before anything is written: QSaveFile would put a regular file in
 // place of a FIFO or device node (even behind a link), a PDF printer would
 // block opening a FIFO, and their own texts are English.
-QString writeTargetProblem(const QString &path)
+Result<void> checkWriteTarget(const QString &path)
 {
     if (path.isEmpty() || path.contains(QChar(0)))
-        return Reasons::systemReason(ENOENT, Access::Writing);
+        return Failure{Reasons::systemReason(ENOENT, Access::Writing)};
 #ifdef Q_OS_UNIX
     const QByteArray name = QFile::encodeName(path);
     struct stat info = {};
     if (::stat(name.constData(), &info) == 0) {
         if (!S_ISREG(info.st_mode))
-            return Reasons::notRegular(S_ISDIR(info.st_mode));
+            return Failure{Reasons::notRegular(S_ISDIR(info.st_mode))};
         if (::access(name.constData(), W_OK) != 0)
-            return Reasons::systemReason(errno, Access::Writing);
+            return Failure{Reasons::systemReason(errno, Access::Writing)};
     } else if (errno != ENOENT) {
-        return Reasons::systemReason(errno, Access::Writing);  // a loop of links, a part that is no folder...
+        return Failure{Reasons::systemReason(errno, Access::Writing)};  // a loop of links, a part that is no folder...
     }
 #else
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return Reasons::notRegular(info.isDir());
+        return Failure{Reasons::notRegular(info.isDir())};
 #endif
     return {};
 }
 
-QString writeOpenProblem(const QString &path)
+Result<void> checkWriteOpen(const QString &path)
 {
-    if (const QString problem = writeTargetProblem(path); !problem.isEmpty())
-        return problem;
+    if (Result<void> target = checkWriteTarget(path); !target.ok())
+        return target;
     const QFileInfo before(path);
     const bool existed = before.exists() || before.isSymLink();
     QFile file(path);
     // Appending leaves what the file holds as it is.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return openProblem(file, path);
+        return Failure{openProblem(file, path)};
     file.close();
     if (!existed)
         file.remove();
     return {};
 }
 
-QString writePicture(const QImage &picture, const QString &path, PictureKind kind)
+Result<void> writePicture(const QImage &picture, const QString &path, PictureKind kind)
 {
-    if (const QString problem = writeTargetProblem(path); !problem.isEmpty())
-        return problem;
+    if (Result<void> target = checkWriteTarget(path); !target.ok())
+        return target;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return openProblem(file, path);
+        return Failure{openProblem(file, path)};
     QImageWriter writer(&file, kind == PictureKind::Png ? "png" : "bmp");
     if (kind == PictureKind::Png)
         writer.setQuality(kPngQuality);
@@ -99,11 +99,11 @@ QString writePicture(const QImage &picture, const QString &path, PictureKind kin
     // Without commit() the temporary file is discarded.
     const bool flushed = file.flush();
     if (!flushed || file.error() != QFileDevice::NoError)
-        return Reasons::deviceReason(file, Access::Writing);
+        return Failure{Reasons::deviceReason(file, Access::Writing)};
     if (!written)
-        return Reasons::tr("No se ha podido escribir la imagen");
+        return Failure{Reasons::tr("No se ha podido escribir la imagen")};
     if (!file.commit())
-        return Reasons::deviceReason(file, Access::Writing);
+        return Failure{Reasons::deviceReason(file, Access::Writing)};
     return {};
 }
 

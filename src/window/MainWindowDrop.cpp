@@ -54,7 +54,8 @@ void MainWindow::dropEvent(QDropEvent *event)
         return;
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    QTimer::singleShot(0, this, [this, file] { runPaletteCommand([this, &file] { openPictureFile(file); }); });
+    QTimer::singleShot(0, this,
+                       [this, file] { runPaletteCommand(m_platform, [this, &file] { openPictureFile(file); }); });
 }
 
 } // namespace garabel

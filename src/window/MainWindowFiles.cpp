@@ -103,17 +103,17 @@ void MainWindow::openPictureFile(const QString &name)
         m_platform.messageBox(tr("El fichero seleccionado no es un gráfico soportado"), MessageButtons::Ok);
         return;
     }
-    const PictureRead read = readPicture(name);
-    if (read.picture.isNull()) {
-        m_platform.messageBox(tr("No se ha podido abrir el fichero «%1»: %2").arg(shown(name), read.error),
+    const Result<PictureRead> read = readPicture(name);
+    if (!read.ok()) {
+        m_platform.messageBox(tr("No se ha podido abrir el fichero «%1»: %2").arg(shown(name), read.reason()),
                               MessageButtons::Ok);
         return;
     }
     m_undoRing.push();
-    currentSheetImage().setPicture(read.picture);
+    currentSheetImage().setPicture(read.value().picture);
     m_sheetDisplay.showWhole();
     m_unsavedSheets->markSaved(m_sheets.currentIndex());
-    if (read.partial)
+    if (read.value().partial)
         m_platform.messageBox(tr("«%1» está dañado o incompleto: se ha cargado la parte que se puede leer.").arg(shown(name)),
                               MessageButtons::Ok);
 }
@@ -133,9 +133,9 @@ void MainWindow::savePicture()
     if (name.isEmpty())
         return;
     m_startFolder.chosen(name);
-    const QString error = writePicture(currentSheetImage().renderedImage(), name, savedKind(name));
-    if (!error.isEmpty()) {
-        m_platform.messageBox(tr("No se ha podido guardar el dibujo en «%1»: %2").arg(shown(name), error),
+    const Result<void> written = writePicture(currentSheetImage().renderedImage(), name, savedKind(name));
+    if (!written.ok()) {
+        m_platform.messageBox(tr("No se ha podido guardar el dibujo en «%1»: %2").arg(shown(name), written.reason()),
                               MessageButtons::Ok);
         return;
     }

@@ -18,7 +18,7 @@ namespace garabel {
 // was through the commands.
 void MainWindow::onPaletteButton(PaletteButton button)
 {
-    runPaletteCommand([this, button] {
+    runPaletteCommand(m_platform, [this, button] {
         if (Tool *tool = m_tools->toolOn(button)) {
             placePendingText();
             m_state.tool = button;
@@ -71,7 +71,7 @@ void MainWindow::onPaletteButton(PaletteButton button)
 
 void MainWindow::onRedo()
 {
-    runPaletteCommand([this] {
+    runPaletteCommand(m_platform, [this] {
         if (m_undoRing.redoSteps(m_sheets.currentIndex()) > 0)
             m_sheetDisplay.show(m_undoRing.redo());
     });

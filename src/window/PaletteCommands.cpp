@@ -10,27 +10,23 @@
 #include <QDir>
 #include <QLoggingCategory>
 
-#include <exception>
+#include <new>
 
 namespace garabel {
 
 namespace {
 Q_LOGGING_CATEGORY(lcPalette, "garabel.palette")
 
-void tellPrintFailure(Platform &platform, const QString &why)
-{
-    platform.messageBox(why.isEmpty() ? MainWindow::tr("No se ha podido imprimir el dibujo.") : why,
-                               MessageButtons::Ok);
-}
-
 // The picture as large as the printable area allows, its shape kept, in the
-// middle of the area. False on failure.
-bool printOnPage(PrintJob &job, const QImage &picture)
+// middle of the area.
+Result<void> printOnPage(PrintJob &job, const QImage &picture)
 {
     const QSizeF area = job.printableTwips();
     const QSizeF size = QSizeF(picture.size()).scaled(area, Qt::KeepAspectRatio);
     const QPointF corner((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
-    return job.paintPicture(picture, QRectF(corner, size)) && job.endDocument();
+    if (Result<void> painted = job.paintPicture(picture, QRectF(corner, size)); !painted.ok())
+        return painted;
+    return job.endDocument();
 }
 
 // Without a printer the drawing can go to a PDF file, with the same page. Null
@@ -48,9 +44,9 @@ std::unique_ptr<PrintJob> pdfJobInstead(Platform &platform, const QString &whyNo
     if (name.isEmpty())
         return nullptr;
     folder.chosen(name);
-    if (const QString problem = writeTargetProblem(name); !problem.isEmpty()) {
+    if (const Result<void> target = checkWriteTarget(name); !target.ok()) {
         platform.messageBox(MainWindow::tr("No se ha podido guardar el dibujo en «%1»: %2")
-                                .arg(QDir::toNativeSeparators(name), problem),
+                                .arg(QDir::toNativeSeparators(name), target.reason()),
                             MessageButtons::Ok);
         return nullptr;
     }
@@ -72,28 +68,24 @@ void printCanvas(Surface &canvas, Platform &platform, StartFolder &folder)
     canvas.setPicture(canvas.image());
     const QImage picture = canvas.renderedImage();
     const bool landscape = picture.width() > picture.height();
-    PrintDialogAnswer answer = platform.printDialog(landscape);
-    std::unique_ptr<PrintJob> job = std::move(answer.job);
-    if (!job && answer.noPrinter.isEmpty())
+    Result<std::unique_ptr<PrintJob>> printer = platform.printDialog(landscape);
+    std::unique_ptr<PrintJob> job = printer.ok() ? std::move(printer).value()
+                                                 : pdfJobInstead(platform, printer.reason(), folder);
+    if (!job)
         return;
-    if (!job) {
-        job = pdfJobInstead(platform, answer.noPrinter, folder);
-        if (!job)
-            return;
+    if (!printer.ok())
         job->setLandscape(landscape);
-    }
-    if (!printOnPage(*job, picture))
-        tellPrintFailure(platform, job->errorText());
+    if (const Result<void> printed = printOnPage(*job, picture); !printed.ok())
+        platform.messageBox(printed.reason(), MessageButtons::Ok);
 }
 
-void runPaletteCommand(const std::function<void()> &command)
+void runPaletteCommand(Platform &platform, const std::function<void()> &command)
 {
     try {
         command();
-    } catch (const std::exception &e) {
-        qCWarning(lcPalette) << "palette command failed:" << e.what();
-    } catch (...) {
-        qCWarning(lcPalette) << "palette command failed";
+    } catch (const std::bad_alloc &) {
+        qCWarning(lcPalette) << "a palette command ran out of memory";
+        platform.messageBox(MainWindow::tr("No hay memoria suficiente para terminar la orden."), MessageButtons::Ok);
     }
 }
 

@@ -26,9 +26,10 @@ void stepPenWidth(DrawingState &state, SurfaceSettings &surfaces);
 // dialog starting in `folder`; a failing print is told in a message box.
 void printCanvas(Surface &canvas, Platform &platform, StartFolder &folder);
 
-// Runs one palette command so that nothing in it stops the program: an
-// exception is logged and dropped, leaving the state as the steps before it
-// left it.
-void runPaletteCommand(const std::function<void()> &command);
+// Runs one palette command so that running out of memory in it (a huge
+// picture, a long undo history) does not end the program: the user is told,
+// and the state is as the steps before it left it. Any other exception is a
+// fault of the program and goes on.
+void runPaletteCommand(Platform &platform, const std::function<void()> &command);
 
 } // namespace garabel

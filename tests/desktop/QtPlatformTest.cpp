@@ -161,9 +161,9 @@ TEST(QtPlatformPrinting, WithoutAPrinterThereIsNoJobAndTheReasonIsSpanish)
     ModalScript noDialog;  // a dialog would be left open, and the script would fail
     noDialog.start();
 
-    const PrintDialogAnswer answer = platform.printDialog(true);
-    EXPECT_EQ(answer.job, nullptr);
-    EXPECT_EQ(answer.noPrinter, QStringLiteral("No hay ninguna impresora disponible"));
+    const Result<std::unique_ptr<PrintJob>> answer = platform.printDialog(true);
+    EXPECT_FALSE(answer.ok());
+    EXPECT_EQ(answer.reason(), QStringLiteral("No hay ninguna impresora disponible"));
     EXPECT_TRUE(noDialog.finished());
 }
 

@@ -104,9 +104,8 @@ TEST(QtPlatformPrintJob, PaintsThePictureAndEndsTheDocumentIntoAPdf)
     const QString fileName = folder.filePath(QStringLiteral("hoja.pdf"));
     QtPrintJob job(pdfPrinter(fileName));
 
-    EXPECT_TRUE(job.paintPicture(canvasPicture(), QRectF(0, 0, 713 * 15, 536 * 15)));
-    EXPECT_TRUE(job.endDocument());
-    EXPECT_TRUE(job.errorText().isEmpty());
+    EXPECT_TRUE(job.paintPicture(canvasPicture(), QRectF(0, 0, 713 * 15, 536 * 15)).ok());
+    EXPECT_TRUE(job.endDocument().ok());
 
     const QByteArray pdf = readAll(fileName);
     EXPECT_TRUE(pdf.startsWith("%PDF"));
@@ -135,8 +134,8 @@ TEST(QtPlatformPrintJob, APdfJobTurnsItsA4PageAndWritesItToTheFile)
     job->setLandscape(true);
     EXPECT_NEAR(job->printableTwips().width(), wide, 20);
     EXPECT_NEAR(job->printableTwips().height(), narrow, 20);
-    EXPECT_TRUE(job->paintPicture(canvasPicture(), QRectF(QPointF(), job->printableTwips())));
-    EXPECT_TRUE(job->endDocument());
+    EXPECT_TRUE(job->paintPicture(canvasPicture(), QRectF(QPointF(), job->printableTwips())).ok());
+    EXPECT_TRUE(job->endDocument().ok());
 
     const QByteArray pdf = readAll(fileName);
     EXPECT_TRUE(pdf.contains("/MediaBox [0 0 842.000000 595.000000]")) << "an A4 page in points, landscape";
@@ -150,7 +149,7 @@ TEST(QtPlatformPrintJob, EndingADocumentWithNothingPaintedSendsNothing)
     const QString fileName = folder.filePath(QStringLiteral("vacia.pdf"));
     QtPrintJob job(pdfPrinter(fileName));
 
-    EXPECT_TRUE(job.endDocument());
+    EXPECT_TRUE(job.endDocument().ok());
     EXPECT_FALSE(QFile::exists(fileName));
 }
 
@@ -160,8 +159,9 @@ TEST(QtPlatformPrintJob, APrinterThatCannotStartFailsWithASpanishReason)
     ASSERT_TRUE(folder.isValid());
     QtPrintJob job(pdfPrinter(folder.filePath(QStringLiteral("falta/hoja.pdf"))));
 
-    EXPECT_FALSE(job.paintPicture(canvasPicture(), QRectF(0, 0, 1440, 1440)));
-    EXPECT_TRUE(job.errorText().startsWith(QStringLiteral("No se puede empezar a imprimir")));
+    const Result<void> painted = job.paintPicture(canvasPicture(), QRectF(0, 0, 1440, 1440));
+    EXPECT_FALSE(painted.ok());
+    EXPECT_TRUE(painted.reason().startsWith(QStringLiteral("No se puede empezar a imprimir")));
 }
 
 TEST(QtPlatformPrintJob, APdfJobRefusesAFifoWithoutOpeningItAndSaysWhyAFileCannotBeMade)
@@ -177,8 +177,9 @@ TEST(QtPlatformPrintJob, APdfJobRefusesAFifoWithoutOpeningItAndSaysWhyAFileCanno
         {missing, QStringLiteral("No existe la carpeta")}};
     for (const auto &[fileName, reason] : cases) {
         const std::unique_ptr<PrintJob> job = platform.startPdfJob(fileName);
-        EXPECT_FALSE(job->paintPicture(canvasPicture(), QRectF(0, 0, 1440, 1440)));
-        EXPECT_EQ(job->errorText(), QStringLiteral("No se ha podido guardar el documento PDF «%1»: %2").arg(fileName, reason));
+        const Result<void> painted = job->paintPicture(canvasPicture(), QRectF(0, 0, 1440, 1440));
+        EXPECT_FALSE(painted.ok());
+        EXPECT_EQ(painted.reason(), QStringLiteral("No se ha podido guardar el documento PDF «%1»: %2").arg(fileName, reason));
     }
     EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("falta"))));
 }
@@ -189,8 +190,9 @@ TEST(QtPlatformPrintJob, ANullPictureIsRefused)
     ASSERT_TRUE(folder.isValid());
     QtPrintJob job(pdfPrinter(folder.filePath(QStringLiteral("hoja.pdf"))));
 
-    EXPECT_FALSE(job.paintPicture(QImage(), QRectF(0, 0, 1440, 1440)));
-    EXPECT_FALSE(job.errorText().isEmpty());
+    const Result<void> painted = job.paintPicture(QImage(), QRectF(0, 0, 1440, 1440));
+    EXPECT_FALSE(painted.ok());
+    EXPECT_FALSE(painted.reason().isEmpty());
 }
 
 } // namespace garabel::test

@@ -10,7 +10,7 @@ namespace garabel::test {
 
 namespace {
 
-PictureRead readBytes(const QByteArray &bytes)
+Result<PictureRead> readBytes(const QByteArray &bytes)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -37,16 +37,16 @@ TEST(DamagedPicture, ABmpCutInItsPixelsLoadsTheRowsItHoldsAndWhiteForTheRest)
     const QImage picture = samplePicture();
     const QByteArray bmp = encoded(picture, "bmp");
     // 10 whole rows and part of one: the bottom rows, as a BMP stores them bottom-up.
-    const PictureRead cut = readBytes(bmp.left(54 + 120 * 10 + 50));
-    ASSERT_EQ(cut.error, QString());
-    EXPECT_EQ(rows(cut.picture, 20, 10), rows(picture, 20, 10));
-    EXPECT_EQ(rows(cut.picture, 0, 20), filled(QSize(40, 20), kWhitePixel));
+    const Result<PictureRead> cut = readBytes(bmp.left(54 + 120 * 10 + 50));
+    ASSERT_EQ(cut.reason(), QString());
+    EXPECT_EQ(rows(cut.value().picture, 20, 10), rows(picture, 20, 10));
+    EXPECT_EQ(rows(cut.value().picture, 0, 20), filled(QSize(40, 20), kWhitePixel));
 
     const QByteArray rle = rleBmp();
-    const PictureRead cutRle = readBytes(rle.left(rle.size() - 10));  // the top two rows lost
-    ASSERT_EQ(cutRle.error, QString());
-    EXPECT_EQ(rows(cutRle.picture, 2, 2), filled(QSize(8, 2), kGreenPixel));
-    EXPECT_EQ(rows(cutRle.picture, 0, 2), filled(QSize(8, 2), kWhitePixel)) << "not palette red";
+    const Result<PictureRead> cutRle = readBytes(rle.left(rle.size() - 10));  // the top two rows lost
+    ASSERT_EQ(cutRle.reason(), QString());
+    EXPECT_EQ(rows(cutRle.value().picture, 2, 2), filled(QSize(8, 2), kGreenPixel));
+    EXPECT_EQ(rows(cutRle.value().picture, 0, 2), filled(QSize(8, 2), kWhitePixel)) << "not palette red";
 }
 
 TEST(DamagedPicture, APngCutInItsDataLoadsTheRowsItHoldsAndWhiteForTheRest)
@@ -58,44 +58,44 @@ TEST(DamagedPicture, APngCutInItsDataLoadsTheRowsItHoldsAndWhiteForTheRest)
         random.fillRange(reinterpret_cast<quint32 *>(picture.scanLine(y)), picture.width());
     picture = picture.convertToFormat(QImage::Format_RGB888).convertToFormat(QImage::Format_RGB32);
     const QByteArray png = encoded(picture, "png");
-    const PictureRead cut = readBytes(png.left(png.size() * 6 / 10));
-    ASSERT_EQ(cut.error, QString());
-    EXPECT_EQ(rows(cut.picture, 0, 10), rows(picture, 0, 10));
-    EXPECT_EQ(rows(cut.picture, 140, 10), filled(QSize(200, 10), kWhitePixel));
+    const Result<PictureRead> cut = readBytes(png.left(png.size() * 6 / 10));
+    ASSERT_EQ(cut.reason(), QString());
+    EXPECT_EQ(rows(cut.value().picture, 0, 10), rows(picture, 0, 10));
+    EXPECT_EQ(rows(cut.value().picture, 140, 10), filled(QSize(200, 10), kWhitePixel));
 }
 
 TEST(DamagedPicture, AGifCutInItsDataLoadsWhatItHoldsOnItsBackgroundColour)
 {
     const QImage picture = samplePicture();
     const QByteArray gif = gifFile(picture);  // background: entry 0, the black of the diagonal
-    const PictureRead cut = readBytes(gif.left(gif.size() * 6 / 10));
-    ASSERT_EQ(cut.error, QString());
-    EXPECT_EQ(rows(cut.picture, 0, 10), rows(picture, 0, 10));
-    EXPECT_EQ(rows(cut.picture, 25, 5), filled(QSize(40, 5), kBlackPixel));
+    const Result<PictureRead> cut = readBytes(gif.left(gif.size() * 6 / 10));
+    ASSERT_EQ(cut.reason(), QString());
+    EXPECT_EQ(rows(cut.value().picture, 0, 10), rows(picture, 0, 10));
+    EXPECT_EQ(rows(cut.value().picture, 25, 5), filled(QSize(40, 5), kBlackPixel));
 }
 
 TEST(DamagedPicture, AJpegWithoutItsEndMarkerLoadsWholeAndOneCutInItsScanLoads)
 {
     const QByteArray jpeg = encoded(samplePicture(QSize(200, 150)), "jpeg");
     ASSERT_TRUE(jpeg.endsWith("\xFF\xD9"));
-    const PictureRead whole = readBytes(jpeg);
-    const PictureRead noEnd = readBytes(jpeg.chopped(2));
-    ASSERT_EQ(noEnd.error, QString());
-    EXPECT_EQ(noEnd.picture, whole.picture);
-    const PictureRead cut = readBytes(jpeg.left(jpeg.size() / 2));
-    ASSERT_EQ(cut.error, QString());
-    EXPECT_EQ(rows(cut.picture, 0, 10), rows(whole.picture, 0, 10));
+    const Result<PictureRead> whole = readBytes(jpeg);
+    const Result<PictureRead> noEnd = readBytes(jpeg.chopped(2));
+    ASSERT_EQ(noEnd.reason(), QString());
+    EXPECT_EQ(noEnd.value().picture, whole.value().picture);
+    const Result<PictureRead> cut = readBytes(jpeg.left(jpeg.size() / 2));
+    ASSERT_EQ(cut.reason(), QString());
+    EXPECT_EQ(rows(cut.value().picture, 0, 10), rows(whole.value().picture, 0, 10));
 }
 
 TEST(DamagedPicture, AnRleBmpCutInsideARunShowsNoMadeUpPixelsAtTheBreak)
 {
     for (const int bits : {8, 4}) {
         // The file ends after the count of the third run: the top two rows are not there.
-        const PictureRead cut = readBytes(rleBmp(bits).left(62 + 4 * 2 + 1));
-        ASSERT_EQ(cut.error, QString()) << bits;
-        EXPECT_EQ(rows(cut.picture, 2, 2), filled(QSize(8, 2), kGreenPixel)) << bits;
-        EXPECT_EQ(rows(cut.picture, 0, 2), filled(QSize(8, 2), kWhitePixel)) << "RLE" << bits;
-        EXPECT_TRUE(cut.partial);
+        const Result<PictureRead> cut = readBytes(rleBmp(bits).left(62 + 4 * 2 + 1));
+        ASSERT_EQ(cut.reason(), QString()) << bits;
+        EXPECT_EQ(rows(cut.value().picture, 2, 2), filled(QSize(8, 2), kGreenPixel)) << bits;
+        EXPECT_EQ(rows(cut.value().picture, 0, 2), filled(QSize(8, 2), kWhitePixel)) << "RLE" << bits;
+        EXPECT_TRUE(cut.value().partial);
     }
 }
 
@@ -103,27 +103,27 @@ TEST(DamagedPicture, AGifTakesItsBackgroundColourWhereItsDataEndsEvenRightAfterI
 {
     QByteArray gif = gifFile(samplePicture());
     gif[11] = 1;  // the background: entry 1, the red of the first quarter
-    const PictureRead cut = readBytes(gif.left(gif.size() * 6 / 10));
-    ASSERT_EQ(cut.error, QString());
-    EXPECT_EQ(rows(cut.picture, 0, 10), rows(samplePicture(), 0, 10));
-    EXPECT_EQ(rows(cut.picture, 25, 5), filled(QSize(40, 5), kRedPixel));
+    const Result<PictureRead> cut = readBytes(gif.left(gif.size() * 6 / 10));
+    ASSERT_EQ(cut.reason(), QString());
+    EXPECT_EQ(rows(cut.value().picture, 0, 10), rows(samplePicture(), 0, 10));
+    EXPECT_EQ(rows(cut.value().picture, 25, 5), filled(QSize(40, 5), kRedPixel));
     // The header ends with the data's code size; then no block size, or no data.
     const int header = 13 + 256 * 3 + 10 + 1;
     for (const int extra : {0, 1}) {
-        const PictureRead bare = readBytes(gif.left(header + extra));
-        ASSERT_EQ(bare.error, QString()) << extra;
-        EXPECT_EQ(bare.picture.convertToFormat(QImage::Format_RGB32), filled(QSize(40, 30), kRedPixel));
-        EXPECT_TRUE(bare.partial);
+        const Result<PictureRead> bare = readBytes(gif.left(header + extra));
+        ASSERT_EQ(bare.reason(), QString()) << extra;
+        EXPECT_EQ(bare.value().picture.convertToFormat(QImage::Format_RGB32), filled(QSize(40, 30), kRedPixel));
+        EXPECT_TRUE(bare.value().partial);
     }
 }
 
 TEST(DamagedPicture, ABmpWithItsWholeHeaderAndNoPixelsLoadsWhiteTopDownOrBottomUp)
 {
     for (const int height : {4, -4}) {
-        const PictureRead read = readBytes(bmpHeaders(8, height));
-        ASSERT_EQ(read.error, QString()) << height;
-        EXPECT_EQ(read.picture.convertToFormat(QImage::Format_RGB32), filled(QSize(8, 4), kWhitePixel));
-        EXPECT_TRUE(read.partial);
+        const Result<PictureRead> read = readBytes(bmpHeaders(8, height));
+        ASSERT_EQ(read.reason(), QString()) << height;
+        EXPECT_EQ(read.value().picture.convertToFormat(QImage::Format_RGB32), filled(QSize(8, 4), kWhitePixel));
+        EXPECT_TRUE(read.value().partial);
     }
 }
 
@@ -140,9 +140,9 @@ TEST(DamagedPicture, OnlyAPictureWhoseDataEndsEarlyComesMarkedPartial)
         {"rle cut", rle.chopped(6), true},
     };
     for (const auto &c : cases) {
-        const PictureRead read = readBytes(c.bytes);
-        EXPECT_EQ(read.error, QString()) << c.name;
-        EXPECT_EQ(read.partial, c.partial) << c.name;
+        const Result<PictureRead> read = readBytes(c.bytes);
+        ASSERT_EQ(read.reason(), QString()) << c.name;
+        EXPECT_EQ(read.value().partial, c.partial) << c.name;
     }
 }
 

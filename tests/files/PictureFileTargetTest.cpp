@@ -31,7 +31,7 @@ TEST(PictureFileTarget, AFifoOrALinkToADeviceIsRefusedAndLeftAsItWas)
     ASSERT_TRUE(QFile::link(device, link));
 
     for (const QString &target : {fifo, link}) {
-        EXPECT_EQ(writePicture(samplePicture(), target, PictureKind::Bmp),
+        EXPECT_EQ(writePicture(samplePicture(), target, PictureKind::Bmp).reason(),
                   "No es un fichero normal, sino un dispositivo, una tubería o un socket")
             << target.toStdString();
     }
@@ -48,9 +48,9 @@ TEST(PictureFileTarget, ALinkToARegularFileIsWrittenThroughAndStaysALink)
     ASSERT_TRUE(writeBytes(file, "viejo"));
     ASSERT_TRUE(QFile::link(file, link));
 
-    ASSERT_EQ(writePicture(samplePicture(), link, PictureKind::Bmp), QString());
+    ASSERT_EQ(writePicture(samplePicture(), link, PictureKind::Bmp).reason(), QString());
     EXPECT_EQ(nodeType(link), S_IFLNK);
-    EXPECT_EQ(readPicture(file).picture.convertToFormat(QImage::Format_RGB32), samplePicture());
+    EXPECT_EQ(readPicture(file).value().picture.convertToFormat(QImage::Format_RGB32), samplePicture());
 }
 
 TEST(PictureFileTarget, EveryReasonIsSpanishALinkLoopAndAFolderWhereNothingCanBeCreated)
@@ -59,9 +59,9 @@ TEST(PictureFileTarget, EveryReasonIsSpanishALinkLoopAndAFolderWhereNothingCanBe
     const QString loop = dir.filePath("bucle.bmp");
     ASSERT_TRUE(QFile::link(loop, loop));
     const QString looping = "Los enlaces simbólicos del nombre forman un bucle";
-    EXPECT_EQ(readPicture(loop).error, looping);
-    EXPECT_EQ(writePicture(samplePicture(), loop, PictureKind::Bmp), looping);
-    EXPECT_EQ(writePicture(samplePicture(), "/proc/dibujo.bmp", PictureKind::Png),
+    EXPECT_EQ(readPicture(loop).reason(), looping);
+    EXPECT_EQ(writePicture(samplePicture(), loop, PictureKind::Bmp).reason(), looping);
+    EXPECT_EQ(writePicture(samplePicture(), "/proc/dibujo.bmp", PictureKind::Png).reason(),
               "No se puede crear un fichero en esa carpeta");
 }
 

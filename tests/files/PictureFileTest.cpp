@@ -22,11 +22,11 @@ TEST(PictureFile, SizeLimitsAreSixteenThousandPixelsASideAndSixtyFourMillionInAl
     };
     for (const auto &c : cases) {
         writeBytes(path, bmpHeaders(c.width, c.height));
-        const QString error = readPicture(path).error;
+        const QString error = readPicture(path).reason();
         EXPECT_EQ(error.startsWith("La imagen mide"), c.tooBig) << c.width << " x " << c.height;
         EXPECT_EQ(error.isEmpty(), !c.tooBig) << c.width << " x " << c.height;
     }
-    EXPECT_EQ(readPicture(dir.filePath("falta.bmp")).error, "No existe el fichero");
+    EXPECT_EQ(readPicture(dir.filePath("falta.bmp")).reason(), "No existe el fichero");
 }
 
 TEST(PictureHeader, AnnouncesTheSizeTheDecoderWillAllocateAndTheRowsAnUncompressedBmpHolds)
@@ -68,12 +68,13 @@ TEST(PictureFile, WritesA24BitBmpThatReadsBackPixelForPixelUnderALongUnicodeName
     ASSERT_GT(path.size(), 256);
     const QImage picture = samplePicture(QSize(457, 313));
 
-    ASSERT_EQ(writePicture(picture, path, PictureKind::Bmp), QString());
+    ASSERT_EQ(writePicture(picture, path, PictureKind::Bmp).reason(), QString());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(qFromLittleEndian<quint16>(file.readAll().constData() + 28), 24) << "bits per pixel";
-    const PictureRead read = readPicture(path);
-    EXPECT_EQ(read.picture.convertToFormat(QImage::Format_RGB32), picture) << read.error.toStdString();
+    const Result<PictureRead> read = readPicture(path);
+    ASSERT_EQ(read.reason(), QString());
+    EXPECT_EQ(read.value().picture.convertToFormat(QImage::Format_RGB32), picture);
 }
 
 TEST(PictureFile, PicturesOneToFourPixelsWideReadBackExactlyWholeOrCutByARow)
@@ -85,23 +86,25 @@ TEST(PictureFile, PicturesOneToFourPixelsWideReadBackExactlyWholeOrCutByARow)
         const QImage picture = samplePicture(QSize(width, 5));
         for (const PictureKind kind : {PictureKind::Bmp, PictureKind::Png}) {
             const QString path = dir.filePath(kind == PictureKind::Bmp ? "dibujo.bmp" : "dibujo.png");
-            ASSERT_EQ(writePicture(picture, path, kind), QString());
-            const PictureRead read = readPicture(path);
+            ASSERT_EQ(writePicture(picture, path, kind).reason(), QString());
+            const Result<PictureRead> read = readPicture(path);
             const std::string what = std::to_string(width) + " wide, " + path.toStdString();
-            EXPECT_EQ(read.picture.convertToFormat(QImage::Format_RGB32), picture) << what;
-            EXPECT_FALSE(read.partial) << what;
+            ASSERT_EQ(read.reason(), QString()) << what;
+            EXPECT_EQ(read.value().picture.convertToFormat(QImage::Format_RGB32), picture) << what;
+            EXPECT_FALSE(read.value().partial) << what;
         }
         // Without its last row, the top one as a BMP stores them bottom-up.
         QFile bmp(dir.filePath("dibujo.bmp"));
         ASSERT_TRUE(bmp.open(QIODevice::ReadOnly));
         const QString cutPath = dir.filePath("cortado.bmp");
         writeBytes(cutPath, bmp.readAll().chopped(bmpRowBytes));
-        const PictureRead cut = readPicture(cutPath);
+        const Result<PictureRead> cut = readPicture(cutPath);
+        ASSERT_EQ(cut.reason(), QString()) << width << " wide, cut";
         QImage expected = picture;
         for (int x = 0; x < width; ++x)
             expected.setPixel(x, 0, qRgb(255, 255, 255));
-        EXPECT_EQ(cut.picture.convertToFormat(QImage::Format_RGB32), expected) << width << " wide, cut";
-        EXPECT_TRUE(cut.partial) << width << " wide, cut";
+        EXPECT_EQ(cut.value().picture.convertToFormat(QImage::Format_RGB32), expected) << width << " wide, cut";
+        EXPECT_TRUE(cut.value().partial) << width << " wide, cut";
     }
 }
 
@@ -112,9 +115,9 @@ TEST(PictureFile, ReadsAGif87aAsWellAsAGif89a)
     gif87a.replace(0, 6, "GIF87a");
     QBuffer buffer(&gif87a);
     ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
-    const PictureRead read = readPicture(buffer);
-    EXPECT_EQ(read.error, QString());
-    EXPECT_EQ(read.picture.convertToFormat(QImage::Format_RGB32), samplePicture());
+    const Result<PictureRead> read = readPicture(buffer);
+    ASSERT_EQ(read.reason(), QString());
+    EXPECT_EQ(read.value().picture.convertToFormat(QImage::Format_RGB32), samplePicture());
 }
 
 TEST(PictureFile, AWriteThatFailsHalfwayLeavesTheOldFileAndNoTemporaryFile)
@@ -130,7 +133,7 @@ TEST(PictureFile, AWriteThatFailsHalfwayLeavesTheOldFileAndNoTemporaryFile)
     small.rlim_cur = 20000;
     const auto previous = std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &small);
-    const QString error = writePicture(samplePicture(QSize(300, 200)), path, PictureKind::Bmp);
+    const QString error = writePicture(samplePicture(QSize(300, 200)), path, PictureKind::Bmp).reason();
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
 

@@ -12,7 +12,7 @@ TEST(PngSave, IsCompressedAtZlibLevelFiveAndReadsBackPixelForPixel)
     QTemporaryDir dir;
     const QString path = dir.filePath("dibujo.png");
     const QImage picture = samplePicture(QSize(301, 157));
-    ASSERT_EQ(writePicture(picture, path, PictureKind::Png), QString());
+    ASSERT_EQ(writePicture(picture, path, PictureKind::Png).reason(), QString());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray png = file.readAll();
@@ -22,7 +22,7 @@ TEST(PngSave, IsCompressedAtZlibLevelFiveAndReadsBackPixelForPixel)
     ASSERT_GT(data, 4);
     EXPECT_EQ(quint8(png[data]) & 0x0F, 8) << "deflate";
     EXPECT_EQ(quint8(png[data + 1]) >> 6, 1);
-    EXPECT_EQ(readPicture(path).picture.convertToFormat(QImage::Format_RGB32), picture);
+    EXPECT_EQ(readPicture(path).value().picture.convertToFormat(QImage::Format_RGB32), picture);
 }
 
 } // namespace garabel::test

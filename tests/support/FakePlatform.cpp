@@ -12,17 +12,18 @@ T takeFront(std::deque<T> &queue, T fallback)
     queue.pop_front();
     return value;
 }
+const QString kPrinterFailure = QStringLiteral("La impresora no responde");
 } // namespace
 
 struct FakePlatform::FakePrintJob : PrintJob {
     FakePrintJob(FakePlatform &owner, QString pdfFile, bool landscape = false)
         : m_owner(owner), m_pdfFile(std::move(pdfFile)), m_landscape(landscape) {}
-    bool paintPicture(const QImage &picture, const QRectF &twips) override
+    Result<void> paintPicture(const QImage &picture, const QRectF &twips) override
     {
         if (m_owner.printFails)
-            return false;
+            return Failure{kPrinterFailure};
         m_owner.printedPages.push_back({picture, twips, m_landscape, m_pdfFile});
-        return true;
+        return {};
     }
     void setLandscape(bool landscape) override { m_landscape = landscape; }
     QSizeF printableTwips() const override
@@ -30,14 +31,13 @@ struct FakePlatform::FakePrintJob : PrintJob {
         const QSizeF portrait = m_owner.portraitPrintableTwips;
         return m_landscape ? portrait.transposed() : portrait;
     }
-    bool endDocument() override
+    Result<void> endDocument() override
     {
         if (m_owner.printFails)
-            return false;
+            return Failure{kPrinterFailure};
         ++m_owner.endedDocuments;
-        return true;
+        return {};
     }
-    QString errorText() const override { return QStringLiteral("La impresora no responde"); }
     FakePlatform &m_owner;
     QString m_pdfFile;
     bool m_landscape = false;
@@ -68,15 +68,15 @@ MessageAnswer FakePlatform::messageBox(const QString &text, MessageButtons butto
     return takeFront(messageAnswers, fallback);
 }
 
-PrintDialogAnswer FakePlatform::printDialog(bool landscape)
+Result<std::unique_ptr<PrintJob>> FakePlatform::printDialog(bool landscape)
 {
     if (!hasPrinter)
-        return {nullptr, QStringLiteral("No hay ninguna impresora disponible")};
+        return Failure{QStringLiteral("No hay ninguna impresora disponible")};
     printDialogOffers.push_back(landscape);
     const std::optional<bool> left = takeFront(printDialogAnswers, std::optional<bool>(landscape));
     if (!left)
-        return {};
-    return {std::make_unique<FakePrintJob>(*this, QString(), *left), QString()};
+        return std::unique_ptr<PrintJob>();
+    return std::unique_ptr<PrintJob>(std::make_unique<FakePrintJob>(*this, QString(), *left));
 }
 
 std::unique_ptr<PrintJob> FakePlatform::startPdfJob(const QString &fileName)

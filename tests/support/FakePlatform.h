@@ -24,7 +24,7 @@ public:
     std::optional<QString> saveFileDialog(const FileDialogRequest &request) override;
     std::optional<Rgb> colorDialog(const ColorDialogRequest &request) override;
     MessageAnswer messageBox(const QString &text, MessageButtons buttons) override;
-    PrintDialogAnswer printDialog(bool landscape) override;
+    Result<std::unique_ptr<PrintJob>> printDialog(bool landscape) override;
     std::unique_ptr<PrintJob> startPdfJob(const QString &fileName) override;
     void quit() override { ++quitCalls; }
     ScreenInfo screen() const override { return screenInfo; }

@@ -49,7 +49,7 @@ TEST(GridDots, StayThroughUndoRedoSheetSwitchSaveOpenAndClear)
     w.platform.saveAnswers = {file};
     w->onPaletteButton(PaletteButton::Save);
     expectDots("save");
-    EXPECT_EQ(readPicture(file).picture, w.sheet()) << "the file has no dots";
+    EXPECT_EQ(readPicture(file).value().picture, w.sheet()) << "the file has no dots";
 
     w.click(*w.probe().sheetButtons()[2]);
     w.platform.openAnswers = {file};

@@ -246,4 +246,17 @@ TEST(SaveImage, IntoAMissingFolderTellsWhyAndWritesNothing)
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
+TEST(SaveImage, AFailedWriteLeavesTheSheetAmongTheUnsaved)
+{
+    QTemporaryDir dir;
+    GarabelWindow w;
+    commitBox(w, QRectF(3000, 1500, 600, 450), rgb(255, 0, 0));
+    w.platform.saveAnswers.push_back(dir.filePath("falta/dibujo.bmp"));
+    w.click(PaletteButton::Save);
+    w.click(PaletteButton::Quit);
+    ASSERT_EQ(w.platform.messages.size(), 2u);
+    EXPECT_TRUE(w.platform.messages[0].first.endsWith(": No existe la carpeta"));
+    EXPECT_TRUE(w.platform.messages[1].first.endsWith("Hay una hoja con dibujos sin guardar."));
+}
+
 } // namespace garabel::test

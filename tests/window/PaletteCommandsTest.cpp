@@ -4,6 +4,7 @@
 #include "support/GridDots.h"
 #include "window/Button.h"
 #include "window/ImageBox.h"
+#include "window/PaletteCommands.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -11,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
+#include <stdexcept>
 
 #include <sys/stat.h>
 
@@ -284,6 +287,17 @@ TEST(Quit, ClosingTheWindowAsksTheSameQuestionAndNoKeepsIt)
     EXPECT_EQ(w.platform.quitCalls, 1);
     ASSERT_EQ(w.platform.messages.size(), 2u);
     EXPECT_EQ(w.platform.messages[1].first, kQuitQuestion);
+}
+
+TEST(PaletteCommand, RunningOutOfMemoryIsToldAndNoOtherExceptionIsSwallowed)
+{
+    FakePlatform platform;
+    runPaletteCommand(platform, [] { throw std::bad_alloc(); });
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0],
+              std::pair(QStringLiteral("No hay memoria suficiente para terminar la orden."), MessageButtons::Ok));
+    EXPECT_THROW(runPaletteCommand(platform, [] { throw std::runtime_error("fallo"); }), std::runtime_error);
+    EXPECT_EQ(platform.messages.size(), 1u);
 }
 
 } // namespace garabel::test

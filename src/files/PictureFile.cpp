@@ -170,6 +170,8 @@ QImage whitenUnreachedIndexes(QIODevice &file, PictureKind kind, QImage overOnes
     const QImage &decoded = overZeros.picture;
     const QList<QRgb> colours = decoded.colorTable();
     QImage result(width, height, decoded.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (result.isNull())  // no memory for the picture: the caller reports it
+        return result;
     for (int y = 0; y < height; ++y) {
         auto *row = reinterpret_cast<QRgb *>(result.scanLine(y));
         for (int x = 0; x < width; ++x) {
@@ -185,6 +187,8 @@ QImage whitenUnreachedIndexes(QIODevice &file, PictureKind kind, QImage overOnes
 QImage whitenMissingRows(const QImage &picture, const PictureHeader &header)
 {
     QImage result = directColours(picture);
+    if (result.isNull())  // no memory for the copy: the caller reports it
+        return result;
     const qint64 missing = header.height - header.storedRows;
     const qint64 first = header.bottomUp ? 0 : header.storedRows;
     for (qint64 y = first; y < first + missing; ++y) {

@@ -8,6 +8,7 @@
 #include "tools/ToolBox.h"
 #include "window/Button.h"
 #include "window/ButtonPictures.h"
+#include "window/CanvasAccessible.h"
 #include "window/ColourStrip.h"
 #include "window/ComboBox.h"
 #include "window/HelpPicture.h"
@@ -83,6 +84,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     createListsAndLabels();
     createTools();
     wireEvents();
+    createKeyboardAccess();
     installShortcutsAndTips();
     start();
     m_unsavedSheets = std::make_unique<UnsavedSheets>(m_sheets);

@@ -1,6 +1,6 @@
 #include "window/FocusFrame.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QRegion>
 #include <QWidget>
 
@@ -27,7 +27,13 @@ bool FocusFrame::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == &m_watched) {
         switch (event->type()) {
-        case QEvent::FocusIn: m_ring->show(); m_ring->raise(); break;
+        // A click gives the focus without a frame, so that the mouse sees what
+        // it always saw; the first key shows it.
+        case QEvent::FocusIn:
+            if (static_cast<QFocusEvent *>(event)->reason() != Qt::MouseFocusReason)
+                m_ring->show();
+            break;
+        case QEvent::KeyPress: m_ring->show(); break;
         case QEvent::FocusOut: m_ring->hide(); break;
         case QEvent::Resize: fit(); break;
         default: break;

@@ -7,8 +7,9 @@ class QWidget;
 namespace garabel {
 
 // A frame just inside the edge of a widget while it has the keyboard focus,
-// so that one sees where the keys go. It lies over the widget's own pixels,
-// never takes the mouse, and follows the widget's size.
+// so that one sees where the keys go: from a focus by the keyboard, or from the
+// first key after a click. It lies over the widget's own pixels, never takes
+// the mouse, and follows the widget's size.
 class FocusFrame : public QObject
 {
 public:

@@ -16,7 +16,6 @@ namespace garabel {
 void MainWindow::createKeyboardAccess()
 {
     m_canvasView->setFocusPolicy(Qt::StrongFocus);
-    new FocusFrame(*m_canvasView);  // owned by the view
     m_canvasAccessible = std::make_unique<CanvasAccessible>(*m_canvasView);
     m_canvasAccessible->setValue(FigureWords::crosshair(m_state));
     PointerHandlers handlers{
@@ -32,6 +31,8 @@ void MainWindow::createKeyboardAccess()
         },
     };
     m_keyboardPointer = new KeyboardPointer(*m_canvasView, std::move(handlers), [this] { cancelDrag(); });
+    // Installed last, it sees each key before the pointer takes it.
+    new FocusFrame(*m_canvasView);  // owned by the view
 }
 
 } // namespace garabel

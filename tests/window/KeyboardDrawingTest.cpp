@@ -1,3 +1,4 @@
+#include "desktop/SurfaceView.h"
 #include "support/CanvasKeys.h"
 #include "support/Figures.h"
 #include "support/GarabelWindow.h"
@@ -181,5 +182,31 @@ TEST_P(KeyboardDrawing, LeavesTheSheetsAsTheMouseAtTheSamePoints)
 
 INSTANTIATE_TEST_SUITE_P(Figures, KeyboardDrawing, ::testing::ValuesIn(kScenarios),
                          [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace garabel::test
+
+namespace garabel::test {
+
+// A click gives the canvas the keys without changing what the mouse sees; the
+// first key, or a focus by Tab, shows the frame.
+TEST(CanvasFocus, AFrameShowsWhereTheKeysGoOnceAKeyIsUsed)
+{
+    BlankWindow w;
+    QWidget *view = w.probe().canvasView();
+    const auto framed = [view] {
+        const QImage shown = view->grab().toImage();
+        return shown.pixel(1, shown.height() / 2) == qRgb(0, 84, 180);
+    };
+    w.chooseTool(PaletteButton::Circle);  // a click draws nothing
+    w.drag({{3000, 3000}});
+    EXPECT_TRUE(view->hasFocus());
+    EXPECT_FALSE(framed()) << "after a click";
+    CanvasKeys(w).key(Qt::Key_Right);
+    EXPECT_TRUE(framed()) << "after a key";
+    view->clearFocus();
+    EXPECT_FALSE(framed()) << "without the focus";
+    view->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(framed()) << "after Tab";
+}
 
 } // namespace garabel::test

@@ -13,6 +13,7 @@
 #include "window/ComboBox.h"
 #include "window/HelpPicture.h"
 #include "window/ImageBox.h"
+#include "window/KeyboardPointer.h"
 #include "window/Label.h"
 #include "window/TextBox.h"
 #include "window/WindowToolControls.h"
@@ -91,7 +92,12 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     acceptPictureDrops();
 }
 
-MainWindow::~MainWindow() = default;
+// The canvas view and its keyboard pointer go after the members a cancelled
+// drag would reach: a drag still held is forgotten first.
+MainWindow::~MainWindow()
+{
+    m_keyboardPointer->forgetPress();
+}
 
 void MainWindow::createImages()
 {

@@ -31,6 +31,15 @@ protected:
         EXPECT_EQ(w.probe().undoRing().position(0), 1) << what << ": no undo step";
         EXPECT_EQ(w.state().tool, tool) << what;
     }
+    // Escape, then the mouse goes on with its button held and lets go.
+    void escapeThenFinishTheDrag(PaletteButton tool)
+    {
+        escape();
+        expectNothingLeft(tool, "after Escape");
+        w.move(4800, 4200, Qt::LeftButton);
+        w.release(4800, 4200);
+        expectNothingLeft(tool, "after the release");
+    }
 
     GarabelWindow w;
     CanvasKeys keys{w};
@@ -45,11 +54,7 @@ TEST_F(CancelDrag, EscapeTakesAMouseFigureAwayAndItsReleaseCommitsNothing)
     w.press(3000, 3000);
     w.move(4500, 3900, Qt::LeftButton);
     ASSERT_GT(countColour(w.canvas(), kRedPixel), 0) << "the preview";
-    escape();
-    expectNothingLeft(PaletteButton::Rectangle, "after Escape");
-    w.move(4800, 4200, Qt::LeftButton);
-    w.release(4800, 4200);
-    expectNothingLeft(PaletteButton::Rectangle, "after the release");
+    escapeThenFinishTheDrag(PaletteButton::Rectangle);
 }
 
 TEST_F(CancelDrag, EscapeTakesAMouseStrokeBackToItsStart)
@@ -60,11 +65,7 @@ TEST_F(CancelDrag, EscapeTakesAMouseStrokeBackToItsStart)
     w.move(4500, 3000, Qt::LeftButton);
     w.move(4500, 3900, Qt::LeftButton);
     ASSERT_GT(countColour(w.sheet(), kRedPixel), 0) << "the stroke so far";
-    escape();
-    expectNothingLeft(PaletteButton::Freehand, "after Escape");
-    w.move(4800, 4200, Qt::LeftButton);
-    w.release(4800, 4200);
-    expectNothingLeft(PaletteButton::Freehand, "after the release");
+    escapeThenFinishTheDrag(PaletteButton::Freehand);
     keys.key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(isAllWhite(w.sheet())) << "the one undo step left is the box's";
 }

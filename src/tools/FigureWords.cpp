@@ -51,6 +51,7 @@ QString FigureWords::box(const DrawingState &s)
     return tr("rectángulo de %1 por %2 puntos").arg(width(s), height(s));
 }
 
+// By the kinds of drawing/CircleGenerator.h: circle, ellipse, two quarters, two halves.
 QString FigureWords::circle(const DrawingState &s)
 {
     const int radius = points(s, s.circle.kind == 0 ? s.circle.radius : arcRadius(s));

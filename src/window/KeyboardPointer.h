@@ -20,7 +20,8 @@ struct PointerHandlers {
     std::function<int()> gridStep;
     // The canvas centre, on the grid, where the pointer starts.
     std::function<QPointF()> centre;
-    // The inner area of the canvas, twips.
+    // How far right and down the pointer may go, twips: the last pixel of the
+    // canvas's inner area.
     std::function<QSizeF()> area;
     // The current tool places text on a click, so Space and Enter click.
     std::function<bool()> clicksOnly;

@@ -123,7 +123,8 @@ private:
     // The first reflection button green exactly while no mirror is on.
     void markNoMirror();
 
-    // --- the canvas from the keyboard, and for a screen reader ---
+    // --- the canvas from the keyboard and for a screen reader (MainWindowKeyboard.cpp,
+    // MainWindowCanvas.cpp) ---
     // Focus by click or Tab, its frame, the keyboard pointer, the accessible value.
     void createKeyboardAccess();
     // The drag in progress draws nothing more: its figure goes, its release commits nothing.

@@ -71,7 +71,7 @@ Shapes inscribedEllipses(const DrawingState &s)
 Shapes arcs(const DrawingState &s)
 {
     const bool right = s.pointer.anchorX < s.pointer.x;
-    const double radius = s.circle.kind == FacingHalf ? std::abs(s.pointer.x - s.pointer.anchorX) : anchorToPointer(s);
+    const double radius = arcRadius(s);
     const ModeSpans &mode = kArcSpans[s.circle.kind - UpperQuarter];
     const CopySpans &spans = right ? mode.right : mode.notRight;
     const MirroredPoint centre = MirroredPoint::anchor(s);
@@ -81,6 +81,11 @@ Shapes arcs(const DrawingState &s)
     });
 }
 } // namespace
+
+double arcRadius(const DrawingState &s)
+{
+    return s.circle.kind == FacingHalf ? std::abs(s.pointer.x - s.pointer.anchorX) : anchorToPointer(s);
+}
 
 void storeCircleRadius(DrawingState &state)
 {

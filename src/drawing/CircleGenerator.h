@@ -23,6 +23,10 @@ struct DrawingState;
 // circle.radius; the other modes leave it as it is.
 void storeCircleRadius(DrawingState &state);
 
+// The radius of the arcs of modes 2 to 5, twips: the anchor-to-pointer
+// distance, or the horizontal distance in mode 5.
+double arcRadius(const DrawingState &state);
+
 // The figure then its copies, left-right, top-bottom, through the centre; nothing for an unknown mode.
 Shapes circleShapes(const DrawingState &state);
 

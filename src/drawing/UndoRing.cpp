@@ -29,12 +29,29 @@ void UndoRing::dropIfUnchanged()
     const std::optional<Mark> mark = m_tentativePush;
     if (mark && mark->sheet == m_sheets.currentIndex()
         && m_store.unchangedSinceCapture(mark->sheet, m_sheets.current())) {
-        m_store.withdrawCapture(mark->sheet, mark->pos);
-        m_positions[mark->sheet] = mark->pos;
-        m_snapshotPending = mark->pending;
-        m_sheetSteps[mark->sheet] = mark->steps;
+        withdraw(*mark);
     }
     settle();
+}
+
+std::vector<QRect> UndoRing::takeBackTentative()
+{
+    const std::optional<Mark> mark = m_tentativePush;
+    std::vector<QRect> changed;
+    if (mark && mark->sheet == m_sheets.currentIndex()) {
+        changed = m_store.restore(mark->sheet, mark->pos, m_sheets.current());
+        withdraw(*mark);
+    }
+    settle();
+    return changed;
+}
+
+void UndoRing::withdraw(const Mark &mark)
+{
+    m_store.withdrawCapture(mark.sheet, mark.pos);
+    m_positions[mark.sheet] = mark.pos;
+    m_snapshotPending = mark.pending;
+    m_sheetSteps[mark.sheet] = mark.steps;
 }
 
 // A push comes before every change of the sheet, so it ends the redo steps.

@@ -29,6 +29,10 @@ public:
     // changed since, so that a release that drew nothing leaves no step to undo.
     void pushTentative() override;
     void dropIfUnchanged() override;
+    // Puts the sheet back as the tentative push took it and withdraws that
+    // push, as if it had never been made: a stroke cancelled halfway. Returns
+    // the areas of the sheet that changed, in pixels; none without such a push.
+    std::vector<QRect> takeBackTentative() override;
     // Steps the current sheet back one slot. Returns the areas of the sheet
     // that changed, in pixels.
     std::vector<QRect> undo();
@@ -74,6 +78,8 @@ private:
         SheetSteps steps;
     };
     std::optional<Mark> m_tentativePush;
+    // The ring as it was before the push the mark was taken for.
+    void withdraw(const Mark &mark);
 };
 
 } // namespace garabel

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QRect>
+
+#include <vector>
+
 namespace garabel {
 
 // The undo steps as the tools take them: a tool pushes tentatively before it
@@ -16,6 +20,10 @@ public:
     // Ends the release: takes the tentative push back if the sheet has not
     // changed since it.
     virtual void dropIfUnchanged() = 0;
+    // Puts the sheet back as the tentative push took it and withdraws that
+    // push: a stroke cancelled halfway. Returns the areas of the sheet that
+    // changed, in pixels; none without such a push.
+    virtual std::vector<QRect> takeBackTentative() = 0;
 };
 
 } // namespace garabel

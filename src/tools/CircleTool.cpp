@@ -1,6 +1,7 @@
 #include "tools/CircleTool.h"
 
 #include "drawing/CircleGenerator.h"
+#include "tools/FigureWords.h"
 
 namespace garabel {
 
@@ -13,6 +14,11 @@ void CircleTool::preview()
 {
     storeCircleRadius(m_env.state);
     FigureTool::preview();
+}
+
+QString CircleTool::words() const
+{
+    return FigureWords::circle(m_env.state);
 }
 
 } // namespace garabel

@@ -13,6 +13,7 @@ public:
     explicit CircleTool(ToolEnvironment &env);
 
 protected:
+    QString words() const override;
     bool commitsOnAClick() const override { return false; }
     void preview() override;
 };

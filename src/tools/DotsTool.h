@@ -10,6 +10,9 @@ class DotsTool : public StrokeTool
 {
 public:
     explicit DotsTool(ToolEnvironment &env);
+
+protected:
+    QString words() const override;
 };
 
 } // namespace garabel

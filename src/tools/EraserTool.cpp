@@ -2,6 +2,7 @@
 
 #include "drawing/DrawingState.h"
 #include "drawing/DrawingTarget.h"
+#include "tools/FigureWords.h"
 
 #include <QPointF>
 
@@ -15,6 +16,11 @@ void EraserTool::stroke()
 {
     const PointerState &p = m_env.state.pointer;
     m_env.target.eraseAlong(QPointF(p.previousX, p.previousY), QPointF(p.x, p.y), m_env.state.pen.eraserSize);
+}
+
+QString EraserTool::words() const
+{
+    return FigureWords::erased(m_env.state);
 }
 
 } // namespace garabel

@@ -25,6 +25,13 @@ void FigureTool::release()
         return;
     m_env.undo.pushTentative();
     commitAndSettle([this] { commit(); });
+    m_drawn = words();
+}
+
+// The preview goes with the overlay, which the window clears; nothing was stored.
+void FigureTool::cancel()
+{
+    m_previewedSincePress = false;
 }
 
 void FigureTool::preview()

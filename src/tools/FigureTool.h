@@ -14,6 +14,7 @@ public:
     void press() override;
     void move(bool buttonHeld) override;
     void release() override;
+    void cancel() override;
 
 protected:
     // Whether a press and release with no move between them commits: a figure

@@ -12,6 +12,7 @@ public:
     explicit FillTool(ToolEnvironment &env);
 
 protected:
+    QString words() const override;
     void commit() override;
 };
 

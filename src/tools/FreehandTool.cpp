@@ -2,6 +2,7 @@
 
 #include "drawing/DrawingState.h"
 #include "drawing/FigureGenerators.h"
+#include "tools/FigureWords.h"
 
 namespace garabel {
 
@@ -14,6 +15,11 @@ void FreehandTool::stroke()
     s.pointer.mirrorX = 2.0 * s.grid.centreX - s.pointer.previousX;
     s.pointer.mirrorY = 2.0 * s.grid.centreY - s.pointer.previousY;
     StrokeTool::stroke();
+}
+
+QString FreehandTool::words() const
+{
+    return FigureWords::freehand(m_env.state);
 }
 
 } // namespace garabel

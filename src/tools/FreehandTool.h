@@ -12,6 +12,7 @@ public:
     explicit FreehandTool(ToolEnvironment &env);
 
 protected:
+    QString words() const override;
     void stroke() override;
 };
 

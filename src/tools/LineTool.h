@@ -9,6 +9,9 @@ class LineTool : public FigureTool
 {
 public:
     explicit LineTool(ToolEnvironment &env);
+
+protected:
+    QString words() const override;
 };
 
 } // namespace garabel

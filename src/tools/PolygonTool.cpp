@@ -3,6 +3,7 @@
 #include "drawing/DrawingState.h"
 #include "drawing/DrawingTarget.h"
 #include "drawing/PolygonGenerator.h"
+#include "tools/FigureWords.h"
 
 #include <QString>
 
@@ -24,6 +25,11 @@ void PolygonTool::commit()
 {
     if (m_env.state.polygon.sideCount > 0)
         m_env.target.store(polygonEdges(m_env.state), drawingColour(m_env.state));
+}
+
+QString PolygonTool::words() const
+{
+    return FigureWords::polygon(m_env.state);
 }
 
 } // namespace garabel

@@ -14,6 +14,7 @@ public:
     explicit PolygonTool(ToolEnvironment &env);
 
 protected:
+    QString words() const override;
     bool commitsOnAClick() const override { return false; }
     void preview() override;
     void commit() override;

@@ -9,6 +9,9 @@ class RectangleTool : public FigureTool
 {
 public:
     explicit RectangleTool(ToolEnvironment &env);
+
+protected:
+    QString words() const override;
 };
 
 } // namespace garabel

@@ -20,6 +20,12 @@ void StrokeTool::move(bool buttonHeld)
 void StrokeTool::release()
 {
     commitAndSettle({});
+    m_drawn = words();
+}
+
+void StrokeTool::cancel()
+{
+    m_env.undo.takeBackTentative();
 }
 
 void StrokeTool::stroke()

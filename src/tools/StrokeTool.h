@@ -14,6 +14,8 @@ public:
     void press() override;
     void move(bool buttonHeld) override;
     void release() override;
+    // The sheet goes back to its picture at the press, and that undo step with it.
+    void cancel() override;
 
 protected:
     // The marks of the generator into both stored images, canvas then sheet each.

@@ -14,9 +14,16 @@ public:
     explicit TextTool(ToolEnvironment &env);
     void move(bool buttonHeld) override;
     void placePending() override;
+    bool typesText() const override { return true; }
 
 protected:
     void commit() override;
+    QString words() const override;
+
+private:
+    // The text that the last placement printed; empty after a release that
+    // only moved the prompt.
+    QString m_placed;
 };
 
 } // namespace garabel

@@ -6,7 +6,10 @@
 #include "drawing/Shapes.h"
 #include "tools/ToolControls.h"
 
+#include <QString>
+
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace garabel {
@@ -54,6 +57,16 @@ public:
     // sheet, as one undo step, before the drawing changes under it or the tool is
     // left. Most tools hold nothing.
     virtual void placePending() {}
+    // Escape between the press and the release: the figure in progress goes,
+    // preview and any stroke already drawn, and no undo step is left. The
+    // window then shows the sheet again and passes that drag's release on to no one.
+    virtual void cancel() = 0;
+    // Whether a click hands the keys on to a text input: the keyboard pointer
+    // then clicks where it would hold.
+    virtual bool typesText() const { return false; }
+    // What the last release or placement drew, in words for a screen reader
+    // ("rectángulo de 6 por 4 puntos"); empty when it drew nothing. Told once.
+    QString takeDrawn() { return std::exchange(m_drawn, QString()); }
 
 protected:
     // The end of every release: both surfaces at the pen width for `commit`
@@ -61,8 +74,12 @@ protected:
     // sheet did not change.
     void commitAndSettle(const std::function<void()> &commit);
 
+    // The figure the state holds after a release, in words; tool by tool.
+    virtual QString words() const { return {}; }
+
     ToolEnvironment &m_env;
     const Generator m_shapes;
+    QString m_drawn;
 
 private:
     std::vector<OptionGroup> m_options;

@@ -8,12 +8,14 @@
 #include "tools/ToolBox.h"
 #include "window/Button.h"
 #include "window/ButtonPictures.h"
+#include "window/CanvasAccessible.h"
 #include "window/ColourStrip.h"
 #include "window/ColourStripView.h"
 #include "window/ComboBox.h"
 #include "window/ControlPlaces.h"
 #include "window/HelpPicture.h"
 #include "window/ImageBox.h"
+#include "window/KeyboardPointer.h"
 #include "window/Label.h"
 #include "window/TextBox.h"
 #include "window/WindowToolControls.h"
@@ -97,6 +99,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     createListsAndLabels();
     createTools();
     wireEvents();
+    createKeyboardAccess();
     installShortcutsAndTips();
     start();
     m_unsavedSheets = std::make_unique<UnsavedSheets>(m_sheets);
@@ -104,7 +107,12 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     prepareForKeyboardAndReader();
 }
 
-MainWindow::~MainWindow() = default;
+// The canvas view and its keyboard pointer go after the members a cancelled
+// drag would reach: a drag still held is forgotten first.
+MainWindow::~MainWindow()
+{
+    m_keyboardPointer->forgetPress();
+}
 
 void MainWindow::createImages()
 {

@@ -19,9 +19,11 @@
 namespace garabel {
 
 class Button;
+class CanvasAccessible;
 class CanvasAndSheet;
 class ComboBox;
 class ImageBox;
+class KeyboardPointer;
 class Label;
 class Platform;
 class ShownSurface;
@@ -75,7 +77,7 @@ public:
     void onTextEdited();
     // Ctrl+Y or Ctrl+Shift+Z: takes back the last undo of the current sheet.
     void onRedo();
-    // Escape: the help page gives the drawing back.
+    // Escape: the figure being dragged goes, or else the help page gives the drawing back.
     void onEscape();
     // The text typed for the text tool and not yet placed goes on the canvas and
     // the sheet where its prompt shows it: on Enter, and first thing when the
@@ -127,6 +129,15 @@ private:
     void prepareForKeyboardAndReader();
     void orderTabStops();
 
+    // --- the canvas from the keyboard and for a screen reader (MainWindowKeyboard.cpp,
+    // MainWindowCanvas.cpp) ---
+    // Focus by click or Tab, its frame, the keyboard pointer, the accessible value.
+    void createKeyboardAccess();
+    // The drag in progress draws nothing more: its figure goes, its release commits nothing.
+    void cancelDrag();
+    // The canvas's accessible value says what the tool just drew, when it drew something.
+    void tellDrawn(Tool &tool);
+
     // --- options (MainWindowOptions.cpp) ---
     // The font size of the canvas, every sheet and the text's label.
     void applyFontSize(double points);
@@ -167,8 +178,11 @@ private:
     std::unique_ptr<UnsavedSheets> m_unsavedSheets;
     StartFolder m_startFolder;
     bool m_quitConfirmed = false;
-    // The press that took the help page away: its drag and release draw nothing.
-    bool m_pressLeftHelp = false;
+    // Between a press on the canvas and its release: Ignored after a press that
+    // took the help page away, or after Escape, when the drag and release draw nothing.
+    enum class Drag { None, Drawing, Ignored } m_drag = Drag::None;
+    KeyboardPointer *m_keyboardPointer = nullptr;  // owned by the canvas view
+    std::unique_ptr<CanvasAccessible> m_canvasAccessible;
 };
 
 } // namespace garabel

@@ -2,7 +2,10 @@
 
 #include "drawing/GridMath.h"
 #include "raster/ShownSurface.h"
+#include "tools/FigureWords.h"
 #include "tools/Tool.h"
+#include "window/CanvasAccessible.h"
+#include "window/KeyboardPointer.h"
 #include "window/Label.h"
 #include "window/TextBox.h"
 
@@ -30,8 +33,8 @@ void drawCrosshair(ShownSurface &canvas, const DrawingState &s)
 void MainWindow::onCanvasPressed(int, int, double x, double y)
 {
     // A press on the help page only gives the drawing back.
-    m_pressLeftHelp = m_sheetDisplay.helpShown();
-    if (m_pressLeftHelp) {
+    m_drag = m_sheetDisplay.helpShown() ? Drag::Ignored : Drag::Drawing;
+    if (m_drag == Drag::Ignored) {
         m_sheetDisplay.show();
         return;
     }
@@ -47,7 +50,7 @@ void MainWindow::onCanvasPressed(int, int, double x, double y)
 // snapped pointer and lets the tool show or draw what it does on a move.
 void MainWindow::onCanvasMoved(int button, int, double x, double y)
 {
-    if (m_pressLeftHelp)
+    if (m_drag == Drag::Ignored)
         button = 0;
     m_canvas->refresh();
     m_canvas->setDrawWidth(kCrosshairWidth);
@@ -60,6 +63,8 @@ void MainWindow::onCanvasMoved(int button, int, double x, double y)
         tool->move(button != 0);
     m_state.pointer.previousX = m_state.pointer.x;
     m_state.pointer.previousY = m_state.pointer.y;
+    m_keyboardPointer->follow(m_state.pointer.x, m_state.pointer.y);
+    m_canvasAccessible->setValue(FigureWords::crosshair(m_state));
 }
 
 // The marks that follow the pointer (crosshair, guide line, eraser outline, the
@@ -73,10 +78,31 @@ void MainWindow::onCanvasLeft()
 // and the last move left; the release's own position and button are not used.
 void MainWindow::onCanvasReleased(int, int, double, double)
 {
-    if (std::exchange(m_pressLeftHelp, false))
+    if (std::exchange(m_drag, Drag::None) == Drag::Ignored)
         return;
-    if (Tool *tool = currentTool())
+    if (Tool *tool = currentTool()) {
         tool->release();
+        tellDrawn(*tool);
+    }
+}
+
+// Escape in the middle of a drag, mouse or keyboard: the tool takes back what
+// the drag drew, the canvas shows the sheet again with the crosshair where it
+// was, and the rest of the drag goes to no one.
+void MainWindow::cancelDrag()
+{
+    m_drag = Drag::Ignored;
+    m_keyboardPointer->forgetPress();
+    if (Tool *tool = currentTool())
+        tool->cancel();
+    m_sheetDisplay.show();
+    onCanvasMoved(0, 0, m_state.pointer.x, m_state.pointer.y);
+}
+
+void MainWindow::tellDrawn(Tool &tool)
+{
+    if (const QString drawn = tool.takeDrawn(); !drawn.isEmpty())
+        m_canvasAccessible->setValue(drawn);
 }
 
 // Typing shows the text live in the prompt and marks it for the next release.

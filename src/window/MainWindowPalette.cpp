@@ -79,7 +79,9 @@ void MainWindow::onRedo()
 
 void MainWindow::onEscape()
 {
-    if (m_sheetDisplay.helpShown())
+    if (m_drag == Drag::Drawing)
+        cancelDrag();
+    else if (m_sheetDisplay.helpShown())
         m_sheetDisplay.show();
 }
 
@@ -106,8 +108,10 @@ void MainWindow::showCurrentTool()
 
 void MainWindow::placePendingText()
 {
-    if (Tool *tool = currentTool())
+    if (Tool *tool = currentTool()) {
         tool->placePending();
+        tellDrawn(*tool);
+    }
 }
 
 // With drawings unsaved the question says so, and Enter answers No.

@@ -79,6 +79,11 @@ public:
     explicit FakeUndo(Calls &log) : m_log(log) {}
     void pushTentative() override { m_log.push_back("push"); }
     void dropIfUnchanged() override { m_log.push_back("drop"); }
+    std::vector<QRect> takeBackTentative() override
+    {
+        m_log.push_back("take back");
+        return {};
+    }
 
 private:
     Calls &m_log;

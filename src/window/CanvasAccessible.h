@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace garabel {
+
+// The canvas as a screen reader finds it: named "Lienzo", a drawing area whose
+// value (given also as its description, which Orca reads with the name and
+// speaks when it changes on the focused widget) says where the crosshair is or
+// what the last release drew. Each change of the value sends the events a
+// screen reader listens for.
+class CanvasAccessible
+{
+public:
+    // Gives the canvas view its accessible face; a view created before reads the same.
+    explicit CanvasAccessible(QWidget &canvasView);
+
+    void setValue(const QString &value);
+    QString value() const;
+
+private:
+    QWidget &m_view;
+};
+
+} // namespace garabel

@@ -6,7 +6,6 @@
 #include "drawing/DrawingState.h"
 #include "drawing/SheetDisplay.h"
 #include "drawing/Sheets.h"
-#include "drawing/SurfaceSettings.h"
 #include "drawing/UndoRing.h"
 #include "window/ButtonArray.h"
 #include "window/StartFolder.h"
@@ -39,7 +38,7 @@ class WindowToolControls;
 // handlers are defined in the folder of their subsystem: start-up, layout,
 // palette and grid in app/, pointer tracking in track/, the release in commit/,
 // colour, options and files in options/. Subsystems get narrow objects (the
-// sheets, the settings of every surface, the undo ring), never the window.
+// sheets, the pen, the undo ring), never the window.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -122,7 +121,7 @@ private:
     void markNoMirror();
 
     // --- options (options/) ---
-    // The font size of the canvas, every sheet and the text's label.
+    // The font size of the pen and the text's label.
     void applyFontSize(double points);
 
     // --- colour, options and files (options/) ---
@@ -151,7 +150,6 @@ private:
     std::unique_ptr<ImageBox> m_cursorPicture, m_helpPicture;
     // After the canvas and the sheet buttons, which they refer to.
     Sheets m_sheets;
-    SurfaceSettings m_surfaceSettings;
     UndoRing m_undoRing;
     SheetDisplay m_sheetDisplay;
     std::unique_ptr<DrawingTarget> m_drawingTarget;

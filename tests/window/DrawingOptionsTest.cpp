@@ -7,20 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <functional>
 
 namespace garabel::test {
 
 namespace {
-// Expects the property to read `expected` on the canvas and on all ten sheets.
-template <typename T>
-void expectOnEverySurface(GarabelWindow &w, const std::function<T(const Surface &)> &property, T expected)
-{
-    EXPECT_EQ(property(w.probe().canvas()), expected) << "canvas";
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(property(w.probe().sheetImage(i)), expected) << "sheet " << i;
-}
-
 std::vector<Rgb> faces(const ButtonArray &buttons)
 {
     std::vector<Rgb> colours;
@@ -68,7 +58,7 @@ TEST(Toggles, TheFaceColourIsWhatTheSwitchReads)
     w.probe().fontStyleButtons()[1]->setBackColor(kGreen);
     w.click(PaletteButton::Text);
     w.click(*w.probe().fontStyleButtons()[1]);
-    EXPECT_FALSE(w.probe().canvas().fontItalic()) << "only a white face reads as off";
+    EXPECT_FALSE(w.state().pen.italic) << "only a white face reads as off";
     EXPECT_EQ(w.probe().fontStyleButtons()[1]->backColor(), kWhite);
 }
 
@@ -101,27 +91,24 @@ TEST(PenWidth, AWidthButtonSetsItEverywhereAndIsTheOnlyOneGreen)
     w.click(PaletteButton::Line);
     w.click(*w.probe().penWidthButtons()[13]);
     EXPECT_EQ(w.state().pen.width, 14);
-    expectOnEverySurface<int>(w, &Surface::drawWidth, 14);
     std::vector<Rgb> expected(14, kWhite);
     expected[13] = kGreen;
     EXPECT_EQ(faces(w.probe().penWidthButtons()), expected);
 
     w.click(*w.probe().penWidthButtons()[2]);
     EXPECT_EQ(w.state().pen.width, 3);
-    expectOnEverySurface<int>(w, &Surface::drawWidth, 3);
     expected[13] = kWhite;
     expected[2] = kGreen;
     EXPECT_EQ(faces(w.probe().penWidthButtons()), expected);
 }
 
-TEST(FillPattern, APatternButtonSetsItOnTheCanvasAndEverySheet)
+TEST(FillPattern, APatternButtonSetsItOnThePen)
 {
     GarabelWindow w;
     w.click(PaletteButton::Rectangle);
     for (int pattern : {1, 6, 0}) {
         w.click(*w.probe().fillPatternButtons()[pattern]);
         EXPECT_EQ(w.state().pen.fillPattern, pattern);
-        expectOnEverySurface<int>(w, &Surface::fillStyle, pattern);
     }
     std::vector<Rgb> marked(8, kWhite);
     marked[0] = kGreen;
@@ -133,20 +120,20 @@ TEST(TextStyle, BoldAndItalicSwitchIndependentlyEverywhere)
     GarabelWindow w;
     w.click(PaletteButton::Text);
     w.click(*w.probe().fontStyleButtons()[0]);
-    expectOnEverySurface<bool>(w, &Surface::fontBold, true);
-    expectOnEverySurface<bool>(w, &Surface::fontItalic, false);
+    EXPECT_TRUE(w.state().pen.bold);
+    EXPECT_FALSE(w.state().pen.italic);
     EXPECT_TRUE(w.probe().textPreview().font().bold());
     EXPECT_FALSE(w.probe().textPreview().font().italic());
     EXPECT_EQ(faces(w.probe().fontStyleButtons()), (std::vector<Rgb>{kBlue, kWhite}));
 
     w.click(*w.probe().fontStyleButtons()[1]);
-    expectOnEverySurface<bool>(w, &Surface::fontItalic, true);
+    EXPECT_TRUE(w.state().pen.italic);
     EXPECT_TRUE(w.probe().textPreview().font().italic());
     EXPECT_EQ(faces(w.probe().fontStyleButtons()), (std::vector<Rgb>{kBlue, kBlue}));
 
     w.click(*w.probe().fontStyleButtons()[0]);
-    expectOnEverySurface<bool>(w, &Surface::fontBold, false);
-    expectOnEverySurface<bool>(w, &Surface::fontItalic, true);
+    EXPECT_FALSE(w.state().pen.bold);
+    EXPECT_TRUE(w.state().pen.italic);
     EXPECT_FALSE(w.probe().textPreview().font().bold());
     EXPECT_TRUE(w.probe().textPreview().font().italic());
     EXPECT_EQ(faces(w.probe().fontStyleButtons()), (std::vector<Rgb>{kWhite, kBlue}));
@@ -171,7 +158,7 @@ TEST_P(FontSizeEntry, IsAppliedOnlyStrictlyBetweenSevenAndSeventyThree)
     w.click(PaletteButton::Text);
     w.probe().fontSizeList().addItem(QString::fromLatin1(c.entry));
     w.probe().fontSizeList().choose(w.probe().fontSizeList().count() - 1);
-    expectOnEverySurface<double>(w, &Surface::fontSize, c.applied);
+    EXPECT_EQ(w.state().pen.fontSize, c.applied);
     EXPECT_EQ(w.probe().textPreview().font().pixelSize(), qRound(pointsToPixels(c.applied)));
 }
 
@@ -186,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(Entries, FontSizeEntry,
                              return name;
                          });
 
-TEST(FontName, TheChosenNameGoesToEverySurfaceAndTheLabel)
+TEST(FontName, TheChosenNameGoesToThePenAndTheLabel)
 {
     GarabelWindow w;
     w.click(PaletteButton::Text);
@@ -197,7 +184,7 @@ TEST(FontName, TheChosenNameGoesToEverySurfaceAndTheLabel)
     }
     ASSERT_GE(courier, 0);
     w.probe().fontNameList().choose(courier);
-    expectOnEverySurface<QString>(w, &Surface::fontName, QStringLiteral("Courier New"));
+    EXPECT_EQ(w.state().pen.fontName, QStringLiteral("Courier New"));
     EXPECT_EQ(w.probe().textPreview().font().family(), QStringLiteral("Courier New"));
 }
 

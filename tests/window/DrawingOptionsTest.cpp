@@ -1,5 +1,6 @@
 #include "raster/ShownSurface.h"
 #include "support/GarabelWindow.h"
+#include "support/SurfaceProbe.h"
 #include "window/Button.h"
 #include "window/ComboBox.h"
 #include "window/Label.h"
@@ -186,6 +187,35 @@ TEST(FontName, TheChosenNameGoesToThePenAndTheLabel)
     w.probe().fontNameList().choose(courier);
     EXPECT_EQ(w.state().pen.fontName, QStringLiteral("Courier New"));
     EXPECT_EQ(w.probe().textPreview().font().family(), QStringLiteral("Courier New"));
+}
+
+// One pen, handed to every drawing: the fill (solid whatever the pattern), the
+// eraser (one-pixel boxes), the crosshair (two pixels wide) and a sheet switch
+// leave it as the options set it, and a rectangle on a sheet never drawn on
+// comes out exactly as that pen draws it on any surface.
+TEST(Pen, AFigureAfterAFillTheEraserTheCrosshairAndASheetSwitchIsDrawnWithThePenAsSet)
+{
+    BlankWindow w;
+    w->onPenWidthButton(4);
+    w->onFillPatternButton(FillCross);
+    w.chooseTool(PaletteButton::Fill);
+    w.drag({{3000, 3000}});
+    w.chooseTool(PaletteButton::Eraser);
+    w.drag({{1500, 1500}, {2400, 1800}});
+    w.click(*w.probe().sheetButtons()[2]);
+    w.move(4500, 3000);
+    w.chooseTool(PaletteButton::Rectangle);
+    w.drag({{1500, 1200}, {3000, 2100}});
+
+    Surface expected;
+    expected.setWidth(w.probe().currentSheetImage().width());
+    expected.setHeight(w.probe().currentSheetImage().height());
+    const Pen pen{.colour = kRed, .width = 5, .fillPattern = FillCross, .fillColour = kRed};
+    expected.stored(pen).box(1500, 1200, 3000, 2100, kRed);
+    EXPECT_EQ(w.sheet(), expected.image());
+    EXPECT_EQ(w.canvasStored(), w.sheet()) << "the canvas draws with the same pen";
+    EXPECT_GT(countColour(w.sheet(0), kRedPixel), 0) << "the fill took sheet 1";
+    keepPictureOnFailure(w.sheet());
 }
 
 } // namespace garabel::test

@@ -18,7 +18,10 @@ public:
 
     // Figures drawn here with `pen` are shown over the stored image until
     // refresh() or a new picture; the stored image and its tiles stay as they are.
-    SurfaceLayer overlay(const Pen &pen, Units units = Units::Twips) { return SurfaceLayer(*this, &m_overlay, pen, units); }
+    SurfaceLayer overlay(const Pen &pen, Units units = Units::Twips)
+    {
+        return SurfaceLayer(*this, &m_overlay, pen, units);
+    }
     SurfaceLayer overlay(const Pen &&, Units = Units::Twips) = delete;
     // Repaint from the stored image: the overlay is discarded.
     void refresh();

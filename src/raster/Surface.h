@@ -21,11 +21,12 @@
 namespace garabel {
 
 // A stored image on its background colour. Figures go into the stored image
-// through stored(), with the pen they are handed; a surface keeps no pen of
-// its own. A surface that is shown has an overlay as well (ShownSurface). Coordinates are twips unless a layer is asked for in
-// pixels, origin at the top-left corner of the inner area. The stored image is
-// opaque RGB32 of the inner pixel size; it is not allocated until something is
-// drawn on it, so a surface never drawn on holds no pixels.
+// through stored(), with the pen they are handed; a surface keeps no pen of its
+// own. A surface that is shown has an overlay as well (ShownSurface).
+// Coordinates are twips unless a layer is asked for in pixels, origin at the
+// top-left corner of the inner area. The stored image is opaque RGB32 of the
+// inner pixel size; it is not allocated until something is drawn on it, so a
+// surface never drawn on holds no pixels.
 class Surface : public QObject
 {
     Q_OBJECT
@@ -55,7 +56,10 @@ public:
     // Figures drawn here with `pen` are stored: they stay until drawn over or
     // replaced by a picture, and mark the tiles they touch. The layer refers to
     // the pen, which must outlive it (hence no temporaries).
-    SurfaceLayer stored(const Pen &pen, Units units = Units::Twips) { return SurfaceLayer(*this, nullptr, pen, units); }
+    SurfaceLayer stored(const Pen &pen, Units units = Units::Twips)
+    {
+        return SurfaceLayer(*this, nullptr, pen, units);
+    }
     SurfaceLayer stored(const Pen &&, Units = Units::Twips) = delete;
 
     // The paper: what shows where nothing is stored.

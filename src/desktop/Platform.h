@@ -45,18 +45,9 @@ struct FileDialogRequest {
     QString defaultSuffix;
 };
 
-// Flags of the colour dialog request.
-enum ColorDialogFlag : unsigned {
-    CcRgbInit = 0x1,
-    CcFullOpen = 0x2,
-    CcPreventFullOpen = 0x4,
-    CcAnyColor = 0x100,
-};
-
 struct ColorDialogRequest {
     Rgb initial = kBlack;
     std::array<Rgb, 16> customColors{};
-    unsigned flags = 0;
 };
 
 // YesNo has Yes as its default button (Enter answers Yes); YesNoDefaultNo has No.

@@ -174,8 +174,8 @@ void SurfaceView::paintPictureOrImage(QPainter &painter, const QRect &inner, con
         for (const QRect &part : QRegion(r) - pictureArea) {
             if (image.isNull())
                 painter.fillRect(part, toQColor(m_surface.backColor()));
-            else if (!copyToScreen(painter, part.topLeft(), image, part.translated(-inner.topLeft())))
-                painter.drawImage(part.topLeft(), image, part.translated(-inner.topLeft()));
+            else
+                paintStored(painter, part.topLeft(), m_surface, image, part.translated(-inner.topLeft()));
         }
         const QRect part = r & pictureArea;
         if (part.isEmpty())

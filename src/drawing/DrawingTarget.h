@@ -8,47 +8,37 @@ class QString;
 
 namespace garabel {
 
-class Sheets;
-class ShownSurface;
-struct Pen;
-
 // Where the tools draw: the canvas the user sees and the current sheet image
 // that keeps the drawing. A preview goes on the canvas overlay only; a stroke
 // and a commit go into both stored images, the canvas first, call by call.
 // Every call draws with the pen as it is at that moment, the same on both.
+// The window hands the tools a CanvasAndSheet; tests hand them a fake.
 class DrawingTarget
 {
 public:
-    // Draws on whichever sheet is current at the time of each call, with `pen`,
-    // which outlives the target.
-    DrawingTarget(ShownSurface &canvas, Sheets &sheets, const Pen &pen);
+    virtual ~DrawingTarget() = default;
 
     // --- on the canvas overlay ---
-    void preview(const Shapes &shapes, Rgb colour);
+    virtual void preview(const Shapes &shapes, Rgb colour) = 0;
     // A guide line in the pen's own colour.
-    void previewLine(QPointF from, QPointF to);
+    virtual void previewLine(QPointF from, QPointF to) = 0;
     // The text with its top-left corner at (x, y), in the pen's font and colour.
-    void previewText(double x, double y, const QString &text);
+    virtual void previewText(double x, double y, const QString &text) = 0;
 
     // --- into both stored images: a stroke during a move, a figure at the release ---
-    void store(const Shapes &shapes, Rgb colour);
+    virtual void store(const Shapes &shapes, Rgb colour) = 0;
     // Whitens on both, never mirrored, the band that a square of half side
     // `half` around the point sweeps from `from` to `to` (each square as a
     // filled box at the pen's width), and frames the square at `to` on the
     // canvas overlay by a black one-pixel outline just outside its pixels.
-    void eraseAlong(QPointF from, QPointF to, double half);
+    virtual void eraseAlong(QPointF from, QPointF to, double half) = 0;
 
     // --- the release ---
     // Fills the sheet's connected area around pixel (x, y) solidly in the pen's
     // fill colour, whatever its fill pattern, and the same pixels on the canvas.
-    void fillArea(int x, int y);
+    virtual void fillArea(int x, int y) = 0;
     // The text at (x, y) on the canvas, then on the sheet.
-    void printText(double x, double y, const QString &text);
-
-private:
-    ShownSurface &m_canvas;
-    Sheets &m_sheets;
-    const Pen &m_pen;
+    virtual void printText(double x, double y, const QString &text) = 0;
 };
 
 } // namespace garabel

@@ -181,9 +181,8 @@ bool SnapshotStore::hasPicture(int sheet, int slot) const
 
 bool SnapshotStore::Tile::sameAs(const Tile &other) const
 {
-    if (pixels.isNull() || other.pixels.isNull())
-        return pixels.isNull() && other.pixels.isNull() && colour == other.colour;
-    return pixels.constBits() == other.pixels.constBits();
+    const uchar *bits = pixels.constBits();  // null for a tile of one colour
+    return bits == other.pixels.constBits() && (bits || colour == other.colour);
 }
 
 bool SnapshotStore::isBlank(const Tiles &tiles)
@@ -234,13 +233,15 @@ std::vector<QRect> SnapshotStore::restore(int sheet, int slot, Surface &sheetSur
 {
     const QSize size = sheetSurface.innerPixelSize();
     const Tiles &stored = m_rings[sheet][slot];
-    const Tiles target = stored.size == size ? stored : blank(size, toQRgb(sheetSurface.backColor()));
+    Tiles blankOfSize;
+    const Tiles &target = stored.size == size ? stored : (blankOfSize = blank(size, toQRgb(sheetSurface.backColor())));
     Tiles &current = m_current[sheet];
     std::vector<QRect> written;
     if (current.size != size) {
         sheetSurface.setPicture(picture(sheet, slot));
         written.push_back(QRect(QPoint(0, 0), size));
         countOff(current);
+        current = target;
     } else {
         const bool toBlank = isBlank(target);
         const int columns = tilesAcross(size.width());
@@ -251,8 +252,10 @@ std::vector<QRect> SnapshotStore::restore(int sheet, int slot, Surface &sheetSur
             const bool same = current.tiles[i].sameAs(target.tiles[i]);
             if (same && !dirty[i])
                 continue;
-            if (!same)
+            if (!same) {
                 countOff(current.tiles[i]);
+                current.tiles[i] = target.tiles[i];
+            }
             const int column = int(i % columns), row = int(i / columns);
             if (!toBlank)
                 writeTile(sheetSurface, column, row, target.tiles[i], solids);
@@ -261,8 +264,11 @@ std::vector<QRect> SnapshotStore::restore(int sheet, int slot, Surface &sheetSur
         // A blank picture lets go of the pixels altogether.
         if (toBlank)
             sheetSurface.setPicture(QImage());
+        // The tiles are the target's now; the rest of the record follows.
+        current.background = target.background;
+        current.taken = target.taken;
+        current.givenUp = target.givenUp;
     }
-    current = target;
     sheetSurface.clearDirtyTiles();
     return written;
 }

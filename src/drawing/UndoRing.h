@@ -2,6 +2,7 @@
 
 #include "drawing/DrawingState.h"
 #include "drawing/SnapshotStore.h"
+#include "drawing/UndoSteps.h"
 
 #include <array>
 #include <optional>
@@ -16,7 +17,7 @@ class Sheets;
 // steps back, and cycling round the ring brings the newest state back. Redo
 // walks forward again over the steps that undo walked since the sheet last
 // changed. The ring changes the sheets only; showing them is the caller's.
-class UndoRing
+class UndoRing : public UndoSteps
 {
 public:
     static constexpr int kSlots = 7;
@@ -26,8 +27,8 @@ public:
     void push();
     // A push that the end of the same release takes back when the sheet has not
     // changed since, so that a release that drew nothing leaves no step to undo.
-    void pushTentative();
-    void dropIfUnchanged();
+    void pushTentative() override;
+    void dropIfUnchanged() override;
     // Steps the current sheet back one slot. Returns the areas of the sheet
     // that changed, in pixels.
     std::vector<QRect> undo();

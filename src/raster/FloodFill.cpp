@@ -47,16 +47,23 @@ public:
             paintFollower(y, left, std::min(right, m_followerSize.width() - 1));
     }
 
-    // Marks the tiles painted in whole as one colour.
+    // Marks the tiles painted in whole as one colour, on the follower too when
+    // it paints them solid and has the same tiles.
     void finish(const QSize &size)
     {
+        const bool followerToo = m_followerBits && m_follower.style == FillSolid && m_follower.tileMarks
+            && m_follower.tileColours && m_followerSize == size;
         for (std::size_t i = 0; i < m_painted.size(); ++i) {
             const int column = int(i % std::size_t(m_columns)), row = int(i / std::size_t(m_columns));
             const int width = std::min(kTile, size.width() - column * kTile);
             const int height = std::min(kTile, size.height() - row * kTile);
-            if (m_painted[i] == width * height) {
-                m_marks[i] = TileOneColour;
-                m_colours[i] = m_fill;
+            if (m_painted[i] != width * height)
+                continue;
+            m_marks[i] = TileOneColour;
+            m_colours[i] = m_fill;
+            if (followerToo) {
+                m_follower.tileMarks[i] = TileOneColour;
+                m_follower.tileColours[i] = m_followerColour;
             }
         }
     }

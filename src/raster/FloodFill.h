@@ -24,9 +24,10 @@ struct FillPaint {
     // tile the fill paints in is marked TileWritten.
     unsigned char *tileMarks = nullptr;
     int tileColumns = 0;
-    // Optional, for a solid fill of the image the area is read from: a tile the
-    // fill painted in whole is marked TileOneColour instead, with its colour
-    // (QRgb) here.
+    // Optional, for a solid fill: a tile the fill painted in whole is marked
+    // TileOneColour instead, with its colour (QRgb) here. A follower's tiles are
+    // marked so only when the image read is solid-filled, marked this way and of
+    // the follower's size.
     unsigned *tileColours = nullptr;
 };
 

@@ -121,7 +121,9 @@ QRect Surface::floodFill(int x, int y, Rgb area, const Pen &pen, Surface *alsoOn
     if (follows) {
         alsoOn->ensureImage();
         alsoOn->m_picture = QImage();
-        follower = {&alsoOn->m_image, pen.fillColour, style, alsoOn->m_dirty.data(), alsoOn->tileColumns()};
+        alsoOn->m_tileColours.resize(alsoOn->m_dirty.size());
+        follower = {&alsoOn->m_image, pen.fillColour, style, alsoOn->m_dirty.data(), alsoOn->tileColumns(),
+                    alsoOn->m_tileColours.data()};
     }
     // Where every tile is known to have the area's colour, the fill takes them all
     // without a look at them.

@@ -112,6 +112,8 @@ public:
     // The colour (QRgb) of a dirty tile that a solid flood fill painted whole
     // and nothing wrote since, so that it need not be looked at; none otherwise.
     std::optional<unsigned> knownTileColour(int column, int row) const;
+    // The same, dirty or not: the view paints such a tile without reading it.
+    std::optional<unsigned> tileColour(int column, int row) const;
     void clearDirtyTiles();
     // Replaces the stored pixels of one tile by `tile` (null: the background),
     // for the undo store putting back a picture it holds as tiles. The tile is

@@ -63,10 +63,15 @@ bool Surface::tileDirty(int column, int row) const
 
 std::optional<unsigned> Surface::knownTileColour(int column, int row) const
 {
-    if (!tileDirty(column, row))
+    return tileDirty(column, row) ? tileColour(column, row) : std::nullopt;
+}
+
+std::optional<unsigned> Surface::tileColour(int column, int row) const
+{
+    if (column < 0 || row < 0 || column >= tileColumns() || row >= tileRows())
         return std::nullopt;
     const std::size_t i = std::size_t(row * tileColumns() + column);
-    return m_colourKnown[i] ? std::optional<unsigned>(m_tileColours[i]) : std::nullopt;
+    return i < m_colourKnown.size() && m_colourKnown[i] ? std::optional<unsigned>(m_tileColours[i]) : std::nullopt;
 }
 
 void Surface::clearDirtyTiles()

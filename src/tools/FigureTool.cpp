@@ -2,7 +2,7 @@
 
 #include "drawing/DrawingState.h"
 #include "drawing/DrawingTarget.h"
-#include "drawing/UndoRing.h"
+#include "drawing/UndoSteps.h"
 
 namespace garabel {
 

@@ -12,14 +12,15 @@
 namespace garabel {
 
 class DrawingTarget;
-class UndoRing;
+class UndoSteps;
 struct DrawingState;
 
-// All a tool sees of the window.
+// All a tool sees of the window: the state and three interfaces, which the
+// window fills with the canvas and sheet, the undo ring and its controls.
 struct ToolEnvironment {
     DrawingState &state;
     DrawingTarget &target;
-    UndoRing &undo;  // tools push tentatively; a release drops an unchanged push
+    UndoSteps &undo;  // tools push tentatively; a release drops an unchanged push
     ToolControls &controls;
 };
 

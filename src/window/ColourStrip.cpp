@@ -67,17 +67,28 @@ void drawSwatch(QImage &strip, int left, int width, QRgb colour)
 
 } // namespace
 
-QImage colourStripPicture()
+std::vector<ColourSwatch> colourSwatches()
 {
-    QImage strip(kColourStripWidth, kColourStripHeight, QImage::Format_RGB32);
-    strip.fill(kGrey);
+    std::vector<ColourSwatch> swatches;
     for (const Block &block : kBlocks) {
         const int count = int(block.colours.size());
         for (int k = 0; k < count; ++k) {
             const int width = k == count - 1 ? block.lastWidth : kSwatchSide;
-            drawSwatch(strip, block.start + kSwatchPitch * k, width, block.colours[size_t(k)]);
+            swatches.push_back({QRect(block.start + kSwatchPitch * k, kColourTop, width, kSwatchSide),
+                                fromQRgb(block.colours[size_t(k)])});
         }
-        const int lastRight = block.start + kSwatchPitch * (count - 1) + block.lastWidth;
+    }
+    return swatches;
+}
+
+QImage colourStripPicture()
+{
+    QImage strip(kColourStripWidth, kColourStripHeight, QImage::Format_RGB32);
+    strip.fill(kGrey);
+    for (const ColourSwatch &swatch : colourSwatches())
+        drawSwatch(strip, swatch.pixels.left(), swatch.pixels.width(), toQRgb(swatch.colour));
+    for (const Block &block : kBlocks) {
+        const int lastRight = block.start + kSwatchPitch * (int(block.colours.size()) - 1) + block.lastWidth;
         for (int x = block.start - 1; x <= lastRight; ++x)
             strip.setPixel(x, kTopLine, kSilver);
     }

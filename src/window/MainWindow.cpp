@@ -2,14 +2,16 @@
 
 #include "desktop/Platform.h"
 #include "desktop/SurfaceView.h"
-#include "drawing/DrawingTarget.h"
+#include "drawing/CanvasAndSheet.h"
 #include "drawing/UnsavedSheets.h"
 #include "raster/ShownSurface.h"
 #include "tools/ToolBox.h"
 #include "window/Button.h"
 #include "window/ButtonPictures.h"
 #include "window/ColourStrip.h"
+#include "window/ColourStripView.h"
 #include "window/ComboBox.h"
+#include "window/ControlPlaces.h"
 #include "window/HelpPicture.h"
 #include "window/ImageBox.h"
 #include "window/Label.h"
@@ -23,8 +25,6 @@ namespace garabel {
 
 namespace {
 constexpr Rgb kOrange = rgb(255, 128, 0);
-constexpr double kPaletteButton = 495;
-constexpr double kOptionButton = 375;
 
 QFont pointFont(const QString &family, double points, bool bold = false, bool italic = false)
 {
@@ -35,13 +35,27 @@ QFont pointFont(const QString &family, double points, bool bold = false, bool it
     return font;
 }
 
-ButtonArray makeRow(QWidget *parent, int count, double top, double firstLeft, double width,
-                    QImage (*picture)(int))
+void place(Control &control, const places::Place &at)
 {
+    control.setGeometry(at.left, at.top, at.width, at.height);
+}
+
+void place(Surface &surface, const places::Place &at)
+{
+    surface.setLeft(at.left);
+    surface.setTop(at.top);
+    surface.setWidth(at.width);
+    surface.setHeight(at.height);
+}
+
+ButtonArray makeRow(QWidget *parent, int count, places::RowStart start, QImage (*picture)(int))
+{
+    using namespace places;
     ButtonArray buttons;
     for (int i = 0; i < count; ++i) {
         auto button = std::make_unique<Button>(parent);
-        button->setGeometry(firstLeft + 360 * i, top, width, width);
+        button->setGeometry(start.left + kOptionButtonPitch * i, start.top, kOptionButtonSideTwips,
+                            kOptionButtonSideTwips);
         button->setBackColor(kWhite);
         if (picture)
             button->setPicture(picture(i));
@@ -71,7 +85,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     QFont small(QStringLiteral("Liberation Sans"));
     small.setPixelSize(11);
     setFont(small);
-    resize(8295 / kTwipsPerPixel, 8325 / kTwipsPerPixel);
+    resize(places::kWindowWidth / kTwipsPerPixel, places::kWindowHeight / kTwipsPerPixel);
 
     // Creation order is stacking order: the picture holders and the text box lie
     // under the canvas.
@@ -86,6 +100,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     start();
     m_unsavedSheets = std::make_unique<UnsavedSheets>(m_sheets);
     acceptPictureDrops();
+    prepareForKeyboardAndReader();
 }
 
 MainWindow::~MainWindow() = default;
@@ -93,10 +108,10 @@ MainWindow::~MainWindow() = default;
 void MainWindow::createImages()
 {
     m_cursorPicture = std::make_unique<ImageBox>(this);
-    m_cursorPicture->setGeometry(7560, 6120, 240, 240);
+    place(*m_cursorPicture, places::kCursorPicture);
     m_cursorPicture->setPicture(canvasCursorImage());
     m_helpPicture = std::make_unique<ImageBox>(this);
-    m_helpPicture->setGeometry(7200, 5400, 975, 840);
+    place(*m_helpPicture, places::kHelpPicture);
     // At the screen's own resolution: the canvas shows it sharp until drawn on.
     m_helpPicture->setPicture(HelpPicture::render(m_platform.screen().devicePixelRatio));
 }
@@ -107,32 +122,26 @@ void MainWindow::createSurfaces()
     // next to the anchor); created before the canvas, it lies under it and never
     // hides the drawing.
     m_textInput = std::make_unique<TextBox>(this);
-    m_textInput->setGeometry(1800, 2880, 6015, 1215);
+    place(*m_textInput, places::kTextInput);
 
     m_canvas->setBackColor(kWhite);
     m_canvasView = new SurfaceView(*m_canvas, this);  // owned by the window
-    m_canvas->setLeft(1560);
-    m_canvas->setTop(120);
-    m_canvas->setWidth(6855);
-    m_canvas->setHeight(4695);
+    place(*m_canvas, places::kCanvas);
     m_canvas->setPicture(startupPicture());
 
     auto sheet = std::make_unique<Surface>();
     sheet->setBackColor(kWhite);
     // A sheet image is never shown, so it has no overlay: all its drawing is stored.
-    sheet->setLeft(1320);
-    sheet->setTop(3960);
-    sheet->setWidth(855);
-    sheet->setHeight(735);
+    place(*sheet, places::kFirstSheet);
     m_sheets.add(std::move(sheet));
 
     m_colourStrip = std::make_unique<ShownSurface>();
     m_colourStrip->setBackColor(kWhite);
-    m_stripView = new SurfaceView(*m_colourStrip, this);  // owned by the window
+    m_stripView = new ColourStripView(*m_colourStrip, this);  // owned by the window
     // Sized to the strip plus its one-pixel frame.
     const QImage strip = colourStripPicture();
-    m_colourStrip->setLeft(1200);
-    m_colourStrip->setTop(5040);
+    m_colourStrip->setLeft(places::kColourStripLeft);
+    m_colourStrip->setTop(places::kColourStripTop);
     m_colourStrip->setWidth((strip.width() + 2 * Surface::kBorder) * kTwipsPerPixel);
     m_colourStrip->setHeight((strip.height() + 2 * Surface::kBorder) * kTwipsPerPixel);
     m_colourStrip->setPicture(strip);
@@ -140,30 +149,24 @@ void MainWindow::createSurfaces()
 
 void MainWindow::createPalette()
 {
-    struct Row {
-        double top;
-        ButtonArray *array;
-        int left, right;
-    };
+    using namespace places;
     m_paletteButtons.resize(kPaletteButtonCount);
     m_gridButtons.resize(8);
     m_mirrorButtons.resize(4);
-    const Row rows[] = {
-        {120, &m_paletteButtons, 0, 1},   {600, &m_paletteButtons, 2, 4},   {1080, &m_paletteButtons, 3, 7},
-        {1560, &m_paletteButtons, 8, 12}, {2040, &m_paletteButtons, 10, 11}, {2520, &m_paletteButtons, 13, 16},
-        {3000, &m_paletteButtons, 14, 18}, {3480, &m_paletteButtons, 19, 17}, {3960, &m_paletteButtons, 9, 15},
-        {4560, &m_paletteButtons, 5, 6},  {5040, &m_gridButtons, 0, 1},   {5520, &m_gridButtons, 2, 3},
-        {6000, &m_gridButtons, 4, 5},  {6480, &m_gridButtons, 6, 7},   {7080, &m_mirrorButtons, 0, 1},
-        {7560, &m_mirrorButtons, 2, 3},
-    };
-    for (const Row &row : rows) {
-        const std::pair<int, double> places[] = {{row.left, 120.0}, {row.right, 600.0}};
-        for (const auto &[index, left] : places) {
-            auto button = std::make_unique<Button>(this);
-            button->setGeometry(left, row.top, kPaletteButton, kPaletteButton);
-            (*row.array)[index] = std::move(button);
+    // Row by row, the left button first.
+    const auto placeRow = [this](ButtonArray &array, int left, int right, double top) {
+        const std::pair<int, double> columns[] = {{left, kPaletteLeftColumn}, {right, kPaletteRightColumn}};
+        for (const auto &[index, x] : columns) {
+            array[index] = std::make_unique<Button>(this);
+            array[index]->setGeometry(x, top, kPaletteButtonSide, kPaletteButtonSide);
         }
-    }
+    };
+    for (const PaletteRow &row : kPaletteRows)
+        placeRow(m_paletteButtons, int(row.left), int(row.right), row.top);
+    for (int i = 0; i < int(std::size(kGridRowTops)); ++i)
+        placeRow(m_gridButtons, 2 * i, 2 * i + 1, kGridRowTops[i]);
+    for (int i = 0; i < int(std::size(kMirrorRowTops)); ++i)
+        placeRow(m_mirrorButtons, 2 * i, 2 * i + 1, kMirrorRowTops[i]);
     const double ratio = m_platform.screen().devicePixelRatio;
     for (int i = 0; i < 20; ++i)
         m_paletteButtons[i]->setPicture(paletteIcon(i, ratio));
@@ -175,17 +178,18 @@ void MainWindow::createPalette()
 
 void MainWindow::createOptionButtons()
 {
-    m_sheetButtons = makeRow(this, 1, 6360, 1200, kOptionButton, nullptr);
+    using namespace places;
+    m_sheetButtons = makeRow(this, 1, kSheetButtonsStart, nullptr);
     m_sheetButtons[0]->setCaption(QStringLiteral("1"));
     m_sheetButtons[0]->setVisible(true);
-    m_polygonModeButtons = makeRow(this, 3, 6360, 1680, kOptionButton, polygonModeIcon);
-    m_circleKindButtons = makeRow(this, 6, 6360, 3840, kOptionButton, circleModeIcon);
-    m_eraserSizeButtons = makeRow(this, 6, 6360, 6120, kOptionButton, eraserIcon);
-    m_penWidthButtons = makeRow(this, 14, 6840, 1680, kOptionButton, penWidthIcon);
+    m_polygonModeButtons = makeRow(this, 3, kPolygonModeStart, polygonModeIcon);
+    m_circleKindButtons = makeRow(this, 6, kCircleKindStart, circleModeIcon);
+    m_eraserSizeButtons = makeRow(this, 6, kEraserSizeStart, eraserIcon);
+    m_penWidthButtons = makeRow(this, 14, kPenWidthStart, penWidthIcon);
     for (auto &button : m_penWidthButtons)
         button->setFont(pointFont(QStringLiteral("Arial"), 8.25, true));
-    m_fillPatternButtons = makeRow(this, 8, 7320, 1680, kOptionButton, fillPatternIcon);
-    m_fontStyleButtons = makeRow(this, 2, 7800, 6840, kOptionButton, nullptr);
+    m_fillPatternButtons = makeRow(this, 8, kFillPatternStart, fillPatternIcon);
+    m_fontStyleButtons = makeRow(this, 2, kFontStyleStart, nullptr);
     m_fontStyleButtons[0]->setCaption(QStringLiteral("N"));
     m_fontStyleButtons[0]->setFont(pointFont(QStringLiteral("Times New Roman"), 12, true));
     m_fontStyleButtons[1]->setCaption(QStringLiteral("K"));
@@ -195,26 +199,26 @@ void MainWindow::createOptionButtons()
 void MainWindow::createListsAndLabels()
 {
     m_sideCountLabel = std::make_unique<Label>(this);
-    m_sideCountLabel->setGeometry(2880, 6120, 735, 255);
+    place(*m_sideCountLabel, places::kSideCountLabel);
     m_sideCountLabel->setCaption(tr("Nº Lados"));
     m_sideCountLabel->setVisible(false);
 
     m_textPreview = std::make_unique<Label>(m_canvasView, SurfaceView::innerOrigin(), true);
-    m_textPreview->setGeometry(2280, 2040, 45, 195);
+    place(*m_textPreview, places::kTextPreview);
     m_textPreview->setVisible(false);
 
     m_sideCountList = std::make_unique<ComboBox>(this);
-    m_sideCountList->setGeometry(3000, 6360, 615, 315);
+    place(*m_sideCountList, places::kSideCountList);
     m_sideCountList->setText(tr("Nº lados"));
     m_sideCountList->setVisible(false);
     m_fontSizeList = std::make_unique<ComboBox>(this);
-    m_fontSizeList->setGeometry(4080, 7800, 735, 315);
+    place(*m_fontSizeList, places::kFontSizeList);
     m_fontSizeList->setText(QStringLiteral("fontSizeList"));
     // A typed size means itself: "4" must not be completed to "40".
     m_fontSizeList->combo()->setCompleter(nullptr);
     m_fontSizeList->setVisible(false);
     m_fontNameList = std::make_unique<ComboBox>(this, true);
-    m_fontNameList->setGeometry(4800, 7800, 1935, 315);
+    place(*m_fontNameList, places::kFontNameList);
     m_fontNameList->setText(QStringLiteral("fontNameList"));
     m_fontNameList->setVisible(false);
 }

@@ -18,8 +18,8 @@
 namespace garabel {
 
 class Button;
+class CanvasAndSheet;
 class ComboBox;
-class DrawingTarget;
 class ImageBox;
 class Label;
 class Platform;
@@ -35,9 +35,9 @@ class WindowToolControls;
 
 // The window: owns the controls, the drawing surfaces, the drawing state and the
 // platform, all private, and wires the controls' events to the handlers. The
-// handlers are defined in the folder of their subsystem: start-up, layout,
-// palette and grid in app/, pointer tracking in track/, the release in commit/,
-// colour, options and files in options/. Subsystems get narrow objects (the
+// handlers are defined by concern in the MainWindow*.cpp files of this folder
+// (start-up, layout, palette, grid, canvas, colour, options, files, drops,
+// keyboard and screen reader). Subsystems get narrow objects (the
 // sheets, the pen, the undo ring), never the window.
 class MainWindow : public QWidget
 {
@@ -96,7 +96,7 @@ private:
     // Tests read pixels, the drawing state and the controls through the probe.
     friend class WindowProbe;
 
-    // --- start-up and layout (app/) ---
+    // --- start-up and layout (MainWindowStartup.cpp, MainWindowLayout.cpp) ---
     // The start-up state of lists, fonts, grid and tool; the constructor's last step.
     void start();
     void layOut();
@@ -111,7 +111,7 @@ private:
     // Asks the quit question; a Yes is remembered, so that the window's closing
     // after the exit button does not ask a second time.
     bool confirmQuit();
-    // The drawing target, the tools' view of the controls and the tools (Palette.cpp).
+    // The drawing target, the tools' view of the controls and the tools (MainWindowPalette.cpp).
     void createTools();
     // The tool the palette chose last.
     Tool *currentTool() const;
@@ -120,11 +120,17 @@ private:
     // The first reflection button green exactly while no mirror is on.
     void markNoMirror();
 
-    // --- options (options/) ---
+    // --- keyboard and screen reader (MainWindowAccess.cpp) ---
+    // What each button's mark means, the names a screen reader reads and the
+    // Tab order; the constructor's last step, once everything is placed.
+    void prepareForKeyboardAndReader();
+    void orderTabStops();
+
+    // --- options (MainWindowOptions.cpp) ---
     // The font size of the pen and the text's label.
     void applyFontSize(double points);
 
-    // --- colour, options and files (options/) ---
+    // --- colour and files (MainWindowColour.cpp, MainWindowFiles.cpp) ---
     // The axes of the mirrors that are on, as the canvas view shows them.
     ViewGuides mirrorAxes() const;
     void chooseColourInDialog();
@@ -152,7 +158,7 @@ private:
     Sheets m_sheets;
     UndoRing m_undoRing;
     SheetDisplay m_sheetDisplay;
-    std::unique_ptr<DrawingTarget> m_drawingTarget;
+    std::unique_ptr<CanvasAndSheet> m_drawingTarget;
     std::unique_ptr<WindowToolControls> m_toolControls;
     std::unique_ptr<ToolBox> m_tools;
     // Once the sheets are all there, at the end of the constructor.

@@ -8,15 +8,12 @@ namespace garabel {
 
 namespace {
 
-constexpr unsigned kColourDialogFlags = CcRgbInit | CcFullOpen | CcPreventFullOpen | CcAnyColor;
-
 void takeComponents(DrawingState &state, Rgb colour)
 {
-    int r = 0, g = 0, b = 0;
-    SplitRgb(colour, r, g, b);
-    state.pen.red = r;
-    state.pen.green = g;
-    state.pen.blue = std::int16_t(b);
+    const RgbComponents components = splitRgb(colour);
+    state.pen.red = components.red;
+    state.pen.green = components.green;
+    state.pen.blue = std::int16_t(components.blue);
 }
 
 } // namespace
@@ -45,7 +42,6 @@ void MainWindow::chooseColourInDialog()
     request.initial = drawingColour(m_state);
     request.customColors.fill(kWhite);
     request.customColors[0] = kBlue;
-    request.flags = kColourDialogFlags;
     const std::optional<Rgb> chosen = m_platform.colorDialog(request);
     if (!chosen)
         return;

@@ -2,6 +2,7 @@
 #include "raster/ShownSurface.h"
 #include "window/Button.h"
 #include "window/ComboBox.h"
+#include "window/ControlPlaces.h"
 #include "window/Label.h"
 #include "window/MainWindow.h"
 
@@ -25,6 +26,7 @@ void chain(ButtonArray &array, float firstLeft, float top)
 // Single-precision arithmetic, in the order the values depend on each other.
 void MainWindow::layOut()
 {
+    using namespace places;
     for (int i = 1; i <= 9; ++i) {
         m_sheetButtons.push_back(m_sheetButtons[0]->cloneHidden());
         m_sheetButtons[i]->onClick([this, i] { onSheetButton(i); });
@@ -44,11 +46,12 @@ void MainWindow::layOut()
     const QSize screen = m_platform.screen().available().size();
     const auto f = [](double v) { return float(v); };
     m_colourStrip->setTop(f(m_paletteButtons[PaletteButton::Open]->top()));
-    m_canvas->setTop(f(m_colourStrip->top()) + f(m_colourStrip->height()) + 20.0f);
-    m_canvas->setLeft(f(m_paletteButtons[PaletteButton::Save]->left()) + f(m_paletteButtons[PaletteButton::Save]->width()) + 75.0f);
-    m_canvas->setWidth(float(screen.width()) - f(m_canvas->left()) - 75.0f);
-    m_canvas->setHeight(float(screen.height()) - f(m_canvas->top()) - f(m_sheetButtons[0]->height()) - 80.0f);
-    m_sheetButtons[0]->setTop(f(m_canvas->top()) + f(m_canvas->height()) + 20.0f);
+    m_canvas->setTop(f(m_colourStrip->top()) + f(m_colourStrip->height()) + kCanvasBelowStrip);
+    const Button &save = *m_paletteButtons[PaletteButton::Save];
+    m_canvas->setLeft(f(save.left()) + f(save.width()) + kCanvasRightOfPalette);
+    m_canvas->setWidth(float(screen.width()) - f(m_canvas->left()) - kCanvasRightMargin);
+    m_canvas->setHeight(float(screen.height()) - f(m_canvas->top()) - f(m_sheetButtons[0]->height()) - kBottomMargin);
+    m_sheetButtons[0]->setTop(f(m_canvas->top()) + f(m_canvas->height()) + kSheetButtonsBelowCanvas);
     m_sheetButtons[0]->setLeft(f(m_canvas->left()));
 
     for (int i = 0; i < m_sheets.count(); ++i) {
@@ -67,23 +70,25 @@ void MainWindow::layOut()
         m_sheetButtons[i]->setToolTip(tr("Hoja %1").arg(i + 1));
 
     const float row = f(m_sheetButtons[0]->top());
-    const float groups = f(m_sheetButtons[9]->left()) + 1000.0f;
+    const float groups = f(m_sheetButtons[9]->left()) + kOptionGroupsRightOfSheetButtons;
     chain(m_polygonModeButtons, groups, row);
     m_sideCountLabel->setTop(f(m_polygonModeButtons[0]->top()));
-    m_sideCountLabel->setLeft(f(m_polygonModeButtons[2]->left()) + f(m_polygonModeButtons[2]->width()) + 100.0f);
+    const Button &lastPolygonMode = *m_polygonModeButtons[2];
+    m_sideCountLabel->setLeft(f(lastPolygonMode.left()) + f(lastPolygonMode.width()) + kSideCountLabelGap);
     m_sideCountList->setTop(f(m_polygonModeButtons[0]->top()));
-    m_sideCountList->setLeft(f(m_sideCountLabel->left()) + f(m_sideCountLabel->width()) + 50.0f);
+    m_sideCountList->setLeft(f(m_sideCountLabel->left()) + f(m_sideCountLabel->width()) + kSideCountListGap);
     chain(m_circleKindButtons, groups, row);
     chain(m_penWidthButtons, groups, row);
-    chain(m_fillPatternButtons, f(m_circleKindButtons[5]->left()) + 400.0f, row);
+    chain(m_fillPatternButtons, f(m_circleKindButtons[5]->left()) + kFillPatternsRightOfCircleKinds, row);
     m_fontSizeList->setTop(row);
     m_fontSizeList->setLeft(groups);
     m_fontNameList->setTop(row);
-    m_fontNameList->setLeft(f(m_fontSizeList->left()) + f(m_fontSizeList->width()) + 150.0f);
+    m_fontNameList->setLeft(f(m_fontSizeList->left()) + f(m_fontSizeList->width()) + kFontNameListGap);
     m_fontStyleButtons[0]->setTop(row);
     m_fontStyleButtons[1]->setTop(row);
-    m_fontStyleButtons[0]->setLeft(f(m_fontNameList->left()) + f(m_fontNameList->width()) + 100.0f);
-    m_fontStyleButtons[1]->setLeft(f(m_fontStyleButtons[0]->left()) + f(m_fontStyleButtons[0]->width()) + 25.0f);
+    m_fontStyleButtons[0]->setLeft(f(m_fontNameList->left()) + f(m_fontNameList->width()) + kBoldButtonGap);
+    const Button &bold = *m_fontStyleButtons[0];
+    m_fontStyleButtons[1]->setLeft(f(bold.left()) + f(bold.width()) + kItalicButtonGap);
     chain(m_eraserSizeButtons, groups, row);
 }
 

@@ -1,7 +1,7 @@
 #include "window/MainWindow.h"
 
 #include "desktop/Platform.h"
-#include "drawing/DrawingTarget.h"
+#include "drawing/CanvasAndSheet.h"
 #include "drawing/GridMath.h"
 #include "drawing/UnsavedSheets.h"
 #include "raster/ShownSurface.h"
@@ -85,7 +85,7 @@ void MainWindow::onEscape()
 
 void MainWindow::createTools()
 {
-    m_drawingTarget = std::make_unique<DrawingTarget>(*m_canvas, m_sheets, m_state.pen);
+    m_drawingTarget = std::make_unique<CanvasAndSheet>(*m_canvas, m_sheets, m_state.pen);
     m_toolControls = std::make_unique<WindowToolControls>(ToolControlWidgets{
         m_polygonModeButtons, m_circleKindButtons, m_penWidthButtons, m_fillPatternButtons, m_fontStyleButtons,
         m_eraserSizeButtons, *m_sideCountLabel, *m_textPreview, *m_sideCountList, *m_fontSizeList, *m_fontNameList,

@@ -1,8 +1,10 @@
 #include "window/PictureButton.h"
 
+#include "window/AccessibleControls.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 namespace garabel {
 
@@ -39,14 +41,17 @@ void drawSunkenFrame(QPainter &p, const QRect &r)
 
 PictureButton::PictureButton(QWidget *parent) : QAbstractButton(parent), m_backColor(kDefaultFace)
 {
+    installAccessibleControls();
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void PictureButton::setBackColor(Rgb colour)
 {
+    const bool was = chosen();
     m_backColor = colour;
     update();
+    announceIfChosenChanged(was);
 }
 
 void PictureButton::setPicture(const QImage &picture)
@@ -57,8 +62,34 @@ void PictureButton::setPicture(const QImage &picture)
 
 void PictureButton::setSunken(bool on)
 {
+    const bool was = chosen();
     m_sunken = on;
     update();
+    announceIfChosenChanged(was);
+}
+
+bool PictureButton::chosen() const
+{
+    return m_sunken || m_backColor == kGreen || m_backColor == kBlue;
+}
+
+void PictureButton::announceIfChosenChanged(bool wasChosen)
+{
+    if (m_choice == Choice::Command || chosen() == wasChosen)
+        return;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void PictureButton::paintEvent(QPaintEvent *)
@@ -100,9 +131,13 @@ void PictureButton::paintEvent(QPaintEvent *)
         p.setPen(isEnabled() ? captionColour(m_backColor) : Qt::gray);
         p.drawText(inner, Qt::AlignCenter, text());
     }
+    // The keyboard's mark: black dots on white, seen on any face.
     if (hasFocus()) {
+        const QRect ring = r.adjusted(3, 3, -4, -4);
+        p.setPen(QPen(Qt::white, 1));
+        p.drawRect(ring);
         p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.drawRect(r.adjusted(3, 3, -4, -4));
+        p.drawRect(ring);
     }
 }
 

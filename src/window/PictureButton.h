@@ -24,15 +24,28 @@ public:
     // the palette's current tool.
     void setSunken(bool on);
 
+    // What the face's mark means to a screen reader: a command has none; one of
+    // a group is chosen, an on-off switch is on, while its face is green or blue
+    // or pressed in. A change of the mark is announced as a change of "checked".
+    enum class Choice { Command, OneOfGroup, OnOff };
+    Choice choice() const { return m_choice; }
+    void setChoice(Choice choice) { m_choice = choice; }
+    bool chosen() const;
+
     QSize sizeHint() const override { return {25, 25}; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Enter and Return click, as Space does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void announceIfChosenChanged(bool wasChosen);
+
     Rgb m_backColor;
     QImage m_picture;
     bool m_sunken = false;
+    Choice m_choice = Choice::Command;
 };
 
 } // namespace garabel

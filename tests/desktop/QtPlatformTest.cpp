@@ -26,7 +26,6 @@ ColorDialogRequest colorRequest(Rgb initial)
     ColorDialogRequest request;
     request.initial = initial;
     request.customColors[0] = kBlue;
-    request.flags = CcRgbInit | CcFullOpen | CcPreventFullOpen | CcAnyColor;
     return request;
 }
 

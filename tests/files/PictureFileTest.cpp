@@ -76,6 +76,47 @@ TEST(PictureFile, WritesA24BitBmpThatReadsBackPixelForPixelUnderALongUnicodeName
     EXPECT_EQ(read.picture.convertToFormat(QImage::Format_RGB32), picture) << read.error.toStdString();
 }
 
+TEST(PictureFile, PicturesOneToFourPixelsWideReadBackExactlyWholeOrCutByARow)
+{
+    QTemporaryDir dir;
+    // A BMP row of 24-bit pixels is padded to whole 4-byte words.
+    const struct { int width; qsizetype bmpRowBytes; } widths[] = {{1, 4}, {2, 8}, {3, 12}, {4, 12}};
+    for (const auto &[width, bmpRowBytes] : widths) {
+        const QImage picture = samplePicture(QSize(width, 5));
+        for (const PictureKind kind : {PictureKind::Bmp, PictureKind::Png}) {
+            const QString path = dir.filePath(kind == PictureKind::Bmp ? "dibujo.bmp" : "dibujo.png");
+            ASSERT_EQ(writePicture(picture, path, kind), QString());
+            const PictureRead read = readPicture(path);
+            const std::string what = std::to_string(width) + " wide, " + path.toStdString();
+            EXPECT_EQ(read.picture.convertToFormat(QImage::Format_RGB32), picture) << what;
+            EXPECT_FALSE(read.partial) << what;
+        }
+        // Without its last row, the top one as a BMP stores them bottom-up.
+        QFile bmp(dir.filePath("dibujo.bmp"));
+        ASSERT_TRUE(bmp.open(QIODevice::ReadOnly));
+        const QString cutPath = dir.filePath("cortado.bmp");
+        writeBytes(cutPath, bmp.readAll().chopped(bmpRowBytes));
+        const PictureRead cut = readPicture(cutPath);
+        QImage expected = picture;
+        for (int x = 0; x < width; ++x)
+            expected.setPixel(x, 0, qRgb(255, 255, 255));
+        EXPECT_EQ(cut.picture.convertToFormat(QImage::Format_RGB32), expected) << width << " wide, cut";
+        EXPECT_TRUE(cut.partial) << width << " wide, cut";
+    }
+}
+
+TEST(PictureFile, ReadsAGif87aAsWellAsAGif89a)
+{
+    // The sample has no extension blocks, so only its signature tells the two apart.
+    QByteArray gif87a = gifFile(samplePicture());
+    gif87a.replace(0, 6, "GIF87a");
+    QBuffer buffer(&gif87a);
+    ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+    const PictureRead read = readPicture(buffer);
+    EXPECT_EQ(read.error, QString());
+    EXPECT_EQ(read.picture.convertToFormat(QImage::Format_RGB32), samplePicture());
+}
+
 TEST(PictureFile, AWriteThatFailsHalfwayLeavesTheOldFileAndNoTemporaryFile)
 {
     QTemporaryDir dir;

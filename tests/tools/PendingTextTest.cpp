@@ -1,9 +1,13 @@
+#include "raster/ShownSurface.h"
 #include "support/GarabelWindow.h"
 #include "support/Pixels.h"
+#include "support/SurfaceProbe.h"
+#include "window/Button.h"
 #include "window/Label.h"
 #include "window/TextBox.h"
 
 #include <QLineEdit>
+#include <QPainter>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -36,6 +40,27 @@ void typeHolaAtTheSpot(GarabelWindow &w)
     w.move(6000, 4500);
 }
 
+// The font the window draws text in, with the given style.
+QFont drawingFont(GarabelWindow &w, bool bold, bool italic)
+{
+    QFont font = w.state().pen.font();
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+// The pixels "Hola" covers when Qt draws it in `font` with its top-left corner at `corner`.
+QRegion holaInkAt(const QFont &font, QPoint corner, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(kWhitePixel);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.drawText(corner + QPoint(0, QFontMetrics(font).ascent()), QStringLiteral("Hola"));
+    painter.end();
+    return inkRegion(image, kWhite);
+}
+
 void expectPlacedAndEmptied(GarabelWindow &w, const char *what)
 {
     EXPECT_EQ(w.probe().textInput().text(), QString()) << what;
@@ -65,6 +90,34 @@ TEST(PendingText, EnterPlacesItAtItsAnchorOnCanvasAndSheetAsOneUndoStep)
     w->onPaletteButton(PaletteButton::Undo);
     EXPECT_TRUE(isAllWhite(w.sheet()));
     EXPECT_TRUE(isAllWhite(w.canvasStored()));
+}
+
+TEST(PendingText, ItsTopLeftCornerLandsOnThePixelItIsPlacedAt)
+{
+    BlankWindow w;
+    const QFont font = drawingFont(w, false, false);
+    typeHolaAtTheSpot(w);
+    QTest::keyClick(w.probe().textInput().edit(), Qt::Key_Return);
+    EXPECT_EQ(inkRegion(w.sheet(), kWhite), holaInkAt(font, {200, 200}, w.sheet().size())) << "at the anchor";
+
+    w->onPaletteButton(PaletteButton::Undo);
+    typeHolaAtTheSpot(w);
+    w.drag({{4500, 1500}});
+    EXPECT_EQ(inkRegion(w.sheet(), kWhite), holaInkAt(font, {300, 100}, w.sheet().size())) << "at the second release";
+}
+
+TEST(PendingText, CanvasAndSheetDrawItBoldAndItalicAsEachSwitchSays)
+{
+    for (const bool bold : {true, false}) {
+        BlankWindow w;
+        w.chooseTool(PaletteButton::Text);
+        w.click(*w.probe().fontStyleButtons()[bold ? 0 : 1]);
+        typeHolaAtTheSpot(w);
+        QTest::keyClick(w.probe().textInput().edit(), Qt::Key_Return);
+        const QRegion expected = holaInkAt(drawingFont(w, bold, !bold), {200, 200}, w.sheet().size());
+        EXPECT_EQ(inkRegion(w.canvasStored(), kWhite), expected) << (bold ? "bold" : "italic") << " on the canvas";
+        EXPECT_EQ(inkRegion(w.sheet(), kWhite), expected) << (bold ? "bold" : "italic") << " on the sheet";
+    }
 }
 
 // Each way of leaving the text where it is places it first, on the sheet it

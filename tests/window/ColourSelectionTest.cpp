@@ -71,6 +71,19 @@ TEST(StripPick, APickSetsThePixelUnderThePointerOnThePenAndTheLabel)
     EXPECT_EQ(w.state().pen.blue, 255);
 }
 
+TEST(StripPick, APressOnTheStripsFrameChangesNothing)
+{
+    GarabelWindow w;
+    pressStrip(w, 524, 8);
+    const Colours before = coloursOf(w.probe());
+    const QSize inner = w.probe().colourStrip().innerPixelSize();
+    const QPoint frame[] = {{-1, 8}, {10, -1}, {inner.width(), 8}, {10, inner.height()}};
+    for (const QPoint &at : frame) {
+        pressStrip(w, at.x(), at.y());
+        EXPECT_EQ(coloursOf(w.probe()), before) << at.x() << "," << at.y();
+    }
+}
+
 TEST(ColourDialog, OkSetsTheDrawingColourAndTheFillColoursOnly)
 {
     GarabelWindow w;
@@ -82,7 +95,6 @@ TEST(ColourDialog, OkSetsTheDrawingColourAndTheFillColoursOnly)
     const ColorDialogRequest &request = w.platform.colorRequests[0];
     EXPECT_EQ(request.initial, rgb(153, 51, 0)) << "opens on the current colour";
     EXPECT_EQ(request.customColors[0], kBlue);
-    EXPECT_EQ(request.flags, 0x107u);
     EXPECT_EQ(w.state().pen.red, 18);
     EXPECT_EQ(w.state().pen.green, 52);
     EXPECT_EQ(w.state().pen.blue, 86);
@@ -103,15 +115,15 @@ TEST(ColourDialog, CancelChangesNothing)
 
 TEST(SplitRgb, SplitsAPackedColourIntoRedGreenAndBlue)
 {
-    const struct { Rgb colour; int r, g, b; } cases[] = {
-        {0x000000, 0, 0, 0},          {0xFFFFFF, 255, 255, 255}, {rgb(18, 52, 86), 18, 52, 86},
-        {0xFF0000, 0, 0, 255},        {0x00FF00, 0, 255, 0},     {0x0000FF, 255, 0, 0},
-        {0x12563412, 0x12, 0x34, 0x56},  // the byte above blue is ignored
+    const struct { Rgb colour; RgbComponents components; } cases[] = {
+        {0x000000, {0, 0, 0}},       {0xFFFFFF, {255, 255, 255}}, {rgb(18, 52, 86), {18, 52, 86}},
+        {0xFF0000, {0, 0, 255}},     {0x00FF00, {0, 255, 0}},     {0x0000FF, {255, 0, 0}},
+        {0x12563412, {0x12, 0x34, 0x56}},  // the byte above blue is ignored
     };
     for (const auto &c : cases) {
-        int r = -1, g = -1, b = -1;
-        SplitRgb(c.colour, r, g, b);
-        EXPECT_EQ(std::tuple(r, g, b), std::tuple(c.r, c.g, c.b)) << std::hex << c.colour;
+        const RgbComponents split = splitRgb(c.colour);
+        EXPECT_EQ(std::tuple(split.red, split.green, split.blue),
+                  std::tuple(c.components.red, c.components.green, c.components.blue)) << std::hex << c.colour;
     }
 }
 

@@ -122,5 +122,33 @@ INSTANTIATE_TEST_SUITE_P(Figures, OutlineRepaint, ::testing::Values(
     DragCase{"rectangle", PaletteButton::Rectangle, -1, -1}, DragCase{"ellipse", PaletteButton::Circle, -1, 1},
     DragCase{"arc", PaletteButton::Circle, -1, 4}));
 
+// The view painted whole into an image of another format, where the view
+// writes no pixel itself but reads each from the canvas through the painter.
+QImage paintedThroughPainter(GarabelWindow &w)
+{
+    SurfaceView *view = w.probe().canvasView();
+    QImage image(view->size(), QImage::Format_ARGB32_Premultiplied);
+    view->render(&image);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// The tiles a fill painted whole are repainted from their colour, unread; the
+// screen still shows what the canvas holds, there and once drawn over again.
+TEST(FillRepaint, ShowsWhatTheCanvasHoldsWhereAFillPaintedWholeTiles)
+{
+    BlankWindow w;
+    w.chooseColourInDialog(rgb(0, 0, 255));
+    w.chooseTool(PaletteButton::Fill);
+    w.drag({{2250, 1650}});
+    ASSERT_EQ(w.probe().canvas().tileColour(1, 1), 0xFF0000FFu) << "the canvas knows the filled tiles";
+    EXPECT_EQ(onScreen(w), paintedThroughPainter(w)) << "filled";
+    w.click(*w.probe().gridButtons()[5]);  // dots on the canvas only
+    EXPECT_EQ(onScreen(w), paintedThroughPainter(w)) << "dots over the fill";
+    w.chooseColourInDialog(rgb(255, 0, 0));
+    w.chooseTool(PaletteButton::Line);
+    w.drag({{600, 600}, {3000, 1800}});
+    EXPECT_EQ(onScreen(w), paintedThroughPainter(w)) << "a line over the fill";
+}
+
 } // namespace
 } // namespace garabel::test

@@ -1,4 +1,4 @@
-#include "drawing/DrawingTarget.h"
+#include "drawing/CanvasAndSheet.h"
 
 #include "drawing/Sheets.h"
 #include "raster/ShownSurface.h"
@@ -40,32 +40,32 @@ void eraseBand(Surface &surface, const Pen &pen, QPointF from, QPointF to, doubl
 }
 } // namespace
 
-DrawingTarget::DrawingTarget(ShownSurface &canvas, Sheets &sheets, const Pen &pen)
+CanvasAndSheet::CanvasAndSheet(ShownSurface &canvas, Sheets &sheets, const Pen &pen)
     : m_canvas(canvas), m_sheets(sheets), m_pen(pen)
 {
 }
 
-void DrawingTarget::preview(const Shapes &shapes, Rgb colour)
+void CanvasAndSheet::preview(const Shapes &shapes, Rgb colour)
 {
     drawShapes(m_canvas.overlay(m_pen), shapes, colour);
 }
 
-void DrawingTarget::previewLine(QPointF from, QPointF to)
+void CanvasAndSheet::previewLine(QPointF from, QPointF to)
 {
     m_canvas.overlay(m_pen).line(from.x(), from.y(), to.x(), to.y());
 }
 
-void DrawingTarget::previewText(double x, double y, const QString &text)
+void CanvasAndSheet::previewText(double x, double y, const QString &text)
 {
     m_canvas.overlay(m_pen).print(x, y, text);
 }
 
-void DrawingTarget::store(const Shapes &shapes, Rgb colour)
+void CanvasAndSheet::store(const Shapes &shapes, Rgb colour)
 {
     drawShapesOnBoth(m_canvas.stored(m_pen), m_sheets.current().stored(m_pen), shapes, colour);
 }
 
-void DrawingTarget::eraseAlong(QPointF from, QPointF to, double half)
+void CanvasAndSheet::eraseAlong(QPointF from, QPointF to, double half)
 {
     eraseBand(m_canvas, m_pen, from, to, half);
     eraseBand(m_sheets.current(), m_pen, from, to, half);
@@ -76,13 +76,13 @@ void DrawingTarget::eraseAlong(QPointF from, QPointF to, double half)
     m_canvas.overlay(outline, Units::Pixels).box(frame.left(), frame.top(), frame.right(), frame.bottom(), kBlack);
 }
 
-void DrawingTarget::fillArea(int x, int y)
+void CanvasAndSheet::fillArea(int x, int y)
 {
     Surface &sheet = m_sheets.current();
     sheet.floodFill(x, y, sheet.pixel(x, y), m_pen.withFill(FillSolid), &m_canvas);
 }
 
-void DrawingTarget::printText(double x, double y, const QString &text)
+void CanvasAndSheet::printText(double x, double y, const QString &text)
 {
     m_canvas.stored(m_pen).print(x, y, text);
     m_sheets.current().stored(m_pen).print(x, y, text);

@@ -1,0 +1,219 @@
+#include "window/AccessibleControls.h"
+
+#include "window/ColourNames.h"
+#include "window/ColourStripView.h"
+#include "window/PictureButton.h"
+
+#include <QAccessibleWidget>
+#include <QPointer>
+
+#include <map>
+
+namespace garabel {
+
+namespace {
+
+using Choice = PictureButton::Choice;
+
+// A picture button: a push button, or a radio button or check box whose face
+// mark is its checked state. Its actions click it, as Space does.
+class PictureButtonAccessible : public QAccessibleWidget
+{
+public:
+    explicit PictureButtonAccessible(PictureButton *button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QAccessible::Role role() const override
+    {
+        switch (button()->choice()) {
+        case Choice::OneOfGroup: return QAccessible::RadioButton;
+        case Choice::OnOff: return QAccessible::CheckBox;
+        case Choice::Command: break;
+        }
+        return QAccessible::Button;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (button()->choice() != Choice::Command) {
+            state.checkable = true;
+            state.checked = button()->chosen();
+        }
+        state.pressed = button()->isDown();
+        return state;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && button()->accessibleName().isEmpty())
+            return button()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (button()->isEnabled())
+            names << (button()->choice() == Choice::Command ? pressAction() : toggleAction());
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() || action == toggleAction())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    PictureButton *button() const { return static_cast<PictureButton *>(widget()); }
+};
+
+// One swatch of the strip: a list item named by its colour, focused while the
+// strip has the keyboard and the mark is on it.
+class SwatchAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+{
+public:
+    SwatchAccessible(ColourStripView *strip, int index) : m_strip(strip), m_index(index) {}
+
+    bool isValid() const override { return m_strip; }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override
+    {
+        QAccessibleInterface *strip = parent();
+        return strip ? strip->window() : nullptr;
+    }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(m_strip); }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    void setText(QAccessible::Text, const QString &) override {}
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (!m_strip)
+            return QString();
+        const Rgb colour = m_strip->swatches()[std::size_t(m_index)].colour;
+        if (t == QAccessible::Name)
+            return ColourNames::name(colour);
+        if (t == QAccessible::Description)
+            return ColourNames::components(colour);
+        return QString();
+    }
+
+    QRect rect() const override
+    {
+        if (!m_strip)
+            return QRect();
+        const QRect r = m_strip->swatchRect(m_index);
+        return QRect(m_strip->mapToGlobal(r.topLeft()), r.size());
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        if (!m_strip) {
+            state.invalid = true;
+            return state;
+        }
+        state.focusable = true;
+        state.focused = m_strip->hasFocus() && m_strip->markedSwatch() == m_index;
+        state.invisible = !m_strip->isVisible();
+        return state;
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this) : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && m_strip)
+            m_strip->pick(m_index);
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    QPointer<ColourStripView> m_strip;
+    int m_index;
+};
+
+// The strip: a list of its swatches, whose focused child is the marked one.
+class ColourStripAccessible : public QAccessibleWidget
+{
+public:
+    explicit ColourStripAccessible(ColourStripView *strip) : QAccessibleWidget(strip, QAccessible::List) {}
+    ~ColourStripAccessible() override
+    {
+        for (const auto &[index, id] : m_swatchIds)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    int childCount() const override { return int(strip()->swatches().size()); }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        // The same interface each time: a screen reader knows a child by its id.
+        auto found = m_swatchIds.find(index);
+        if (found == m_swatchIds.end())
+            found = m_swatchIds.emplace(index, QAccessible::registerAccessibleInterface(
+                                                   new SwatchAccessible(strip(), index))).first;
+        return QAccessible::accessibleInterface(found->second);
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        for (const auto &[index, id] : m_swatchIds) {
+            if (QAccessible::accessibleInterface(id) == child)
+                return index;
+        }
+        return -1;
+    }
+
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        for (int i = 0; i < childCount(); ++i) {
+            if (child(i)->rect().contains(x, y))
+                return child(i);
+        }
+        return nullptr;
+    }
+
+    QAccessibleInterface *focusChild() const override
+    {
+        return strip()->hasFocus() ? child(strip()->markedSwatch()) : nullptr;
+    }
+
+private:
+    ColourStripView *strip() const { return static_cast<ColourStripView *>(widget()); }
+
+    mutable std::map<int, QAccessible::Id> m_swatchIds;
+};
+
+QAccessibleInterface *garabelControl(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("garabel::PictureButton"))
+        return new PictureButtonAccessible(static_cast<PictureButton *>(object));
+    if (className == QLatin1String("garabel::ColourStripView"))
+        return new ColourStripAccessible(static_cast<ColourStripView *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibleControls()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(garabelControl);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace garabel

@@ -1,0 +1,103 @@
+#include "window/ColourStripView.h"
+
+#include "raster/Units.h"
+#include "window/AccessibleControls.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace garabel {
+
+ColourStripView::ColourStripView(ShownSurface &surface, QWidget *parent)
+    : SurfaceView(surface, parent), m_swatches(colourSwatches())
+{
+    installAccessibleControls();
+    // Tab only: a click picks a colour and leaves the keyboard where it was.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+QRect ColourStripView::swatchRect(int index) const
+{
+    return m_swatches[std::size_t(index)].pixels.translated(innerOrigin());
+}
+
+void ColourStripView::pick(int index)
+{
+    const QPoint middle = m_swatches[std::size_t(index)].pixels.center();
+    emit mousePressed(1, 0, middle.x() * double(kTwipsPerPixel), middle.y() * double(kTwipsPerPixel));
+}
+
+void ColourStripView::keyPressEvent(QKeyEvent *event)
+{
+    const int last = int(m_swatches.size()) - 1;
+    switch (event->key()) {
+    case Qt::Key_Left: markSwatch(std::max(m_marked - 1, 0)); break;
+    case Qt::Key_Right: markSwatch(std::min(m_marked + 1, last)); break;
+    case Qt::Key_Home: markSwatch(0); break;
+    case Qt::Key_End: markSwatch(last); break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            pick(m_marked);
+        break;
+    default: SurfaceView::keyPressEvent(event); return;
+    }
+}
+
+void ColourStripView::focusInEvent(QFocusEvent *event)
+{
+    SurfaceView::focusInEvent(event);
+    update(markRect(m_marked));
+    // After the strip itself is announced, which Qt does once this returns.
+    QMetaObject::invokeMethod(this, &ColourStripView::announceMarked, Qt::QueuedConnection);
+}
+
+void ColourStripView::focusOutEvent(QFocusEvent *event)
+{
+    SurfaceView::focusOutEvent(event);
+    update(markRect(m_marked));
+}
+
+void ColourStripView::paintEvent(QPaintEvent *event)
+{
+    SurfaceView::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // A white ring in the grey around the swatch's frame, and a black bar
+    // under it: seen next to light and dark swatches alike.
+    QPainter p(this);
+    const QRect mark = markRect(m_marked);
+    p.setPen(Qt::white);
+    p.drawRect(mark.adjusted(0, 0, -1, -3));
+    p.fillRect(QRect(mark.left(), mark.bottom() - 1, mark.width(), 2), Qt::black);
+}
+
+void ColourStripView::markSwatch(int index)
+{
+    if (index == m_marked)
+        return;
+    update(markRect(m_marked));
+    m_marked = index;
+    update(markRect(m_marked));
+    announceMarked();
+}
+
+QRect ColourStripView::markRect(int index) const
+{
+    // The frame lies one pixel outside the colour; the ring one more, and the
+    // bar two rows under the ring.
+    return swatchRect(index).adjusted(-2, -2, 2, 4);
+}
+
+void ColourStripView::announceMarked()
+{
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(m_marked);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace garabel

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "desktop/SurfaceView.h"
+#include "window/ColourStrip.h"
+
+namespace garabel {
+
+// The colour strip's view, reached with Tab: the arrow keys move a mark from
+// swatch to swatch (Home and End to the first and last), and Space or Enter
+// picks the marked swatch's colour as a click on it does. The mark shows only
+// while the strip has the keyboard; it is painted over the strip on the screen
+// and never goes into the strip's picture.
+class ColourStripView : public SurfaceView
+{
+    Q_OBJECT
+public:
+    explicit ColourStripView(ShownSurface &surface, QWidget *parent = nullptr);
+
+    const std::vector<ColourSwatch> &swatches() const { return m_swatches; }
+    int markedSwatch() const { return m_marked; }
+    // The swatch's colour pixels, in widget pixels.
+    QRect swatchRect(int index) const;
+    // A click on the middle of the swatch: the press the pointer would report.
+    void pick(int index);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void markSwatch(int index);
+    // What the mark covers: the swatch, its frame and a ring of grey around it.
+    QRect markRect(int index) const;
+    // Tells a screen reader which swatch has the keyboard.
+    void announceMarked();
+
+    std::vector<ColourSwatch> m_swatches;
+    int m_marked = 0;
+};
+
+} // namespace garabel

@@ -1,0 +1,83 @@
+#include "desktop/SurfaceView.h"
+#include "tools/ToolBox.h"
+#include "window/Button.h"
+#include "window/ComboBox.h"
+#include "window/MainWindow.h"
+#include "window/PictureButton.h"
+#include "window/TextBox.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <tuple>
+
+namespace garabel {
+
+namespace {
+void setChoice(ButtonArray &buttons, PictureButton::Choice choice)
+{
+    for (auto &button : buttons)
+        button->button()->setChoice(choice);
+}
+} // namespace
+
+// A tool button, a grid step, a sheet and an option are each one of a group;
+// a mirror and a text style are switched on and off on their own.
+void MainWindow::prepareForKeyboardAndReader()
+{
+    using Choice = PictureButton::Choice;
+    for (int i = 0; i < kPaletteButtonCount; ++i) {
+        if (m_tools->toolOn(PaletteButton(i)))
+            m_paletteButtons[i]->button()->setChoice(Choice::OneOfGroup);
+    }
+    for (ButtonArray *group : {&m_gridButtons, &m_sheetButtons, &m_polygonModeButtons, &m_circleKindButtons,
+                               &m_penWidthButtons, &m_fillPatternButtons, &m_eraserSizeButtons})
+        setChoice(*group, Choice::OneOfGroup);
+    setChoice(m_mirrorButtons, Choice::OnOff);
+    setChoice(m_fontStyleButtons, Choice::OnOff);
+
+    m_stripView->setAccessibleName(tr("Colores"));
+    m_stripView->setAccessibleDescription(
+        tr("Las flechas van de un color a otro; Espacio o Intro toma el color marcado"));
+    m_textInput->edit()->setAccessibleName(tr("Texto"));
+    // A list's field and drop-down are read with the list's own name.
+    for (ComboBox *list : {m_sideCountList.get(), m_fontSizeList.get(), m_fontNameList.get()}) {
+        list->combo()->lineEdit()->setAccessibleName(list->combo()->accessibleName());
+        list->combo()->view()->setAccessibleName(list->combo()->accessibleName());
+    }
+    orderTabStops();
+}
+
+// Tab goes through the controls as the window shows them: the palette column
+// top to bottom (each row left to right), then the rest of the window top to
+// bottom, each row left to right: the colour strip, the canvas, the sheets and
+// the options of the tool. Hidden controls are passed over. The text box lies
+// under the canvas and only takes the typing for the text tool: no Tab stops
+// there, and Tab from it goes to the first control. It keeps the keyboard at
+// the start, as it always had it.
+void MainWindow::orderTabStops()
+{
+    QLineEdit *textField = m_textInput->edit();
+    textField->setFocusPolicy(Qt::ClickFocus);
+    std::vector<QWidget *> stops;
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child != textField && (child->focusPolicy() & Qt::TabFocus))
+            stops.push_back(child);
+    }
+    const int rightOfPalette = m_canvasView->x();
+    const auto place = [rightOfPalette](const QWidget *w) {
+        return std::make_tuple(w->x() >= rightOfPalette, w->y(), w->x());
+    };
+    std::stable_sort(stops.begin(), stops.end(),
+                     [&place](const QWidget *a, const QWidget *b) { return place(a) < place(b); });
+    QWidget *previous = textField;
+    for (QWidget *stop : stops) {
+        setTabOrder(previous, stop);
+        previous = stop;
+    }
+    textField->setFocus();
+}
+
+} // namespace garabel

@@ -1,7 +1,8 @@
 #pragma once
 
-// src/raster: surfaces and their layers, the rasteriser, hatch patterns, the
-// flood fill, tile copies, colours and units. Pure: Qt Gui only, nothing above.
+// src/raster: surfaces and their layers, the pen they are handed, the
+// rasteriser, hatch patterns, the flood fill, tile copies, colours and units.
+// Pure: Qt Gui only, nothing above.
 
 #include "raster/Pen.h"
 #include "raster/Rgb.h"

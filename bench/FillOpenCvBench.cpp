@@ -55,10 +55,9 @@ void race(benchmark::State &state, bool comb)
     surface.setWidth((kWidth + 2 * Surface::kBorder) * garabel::kTwipsPerPixel);
     surface.setHeight((kHeight + 2 * Surface::kBorder) * garabel::kTwipsPerPixel);
     surface.setPicture(picture(comb));
-    surface.setFillStyle(garabel::FillSolid);
     const Rgb colours[] = {garabel::kWhite, garabel::rgb(255, 0, 0)};
-    surface.setFillColor(colours[1]);
-    surface.floodFill(0, 0, colours[0]);  // the surface now owns its pixels
+    garabel::Pen pen{.fillPattern = garabel::FillSolid, .fillColour = colours[1]};
+    surface.floodFill(0, 0, colours[0], pen);  // the surface now owns its pixels
 
     QImage theirs = picture(comb);
     cv::Mat mat(kHeight, kWidth, CV_32SC1, theirs.bits(), std::size_t(theirs.bytesPerLine()));
@@ -70,10 +69,10 @@ void race(benchmark::State &state, bool comb)
     int n = 0;
     for (auto _ : state) {
         const Rgb area = colours[(n + 1) % 2], fill = colours[n % 2];
-        surface.setFillColor(fill);
+        pen.fillColour = fill;
         garabel::bench::forgetOneColour(surface, area);
         auto start = Clock::now();
-        surface.floodFill(0, 0, area);
+        surface.floodFill(0, 0, area, pen);
         ourTimes.push_back(std::chrono::duration<double>(Clock::now() - start).count());
 
         start = Clock::now();

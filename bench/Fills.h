@@ -12,8 +12,8 @@ namespace garabel::bench {
 // fill takes the scan of a first fill instead of the shortcut for a refill.
 inline void forgetOneColour(Surface &surface, Rgb area)
 {
-    surface.setForeColor(area);
-    surface.stored(Units::Pixels).psetMany({QPointF(0, 0)});
+    const Pen pen{.colour = area};
+    surface.stored(pen, Units::Pixels).psetMany({QPointF(0, 0)});
 }
 
 } // namespace garabel::bench

@@ -27,8 +27,8 @@ QImage drawing4k()
         const double x = (n * 331) % (kWidth - 700) * twips, y = (n * 197) % (kHeight - 500) * twips;
         const double w = (60 + (n * 53) % 600) * twips, h = (60 + (n * 71) % 400) * twips;
         const garabel::Rgb colour = colours[n % 5];
-        surface.setDrawWidth(1 + n % 4);
-        const garabel::SurfaceLayer &layer = surface.stored();
+        const garabel::Pen pen{.width = 1 + n % 4};
+        const garabel::SurfaceLayer layer = surface.stored(pen);
         switch (n % 5) {
         case 0: layer.line(x, y, x + w, y + h, colour); break;
         case 1: layer.box(x, y, x + w, y + h, colour); break;

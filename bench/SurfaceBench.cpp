@@ -30,7 +30,8 @@ void repaintMove(benchmark::State &state, int width, int height)
 {
     ShownSurface surface;
     giveInnerSize(surface, width, height);
-    const garabel::SurfaceLayer overlay = surface.overlay(garabel::Units::Pixels);
+    const garabel::Pen pen;
+    const garabel::SurfaceLayer overlay = surface.overlay(pen, garabel::Units::Pixels);
     surface.setPicture(surface.renderedImage());  // a canvas with stored pixels
     SurfaceView view(surface);
     view.show();
@@ -75,14 +76,14 @@ void fill_4k(benchmark::State &state)
 {
     Surface surface;
     giveInnerSize(surface, 3840, 2160);
-    surface.setFillStyle(garabel::FillSolid);
+    garabel::Pen pen{.fillPattern = garabel::FillSolid};
     for (auto _ : state) {
         const garabel::Rgb area = surface.pixel(0, 0);
-        surface.setFillColor(area == garabel::kWhite ? garabel::kBlack : garabel::kWhite);
+        pen.fillColour = area == garabel::kWhite ? garabel::kBlack : garabel::kWhite;
         state.PauseTiming();
         garabel::bench::forgetOneColour(surface, area);
         state.ResumeTiming();
-        surface.floodFill(1920, 1080, area);
+        surface.floodFill(1920, 1080, area, pen);
     }
     if (surface.image().isNull())
         state.SkipWithError("nothing was filled");

@@ -52,8 +52,9 @@ void drawFigure(UndoRig &rig, int n)
 {
     const int x = (n * 331) % (kWidth - kFigureSide), y = (n * 197) % (kHeight - kFigureSide);
     const garabel::Rgb colour = garabel::rgb(n * 37, n * 91, n * 53);
+    const garabel::Pen pen;
     for (garabel::Surface *surface : {static_cast<garabel::Surface *>(&rig.canvas), &rig.sheets.current()}) {
-        surface->stored().filledBox(x * kTwips, y * kTwips, (x + kFigureSide - 1) * kTwips,
+        surface->stored(pen).filledBox(x * kTwips, y * kTwips, (x + kFigureSide - 1) * kTwips,
                                     (y + kFigureSide - 1) * kTwips, colour);
     }
 }

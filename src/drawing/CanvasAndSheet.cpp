@@ -1,7 +1,6 @@
 #include "drawing/CanvasAndSheet.h"
 
 #include "drawing/Sheets.h"
-#include "raster/KeepSurfaceSettings.h"
 #include "raster/ShownSurface.h"
 #include "raster/SurfaceRaster.h"
 
@@ -11,17 +10,11 @@
 namespace garabel {
 
 namespace {
-void moveTo(Surface &surface, double x, double y)
+// The pixels of the filled box of half side `half` around `centre`, at the pen's width.
+QRect squarePixels(Surface &surface, const Pen &pen, QPointF centre, double half)
 {
-    surface.setCurrentX(x);
-    surface.setCurrentY(y);
-}
-
-// The pixels of the filled box of half side `half` around `centre`, at the surface's pen width.
-QRect squarePixels(Surface &surface, QPointF centre, double half)
-{
-    return surface.stored().filledBoxPixels(centre.x() - half, centre.y() - half, centre.x() + half,
-                                            centre.y() + half);
+    return surface.stored(pen).filledBoxPixels(centre.x() - half, centre.y() - half, centre.x() + half,
+                                               centre.y() + half);
 }
 
 // The squares at both ends, and the smaller of them laid at every pixel of the
@@ -35,76 +28,64 @@ std::vector<QRect> sweptBand(const QRect &from, const QRect &to)
     return band;
 }
 
-void eraseBand(Surface &surface, QPointF from, QPointF to, double half)
+// The band's boxes are laid pixel by pixel, with a one-pixel pen.
+void eraseBand(Surface &surface, const Pen &pen, QPointF from, QPointF to, double half)
 {
-    const std::vector<QRect> band = sweptBand(squarePixels(surface, from, half), squarePixels(surface, to, half));
-    const KeepSurfaceSettings kept(surface);
-    surface.setDrawWidth(1);
+    const std::vector<QRect> band =
+        sweptBand(squarePixels(surface, pen, from, half), squarePixels(surface, pen, to, half));
+    const Pen boxes = pen.withWidth(1);
+    const SurfaceLayer stored = surface.stored(boxes, Units::Pixels);
     for (const QRect &r : band)
-        surface.stored(Units::Pixels).filledBox(r.left(), r.top(), r.right(), r.bottom(), kWhite);
+        stored.filledBox(r.left(), r.top(), r.right(), r.bottom(), kWhite);
 }
 } // namespace
 
-CanvasAndSheet::CanvasAndSheet(ShownSurface &canvas, Sheets &sheets) : m_canvas(canvas), m_sheets(sheets)
+CanvasAndSheet::CanvasAndSheet(ShownSurface &canvas, Sheets &sheets, const Pen &pen)
+    : m_canvas(canvas), m_sheets(sheets), m_pen(pen)
 {
 }
 
 void CanvasAndSheet::preview(const Shapes &shapes, Rgb colour)
 {
-    drawShapes(m_canvas.overlay(), shapes, colour);
+    drawShapes(m_canvas.overlay(m_pen), shapes, colour);
 }
 
 void CanvasAndSheet::previewLine(QPointF from, QPointF to)
 {
-    m_canvas.overlay().line(from.x(), from.y(), to.x(), to.y());
+    m_canvas.overlay(m_pen).line(from.x(), from.y(), to.x(), to.y());
 }
 
 void CanvasAndSheet::previewText(double x, double y, const QString &text)
 {
-    moveTo(m_canvas, x, y);
-    m_canvas.overlay().print(text);
+    m_canvas.overlay(m_pen).print(x, y, text);
 }
 
 void CanvasAndSheet::store(const Shapes &shapes, Rgb colour)
 {
-    drawShapesOnBoth(m_canvas.stored(), m_sheets.current().stored(), shapes, colour);
+    drawShapesOnBoth(m_canvas.stored(m_pen), m_sheets.current().stored(m_pen), shapes, colour);
 }
 
 void CanvasAndSheet::eraseAlong(QPointF from, QPointF to, double half)
 {
-    eraseBand(m_canvas, from, to, half);
-    eraseBand(m_sheets.current(), from, to, half);
+    eraseBand(m_canvas, m_pen, from, to, half);
+    eraseBand(m_sheets.current(), m_pen, from, to, half);
 
     // Unfilled, so that the spot just erased shows through.
-    const QRect frame = squarePixels(m_canvas, to, half).adjusted(-1, -1, 1, 1);
-    const KeepSurfaceSettings kept(m_canvas);
-    m_canvas.setDrawWidth(1);
-    m_canvas.setFillStyle(FillTransparent);
-    m_canvas.overlay(Units::Pixels).box(frame.left(), frame.top(), frame.right(), frame.bottom(), kBlack);
-}
-
-void CanvasAndSheet::beginCommit(int penWidth)
-{
-    m_canvas.setDrawWidth(penWidth);
-    m_sheets.current().setDrawWidth(penWidth);
+    const QRect frame = squarePixels(m_canvas, m_pen, to, half).adjusted(-1, -1, 1, 1);
+    const Pen outline = m_pen.withWidth(1).withFill(FillTransparent);
+    m_canvas.overlay(outline, Units::Pixels).box(frame.left(), frame.top(), frame.right(), frame.bottom(), kBlack);
 }
 
 void CanvasAndSheet::fillArea(int x, int y)
 {
     Surface &sheet = m_sheets.current();
-    const KeepSurfaceSettings keptOnCanvas(m_canvas), keptOnSheet(sheet);
-    m_canvas.setFillStyle(FillSolid);
-    sheet.setFillStyle(FillSolid);
-    sheet.floodFill(x, y, sheet.pixel(x, y), &m_canvas);
+    sheet.floodFill(x, y, sheet.pixel(x, y), m_pen.withFill(FillSolid), &m_canvas);
 }
 
 void CanvasAndSheet::printText(double x, double y, const QString &text)
 {
-    Surface &sheet = m_sheets.current();
-    moveTo(m_canvas, x, y);
-    moveTo(sheet, x, y);
-    m_canvas.stored().print(text);
-    sheet.stored().print(text);
+    m_canvas.stored(m_pen).print(x, y, text);
+    m_sheets.current().stored(m_pen).print(x, y, text);
 }
 
 } // namespace garabel

@@ -4,6 +4,7 @@
 // drawing target, grid maths, shapes and the pure figure generators. Uses raster.
 
 #include "drawing/PaletteButton.h"
+#include "raster/Pen.h"
 #include "raster/Rgb.h"
 
 #include <array>
@@ -31,12 +32,13 @@ struct GridState {
     std::int32_t centreX = 0, centreY = 0;  // the canvas centre, on the grid
 };
 
-// The colour components are kept apart; blue is 16-bit as every composed colour takes it.
-struct PenState {
-    std::int16_t width = 0;             // pixels
+// The pen every surface draws with (held here alone and handed to each drawing
+// call), and the sizes of the tools that draw otherwise. The colour components
+// of the figures' colour are kept apart; blue is 16-bit as every composed
+// colour takes it.
+struct PenState : Pen {
     int red = 0, green = 0;
     std::int16_t blue = 0;
-    std::uint8_t fillPattern = 0;       // the fill pattern button last pressed
     std::int16_t eraserSize = 0;        // half the side of the eraser square, twips
     std::int16_t dotRadius = 0;         // radius of one dot of the dots tool, twips
 };

@@ -11,6 +11,7 @@ namespace garabel {
 // Where the tools draw: the canvas the user sees and the current sheet image
 // that keeps the drawing. A preview goes on the canvas overlay only; a stroke
 // and a commit go into both stored images, the canvas first, call by call.
+// Every call draws with the pen as it is at that moment, the same on both.
 // The window hands the tools a CanvasAndSheet; tests hand them a fake.
 class DrawingTarget
 {
@@ -19,27 +20,22 @@ public:
 
     // --- on the canvas overlay ---
     virtual void preview(const Shapes &shapes, Rgb colour) = 0;
-    // A guide line in the canvas's own colour.
+    // A guide line in the pen's own colour.
     virtual void previewLine(QPointF from, QPointF to) = 0;
-    // The text with its top-left corner at (x, y), in the canvas's font and colour.
+    // The text with its top-left corner at (x, y), in the pen's font and colour.
     virtual void previewText(double x, double y, const QString &text) = 0;
 
     // --- into both stored images: a stroke during a move, a figure at the release ---
     virtual void store(const Shapes &shapes, Rgb colour) = 0;
     // Whitens on both, never mirrored, the band that a square of half side
     // `half` around the point sweeps from `from` to `to` (each square as a
-    // filled box at the surface's pen width), and frames the square at `to` on
-    // the canvas overlay by a black one-pixel outline just outside its pixels.
+    // filled box at the pen's width), and frames the square at `to` on the
+    // canvas overlay by a black one-pixel outline just outside its pixels.
     virtual void eraseAlong(QPointF from, QPointF to, double half) = 0;
 
     // --- the release ---
-    // Both at the pen width: whatever width the crosshair
-    // or the dot grid left on the canvas, the canvas must end up showing
-    // exactly what the sheet stores.
-    virtual void beginCommit(int penWidth) = 0;
-    // Fills the sheet's connected area around pixel (x, y) solidly in its
-    // FillColor and the same pixels on the canvas in the canvas's; each surface
-    // keeps its fill pattern.
+    // Fills the sheet's connected area around pixel (x, y) solidly in the pen's
+    // fill colour, whatever its fill pattern, and the same pixels on the canvas.
     virtual void fillArea(int x, int y) = 0;
     // The text at (x, y) on the canvas, then on the sheet.
     virtual void printText(double x, double y, const QString &text) = 0;

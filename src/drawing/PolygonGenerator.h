@@ -34,7 +34,7 @@ void placePolygonVertices(DrawingState &state);
 Shapes polygonEdges(const DrawingState &state);
 
 // Mode 2's guide from the anchor to the pointer, shown in the preview only and
-// drawn in the canvas ForeColor; none for the other modes.
+// drawn in the pen's colour; none for the other modes.
 std::optional<Segment> polygonGuide(const DrawingState &state);
 
 } // namespace garabel

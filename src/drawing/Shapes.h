@@ -40,7 +40,7 @@ struct Segment {
 };
 
 // An axis-parallel box with the two points as opposite corners: the outline in
-// the colour, the interior after the surface's FillStyle and FillColor.
+// the colour, the interior after the pen's fill pattern and fill colour.
 struct Box {
     QPointF corner1, corner2;
     Reflection copy = Reflection::None;

@@ -16,9 +16,13 @@ public:
     explicit ShownSurface(QObject *parent = nullptr);
     ~ShownSurface() override;
 
-    // Figures drawn here are shown over the stored image until refresh() or a
-    // new picture; the stored image and its tiles stay as they are.
-    SurfaceLayer overlay(Units units = Units::Twips) { return SurfaceLayer(*this, &m_overlay, units); }
+    // Figures drawn here with `pen` are shown over the stored image until
+    // refresh() or a new picture; the stored image and its tiles stay as they are.
+    SurfaceLayer overlay(const Pen &pen, Units units = Units::Twips)
+    {
+        return SurfaceLayer(*this, &m_overlay, pen, units);
+    }
+    SurfaceLayer overlay(const Pen &&, Units = Units::Twips) = delete;
     // Repaint from the stored image: the overlay is discarded.
     void refresh();
     bool hasOverlay() const { return !m_overlay.isEmpty(); }

@@ -42,17 +42,6 @@ void Surface::setHeight(double twips)
     emit geometryChanged();
 }
 
-QFont Surface::font() const
-{
-    QFont f(m_fontName);
-    // Points at 96 dpi: 20 twips per point, 15 twips per pixel.
-    f.setPixelSize(std::max(1, int(std::lround(pointsToPixels(m_fontSize)))));
-    f.setBold(m_fontBold);
-    f.setItalic(m_fontItalic);
-    f.setStyleStrategy(QFont::NoAntialias);
-    return f;
-}
-
 QImage Surface::shownPicture() const
 {
     if (m_picture.isNull() || (!m_image.isNull() && m_picture.devicePixelRatio() <= 1))
@@ -116,29 +105,29 @@ Rgb Surface::pixel(int x, int y) const
     return fromQRgb(stored.pixel(x, y));
 }
 
-QRect Surface::floodFill(int x, int y, Rgb area, Surface *alsoOn)
+QRect Surface::floodFill(int x, int y, Rgb area, const Pen &pen, Surface *alsoOn)
 {
-    const bool paints = m_fillStyle == FillSolid || isHatchStyle(m_fillStyle);
-    if (!QRect(QPoint(0, 0), m_size).contains(x, y) || pixel(x, y) != area || m_fillColor == area || !paints)
+    const int style = pen.fillPattern;
+    const bool paints = style == FillSolid || isHatchStyle(style);
+    if (!QRect(QPoint(0, 0), m_size).contains(x, y) || pixel(x, y) != area || pen.fillColour == area || !paints)
         return {};
     ensureImage();
     // The kept picture would share the pixels and make the fill copy them all.
     m_picture = QImage();
     m_tileColours.resize(m_dirty.size());
-    const FillPaint target{&m_image, m_fillColor, m_fillStyle, m_dirty.data(), tileColumns(), m_tileColours.data()};
+    const FillPaint target{&m_image, pen.fillColour, style, m_dirty.data(), tileColumns(), m_tileColours.data()};
     FillPaint follower;
-    const bool follows = alsoOn && !alsoOn->m_size.isEmpty()
-        && (alsoOn->m_fillStyle == FillSolid || isHatchStyle(alsoOn->m_fillStyle));
+    const bool follows = alsoOn && !alsoOn->m_size.isEmpty();
     if (follows) {
         alsoOn->ensureImage();
         alsoOn->m_picture = QImage();
         alsoOn->m_tileColours.resize(alsoOn->m_dirty.size());
-        follower = {&alsoOn->m_image, alsoOn->m_fillColor, alsoOn->m_fillStyle, alsoOn->m_dirty.data(),
-                    alsoOn->tileColumns(), alsoOn->m_tileColours.data()};
+        follower = {&alsoOn->m_image, pen.fillColour, style, alsoOn->m_dirty.data(), alsoOn->tileColumns(),
+                    alsoOn->m_tileColours.data()};
     }
     // Where every tile is known to have the area's colour, the fill takes them all
     // without a look at them.
-    const bool whole = m_fillStyle == FillSolid && knownAll(toQRgb(area));
+    const bool whole = style == FillSolid && knownAll(toQRgb(area));
     const QRect touched = whole ? fillWholeImage(target, follows ? &follower : nullptr)
                                 : floodFillImage(target, QPoint(x, y), area, follows ? &follower : nullptr);
     learnFilledColours();
@@ -164,12 +153,12 @@ void Surface::store(const SurfaceOp &op)
     emitChanged(op.bounds);
 }
 
-void Surface::storePoints(const std::vector<QPointF> &points, Units units)
+void Surface::storePoints(const std::vector<QPointF> &points, Units units, Rgb pointColour)
 {
     if (m_size.isEmpty())
         return;
     ensureImage();
-    const QRgb colour = toQRgb(m_foreColor);
+    const QRgb colour = toQRgb(pointColour);
     const QRect inside(QPoint(0, 0), m_size);
     QRect touched;
     for (const QPointF &p : points) {

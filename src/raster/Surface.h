@@ -1,19 +1,19 @@
 #pragma once
 
-// src/raster: surfaces and their layers, the rasteriser, hatch patterns, the
-// flood fill, tile copies, colours and units. Pure: Qt Gui only, nothing above.
+// src/raster: surfaces and their layers, the pen they are handed, the
+// rasteriser, hatch patterns, the flood fill, tile copies, colours and units.
+// Pure: Qt Gui only, nothing above.
 
+#include "raster/Pen.h"
 #include "raster/Rgb.h"
 #include "raster/SurfaceLayer.h"
 #include "raster/Units.h"
 
-#include <QFont>
 #include <QImage>
 #include <QObject>
 #include <QPointF>
 #include <QRect>
 #include <QRegion>
-#include <QString>
 
 #include <functional>
 #include <optional>
@@ -21,17 +21,13 @@
 
 namespace garabel {
 
-// Closed figures are filled by FillStyle: 0 solid, 1 transparent, 2..7 hatches
-// (horizontal, vertical, upward diagonal, downward diagonal, cross, diagonal cross).
-enum FillStyle { FillSolid = 0, FillTransparent = 1, FillHorizontal = 2, FillVertical = 3,
-                 FillUpwardDiagonal = 4, FillDownwardDiagonal = 5, FillCross = 6, FillDiagonalCross = 7 };
-
-// A stored image and the properties figures are drawn with. Figures go into
-// the stored image through stored(); a surface that is shown has an overlay as
-// well (ShownSurface). Coordinates are twips unless a layer is asked for in
-// pixels, origin at the top-left corner of the inner area. The stored image is
-// opaque RGB32 of the inner pixel size; it is not allocated until something is
-// drawn on it, so a surface never drawn on holds no pixels.
+// A stored image on its background colour. Figures go into the stored image
+// through stored(), with the pen they are handed; a surface keeps no pen of its
+// own. A surface that is shown has an overlay as well (ShownSurface).
+// Coordinates are twips unless a layer is asked for in pixels, origin at the
+// top-left corner of the inner area. The stored image is opaque RGB32 of the
+// inner pixel size; it is not allocated until something is drawn on it, so a
+// surface never drawn on holds no pixels.
 class Surface : public QObject
 {
     Q_OBJECT
@@ -58,34 +54,18 @@ public:
     double innerWidth() const { return m_size.width() * double(kTwipsPerPixel); }
     double innerHeight() const { return m_size.height() * double(kTwipsPerPixel); }
 
-    // Figures drawn here are stored: they stay until drawn over or replaced by
-    // a picture, and mark the tiles they touch.
-    SurfaceLayer stored(Units units = Units::Twips) { return SurfaceLayer(*this, nullptr, units); }
+    // Figures drawn here with `pen` are stored: they stay until drawn over or
+    // replaced by a picture, and mark the tiles they touch. The layer refers to
+    // the pen, which must outlive it (hence no temporaries).
+    SurfaceLayer stored(const Pen &pen, Units units = Units::Twips)
+    {
+        return SurfaceLayer(*this, nullptr, pen, units);
+    }
+    SurfaceLayer stored(const Pen &&, Units = Units::Twips) = delete;
 
-    // Drawing properties.
-    int drawWidth() const { return m_drawWidth; }
-    void setDrawWidth(int pixels) { m_drawWidth = pixels < 1 ? 1 : pixels; }
-    int fillStyle() const { return m_fillStyle; }
-    void setFillStyle(int style) { m_fillStyle = style; }
-    Rgb fillColor() const { return m_fillColor; }
-    void setFillColor(Rgb c) { m_fillColor = c; }
-    Rgb foreColor() const { return m_foreColor; }
-    void setForeColor(Rgb c) { m_foreColor = c; }
+    // The paper: what shows where nothing is stored.
     Rgb backColor() const { return m_backColor; }
     void setBackColor(Rgb c) { m_backColor = c; }
-    QString fontName() const { return m_fontName; }
-    void setFontName(const QString &name) { m_fontName = name; }
-    double fontSize() const { return m_fontSize; }
-    void setFontSize(double points) { m_fontSize = points; }
-    bool fontBold() const { return m_fontBold; }
-    void setFontBold(bool on) { m_fontBold = on; }
-    bool fontItalic() const { return m_fontItalic; }
-    void setFontItalic(bool on) { m_fontItalic = on; }
-    QFont font() const;  // the drawing font at this surface's pixel scale
-    double currentX() const { return m_currentX; }
-    double currentY() const { return m_currentY; }
-    void setCurrentX(double v) { m_currentX = v; }
-    void setCurrentY(double v) { m_currentY = v; }
 
     // Replace what is shown and what is stored by the background colour with the
     // picture at the top-left corner, clipped; a null picture leaves the background
@@ -113,15 +93,15 @@ public:
     Rgb pixel(int x, int y) const;
 
     // Paints the connected area around pixel (x, y) that has exactly the colour
-    // `area` with FillColor in FillStyle, in the stored image; pixels, not twips.
-    // Nothing happens outside the image, or when a solid fill would paint the
-    // area in its own colour. Hatches follow HatchPattern.h, like the fills of
-    // closed figures. Dirties the tiles it paints. With `alsoOn`, the same pixels
-    // of that surface's stored image are painted with its own FillColor in its
-    // own FillStyle, as a fill that took them would: the canvas follows the
+    // `area` with the pen's fill colour in its fill pattern, in the stored image;
+    // pixels, not twips. Nothing happens outside the image, or when a solid fill
+    // would paint the area in its own colour, or with a transparent pen. Hatches
+    // follow HatchPattern.h, like the fills of closed figures. Dirties the tiles
+    // it paints. With `alsoOn`, the same pixels of that surface's stored image
+    // are painted alike, as a fill that took them would: the canvas follows the
     // sheet, whatever it alone shows there. Returns the bounding rectangle of the
     // pixels taken, empty when none.
-    QRect floodFill(int x, int y, Rgb area, Surface *alsoOn = nullptr);
+    QRect floodFill(int x, int y, Rgb area, const Pen &pen, Surface *alsoOn = nullptr);
 
     // Change tracking for the undo store: tiles of kTile x kTile pixels touched by
     // stored drawing since the last clearDirtyTiles().
@@ -165,8 +145,8 @@ private:
     friend class SurfaceLayer;
     // Paints the op into the stored image (within the inner area).
     void store(const SurfaceOp &op);
-    // Sets the pixel of each point inside the inner area to ForeColor.
-    void storePoints(const std::vector<QPointF> &points, Units units);
+    // Sets the pixel of each point inside the inner area to `colour`.
+    void storePoints(const std::vector<QPointF> &points, Units units, Rgb colour);
     void ensureImage() const;
     // The picture, opaque: over the background where it is transparent.
     QImage opaquePicture(const QImage &picture) const;
@@ -181,16 +161,7 @@ private:
 
     double m_left = 0, m_top = 0, m_width = 0, m_height = 0;
     QSize m_size;
-    int m_drawWidth = 1;
-    int m_fillStyle = FillTransparent;
-    Rgb m_fillColor = kBlack;
-    Rgb m_foreColor = kBlack;
     Rgb m_backColor = kWhite;
-    QString m_fontName = QStringLiteral("MS Sans Serif");
-    double m_fontSize = 8.25;
-    bool m_fontBold = false;
-    bool m_fontItalic = false;
-    double m_currentX = 0, m_currentY = 0;
 
     // Null either for the blank background or, while m_picture is set, for the
     // background with m_picture on it, made on demand.

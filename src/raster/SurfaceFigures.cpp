@@ -42,7 +42,7 @@ SurfaceLayer::Figure SurfaceLayer::line(double x1, double y1, double x2, double 
     const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
     if (a == b)
         return drawDot(a, resolve(colour));
-    const int w = m_surface.drawWidth();
+    const int w = penWidth();
     Raster raster;
     raster.bounds = lineRegion(a, b, w);
     raster.colour = toQColor(resolve(colour));
@@ -59,7 +59,7 @@ SurfaceLayer::Figure SurfaceLayer::box(double x1, double y1, double x2, double y
     if (a == b)
         return drawDot(a, resolve(colour));
     const QRect box = spanning(a, b);
-    const int w = m_surface.drawWidth();
+    const int w = penWidth();
     Raster raster;
     raster.colour = toQColor(resolve(colour));
     raster.brush = fillBrush();
@@ -96,7 +96,7 @@ QRect SurfaceLayer::filledBoxPixels(double x1, double y1, double x2, double y2) 
 {
     const QPoint a = toPixel(x1, y1), b = toPixel(x2, y2);
     // Equal corners make a dot of the pen's diameter.
-    return boxExtent(a == b ? QRect(a, a) : spanning(a, b), m_surface.drawWidth());
+    return boxExtent(a == b ? QRect(a, a) : spanning(a, b), penWidth());
 }
 
 SurfaceLayer::Figure SurfaceLayer::circle(double x, double y, double radius, std::optional<Rgb> colour) const
@@ -114,7 +114,7 @@ SurfaceLayer::Figure SurfaceLayer::arc(double x, double y, double radius, Rgb co
     if (r >= 0.5) {
         const QPoint c = toPixel(x, y);
         const ArcSweep sweep = arcSweep(start, end);
-        const int w = m_surface.drawWidth();
+        const int w = penWidth();
         if (w > 1)
             raster.runs = wideArcRuns(c, r, sweep, w, rasterWindow());
         else
@@ -143,20 +143,20 @@ SurfaceLayer::Figure SurfaceLayer::pset(double x, double y, std::optional<Rgb> c
 
 void SurfaceLayer::psetMany(const std::vector<QPointF> &points) const
 {
-    if (m_overlay || m_surface.drawWidth() != 1) {
+    if (m_overlay || penWidth() != 1) {
         for (const QPointF &p : points)
             pset(p.x(), p.y());
         return;
     }
-    m_surface.storePoints(points, m_units);
+    m_surface.storePoints(points, m_units, m_pen->colour);
 }
 
-void SurfaceLayer::print(const QString &text) const
+void SurfaceLayer::print(double x, double y, const QString &text) const
 {
-    const QFont f = m_surface.font();
+    const QFont f = m_pen->font();
     const QFontMetrics metrics(f);
-    const QPoint topLeft = toPixel(m_surface.currentX(), m_surface.currentY());
-    const QColor c = toQColor(m_surface.foreColor());
+    const QPoint topLeft = toPixel(x, y);
+    const QColor c = toQColor(m_pen->colour);
     // Italic and some glyphs overhang their advance; the margin keeps them inside.
     const int margin = metrics.height() / 2 + 2;
     const QRect bounds = QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()))
@@ -171,7 +171,7 @@ void SurfaceLayer::print(const QString &text) const
 
 SurfaceLayer::Figure SurfaceLayer::drawDot(QPoint at, Rgb colour) const
 {
-    const int w = m_surface.drawWidth();
+    const int w = penWidth();
     Raster raster;
     raster.bounds = QRect(QPoint(penLow(at.x(), w) - 1, penLow(at.y(), w) - 1),
                           QPoint(penHigh(at.x(), w) + 1, penHigh(at.y(), w) + 1));
@@ -184,7 +184,7 @@ SurfaceLayer::Figure SurfaceLayer::drawClosedEllipse(QPoint centre, double rx, d
 {
     if (rx < 0.5 && ry < 0.5)
         return drawDot(centre, colour);
-    const int w = m_surface.drawWidth();
+    const int w = penWidth();
     EllipseRaster ellipse = rasterEllipse(centre, rx, ry);
     Raster raster;
     raster.colour = toQColor(colour);

@@ -49,18 +49,23 @@ double SurfaceLayer::toPixelRadius(double radius) const
     return std::min(std::fabs(toPixels(radius)), kRadiusLimit);
 }
 
+int SurfaceLayer::penWidth() const
+{
+    return m_pen->drawWidth();
+}
+
 Rgb SurfaceLayer::resolve(std::optional<Rgb> colour) const
 {
-    return colour ? *colour : m_surface.foreColor();
+    return colour ? *colour : m_pen->colour;
 }
 
 QBrush SurfaceLayer::fillBrush() const
 {
-    const int style = m_surface.fillStyle();
+    const int style = m_pen->fillPattern;
     if (style == FillSolid)
-        return QBrush(toQColor(m_surface.fillColor()));
+        return QBrush(toQColor(m_pen->fillColour));
     if (isHatchStyle(style))
-        return hatchBrush(style, m_surface.fillColor());
+        return hatchBrush(style, m_pen->fillColour);
     return QBrush();
 }
 

@@ -16,6 +16,7 @@ namespace garabel {
 
 class Surface;
 class SurfaceOverlay;
+struct Pen;
 struct PixelAxes;
 struct Raster;
 struct SurfaceOp;
@@ -27,13 +28,13 @@ enum class Units { Twips, Pixels };
 // Where figures go: the stored image of a surface (Surface::stored()) or the
 // overlay of a shown one (ShownSurface::overlay()), with the coordinates in the
 // units it was asked for, origin at the top-left corner of the inner area. A
-// small handle, copied freely, valid while its surface lives; it draws with the
-// surface's drawing properties as they are at each call.
+// small handle, copied freely, valid while its surface and the pen it was handed
+// live; it draws with that pen (width, fill, colour, font) as it is at each call.
 //
 // Which pixels each figure covers is set out in SurfacePainting.h. A colour of
-// nullopt means the surface's ForeColor. A zero-length line, a zero-size box and
-// a radius under half a pixel give a dot of DrawWidth (an arc of such a radius
-// gives nothing). Each figure returns its pixels, for reflect() to draw its
+// nullopt means the pen's colour. A zero-length line, a zero-size box and a
+// radius under half a pixel give a dot of the pen's width (an arc of such a
+// radius gives nothing). Each figure returns its pixels, for reflect() to draw its
 // mirror copies from. Everything is drawn without antialiasing.
 class SurfaceLayer
 {
@@ -53,13 +54,13 @@ public:
     // horizontal one, above 1 the vertical one.
     Figure ellipse(double x, double y, double radius, Rgb colour, double aspect) const;
     Figure pset(double x, double y, std::optional<Rgb> colour = {}) const;
-    // Many points in ForeColor at once, as pset would set them one by one; with
+    // Many points in the pen's colour at once, as pset would set them one by one; with
     // a one-pixel pen into the stored image they are written directly, which
     // keeps a dense dot grid cheap.
     void psetMany(const std::vector<QPointF> &points) const;
-    // Draws the text with its top-left corner at the surface's (CurrentX,
-    // CurrentY), taken in this layer's units, in ForeColor and its font().
-    void print(const QString &text) const;
+    // Draws the text with its top-left corner at (x, y), in this layer's units,
+    // in the pen's colour and font.
+    void print(double x, double y, const QString &text) const;
 
     // The pixel axes of the vertical line x = twiceX / 2 and/or the horizontal
     // line y = twiceY / 2 (an absent one leaves that direction alone), or nullopt
@@ -78,8 +79,8 @@ private:
     friend class Surface;
     friend class ShownSurface;
     // No overlay: the stored image.
-    SurfaceLayer(Surface &surface, SurfaceOverlay *overlay, Units units)
-        : m_surface(surface), m_overlay(overlay), m_units(units)
+    SurfaceLayer(Surface &surface, SurfaceOverlay *overlay, const Pen &pen, Units units)
+        : m_surface(surface), m_overlay(overlay), m_pen(&pen), m_units(units)
     {
     }
 
@@ -98,8 +99,11 @@ private:
     Figure drawDot(QPoint at, Rgb colour) const;
     Figure drawClosedEllipse(QPoint centre, double rx, double ry, Rgb colour) const;
 
+    int penWidth() const;
+
     Surface &m_surface;
     SurfaceOverlay *m_overlay;
+    const Pen *m_pen;
     Units m_units;
 };
 

@@ -14,7 +14,6 @@ void Tool::showOptions()
 
 void Tool::commitAndSettle(const std::function<void()> &commit)
 {
-    m_env.target.beginCommit(m_env.state.pen.width);
     if (commit)
         commit();
     m_env.undo.dropIfUnchanged();

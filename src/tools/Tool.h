@@ -50,7 +50,7 @@ public:
     // Chosen on the palette.
     void showOptions();
     virtual void press() = 0;
-    // After the crosshair; with a button held the canvas pen is at pen.width.
+    // After the crosshair.
     virtual void move(bool buttonHeld) = 0;
     virtual void release() = 0;
     // Puts whatever the tool holds typed but not yet drawn on the canvas and the
@@ -69,9 +69,8 @@ public:
     QString takeDrawn() { return std::exchange(m_drawn, QString()); }
 
 protected:
-    // The end of every release: both surfaces at the pen width for `commit`
-    // (which may be empty), then the tentative undo step taken back if the
-    // sheet did not change.
+    // The end of every release: `commit` (which may be empty), then the
+    // tentative undo step taken back if the sheet did not change.
     void commitAndSettle(const std::function<void()> &commit);
 
     // The figure the state holds after a release, in words; tool by tool.

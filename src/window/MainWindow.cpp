@@ -72,7 +72,6 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     : QWidget(parent),
       m_platform(platform),
       m_canvas(std::make_unique<ShownSurface>()),
-      m_surfaceSettings(*m_canvas, m_sheets),
       m_undoRing(m_sheets),
       m_sheetDisplay(*m_canvas, m_sheets)
 {

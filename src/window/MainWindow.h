@@ -6,7 +6,6 @@
 #include "drawing/DrawingState.h"
 #include "drawing/SheetDisplay.h"
 #include "drawing/Sheets.h"
-#include "drawing/SurfaceSettings.h"
 #include "drawing/UndoRing.h"
 #include "window/ButtonArray.h"
 #include "window/StartFolder.h"
@@ -41,7 +40,7 @@ class WindowToolControls;
 // handlers are defined by concern in the MainWindow*.cpp files of this folder
 // (start-up, layout, palette, grid, canvas, colour, options, files, drops,
 // keyboard and screen reader). Subsystems get narrow objects (the
-// sheets, the settings of every surface, the undo ring), never the window.
+// sheets, the pen, the undo ring), never the window.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -139,7 +138,7 @@ private:
     void tellDrawn(Tool &tool);
 
     // --- options (MainWindowOptions.cpp) ---
-    // The font size of the canvas, every sheet and the text's label.
+    // The font size of the pen and the text's label.
     void applyFontSize(double points);
 
     // --- colour and files (MainWindowColour.cpp, MainWindowFiles.cpp) ---
@@ -168,7 +167,6 @@ private:
     std::unique_ptr<ImageBox> m_cursorPicture, m_helpPicture;
     // After the canvas and the sheet buttons, which they refer to.
     Sheets m_sheets;
-    SurfaceSettings m_surfaceSettings;
     UndoRing m_undoRing;
     SheetDisplay m_sheetDisplay;
     std::unique_ptr<CanvasAndSheet> m_drawingTarget;

@@ -18,12 +18,14 @@ constexpr int kCrosshairWidth = 2;
 // How far each crosshair arm reaches beyond one grid step, in twips.
 constexpr int kCrosshairReach = 100;
 
-// Drawn without a colour: the canvas's ForeColor, the colour last picked.
+// In the pen's colour, the colour last picked on the strip, at a width of its own.
 void drawCrosshair(ShownSurface &canvas, const DrawingState &s)
 {
     const double arm = s.grid.step + kCrosshairReach;
-    canvas.overlay().line(s.pointer.x + arm, s.pointer.y, s.pointer.x - arm, s.pointer.y);
-    canvas.overlay().line(s.pointer.x, s.pointer.y + arm, s.pointer.x, s.pointer.y - arm);
+    const Pen crosshair{.colour = s.pen.colour, .width = kCrosshairWidth};
+    const SurfaceLayer overlay = canvas.overlay(crosshair);
+    overlay.line(s.pointer.x + arm, s.pointer.y, s.pointer.x - arm, s.pointer.y);
+    overlay.line(s.pointer.x, s.pointer.y + arm, s.pointer.x, s.pointer.y - arm);
 }
 } // namespace
 
@@ -53,12 +55,9 @@ void MainWindow::onCanvasMoved(int button, int, double x, double y)
     if (m_drag == Drag::Ignored)
         button = 0;
     m_canvas->refresh();
-    m_canvas->setDrawWidth(kCrosshairWidth);
     m_state.pointer.x = snapToNearestGridPoint(x, m_state.grid.step);
     m_state.pointer.y = snapToNearestGridPoint(y, m_state.grid.step);
     drawCrosshair(*m_canvas, m_state);
-    if (button != 0)
-        m_canvas->setDrawWidth(m_state.pen.width);
     if (Tool *tool = currentTool())
         tool->move(button != 0);
     m_state.pointer.previousX = m_state.pointer.x;

@@ -19,9 +19,8 @@ void takeComponents(DrawingState &state, Rgb colour)
 } // namespace
 
 // Any button picks the strip pixel under the pointer: a swatch, a swatch's
-// frame or the grey between them. The colour goes to the canvas, to every sheet
-// (as every drawing setting does, so that a sheet never stores a figure in
-// another colour than the canvas showed) and to the text label.
+// frame or the grey between them. It becomes the figures' colour and the pen's
+// colour and fill colour, and the text label's colour.
 void MainWindow::onColourStripPressed(int, int, double x, double y)
 {
     // The box's own border lies outside the strip: it holds no colour to pick.
@@ -29,14 +28,14 @@ void MainWindow::onColourStripPressed(int, int, double x, double y)
         return;
     takeComponents(m_state, m_colourStrip->point(x, y));
     const Rgb colour = drawingColour(m_state);
-    m_surfaceSettings.setFillColour(colour);
+    m_state.pen.fillColour = colour;
     m_textPreview->setForeColor(colour);
-    m_surfaceSettings.setForeColour(colour);
+    m_state.pen.colour = colour;
 }
 
 // The dialog opens on the current colour with pure blue as custom colour 1.
-// A confirmed colour becomes the drawing colour and the fill colour of the
-// canvas and every sheet; the fore colours stay. Cancel changes nothing.
+// A confirmed colour becomes the figures' colour and the pen's fill colour; the
+// pen's own colour (text, marks) stays. Cancel changes nothing.
 void MainWindow::chooseColourInDialog()
 {
     ColorDialogRequest request;
@@ -47,8 +46,7 @@ void MainWindow::chooseColourInDialog()
     if (!chosen)
         return;
     takeComponents(m_state, *chosen);
-    const Rgb colour = drawingColour(m_state);
-    m_surfaceSettings.setFillColour(colour);
+    m_state.pen.fillColour = drawingColour(m_state);
 }
 
 } // namespace garabel

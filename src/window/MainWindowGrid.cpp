@@ -7,7 +7,7 @@ namespace garabel {
 
 // Chooses the snapping step of grid button `index`, centres the canvas on the
 // new grid and shows the current sheet with a dot at every grid point, in the
-// canvas's colour of the moment. The dots stay on the canvas from now on,
+// pen's colour of the moment. The dots stay on the canvas from now on,
 // whatever sheet it shows; they never go into a sheet image.
 void MainWindow::onGridButton(int index)
 {
@@ -16,8 +16,7 @@ void MainWindow::onGridButton(int index)
     m_state.grid.centreX = snapToGrid(float(m_canvas->width()) / 2.0f, m_state.grid.step);
     m_state.grid.centreY = snapToGrid(float(m_canvas->height()) / 2.0f, m_state.grid.step);
 
-    m_canvas->setDrawWidth(1);
-    m_sheetDisplay.setDots(m_state.grid.step, m_canvas->foreColor());
+    m_sheetDisplay.setDots(m_state.grid.step, m_state.pen.colour);
     m_sheetDisplay.showWhole();
     m_state.grid.selectedButton = std::uint8_t(index);
 }

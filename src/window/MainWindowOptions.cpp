@@ -66,14 +66,12 @@ void MainWindow::onCircleKindButton(int index)
 void MainWindow::onPenWidthButton(int index)
 {
     markOnly(m_penWidthButtons, index);
-    m_state.pen.width = std::int16_t(index + 1);
-    m_surfaceSettings.setPenWidth(m_state.pen.width);
+    m_state.pen.width = index + 1;
 }
 
 void MainWindow::onFillPatternButton(int index)
 {
-    m_state.pen.fillPattern = std::uint8_t(index);
-    m_surfaceSettings.setFillPattern(m_state.pen.fillPattern);
+    m_state.pen.fillPattern = index;
     markOnly(m_fillPatternButtons, index);
 }
 
@@ -84,10 +82,10 @@ void MainWindow::onFontStyleButton(int index)
     const bool on = m_fontStyleButtons[index]->backColor() == kWhite;
     m_fontStyleButtons[index]->setBackColor(on ? kBlue : kWhite);
     if (index == 0) {
-        m_surfaceSettings.setFontBold(on);
+        m_state.pen.bold = on;
         m_textPreview->setFontBold(on);
     } else {
-        m_surfaceSettings.setFontItalic(on);
+        m_state.pen.italic = on;
         m_textPreview->setFontItalic(on);
     }
 }
@@ -117,19 +115,19 @@ void MainWindow::onFontSizeTyped()
     if (whole && size >= kSmallest && size <= kLargest)
         applyFontSize(size);
     else
-        m_fontSizeList->setText(QString::number(m_canvas->fontSize()));
+        m_fontSizeList->setText(QString::number(m_state.pen.fontSize));
 }
 
 void MainWindow::applyFontSize(double points)
 {
-    m_surfaceSettings.setFontSize(points);
+    m_state.pen.fontSize = points;
     m_textPreview->setFontSize(points);
 }
 
 void MainWindow::onFontNameChosen()
 {
     const QString name = m_fontNameList->text();
-    m_surfaceSettings.setFontName(name);
+    m_state.pen.fontName = name;
     m_textPreview->setFontName(name);
 }
 

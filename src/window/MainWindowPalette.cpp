@@ -36,7 +36,7 @@ void MainWindow::onPaletteButton(PaletteButton button)
         case PaletteButton::MoveFreely: m_state.grid.step = 1; break;
         case PaletteButton::PenWidthStep:
             m_toolControls->showOnly({OptionGroup::PenWidths});
-            stepPenWidth(m_state, m_surfaceSettings);
+            stepPenWidth(m_state);
             markOnly(m_penWidthButtons, m_state.pen.width - 1);
             break;
         case PaletteButton::Print: printCanvas(*m_canvas, m_platform, m_startFolder); break;
@@ -87,7 +87,7 @@ void MainWindow::onEscape()
 
 void MainWindow::createTools()
 {
-    m_drawingTarget = std::make_unique<CanvasAndSheet>(*m_canvas, m_sheets);
+    m_drawingTarget = std::make_unique<CanvasAndSheet>(*m_canvas, m_sheets, m_state.pen);
     m_toolControls = std::make_unique<WindowToolControls>(ToolControlWidgets{
         m_polygonModeButtons, m_circleKindButtons, m_penWidthButtons, m_fillPatternButtons, m_fontStyleButtons,
         m_eraserSizeButtons, *m_sideCountLabel, *m_textPreview, *m_sideCountList, *m_fontSizeList, *m_fontNameList,

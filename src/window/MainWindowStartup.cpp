@@ -43,8 +43,8 @@ void MainWindow::start()
     m_fontNameList->setText(QStringLiteral("Arial"));
 
     const double size = leadingNumber(m_fontSizeList->text());
-    m_surfaceSettings.setFontSize(size);
-    m_surfaceSettings.setFontName(QStringLiteral("arial"));
+    m_state.pen.fontSize = size;
+    m_state.pen.fontName = QStringLiteral("arial");
     m_textPreview->setFontSize(18);
     m_textPreview->setFontName(QStringLiteral("Arial"));
 

@@ -1,7 +1,6 @@
 #include "window/PaletteCommands.h"
 
 #include "desktop/Platform.h"
-#include "drawing/SurfaceSettings.h"
 #include "files/PictureFile.h"
 #include "raster/Surface.h"
 #include "window/MainWindow.h"
@@ -54,12 +53,11 @@ std::unique_ptr<PrintJob> pdfJobInstead(Platform &platform, const QString &whyNo
 }
 } // namespace
 
-void stepPenWidth(DrawingState &state, SurfaceSettings &surfaces)
+void stepPenWidth(DrawingState &state)
 {
-    state.pen.width = std::int16_t(state.pen.width + 1);
+    state.pen.width = state.pen.width + 1;
     if (state.pen.width == 5)
         state.pen.width = 1;
-    surfaces.setPenWidth(state.pen.width);
 }
 
 void printCanvas(Surface &canvas, Platform &platform, StartFolder &folder)

@@ -10,13 +10,12 @@ struct DrawingState;
 class Platform;
 class StartFolder;
 class Surface;
-class SurfaceSettings;
 
 // The named steps of the tool palette's handler, onPaletteButton.
 
 // Pen width 1, 2, 3, 4, 1, ...; counting on from a width chosen in the width
-// group, it wraps only when it reaches exactly 5. Canvas and all sheets.
-void stepPenWidth(DrawingState &state, SurfaceSettings &surfaces);
+// group, it wraps only when it reaches exactly 5.
+void stepPenWidth(DrawingState &state);
 
 // Prints the canvas as it shows now, after the print dialog, which offers the
 // page turned the way the canvas is: the canvas scaled to fit the printable

@@ -75,10 +75,9 @@ INSTANTIATE_TEST_SUITE_P(Buttons, SurfaceViewMouse, ::testing::Values(
 
 TEST_F(SurfaceViewTest, ShowsAFrameTheStoredImageAndTheOverlay)
 {
-    surface.stored(Units::Pixels).line(10, 10, 150, 10, kBlue);
-    surface.setFillStyle(FillDiagonalCross);
-    surface.setFillColor(kRed);
-    surface.overlay(Units::Pixels).box(20, 30, 120, 100, kRed);
+    const Pen pen{.fillPattern = FillDiagonalCross, .fillColour = kRed};
+    surface.stored(pen, Units::Pixels).line(10, 10, 150, 10, kBlue);
+    surface.overlay(pen, Units::Pixels).box(20, 30, 120, 100, kRed);
 
     const QImage whole = grabbed();
     EXPECT_EQ(rgbAt(whole, 0, 0), 0x404040u);
@@ -93,7 +92,8 @@ TEST_F(SurfaceViewTest, RepaintsOnlyAroundWhatChanged)
 {
     QCoreApplication::processEvents();
     const PaintWatch watch(view);
-    surface.overlay(Units::Pixels).pset(100, 70, kRed);
+    const Pen pen;
+    surface.overlay(pen, Units::Pixels).pset(100, 70, kRed);
     QCoreApplication::processEvents();
     EXPECT_TRUE(watch.painted.contains(QPoint(101, 71)));
     // The 64-pixel cell around the dot, not the whole view.

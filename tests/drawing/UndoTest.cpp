@@ -191,13 +191,14 @@ TEST(SnapshotStore, ASnapshotAfterASmallChangeHoldsOnlyTheTilesThatChanged)
     const std::size_t tile = 64 * 64 * 4;
     EXPECT_LT(store.bytesHeld(), tile) << "a blank sheet holds no tile of pixels, only its table";
 
-    sheet.stored().filledBox(15 * 10, 15 * 10, 15 * 100, 15 * 100, rgb(255, 0, 0));  // touches 2 x 2 tiles
+    const Pen pen;
+    sheet.stored(pen).filledBox(15 * 10, 15 * 10, 15 * 100, 15 * 100, rgb(255, 0, 0));  // touches 2 x 2 tiles
     store.capture(0, 1, sheet);
     const std::size_t afterBox = store.bytesHeld();
     EXPECT_GE(afterBox, 4 * tile);
     EXPECT_LT(afterBox, 5 * tile);
 
-    sheet.stored().filledBox(15 * 500, 15 * 500, 15 * 510, 15 * 510, rgb(0, 255, 0));  // one more tile
+    sheet.stored(pen).filledBox(15 * 500, 15 * 500, 15 * 510, 15 * 510, rgb(0, 255, 0));  // one more tile
     store.capture(0, 2, sheet);
     EXPECT_GE(store.bytesHeld() - afterBox, tile);
     EXPECT_LT(store.bytesHeld() - afterBox, 2 * tile) << "unchanged tiles are shared with the slot before";
@@ -217,15 +218,14 @@ TEST(SnapshotStore, FillsOfTheWholeSheetRestoreExactlyAndHoldAlmostNothing)
     Surface sheet;
     sheet.setWidth((1000 + 2) * 15);  // edge tiles cut short
     sheet.setHeight((700 + 2) * 15);
-    sheet.setFillStyle(FillSolid);
-    sheet.setFillColor(rgb(255, 0, 0));
-    sheet.floodFill(0, 0, kWhite);
+    Pen pen{.fillPattern = FillSolid, .fillColour = rgb(255, 0, 0)};
+    sheet.floodFill(0, 0, kWhite, pen);
     store.capture(0, 0, sheet);
     const QImage red = sheet.image().copy();
 
-    sheet.setFillColor(rgb(0, 0, 255));
-    sheet.floodFill(0, 0, rgb(255, 0, 0));
-    sheet.stored().pset(15 * 127, 15 * 127, rgb(0, 255, 0));  // the last pixel of one tile
+    pen.fillColour = rgb(0, 0, 255);
+    sheet.floodFill(0, 0, rgb(255, 0, 0), pen);
+    sheet.stored(pen).pset(15 * 127, 15 * 127, rgb(0, 255, 0));  // the last pixel of one tile
     store.capture(0, 1, sheet);
     const QImage blue = sheet.image().copy();
 

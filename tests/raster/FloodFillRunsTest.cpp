@@ -155,13 +155,12 @@ TEST(SurfaceFloodFill, ATileAFillPaintedWholeIsKnownByItsColourUntilDrawnOn)
 {
     Surface surface;
     giveInnerSize(surface, 200, 130);
-    surface.stored(Units::Pixels).pset(3, 3, kWhite);
+    const Pen pen{.fillPattern = FillSolid, .fillColour = kRed};
+    surface.stored(pen, Units::Pixels).pset(3, 3, kWhite);
     EXPECT_FALSE(surface.knownTileColour(0, 0));
-    surface.setFillColor(kRed);
-    surface.setFillStyle(FillSolid);
-    surface.floodFill(5, 5, kWhite);
+    surface.floodFill(5, 5, kWhite, pen);
     ASSERT_EQ(surface.knownTileColour(1, 1), toQRgb(kRed));
-    surface.stored(Units::Pixels).pset(70, 70, kBlue);
+    surface.stored(pen, Units::Pixels).pset(70, 70, kBlue);
     EXPECT_FALSE(surface.knownTileColour(1, 1));
     EXPECT_EQ(surface.knownTileColour(0, 0), toQRgb(kRed));
     surface.clearDirtyTiles();

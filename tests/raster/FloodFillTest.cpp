@@ -83,18 +83,17 @@ class FloodFillStyle : public ::testing::TestWithParam<int> {};
 TEST_P(FloodFillStyle, LooksTheSameAsTheFiguresOwnFill)
 {
     Surface figure, filled;
+    const Pen filling{.fillPattern = GetParam(), .fillColour = kRed};
+    const Pen hollow{.fillPattern = FillTransparent, .fillColour = kRed};
     for (Surface *s : {&figure, &filled}) {
         giveInnerSize(*s, 120, 100);
-        s->setFillColor(kRed);
-        s->setFillStyle(s == &figure ? GetParam() : int(FillTransparent));
-        const SurfaceLayer stored = s->stored(Units::Pixels);
+        const SurfaceLayer stored = s->stored(s == &figure ? filling : hollow, Units::Pixels);
         stored.box(5, 5, 40, 30);
         stored.circle(80, 55, 30);
         stored.ellipse(25, 75, 20, kBlack, 0.5);
     }
-    filled.setFillStyle(GetParam());
     for (const QPoint p : {QPoint(20, 20), QPoint(80, 55), QPoint(25, 75)})
-        filled.floodFill(p.x(), p.y(), kWhite);
+        filled.floodFill(p.x(), p.y(), kWhite, filling);
     EXPECT_EQ(figure.image(), filled.image());
     keepPictureOnFailure(filled.image());
 }
@@ -105,11 +104,10 @@ TEST(SurfaceFloodFill, BlankSurfaceFillsWholeUnlessTheAreaColourIsAbsent)
 {
     Surface surface;
     giveInnerSize(surface, 200, 130);
-    surface.setFillStyle(FillSolid);
-    surface.setFillColor(kRed);
-    surface.floodFill(100, 100, kBlack);
+    const Pen red{.fillPattern = FillSolid, .fillColour = kRed};
+    surface.floodFill(100, 100, kBlack, red);
     EXPECT_TRUE(surface.image().isNull());
-    surface.floodFill(100, 100, kWhite);
+    surface.floodFill(100, 100, kWhite, red);
     EXPECT_EQ(countRgb(surface.image(), kRed), 200 * 130);
 }
 
@@ -117,13 +115,12 @@ TEST(SurfaceFloodFill, MarksTouchedTilesReportsTheChangeAndSparesEarlierCopies)
 {
     Surface surface;
     giveInnerSize(surface, 200, 130);
-    surface.stored(Units::Pixels).box(70, 70, 100, 100);
+    const Pen outline;
+    surface.stored(outline, Units::Pixels).box(70, 70, 100, 100);
     const QImage before = surface.image();
     surface.clearDirtyTiles();
     QSignalSpy spy(&surface, &Surface::changed);
-    surface.setFillStyle(FillSolid);
-    surface.setFillColor(kRed);
-    surface.floodFill(80, 80, kWhite);
+    surface.floodFill(80, 80, kWhite, Pen{.fillPattern = FillSolid, .fillColour = kRed});
     EXPECT_TRUE(surface.tileDirty(1, 1));
     EXPECT_FALSE(surface.tileDirty(0, 0));
     EXPECT_FALSE(surface.tileDirty(2, 1));
@@ -136,19 +133,15 @@ TEST(SurfaceFloodFill, RefillOfOneColourKeepsWhatWasDrawnOrWrittenSince)
 {
     Surface surface;
     giveInnerSize(surface, 200, 130);
-    surface.setFillStyle(FillSolid);
-    surface.setFillColor(kRed);
-    surface.floodFill(5, 5, kWhite);
+    surface.floodFill(5, 5, kWhite, Pen{.fillPattern = FillSolid, .fillColour = kRed});
     surface.clearDirtyTiles();
-    surface.setFillStyle(FillTransparent);
-    surface.stored(Units::Pixels).box(70, 70, 100, 100);
+    const Pen outline;
+    surface.stored(outline, Units::Pixels).box(70, 70, 100, 100);
     QImage tile(Surface::kTile, Surface::kTile, QImage::Format_RGB32);
     tile.fill(toQRgb(kBlue));
     surface.writeTile(2, 1, tile);
     const int black = countRgb(surface.image(), kBlack);
-    surface.setFillStyle(FillSolid);
-    surface.setFillColor(kGreen);
-    surface.floodFill(0, 0, kRed);
+    surface.floodFill(0, 0, kRed, Pen{.fillPattern = FillSolid, .fillColour = kGreen});
     const QImage filled = surface.image();
     EXPECT_EQ(countRgb(filled, kBlack), black);
     EXPECT_EQ(rgbAt(filled, 80, 80), kRed);

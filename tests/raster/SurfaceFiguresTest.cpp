@@ -30,7 +30,7 @@ class SurfacePenWidth : public SurfaceFigures, public ::testing::WithParamInterf
 TEST_P(SurfacePenWidth, LinesDotsAndBoxOutlinesSpreadThePenAroundTheirPixels)
 {
     const int w = GetParam(), lo = w / 2, hi = w - 1 - w / 2;
-    surface.setDrawWidth(w);
+    pen.width = w;
     stored.line(40, 30, 160, 30);
     const QRect line = inkBounds(surface.image().copy(0, 0, 200, 50), kWhite);
     EXPECT_EQ(line.top(), 30 - lo);
@@ -54,8 +54,8 @@ class SurfaceFillStyle : public SurfaceFigures, public ::testing::WithParamInter
 
 TEST_P(SurfaceFillStyle, BoxAndCircleInteriorsFollowTheFillStyle)
 {
-    surface.setFillStyle(GetParam());
-    surface.setFillColor(kRed);
+    pen.fillPattern = GetParam();
+    pen.fillColour = kRed;
     stored.box(10, 10, 41, 41, kBlack);  // interior 11..40: 900 pixels
     stored.circle(120, 80, 40, kBlack);
     const QImage interior = surface.image().copy(11, 11, 30, 30);
@@ -90,8 +90,8 @@ class SurfaceHatch : public SurfaceFigures, public ::testing::WithParamInterface
 TEST_P(SurfaceHatch, LinesRunInTheirDirection)
 {
     const HatchCase c = GetParam();
-    surface.setFillStyle(c.style);
-    surface.setFillColor(kRed);
+    pen.fillPattern = c.style;
+    pen.fillColour = kRed;
     stored.box(30, 30, 61, 61, kBlack);
     const QRect interior(31, 31, 30, 30);
     for (int y = interior.top(); y <= interior.bottom(); ++y) {
@@ -113,7 +113,7 @@ class SurfaceCircleRadius : public SurfaceFigures, public ::testing::WithParamIn
 TEST_P(SurfaceCircleRadius, CircleReachesTheRadiusOnEverySide)
 {
     const int r = GetParam();
-    surface.stored().circle(100 * 15, 80 * 15, r * 15);
+    surface.stored(pen).circle(100 * 15, 80 * 15, r * 15);
     EXPECT_EQ(ink(), QRect(100 - r, 80 - r, 2 * r + 1, 2 * r + 1));
 }
 
@@ -152,7 +152,7 @@ TEST_P(SurfaceArc, RunsCounterClockwiseOnScreenFromStartToEndAndStaysOpen)
     const ArcCase c = GetParam();
     const int r = 50;
     const QPoint centre(100, 80);
-    surface.setFillStyle(FillSolid);
+    pen.fillPattern = FillSolid;
     // Single-precision angles, as the figures pass them.
     stored.arc(centre.x(), centre.y(), r, kBlack, float(c.start), float(c.end));
     const QRect ink = this->ink();

@@ -22,7 +22,8 @@ TEST(SurfaceRows, RewriteTheAreaInTheSurfacesOwnPixelsLeavingSharedOnesAlone)
 {
     Surface surface;
     giveInnerSize(surface, 150, 90);  // tiles cut short at the edges
-    surface.stored(Units::Pixels).pset(0, 0, kBlack);
+    const Pen pen;
+    surface.stored(pen, Units::Pixels).pset(0, 0, kBlack);
     const uchar *own = surface.image().constBits();
     surface.clearDirtyTiles();
 

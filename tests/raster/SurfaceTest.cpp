@@ -11,7 +11,7 @@ namespace garabel::test {
 namespace {
 
 
-// A shown 120 x 100 pixel surface, both layers drawn in pixel coordinates.
+// A shown 120 x 100 pixel surface, both layers drawn with `pen` in pixel coordinates.
 class SurfaceStore : public ::testing::Test
 {
 protected:
@@ -19,8 +19,9 @@ protected:
     void TearDown() override { keepPictureOnFailure(surface.composedImage()); }
 
     ShownSurface surface;
-    SurfaceLayer stored = surface.stored(Units::Pixels);
-    SurfaceLayer overlay = surface.overlay(Units::Pixels);
+    Pen pen;
+    SurfaceLayer stored = surface.stored(pen, Units::Pixels);
+    SurfaceLayer overlay = surface.overlay(pen, Units::Pixels);
 };
 
 TEST_F(SurfaceStore, InnerSizeIsTheOuterTwipsLessTheFrame)
@@ -61,12 +62,12 @@ TEST_F(SurfaceStore, OverlayFigureIsShownButNotStoredAndGoesAtRefresh)
 TEST_F(SurfaceStore, OverlayWrittenPixelByPixelEqualsTheOverlayPainted)
 {
     overlay.ellipse(60, 50, 45, kRed, 0.6);
-    surface.setFillStyle(FillSolid);
-    surface.setFillColor(kBlue);
+    pen.fillPattern = FillSolid;
+    pen.fillColour = kBlue;
     overlay.circle(30, 30, 20, kGreen);
-    surface.setFillStyle(FillCross);
+    pen.fillPattern = FillCross;
     overlay.box(70, 40, 110, 90, kBlack);
-    surface.setDrawWidth(3);
+    pen.width = 3;
     overlay.line(0, 99, 119, 0, kRed);
     QRegion clip = QRect(0, 0, 50, 40);
     clip += QRect(60, 30, 30, 70);
@@ -118,7 +119,7 @@ TEST_F(SurfaceStore, PictureOfAnotherSurfacesImageShowsExactlyThatDrawing)
 {
     Surface sheet;
     giveInnerSize(sheet, 120, 100);
-    sheet.stored(Units::Pixels).circle(60, 50, 30, kRed);
+    sheet.stored(pen, Units::Pixels).circle(60, 50, 30, kRed);
     overlay.line(0, 0, 119, 99);  // a preview that the picture removes
 
     surface.setPicture(sheet.image());
@@ -159,7 +160,8 @@ TEST_P(SurfaceScale, CoordinatesBecomeTheNearestPixel)
     const ScaleCase c = GetParam();
     Surface surface;
     giveInnerSize(surface, 40, 40);
-    surface.stored(c.units).pset(c.x, c.y);
+    const Pen pen;
+    surface.stored(pen, c.units).pset(c.x, c.y);
     EXPECT_EQ(inkBounds(surface.image(), kWhite), QRect(c.pixel, QSize(1, 1)));
 }
 
@@ -171,13 +173,8 @@ QRect printed(QPointF at, bool bold = false)
 {
     Surface surface;
     giveInnerSize(surface, 300, 120);
-    surface.setFontName("DejaVu Sans");
-    surface.setFontSize(18);
-    surface.setFontBold(bold);
-    surface.setForeColor(kRed);
-    surface.setCurrentX(at.x());
-    surface.setCurrentY(at.y());
-    surface.stored().print("Hola");
+    const Pen pen{.colour = kRed, .fontName = QStringLiteral("DejaVu Sans"), .fontSize = 18, .bold = bold};
+    surface.stored(pen).print(at.x(), at.y(), "Hola");
     const QImage image = surface.image();
     // No smoothing: every pixel is the text colour or the background.
     EXPECT_EQ(countRgb(image, kRed) + countRgb(image, kWhite), 300 * 120);

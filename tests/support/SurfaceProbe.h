@@ -61,7 +61,7 @@ inline void keepPictureOnFailure(const QImage &image)
     savePicture(image, name.replace(u'/', u'_'));
 }
 
-// A surface of 200 x 160 pixels whose stored image is drawn in pixel
+// A surface of 200 x 160 pixels whose stored image is drawn with `pen` in pixel
 // coordinates; its picture is kept when a test fails.
 class StoredPixelSurface : public ::testing::Test
 {
@@ -70,7 +70,8 @@ protected:
     void TearDown() override { keepPictureOnFailure(surface.renderedImage()); }
 
     Surface surface;
-    SurfaceLayer stored = surface.stored(Units::Pixels);
+    Pen pen;
+    SurfaceLayer stored = surface.stored(pen, Units::Pixels);
 };
 
 } // namespace garabel::test

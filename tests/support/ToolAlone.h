@@ -55,7 +55,6 @@ public:
         note("erase");
         erases.push_back({from, to, half});
     }
-    void beginCommit(int penWidth) override { note("commit at " + std::to_string(penWidth)); }
     void fillArea(int x, int y) override { note("fill"); fills.emplace_back(x, y); }
     void printText(double x, double y, const QString &text) override
     {

@@ -33,7 +33,7 @@ int notWhite(const QImage &image, const QRect &rect)
 }
 } // namespace
 
-TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndKeepsEachSurfacesPattern)
+TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndKeepsThePensPattern)
 {
     FillWindow w;
     w.chooseTool(PaletteButton::Rectangle);
@@ -51,8 +51,7 @@ TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndKeepsEachSurfacesPat
     }
     EXPECT_EQ(w.state().pointer.x, 2400) << "the pointer stays in twips";
     EXPECT_EQ(w.state().pointer.y, 1800);
-    for (const Surface *s : std::initializer_list<const Surface *>{&w.probe().canvas(), &w.probe().currentSheetImage()})
-        EXPECT_EQ(s->fillStyle(), FillUpwardDiagonal) << "the pattern each surface had";
+    EXPECT_EQ(w.state().pen.fillPattern, FillUpwardDiagonal) << "the pattern the pen had";
 }
 
 TEST(FillAndText, TheCanvasTakesTheSheetsAreaEvenWhereItShowsGridDots)

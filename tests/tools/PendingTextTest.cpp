@@ -43,7 +43,7 @@ void typeHolaAtTheSpot(GarabelWindow &w)
 // The font the window draws text in, with the given style.
 QFont drawingFont(GarabelWindow &w, bool bold, bool italic)
 {
-    QFont font = w.probe().canvas().font();
+    QFont font = w.state().pen.font();
     font.setBold(bold);
     font.setItalic(italic);
     return font;

@@ -21,40 +21,29 @@ void pressStrip(GarabelWindow &w, int x, int y, Qt::MouseButton button = Qt::Lef
 
 // The colours a pick or the dialog sets, read back from every place they go.
 struct Colours {
-    Rgb drawing, canvasFill, canvasFore, label;
-    std::vector<Rgb> sheetFill, sheetFore;
+    Rgb drawing, penFill, pen, label;
     bool operator==(const Colours &) const = default;
     friend void PrintTo(const Colours &c, std::ostream *os)
     {
-        *os << std::hex << "drawing " << c.drawing << ", canvas fill " << c.canvasFill << " fore " << c.canvasFore
-            << ", label " << c.label << ", sheets' fill";
-        for (const Rgb v : c.sheetFill)
-            *os << ' ' << v;
-        *os << " fore";
-        for (const Rgb v : c.sheetFore)
-            *os << ' ' << v;
+        *os << std::hex << "drawing " << c.drawing << ", pen fill " << c.penFill << " pen " << c.pen << ", label "
+            << c.label;
     }
 };
 
 Colours coloursOf(const WindowProbe &look)
 {
-    Colours c{rgb(look.state().pen.red, look.state().pen.green, look.state().pen.blue), look.canvas().fillColor(),
-              look.canvas().foreColor(), look.textPreview().foreColor(), {}, {}};
-    for (int i = 0; i < kSheetCount; ++i) {
-        c.sheetFill.push_back(look.sheetImage(i).fillColor());
-        c.sheetFore.push_back(look.sheetImage(i).foreColor());
-    }
-    return c;
+    const PenState &pen = look.state().pen;
+    return {rgb(pen.red, pen.green, pen.blue), pen.fillColour, pen.colour, look.textPreview().foreColor()};
 }
 
 Colours everywhere(Rgb colour)
 {
-    return {colour, colour, colour, colour, std::vector<Rgb>(10, colour), std::vector<Rgb>(10, colour)};
+    return {colour, colour, colour, colour};
 }
 
 } // namespace
 
-TEST(StripPick, APickSetsThePixelUnderThePointerOnTheCanvasEverySheetAndTheLabel)
+TEST(StripPick, APickSetsThePixelUnderThePointerOnThePenAndTheLabel)
 {
     const struct { int x, y; Rgb colour; const char *what; } picks[] = {
         {10, 8, rgb(255, 255, 255), "the white swatch"},
@@ -110,8 +99,7 @@ TEST(ColourDialog, OkSetsTheDrawingColourAndTheFillColoursOnly)
     EXPECT_EQ(w.state().pen.green, 52);
     EXPECT_EQ(w.state().pen.blue, 86);
     Colours expected = everywhere(rgb(153, 51, 0));
-    expected.drawing = expected.canvasFill = rgb(18, 52, 86);
-    expected.sheetFill.assign(10, rgb(18, 52, 86));
+    expected.drawing = expected.penFill = rgb(18, 52, 86);
     EXPECT_EQ(coloursOf(w.probe()), expected);
 }
 

@@ -1,5 +1,6 @@
 #include "raster/ShownSurface.h"
 #include "support/GarabelWindow.h"
+#include "support/SurfaceProbe.h"
 #include "window/Button.h"
 #include "window/ComboBox.h"
 #include "window/Label.h"
@@ -7,20 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <functional>
 
 namespace garabel::test {
 
 namespace {
-// Expects the property to read `expected` on the canvas and on all ten sheets.
-template <typename T>
-void expectOnEverySurface(GarabelWindow &w, const std::function<T(const Surface &)> &property, T expected)
-{
-    EXPECT_EQ(property(w.probe().canvas()), expected) << "canvas";
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(property(w.probe().sheetImage(i)), expected) << "sheet " << i;
-}
-
 std::vector<Rgb> faces(const ButtonArray &buttons)
 {
     std::vector<Rgb> colours;
@@ -68,7 +59,7 @@ TEST(Toggles, TheFaceColourIsWhatTheSwitchReads)
     w.probe().fontStyleButtons()[1]->setBackColor(kGreen);
     w.click(PaletteButton::Text);
     w.click(*w.probe().fontStyleButtons()[1]);
-    EXPECT_FALSE(w.probe().canvas().fontItalic()) << "only a white face reads as off";
+    EXPECT_FALSE(w.state().pen.italic) << "only a white face reads as off";
     EXPECT_EQ(w.probe().fontStyleButtons()[1]->backColor(), kWhite);
 }
 
@@ -101,27 +92,24 @@ TEST(PenWidth, AWidthButtonSetsItEverywhereAndIsTheOnlyOneGreen)
     w.click(PaletteButton::Line);
     w.click(*w.probe().penWidthButtons()[13]);
     EXPECT_EQ(w.state().pen.width, 14);
-    expectOnEverySurface<int>(w, &Surface::drawWidth, 14);
     std::vector<Rgb> expected(14, kWhite);
     expected[13] = kGreen;
     EXPECT_EQ(faces(w.probe().penWidthButtons()), expected);
 
     w.click(*w.probe().penWidthButtons()[2]);
     EXPECT_EQ(w.state().pen.width, 3);
-    expectOnEverySurface<int>(w, &Surface::drawWidth, 3);
     expected[13] = kWhite;
     expected[2] = kGreen;
     EXPECT_EQ(faces(w.probe().penWidthButtons()), expected);
 }
 
-TEST(FillPattern, APatternButtonSetsItOnTheCanvasAndEverySheet)
+TEST(FillPattern, APatternButtonSetsItOnThePen)
 {
     GarabelWindow w;
     w.click(PaletteButton::Rectangle);
     for (int pattern : {1, 6, 0}) {
         w.click(*w.probe().fillPatternButtons()[pattern]);
         EXPECT_EQ(w.state().pen.fillPattern, pattern);
-        expectOnEverySurface<int>(w, &Surface::fillStyle, pattern);
     }
     std::vector<Rgb> marked(8, kWhite);
     marked[0] = kGreen;
@@ -133,20 +121,20 @@ TEST(TextStyle, BoldAndItalicSwitchIndependentlyEverywhere)
     GarabelWindow w;
     w.click(PaletteButton::Text);
     w.click(*w.probe().fontStyleButtons()[0]);
-    expectOnEverySurface<bool>(w, &Surface::fontBold, true);
-    expectOnEverySurface<bool>(w, &Surface::fontItalic, false);
+    EXPECT_TRUE(w.state().pen.bold);
+    EXPECT_FALSE(w.state().pen.italic);
     EXPECT_TRUE(w.probe().textPreview().font().bold());
     EXPECT_FALSE(w.probe().textPreview().font().italic());
     EXPECT_EQ(faces(w.probe().fontStyleButtons()), (std::vector<Rgb>{kBlue, kWhite}));
 
     w.click(*w.probe().fontStyleButtons()[1]);
-    expectOnEverySurface<bool>(w, &Surface::fontItalic, true);
+    EXPECT_TRUE(w.state().pen.italic);
     EXPECT_TRUE(w.probe().textPreview().font().italic());
     EXPECT_EQ(faces(w.probe().fontStyleButtons()), (std::vector<Rgb>{kBlue, kBlue}));
 
     w.click(*w.probe().fontStyleButtons()[0]);
-    expectOnEverySurface<bool>(w, &Surface::fontBold, false);
-    expectOnEverySurface<bool>(w, &Surface::fontItalic, true);
+    EXPECT_FALSE(w.state().pen.bold);
+    EXPECT_TRUE(w.state().pen.italic);
     EXPECT_FALSE(w.probe().textPreview().font().bold());
     EXPECT_TRUE(w.probe().textPreview().font().italic());
     EXPECT_EQ(faces(w.probe().fontStyleButtons()), (std::vector<Rgb>{kWhite, kBlue}));
@@ -171,7 +159,7 @@ TEST_P(FontSizeEntry, IsAppliedOnlyStrictlyBetweenSevenAndSeventyThree)
     w.click(PaletteButton::Text);
     w.probe().fontSizeList().addItem(QString::fromLatin1(c.entry));
     w.probe().fontSizeList().choose(w.probe().fontSizeList().count() - 1);
-    expectOnEverySurface<double>(w, &Surface::fontSize, c.applied);
+    EXPECT_EQ(w.state().pen.fontSize, c.applied);
     EXPECT_EQ(w.probe().textPreview().font().pixelSize(), qRound(pointsToPixels(c.applied)));
 }
 
@@ -186,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Entries, FontSizeEntry,
                              return name;
                          });
 
-TEST(FontName, TheChosenNameGoesToEverySurfaceAndTheLabel)
+TEST(FontName, TheChosenNameGoesToThePenAndTheLabel)
 {
     GarabelWindow w;
     w.click(PaletteButton::Text);
@@ -197,8 +185,37 @@ TEST(FontName, TheChosenNameGoesToEverySurfaceAndTheLabel)
     }
     ASSERT_GE(courier, 0);
     w.probe().fontNameList().choose(courier);
-    expectOnEverySurface<QString>(w, &Surface::fontName, QStringLiteral("Courier New"));
+    EXPECT_EQ(w.state().pen.fontName, QStringLiteral("Courier New"));
     EXPECT_EQ(w.probe().textPreview().font().family(), QStringLiteral("Courier New"));
+}
+
+// One pen, handed to every drawing: the fill (solid whatever the pattern), the
+// eraser (one-pixel boxes), the crosshair (two pixels wide) and a sheet switch
+// leave it as the options set it, and a rectangle on a sheet never drawn on
+// comes out exactly as that pen draws it on any surface.
+TEST(Pen, AFigureAfterAFillTheEraserTheCrosshairAndASheetSwitchIsDrawnWithThePenAsSet)
+{
+    BlankWindow w;
+    w->onPenWidthButton(4);
+    w->onFillPatternButton(FillCross);
+    w.chooseTool(PaletteButton::Fill);
+    w.drag({{3000, 3000}});
+    w.chooseTool(PaletteButton::Eraser);
+    w.drag({{1500, 1500}, {2400, 1800}});
+    w.click(*w.probe().sheetButtons()[2]);
+    w.move(4500, 3000);
+    w.chooseTool(PaletteButton::Rectangle);
+    w.drag({{1500, 1200}, {3000, 2100}});
+
+    Surface expected;
+    expected.setWidth(w.probe().currentSheetImage().width());
+    expected.setHeight(w.probe().currentSheetImage().height());
+    const Pen pen{.colour = kRed, .width = 5, .fillPattern = FillCross, .fillColour = kRed};
+    expected.stored(pen).box(1500, 1200, 3000, 2100, kRed);
+    EXPECT_EQ(w.sheet(), expected.image());
+    EXPECT_EQ(w.canvasStored(), w.sheet()) << "the canvas draws with the same pen";
+    EXPECT_GT(countColour(w.sheet(0), kRedPixel), 0) << "the fill took sheet 1";
+    keepPictureOnFailure(w.sheet());
 }
 
 } // namespace garabel::test

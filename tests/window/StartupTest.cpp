@@ -102,15 +102,11 @@ TEST(Startup, ShowsArialEvenWhenTheScreenHasNoSuchFont)
     EXPECT_EQ(look.fontNameList().text(), "Arial");
 }
 
-TEST(Startup, GivesEveryDrawingSurfaceThe18PointArialFont)
+TEST(Startup, GivesThePenThe18PointArialFont)
 {
     GarabelWindow w;
-    EXPECT_EQ(w.probe().canvas().fontSize(), 18);
-    EXPECT_EQ(w.probe().canvas().fontName().toLower(), "arial");
-    for (int i = 0; i < kSheetCount; ++i) {
-        EXPECT_EQ(w.probe().sheetImage(i).fontSize(), 18);
-        EXPECT_EQ(w.probe().sheetImage(i).fontName().toLower(), "arial");
-    }
+    EXPECT_EQ(w.state().pen.fontSize, 18);
+    EXPECT_EQ(w.state().pen.fontName.toLower(), "arial");
     EXPECT_EQ(w.probe().textPreview().font().pixelSize(), 24);
     EXPECT_EQ(w.probe().fontStyleButtons()[0]->backColor(), kWhite);
     EXPECT_EQ(w.probe().fontStyleButtons()[1]->backColor(), kWhite);

@@ -1,14 +1,12 @@
-#include "window/StartFolder.h"
-
 #include "desktop/Platform.h"
 #include "drawing/UnsavedSheets.h"
 #include "files/PictureFile.h"
 #include "raster/ShownSurface.h"
 #include "window/MainWindow.h"
+#include "window/StartFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <utility>
 
@@ -17,7 +15,6 @@ namespace garabel {
 namespace {
 
 constexpr unsigned kOpenFlags = OfnFileMustExist | OfnPathMustExist | OfnHideReadOnly;
-constexpr unsigned kSaveFlags = OfnPathMustExist | OfnHideReadOnly | OfnOverwritePrompt;
 
 // The name as the dialog gave it, up to a NUL, which no file name can hold.
 QString chosenName(const std::optional<QString> &answer)
@@ -47,33 +44,6 @@ QString shown(const QString &path)
 }
 
 } // namespace
-
-QString StartFolder::path() const
-{
-    // The last folder may have gone since; Qt's dialog would then start in the working folder.
-    if (!m_last.isEmpty() && QFileInfo(m_last).isDir())
-        return m_last;
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
-}
-
-void StartFolder::chosen(const QString &fileName)
-{
-    m_last = QFileInfo(fileName).absolutePath();
-}
-
-FileDialogRequest saveRequest(const QString &title, std::vector<FileFilter> filters,
-                              const QString &defaultSuffix, const StartFolder &folder)
-{
-    FileDialogRequest request;
-    request.title = title;
-    request.filters = std::move(filters);
-    request.filterIndex = 1;
-    request.initialDir = folder.path();
-    request.flags = kSaveFlags;
-    request.defaultSuffix = defaultSuffix;
-    return request;
-}
 
 void MainWindow::openPicture()
 {

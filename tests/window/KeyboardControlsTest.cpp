@@ -1,6 +1,8 @@
 #include "desktop/SurfaceView.h"
 #include "drawing/GridMath.h"
+#include "support/CanvasKeys.h"
 #include "support/GarabelWindow.h"
+#include "support/Pixels.h"
 #include "window/Button.h"
 #include "window/ColourStrip.h"
 #include "window/ColourStripView.h"
@@ -8,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -130,6 +133,41 @@ TEST(KeyboardControls, TheStripsArrowsMoveAVisibleMarkAndSpacePicksThatColour)
 
     press(Qt::Key_Tab);
     EXPECT_EQ(ringPixel(int(strip->swatches().size()) - 1), grey) << "no mark without the keyboard";
+}
+
+// Everything from the keys alone: the tool, the colour, the figure and the save.
+TEST(KeyboardControls, ARectangleChosenDrawnAndSavedWithTheKeysAlone)
+{
+    BlankWindow w;
+    ASSERT_TRUE(w.takeKeys());
+    const WindowProbe look = w.probe();
+    ASSERT_TRUE(tabTo(look.paletteButtons()[PaletteButton::Rectangle]->widget()));
+    press(Qt::Key_Space);
+    ASSERT_TRUE(tabTo(look.colourStripView()));
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    press(Qt::Key_Space);
+    CanvasKeys keys(w);
+    ASSERT_TRUE(keys.focus());
+    const QPointF from(w.state().grid.centreX, w.state().grid.centreY);  // where the crosshair starts
+    keys.key(Qt::Key_Space);
+    keys.goTo(from + QPointF(3 * 300, 2 * 300), false);
+    keys.key(Qt::Key_Space);
+
+    QTemporaryDir dir;
+    w.platform.saveAnswers = {dir.filePath("teclado.bmp")};
+    ASSERT_TRUE(tabTo(look.paletteButtons()[PaletteButton::Save]->widget()));
+    press(Qt::Key_Space);
+    const QImage saved(dir.filePath("teclado.bmp"));
+    ASSERT_FALSE(saved.isNull()) << "the save wrote the file";
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), w.sheet(look.currentSheet()));
+    const QImage sheet = w.sheet(look.currentSheet());
+    QRect red;
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x)
+            if (sheet.pixel(x, y) == qRgb(255, 0, 0))
+                red |= QRect(x, y, 1, 1);
+    EXPECT_EQ(red, QRect((from / 15).toPoint(), QSize(61, 41))) << "a red rectangle three steps by two";
 }
 
 } // namespace garabel::test

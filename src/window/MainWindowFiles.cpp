@@ -6,9 +6,7 @@
 #include "window/StartFolder.h"
 
 #include <QDir>
-#include <QFileInfo>
 
-#include <utility>
 
 namespace garabel {
 

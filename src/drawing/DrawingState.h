@@ -33,12 +33,8 @@ struct GridState {
 };
 
 // The pen every surface draws with (held here alone and handed to each drawing
-// call), and the sizes of the tools that draw otherwise. The colour components
-// of the figures' colour are kept apart; blue is 16-bit as every composed
-// colour takes it.
+// call), and the sizes of the tools that draw otherwise.
 struct PenState : Pen {
-    int red = 0, green = 0;
-    std::int16_t blue = 0;
     std::int16_t eraserSize = 0;        // half the side of the eraser square, twips
     std::int16_t dotRadius = 0;         // radius of one dot of the dots tool, twips
 };
@@ -82,10 +78,11 @@ struct DrawingState {
     PaletteButton tool = PaletteButton::Line;  // the palette button that chose the current tool
 };
 
-// The colour every figure is drawn in: RGB(Red, Green, Blue).
+// The colour every figure is drawn in: the colour last picked on the strip or
+// in the dialog, which closed figures are also filled with.
 inline Rgb drawingColour(const DrawingState &state)
 {
-    return rgb(state.pen.red, state.pen.green, state.pen.blue);
+    return state.pen.fillColour;
 }
 
 } // namespace garabel

@@ -7,10 +7,9 @@ class QWidget;
 namespace garabel {
 
 // The canvas as a screen reader finds it: named "Lienzo", a drawing area whose
-// value (given also as its description, which Orca reads with the name and
-// speaks when it changes on the focused widget) says where the crosshair is or
-// what the last release drew. Each change of the value sends the events a
-// screen reader listens for.
+// value (given also as its description, which Orca reads with the name when
+// the canvas takes the focus) says where the crosshair is or what the last
+// release drew. Each change sends a description-change event.
 class CanvasAccessible
 {
 public:

@@ -6,18 +6,6 @@
 
 namespace garabel {
 
-namespace {
-
-void takeComponents(DrawingState &state, Rgb colour)
-{
-    const RgbComponents components = splitRgb(colour);
-    state.pen.red = components.red;
-    state.pen.green = components.green;
-    state.pen.blue = std::int16_t(components.blue);
-}
-
-} // namespace
-
 // Any button picks the strip pixel under the pointer: a swatch, a swatch's
 // frame or the grey between them. It becomes the figures' colour and the pen's
 // colour and fill colour, and the text label's colour.
@@ -26,8 +14,9 @@ void MainWindow::onColourStripPressed(int, int, double x, double y)
     // The box's own border lies outside the strip: it holds no colour to pick.
     if (x < 0 || y < 0 || x >= m_colourStrip->innerWidth() || y >= m_colourStrip->innerHeight())
         return;
-    takeComponents(m_state, m_colourStrip->point(x, y));
-    const Rgb colour = drawingColour(m_state);
+    // Only the three colour bytes: the strip's pixels are opaque.
+    const RgbComponents c = splitRgb(m_colourStrip->point(x, y));
+    const Rgb colour = rgb(c.red, c.green, c.blue);
     m_state.pen.fillColour = colour;
     m_textPreview->setForeColor(colour);
     m_state.pen.colour = colour;
@@ -45,8 +34,8 @@ void MainWindow::chooseColourInDialog()
     const std::optional<Rgb> chosen = m_platform.colorDialog(request);
     if (!chosen)
         return;
-    takeComponents(m_state, *chosen);
-    m_state.pen.fillColour = drawingColour(m_state);
+    const RgbComponents c = splitRgb(*chosen);
+    m_state.pen.fillColour = rgb(c.red, c.green, c.blue);
 }
 
 } // namespace garabel

@@ -115,7 +115,7 @@ class ToolAlone
 public:
     explicit ToolAlone(PaletteButton button) : m_tool(*m_tools.toolOn(button))
     {
-        state.pen.red = 255;
+        state.pen.fillColour = rgb(255, 0, 0);
         state.pen.width = 3;
         state.grid.centreX = 6900;
         state.grid.centreY = 5100;

@@ -33,7 +33,7 @@ struct Colours {
 Colours coloursOf(const WindowProbe &look)
 {
     const PenState &pen = look.state().pen;
-    return {rgb(pen.red, pen.green, pen.blue), pen.fillColour, pen.colour, look.textPreview().foreColor()};
+    return {drawingColour(look.state()), pen.fillColour, pen.colour, look.textPreview().foreColor()};
 }
 
 Colours everywhere(Rgb colour)
@@ -66,9 +66,9 @@ TEST(StripPick, APickSetsThePixelUnderThePointerOnThePenAndTheLabel)
     }
     pressStrip(w, 10, 8, Qt::RightButton);
     EXPECT_EQ(coloursOf(w.probe()), everywhere(kWhite)) << "any button picks";
-    EXPECT_EQ(w.state().pen.red, 255);
-    EXPECT_EQ(w.state().pen.green, 255);
-    EXPECT_EQ(w.state().pen.blue, 255);
+    EXPECT_EQ(splitRgb(drawingColour(w.state())).red, 255);
+    EXPECT_EQ(splitRgb(drawingColour(w.state())).green, 255);
+    EXPECT_EQ(splitRgb(drawingColour(w.state())).blue, 255);
 }
 
 TEST(StripPick, APressOnTheStripsFrameChangesNothing)
@@ -95,9 +95,9 @@ TEST(ColourDialog, OkSetsTheDrawingColourAndTheFillColoursOnly)
     const ColorDialogRequest &request = w.platform.colorRequests[0];
     EXPECT_EQ(request.initial, rgb(153, 51, 0)) << "opens on the current colour";
     EXPECT_EQ(request.customColors[0], kBlue);
-    EXPECT_EQ(w.state().pen.red, 18);
-    EXPECT_EQ(w.state().pen.green, 52);
-    EXPECT_EQ(w.state().pen.blue, 86);
+    EXPECT_EQ(splitRgb(drawingColour(w.state())).red, 18);
+    EXPECT_EQ(splitRgb(drawingColour(w.state())).green, 52);
+    EXPECT_EQ(splitRgb(drawingColour(w.state())).blue, 86);
     Colours expected = everywhere(rgb(153, 51, 0));
     expected.drawing = expected.penFill = rgb(18, 52, 86);
     EXPECT_EQ(coloursOf(w.probe()), expected);

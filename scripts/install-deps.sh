@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth ccache
+  xvfb xauth ccache dbus-daemon
   desktop-file-utils appstream dpkg-dev lintian
   clang libclang-rt-14-dev
 )

@@ -47,6 +47,10 @@ public:
     {
         if (t == QAccessible::Name && button()->accessibleName().isEmpty())
             return button()->text();
+        // Qt would describe the button by its tooltip, which is already its
+        // name: a screen reader would say it twice.
+        if (t == QAccessible::Description && button()->accessibleDescription().isEmpty())
+            return QString();
         return QAccessibleWidget::text(t);
     }
 
@@ -97,9 +101,11 @@ public:
         if (!m_strip)
             return QString();
         const Rgb colour = m_strip->swatches()[std::size_t(m_index)].colour;
+        const QString name = ColourNames::name(colour);
         if (t == QAccessible::Name)
-            return ColourNames::name(colour);
-        if (t == QAccessible::Description)
+            return name;
+        // A colour without a common name is already named by its components.
+        if (t == QAccessible::Description && name != ColourNames::components(colour))
             return ColourNames::components(colour);
         return QString();
     }

@@ -1,5 +1,7 @@
 #include "window/CanvasAccessible.h"
 
+#include "desktop/ReaderEvents.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
@@ -49,8 +51,7 @@ void CanvasAccessible::setValue(const QString &value)
     if (value == this->value())
         return;
     m_view.setProperty(kValueProperty, value);
-    QAccessibleEvent changed(&m_view, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
+    tellDescriptionChanged(m_view);
 }
 
 QString CanvasAccessible::value() const

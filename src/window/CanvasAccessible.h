@@ -9,7 +9,8 @@ namespace garabel {
 // The canvas as a screen reader finds it: named "Lienzo", a drawing area whose
 // value (given also as its description, which Orca reads with the name when
 // the canvas takes the focus) says where the crosshair is or what the last
-// release drew. Each change sends a description-change event.
+// release drew. Each change goes to the screen reader as a changed
+// description, which Orca speaks while the canvas has the focus.
 class CanvasAccessible
 {
 public:

@@ -27,6 +27,7 @@ bool interactive(QAccessible::Role role)
 struct Walk {
     int interactive = 0;
     QStringList unnamed;
+    QStringList saidTwice;  // a description that only repeats the name
 };
 
 // Every interface under `node`, as a screen reader walks the tree.
@@ -36,6 +37,8 @@ void walk(QAccessibleInterface *node, Walk &found)
         ++found.interactive;
         if (node->text(QAccessible::Name).trimmed().isEmpty())
             found.unnamed << QStringLiteral("%1 (role %2)").arg(node->object() ? node->object()->metaObject()->className() : "child").arg(int(node->role()));
+        if (node->text(QAccessible::Description) == node->text(QAccessible::Name))
+            found.saidTwice << node->text(QAccessible::Name);
     }
     for (int i = 0; i < node->childCount(); ++i)
         walk(node->child(i), found);
@@ -53,6 +56,7 @@ TEST(AccessibleTree, EveryControlAndSwatchHasANameAndARole)
     Walk found;
     walk(QAccessible::queryAccessibleInterface(&w.window()), found);
     EXPECT_TRUE(found.unnamed.isEmpty()) << found.unnamed.join(u'\n').toStdString();
+    EXPECT_TRUE(found.saidTwice.isEmpty()) << found.saidTwice.join(u'\n').toStdString();
     const int buttons = int(w.window().findChildren<PictureButton *>().size());
     EXPECT_GE(found.interactive, buttons + 44 + 4) << "every button, swatch, list and the text box";
 

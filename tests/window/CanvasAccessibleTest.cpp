@@ -1,9 +1,12 @@
 #include "desktop/SurfaceView.h"
+#include "support/AccessibilityBus.h"
 #include "support/CanvasKeys.h"
 #include "support/GarabelWindow.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDBusArgument>
+#include <QDBusObjectPath>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -56,5 +59,46 @@ TEST(CanvasAccessible, ItsValueFollowsTheCrosshairAndTellsTheLastFigure)
     keys.key(Qt::Key_Return);
     EXPECT_EQ(value(), QStringLiteral("texto «Hola»"));
 }
+
+#ifdef GARABEL_ATSPI
+// With a screen reader listening, each change reaches the accessibility bus as
+// a changed description that carries the words themselves: Qt 6.4's own event
+// carries a reference to the canvas instead, which Orca cannot speak.
+TEST(CanvasAccessible, ItsChangesReachTheAccessibilityBusWithTheirWords)
+{
+    AccessibilityBus bus;
+    ASSERT_TRUE(bus.running()) << "dbus-daemon could not be started";
+    BlankWindow w;
+    CanvasKeys keys(w);
+    ASSERT_TRUE(keys.focus());
+    const int column = w.state().grid.centreX / 300, row = w.state().grid.centreY / 300;
+    w.chooseTool(PaletteButton::Rectangle);
+    keys.key(Qt::Key_Space);
+    keys.key(Qt::Key_Right);
+    keys.key(Qt::Key_Down);
+    keys.key(Qt::Key_Space);
+
+    const QString drawn = QStringLiteral("rectángulo de 1 por 1 puntos");
+    const QStringList words = bus.descriptionsUntil(drawn);
+    ASSERT_GE(words.size(), 3) << words.join(u'|').toStdString();
+    EXPECT_EQ(words.mid(words.size() - 3),
+              QStringList({QStringLiteral("columna %1, fila %2").arg(column + 1).arg(row),
+                           QStringLiteral("columna %1, fila %2").arg(column + 1).arg(row + 1), drawn}));
+
+    // Sent as the canvas object of the program's accessibility tree.
+    const QDBusMessage last = bus.changes().constLast();
+    QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(w.probe().canvasView());
+    EXPECT_EQ(last.path(), QStringLiteral("/org/a11y/atspi/accessible/%1").arg(QAccessible::uniqueId(canvas)));
+    EXPECT_EQ(last.signature(), QStringLiteral("siiv(so)"));
+    QString service;
+    QDBusObjectPath root;
+    const QDBusArgument application = qvariant_cast<QDBusArgument>(last.arguments().value(4));
+    application.beginStructure();
+    application >> service >> root;
+    application.endStructure();
+    EXPECT_EQ(service, bus.programService());
+    EXPECT_EQ(root.path(), QStringLiteral("/org/a11y/atspi/accessible/root"));
+}
+#endif
 
 } // namespace garabel::test

@@ -253,7 +253,12 @@ void MainWindow::wireEvents()
     m_canvasView->setGuides([this] { return mirrorAxes(); });
     connect(m_stripView, &SurfaceView::mousePressed, this, &MainWindow::onColourStripPressed);
     m_textInput->onChange([this] { onTextEdited(); });
-    m_textInput->onEnter([this] { placePendingText(); });
+    // Once Enter has placed the text, the keys go back to the canvas, where the
+    // crosshair marks the next spot.
+    m_textInput->onEnter([this] {
+        if (placePendingText())
+            m_canvasView->setFocus(Qt::OtherFocusReason);
+    });
     m_fontSizeList->onClick([this] { onFontSizeChosen(); });
     m_fontSizeList->onTypedTextConfirmed([this] { onFontSizeTyped(); });
     m_fontNameList->onClick([this] { onFontNameChosen(); });

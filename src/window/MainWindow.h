@@ -81,7 +81,7 @@ public:
     // The text typed for the text tool and not yet placed goes on the canvas and
     // the sheet where its prompt shows it: on Enter, and first thing when the
     // tool, the sheet or the drawing is about to change.
-    void placePendingText();
+    bool placePendingText();
     // Opens a picture file on the current sheet as a choice in the open dialog
     // does, with the same checks and messages: the command line's picture, a
     // dropped file.
@@ -135,7 +135,7 @@ private:
     // The drag in progress draws nothing more: its figure goes, its release commits nothing.
     void cancelDrag();
     // The canvas's accessible value says what the tool just drew, when it drew something.
-    void tellDrawn(Tool &tool);
+    bool tellDrawn(Tool &tool);
 
     // --- options (MainWindowOptions.cpp) ---
     // The font size of the pen and the text's label.

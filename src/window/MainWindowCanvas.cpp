@@ -98,10 +98,12 @@ void MainWindow::cancelDrag()
     onCanvasMoved(0, 0, m_state.pointer.x, m_state.pointer.y);
 }
 
-void MainWindow::tellDrawn(Tool &tool)
+bool MainWindow::tellDrawn(Tool &tool)
 {
-    if (const QString drawn = tool.takeDrawn(); !drawn.isEmpty())
+    const QString drawn = tool.takeDrawn();
+    if (!drawn.isEmpty())
         m_canvasAccessible->setValue(drawn);
+    return !drawn.isEmpty();
 }
 
 // Typing shows the text live in the prompt and marks it for the next release.

@@ -106,12 +106,13 @@ void MainWindow::showCurrentTool()
         m_paletteButtons[i]->setSunken(PaletteButton(i) == m_state.tool);
 }
 
-void MainWindow::placePendingText()
+bool MainWindow::placePendingText()
 {
-    if (Tool *tool = currentTool()) {
-        tool->placePending();
-        tellDrawn(*tool);
-    }
+    Tool *tool = currentTool();
+    if (!tool)
+        return false;
+    tool->placePending();
+    return tellDrawn(*tool);
 }
 
 // With drawings unsaved the question says so, and Enter answers No.

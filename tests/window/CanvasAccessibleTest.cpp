@@ -58,6 +58,11 @@ TEST(CanvasAccessible, ItsValueFollowsTheCrosshairAndTellsTheLastFigure)
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Hola"));
     keys.key(Qt::Key_Return);
     EXPECT_EQ(value(), QStringLiteral("texto «Hola»"));
+    // The keys are the canvas's again: the next arrow moves the crosshair.
+    const QString before = value();
+    keys.key(Qt::Key_Left);
+    EXPECT_NE(value(), before);
+    EXPECT_TRUE(value().startsWith(QStringLiteral("columna "))) << value().toStdString();
 }
 
 #ifdef GARABEL_ATSPI

@@ -127,6 +127,8 @@ public:
         }
         state.focusable = true;
         state.focused = m_strip->hasFocus() && m_strip->markedSwatch() == m_index;
+        state.selectable = true;
+        state.selected = m_strip->chosenSwatch() == m_index;
         state.invisible = !m_strip->isVisible();
         return state;
     }

@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace garabel {
 
@@ -28,6 +29,26 @@ void ColourStripView::pick(int index)
 {
     const QPoint middle = m_swatches[std::size_t(index)].pixels.center();
     emit mousePressed(1, 0, middle.x() * double(kTwipsPerPixel), middle.y() * double(kTwipsPerPixel));
+}
+
+void ColourStripView::showDrawingColour(Rgb colour)
+{
+    int chosen = m_swatches[std::size_t(m_marked)].colour == colour ? m_marked : -1;
+    for (int i = 0; chosen < 0 && i < int(m_swatches.size()); ++i) {
+        if (m_swatches[std::size_t(i)].colour == colour)
+            chosen = i;
+    }
+    if (chosen == m_chosen)
+        return;
+    const auto tell = [this](int swatch, QAccessible::Event change) {
+        if (swatch < 0)
+            return;
+        QAccessibleEvent event(this, change);
+        event.setChild(swatch);
+        QAccessible::updateAccessibility(&event);
+    };
+    tell(std::exchange(m_chosen, chosen), QAccessible::SelectionRemove);
+    tell(m_chosen, QAccessible::SelectionAdd);
 }
 
 void ColourStripView::keyPressEvent(QKeyEvent *event)

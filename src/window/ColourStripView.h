@@ -22,6 +22,11 @@ public:
     QRect swatchRect(int index) const;
     // A click on the middle of the swatch: the press the pointer would report.
     void pick(int index);
+    // The swatch that holds the drawing colour (the marked one first, where
+    // the strip holds the colour twice), selected for a screen reader; -1 when
+    // the colour is not on the strip.
+    void showDrawingColour(Rgb colour);
+    int chosenSwatch() const { return m_chosen; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -38,6 +43,7 @@ private:
 
     std::vector<ColourSwatch> m_swatches;
     int m_marked = 0;
+    int m_chosen = -1;
 };
 
 } // namespace garabel

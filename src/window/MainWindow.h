@@ -27,6 +27,7 @@ class Label;
 class Platform;
 class ShownSurface;
 class Surface;
+class ColourStripView;
 class SurfaceView;
 class TextBox;
 class Tool;
@@ -157,7 +158,7 @@ private:
     std::unique_ptr<ShownSurface> m_canvas;
     std::unique_ptr<ShownSurface> m_colourStrip;
     SurfaceView *m_canvasView = nullptr;  // owned by the window
-    SurfaceView *m_stripView = nullptr;   // owned by the window
+    ColourStripView *m_stripView = nullptr;  // owned by the window
     PaletteButtons m_paletteButtons;
     ButtonArray m_gridButtons, m_mirrorButtons, m_sheetButtons, m_polygonModeButtons, m_circleKindButtons,
         m_penWidthButtons, m_fillPatternButtons, m_fontStyleButtons, m_eraserSizeButtons;

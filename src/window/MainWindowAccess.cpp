@@ -1,6 +1,7 @@
 #include "desktop/SurfaceView.h"
 #include "tools/ToolBox.h"
 #include "window/Button.h"
+#include "window/ColourStripView.h"
 #include "window/ComboBox.h"
 #include "window/MainWindow.h"
 #include "window/PictureButton.h"
@@ -41,6 +42,7 @@ void MainWindow::prepareForKeyboardAndReader()
     m_stripView->setAccessibleName(tr("Colores"));
     m_stripView->setAccessibleDescription(
         tr("Las flechas van de un color a otro; Espacio o Intro toma el color marcado"));
+    m_stripView->showDrawingColour(drawingColour(m_state));
     m_textInput->edit()->setAccessibleName(tr("Texto"));
     // A list's field and drop-down are read with the list's own name.
     for (ComboBox *list : {m_sideCountList.get(), m_fontSizeList.get(), m_fontNameList.get()}) {

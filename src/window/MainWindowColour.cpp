@@ -1,6 +1,7 @@
 #include "desktop/Platform.h"
 #include "raster/ShownSurface.h"
 #include "raster/SplitRgb.h"
+#include "window/ColourStripView.h"
 #include "window/Label.h"
 #include "window/MainWindow.h"
 
@@ -20,6 +21,7 @@ void MainWindow::onColourStripPressed(int, int, double x, double y)
     m_state.pen.fillColour = colour;
     m_textPreview->setForeColor(colour);
     m_state.pen.colour = colour;
+    m_stripView->showDrawingColour(colour);
 }
 
 // The dialog opens on the current colour with pure blue as custom colour 1.
@@ -36,6 +38,7 @@ void MainWindow::chooseColourInDialog()
         return;
     const RgbComponents c = splitRgb(*chosen);
     m_state.pen.fillColour = rgb(c.red, c.green, c.blue);
+    m_stripView->showDrawingColour(drawingColour(m_state));
 }
 
 } // namespace garabel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "raster/ShownSurface.h"
+#include "window/ColourStripView.h"
 #include "window/MainWindow.h"
 
 namespace garabel {
@@ -22,7 +23,7 @@ public:
     const Surface &currentSheetImage() const { return m_window.m_sheets.current(); }
     const ShownSurface &colourStrip() const { return *m_window.m_colourStrip; }
     SurfaceView *canvasView() const { return m_window.m_canvasView; }
-    SurfaceView *colourStripView() const { return m_window.m_stripView; }
+    ColourStripView *colourStripView() const { return m_window.m_stripView; }
 
     const PaletteButtons &paletteButtons() const { return m_window.m_paletteButtons; }
     const ButtonArray &gridButtons() const { return m_window.m_gridButtons; }

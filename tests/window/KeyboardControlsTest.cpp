@@ -8,10 +8,13 @@
 #include "window/ColourStripView.h"
 #include "window/ComboBox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <QAccessible>
 
 #include <gtest/gtest.h>
 
@@ -123,13 +126,21 @@ TEST(KeyboardControls, TheStripsArrowsMoveAVisibleMarkAndSpacePicksThatColour)
     EXPECT_EQ(ringPixel(0), grey);
     EXPECT_EQ(ringPixel(2), qRgb(255, 255, 255));
     ASSERT_EQ(strip->swatches()[2].colour, rgb(255, 0, 0));
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(strip);
+    const auto selected = [reader](int swatch) { return reader->child(swatch)->state().selected; };
+    EXPECT_FALSE(selected(2));
     press(Qt::Key_Space);
     EXPECT_EQ(drawingColour(w.state()), rgb(255, 0, 0));
+    EXPECT_TRUE(selected(2)) << "a screen reader hears the colour taken";
 
     press(Qt::Key_End);
     press(Qt::Key_Return);
     EXPECT_EQ(drawingColour(w.state()), strip->swatches().back().colour);
     EXPECT_EQ(w.probe().colourStrip().renderedImage(), colourStripPicture());
+    EXPECT_FALSE(selected(2));
+    EXPECT_TRUE(selected(int(strip->swatches().size()) - 1));
+    w.chooseColourInDialog(rgb(1, 2, 3));
+    EXPECT_EQ(strip->chosenSwatch(), -1) << "a colour that is not on the strip";
 
     press(Qt::Key_Tab);
     EXPECT_EQ(ringPixel(int(strip->swatches().size()) - 1), grey) << "no mark without the keyboard";

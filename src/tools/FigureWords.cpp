@@ -94,4 +94,9 @@ QString FigureWords::text(const QString &typed)
     return tr("texto «%1»").arg(typed);
 }
 
+QString FigureWords::cancelled()
+{
+    return tr("figura anulada");
+}
+
 } // namespace garabel

@@ -28,6 +28,8 @@ public:
     static QString dots(const DrawingState &state);
     static QString erased(const DrawingState &state);
     static QString text(const QString &typed);
+    // A drag given up with Escape.
+    static QString cancelled();
 };
 
 } // namespace garabel

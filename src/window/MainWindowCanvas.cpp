@@ -96,6 +96,7 @@ void MainWindow::cancelDrag()
         tool->cancel();
     m_sheetDisplay.show();
     onCanvasMoved(0, 0, m_state.pointer.x, m_state.pointer.y);
+    m_canvasAccessible->setValue(FigureWords::cancelled());
 }
 
 bool MainWindow::tellDrawn(Tool &tool)

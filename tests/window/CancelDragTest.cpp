@@ -1,7 +1,10 @@
+#include "desktop/SurfaceView.h"
 #include "support/CanvasKeys.h"
 #include "support/Figures.h"
 #include "support/GarabelWindow.h"
 #include "window/Button.h"
+
+#include <QAccessible>
 
 #include <gtest/gtest.h>
 
@@ -81,6 +84,9 @@ TEST_F(CancelDrag, EscapeTakesAKeyboardFigureAndStrokeAway)
         ASSERT_GT(countColour(w.canvas(), kRedPixel), 0) << "the preview or the stroke";
         escape();
         expectNothingLeft(tool, "after Escape");
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(w.probe().canvasView())->text(QAccessible::Value),
+                  QStringLiteral("figura anulada"))
+            << "a screen reader hears the figure given up";
         keys.key(Qt::Key_Right);
         expectNothingLeft(tool, "an arrow after Escape only moves the crosshair");
     }

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Runs Garabel under the Orca screen reader on a virtual screen, plays keys and
+# clicks on it with xdotool, and prints what Orca said. A developer's check of
+# what a blind user hears; not a test (Orca is not among the build packages).
+#
+#   scripts/orca-speech.sh [program] -- ACTION...
+#   ACTION: an xdotool key name (Tab, Right, space, shift+Tab, ctrl+z) or
+#           click:X,Y (window coordinates; the window sits at the top left).
+# Example: scripts/orca-speech.sh build/garabel -- click:24,152 click:435,300 Right Down
+#
+# Needs: orca, speech-dispatcher, xvfb, openbox, xdotool, dbus-daemon, at-spi2-core.
+# Speech goes to no sound device; Orca's own log gives the words.
+set -euo pipefail
+
+program=${1:-build/garabel}
+[[ ${2:-} == -- ]] && shift 2 || shift $(( $# > 0 ? 1 : 0 ))
+program=$(realpath "$program")
+for tool in orca Xvfb openbox xdotool dbus-run-session; do
+  command -v "$tool" >/dev/null || { echo "orca-speech: $tool is missing" >&2; exit 1; }
+done
+
+home=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$home"' EXIT
+# A home of its own: Orca's settings start fresh, and speech-dispatcher writes
+# to libao's null device instead of waiting for a sound card.
+mkdir -p "$home/.config/speech-dispatcher"
+sed 's/^#\? *AudioOutputMethod .*/AudioOutputMethod "libao"/' /etc/speech-dispatcher/speechd.conf \
+  >"$home/.config/speech-dispatcher/speechd.conf"
+ln -s /etc/speech-dispatcher/modules "$home/.config/speech-dispatcher/modules"
+echo "default_driver=null" >"$home/.libao"
+
+display=:$(( 40 + RANDOM % 50 ))
+Xvfb "$display" -screen 0 1280x900x24 >/dev/null 2>&1 &
+xvfb=$!
+sleep 1
+
+export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home DISPLAY=$display
+log=$home/orca.log
+dbus-run-session -- bash -s "$program" "$log" "$@" <<'SESSION' >/dev/null 2>&1
+program=$1 log=$2; shift 2
+/usr/libexec/at-spi-bus-launcher --launch-immediately & sleep 1
+openbox & sleep 0.5
+orca --replace -d braille -d braille-monitor --debug-file="$log" &
+for _ in $(seq 60); do grep -q "Runtime settings set" "$log" 2>/dev/null && break; sleep 0.5; done
+sleep 4
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" & app=$!
+sleep 6
+for action in "$@"; do
+  case $action in
+    click:*) at=${action#click:}; xdotool mousemove "${at%,*}" "${at#*,}" click 1 ;;
+    *) xdotool key --delay 100 "$action" ;;
+  esac
+  sleep 1.2
+done
+# Orca writes its log in blocks: a last key that says nothing flushes the rest.
+xdotool key shift; sleep 4
+kill $app; pkill -f "orca --replace" || true
+SESSION
+sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?{'established.*/\1/p" "$log"

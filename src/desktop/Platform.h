@@ -1,8 +1,8 @@
 #pragma once
 
 // src/desktop: what the program asks of the desktop (dialogs, messages, printer,
-// screen) and its Qt side, the canvas view, signals, translations, the command
-// line. Uses raster and files.
+// screen) and its Qt side, the canvas view, what screen readers are told,
+// signals, translations, the command line. Uses raster and files.
 
 #include "files/Result.h"
 #include "raster/Rgb.h"

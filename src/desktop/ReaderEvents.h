@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 class QAccessibleInterface;
 class QDBusConnection;
 class QObject;

@@ -20,6 +20,7 @@ namespace garabel {
 class Button;
 class CanvasAccessible;
 class CanvasAndSheet;
+class ColourStripView;
 class ComboBox;
 class ImageBox;
 class KeyboardPointer;
@@ -27,7 +28,6 @@ class Label;
 class Platform;
 class ShownSurface;
 class Surface;
-class ColourStripView;
 class SurfaceView;
 class TextBox;
 class Tool;
@@ -81,7 +81,7 @@ public:
     void onEscape();
     // The text typed for the text tool and not yet placed goes on the canvas and
     // the sheet where its prompt shows it: on Enter, and first thing when the
-    // tool, the sheet or the drawing is about to change.
+    // tool, the sheet or the drawing is about to change. True when it placed some.
     bool placePendingText();
     // Opens a picture file on the current sheet as a choice in the open dialog
     // does, with the same checks and messages: the command line's picture, a
@@ -135,7 +135,8 @@ private:
     void createKeyboardAccess();
     // The drag in progress draws nothing more: its figure goes, its release commits nothing.
     void cancelDrag();
-    // The canvas's accessible value says what the tool just drew, when it drew something.
+    // The canvas's accessible value says what the tool just drew, when it drew
+    // something; true then.
     bool tellDrawn(Tool &tool);
 
     // --- options (MainWindowOptions.cpp) ---

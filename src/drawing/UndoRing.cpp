@@ -24,14 +24,15 @@ void UndoRing::pushTentative()
     m_tentativePush = mark;
 }
 
-void UndoRing::dropIfUnchanged()
+bool UndoRing::dropIfUnchanged()
 {
     const std::optional<Mark> mark = m_tentativePush;
-    if (mark && mark->sheet == m_sheets.currentIndex()
-        && m_store.unchangedSinceCapture(mark->sheet, m_sheets.current())) {
+    const bool unchanged = mark && mark->sheet == m_sheets.currentIndex()
+                           && m_store.unchangedSinceCapture(mark->sheet, m_sheets.current());
+    if (unchanged)
         withdraw(*mark);
-    }
     settle();
+    return !unchanged;
 }
 
 std::vector<QRect> UndoRing::takeBackTentative()

@@ -28,7 +28,7 @@ public:
     // A push that the end of the same release takes back when the sheet has not
     // changed since, so that a release that drew nothing leaves no step to undo.
     void pushTentative() override;
-    void dropIfUnchanged() override;
+    bool dropIfUnchanged() override;
     // Puts the sheet back as the tentative push took it and withdraws that
     // push, as if it had never been made: a stroke cancelled halfway. Returns
     // the areas of the sheet that changed, in pixels; none without such a push.

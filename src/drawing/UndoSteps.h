@@ -18,8 +18,8 @@ public:
     // Stores the current sheet as a step that dropIfUnchanged may take back.
     virtual void pushTentative() = 0;
     // Ends the release: takes the tentative push back if the sheet has not
-    // changed since it.
-    virtual void dropIfUnchanged() = 0;
+    // changed since it. True when the sheet changed.
+    virtual bool dropIfUnchanged() = 0;
     // Puts the sheet back as the tentative push took it and withdraws that
     // push: a stroke cancelled halfway. Returns the areas of the sheet that
     // changed, in pixels; none without such a push.

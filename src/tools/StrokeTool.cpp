@@ -19,8 +19,9 @@ void StrokeTool::move(bool buttonHeld)
 
 void StrokeTool::release()
 {
-    commitAndSettle({});
-    m_drawn = words();
+    // A press and release with no move between draws nothing, and says nothing.
+    if (commitAndSettle({}))
+        m_drawn = words();
 }
 
 void StrokeTool::cancel()

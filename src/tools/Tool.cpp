@@ -12,11 +12,11 @@ void Tool::showOptions()
         m_env.controls.showOnly(m_options);
 }
 
-void Tool::commitAndSettle(const std::function<void()> &commit)
+bool Tool::commitAndSettle(const std::function<void()> &commit)
 {
     if (commit)
         commit();
-    m_env.undo.dropIfUnchanged();
+    return m_env.undo.dropIfUnchanged();
 }
 
 } // namespace garabel

@@ -70,8 +70,8 @@ public:
 
 protected:
     // The end of every release: `commit` (which may be empty), then the
-    // tentative undo step taken back if the sheet did not change.
-    void commitAndSettle(const std::function<void()> &commit);
+    // tentative undo step taken back if the sheet did not change. True when it changed.
+    bool commitAndSettle(const std::function<void()> &commit);
 
     // The figure the state holds after a release, in words; tool by tool.
     virtual QString words() const { return {}; }

@@ -77,7 +77,11 @@ class FakeUndo : public UndoSteps
 public:
     explicit FakeUndo(Calls &log) : m_log(log) {}
     void pushTentative() override { m_log.push_back("push"); }
-    void dropIfUnchanged() override { m_log.push_back("drop"); }
+    bool dropIfUnchanged() override
+    {
+        m_log.push_back("drop");
+        return true;
+    }
     std::vector<QRect> takeBackTentative() override
     {
         m_log.push_back("take back");

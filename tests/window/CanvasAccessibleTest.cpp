@@ -63,6 +63,14 @@ TEST(CanvasAccessible, ItsValueFollowsTheCrosshairAndTellsTheLastFigure)
     keys.key(Qt::Key_Left);
     EXPECT_NE(value(), before);
     EXPECT_TRUE(value().startsWith(QStringLiteral("columna "))) << value().toStdString();
+
+    // A stroke pressed and let go without a move draws nothing and says nothing.
+    w.chooseTool(PaletteButton::Freehand);
+    w.move(3000, 3000);
+    const QString there = value();
+    w.press(3000, 3000);
+    w.release(3000, 3000);
+    EXPECT_EQ(value(), there);
 }
 
 #ifdef GARABEL_ATSPI

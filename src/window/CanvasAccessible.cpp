@@ -48,8 +48,12 @@ CanvasAccessible::CanvasAccessible(QWidget &canvasView) : m_view(canvasView)
 
 void CanvasAccessible::setValue(const QString &value)
 {
-    if (value == this->value())
-        return;
+    if (value != this->value())
+        tell(value);
+}
+
+void CanvasAccessible::tell(const QString &value)
+{
     m_view.setProperty(kValueProperty, value);
     tellDescriptionChanged(m_view);
 }

@@ -17,7 +17,10 @@ public:
     // Gives the canvas view its accessible face; a view created before reads the same.
     explicit CanvasAccessible(QWidget &canvasView);
 
+    // Where the crosshair is: told only when it changes.
     void setValue(const QString &value);
+    // What a command did: told even when it says what it said last (a second undo).
+    void tell(const QString &value);
     QString value() const;
 
 private:

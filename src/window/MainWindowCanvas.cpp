@@ -96,14 +96,14 @@ void MainWindow::cancelDrag()
         tool->cancel();
     m_sheetDisplay.show();
     onCanvasMoved(0, 0, m_state.pointer.x, m_state.pointer.y);
-    m_canvasAccessible->setValue(FigureWords::cancelled());
+    m_canvasAccessible->tell(FigureWords::cancelled());
 }
 
 bool MainWindow::tellDrawn(Tool &tool)
 {
     const QString drawn = tool.takeDrawn();
     if (!drawn.isEmpty())
-        m_canvasAccessible->setValue(drawn);
+        m_canvasAccessible->tell(drawn);
     return !drawn.isEmpty();
 }
 

@@ -7,6 +7,7 @@
 #include "raster/ShownSurface.h"
 #include "tools/ToolBox.h"
 #include "window/Button.h"
+#include "window/CanvasAccessible.h"
 #include "window/ImageBox.h"
 #include "window/PaletteCommands.h"
 #include "window/WindowToolControls.h"
@@ -43,6 +44,7 @@ void MainWindow::onPaletteButton(PaletteButton button)
         case PaletteButton::Undo:
             placePendingText();
             m_sheetDisplay.show(m_undoRing.undo());
+            m_canvasAccessible->tell(tr("deshecho"));
             break;
         // One undo brings the drawing back.
         case PaletteButton::Clear:
@@ -72,8 +74,10 @@ void MainWindow::onPaletteButton(PaletteButton button)
 void MainWindow::onRedo()
 {
     runPaletteCommand(m_platform, [this] {
-        if (m_undoRing.redoSteps(m_sheets.currentIndex()) > 0)
+        const bool stepLeft = m_undoRing.redoSteps(m_sheets.currentIndex()) > 0;
+        if (stepLeft)
             m_sheetDisplay.show(m_undoRing.redo());
+        m_canvasAccessible->tell(stepLeft ? tr("rehecho") : tr("nada que rehacer"));
     });
 }
 

@@ -91,12 +91,22 @@ TEST(CanvasAccessible, ItsChangesReachTheAccessibilityBusWithTheirWords)
     keys.key(Qt::Key_Down);
     keys.key(Qt::Key_Space);
 
-    const QString drawn = QStringLiteral("rectángulo de 1 por 1 puntos");
-    const QStringList words = bus.descriptionsUntil(drawn);
-    ASSERT_GE(words.size(), 3) << words.join(u'|').toStdString();
-    EXPECT_EQ(words.mid(words.size() - 3),
+    // Undo and redo are told each time, a second undo as well as the first.
+    keys.key(Qt::Key_Z, Qt::ControlModifier);
+    keys.key(Qt::Key_Z, Qt::ControlModifier);
+    keys.key(Qt::Key_Y, Qt::ControlModifier);
+    keys.key(Qt::Key_Y, Qt::ControlModifier);
+    keys.key(Qt::Key_Y, Qt::ControlModifier);
+
+    const QString nothingLeft = QStringLiteral("nada que rehacer");
+    const QStringList words = bus.descriptionsUntil(nothingLeft);
+    ASSERT_GE(words.size(), 8) << words.join(u'|').toStdString();
+    EXPECT_EQ(words.mid(words.size() - 8),
               QStringList({QStringLiteral("columna %1, fila %2").arg(column + 1).arg(row),
-                           QStringLiteral("columna %1, fila %2").arg(column + 1).arg(row + 1), drawn}));
+                           QStringLiteral("columna %1, fila %2").arg(column + 1).arg(row + 1),
+                           QStringLiteral("rectángulo de 1 por 1 puntos"), QStringLiteral("deshecho"),
+                           QStringLiteral("deshecho"), QStringLiteral("rehecho"), QStringLiteral("rehecho"),
+                           nothingLeft}));
 
     // Sent as the canvas object of the program's accessibility tree.
     const QDBusMessage last = bus.changes().constLast();

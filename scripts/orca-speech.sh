@@ -40,7 +40,7 @@ dbus-run-session -- bash -s "$program" "$log" "$@" <<'SESSION' >/dev/null 2>&1
 program=$1 log=$2; shift 2
 /usr/libexec/at-spi-bus-launcher --launch-immediately & sleep 1
 openbox & sleep 0.5
-orca --replace -d braille -d braille-monitor --debug-file="$log" &
+orca --replace -d braille -d braille-monitor --debug-file="$log" & orca=$!
 for _ in $(seq 60); do grep -q "Runtime settings set" "$log" 2>/dev/null && break; sleep 0.5; done
 sleep 4
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" & app=$!
@@ -54,6 +54,6 @@ for action in "$@"; do
 done
 # Orca writes its log in blocks: a last key that says nothing flushes the rest.
 xdotool key shift; sleep 4
-kill $app; pkill -f "orca --replace" || true
+kill $app $orca || true
 SESSION
 sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?{'established.*/\1/p" "$log"

@@ -3,7 +3,7 @@
 # clicks on it with xdotool, and prints what Orca said. A developer's check of
 # what a blind user hears; not a test (Orca is not among the build packages).
 #
-#   scripts/orca-speech.sh [program] -- ACTION...
+#   scripts/orca-speech.sh PROGRAM [--] ACTION...
 #   ACTION: an xdotool key name (Tab, Right, space, shift+Tab, ctrl+z) or
 #           click:X,Y (window coordinates; the window sits at the top left).
 # Example: scripts/orca-speech.sh build/garabel -- click:24,152 click:435,300 Right Down
@@ -12,15 +12,16 @@
 # Speech goes to no sound device; Orca's own log gives the words.
 set -euo pipefail
 
-program=${1:-build/garabel}
-[[ ${2:-} == -- ]] && shift 2 || shift $(( $# > 0 ? 1 : 0 ))
-program=$(realpath "$program")
+program=$(realpath "${1:?usage: scripts/orca-speech.sh PROGRAM [--] ACTION...}")
+shift
+[[ ${1:-} == -- ]] && shift
 for tool in orca Xvfb openbox xdotool dbus-run-session; do
   command -v "$tool" >/dev/null || { echo "orca-speech: $tool is missing" >&2; exit 1; }
 done
 
 home=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$home"' EXIT
+# Speech-dispatcher, started by Orca, is found by its socket in that home.
+trap 'kill $xvfb 2>/dev/null; pkill -f "$home" ; rm -rf "$home"' EXIT
 # A home of its own: Orca's settings start fresh, and speech-dispatcher writes
 # to libao's null device instead of waiting for a sound card.
 mkdir -p "$home/.config/speech-dispatcher"
@@ -54,6 +55,9 @@ for action in "$@"; do
 done
 # Orca writes its log in blocks: a last key that says nothing flushes the rest.
 xdotool key shift; sleep 4
-kill $app $orca || true
+# Orca writes out the rest of its log as it quits; the bus and the window
+# manager go last.
+kill $app; wait $app; kill $orca; wait $orca
+kill $(jobs -p) 2>/dev/null || true
 SESSION
 sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?{'established.*/\1/p" "$log"

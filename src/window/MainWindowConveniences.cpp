@@ -5,6 +5,7 @@
 #include "window/Button.h"
 #include "window/ComboBox.h"
 #include "window/HelpPicture.h"
+#include "window/ToolKeys.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -102,6 +103,12 @@ const QKeySequence kRedoKeys[] = {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequen
 // Escape takes the help page away, as a second press of help does.
 const QKeySequence kLeaveHelpKey(Qt::Key_Escape);
 
+// Alt and the tool's letter take the tool.
+QKeySequence toolSequence(char letter)
+{
+    return QKeySequence(Qt::ALT | Qt::Key(letter));
+}
+
 // A key named as it is printed on the keyboard ("Ctrl+Z"; Qt's Spanish texts
 // would say "Control+Z").
 QString keyName(const QKeySequence &key)
@@ -114,6 +121,8 @@ QString keyName(const QKeySequence &key)
 QString paletteTip(int index)
 {
     const QString caption = HelpPicture::caption(Group::Palette, index);
+    if (const char letter = toolKey(PaletteButton(index)))
+        return QStringLiteral("%1 (%2)").arg(caption, keyName(toolSequence(letter)));
     for (const auto &[key, button] : kPaletteKeys) {
         if (int(button) != index)
             continue;
@@ -155,6 +164,14 @@ void MainWindow::installShortcutsAndTips()
     for (const QKeySequence &key : kRedoKeys)
         addShortcut(key, [this] { onRedo(); });
     addShortcut(kLeaveHelpKey, [this] { onEscape(); });
+    // A tool taken in the middle of a drag ends the drag first, as Escape does.
+    for (const ToolKey &key : kToolKeys) {
+        addShortcut(toolSequence(key.letter), [this, tool = key.tool] {
+            if (m_drag == Drag::Drawing)
+                cancelDrag();
+            onPaletteButton(tool);
+        });
+    }
     auto *keysFirst = new WindowKeysFirst(sequences, this);  // owned by the window
     for (QLineEdit *field : findChildren<QLineEdit *>())
         field->installEventFilter(keysFirst);

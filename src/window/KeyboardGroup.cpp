@@ -77,7 +77,6 @@ void KeyboardGroup::settle()
     }
     for (PictureButton *button : m_buttons)
         button->setFocusPolicy(button == stop ? Qt::TabFocus : Qt::NoFocus);
-    m_stop = stop;
 }
 
 std::vector<PictureButton *> KeyboardGroup::shownInReadingOrder() const

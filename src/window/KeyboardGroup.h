@@ -21,9 +21,6 @@ class KeyboardGroup : public QObject
 public:
     KeyboardGroup(std::vector<PictureButton *> buttons, QObject *parent);
 
-    // The button that Tab reaches in the group now.
-    PictureButton *stop() const { return m_stop; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -34,7 +31,6 @@ private:
 
     std::vector<PictureButton *> m_buttons;
     PictureButton *m_remembered = nullptr;  // where the keyboard was last in the group
-    PictureButton *m_stop = nullptr;
 };
 
 } // namespace garabel

@@ -70,7 +70,7 @@ void tip(ComboBox &list, const QString &text)
 }
 
 // Lets the window's shortcuts win over a text field that has the focus: the
-// text box usually has it, and would otherwise keep Ctrl+Z for its own undo.
+// text box or a list's field would otherwise keep Ctrl+Z for its own undo.
 class WindowKeysFirst : public QObject
 {
 public:

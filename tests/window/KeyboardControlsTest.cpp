@@ -91,14 +91,11 @@ TEST(KeyboardControls, TheArrowsMoveWithinAGroupAndSpaceOrEnterDoesWhatAClickDoe
     const WindowProbe look = w.probe();
     const auto tool = [&look](PaletteButton b) { return look.paletteButtons()[b]->widget(); };
     const std::pair<int, PaletteButton> palette[] = {
-        {Qt::Key_Down, PaletteButton::Dots},  {Qt::Key_Down, PaletteButton::Circle},
-        {Qt::Key_Down, PaletteButton::Rectangle}, {Qt::Key_Right, PaletteButton::Fill},
-        {Qt::Key_Down, PaletteButton::Text},  {Qt::Key_Left, PaletteButton::Undo},
-        {Qt::Key_Left, PaletteButton::Fill},  {Qt::Key_End, PaletteButton::MoveFreely},
-        {Qt::Key_Down, PaletteButton::MoveFreely}, {Qt::Key_Home, PaletteButton::Open},
-        {Qt::Key_Up, PaletteButton::Open},    {Qt::Key_Left, PaletteButton::Open},
-        {Qt::Key_Down, PaletteButton::Line},  {Qt::Key_Down, PaletteButton::Dots},
-        {Qt::Key_Down, PaletteButton::Circle}, {Qt::Key_Down, PaletteButton::Rectangle},
+        {Qt::Key_End, PaletteButton::MoveFreely}, {Qt::Key_Right, PaletteButton::MoveFreely},
+        {Qt::Key_Home, PaletteButton::Open},      {Qt::Key_Up, PaletteButton::Open},
+        {Qt::Key_Left, PaletteButton::Open},      {Qt::Key_Down, PaletteButton::Line},
+        {Qt::Key_Right, PaletteButton::Freehand}, {Qt::Key_Right, PaletteButton::Dots},
+        {Qt::Key_Down, PaletteButton::Circle},    {Qt::Key_Down, PaletteButton::Rectangle},
     };
     for (const auto &[key, reached] : palette) {
         w.type(key);

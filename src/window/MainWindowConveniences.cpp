@@ -3,6 +3,7 @@
 #include "desktop/Platform.h"
 #include "drawing/GridMath.h"
 #include "window/Button.h"
+#include "window/CanvasAccessible.h"
 #include "window/ComboBox.h"
 #include "window/HelpPicture.h"
 #include "window/ToolKeys.h"
@@ -165,11 +166,13 @@ void MainWindow::installShortcutsAndTips()
         addShortcut(key, [this] { onRedo(); });
     addShortcut(kLeaveHelpKey, [this] { onEscape(); });
     // A tool taken in the middle of a drag ends the drag first, as Escape does.
+    // The canvas, where the keys usually are, names the tool taken.
     for (const ToolKey &key : kToolKeys) {
         addShortcut(toolSequence(key.letter), [this, tool = key.tool] {
             if (m_drag == Drag::Drawing)
                 cancelDrag();
             onPaletteButton(tool);
+            m_canvasAccessible->tell(HelpPicture::caption(Group::Palette, int(tool)));
         });
     }
     auto *keysFirst = new WindowKeysFirst(sequences, this);  // owned by the window

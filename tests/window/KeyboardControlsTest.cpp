@@ -7,6 +7,7 @@
 #include "window/ColourStrip.h"
 #include "window/ColourStripView.h"
 #include "window/ComboBox.h"
+#include "window/HelpPicture.h"
 #include "window/PictureButton.h"
 
 #include "window/ToolKeys.h"
@@ -138,10 +139,13 @@ TEST(KeyboardControls, AltAndATheToolsLetterTakesItFromTheCanvasAndFromTheStrip)
     for (int i = 0; i < 3; ++i)
         w.type(Qt::Key_Tab);
     ASSERT_EQ(focused(), look.canvasView());
+    QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(look.canvasView());
     for (const ToolKey &key : kToolKeys) {
         w.type(key.letter, Qt::AltModifier);
         EXPECT_EQ(w.state().tool, key.tool) << key.letter;
         EXPECT_EQ(focused(), look.canvasView());
+        EXPECT_EQ(canvas->text(QAccessible::Value), HelpPicture::caption(HelpPicture::Group::Palette, int(key.tool)))
+            << "heard as well as seen";
         EXPECT_TRUE(look.paletteButtons()[key.tool]->button()->toolTip().endsWith(
             QStringLiteral("(Alt+%1)").arg(QChar(key.letter))))
             << "the tip names the key";
@@ -155,8 +159,7 @@ TEST(KeyboardControls, AltAndATheToolsLetterTakesItFromTheCanvasAndFromTheStrip)
     w.type(Qt::Key_R, Qt::AltModifier);
     for (int key : {Qt::Key_Space, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space})
         w.type(key);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(look.canvasView())->text(QAccessible::Value),
-              QStringLiteral("rectángulo de 1 por 1 puntos"));
+    EXPECT_EQ(canvas->text(QAccessible::Value), QStringLiteral("rectángulo de 1 por 1 puntos"));
 
     w.type(Qt::Key_Tab, Qt::ShiftModifier);
     ASSERT_EQ(focused(), look.colourStripView());

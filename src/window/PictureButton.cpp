@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace garabel {
@@ -23,17 +24,11 @@ QColor captionColour(Rgb face)
 {
     return qGray(toQColor(face).rgb()) < 128 ? Qt::white : Qt::black;
 }
-// The keyboard's ring: black on light faces, white on dark ones, whichever
-// contrasts more by the luminance contrast ratios are reckoned with (equal at
-// about 0.18). Pure green, light to the eye, takes black.
+// The keyboard's ring: black or white, whichever stands out more from the
+// face. Pure green, light to the eye, takes black.
 QColor ringColour(const QColor &face)
 {
-    const auto linear = [](int component) {
-        const double c = component / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    const double luminance = 0.2126 * linear(face.red()) + 0.7152 * linear(face.green()) + 0.0722 * linear(face.blue());
-    return luminance > 0.179 ? Qt::black : Qt::white;
+    return contrastRatio(face, Qt::black) >= contrastRatio(face, Qt::white) ? Qt::black : Qt::white;
 }
 
 // A solid ring of `width` pixels along the inside of r, in filled bands.
@@ -63,6 +58,16 @@ void drawSunkenFrame(QPainter &p, const QRect &r)
     }
 }
 } // namespace
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const auto [darker, lighter] = std::minmax({luminance(a), luminance(b)});
+    return (lighter + 0.05) / (darker + 0.05);
+}
 
 PictureButton::PictureButton(QWidget *parent) : QAbstractButton(parent), m_backColor(kDefaultFace)
 {

@@ -9,7 +9,6 @@
 #include "window/ComboBox.h"
 #include "window/HelpPicture.h"
 #include "window/PictureButton.h"
-
 #include "window/ToolKeys.h"
 
 #include <QAccessible>

@@ -1,7 +1,8 @@
 #include "desktop/CommandLine.h"
 
+#include "files/FileNames.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <QStringList>
 
 #include <cstdio>
@@ -56,7 +57,7 @@ QString pictureArgument(int argc, const char *const *argv)
     QString picture;
     QStringList ignored;
     for (int i = 1; i < argc; ++i) {
-        const QString argument = QFile::decodeName(argv[i]);
+        const QString argument = decodedFileName(argv[i]);
         if (picture.isEmpty() && !argument.isEmpty() && !argument.startsWith(u'-'))
             picture = argument;
         else

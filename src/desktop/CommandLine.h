@@ -14,7 +14,8 @@ bool answerCommandLine(int argc, const char *const *argv, const char *version);
 
 // The picture to open: the first argument that is not an option (an option
 // starts with "-"); empty when there is none. Every other argument is
-// ignored, and named on one line of standard error.
+// ignored, and named on one line of standard error. A name whose bytes are
+// not UTF-8 comes back as decodedFileName() gives it, so that it opens.
 QString pictureArgument(int argc, const char *const *argv);
 
 } // namespace garabel

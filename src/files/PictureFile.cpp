@@ -1,5 +1,7 @@
 #include "files/PictureFile.h"
 
+#include "files/FileNames.h"
+#include "files/JpegEndWatch.h"
 #include "files/PictureFileReasons.h"
 #include "files/RunLengthBmp.h"
 
@@ -33,7 +35,7 @@ Result<void> openRegularFile(const QString &path, QFile &file)
     if (path.isEmpty() || path.contains(QChar(0)))
         return Failure{Reasons::systemReason(ENOENT, Access::Reading)};
 #ifdef Q_OS_UNIX
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = encodedFileName(path);
     struct stat info = {};
     // Looked at before opening, so that no device is ever opened.
     if (::stat(name.constData(), &info) != 0)
@@ -98,6 +100,7 @@ struct Decoded {
     bool ok = false;
     bool deviceError = false;
     bool filledInPlace = false;  // the decoder wrote into the prefilled picture
+    bool dataEndedEarly = false;  // the JPEG decoder made up blocks for data that was not there
 };
 
 // Only the decoder of that one format runs: no guessing from the name or the
@@ -112,6 +115,7 @@ Decoded decode(QIODevice &file, PictureKind kind, QImage picture, uchar fill, QS
     if (!file.seek(0))
         return d;
     {
+        const JpegEndWatch watch;
         QImageReader reader(&file, decoderName(kind));
         reader.setAutoDetectImageFormat(false);
         reader.setDecideFormatFromContent(false);
@@ -127,6 +131,7 @@ Decoded decode(QIODevice &file, PictureKind kind, QImage picture, uchar fill, QS
         d.ok = reader.read(&picture);
         d.deviceError = reader.error() == QImageReader::DeviceError;
         d.filledInPlace = prefilled && picture.constBits() == prefilled;
+        d.dataEndedEarly = watch.dataEndedEarly();
     }
     // The reader is gone, so nothing else shares the picture's pixels.
     d.picture = std::move(picture);
@@ -198,26 +203,6 @@ QImage whitenMissingRows(const QImage &picture, const PictureHeader &header)
     return result;
 }
 
-// The GIF decoder leaves the pixels its data does not reach as zero bytes,
-// which no pixel it draws is (opaque ones have an alpha of 255, transparent
-// ones are 0x00FFFFFF): they take the background colour. Returns how many there were.
-qint64 paintUnreachedGifPixels(QImage &picture, QRgb background)
-{
-    qint64 unreached = 0;
-    if (picture.depth() != 32)
-        return unreached;
-    for (int y = 0; y < picture.height(); ++y) {
-        auto *row = reinterpret_cast<QRgb *>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x) {
-            if (row[x] == 0) {
-                row[x] = background;
-                ++unreached;
-            }
-        }
-    }
-    return unreached;
-}
-
 Result<PictureRead> readRunLengthCoded(QIODevice &file, const PictureHeader &header)
 {
     const std::optional<RunLengthPicture> read = readRunLengthBmp(file, header);
@@ -240,7 +225,7 @@ Result<PictureRead> decodeSound(QIODevice &file, PictureKind kind, const Picture
                               : Reasons::systemReason(EIO, Access::Reading)};
     }
     const bool rowsMissing = header.storedRows >= 0 && header.storedRows < header.height;
-    bool partial = !d.ok || !header.dataComplete || rowsMissing;
+    bool partial = !d.ok || !header.dataComplete || rowsMissing || d.dataEndedEarly;
     QImage &picture = d.picture;
     // A picture the decoder made itself and gave up on may hold memory it never wrote.
     if (!d.ok && !d.filledInPlace)
@@ -250,7 +235,7 @@ Result<PictureRead> decodeSound(QIODevice &file, PictureKind kind, const Picture
     else if (rowsMissing && indexed(picture) && picture.height() == header.height)
         picture = whitenMissingRows(picture, header);
     else if (kind == PictureKind::Gif)
-        partial = paintUnreachedGifPixels(picture, header.background) > 0 || partial;
+        partial = paintUnreachedGifPixels(picture, header.gifFrame, header.background) || partial;
     if (picture.isNull())
         picture = blankPicture(header);
     if (picture.isNull())
@@ -272,10 +257,14 @@ Result<PictureRead> readPicture(QIODevice &file)
     if (kind == PictureKind::Unknown)
         return Failure{Reasons::tr("No es una imagen BMP, GIF, JPEG ni PNG")};
     const std::optional<PictureHeader> header = readPictureHeader(file, kind);
+    if (header && header->unsupported != Unsupported::No)
+        return Failure{Reasons::notSupported(*header)};
     if (!header || header->width <= 0 || header->height <= 0)
         return Failure{Reasons::damaged()};
     if (!withinLimits(header->width, header->height))
         return Failure{Reasons::tooBig(header->width, header->height)};
+    if (!header->sound)
+        return Failure{Reasons::damaged()};
     return decodeSound(file, kind, *header);
 }
 

@@ -35,15 +35,20 @@ struct PictureRead {
 // header, or whose header is impossible, is refused. A file whose header is
 // complete and sound loads with what its image data holds, as picture viewers
 // show it: where the data ends early or breaks off, the pixels it does not
-// reach are white in a BMP or PNG, the GIF's background colour in a GIF, and
-// what the JPEG decoder makes of the missing blocks in a JPEG (the common case
-// of a JPEG without its end marker loads whole). Never a pixel of memory that
-// the file did not fill, nor one a run cut by the end of the file makes up.
-// Such a picture comes marked partial. Whether whole or not, reading holds at
+// reach are white in a BMP or PNG, the GIF's background colour in a GIF (an
+// interlaced one too, whose decoder fills rows ahead with copies), and what
+// the JPEG decoder makes of the missing blocks in a JPEG (the common case of a
+// JPEG without its end marker loads whole). Never a pixel of memory that the
+// file did not fill, nor one a run cut by the end of the file makes up. Such a
+// picture comes marked partial, a JPEG too when its decoder finds its data
+// ending early, even with an end marker after.
+// A BMP of a kind the decoders do not read (2 or 64 bits per pixel, a JPEG or
+// PNG inside) is refused as not supported; a size beyond the limits is told
+// so even when the header is broken after it. Whether whole or not, reading holds at
 // most the picture in the decoder's format, the picture returned and one bit
 // per pixel at a time.
 // A refused file gives the reason in Spanish. Unicode paths of any length are
-// taken as they are.
+// taken as they are, and encodedFileName() gives the bytes of the name.
 Result<PictureRead> readPicture(const QString &path);
 // The same from a random-access device open for reading (a file already opened, a buffer).
 Result<PictureRead> readPicture(QIODevice &file);

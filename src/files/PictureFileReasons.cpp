@@ -82,4 +82,18 @@ QString PictureFileReasons::tooBig(qint64 width, qint64 height)
         .arg(kMaxPicturePixels / 1'000'000);
 }
 
+QString PictureFileReasons::notSupported(const PictureHeader &header)
+{
+    switch (header.unsupported) {
+    case Unsupported::BmpHoldingJpeg:
+        return tr("No se admiten las imágenes BMP que guardan dentro una imagen JPEG");
+    case Unsupported::BmpHoldingPng:
+        return tr("No se admiten las imágenes BMP que guardan dentro una imagen PNG");
+    case Unsupported::BmpDepth:
+    case Unsupported::No:
+        break;
+    }
+    return tr("No se admiten las imágenes BMP de %1 bits por píxel").arg(header.bitsPerPixel);
+}
+
 } // namespace garabel

@@ -7,6 +7,8 @@ class QFileDevice;
 
 namespace garabel {
 
+struct PictureHeader;
+
 enum class Access { Reading, Writing };
 
 // Why a picture file could not be read or written, always in Spanish: no text
@@ -20,6 +22,7 @@ public:
     static QString notRegular(bool folder);
     static QString damaged() { return tr("El fichero está dañado o incompleto"); }
     static QString tooBig(qint64 width, qint64 height);
+    static QString notSupported(const PictureHeader &header);
     static QString outOfMemory() { return tr("No hay memoria suficiente para la imagen"); }
 };
 

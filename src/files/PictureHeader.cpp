@@ -41,6 +41,14 @@ qint64 be32(const QByteArray &b, int at)
     return be16(b, at) << 16 | be16(b, at + 2);
 }
 
+// Cut or impossible past the size, which is kept: a file too big is told so.
+std::optional<PictureHeader> unsound(std::optional<PictureHeader> h)
+{
+    if (h)
+        h->sound = false;
+    return h;
+}
+
 // --- BMP: file header, then a core (12 bytes, 16-bit sizes) or info header,
 // then any colour table or masks up to the pixels.
 
@@ -72,13 +80,19 @@ std::optional<PictureHeader> bmpHeader(QIODevice &file)
     } else {
         return std::nullopt;
     }
+    if (h.width <= 0 || h.height <= 0)
+        return std::nullopt;
+    constexpr qint64 kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kJpeg = 4, kPng = 5, kAlphaBitFields = 6;
+    h.bitsPerPixel = int(bitsPerPixel);
+    if (compression == kJpeg || compression == kPng)
+        h.unsupported = compression == kJpeg ? Unsupported::BmpHoldingJpeg : Unsupported::BmpHoldingPng;
+    else if (bitsPerPixel == 2 || bitsPerPixel == 64)
+        h.unsupported = Unsupported::BmpDepth;
     const bool knownDepth = bitsPerPixel == 1 || bitsPerPixel == 4 || bitsPerPixel == 8 || bitsPerPixel == 16
         || bitsPerPixel == 24 || bitsPerPixel == 32;
-    if (h.width <= 0 || h.height <= 0 || !knownDepth || file.size() < 14 + infoSize || dataOffset > file.size())
-        return std::nullopt;
+    if (h.unsupported != Unsupported::No || !knownDepth || file.size() < 14 + infoSize || dataOffset > file.size())
+        return unsound(h);
     // Uncompressed rows have a known length; compressed data is the decoder's to follow.
-    constexpr qint64 kRgb = 0, kBitFields = 3, kAlphaBitFields = 6;
-    constexpr qint64 kRle8 = 1, kRle4 = 2;
     if (compression == kRgb || compression == kBitFields || compression == kAlphaBitFields) {
         const qint64 rowBytes = (h.width * bitsPerPixel + 31) / 32 * 4;
         h.storedRows = qMin(h.height, (file.size() - dataOffset) / rowBytes);
@@ -120,7 +134,7 @@ std::optional<PictureHeader> gifHeader(QIODevice &file)
     if (flags & 0x80) {
         const std::optional<QByteArray> table = readExactly(file, 3 * (2 << (flags & 7)));
         if (!table)
-            return std::nullopt;
+            return unsound(h);
         const int entry = 3 * quint8(head->at(11));
         if (entry + 2 < table->size())
             h.background = qRgb(quint8(table->at(entry)), quint8(table->at(entry + 1)), quint8(table->at(entry + 2)));
@@ -128,23 +142,26 @@ std::optional<PictureHeader> gifHeader(QIODevice &file)
     for (;;) {
         const std::optional<QByteArray> introducer = readExactly(file, 1);
         if (!introducer)
-            return std::nullopt;
+            return unsound(h);
         if (quint8(introducer->at(0)) == 0x21) {
             if (!readExactly(file, 1) || !skipSubBlocks(file))
-                return std::nullopt;
+                return unsound(h);
             continue;
         }
         // The trailer or a stray byte before any image: there is no picture.
         if (quint8(introducer->at(0)) != 0x2C)
-            return std::nullopt;
+            return unsound(h);
         const std::optional<QByteArray> image = readExactly(file, 9);
-        if (!image || !skipColourTable(file, quint8(image->at(8))) || !readExactly(file, 1))
-            return std::nullopt;
+        std::optional<QByteArray> codeSize;
+        if (!image || !skipColourTable(file, quint8(image->at(8))) || !(codeSize = readExactly(file, 1)))
+            return unsound(h);
+        h.gifFrame.place = QRect(int(le16(*image, 0)), int(le16(*image, 2)), int(le16(*image, 4)), int(le16(*image, 6)));
+        h.gifFrame.interlaced = quint8(image->at(8)) & 0x40;
         if (h.width == 0)
-            h.width = le16(*image, 0) + le16(*image, 4);
+            h.width = h.gifFrame.place.left() + h.gifFrame.place.width();
         if (h.height == 0)
-            h.height = le16(*image, 2) + le16(*image, 6);
-        h.dataComplete = skipSubBlocks(file);
+            h.height = h.gifFrame.place.top() + h.gifFrame.place.height();
+        h.dataComplete = countGifPixels(file, quint8(codeSize->at(0)), h.gifFrame);
         return h;
     }
 }
@@ -197,24 +214,24 @@ std::optional<PictureHeader> jpegHeader(QIODevice &file)
     for (;;) {
         const std::optional<quint8> marker = nextMarker(file);
         if (!marker || *marker == 0xD9)
-            return std::nullopt;
+            return unsound(h);
         if (*marker == 0xD8 || *marker == 0x01 || (*marker >= 0xD0 && *marker <= 0xD7))
             continue;  // markers without a segment
         const std::optional<QByteArray> lengthBytes = readExactly(file, 2);
         if (!lengthBytes)
-            return std::nullopt;
+            return unsound(h);
         const qint64 length = be16(*lengthBytes, 0);
         if (length < 2)
-            return std::nullopt;
+            return unsound(h);
         if (isStartOfFrame(*marker) && !h) {
             const std::optional<QByteArray> frame = readExactly(file, 5);
             if (length < 8 || !frame)
                 return std::nullopt;
             h = PictureHeader{be16(*frame, 3), be16(*frame, 1)};
             if (!skip(file, length - 7))
-                return std::nullopt;
+                return unsound(h);
         } else if (!skip(file, length - 2)) {
-            return std::nullopt;
+            return unsound(h);
         } else if (*marker == 0xDA) {
             if (h)  // the first scan, after its frame header
                 h->dataComplete = findEndMarker(file);
@@ -236,12 +253,12 @@ std::optional<PictureHeader> pngHeader(QIODevice &file)
     for (;;) {
         const std::optional<QByteArray> chunk = readExactly(file, 8);
         if (!chunk)
-            return std::nullopt;
+            return unsound(h);
         const QByteArray type = chunk->mid(4, 4);
         if (type == "IDAT")
             return h;
         if (type == "IEND" || !skip(file, be32(*chunk, 0) + 4))
-            return std::nullopt;
+            return unsound(h);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/GifFrame.h"
+
 #include <QRgb>
 #include <QtGlobal>
 
@@ -11,6 +13,9 @@ class QIODevice;
 namespace garabel {
 
 enum class PictureKind { Unknown, Bmp, Gif, Jpeg, Png };
+
+// A picture of a known kind that the readers do not decode.
+enum class Unsupported { No, BmpDepth, BmpHoldingJpeg, BmpHoldingPng };
 
 // The kind of picture a file holds, told by its first 8 bytes alone ("BM",
 // "GIF87a" / "GIF89a", FF D8 FF, the PNG signature), whatever its name says.
@@ -36,6 +41,14 @@ struct PictureHeader {
     // What the pixels that the data does not reach become: the GIF's
     // background colour when it has a global colour table, otherwise white.
     QRgb background = 0xFFFFFFFF;
+    // False when the file ends inside the header, or the header is
+    // impossible, after the size: the size is known, the file is refused.
+    bool sound = true;
+    // A BMP of 2 or 64 bits per pixel (bitsPerPixel), or holding a JPEG or PNG.
+    Unsupported unsupported = Unsupported::No;
+    int bitsPerPixel = 0;
+    // The first image of a GIF, and how far its data reaches.
+    GifFrame gifFrame = {};
 };
 
 // Walks the header of a picture file of the given kind from the start of
@@ -43,8 +56,9 @@ struct PictureHeader {
 // begins (a BMP's pixels, a GIF's first image data, a JPEG's first scan, a
 // PNG's first IDAT chunk), and for a GIF and a JPEG on to where that data
 // ends (dataComplete). nullopt when the file ends inside the header or the
-// header is impossible (no size, a negative width...). The position of `file`
-// is left anywhere.
+// header is impossible before the size is known (no size, a negative
+// width...); past it, a header with sound false. The position of `file` is
+// left anywhere.
 std::optional<PictureHeader> readPictureHeader(QIODevice &file, PictureKind kind);
 
 } // namespace garabel

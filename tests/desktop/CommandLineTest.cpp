@@ -1,3 +1,5 @@
+#include "desktop/CommandLine.h"
+#include "files/PictureFile.h"
 #include "support/PictureSamples.h"
 #include "support/ProgramProcess.h"
 
@@ -7,6 +9,7 @@
 
 #include <csignal>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -83,6 +86,25 @@ TEST(CommandLine, OpensThePictureNamedAndIgnoresTheRestSayingSoOnce)
     EXPECT_TRUE(program.exitedCleanly());
     EXPECT_EQ(linesOfProgram(program.errorOutput()),
               QStringList("garabel: se ignoran estos argumentos: -platform -reverse " + dir.filePath("otra.png")));
+}
+
+// Qt would read the name's bytes as UTF-8 and make U+FFFD of the Latin-1 "é":
+// another name, a file that does not exist.
+TEST(CommandLine, APictureNamedInBytesThatAreNotUtf8Opens)
+{
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.path()) + "/caf\xE9.png";
+    const QByteArray png = encoded(samplePicture(), "png");
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, png.constData(), std::size_t(png.size())), png.size());
+    ::close(fd);
+
+    const char *const argv[] = {"garabel", path.constData()};
+    const QString picture = pictureArgument(2, argv);
+    const Result<PictureRead> read = readPicture(picture);
+    ASSERT_EQ(read.reason(), QString());
+    EXPECT_EQ(read.value().picture.convertToFormat(QImage::Format_RGB32), samplePicture());
 }
 
 } // namespace garabel::test

@@ -41,9 +41,22 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// The rows of an interlaced GIF of `height` rows, in the order its data holds
+// them: every eighth from row 0, every eighth from row 4, every fourth from
+// row 2, every second from row 1.
+inline QList<int> interlacedRows(int height)
+{
+    QList<int> rows;
+    for (const auto &[first, step] : {std::pair(0, 8), std::pair(4, 8), std::pair(2, 4), std::pair(1, 2)}) {
+        for (int y = first; y < height; y += step)
+            rows.append(y);
+    }
+    return rows;
+}
+
 // A GIF of a picture of at most 256 colours (Qt writes no GIF): 9-bit LZW codes,
 // one per pixel, the table restarted before it would need wider codes.
-inline QByteArray gifFile(const QImage &picture)
+inline QByteArray gifFile(const QImage &picture, bool interlaced = false)
 {
     QList<QRgb> palette;
     QByteArray b = QByteArray("GIF89a") + QByteArray(7, '\0');
@@ -57,8 +70,10 @@ inline QByteArray gifFile(const QImage &picture)
         for (bits |= quint32(code) << bitCount, bitCount += 9; bitCount >= 8; bitCount -= 8, bits >>= 8)
             data += char(bits & 0xFF);
     };
+    const QList<int> rows = interlaced ? interlacedRows(picture.height()) : QList<int>();
     for (int i = 0; i < picture.width() * picture.height(); ++i) {
-        const QRgb c = picture.pixel(i % picture.width(), i / picture.width()) | 0xFF000000u;
+        const int row = i / picture.width();
+        const QRgb c = picture.pixel(i % picture.width(), interlaced ? rows[row] : row) | 0xFF000000u;
         if (!palette.contains(c))
             palette.append(c);
         if (i % 250 == 0)
@@ -77,6 +92,7 @@ inline QByteArray gifFile(const QImage &picture)
     image[0] = char(0x2C);
     qToLittleEndian<quint16>(quint16(picture.width()), image.data() + 5);
     qToLittleEndian<quint16>(quint16(picture.height()), image.data() + 7);
+    image[9] = char(interlaced ? 0x40 : 0);
     b += image + char(8);  // minimum code size 8: 256 clears, 257 ends
     for (int at = 0; at < data.size(); at += 255)
         b += char(data.mid(at, 255).size()) + data.mid(at, 255);
@@ -95,6 +111,15 @@ inline QByteArray bmpHeaders(qint32 width, qint32 height)
     qToLittleEndian<qint32>(height, b.data() + 22);
     qToLittleEndian<quint16>(1, b.data() + 26);
     qToLittleEndian<quint16>(24, b.data() + 28);
+    return b;
+}
+
+// A BMP of `bits` bits per pixel and compression `compression`, headers only.
+inline QByteArray bmpOfKind(quint16 bits, quint32 compression)
+{
+    QByteArray b = bmpHeaders(8, 4);
+    qToLittleEndian<quint16>(bits, b.data() + 28);
+    qToLittleEndian<quint32>(compression, b.data() + 30);
     return b;
 }
 
@@ -130,6 +155,8 @@ inline std::vector<RefusedSample> writeRefusedSamples(const QDir &dir)
     // A GIF's logical screen is at most 65535 x 65535.
     QByteArray hugeGif = gif;
     hugeGif[6] = hugeGif[7] = hugeGif[8] = hugeGif[9] = char(0xFF);
+    const QString hugeGifReason = "La imagen mide 65535 x 65535 píxeles";
+    const QString notSupported = "No se admiten las imágenes BMP ";
 
     // Cut inside the header: the BMP's info header, the GIF's colour table,
     // the JPEG's tables before its first scan, the PNG's IHDR chunk.
@@ -142,7 +169,12 @@ inline std::vector<RefusedSample> writeRefusedSamples(const QDir &dir)
         {{"ruido.bmp", notPicture}, noise},
         {{"ppm.jpg", notPicture}, encoded(picture, "ppm")},
         {{"enorme.bmp", "La imagen mide 100000 x 100000 píxeles"}, bmpHeaders(100000, -100000)},
-        {{"enorme.gif", "La imagen mide 65535 x 65535 píxeles"}, hugeGif},
+        {{"enorme.gif", hugeGifReason}, hugeGif},
+        {{"enorme-cortado.gif", hugeGifReason}, hugeGif.left(13)},
+        {{"enorme-sin-imagen.gif", hugeGifReason}, hugeGif.left(13 + 768) + ';'},
+        {{"dos-bits.bmp", notSupported + "de 2 bits por píxel"}, bmpOfKind(2, 0) + QByteArray(16, '\0')},
+        {{"con-jpeg.bmp", notSupported + "que guardan dentro una imagen JPEG"}, bmpOfKind(0, 4) + jpeg},
+        {{"con-png.bmp", notSupported + "que guardan dentro una imagen PNG"}, bmpOfKind(0, 5) + encoded(picture, "png")},
         {{"vacio.gif", "El fichero está vacío"}, QByteArray()},
     };
     std::vector<RefusedSample> samples;

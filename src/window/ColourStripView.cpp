@@ -38,8 +38,13 @@ void ColourStripView::showDrawingColour(Rgb colour)
         if (m_swatches[std::size_t(i)].colour == colour)
             chosen = i;
     }
+    emit drawingColourShown(colour);
     if (chosen == m_chosen)
         return;
+    for (const int swatch : {m_chosen, chosen}) {
+        if (swatch >= 0)
+            update(markRect(swatch));
+    }
     const auto tell = [this](int swatch, QAccessible::Event change) {
         if (swatch < 0)
             return;
@@ -86,11 +91,19 @@ void ColourStripView::focusOutEvent(QFocusEvent *event)
 void ColourStripView::paintEvent(QPaintEvent *event)
 {
     SurfaceView::paintEvent(event);
+    QPainter p(this);
+    // Two pixels of green over the swatch's frame and the grey around it: the
+    // keyboard's ring, outside, leaves the inner one seen.
+    if (m_chosen >= 0) {
+        const QRect ring = swatchRect(m_chosen).adjusted(-2, -2, 1, 1);
+        p.setPen(QColor::fromRgb(toQRgb(kGreen)));
+        p.drawRect(ring);
+        p.drawRect(ring.adjusted(1, 1, -1, -1));
+    }
     if (!hasFocus())
         return;
     // A white ring in the grey around the swatch's frame, and a black bar
     // under it: seen next to light and dark swatches alike.
-    QPainter p(this);
     const QRect mark = markRect(m_marked);
     p.setPen(Qt::white);
     p.drawRect(mark.adjusted(0, 0, -1, -3));

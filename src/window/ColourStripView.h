@@ -8,8 +8,9 @@ namespace garabel {
 // The colour strip's view, reached with Tab: the arrow keys move a mark from
 // swatch to swatch (Home and End to the first and last), and Space or Enter
 // picks the marked swatch's colour as a click on it does. The mark shows only
-// while the strip has the keyboard; it is painted over the strip on the screen
-// and never goes into the strip's picture.
+// while the strip has the keyboard. The swatch of the drawing colour is ringed
+// in green at all times. Both marks are painted over the strip on the screen
+// and never go into the strip's picture.
 class ColourStripView : public SurfaceView
 {
     Q_OBJECT
@@ -23,10 +24,14 @@ public:
     // A click on the middle of the swatch: the press the pointer would report.
     void pick(int index);
     // The swatch that holds the drawing colour (the marked one first, where
-    // the strip holds the colour twice), selected for a screen reader; -1 when
-    // the colour is not on the strip.
+    // the strip holds the colour twice), ringed and selected for a screen
+    // reader; -1 when the colour is not on the strip. Tells drawingColourShown.
     void showDrawingColour(Rgb colour);
     int chosenSwatch() const { return m_chosen; }
+
+signals:
+    // The drawing colour is now `colour`, on the strip or not.
+    void drawingColourShown(Rgb colour);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -23,9 +23,10 @@ public:
     QRect swatchRect(int index) const;
     // A click on the middle of the swatch: the press the pointer would report.
     void pick(int index);
-    // The swatch that holds the drawing colour (the marked one first, where
-    // the strip holds the colour twice), ringed and selected for a screen
-    // reader; -1 when the colour is not on the strip. Tells drawingColourShown.
+    // The swatch that holds the drawing colour, ringed and selected for a
+    // screen reader; where the strip holds the colour twice, the one last
+    // picked, else the marked one, else the first; -1 when the colour is not
+    // on the strip. Tells drawingColourShown.
     void showDrawingColour(Rgb colour);
     int chosenSwatch() const { return m_chosen; }
 
@@ -35,6 +36,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -49,6 +51,7 @@ private:
     std::vector<ColourSwatch> m_swatches;
     int m_marked = 0;
     int m_chosen = -1;
+    int m_picked = -1;  // the swatch last clicked or picked with the keys
 };
 
 } // namespace garabel

@@ -59,6 +59,18 @@ TEST(ColourMarks, TheStripRingsTheDrawingColoursSwatchAndTheSwatchBesideItShowsT
     EXPECT_EQ(ringedSwatches(strip), std::vector<int>{swatchOf(strip, kRed)});
     EXPECT_EQ(shownSwatchColour(w), kRedPixel);
 
+    // White is on the strip twice: the ring goes round the one clicked.
+    std::vector<int> whites;
+    for (int i = 0; i < int(strip.swatches().size()); ++i) {
+        if (strip.swatches()[std::size_t(i)].colour == kWhite)
+            whites.push_back(i);
+    }
+    ASSERT_EQ(whites.size(), 2u);
+    for (const int white : {whites[1], whites[0]}) {
+        w.pickColour(strip.swatches()[std::size_t(white)].pixels.center());
+        EXPECT_EQ(ringedSwatches(strip), std::vector<int>{white});
+    }
+
     w.chooseColourInDialog(rgb(1, 2, 3));
     EXPECT_EQ(ringedSwatches(strip), std::vector<int>{}) << "a colour that is not on the strip";
     EXPECT_EQ(shownSwatchColour(w), qRgb(1, 2, 3));

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -27,19 +28,29 @@ QRect ColourStripView::swatchRect(int index) const
 
 void ColourStripView::pick(int index)
 {
+    m_picked = index;
     const QPoint middle = m_swatches[std::size_t(index)].pixels.center();
     emit mousePressed(1, 0, middle.x() * double(kTwipsPerPixel), middle.y() * double(kTwipsPerPixel));
 }
 
 void ColourStripView::showDrawingColour(Rgb colour)
 {
-    int chosen = m_swatches[std::size_t(m_marked)].colour == colour ? m_marked : -1;
+    int chosen = -1;
+    for (const int first : {m_picked, m_marked}) {
+        if (chosen < 0 && first >= 0 && m_swatches[std::size_t(first)].colour == colour)
+            chosen = first;
+    }
     for (int i = 0; chosen < 0 && i < int(m_swatches.size()); ++i) {
         if (m_swatches[std::size_t(i)].colour == colour)
             chosen = i;
     }
+    emit drawingColourShown(colour);
     if (chosen == m_chosen)
         return;
+    for (const int swatch : {m_chosen, chosen}) {
+        if (swatch >= 0)
+            update(markRect(swatch));
+    }
     const auto tell = [this](int swatch, QAccessible::Event change) {
         if (swatch < 0)
             return;
@@ -69,6 +80,15 @@ void ColourStripView::keyPressEvent(QKeyEvent *event)
     }
 }
 
+void ColourStripView::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint at = event->position().toPoint() - innerOrigin();
+    const auto under = std::find_if(m_swatches.begin(), m_swatches.end(),
+                                    [at](const ColourSwatch &swatch) { return swatch.pixels.contains(at); });
+    m_picked = under == m_swatches.end() ? -1 : int(under - m_swatches.begin());
+    SurfaceView::mousePressEvent(event);
+}
+
 void ColourStripView::focusInEvent(QFocusEvent *event)
 {
     SurfaceView::focusInEvent(event);
@@ -86,11 +106,19 @@ void ColourStripView::focusOutEvent(QFocusEvent *event)
 void ColourStripView::paintEvent(QPaintEvent *event)
 {
     SurfaceView::paintEvent(event);
+    QPainter p(this);
+    // Two pixels of green over the swatch's frame and the grey around it: the
+    // keyboard's ring, outside, leaves the inner one seen.
+    // Filled, not outlined: whole pixels on a high-density screen too.
+    if (m_chosen >= 0) {
+        const QRect colour = swatchRect(m_chosen);
+        p.fillRect(colour.adjusted(-2, -2, 2, 2), toQColor(kGreen));
+        p.fillRect(colour, toQColor(m_swatches[std::size_t(m_chosen)].colour));
+    }
     if (!hasFocus())
         return;
     // A white ring in the grey around the swatch's frame, and a black bar
     // under it: seen next to light and dark swatches alike.
-    QPainter p(this);
     const QRect mark = markRect(m_marked);
     p.setPen(Qt::white);
     p.drawRect(mark.adjusted(0, 0, -1, -3));

@@ -8,8 +8,9 @@ namespace garabel {
 // The colour strip's view, reached with Tab: the arrow keys move a mark from
 // swatch to swatch (Home and End to the first and last), and Space or Enter
 // picks the marked swatch's colour as a click on it does. The mark shows only
-// while the strip has the keyboard; it is painted over the strip on the screen
-// and never goes into the strip's picture.
+// while the strip has the keyboard. The swatch of the drawing colour is ringed
+// in green at all times. Both marks are painted over the strip on the screen
+// and never go into the strip's picture.
 class ColourStripView : public SurfaceView
 {
     Q_OBJECT
@@ -22,14 +23,20 @@ public:
     QRect swatchRect(int index) const;
     // A click on the middle of the swatch: the press the pointer would report.
     void pick(int index);
-    // The swatch that holds the drawing colour (the marked one first, where
-    // the strip holds the colour twice), selected for a screen reader; -1 when
-    // the colour is not on the strip.
+    // The swatch that holds the drawing colour, ringed and selected for a
+    // screen reader; where the strip holds the colour twice, the one last
+    // picked, else the marked one, else the first; -1 when the colour is not
+    // on the strip. Tells drawingColourShown.
     void showDrawingColour(Rgb colour);
     int chosenSwatch() const { return m_chosen; }
 
+signals:
+    // The drawing colour is now `colour`, on the strip or not.
+    void drawingColourShown(Rgb colour);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -44,6 +51,7 @@ private:
     std::vector<ColourSwatch> m_swatches;
     int m_marked = 0;
     int m_chosen = -1;
+    int m_picked = -1;  // the swatch last clicked or picked with the keys
 };
 
 } // namespace garabel

@@ -82,4 +82,9 @@ void ComboBox::onTypedTextConfirmed(std::function<void()> handler)
     });
 }
 
+void ComboBox::completeNothing()
+{
+    m_combo->setCompleter(nullptr);
+}
+
 } // namespace garabel

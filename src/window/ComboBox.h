@@ -26,6 +26,9 @@ public:
     // Text typed into the box and confirmed: Enter, Tab or the focus going
     // elsewhere after the user typed. A choice from the list is not typing.
     void onTypedTextConfirmed(std::function<void()> handler);
+    // What is typed stays as typed: no entry completes it ("2" is not made
+    // "20"), for lists whose entries are numbers.
+    void completeNothing();
     QComboBox *combo() const { return m_combo; }
 
 private:

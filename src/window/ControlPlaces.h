@@ -86,5 +86,8 @@ inline constexpr float kFillPatternsRightOfCircleKinds = 400;
 inline constexpr float kFontNameListGap = 150;
 inline constexpr float kBoldButtonGap = 100;
 inline constexpr float kItalicButtonGap = 25;
+// The swatch of the drawing colour, as high as the colour strip.
+inline constexpr float kColourSwatchWidth = 450;
+inline constexpr float kColourSwatchRightOfStrip = 75;
 
 } // namespace garabel::places

@@ -46,7 +46,7 @@ constexpr Row kRows[] = {
      QT_TRANSLATE_NOOP("HelpPicture", "Dibuja un polígono")},
     {2040, Group::Palette, 10, 11, QT_TRANSLATE_NOOP("HelpPicture", "Dibujo de un rectángulo"),
      QT_TRANSLATE_NOOP("HelpPicture", "Relleno de color")},
-    {2520, Group::Palette, 13, 16, QT_TRANSLATE_NOOP("HelpPicture", "Deshacer ( 7 niveles )"),
+    {2520, Group::Palette, 13, 16, QT_TRANSLATE_NOOP("HelpPicture", "Deshacer ( 7 niveles ); Ctrl+Y rehace"),
      QT_TRANSLATE_NOOP("HelpPicture", "Escribe texto")},
     {3000, Group::Palette, 14, 18, QT_TRANSLATE_NOOP("HelpPicture", "Borra el dibujo"),
      QT_TRANSLATE_NOOP("HelpPicture", "Goma de borrar")},

@@ -10,6 +10,7 @@
 #include "window/ButtonPictures.h"
 #include "window/CanvasAccessible.h"
 #include "window/ColourStrip.h"
+#include "window/ColourStripSwatch.h"
 #include "window/ColourStripView.h"
 #include "window/ComboBox.h"
 #include "window/ControlPlaces.h"
@@ -153,6 +154,10 @@ void MainWindow::createSurfaces()
     m_colourStrip->setWidth((strip.width() + 2 * Surface::kBorder) * kTwipsPerPixel);
     m_colourStrip->setHeight((strip.height() + 2 * Surface::kBorder) * kTwipsPerPixel);
     m_colourStrip->setPicture(strip);
+    // Placed by the layout, beside the strip where the screen leaves room.
+    m_colourSwatch = std::make_unique<ColourStripSwatch>(this);
+    connect(m_stripView, &ColourStripView::drawingColourShown, this,
+            [this](Rgb colour) { m_colourSwatch->setColour(colour); });
 }
 
 void MainWindow::createPalette()
@@ -218,12 +223,12 @@ void MainWindow::createListsAndLabels()
     m_sideCountList = std::make_unique<ComboBox>(this);
     place(*m_sideCountList, places::kSideCountList);
     m_sideCountList->setText(tr("Nº lados"));
+    m_sideCountList->completeNothing();
     m_sideCountList->setVisible(false);
     m_fontSizeList = std::make_unique<ComboBox>(this);
     place(*m_fontSizeList, places::kFontSizeList);
     m_fontSizeList->setText(QStringLiteral("fontSizeList"));
-    // A typed size means itself: "4" must not be completed to "40".
-    m_fontSizeList->combo()->setCompleter(nullptr);
+    m_fontSizeList->completeNothing();
     m_fontSizeList->setVisible(false);
     m_fontNameList = std::make_unique<ComboBox>(this, true);
     place(*m_fontNameList, places::kFontNameList);

@@ -20,6 +20,7 @@ namespace garabel {
 class Button;
 class CanvasAccessible;
 class CanvasAndSheet;
+class ColourStripSwatch;
 class ColourStripView;
 class ComboBox;
 class ImageBox;
@@ -122,6 +123,11 @@ private:
     void showCurrentTool();
     // The first reflection button green exactly while no mirror is on.
     void markNoMirror();
+    // Each option group's button of the value in use green, none where that
+    // value has no button; the start-up's marks (MainWindowOptions.cpp).
+    void markOptionsInUse();
+    // Snapping or moving freely green, whichever is on (MainWindowGrid.cpp).
+    void markSnapping();
 
     // --- keyboard and screen reader (MainWindowAccess.cpp) ---
     // What each button's mark means, the names a screen reader reads and the
@@ -160,6 +166,7 @@ private:
     std::unique_ptr<ShownSurface> m_colourStrip;
     SurfaceView *m_canvasView = nullptr;  // owned by the window
     ColourStripView *m_stripView = nullptr;  // owned by the window
+    std::unique_ptr<ColourStripSwatch> m_colourSwatch;
     PaletteButtons m_paletteButtons;
     ButtonArray m_gridButtons, m_mirrorButtons, m_sheetButtons, m_polygonModeButtons, m_circleKindButtons,
         m_penWidthButtons, m_fillPatternButtons, m_fontStyleButtons, m_eraserSizeButtons;

@@ -45,6 +45,8 @@ void MainWindow::prepareForKeyboardAndReader()
         if (m_tools->toolOn(PaletteButton(i)))
             m_paletteButtons[i]->button()->setChoice(Choice::OneOfGroup);
     }
+    for (const PaletteButton pair : {PaletteButton::SnapToGrid, PaletteButton::MoveFreely})
+        m_paletteButtons[pair]->button()->setChoice(Choice::OneOfGroup);
     for (ButtonArray *group : {&m_gridButtons, &m_sheetButtons, &m_polygonModeButtons, &m_circleKindButtons,
                                &m_penWidthButtons, &m_fillPatternButtons, &m_eraserSizeButtons})
         setChoice(*group, Choice::OneOfGroup);

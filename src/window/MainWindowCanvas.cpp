@@ -18,14 +18,25 @@ constexpr int kCrosshairWidth = 2;
 // How far each crosshair arm reaches beyond one grid step, in twips.
 constexpr int kCrosshairReach = 100;
 
-// In the pen's colour, the colour last picked on the strip, at a width of its own.
+// Black beside light colours, white beside dark ones.
+Rgb contrastingColour(Rgb colour)
+{
+    return qGray(toQRgb(colour)) < 128 ? kWhite : kBlack;
+}
+
+// In the pen's colour, the colour last picked on the strip, at a width of its
+// own, inside a one-pixel edge of a contrasting colour: seen even over a fill
+// of its own colour. Both edges go first, so that neither crosses the other arm.
 void drawCrosshair(ShownSurface &canvas, const DrawingState &s)
 {
     const double arm = s.grid.step + kCrosshairReach;
+    const Pen edge{.colour = contrastingColour(s.pen.colour), .width = kCrosshairWidth + 2};
     const Pen crosshair{.colour = s.pen.colour, .width = kCrosshairWidth};
-    const SurfaceLayer overlay = canvas.overlay(crosshair);
-    overlay.line(s.pointer.x + arm, s.pointer.y, s.pointer.x - arm, s.pointer.y);
-    overlay.line(s.pointer.x, s.pointer.y + arm, s.pointer.x, s.pointer.y - arm);
+    for (const Pen *pen : {&edge, &crosshair}) {
+        const SurfaceLayer overlay = canvas.overlay(*pen);
+        overlay.line(s.pointer.x + arm, s.pointer.y, s.pointer.x - arm, s.pointer.y);
+        overlay.line(s.pointer.x, s.pointer.y + arm, s.pointer.x, s.pointer.y - arm);
+    }
 }
 } // namespace
 

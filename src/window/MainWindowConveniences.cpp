@@ -118,7 +118,8 @@ QString keyName(const QKeySequence &key)
 }
 
 // The help caption of palette button `index`, naming its key when it has one.
-// A remark in brackets ("Deshacer ( 7 niveles )") gives way to the key.
+// A remark in brackets ("Deshacer ( 7 niveles ); ...") gives way, with what
+// follows it, to the key.
 QString paletteTip(int index)
 {
     const QString caption = HelpPicture::caption(Group::Palette, index);
@@ -130,7 +131,7 @@ QString paletteTip(int index)
         const QString tip = QStringLiteral("%1 (%2)").arg(caption.section(QStringLiteral(" ("), 0, 0), keyName(key));
         if (button != PaletteButton::Undo)
             return tip;
-        return MainWindow::tr("%1; rehacer: %2 o %3").arg(tip, keyName(kRedoKeys[0]), keyName(kRedoKeys[1]));
+        return MainWindow::tr("%1; %2 rehace").arg(tip, keyName(kRedoKeys[0]));
     }
     return caption;
 }

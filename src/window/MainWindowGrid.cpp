@@ -19,6 +19,18 @@ void MainWindow::onGridButton(int index)
     m_sheetDisplay.setDots(m_state.grid.step, m_state.pen.colour);
     m_sheetDisplay.showWhole();
     m_state.grid.selectedButton = std::uint8_t(index);
+    markSnapping();
+}
+
+// A pair: the one in use green, the other white once it has been green.
+void MainWindow::markSnapping()
+{
+    const bool snapping = m_state.grid.step > 1;
+    Button &inUse = *m_paletteButtons[snapping ? PaletteButton::SnapToGrid : PaletteButton::MoveFreely];
+    Button &other = *m_paletteButtons[snapping ? PaletteButton::MoveFreely : PaletteButton::SnapToGrid];
+    inUse.setBackColor(kGreen);
+    if (other.backColor() == kGreen)
+        other.setBackColor(kWhite);
 }
 
 } // namespace garabel

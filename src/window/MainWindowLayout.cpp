@@ -1,6 +1,7 @@
 #include "desktop/Platform.h"
 #include "raster/ShownSurface.h"
 #include "window/Button.h"
+#include "window/ColourStripSwatch.h"
 #include "window/ComboBox.h"
 #include "window/ControlPlaces.h"
 #include "window/Label.h"
@@ -18,6 +19,26 @@ void chain(ButtonArray &array, float firstLeft, float top)
         array[i]->setTop(top);
         array[i]->setLeft(float(array[i - 1]->left()) + float(array[i - 1]->width()));
     }
+}
+
+// Right of the strip, level with it. A screen too narrow for that (800 pixels)
+// has it in the gap between the last sheet button and the option groups,
+// level with the buttons' middle: there it covers nothing at any size.
+void placeColourSwatch(Control &swatch, const Surface &strip, const Control &lastSheet, float groups, float screenWidth)
+{
+    using namespace places;
+    const auto f = [](double v) { return float(v); };
+    swatch.setWidth(kColourSwatchWidth);
+    swatch.setHeight(strip.height());
+    const float besideStrip = f(strip.left()) + f(strip.width()) + kColourSwatchRightOfStrip;
+    if (besideStrip + kColourSwatchWidth + kCanvasRightMargin <= screenWidth) {
+        swatch.setLeft(besideStrip);
+        swatch.setTop(strip.top());
+        return;
+    }
+    const float afterSheets = f(lastSheet.left()) + f(lastSheet.width());
+    swatch.setLeft(afterSheets + (groups - afterSheets - kColourSwatchWidth) / 2);
+    swatch.setTop(f(lastSheet.top()) + (f(lastSheet.height()) - f(strip.height())) / 2);
 }
 } // namespace
 
@@ -90,6 +111,7 @@ void MainWindow::layOut()
     const Button &bold = *m_fontStyleButtons[0];
     m_fontStyleButtons[1]->setLeft(f(bold.left()) + f(bold.width()) + kItalicButtonGap);
     chain(m_eraserSizeButtons, groups, row);
+    placeColourSwatch(*m_colourSwatch, *m_colourStrip, *m_sheetButtons[9], groups, float(screen.width()));
 }
 
 void MainWindow::showOnScreen()

@@ -90,10 +90,36 @@ void MainWindow::onFontStyleButton(int index)
     }
 }
 
+namespace {
+// The eraser buttons' sizes, twips: 20, 45, 70 ... for buttons 0, 1, 2 ...
+constexpr int kSmallestEraser = 20, kEraserSizeStep = 25;
+
+// The button of an eraser size; -1 for a size no button gives (0 at start-up).
+int eraserButtonOf(int size, int buttons)
+{
+    const int index = (size - kSmallestEraser) / kEraserSizeStep;
+    const bool onButton = size >= kSmallestEraser && (size - kSmallestEraser) % kEraserSizeStep == 0;
+    return onButton && index < buttons ? index : -1;
+}
+} // namespace
+
 void MainWindow::onEraserSizeButton(int index)
 {
-    m_state.pen.eraserSize = std::int16_t(index * 25 + 20);
+    m_state.pen.eraserSize = std::int16_t(index * kEraserSizeStep + kSmallestEraser);
     markOnly(m_eraserSizeButtons, index);
+}
+
+// A pen width past the last button (the width step counts on from 14) marks none.
+void MainWindow::markOptionsInUse()
+{
+    markOnly(m_gridButtons, m_state.grid.selectedButton);
+    markOnly(m_penWidthButtons, m_state.pen.width - 1);
+    markOnly(m_fillPatternButtons, m_state.pen.fillPattern);
+    markOnly(m_circleKindButtons, m_state.circle.kind);
+    markOnly(m_polygonModeButtons, m_state.polygon.mode);
+    markOnly(m_eraserSizeButtons, eraserButtonOf(m_state.pen.eraserSize, int(m_eraserSizeButtons.size())));
+    markNoMirror();
+    markSnapping();
 }
 
 // List entries outside the open range 7..73 are ignored without a word; the label

@@ -33,8 +33,14 @@ void MainWindow::onPaletteButton(PaletteButton button)
             openPicture();
             break;
         case PaletteButton::Save: savePicture(); break;
-        case PaletteButton::SnapToGrid: m_state.grid.step = gridStepFor(m_state.grid.selectedButton); break;
-        case PaletteButton::MoveFreely: m_state.grid.step = 1; break;
+        case PaletteButton::SnapToGrid:
+            m_state.grid.step = gridStepFor(m_state.grid.selectedButton);
+            markSnapping();
+            break;
+        case PaletteButton::MoveFreely:
+            m_state.grid.step = 1;
+            markSnapping();
+            break;
         case PaletteButton::PenWidthStep:
             m_toolControls->showOnly({OptionGroup::PenWidths});
             stepPenWidth(m_state);

@@ -50,7 +50,7 @@ void MainWindow::start()
 
     m_fontStyleButtons[0]->setBackColor(kWhite);
     m_fontStyleButtons[1]->setBackColor(kWhite);
-    markNoMirror();
+    markOptionsInUse();
     showCurrentTool();
 
     const QPoint hotSpot = canvasCursorHotSpot();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "raster/ShownSurface.h"
+#include "window/ColourStripSwatch.h"
 #include "window/ColourStripView.h"
 #include "window/MainWindow.h"
 
@@ -24,6 +25,7 @@ public:
     const ShownSurface &colourStrip() const { return *m_window.m_colourStrip; }
     SurfaceView *canvasView() const { return m_window.m_canvasView; }
     ColourStripView *colourStripView() const { return m_window.m_stripView; }
+    const ColourStripSwatch &colourSwatch() const { return *m_window.m_colourSwatch; }
 
     const PaletteButtons &paletteButtons() const { return m_window.m_paletteButtons; }
     const ButtonArray &gridButtons() const { return m_window.m_gridButtons; }

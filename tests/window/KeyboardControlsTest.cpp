@@ -62,7 +62,7 @@ TEST(KeyboardControls, TheKeysStartOnTheCurrentToolAndTabTakesOneStopForEachGrou
     ASSERT_EQ(w.state().tool, PaletteButton::Text);
 
     const std::vector<QWidget *> expected = {
-        look.mirrorButtons()[0]->widget(),  // the grid and mirror buttons, at the mark "no mirror"
+        look.gridButtons()[5]->widget(),  // the grid and mirror buttons, at the grid step in use
         look.colourStripView(),
         look.canvasView(),
         look.sheetButtons()[0]->widget(),
@@ -104,9 +104,9 @@ TEST(KeyboardControls, TheArrowsMoveWithinAGroupAndSpaceOrEnterDoesWhatAClickDoe
     w.type(Qt::Key_Space);
     EXPECT_EQ(w.state().tool, PaletteButton::Rectangle);
 
-    w.type(Qt::Key_Tab);  // the grid and mirror buttons
+    w.type(Qt::Key_Tab);  // the grid and mirror buttons, at the grid step in use
     w.type(Qt::Key_Up);
-    EXPECT_EQ(focused(), look.gridButtons()[6]->widget());
+    EXPECT_EQ(focused(), look.gridButtons()[3]->widget());
     w.type(Qt::Key_Home);
     w.type(Qt::Key_Right);
     w.type(Qt::Key_Return);

@@ -48,6 +48,23 @@ TEST_P(LayoutForScreen, CanvasFillsTheScreenRightOfThePaletteAndTheSheetRowEndsA
     EXPECT_EQ(look.sideCountLabel().top(), c.sheetRowTop);
 }
 
+// Beside the strip where the screen leaves room for it, else in the gap after
+// the sheet buttons; over no other control, shown or hidden, and on the window.
+TEST_P(LayoutForScreen, TheColourSwatchCoversNoOtherControl)
+{
+    const LayoutCase c = GetParam();
+    GarabelWindow w(c.screen, true);
+    const QWidget *swatch = w.probe().colourSwatch().widget();
+    EXPECT_TRUE(swatch->isVisible());
+    EXPECT_TRUE(w->rect().contains(swatch->geometry()));
+    EXPECT_EQ(w.probe().colourSwatch().top() == w.probe().colourStrip().top(), c.screen.width() > 12000);
+    for (const QWidget *other : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (other != swatch) {
+            EXPECT_FALSE(other->geometry().intersects(swatch->geometry())) << other->metaObject()->className();
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, LayoutForScreen,
                          ::testing::Values(LayoutCase{{15360, 11520}, 14115, 10610, 11085},
                                            LayoutCase{{28800, 16200}, 27555, 15290, 15765},

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace garabel::test {
 
@@ -16,19 +17,35 @@ namespace {
 // of about forty.
 constexpr int kMarkedPixels = 32;
 
-// The group's faces as the window shows them, one letter a button: G for a face
+// The buttons' faces as the window shows them, one letter a button: G for a face
 // shown green (marked), - for one without a green pixel; ? for anything between.
-std::string shownMarks(GarabelWindow &w, const ButtonArray &buttons)
+std::string shownMarks(GarabelWindow &w, const std::vector<const Button *> &buttons)
 {
     const QImage shot = w->grab().toImage();
     std::string marks;
-    for (const auto &button : buttons) {
+    for (const Button *button : buttons) {
         const QWidget *b = button->widget();
         const QRect face(b->mapTo(&w.window(), QPoint(2, 2)), b->size() - QSize(4, 4));
         const int green = countColour(shot, kGreenPixel, face);
         marks += green >= kMarkedPixels ? 'G' : green == 0 ? '-' : '?';
     }
     return marks;
+}
+
+std::string shownMarks(GarabelWindow &w, const ButtonArray &group)
+{
+    std::vector<const Button *> buttons;
+    for (const auto &button : group)
+        buttons.push_back(button.get());
+    return shownMarks(w, buttons);
+}
+
+// Snapping and moving freely, in that order.
+std::string shownSnapping(GarabelWindow &w)
+{
+    const PaletteButtons &palette = w.probe().paletteButtons();
+    return shownMarks(w, std::vector<const Button *>{palette[PaletteButton::SnapToGrid].get(),
+                                                     palette[PaletteButton::MoveFreely].get()});
 }
 
 // The palette's buttons as the window shows them: P for one pressed in (its
@@ -84,25 +101,47 @@ TEST(Marks, NoMirrorIsGreenExactlyWhileNoMirrorIsOn)
     }
 }
 
+// From start-up: the values in use are the first circle kind, the transparent
+// fill, the first polygon mode and no eraser size (0 until one is chosen).
 TEST(Marks, TheChosenCircleKindFillPatternPolygonModeAndEraserSizeAreGreen)
 {
     GarabelWindow w;
     const struct {
         PaletteButton tool;
         const ButtonArray &group;
+        int inUse;
     } groups[] = {
-        {PaletteButton::Circle, w.probe().circleKindButtons()}, {PaletteButton::Rectangle, w.probe().fillPatternButtons()},
-        {PaletteButton::Polygon, w.probe().polygonModeButtons()}, {PaletteButton::Eraser, w.probe().eraserSizeButtons()},
+        {PaletteButton::Circle, w.probe().circleKindButtons(), 0},
+        {PaletteButton::Rectangle, w.probe().fillPatternButtons(), FillTransparent},
+        {PaletteButton::Polygon, w.probe().polygonModeButtons(), 0},
+        {PaletteButton::Eraser, w.probe().eraserSizeButtons(), -1},
     };
     for (const auto &g : groups) {
         w.click(g.tool);
         const int count = int(g.group.size());
-        EXPECT_EQ(shownMarks(w, g.group), onlyAt(-1, count, 'G')) << "nothing chosen yet";
+        EXPECT_EQ(shownMarks(w, g.group), onlyAt(g.inUse, count, 'G')) << "the value in use at start-up";
         for (const int i : {count - 1, 0, 1, count / 2}) {
             w.click(*g.group[i]);
             EXPECT_EQ(shownMarks(w, g.group), onlyAt(i, count, 'G')) << "tool " << int(g.tool) << " option " << i;
         }
     }
+}
+
+TEST(Marks, TheGridStepPenWidthAndSnappingInUseAreGreenFromStartUp)
+{
+    GarabelWindow w;
+    EXPECT_EQ(shownMarks(w, w.probe().gridButtons()), onlyAt(5, 8, 'G'));
+    w.click(PaletteButton::Line);  // shows the pen widths
+    EXPECT_EQ(shownMarks(w, w.probe().penWidthButtons()), onlyAt(0, 14, 'G'));
+    EXPECT_EQ(shownSnapping(w), "G-");
+    w.moveFreely(true);
+    EXPECT_EQ(shownSnapping(w), "-G");
+    w.moveFreely(false);
+    EXPECT_EQ(shownSnapping(w), "G-");
+    w.moveFreely(true);
+    w.click(*w.probe().gridButtons()[2]);
+    EXPECT_EQ(shownSnapping(w), "G-") << "a grid button snaps again";
+    EXPECT_EQ(shownMarks(w, w.probe().gridButtons()), onlyAt(2, 8, 'G'));
 }
 
 TEST(Marks, TheCurrentToolsPaletteButtonAloneIsPressedIn)

@@ -1,5 +1,6 @@
 #include "window/AccessibleControls.h"
 
+#include "desktop/ReaderEvents.h"
 #include "window/ColourNames.h"
 #include "window/ColourStripView.h"
 #include "window/PictureButton.h"
@@ -14,6 +15,16 @@ namespace garabel {
 namespace {
 
 using Choice = PictureButton::Choice;
+
+// Kept as a property, not as the widget's accessible description, whose
+// change Qt would also announce: the words would be said twice.
+constexpr const char *kStateProperty = "garabelState";
+constexpr const char *kInEffectProperty = "garabelInEffect";
+
+bool heardChosen(const PictureButton &button)
+{
+    return button.chosen() || button.property(kInEffectProperty).toBool();
+}
 
 // A picture button: a push button, or a radio button or check box whose face
 // mark is its checked state. Its actions click it, as Space does.
@@ -37,7 +48,7 @@ public:
         QAccessible::State state = QAccessibleWidget::state();
         if (button()->choice() != Choice::Command) {
             state.checkable = true;
-            state.checked = button()->chosen();
+            state.checked = heardChosen(*button());
         }
         state.pressed = button()->isDown();
         return state;
@@ -50,7 +61,7 @@ public:
         // Qt would describe the button by its tooltip, which is already its
         // name: a screen reader would say it twice.
         if (t == QAccessible::Description && button()->accessibleDescription().isEmpty())
-            return QString();
+            return button()->property(kStateProperty).toString();
         return QAccessibleWidget::text(t);
     }
 
@@ -100,13 +111,10 @@ public:
     {
         if (!m_strip)
             return QString();
-        const Rgb colour = m_strip->swatches()[std::size_t(m_index)].colour;
-        const QString name = ColourNames::name(colour);
+        // Named only: a screen reader would say a description on every arrow,
+        // and the components are numbers nobody needs each time.
         if (t == QAccessible::Name)
-            return name;
-        // A colour without a common name is already named by its components.
-        if (t == QAccessible::Description && name != ColourNames::components(colour))
-            return ColourNames::components(colour);
+            return ColourNames::name(m_strip->swatches()[std::size_t(m_index)].colour);
         return QString();
     }
 
@@ -214,6 +222,28 @@ QAccessibleInterface *garabelControl(const QString &className, QObject *object)
 }
 
 } // namespace
+
+void describeState(QWidget &button, const QString &words)
+{
+    button.setProperty(kStateProperty, words);
+    tellDescriptionChanged(button);
+}
+
+void tellChosen(QWidget &button)
+{
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(&button, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void setInEffect(PictureButton &button, bool inEffect)
+{
+    const bool before = heardChosen(button);
+    button.setProperty(kInEffectProperty, inEffect);
+    if (heardChosen(button) != before)
+        tellChosen(button);
+}
 
 void installAccessibleControls()
 {

@@ -1,8 +1,10 @@
 #include "desktop/SurfaceView.h"
 #include "tools/ToolBox.h"
+#include "window/AccessibleControls.h"
 #include "window/Button.h"
 #include "window/ColourStripView.h"
 #include "window/ComboBox.h"
+#include "window/HelpPicture.h"
 #include "window/MainWindow.h"
 #include "window/PictureButton.h"
 #include "window/TextBox.h"
@@ -38,6 +40,12 @@ void MainWindow::prepareForKeyboardAndReader()
         setChoice(*group, Choice::OneOfGroup);
     setChoice(m_mirrorButtons, Choice::OnOff);
     setChoice(m_fontStyleButtons, Choice::OnOff);
+    // The help page's caption for freehand is cut short; its key, if any, stays.
+    QWidget *freehand = m_paletteButtons[int(PaletteButton::Freehand)]->widget();
+    freehand->setAccessibleName(freehand->accessibleName().replace(
+        HelpPicture::caption(HelpPicture::Group::Palette, int(PaletteButton::Freehand)), tr("Dibuja a mano alzada")));
+    tellPenWidth();
+    setInEffect(*m_polygonModeButtons[m_state.polygon.mode]->button(), true);
 
     m_stripView->setAccessibleName(tr("Colores"));
     m_stripView->setAccessibleDescription(
@@ -80,6 +88,24 @@ void MainWindow::orderTabStops()
         previous = stop;
     }
     textField->setFocus();
+}
+
+void MainWindow::tellPenWidth()
+{
+    describeState(*m_paletteButtons[int(PaletteButton::PenWidthStep)]->widget(),
+                  tr("grosor %1").arg(m_state.pen.width));
+}
+
+// Each button by the name a screen reader gives it, which says what it does.
+QString MainWindow::helpText() const
+{
+    const auto name = [this](HelpPicture::Group group, int index) {
+        const ButtonArray &buttons = group == HelpPicture::Group::Palette ? m_paletteButtons
+                                     : group == HelpPicture::Group::Grid  ? m_gridButtons
+                                                                          : m_mirrorButtons;
+        return buttons[index]->widget()->accessibleName();
+    };
+    return tr("Ayuda: %1. Escape vuelve al dibujo.").arg(HelpPicture::text(name).join(QStringLiteral(". ")));
 }
 
 } // namespace garabel

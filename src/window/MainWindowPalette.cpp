@@ -1,6 +1,7 @@
 #include "window/MainWindow.h"
 
 #include "desktop/Platform.h"
+#include "desktop/SurfaceView.h"
 #include "drawing/CanvasAndSheet.h"
 #include "drawing/GridMath.h"
 #include "drawing/UnsavedSheets.h"
@@ -39,6 +40,7 @@ void MainWindow::onPaletteButton(PaletteButton button)
             m_toolControls->showOnly({OptionGroup::PenWidths});
             stepPenWidth(m_state);
             markOnly(m_penWidthButtons, m_state.pen.width - 1);
+            tellPenWidth();
             break;
         case PaletteButton::Print: printCanvas(*m_canvas, m_platform, m_startFolder); break;
         case PaletteButton::Undo:
@@ -62,9 +64,9 @@ void MainWindow::onPaletteButton(PaletteButton button)
         // second press puts back.
         case PaletteButton::Help:
             if (m_sheetDisplay.helpShown())
-                m_sheetDisplay.show();
+                leaveHelp();
             else
-                m_sheetDisplay.showHelp(m_helpPicture->picture());
+                showHelp();
             break;
         default: break;
         }
@@ -86,7 +88,22 @@ void MainWindow::onEscape()
     if (m_drag == Drag::Drawing)
         cancelDrag();
     else if (m_sheetDisplay.helpShown())
-        m_sheetDisplay.show();
+        leaveHelp();
+}
+
+// The page is read from the canvas: its description says the page, which the
+// focus coming to it reads, or the change, where it has the focus already.
+void MainWindow::showHelp()
+{
+    m_sheetDisplay.showHelp(m_helpPicture->picture());
+    m_canvasAccessible->setValue(helpText());
+    m_canvasView->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::leaveHelp()
+{
+    m_sheetDisplay.show();
+    m_canvasAccessible->setValue(placeWords());
 }
 
 void MainWindow::createTools()

@@ -58,7 +58,7 @@ xdotool key shift; sleep 4
 # Orca writes out the rest of its log as it quits; the bus and the window
 # manager go last.
 kill $app; wait $app; kill $orca
-for _ in $(seq 20); do kill -0 $orca 2>/dev/null || break; sleep 0.5; done
+for _ in $(seq 120); do kill -0 $orca 2>/dev/null || break; sleep 0.5; done
 kill -9 $orca 2>/dev/null; wait $orca
 kill $(jobs -p) 2>/dev/null || true
 SESSION

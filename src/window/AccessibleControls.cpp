@@ -6,6 +6,8 @@
 #include "window/PictureButton.h"
 
 #include <QAccessibleWidget>
+#include <QComboBox>
+#include <QFocusEvent>
 #include <QPointer>
 
 #include <map>
@@ -212,6 +214,26 @@ private:
     mutable std::map<int, QAccessible::Id> m_swatchIds;
 };
 
+// Qt's field selects its whole text when Tab brings the keys; it is given
+// the focus as though they came some other way.
+class UnselectedOnTab : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::FocusIn)
+            return false;
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)
+            return false;
+        QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+        return watched->event(&plain);
+    }
+};
+
 QAccessibleInterface *garabelControl(const QString &className, QObject *object)
 {
     if (className == QLatin1String("garabel::PictureButton"))
@@ -243,6 +265,11 @@ void setInEffect(PictureButton &button, bool inEffect)
     button.setProperty(kInEffectProperty, inEffect);
     if (heardChosen(button) != before)
         tellChosen(button);
+}
+
+void keepFieldUnselected(QComboBox &list)
+{
+    list.installEventFilter(new UnselectedOnTab(&list));
 }
 
 void installAccessibleControls()

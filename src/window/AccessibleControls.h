@@ -1,5 +1,6 @@
 #pragma once
 
+class QComboBox;
 class QString;
 class QWidget;
 
@@ -24,5 +25,10 @@ void tellChosen(QWidget &button);
 // A screen reader hears the button chosen while `inEffect` holds, though its
 // face shows no mark: the option in effect before any of its group was pressed.
 void setInEffect(PictureButton &button, bool inEffect);
+
+// The keys come to the list's field with nothing selected, so that an arrow is
+// heard as the new entry alone, not as a selection going first. For lists whose
+// typing means nothing.
+void keepFieldUnselected(QComboBox &list);
 
 } // namespace garabel

@@ -5,12 +5,14 @@
 #include "window/ColourStripView.h"
 #include "window/ComboBox.h"
 #include "window/HelpPicture.h"
+#include "window/Label.h"
 #include "window/MainWindow.h"
 #include "window/PictureButton.h"
 #include "window/TextBox.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -52,6 +54,10 @@ void MainWindow::prepareForKeyboardAndReader()
         tr("Las flechas van de un color a otro; Espacio o Intro toma el color marcado"));
     m_stripView->showDrawingColour(drawingColour(m_state));
     m_textInput->edit()->setAccessibleName(tr("Texto"));
+    // The side count is read by its label, as "Número de lados, 5".
+    m_sideCountLabel->label()->setAccessibleName(m_sideCountList->combo()->accessibleName());
+    m_sideCountLabel->label()->setBuddy(m_sideCountList->combo());
+    keepFieldUnselected(*m_sideCountList->combo());
     // A list's field and drop-down are read with the list's own name.
     for (ComboBox *list : {m_sideCountList.get(), m_fontSizeList.get(), m_fontNameList.get()}) {
         list->combo()->lineEdit()->setAccessibleName(list->combo()->accessibleName());

@@ -2,9 +2,12 @@
 #include "support/AccessibilityBus.h"
 #include "support/GarabelWindow.h"
 #include "window/Button.h"
+#include "window/ComboBox.h"
 #include "window/PictureButton.h"
 
 #include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -113,6 +116,26 @@ TEST(AccessibleTree, TheCheckedStateFollowsTheMark)
     w.click(*look.mirrorButtons()[1]);
     EXPECT_TRUE(checked(*look.mirrorButtons()[1]));
     EXPECT_FALSE(checked(*look.mirrorButtons()[0]));
+}
+
+// The side-count list is read by its label and its number; Tab brings the keys
+// with nothing selected, so Down is heard as the next number alone.
+TEST(AccessibleTree, TheSideCountListIsReadByItsLabelAndItsNumber)
+{
+    GarabelWindow w;
+    ASSERT_TRUE(w.takeKeys());
+    w.click(PaletteButton::Polygon);
+    QComboBox *list = w.probe().sideCountList().combo();
+    const auto labels = QAccessible::queryAccessibleInterface(list)->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0].first->text(QAccessible::Name), QStringLiteral("Número de lados"));
+
+    list->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(list->lineEdit()->text(), QStringLiteral("5"));
+    EXPECT_FALSE(list->lineEdit()->hasSelectedText());
+    w.key(Qt::Key_Down, Qt::NoModifier);
+    EXPECT_EQ(list->lineEdit()->text(), QStringLiteral("6"));
+    EXPECT_FALSE(list->lineEdit()->hasSelectedText());
 }
 
 #ifdef GARABEL_ATSPI

@@ -92,12 +92,14 @@ void MainWindow::onEscape()
 }
 
 // The page is read from the canvas: its description says the page, which the
-// focus coming to it reads, or the change, where it has the focus already.
+// focus coming to it reads, or the change, where it has the focus already. The
+// focus comes as a click brings it, so the page shows whole, without the
+// focus frame, until a key is pressed.
 void MainWindow::showHelp()
 {
     m_sheetDisplay.showHelp(m_helpPicture->picture());
     m_canvasAccessible->setValue(helpText());
-    m_canvasView->setFocus(Qt::OtherFocusReason);
+    m_canvasView->setFocus(Qt::MouseFocusReason);
 }
 
 void MainWindow::leaveHelp()

@@ -3,6 +3,7 @@
 #include "window/ButtonPictures.h"
 #include "window/Control.h"
 #include "window/PictureButton.h"
+#include "window/ToolKeys.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -145,6 +146,27 @@ QRect rightBand(const PageLayout &layout, int top, int bottom)
     return QRect(QPoint(left, top), QPoint(HelpPicture::kWidth - kMargin - 1, bottom));
 }
 
+// A button's caption, with its tool's key letter marked to be underlined: the
+// first one that starts a word, else the first one.
+QString captionWithKey(const Row &row, bool right)
+{
+    QString text = translated(right ? row.rightCaption : row.leftCaption);
+    text.replace(u'&', QStringLiteral("&&"));
+    const char letter = row.group == Group::Palette ? toolKey(PaletteButton(right ? row.right : row.left)) : 0;
+    qsizetype at = -1;
+    for (qsizetype i = 0; letter && i < text.size(); ++i) {
+        if (text[i].toUpper() != QChar(letter))
+            continue;
+        if (at < 0)
+            at = i;
+        if (i == 0 || !text[i - 1].isLetter()) {
+            at = i;
+            break;
+        }
+    }
+    return at < 0 ? text : text.insert(at, u'&');
+}
+
 void drawCaptions(QPainter &painter, const PageLayout &layout)
 {
     painter.setFont(layout.font);
@@ -157,8 +179,10 @@ void drawCaptions(QPainter &painter, const PageLayout &layout)
             gridBottom = std::max(gridBottom, bottom);
             continue;
         }
-        painter.drawText(leftBand(layout, top, bottom), Qt::AlignRight | Qt::AlignVCenter, translated(row.leftCaption));
-        painter.drawText(rightBand(layout, top, bottom), Qt::AlignLeft | Qt::AlignVCenter, translated(row.rightCaption));
+        painter.drawText(leftBand(layout, top, bottom), Qt::AlignRight | Qt::AlignVCenter | Qt::TextShowMnemonic,
+                         captionWithKey(row, false));
+        painter.drawText(rightBand(layout, top, bottom), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
+                         captionWithKey(row, true));
     }
     const QString lines = translated(kGridLines[0]) + u'\n' + translated(kGridLines[1]);
     painter.drawText(leftBand(layout, gridTop, gridBottom), Qt::AlignRight | Qt::AlignVCenter, lines);

@@ -2,6 +2,7 @@
 
 #include "raster/Units.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -33,7 +34,19 @@ bool KeyboardPointer::eventFilter(QObject *watched, QEvent *event)
         return keyPressed(*static_cast<QKeyEvent *>(event));
     if (watched == &m_canvas && event->type() == QEvent::FocusOut && m_held)
         m_cancelDrag();
+    if (watched == &m_canvas && event->type() == QEvent::FocusIn)
+        cameByTab(static_cast<QFocusEvent *>(event)->reason());
     return QObject::eventFilter(watched, event);
+}
+
+// Reached by Tab, the crosshair shows where the keys act, so that the first
+// words heard on the canvas say where it is.
+void KeyboardPointer::cameByTab(Qt::FocusReason reason)
+{
+    if (m_held || (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason))
+        return;
+    const QPointF p = at();
+    m_handlers.move(0, 0, p.x(), p.y());
 }
 
 bool KeyboardPointer::keyPressed(const QKeyEvent &key)

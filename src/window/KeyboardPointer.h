@@ -30,6 +30,7 @@ struct PointerHandlers {
 // The crosshair on the grid from the keyboard, for the widget it watches (the
 // canvas): the arrow keys move it one grid step (one pixel while moving
 // freely; five with Shift), Space or Enter presses there, and again releases.
+// Tab to the canvas shows the crosshair where the keys will act.
 // Every key becomes the press, moves and release a mouse would make at those
 // points, so the window does the rest exactly as for the mouse. Losing the
 // focus in the middle of a drag lets it go as Escape does.
@@ -49,6 +50,7 @@ protected:
 
 private:
     bool keyPressed(const QKeyEvent &key);
+    void cameByTab(Qt::FocusReason reason);
     void step(int dx, int dy, bool far);
     void pressOrRelease();
     QPointF at() const { return m_at.value_or(m_handlers.centre()); }

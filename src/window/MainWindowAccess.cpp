@@ -5,6 +5,7 @@
 #include "window/ColourStripView.h"
 #include "window/ComboBox.h"
 #include "window/HelpPicture.h"
+#include "window/KeyboardGroup.h"
 #include "window/Label.h"
 #include "window/MainWindow.h"
 #include "window/PictureButton.h"
@@ -25,6 +26,17 @@ void setChoice(ButtonArray &buttons, PictureButton::Choice choice)
 {
     for (auto &button : buttons)
         button->button()->setChoice(choice);
+}
+
+// The buttons of the arrays make one Tab stop (the group is owned by the window).
+void groupForKeyboard(QWidget &window, std::initializer_list<const ButtonArray *> arrays)
+{
+    std::vector<PictureButton *> buttons;
+    for (const ButtonArray *array : arrays) {
+        for (const auto &button : *array)
+            buttons.push_back(button->button());
+    }
+    new KeyboardGroup(std::move(buttons), &window);
 }
 } // namespace
 
@@ -67,12 +79,13 @@ void MainWindow::prepareForKeyboardAndReader()
 }
 
 // Tab goes through the controls as the window shows them: the palette column
-// top to bottom (each row left to right), then the rest of the window top to
-// bottom, each row left to right: the colour strip, the canvas, the sheets and
-// the options of the tool. Hidden controls are passed over. The text box lies
-// under the canvas and only takes the typing for the text tool: no Tab stops
-// there, and Tab from it goes to the first control. It keeps the keyboard at
-// the start, as it always had it.
+// top to bottom, then the rest of the window top to bottom, each row left to
+// right: the colour strip, the canvas, the sheets and the options of the tool.
+// The palette, the grid and mirror buttons, the sheet buttons and each option
+// group are one stop each, moved in with the arrows. Hidden controls are passed
+// over. The text box lies under the canvas and only takes the typing for the
+// text tool: no Tab stops there, and Tab from it goes to the first control. The
+// keys start on the current tool.
 void MainWindow::orderTabStops()
 {
     QLineEdit *textField = m_textInput->edit();
@@ -93,7 +106,12 @@ void MainWindow::orderTabStops()
         setTabOrder(previous, stop);
         previous = stop;
     }
-    textField->setFocus();
+    groupForKeyboard(*this, {&m_paletteButtons});
+    groupForKeyboard(*this, {&m_gridButtons, &m_mirrorButtons});
+    for (const ButtonArray *group : {&m_sheetButtons, &m_polygonModeButtons, &m_circleKindButtons, &m_penWidthButtons,
+                                     &m_fillPatternButtons, &m_eraserSizeButtons, &m_fontStyleButtons})
+        groupForKeyboard(*this, {group});
+    m_paletteButtons[m_state.tool]->button()->setFocus();
 }
 
 void MainWindow::tellPenWidth()

@@ -3,8 +3,10 @@
 #include "desktop/Platform.h"
 #include "drawing/GridMath.h"
 #include "window/Button.h"
+#include "window/CanvasAccessible.h"
 #include "window/ComboBox.h"
 #include "window/HelpPicture.h"
+#include "window/ToolKeys.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -69,7 +71,7 @@ void tip(ComboBox &list, const QString &text)
 }
 
 // Lets the window's shortcuts win over a text field that has the focus: the
-// text box usually has it, and would otherwise keep Ctrl+Z for its own undo.
+// text box or a list's field would otherwise keep Ctrl+Z for its own undo.
 class WindowKeysFirst : public QObject
 {
 public:
@@ -102,6 +104,12 @@ const QKeySequence kRedoKeys[] = {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequen
 // Escape takes the help page away, as a second press of help does.
 const QKeySequence kLeaveHelpKey(Qt::Key_Escape);
 
+// Alt and the tool's letter take the tool.
+QKeySequence toolSequence(char letter)
+{
+    return QKeySequence(Qt::ALT | Qt::Key(letter));
+}
+
 // A key named as it is printed on the keyboard ("Ctrl+Z"; Qt's Spanish texts
 // would say "Control+Z").
 QString keyName(const QKeySequence &key)
@@ -114,6 +122,8 @@ QString keyName(const QKeySequence &key)
 QString paletteTip(int index)
 {
     const QString caption = HelpPicture::caption(Group::Palette, index);
+    if (const char letter = toolKey(PaletteButton(index)))
+        return QStringLiteral("%1 (%2)").arg(caption, keyName(toolSequence(letter)));
     for (const auto &[key, button] : kPaletteKeys) {
         if (int(button) != index)
             continue;
@@ -155,6 +165,17 @@ void MainWindow::installShortcutsAndTips()
     for (const QKeySequence &key : kRedoKeys)
         addShortcut(key, [this] { onRedo(); });
     addShortcut(kLeaveHelpKey, [this] { onEscape(); });
+    // A tool taken in the middle of a drag ends the drag first, as Escape does.
+    // The canvas, where the keys usually are, names the tool taken, without its key.
+    for (const ToolKey &key : kToolKeys) {
+        addShortcut(toolSequence(key.letter), [this, tool = key.tool] {
+            if (m_drag == Drag::Drawing)
+                cancelDrag();
+            onPaletteButton(tool);
+            const QString name = m_paletteButtons[tool]->widget()->accessibleName();
+            m_canvasAccessible->tell(name.section(QStringLiteral(" ("), 0, 0));
+        });
+    }
     auto *keysFirst = new WindowKeysFirst(sequences, this);  // owned by the window
     for (QLineEdit *field : findChildren<QLineEdit *>())
         field->installEventFilter(keysFirst);

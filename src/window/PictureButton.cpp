@@ -6,6 +6,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace garabel {
 
 namespace {
@@ -13,6 +16,7 @@ namespace {
 constexpr Rgb kDefaultFace = 0xF0F0F0;
 // How much darker the face of a button shown pressed in is, in percent.
 constexpr int kSunkenShade = 118;
+constexpr int kFocusRingWidth = 2;
 
 // Black reads on light faces, white on dark ones such as the blue of a marked
 // sheet or text style.
@@ -20,6 +24,22 @@ QColor captionColour(Rgb face)
 {
     return qGray(toQColor(face).rgb()) < 128 ? Qt::white : Qt::black;
 }
+// The keyboard's ring: black or white, whichever stands out more from the
+// face. Pure green, light to the eye, takes black.
+QColor ringColour(const QColor &face)
+{
+    return contrastRatio(face, Qt::black) >= contrastRatio(face, Qt::white) ? Qt::black : Qt::white;
+}
+
+// A solid ring of `width` pixels along the inside of r, in filled bands.
+void drawRing(QPainter &p, const QRect &r, int width, const QColor &colour)
+{
+    p.fillRect(QRect(r.left(), r.top(), r.width(), width), colour);
+    p.fillRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width), colour);
+    p.fillRect(QRect(r.left(), r.top(), width, r.height()), colour);
+    p.fillRect(QRect(r.right() - width + 1, r.top(), width, r.height()), colour);
+}
+
 // Two pixels deep, dark above and to the left, light below and to the right,
 // drawn over the edge of the picture. Filled bands, not lines: a one-pixel line
 // on a pixel edge comes out half as wide on a high-density screen.
@@ -38,6 +58,16 @@ void drawSunkenFrame(QPainter &p, const QRect &r)
     }
 }
 } // namespace
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const auto [darker, lighter] = std::minmax({luminance(a), luminance(b)});
+    return (lighter + 0.05) / (darker + 0.05);
+}
 
 PictureButton::PictureButton(QWidget *parent) : QAbstractButton(parent), m_backColor(kDefaultFace)
 {
@@ -98,7 +128,8 @@ void PictureButton::paintEvent(QPaintEvent *)
     const QRect r = rect();
     const bool down = isDown() || isChecked() || m_sunken;
     // A pressed-in face lies in the shade.
-    p.fillRect(r, m_sunken ? toQColor(m_backColor).darker(kSunkenShade) : toQColor(m_backColor));
+    const QColor face = m_sunken ? toQColor(m_backColor).darker(kSunkenShade) : toQColor(m_backColor);
+    p.fillRect(r, face);
 
     // A raised bevel that sinks while the button is held.
     const QColor light(255, 255, 255), shadow(128, 128, 128), dark(64, 64, 64);
@@ -131,14 +162,9 @@ void PictureButton::paintEvent(QPaintEvent *)
         p.setPen(isEnabled() ? captionColour(m_backColor) : Qt::gray);
         p.drawText(inner, Qt::AlignCenter, text());
     }
-    // The keyboard's mark: black dots on white, seen on any face.
-    if (hasFocus()) {
-        const QRect ring = r.adjusted(3, 3, -4, -4);
-        p.setPen(QPen(Qt::white, 1));
-        p.drawRect(ring);
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.drawRect(ring);
-    }
+    // The keyboard's mark, just inside the bevel, over the picture.
+    if (hasFocus())
+        drawRing(p, r.adjusted(2, 2, -2, -2), kFocusRingWidth, ringColour(face));
 }
 
 } // namespace garabel

@@ -48,4 +48,8 @@ private:
     Choice m_choice = Choice::Command;
 };
 
+// How far apart two colours stand to the eye: the ratio of their relative
+// luminances, each plus 0.05, from 1 (alike) to 21 (black and white).
+double contrastRatio(const QColor &a, const QColor &b);
+
 } // namespace garabel

@@ -146,10 +146,20 @@ void GarabelWindow::drag(std::initializer_list<QPointF> points, Qt::MouseButton 
     release(last.x(), last.y(), button);
 }
 
-bool GarabelWindow::takeKeys()
+bool GarabelWindow::activate()
 {
     m_form->activateWindow();
-    if (!QTest::qWaitForWindowActive(m_form.get()))
+    return QTest::qWaitForWindowActive(m_form.get());
+}
+
+void GarabelWindow::type(int key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(m_form->windowHandle(), Qt::Key(key), modifiers);
+}
+
+bool GarabelWindow::takeKeys()
+{
+    if (!activate())
         return false;
     QLineEdit *field = probe().textInput().edit();
     field->setFocus();

@@ -64,6 +64,11 @@ public:
     // it is while the program runs: keys typed with key() go where a user's do.
     // False when the window could not be activated.
     bool takeKeys();
+    // Makes the window the active one, the keys where the program left them.
+    bool activate();
+    // A key as the keyboard sends it: through the window system to the active
+    // window, where the shortcuts and then the control with the focus take it.
+    void type(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier);
 
     // The canvas as the screen shows it (stored image and overlay), and the

@@ -100,6 +100,23 @@ TEST(CanvasAccessible, ReadsTheHelpPageButtonByButtonUntilEscape)
     EXPECT_EQ(canvas->text(QAccessible::Value), crosshair);
 }
 
+// Reached by Tab, the canvas first says where the crosshair is, and the first
+// arrow says the next point.
+TEST(CanvasAccessible, TabToTheCanvasSaysWhereTheCrosshairIs)
+{
+    GarabelWindow w;
+    ASSERT_TRUE(w.activate());
+    for (int i = 0; i < 3; ++i)
+        w.type(Qt::Key_Tab);
+    QWidget *view = w.probe().canvasView();
+    ASSERT_EQ(QApplication::focusWidget(), view);
+    QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(view);
+    const int column = w.state().grid.centreX / 300, row = w.state().grid.centreY / 300;
+    EXPECT_EQ(canvas->text(QAccessible::Value), QStringLiteral("columna %1, fila %2").arg(column).arg(row));
+    w.type(Qt::Key_Right);
+    EXPECT_EQ(canvas->text(QAccessible::Value), QStringLiteral("columna %1, fila %2").arg(column + 1).arg(row));
+}
+
 #ifdef GARABEL_ATSPI
 // With a screen reader listening, each change reaches the accessibility bus as
 // a changed description that carries the words themselves: Qt 6.4's own event

@@ -72,7 +72,7 @@ TEST(HelpPicture, IsAWhitePageOfTheDocumentedSizeHeldByTheHelpPictureBox)
 }
 
 // The page shows the buttons plain: as the window draws them with the current
-// tool's button not pressed in and no face marked.
+// tool's button not pressed in, no face marked and no keyboard ring.
 TEST(HelpPicture, DrawsEveryButtonAsTheWindowDoes)
 {
     GarabelWindow w;
@@ -86,6 +86,7 @@ TEST(HelpPicture, DrawsEveryButtonAsTheWindowDoes)
             ASSERT_EQ(place.size(), QSize(33, 33)) << "button " << i;
             (*buttons)[i]->setSunken(false);
             (*buttons)[i]->setBackColor(plainFace);
+            (*buttons)[i]->button()->clearFocus();
             const QImage shown = (*buttons)[i]->button()->grab().toImage().convertToFormat(QImage::Format_RGB32);
             // The last row and column lie under the next button, as on the window.
             const QRect inside(0, 0, 32, 32);

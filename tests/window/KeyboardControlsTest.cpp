@@ -7,6 +7,9 @@
 #include "window/ColourStrip.h"
 #include "window/ColourStripView.h"
 #include "window/ComboBox.h"
+#include "window/HelpPicture.h"
+#include "window/PictureButton.h"
+#include "window/ToolKeys.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -14,12 +17,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <QAccessible>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <tuple>
+#include <map>
+#include <set>
 
 namespace garabel::test {
 
@@ -47,62 +49,124 @@ bool tabTo(QWidget *target)
 }
 } // namespace
 
-TEST(KeyboardControls, TabGoesThroughTheShownControlsInScreenOrderAndShiftTabBack)
+// Each group of buttons is one stop, so Tab goes round the window in a few
+// presses (there were 52 stops, one for each control shown).
+TEST(KeyboardControls, TheKeysStartOnTheCurrentToolAndTabTakesOneStopForEachGroup)
 {
     GarabelWindow w;
-    w.chooseTool(PaletteButton::Text);
-    ASSERT_TRUE(w.takeKeys());
+    ASSERT_TRUE(w.activate());
     const WindowProbe look = w.probe();
-    // The palette column as the window shows it, row by row.
-    std::vector<QWidget *> expected;
-    for (const ButtonArray *group : {static_cast<const ButtonArray *>(&look.paletteButtons()), &look.gridButtons(),
-                                     &look.mirrorButtons()}) {
-        for (const auto &button : *group)
-            expected.push_back(button->widget());
-    }
-    std::sort(expected.begin(), expected.end(), [](const QWidget *a, const QWidget *b) {
-        return std::make_tuple(a->y(), a->x()) < std::make_tuple(b->y(), b->x());
-    });
-    expected.push_back(look.colourStripView());
-    if (look.canvasView()->focusPolicy() & Qt::TabFocus)
-        expected.push_back(look.canvasView());
-    for (const auto &sheet : look.sheetButtons())
-        expected.push_back(sheet->widget());
-    // Only the text tool's options: the others are hidden.
-    expected.push_back(look.fontSizeList().combo());
-    expected.push_back(look.fontNameList().combo());
-    expected.push_back(look.fontStyleButtons()[0]->widget());
-    expected.push_back(look.fontStyleButtons()[1]->widget());
+    QWidget *lineTool = look.paletteButtons()[PaletteButton::Line]->widget();
+    EXPECT_EQ(focused(), lineTool);
+    w.type(Qt::Key_T, Qt::AltModifier);  // the text tool: two lists and a pair of buttons
+    ASSERT_EQ(w.state().tool, PaletteButton::Text);
 
+    const std::vector<QWidget *> expected = {
+        look.mirrorButtons()[0]->widget(),  // the grid and mirror buttons, at the mark "no mirror"
+        look.colourStripView(),
+        look.canvasView(),
+        look.sheetButtons()[0]->widget(),
+        look.fontSizeList().combo(),
+        look.fontNameList().combo(),
+        look.fontStyleButtons()[0]->widget(),
+        lineTool,
+    };
     std::vector<QWidget *> visited;
-    for (std::size_t i = 0; i <= expected.size(); ++i) {
-        press(Qt::Key_Tab);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        w.type(Qt::Key_Tab);
         visited.push_back(focused());
     }
-    expected.push_back(expected.front());  // and round again
     EXPECT_EQ(visited, expected);
-    press(Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(focused(), expected[expected.size() - 2]);
+    w.type(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), look.fontStyleButtons()[0]->widget());
 }
 
-TEST(KeyboardControls, SpaceOrEnterOnAButtonDoesWhatAClickDoes)
+// The arrows go as the buttons lie and stop at the group's edges; moving does
+// not choose, Space or Enter does, and Tab comes back to the button it left.
+TEST(KeyboardControls, TheArrowsMoveWithinAGroupAndSpaceOrEnterDoesWhatAClickDoes)
 {
     GarabelWindow w;
-    ASSERT_TRUE(w.takeKeys());
+    ASSERT_TRUE(w.activate());
     const WindowProbe look = w.probe();
-    ASSERT_TRUE(tabTo(look.paletteButtons()[PaletteButton::Rectangle]->widget()));
-    press(Qt::Key_Space);
+    const auto tool = [&look](PaletteButton b) { return look.paletteButtons()[b]->widget(); };
+    const std::pair<int, PaletteButton> palette[] = {
+        {Qt::Key_End, PaletteButton::MoveFreely}, {Qt::Key_Right, PaletteButton::MoveFreely},
+        {Qt::Key_Home, PaletteButton::Open},      {Qt::Key_Up, PaletteButton::Open},
+        {Qt::Key_Left, PaletteButton::Open},      {Qt::Key_Down, PaletteButton::Line},
+        {Qt::Key_Right, PaletteButton::Freehand}, {Qt::Key_Right, PaletteButton::Dots},
+        {Qt::Key_Down, PaletteButton::Circle},    {Qt::Key_Down, PaletteButton::Rectangle},
+    };
+    for (const auto &[key, reached] : palette) {
+        w.type(key);
+        EXPECT_EQ(focused(), tool(reached)) << "after key " << std::hex << key;
+    }
+    EXPECT_EQ(w.state().tool, PaletteButton::Line) << "moving chooses nothing";
+    w.type(Qt::Key_Space);
     EXPECT_EQ(w.state().tool, PaletteButton::Rectangle);
 
-    ASSERT_TRUE(tabTo(look.gridButtons()[1]->widget()));
-    press(Qt::Key_Return);
+    w.type(Qt::Key_Tab);  // the grid and mirror buttons
+    w.type(Qt::Key_Up);
+    EXPECT_EQ(focused(), look.gridButtons()[6]->widget());
+    w.type(Qt::Key_Home);
+    w.type(Qt::Key_Right);
+    w.type(Qt::Key_Return);
     EXPECT_EQ(w.state().grid.step, gridStepFor(1));
     EXPECT_EQ(look.gridButtons()[1]->backColor(), kGreen);
 
-    ASSERT_TRUE(tabTo(look.sheetButtons()[2]->widget()));
-    press(Qt::Key_Enter);
+    for (int i = 0; i < 3; ++i)
+        w.type(Qt::Key_Tab);  // the strip, the canvas, the sheets
+    w.type(Qt::Key_Down);  // a single row goes along with Up and Down too
+    w.type(Qt::Key_Right);
+    w.type(Qt::Key_Enter);
     EXPECT_EQ(look.currentSheet(), 2);
     EXPECT_EQ(look.sheetButtons()[2]->backColor(), kBlue);
+
+    for (int i = 0; i < 3; ++i)
+        w.type(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), look.gridButtons()[1]->widget());
+    w.type(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), tool(PaletteButton::Rectangle)) << "back where the arrows left it";
+}
+
+// From the canvas the keys stay on the canvas, ready to draw with the tool.
+TEST(KeyboardControls, AltAndATheToolsLetterTakesItFromTheCanvasAndFromTheStrip)
+{
+    GarabelWindow w;
+    ASSERT_TRUE(w.activate());
+    const WindowProbe look = w.probe();
+    for (int i = 0; i < 3; ++i)
+        w.type(Qt::Key_Tab);
+    ASSERT_EQ(focused(), look.canvasView());
+    QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(look.canvasView());
+    for (const ToolKey &key : kToolKeys) {
+        w.type(key.letter, Qt::AltModifier);
+        EXPECT_EQ(w.state().tool, key.tool) << key.letter;
+        EXPECT_EQ(focused(), look.canvasView());
+        // By the caption on the help page; freehand's, cut short there, in full.
+        const QString name = key.tool == PaletteButton::Freehand
+                                 ? QStringLiteral("Dibuja a mano alzada")
+                                 : HelpPicture::caption(HelpPicture::Group::Palette, int(key.tool));
+        EXPECT_EQ(canvas->text(QAccessible::Value), name) << "heard as well as seen";
+        EXPECT_TRUE(look.paletteButtons()[key.tool]->button()->toolTip().endsWith(
+            QStringLiteral("(Alt+%1)").arg(QChar(key.letter))))
+            << "the tip names the key";
+    }
+
+    // In the middle of a drag the figure goes, as with Escape, and the next
+    // Space presses anew with the tool taken.
+    w.type(Qt::Key_L, Qt::AltModifier);
+    w.type(Qt::Key_Space);
+    w.type(Qt::Key_Right);
+    w.type(Qt::Key_R, Qt::AltModifier);
+    for (int key : {Qt::Key_Space, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space})
+        w.type(key);
+    EXPECT_EQ(canvas->text(QAccessible::Value), QStringLiteral("rectángulo de 1 por 1 puntos"));
+
+    w.type(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(focused(), look.colourStripView());
+    w.type(Qt::Key_L, Qt::AltModifier);
+    EXPECT_EQ(w.state().tool, PaletteButton::Line);
+    EXPECT_EQ(focused(), look.colourStripView());
 }
 
 // The mark is painted over the strip while it has the keyboard, in the grey
@@ -146,14 +210,64 @@ TEST(KeyboardControls, TheStripsArrowsMoveAVisibleMarkAndSpacePicksThatColour)
     EXPECT_EQ(ringPixel(int(strip->swatches().size()) - 1), grey) << "no mark without the keyboard";
 }
 
+namespace {
+// The colour most pixels have: a button's face.
+QRgb commonest(const QImage &image)
+{
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    return std::max_element(counts.begin(), counts.end(), [](auto a, auto b) { return a.second < b.second; })->first;
+}
+} // namespace
+
+// Two pixels of one colour all round, just inside the bevel, that stand out
+// from the face by at least 3 to 1 whatever its colour.
+TEST(KeyboardControls, TheFocusRingIsSolidTwoPixelsWideAndStandsOutOnEveryFace)
+{
+    GarabelWindow w;
+    ASSERT_TRUE(w.activate());
+    const WindowProbe look = w.probe();
+    w.click(*look.gridButtons()[2]);
+    w.click(PaletteButton::Circle);
+    const std::pair<const Button *, const char *> faces[] = {
+        {look.paletteButtons()[PaletteButton::Circle].get(), "the current tool, pressed in"},
+        {look.paletteButtons()[PaletteButton::Save].get(), "grey"},
+        {look.gridButtons()[2].get(), "green"},
+        {look.sheetButtons()[0].get(), "blue"},
+        {look.circleKindButtons()[1].get(), "white"},
+    };
+    std::set<QRgb> seen;
+    for (const auto &[button, face] : faces) {
+        QWidget *widget = button->widget();
+        ASSERT_TRUE(widget->isVisible()) << face;
+        const QRgb plain = commonest(widget->grab().toImage());
+        widget->setFocus(Qt::TabFocusReason);
+        const QImage ringed = widget->grab().toImage();
+        const QRgb ring = ringed.pixel(2, 2);
+        int broken = 0;
+        for (int inset : {2, 3}) {
+            for (int along = 2; along < ringed.width() - 2; ++along) {
+                for (const QPoint p : {QPoint(along, inset), QPoint(along, ringed.height() - 1 - inset),
+                                       QPoint(inset, along), QPoint(ringed.width() - 1 - inset, along)})
+                    broken += ringed.pixel(p) != ring;
+            }
+        }
+        EXPECT_EQ(broken, 0) << face;
+        EXPECT_GE(contrastRatio(QColor(ring), QColor(plain)), 3.0) << face;
+        seen.insert(plain);
+    }
+    EXPECT_EQ(seen.size(), std::size(faces)) << "five faces of their own";
+}
+
 // Everything from the keys alone: the tool, the colour, the figure and the save.
 TEST(KeyboardControls, ARectangleChosenDrawnAndSavedWithTheKeysAlone)
 {
     BlankWindow w;
     ASSERT_TRUE(w.takeKeys());
     const WindowProbe look = w.probe();
-    ASSERT_TRUE(tabTo(look.paletteButtons()[PaletteButton::Rectangle]->widget()));
-    press(Qt::Key_Space);
+    w.type(Qt::Key_R, Qt::AltModifier);
     ASSERT_TRUE(tabTo(look.colourStripView()));
     press(Qt::Key_Right);
     press(Qt::Key_Right);
@@ -167,8 +281,7 @@ TEST(KeyboardControls, ARectangleChosenDrawnAndSavedWithTheKeysAlone)
 
     QTemporaryDir dir;
     w.platform.saveAnswers = {dir.filePath("teclado.bmp")};
-    ASSERT_TRUE(tabTo(look.paletteButtons()[PaletteButton::Save]->widget()));
-    press(Qt::Key_Space);
+    w.type(Qt::Key_S, Qt::ControlModifier);
     const QImage saved(dir.filePath("teclado.bmp"));
     ASSERT_FALSE(saved.isNull()) << "the save wrote the file";
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), w.sheet(look.currentSheet()));

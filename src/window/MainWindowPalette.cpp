@@ -10,6 +10,7 @@
 #include "window/Button.h"
 #include "window/CanvasAccessible.h"
 #include "window/ImageBox.h"
+#include "window/KeyboardPointer.h"
 #include "window/PaletteCommands.h"
 #include "window/WindowToolControls.h"
 
@@ -102,9 +103,12 @@ void MainWindow::showHelp()
     m_canvasView->setFocus(Qt::MouseFocusReason);
 }
 
+// With the keys on the canvas, the crosshair shows where they act, and says so.
 void MainWindow::leaveHelp()
 {
     m_sheetDisplay.show();
+    if (m_canvasView->hasFocus())
+        m_keyboardPointer->showCrosshair();
     m_canvasAccessible->setValue(placeWords());
 }
 

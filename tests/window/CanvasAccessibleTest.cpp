@@ -82,7 +82,6 @@ TEST(CanvasAccessible, ReadsTheHelpPageButtonByButtonUntilEscape)
     GarabelWindow w;
     ASSERT_TRUE(w.takeKeys());
     QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(w.probe().canvasView());
-    const QString crosshair = canvas->text(QAccessible::Description);
     w.key(Qt::Key_F1, Qt::NoModifier);
     EXPECT_TRUE(w.probe().canvasView()->hasFocus());
     const QStringList page = canvas->text(QAccessible::Description).split(QStringLiteral(". "));
@@ -95,9 +94,13 @@ TEST(CanvasAccessible, ReadsTheHelpPageButtonByButtonUntilEscape)
     EXPECT_EQ(page[30], QStringLiteral("Anula las tres simetrías"));
     EXPECT_EQ(page[34], QStringLiteral("Escape vuelve al dibujo."));
 
+    // The crosshair shows where the keys act, the centre, and says so.
     w.key(Qt::Key_Escape, Qt::NoModifier);
-    EXPECT_EQ(canvas->text(QAccessible::Description), crosshair);
-    EXPECT_EQ(canvas->text(QAccessible::Value), crosshair);
+    const QString centre = QStringLiteral("columna %1, fila %2")
+                               .arg(w.state().grid.centreX / 300)
+                               .arg(w.state().grid.centreY / 300);
+    EXPECT_EQ(canvas->text(QAccessible::Description), centre);
+    EXPECT_EQ(canvas->text(QAccessible::Value), centre);
 }
 
 // Reached by Tab, the canvas first says where the crosshair is, and the first

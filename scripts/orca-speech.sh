@@ -57,7 +57,10 @@ done
 xdotool key shift; sleep 4
 # Orca writes out the rest of its log as it quits; the bus and the window
 # manager go last.
-kill $app; wait $app; kill $orca; wait $orca
+kill $app; wait $app; kill $orca
+for _ in $(seq 120); do kill -0 $orca 2>/dev/null || break; sleep 0.5; done
+kill -9 $orca 2>/dev/null; wait $orca
 kill $(jobs -p) 2>/dev/null || true
 SESSION
-sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?{'established.*/\1/p" "$log"
+# One line per utterance; the lines of a longer text (a message box's) joined by " / ".
+LC_ALL=C perl -0777 -ne 'while (/SPEECH OUTPUT: \x27(.*?)\x27 ?\{\x27established/sg) { (my $t = $1) =~ s/\n\s*/ \/ /g; print "$t\n" }' "$log"

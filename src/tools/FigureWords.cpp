@@ -41,6 +41,16 @@ QString FigureWords::crosshair(const DrawingState &s)
     return at(s, s.pointer.x, s.pointer.y);
 }
 
+QString FigureWords::anchor(const DrawingState &s)
+{
+    return tr("ancla en %1").arg(at(s, s.pointer.anchorX, s.pointer.anchorY));
+}
+
+QString FigureWords::size(const DrawingState &s)
+{
+    return tr("%1 por %2").arg(width(s), height(s));
+}
+
 QString FigureWords::line(const DrawingState &s)
 {
     return tr("línea de %1 a %2").arg(at(s, s.pointer.anchorX, s.pointer.anchorY), crosshair(s));
@@ -48,7 +58,7 @@ QString FigureWords::line(const DrawingState &s)
 
 QString FigureWords::box(const DrawingState &s)
 {
-    return tr("rectángulo de %1 por %2 puntos").arg(width(s), height(s));
+    return tr("rectángulo de %1 puntos").arg(size(s));
 }
 
 // By the kinds of drawing/CircleGenerator.h: circle, ellipse, two quarters, two halves.
@@ -57,7 +67,7 @@ QString FigureWords::circle(const DrawingState &s)
     const int radius = points(s, s.circle.kind == 0 ? s.circle.radius : arcRadius(s));
     switch (s.circle.kind) {
     case 0: return tr("circunferencia de radio %1 puntos").arg(radius);
-    case 1: return tr("elipse de %1 por %2 puntos").arg(width(s), height(s));
+    case 1: return tr("elipse de %1 puntos").arg(size(s));
     case 2:
     case 3: return tr("cuarto de arco de radio %1 puntos").arg(radius);
     default: return tr("media circunferencia de radio %1 puntos").arg(radius);

@@ -16,6 +16,10 @@ class FigureWords
 public:
     // "columna 12, fila 8": where the pointer of the state is.
     static QString crosshair(const DrawingState &state);
+    // "ancla en columna 10, fila 6": where the press fixed the anchor.
+    static QString anchor(const DrawingState &state);
+    // "6 por 4": the box from the anchor to the pointer.
+    static QString size(const DrawingState &state);
     // From the anchor to the pointer.
     static QString line(const DrawingState &state);
     static QString box(const DrawingState &state);

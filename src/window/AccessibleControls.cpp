@@ -1,10 +1,13 @@
 #include "window/AccessibleControls.h"
 
+#include "desktop/ReaderEvents.h"
 #include "window/ColourNames.h"
 #include "window/ColourStripView.h"
 #include "window/PictureButton.h"
 
 #include <QAccessibleWidget>
+#include <QComboBox>
+#include <QFocusEvent>
 #include <QPointer>
 
 #include <map>
@@ -14,6 +17,16 @@ namespace garabel {
 namespace {
 
 using Choice = PictureButton::Choice;
+
+// Kept as a property, not as the widget's accessible description, whose
+// change Qt would also announce: the words would be said twice.
+constexpr const char *kStateProperty = "garabelState";
+constexpr const char *kInEffectProperty = "garabelInEffect";
+
+bool heardChosen(const PictureButton &button)
+{
+    return button.chosen() || button.property(kInEffectProperty).toBool();
+}
 
 // A picture button: a push button, or a radio button or check box whose face
 // mark is its checked state. Its actions click it, as Space does.
@@ -37,7 +50,7 @@ public:
         QAccessible::State state = QAccessibleWidget::state();
         if (button()->choice() != Choice::Command) {
             state.checkable = true;
-            state.checked = button()->chosen();
+            state.checked = heardChosen(*button());
         }
         state.pressed = button()->isDown();
         return state;
@@ -50,7 +63,7 @@ public:
         // Qt would describe the button by its tooltip, which is already its
         // name: a screen reader would say it twice.
         if (t == QAccessible::Description && button()->accessibleDescription().isEmpty())
-            return QString();
+            return button()->property(kStateProperty).toString();
         return QAccessibleWidget::text(t);
     }
 
@@ -100,13 +113,10 @@ public:
     {
         if (!m_strip)
             return QString();
-        const Rgb colour = m_strip->swatches()[std::size_t(m_index)].colour;
-        const QString name = ColourNames::name(colour);
+        // Named only: a screen reader would say a description on every arrow,
+        // and the components are numbers nobody needs each time.
         if (t == QAccessible::Name)
-            return name;
-        // A colour without a common name is already named by its components.
-        if (t == QAccessible::Description && name != ColourNames::components(colour))
-            return ColourNames::components(colour);
+            return ColourNames::name(m_strip->swatches()[std::size_t(m_index)].colour);
         return QString();
     }
 
@@ -204,6 +214,26 @@ private:
     mutable std::map<int, QAccessible::Id> m_swatchIds;
 };
 
+// Qt's field selects its whole text when Tab brings the keys; it is given
+// the focus as though they came some other way.
+class UnselectedOnTab : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::FocusIn)
+            return false;
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)
+            return false;
+        QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+        return watched->event(&plain);
+    }
+};
+
 QAccessibleInterface *garabelControl(const QString &className, QObject *object)
 {
     if (className == QLatin1String("garabel::PictureButton"))
@@ -214,6 +244,33 @@ QAccessibleInterface *garabelControl(const QString &className, QObject *object)
 }
 
 } // namespace
+
+void describeState(QWidget &button, const QString &words)
+{
+    button.setProperty(kStateProperty, words);
+    tellDescriptionChanged(button);
+}
+
+void tellChosen(QWidget &button)
+{
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(&button, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void setInEffect(PictureButton &button, bool inEffect)
+{
+    const bool before = heardChosen(button);
+    button.setProperty(kInEffectProperty, inEffect);
+    if (heardChosen(button) != before)
+        tellChosen(button);
+}
+
+void keepFieldUnselected(QComboBox &list)
+{
+    list.installEventFilter(new UnselectedOnTab(&list));
+}
 
 void installAccessibleControls()
 {

@@ -5,8 +5,8 @@
 namespace garabel {
 
 namespace {
-// The strip's colours that have a name everyone knows; the others are read
-// out by their components.
+// Every colour of the strip, by a name a person would say. Colours from the
+// dialog that are none of these are read out by their components.
 const struct {
     Rgb colour;
     const char *name;
@@ -34,6 +34,15 @@ const struct {
     {rgb(255, 128, 64), QT_TRANSLATE_NOOP("ColourNames", "naranja")},
     {rgb(204, 153, 102), QT_TRANSLATE_NOOP("ColourNames", "marrón claro")},
     {rgb(128, 64, 0), QT_TRANSLATE_NOOP("ColourNames", "marrón")},
+    {rgb(0, 255, 128), QT_TRANSLATE_NOOP("ColourNames", "verde primavera")},
+    {rgb(204, 51, 204), QT_TRANSLATE_NOOP("ColourNames", "orquídea")},
+    {rgb(51, 102, 51), QT_TRANSLATE_NOOP("ColourNames", "verde musgo")},
+    {rgb(128, 128, 64), QT_TRANSLATE_NOOP("ColourNames", "caqui")},
+    {rgb(0, 64, 64), QT_TRANSLATE_NOOP("ColourNames", "verde petróleo")},
+    {rgb(0, 128, 255), QT_TRANSLATE_NOOP("ColourNames", "azul celeste")},
+    {rgb(0, 64, 128), QT_TRANSLATE_NOOP("ColourNames", "azul oscuro")},
+    {rgb(64, 0, 255), QT_TRANSLATE_NOOP("ColourNames", "añil")},
+    {rgb(153, 51, 0), QT_TRANSLATE_NOOP("ColourNames", "marrón rojizo")},
 };
 } // namespace
 

@@ -210,6 +210,21 @@ QString HelpPicture::caption(Group group, int index)
     return row ? translated(right ? row->rightCaption : row->leftCaption) : QString();
 }
 
+QStringList HelpPicture::text(const std::function<QString(Group, int)> &name)
+{
+    QStringList lines;
+    Group before = Group::Palette;
+    for (const Row &row : kRows) {
+        if (before == Group::Grid && row.group != Group::Grid) {
+            for (const char *line : kGridLines)
+                lines << translated(line);
+        }
+        lines << name(row.group, row.left) << name(row.group, row.right);
+        before = row.group;
+    }
+    return lines;
+}
+
 QRect HelpPicture::buttonRect(Group group, int index)
 {
     bool right = false;

@@ -4,6 +4,9 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 namespace garabel {
 
@@ -29,6 +32,10 @@ public:
     // The page: white, opaque (Format_RGB32), kWidth x kHeight logical pixels,
     // with `ratio` device pixels to each of them.
     static QImage render(double ratio = 1);
+
+    // The page as a screen reader reads it: each button in the page's order,
+    // as `name` names it, and the grid block's two lines after its buttons.
+    static QStringList text(const std::function<QString(Group, int)> &name);
 
     // Where the button lies on the page, in pixels; null outside the group.
     static QRect buttonRect(Group group, int index);

@@ -43,8 +43,12 @@ bool KeyboardPointer::eventFilter(QObject *watched, QEvent *event)
 // words heard on the canvas say where it is.
 void KeyboardPointer::cameByTab(Qt::FocusReason reason)
 {
-    if (m_held || (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason))
-        return;
+    if (!m_held && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
+        showCrosshair();
+}
+
+void KeyboardPointer::showCrosshair()
+{
     const QPointF p = at();
     m_handlers.move(0, 0, p.x(), p.y());
 }

@@ -44,6 +44,8 @@ public:
     // The window cancelled the drag: the next Space presses anew.
     void forgetPress() { m_held = false; }
     bool held() const { return m_held; }
+    // The crosshair shown where the keys act: the centre until they or the mouse moved it.
+    void showCrosshair();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

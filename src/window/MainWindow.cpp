@@ -6,6 +6,7 @@
 #include "drawing/UnsavedSheets.h"
 #include "raster/ShownSurface.h"
 #include "tools/ToolBox.h"
+#include "window/AccessibleControls.h"
 #include "window/Button.h"
 #include "window/ButtonPictures.h"
 #include "window/CanvasAccessible.h"
@@ -272,7 +273,12 @@ void MainWindow::wireEvents()
 void MainWindow::onSheetButton(int index)
 {
     placePendingText();
-    m_sheetButtons[m_sheets.currentIndex()]->setBackColor(kWhite);
+    // The sheet already shown keeps its mark: a screen reader would hear it
+    // taken and given back.
+    if (index == m_sheets.currentIndex())
+        tellChosen(*m_sheetButtons[index]->widget());
+    else
+        m_sheetButtons[m_sheets.currentIndex()]->setBackColor(kWhite);
     m_sheetButtons[index]->setBackColor(kBlue);
     m_sheets.switchTo(index);
     m_sheetDisplay.showWhole();

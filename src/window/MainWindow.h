@@ -144,6 +144,15 @@ private:
     // The canvas's accessible value says what the tool just drew, when it drew
     // something; true then.
     bool tellDrawn(Tool &tool);
+    // Where the crosshair is, in words, with the size of a figure being dragged.
+    QString placeWords() const;
+    // The help page read as text, button by button, for the canvas's description.
+    QString helpText() const;
+    // The help page on the canvas, for the eyes and the screen reader, and away.
+    void showHelp();
+    void leaveHelp();
+    // What the palette's pen-width button says: the width now.
+    void tellPenWidth();
 
     // --- options (MainWindowOptions.cpp) ---
     // The font size of the pen and the text's label.

@@ -1,15 +1,19 @@
 #include "desktop/SurfaceView.h"
 #include "tools/ToolBox.h"
+#include "window/AccessibleControls.h"
 #include "window/Button.h"
 #include "window/ColourStripView.h"
 #include "window/ComboBox.h"
+#include "window/HelpPicture.h"
 #include "window/KeyboardGroup.h"
+#include "window/Label.h"
 #include "window/MainWindow.h"
 #include "window/PictureButton.h"
 #include "window/TextBox.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -52,12 +56,22 @@ void MainWindow::prepareForKeyboardAndReader()
         setChoice(*group, Choice::OneOfGroup);
     setChoice(m_mirrorButtons, Choice::OnOff);
     setChoice(m_fontStyleButtons, Choice::OnOff);
+    // The help page's caption for freehand is cut short; its key, if any, stays.
+    QWidget *freehand = m_paletteButtons[int(PaletteButton::Freehand)]->widget();
+    freehand->setAccessibleName(freehand->accessibleName().replace(
+        HelpPicture::caption(HelpPicture::Group::Palette, int(PaletteButton::Freehand)), tr("Dibuja a mano alzada")));
+    tellPenWidth();
+    setInEffect(*m_polygonModeButtons[m_state.polygon.mode]->button(), true);
 
     m_stripView->setAccessibleName(tr("Colores"));
     m_stripView->setAccessibleDescription(
         tr("Las flechas van de un color a otro; Espacio o Intro toma el color marcado"));
     m_stripView->showDrawingColour(drawingColour(m_state));
     m_textInput->edit()->setAccessibleName(tr("Texto"));
+    // The side count is read by its label, as "Número de lados, 5".
+    m_sideCountLabel->label()->setAccessibleName(m_sideCountList->combo()->accessibleName());
+    m_sideCountLabel->label()->setBuddy(m_sideCountList->combo());
+    keepFieldUnselected(*m_sideCountList->combo());
     // A list's field and drop-down are read with the list's own name.
     for (ComboBox *list : {m_sideCountList.get(), m_fontSizeList.get(), m_fontNameList.get()}) {
         list->combo()->lineEdit()->setAccessibleName(list->combo()->accessibleName());
@@ -100,6 +114,24 @@ void MainWindow::orderTabStops()
                                      &m_fillPatternButtons, &m_eraserSizeButtons, &m_fontStyleButtons})
         groupForKeyboard(*this, {group});
     m_paletteButtons[m_state.tool]->button()->setFocus();
+}
+
+void MainWindow::tellPenWidth()
+{
+    describeState(*m_paletteButtons[int(PaletteButton::PenWidthStep)]->widget(),
+                  tr("grosor %1").arg(m_state.pen.width));
+}
+
+// Each button by the name a screen reader gives it, which says what it does.
+QString MainWindow::helpText() const
+{
+    const auto name = [this](HelpPicture::Group group, int index) {
+        const ButtonArray &buttons = group == HelpPicture::Group::Palette ? m_paletteButtons
+                                     : group == HelpPicture::Group::Grid  ? m_gridButtons
+                                                                          : m_mirrorButtons;
+        return buttons[index]->widget()->accessibleName();
+    };
+    return tr("Ayuda: %1. Escape vuelve al dibujo.").arg(HelpPicture::text(name).join(QStringLiteral(". ")));
 }
 
 } // namespace garabel

@@ -38,6 +38,13 @@ void drawCrosshair(ShownSurface &canvas, const DrawingState &s)
         overlay.line(s.pointer.x, s.pointer.y + arm, s.pointer.x, s.pointer.y - arm);
     }
 }
+
+// The tools whose figure spans from the anchor to the crosshair.
+bool spansFromAnchor(PaletteButton tool)
+{
+    return tool == PaletteButton::Line || tool == PaletteButton::Rectangle || tool == PaletteButton::Circle
+        || tool == PaletteButton::Polygon;
+}
 } // namespace
 
 // Fixes the anchor on the grid and its reflection through the canvas centre,
@@ -48,7 +55,7 @@ void MainWindow::onCanvasPressed(int, int, double x, double y)
     // A press on the help page only gives the drawing back.
     m_drag = m_sheetDisplay.helpShown() ? Drag::Ignored : Drag::Drawing;
     if (m_drag == Drag::Ignored) {
-        m_sheetDisplay.show();
+        leaveHelp();
         return;
     }
     m_state.pointer.anchorX = snapToNearestGridPoint(x, m_state.grid.step);
@@ -57,6 +64,8 @@ void MainWindow::onCanvasPressed(int, int, double x, double y)
     m_state.pointer.mirrorY = m_state.grid.centreY + (m_state.grid.centreY - m_state.pointer.anchorY);
     if (Tool *tool = currentTool())
         tool->press();
+    if (spansFromAnchor(m_state.tool))
+        m_canvasAccessible->tell(FigureWords::anchor(m_state));
 }
 
 // Repaints the canvas from its stored image, then draws the crosshair at the
@@ -68,13 +77,28 @@ void MainWindow::onCanvasMoved(int button, int, double x, double y)
     m_canvas->refresh();
     m_state.pointer.x = snapToNearestGridPoint(x, m_state.grid.step);
     m_state.pointer.y = snapToNearestGridPoint(y, m_state.grid.step);
+    // A move that stays on its grid point (a key press, Escape) says nothing.
+    const bool moved = m_state.pointer.x != m_state.pointer.previousX || m_state.pointer.y != m_state.pointer.previousY;
     drawCrosshair(*m_canvas, m_state);
     if (Tool *tool = currentTool())
         tool->move(button != 0);
     m_state.pointer.previousX = m_state.pointer.x;
     m_state.pointer.previousY = m_state.pointer.y;
     m_keyboardPointer->follow(m_state.pointer.x, m_state.pointer.y);
-    m_canvasAccessible->setValue(FigureWords::crosshair(m_state));
+    if (moved)
+        m_canvasAccessible->setValue(placeWords());
+}
+
+// Where the crosshair is; while a figure is dragged, its size too, once the
+// crosshair has left the anchor, which the press has told.
+QString MainWindow::placeWords() const
+{
+    const PointerState &p = m_state.pointer;
+    if (m_drag != Drag::Drawing || !spansFromAnchor(m_state.tool))
+        return FigureWords::crosshair(m_state);
+    if (p.x == p.anchorX && p.y == p.anchorY)
+        return FigureWords::anchor(m_state);
+    return tr("%1; %2").arg(FigureWords::crosshair(m_state), FigureWords::size(m_state));
 }
 
 // The marks that follow the pointer (crosshair, guide line, eraser outline, the

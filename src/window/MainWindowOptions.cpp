@@ -2,6 +2,7 @@
 #include "drawing/GridMath.h"
 #include "raster/ShownSurface.h"
 #include "raster/SurfaceLayer.h"
+#include "window/AccessibleControls.h"
 #include "window/Button.h"
 #include "window/ComboBox.h"
 #include "window/Label.h"
@@ -55,6 +56,8 @@ void MainWindow::onPolygonModeButton(int index)
 {
     m_state.polygon.mode = std::int16_t(index);
     markOnly(m_polygonModeButtons, index);
+    for (auto &button : m_polygonModeButtons)
+        setInEffect(*button->button(), false);
 }
 
 void MainWindow::onCircleKindButton(int index)
@@ -67,6 +70,7 @@ void MainWindow::onPenWidthButton(int index)
 {
     markOnly(m_penWidthButtons, index);
     m_state.pen.width = index + 1;
+    tellPenWidth();
 }
 
 void MainWindow::onFillPatternButton(int index)

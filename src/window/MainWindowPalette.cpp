@@ -1,6 +1,7 @@
 #include "window/MainWindow.h"
 
 #include "desktop/Platform.h"
+#include "desktop/SurfaceView.h"
 #include "drawing/CanvasAndSheet.h"
 #include "drawing/GridMath.h"
 #include "drawing/UnsavedSheets.h"
@@ -9,6 +10,7 @@
 #include "window/Button.h"
 #include "window/CanvasAccessible.h"
 #include "window/ImageBox.h"
+#include "window/KeyboardPointer.h"
 #include "window/PaletteCommands.h"
 #include "window/WindowToolControls.h"
 
@@ -45,6 +47,7 @@ void MainWindow::onPaletteButton(PaletteButton button)
             m_toolControls->showOnly({OptionGroup::PenWidths});
             stepPenWidth(m_state);
             markOnly(m_penWidthButtons, m_state.pen.width - 1);
+            tellPenWidth();
             break;
         case PaletteButton::Print: printCanvas(*m_canvas, m_platform, m_startFolder); break;
         case PaletteButton::Undo:
@@ -68,9 +71,9 @@ void MainWindow::onPaletteButton(PaletteButton button)
         // second press puts back.
         case PaletteButton::Help:
             if (m_sheetDisplay.helpShown())
-                m_sheetDisplay.show();
+                leaveHelp();
             else
-                m_sheetDisplay.showHelp(m_helpPicture->picture());
+                showHelp();
             break;
         default: break;
         }
@@ -92,7 +95,27 @@ void MainWindow::onEscape()
     if (m_drag == Drag::Drawing)
         cancelDrag();
     else if (m_sheetDisplay.helpShown())
-        m_sheetDisplay.show();
+        leaveHelp();
+}
+
+// The page is read from the canvas: its description says the page, which the
+// focus coming to it reads, or the change, where it has the focus already. The
+// focus comes as a click brings it, so the page shows whole, without the
+// focus frame, until a key is pressed.
+void MainWindow::showHelp()
+{
+    m_sheetDisplay.showHelp(m_helpPicture->picture());
+    m_canvasAccessible->setValue(helpText());
+    m_canvasView->setFocus(Qt::MouseFocusReason);
+}
+
+// With the keys on the canvas, the crosshair shows where they act, and says so.
+void MainWindow::leaveHelp()
+{
+    m_sheetDisplay.show();
+    if (m_canvasView->hasFocus())
+        m_keyboardPointer->showCrosshair();
+    m_canvasAccessible->setValue(placeWords());
 }
 
 void MainWindow::createTools()

@@ -1,9 +1,14 @@
 #include "desktop/SurfaceView.h"
+#include "support/AccessibilityBus.h"
 #include "support/GarabelWindow.h"
 #include "window/Button.h"
+#include "window/ComboBox.h"
 #include "window/PictureButton.h"
 
 #include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -71,8 +76,17 @@ TEST(AccessibleTree, EveryControlAndSwatchHasANameAndARole)
     EXPECT_EQ(strip->child(2)->text(QAccessible::Name), QStringLiteral("rojo"));
     EXPECT_EQ(strip->child(2)->role(), QAccessible::ListItem);
     EXPECT_EQ(strip->child(26)->text(QAccessible::Name), QStringLiteral("verde oscuro"));
-    EXPECT_EQ(strip->child(20)->text(QAccessible::Name), QStringLiteral("rojo 51, verde 102, azul 51"));
+    EXPECT_EQ(strip->child(20)->text(QAccessible::Name), QStringLiteral("verde musgo"));
     EXPECT_EQ(strip->indexOfChild(strip->child(20)), 20);
+    // Every swatch by a name a person would say, and nothing more on each arrow.
+    for (int i = 0; i < strip->childCount(); ++i) {
+        EXPECT_FALSE(strip->child(i)->text(QAccessible::Name).contains(QRegularExpression(QStringLiteral("\\d"))))
+            << strip->child(i)->text(QAccessible::Name).toStdString();
+        EXPECT_TRUE(strip->child(i)->text(QAccessible::Description).isEmpty());
+    }
+    EXPECT_TRUE(reader(*w.probe().paletteButtons()[PaletteButton::Freehand])
+                    ->text(QAccessible::Name)
+                    .startsWith(QStringLiteral("Dibuja a mano alzada")));
 }
 
 TEST(AccessibleTree, TheCheckedStateFollowsTheMark)
@@ -92,9 +106,59 @@ TEST(AccessibleTree, TheCheckedStateFollowsTheMark)
     w.click(*look.sheetButtons()[2]);
     EXPECT_TRUE(checked(*look.sheetButtons()[2]));
     EXPECT_FALSE(checked(*look.sheetButtons()[0]));
+    // The polygon built round its centre is in effect before any is pressed.
+    const ButtonArray &polygon = look.polygonModeButtons();
+    EXPECT_EQ(std::vector<bool>({checked(*polygon[0]), checked(*polygon[1]), checked(*polygon[2])}),
+              std::vector<bool>({true, false, false}));
+    w.click(*polygon[2]);
+    EXPECT_EQ(std::vector<bool>({checked(*polygon[0]), checked(*polygon[1]), checked(*polygon[2])}),
+              std::vector<bool>({false, false, true}));
     w.click(*look.mirrorButtons()[1]);
     EXPECT_TRUE(checked(*look.mirrorButtons()[1]));
     EXPECT_FALSE(checked(*look.mirrorButtons()[0]));
 }
+
+// The side-count list is read by its label and its number; Tab brings the keys
+// with nothing selected, so Down is heard as the next number alone.
+TEST(AccessibleTree, TheSideCountListIsReadByItsLabelAndItsNumber)
+{
+    GarabelWindow w;
+    ASSERT_TRUE(w.takeKeys());
+    w.click(PaletteButton::Polygon);
+    QComboBox *list = w.probe().sideCountList().combo();
+    const auto labels = QAccessible::queryAccessibleInterface(list)->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0].first->text(QAccessible::Name), QStringLiteral("Número de lados"));
+
+    list->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(list->lineEdit()->text(), QStringLiteral("5"));
+    EXPECT_FALSE(list->lineEdit()->hasSelectedText());
+    w.key(Qt::Key_Down, Qt::NoModifier);
+    EXPECT_EQ(list->lineEdit()->text(), QStringLiteral("6"));
+    EXPECT_FALSE(list->lineEdit()->hasSelectedText());
+}
+
+#ifdef GARABEL_ATSPI
+// Space on the pen-width button says the width it gave, as the button's
+// description, which a screen reader speaks while the button has the focus.
+TEST(AccessibleTree, ThePenWidthButtonSaysTheNewWidth)
+{
+    AccessibilityBus bus;
+    ASSERT_TRUE(bus.running()) << "dbus-daemon could not be started";
+    GarabelWindow w;
+    ASSERT_TRUE(w.takeKeys());
+    const Button &button = *w.probe().paletteButtons()[PaletteButton::PenWidthStep];
+    button.widget()->setFocus();
+    w.key(Qt::Key_Space, Qt::NoModifier);
+    w.key(Qt::Key_Space, Qt::NoModifier);
+
+    const QStringList words = bus.descriptionsUntil(QStringLiteral("grosor 3"));
+    ASSERT_GE(words.size(), 2);
+    EXPECT_EQ(words.mid(words.size() - 2), QStringList({QStringLiteral("grosor 2"), QStringLiteral("grosor 3")}));
+    EXPECT_EQ(bus.changes().constLast().path(),
+              QStringLiteral("/org/a11y/atspi/accessible/%1").arg(QAccessible::uniqueId(reader(button))));
+    EXPECT_EQ(reader(button)->text(QAccessible::Description), QStringLiteral("grosor 3"));
+}
+#endif
 
 } // namespace garabel::test

@@ -24,10 +24,7 @@ TEST(CanvasAccessible, ItsValueFollowsTheCrosshairAndTellsTheLastFigure)
     ASSERT_NE(canvas, nullptr);
     EXPECT_EQ(canvas->text(QAccessible::Name), QStringLiteral("Lienzo"));
     EXPECT_EQ(canvas->role(), QAccessible::Canvas);
-    const auto value = [canvas] {
-        EXPECT_EQ(canvas->text(QAccessible::Description), canvas->text(QAccessible::Value));
-        return canvas->text(QAccessible::Value);
-    };
+    const auto value = [canvas] { return canvas->text(QAccessible::Value); };
 
     // The centre of the start-up grid of 300 twips, then five steps with Shift and one.
     const int column = w.state().grid.centreX / 300, row = w.state().grid.centreY / 300;
@@ -51,6 +48,10 @@ TEST(CanvasAccessible, ItsValueFollowsTheCrosshairAndTellsTheLastFigure)
             keys.key(Qt::Key_Down);
         keys.key(Qt::Key_Space);
         EXPECT_EQ(value(), figure.drawn);
+        // Coming back to the canvas reads only where the crosshair is.
+        const PointerState &at = w.state().pointer;
+        EXPECT_EQ(canvas->text(QAccessible::Description),
+                  QStringLiteral("columna %1, fila %2").arg(at.x / 300).arg(at.y / 300));
     }
 
     w.chooseTool(PaletteButton::Text);
@@ -71,6 +72,35 @@ TEST(CanvasAccessible, ItsValueFollowsTheCrosshairAndTellsTheLastFigure)
     w.press(3000, 3000);
     w.release(3000, 3000);
     EXPECT_EQ(value(), there);
+}
+
+// F1 takes the keys to the canvas, whose description, read with its name as
+// it takes the focus, is the help page button by button; Escape gives the
+// drawing back, and the canvas says where the crosshair is again.
+TEST(CanvasAccessible, ReadsTheHelpPageButtonByButtonUntilEscape)
+{
+    GarabelWindow w;
+    ASSERT_TRUE(w.takeKeys());
+    QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(w.probe().canvasView());
+    w.key(Qt::Key_F1, Qt::NoModifier);
+    EXPECT_TRUE(w.probe().canvasView()->hasFocus());
+    const QStringList page = canvas->text(QAccessible::Description).split(QStringLiteral(". "));
+    // The palette's 20 buttons, the grid's 8 and its two lines, the 4 mirrors, the way out.
+    ASSERT_EQ(page.size(), 35) << page.join(u'|').toStdString();
+    EXPECT_EQ(page[0], QStringLiteral("Ayuda: Recuperar un dibujo (Ctrl+O)"));
+    EXPECT_TRUE(page[3].startsWith(QStringLiteral("Dibuja a mano alzada"))) << page[3].toStdString();
+    EXPECT_TRUE(page[20].startsWith(QStringLiteral("Rejilla de "))) << page[20].toStdString();
+    EXPECT_EQ(page[29], QStringLiteral("El ratón se mueve por los puntos de la rejilla"));
+    EXPECT_EQ(page[30], QStringLiteral("Anula las tres simetrías"));
+    EXPECT_EQ(page[34], QStringLiteral("Escape vuelve al dibujo."));
+
+    // The crosshair shows where the keys act, the centre, and says so.
+    w.key(Qt::Key_Escape, Qt::NoModifier);
+    const QString centre = QStringLiteral("columna %1, fila %2")
+                               .arg(w.state().grid.centreX / 300)
+                               .arg(w.state().grid.centreY / 300);
+    EXPECT_EQ(canvas->text(QAccessible::Description), centre);
+    EXPECT_EQ(canvas->text(QAccessible::Value), centre);
 }
 
 // Reached by Tab, the canvas first says where the crosshair is, and the first
@@ -117,10 +147,11 @@ TEST(CanvasAccessible, ItsChangesReachTheAccessibilityBusWithTheirWords)
 
     const QString nothingLeft = QStringLiteral("nada que rehacer");
     const QStringList words = bus.descriptionsUntil(nothingLeft);
-    ASSERT_GE(words.size(), 8) << words.join(u'|').toStdString();
-    EXPECT_EQ(words.mid(words.size() - 8),
-              QStringList({QStringLiteral("columna %1, fila %2").arg(column + 1).arg(row),
-                           QStringLiteral("columna %1, fila %2").arg(column + 1).arg(row + 1),
+    ASSERT_GE(words.size(), 9) << words.join(u'|').toStdString();
+    EXPECT_EQ(words.mid(words.size() - 9),
+              QStringList({QStringLiteral("ancla en columna %1, fila %2").arg(column).arg(row),
+                           QStringLiteral("columna %1, fila %2; 1 por 0").arg(column + 1).arg(row),
+                           QStringLiteral("columna %1, fila %2; 1 por 1").arg(column + 1).arg(row + 1),
                            QStringLiteral("rectángulo de 1 por 1 puntos"), QStringLiteral("deshecho"),
                            QStringLiteral("deshecho"), QStringLiteral("rehecho"), QStringLiteral("rehecho"),
                            nothingLeft}));

@@ -110,6 +110,15 @@ inline int take(std::uint32_t *row, int from, int end, std::uint32_t colour, std
 {
     const __m128i c = _mm_set1_epi32(int(colour)), f = _mm_set1_epi32(int(fill));
     int x = from;
+    // Four first: the runs of a busy picture mostly end within them, and a
+    // narrow run then costs no read of the cache lines beyond it.
+    if (x + 4 <= end) {
+        const unsigned same = sameMask(row + x, c);
+        if (same != 0xF)
+            return plainRuns::take(row, x, x + std::countr_one(same), colour, fill);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(row + x), f);
+        x += 4;
+    }
     // Sixteen pixels a round while the run goes on, painted as soon as compared.
     for (; x + 16 <= end; x += 16) {
         auto *p = reinterpret_cast<__m128i *>(row + x);

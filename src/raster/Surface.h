@@ -148,6 +148,10 @@ private:
     // Sets the pixel of each point inside the inner area to `colour`.
     void storePoints(const std::vector<QPointF> &points, Units units, Rgb colour);
     void ensureImage() const;
+    // A stored image of the inner size, its pixels left as they come.
+    void allocateImage() const;
+    // Nothing stored, nor a picture waiting: the background everywhere.
+    bool blank() const;
     // The picture, opaque: over the background where it is transparent.
     QImage opaquePicture(const QImage &picture) const;
     void resizeImage();
@@ -169,6 +173,9 @@ private:
     // The picture last assigned, kept until something is drawn so that the
     // layout's resize can show it whole.
     QImage m_picture;
+    // The memory of the stored image the surface had before it went blank,
+    // for the next one; null whenever the surface holds pixels or a picture.
+    mutable QImage m_spare;
     // Per tile: TileClean or TileWritten (a fill's TileOneColour lasts only until
     // learnFilledColours() turns it into m_colourKnown).
     std::vector<unsigned char> m_dirty;

@@ -35,7 +35,7 @@ void Surface::rewriteRows(const QRect &area, const RowWriter &writeRow)
     // A picture kept for the view shares the pixels; it goes with any drawing.
     m_picture = QImage();
     if (whole && (m_image.size() != m_size || !m_image.isDetached()))
-        m_image = QImage(m_size, QImage::Format_RGB32);  // every pixel is written below
+        allocateImage();  // every pixel is written below
     else
         ensureImage();
     for (int y = rows.top(); y <= rows.bottom(); ++y)

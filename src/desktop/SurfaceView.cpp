@@ -19,9 +19,8 @@ namespace {
 const QColor kFrameColour(64, 64, 64);
 const QColor kGuideColour(128, 128, 128);
 // Whole cells of this side are repainted: the region Qt paints then has few
-// bands and few rectangles, which is what a repaint pays for, more than for
-// the pixels themselves.
-constexpr int kCell = 64;
+// bands and few rectangles, while little is painted beyond what changed.
+constexpr int kCell = 32;
 // A guide line is dashes of kDash pixels kGap apart; the cross reaches kCrossArm
 // pixels from its centre.
 constexpr int kDash = 6, kGap = 4, kCrossArm = 8;

@@ -114,7 +114,14 @@ public:
     // and nothing wrote since, so that it need not be looked at; none otherwise.
     std::optional<unsigned> knownTileColour(int column, int row) const;
     // The same, dirty or not: the view paints such a tile without reading it.
-    std::optional<unsigned> tileColour(int column, int row) const;
+    std::optional<unsigned> tileColour(int column, int row) const
+    {
+        const int columns = (m_size.width() + kTile - 1) / kTile;
+        const std::size_t i = std::size_t(row) * std::size_t(columns) + std::size_t(column);
+        if (column < 0 || row < 0 || column >= columns || i >= m_colourKnown.size() || !m_colourKnown[i])
+            return std::nullopt;
+        return m_tileColours[i];
+    }
     void clearDirtyTiles();
     // Replaces the stored pixels of one tile by `tile` (null: the background),
     // for the undo store putting back a picture it holds as tiles. The tile is

@@ -66,14 +66,6 @@ std::optional<unsigned> Surface::knownTileColour(int column, int row) const
     return tileDirty(column, row) ? tileColour(column, row) : std::nullopt;
 }
 
-std::optional<unsigned> Surface::tileColour(int column, int row) const
-{
-    if (column < 0 || row < 0 || column >= tileColumns() || row >= tileRows())
-        return std::nullopt;
-    const std::size_t i = std::size_t(row * tileColumns() + column);
-    return i < m_colourKnown.size() && m_colourKnown[i] ? std::optional<unsigned>(m_tileColours[i]) : std::nullopt;
-}
-
 void Surface::clearDirtyTiles()
 {
     std::fill(m_dirty.begin(), m_dirty.end(), TileClean);

@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+
 // Dragging a figure through the real window at 4K with the three mirrors on: one
 // pointer move, from the event to the canvas painted into the window's backing
 // store (the update request that the move posted is delivered, and the view's
@@ -24,9 +26,10 @@ QPoint wanderingPoint(int step)
 }
 
 // `choose` picks the tool and its options; the colour is red and all three
-// mirrors are on. The drag starts at an eighth of the canvas from its corner.
-template <typename Choose>
-void dragWithMirrors(benchmark::State &state, Choose &&choose)
+// mirrors are on. The drag starts at an eighth of the canvas from its corner
+// and goes through `path(step)`, the wandering point unless told.
+template <typename Choose, typename Path = QPoint (*)(int)>
+void dragWithMirrors(benchmark::State &state, Choose &&choose, Path path = wanderingPoint)
 {
     Window4k w;
     if (!w.isFourK()) {
@@ -51,7 +54,7 @@ void dragWithMirrors(benchmark::State &state, Choose &&choose)
     const int paintsBefore = w.paints.count;
     int step = 0;
     for (auto _ : state) {
-        const QPoint p = wanderingPoint(step++);
+        const QPoint p = path(step++);
         w.send(QEvent::MouseMove, p.x(), p.y(), Qt::LeftButton);
         w.repaint();
     }
@@ -100,5 +103,25 @@ void drag_arc_mirrors_4k(benchmark::State &state)
     });
 }
 BENCHMARK(drag_arc_mirrors_4k)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+// A filled ellipse of radius about 800 pixels (kind 1, solid), the pointer
+// circling a few pixels a move as a hand's would, so that the repainted region
+// is thin crescents of many rectangles. The repaint runs partly in Qt's threads:
+// all of them are counted.
+void drag_filled_ellipse_mirrors_4k(benchmark::State &state)
+{
+    const auto choose = [](garabel::MainWindow &form) {
+        form.onPaletteButton(PaletteButton::Circle);
+        form.onCircleKindButton(1);
+        form.onFillPatternButton(garabel::FillSolid);
+    };
+    const auto circling = [](int step) {
+        const double angle = step * 0.15;
+        return QPoint(kWidth / 8 + 1600 + int(std::lround(20 * std::cos(angle))),
+                      kHeight / 8 + 1600 + int(std::lround(20 * std::sin(angle))));
+    };
+    dragWithMirrors(state, choose, circling);
+}
+BENCHMARK(drag_filled_ellipse_mirrors_4k)->UseRealTime()->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace

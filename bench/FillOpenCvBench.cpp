@@ -21,22 +21,22 @@ using garabel::Rgb;
 using garabel::Surface;
 
 constexpr int kWidth = 3840, kHeight = 2160;
-constexpr Rgb kWall = garabel::rgb(0, 0, 255);
 
-// A blank picture, or a comb: one-pixel walls on every other column below an
-// open top row, so that every row under it is 1,920 runs of one pixel.
-QImage picture(bool comb)
+enum class Picture { Blank, Comb, Serpentine };
+
+// A blank picture; a comb: one-pixel walls on every other column below an
+// open top row, so that every row under it is 1,920 runs of one pixel; or a
+// serpentine: walls on every fourth column, open at alternate ends, so that
+// the area winds through the whole canvas in three-pixel lanes.
+QImage picture(Picture kind)
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    image.fill(garabel::toQRgb(garabel::kWhite));
-    if (comb) {
-        for (int y = 1; y < kHeight; ++y) {
-            auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-            for (int x = 1; x < kWidth; x += 2)
-                row[x] = garabel::toQRgb(kWall);
-        }
+    if (kind == Picture::Blank) {
+        QImage blank(kWidth, kHeight, QImage::Format_RGB32);
+        blank.fill(garabel::toQRgb(garabel::kWhite));
+        return blank;
     }
-    return image;
+    return kind == Picture::Comb ? garabel::bench::combPicture(kWidth, kHeight, 2, false)
+                                 : garabel::bench::combPicture(kWidth, kHeight, 4, true);
 }
 
 double median(std::vector<double> values)
@@ -49,17 +49,17 @@ double median(std::vector<double> values)
 // (the program's path: tile marking and all) and once with cv::floodFill on a
 // copy of the same pixels, each in the colour the area does not have. The figure
 // is the program's median time over OpenCV's.
-void race(benchmark::State &state, bool comb)
+void race(benchmark::State &state, Picture kind)
 {
     Surface surface;
     surface.setWidth((kWidth + 2 * Surface::kBorder) * garabel::kTwipsPerPixel);
     surface.setHeight((kHeight + 2 * Surface::kBorder) * garabel::kTwipsPerPixel);
-    surface.setPicture(picture(comb));
+    surface.setPicture(picture(kind));
     const Rgb colours[] = {garabel::kWhite, garabel::rgb(255, 0, 0)};
     garabel::Pen pen{.fillPattern = garabel::FillSolid, .fillColour = colours[1]};
     surface.floodFill(0, 0, colours[0], pen);  // the surface now owns its pixels
 
-    QImage theirs = picture(comb);
+    QImage theirs = picture(kind);
     cv::Mat mat(kHeight, kWidth, CV_32SC1, theirs.bits(), std::size_t(theirs.bytesPerLine()));
     cv::floodFill(mat, cv::Point(0, 0), cv::Scalar(double(int(garabel::toQRgb(colours[1])))), nullptr,
                   cv::Scalar(), cv::Scalar(), 4);
@@ -90,14 +90,20 @@ void race(benchmark::State &state, bool comb)
 
 void fill_vs_opencv_blank_4k(benchmark::State &state)
 {
-    race(state, false);
+    race(state, Picture::Blank);
 }
 BENCHMARK(fill_vs_opencv_blank_4k)->Iterations(15)->Unit(benchmark::kMillisecond);
 
 void fill_vs_opencv_comb_4k(benchmark::State &state)
 {
-    race(state, true);
+    race(state, Picture::Comb);
 }
 BENCHMARK(fill_vs_opencv_comb_4k)->Iterations(15)->Unit(benchmark::kMillisecond);
+
+void fill_vs_opencv_serpentine_4k(benchmark::State &state)
+{
+    race(state, Picture::Serpentine);
+}
+BENCHMARK(fill_vs_opencv_serpentine_4k)->Iterations(15)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -19,9 +19,8 @@ namespace {
 const QColor kFrameColour(64, 64, 64);
 const QColor kGuideColour(128, 128, 128);
 // Whole cells of this side are repainted: the region Qt paints then has few
-// bands and few rectangles, which is what a repaint pays for, more than for
-// the pixels themselves.
-constexpr int kCell = 64;
+// bands and few rectangles, while little is painted beyond what changed.
+constexpr int kCell = 32;
 // A guide line is dashes of kDash pixels kGap apart; the cross reaches kCrossArm
 // pixels from its centre.
 constexpr int kDash = 6, kGap = 4, kCrossArm = 8;
@@ -167,6 +166,15 @@ void SurfaceView::paintPictureOrImage(QPainter &painter, const QRect &inner, con
     const QRect pictureArea = m_showingPicture
         ? QRect(inner.topLeft(), picture.deviceIndependentSize().toSize()) & inner : QRect();
     const qreal ratio = picture.devicePixelRatio();
+    // Each rectangle of the region is painted from its source alone, straight
+    // into the window's pixels where that gives the same: a clip of its own
+    // costs Qt a pass over the whole region, and a repaint of thin curves
+    // comes in thousands of rectangles.
+    if (const std::optional<ScreenPixels> screen = ratio == 1 ? ScreenPixels::of(painter, region) : std::nullopt) {
+        for (const QRect &r : region)
+            paintPart(*screen, inner, r, image, picture, pictureArea);
+        return;
+    }
     // One plain clip rectangle at a time: against the event's many-rectangle
     // region Qt would copy pixels span by span through its thread pool.
     for (const QRect &r : region) {
@@ -187,6 +195,25 @@ void SurfaceView::paintPictureOrImage(QPainter &painter, const QRect &inner, con
             painter.drawImage(QRectF(part), picture, source);
         }
     }
+}
+
+void SurfaceView::paintPart(const ScreenPixels &screen, const QRect &inner, const QRect &r, const QImage &image,
+                            const QImage &picture, const QRect &pictureArea) const
+{
+    const auto paintImage = [&](const QRect &part) {
+        if (image.isNull())
+            screen.fill(part, toQRgb(m_surface.backColor()));
+        else
+            paintStored(screen, part.topLeft(), m_surface, image, part.translated(-inner.topLeft()));
+    };
+    const QRect shown = r & pictureArea;
+    if (shown.isEmpty()) {
+        paintImage(r);
+        return;
+    }
+    screen.copy(shown.topLeft(), picture, shown.translated(-inner.topLeft()));
+    for (const QRect &part : QRegion(r) - shown)
+        paintImage(part);
 }
 
 void SurfaceView::paintGuides(QPainter &painter, const QRegion &region) const

@@ -12,6 +12,7 @@
 
 namespace garabel {
 
+class ScreenPixels;
 class ShownSurface;
 
 // Thin dashed lines that the view shows over the stored image and under the
@@ -68,6 +69,9 @@ private:
     // Hands the marked cells to Qt as one region, less what shows unchanged.
     void flushCells();
     void paintPictureOrImage(QPainter &painter, const QRect &inner, const QRegion &region);
+    // One rectangle of the repaint (widget pixels): the picture where it shows, the stored image elsewhere.
+    void paintPart(const ScreenPixels &screen, const QRect &inner, const QRect &r, const QImage &image,
+                   const QImage &picture, const QRect &pictureArea) const;
     // The guides within the region, inner pixels.
     void paintGuides(QPainter &painter, const QRegion &region) const;
     QPointF toSurface(const QPointF &widgetPos) const;

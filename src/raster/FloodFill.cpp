@@ -15,9 +15,11 @@ using namespace floodFillRows;
 
 constexpr int kTile = Surface::kTile;
 constexpr int kStreamedRun = 256;  // pixels; shorter runs are painted through the cache
+constexpr int kShortRun = 4;       // pixels; shorter runs are painted pixel by pixel
 
 // What each run taken does besides painting the image read: the marks of the
-// tiles it crosses, and the same run painted on the follower.
+// tiles it crosses, and the same run painted on the follower. Runs come row by
+// row through setRow(), so that each finds its rows of marks ready.
 class RunEffects
 {
 public:
@@ -37,14 +39,48 @@ public:
         }
     }
 
-    void run(int y, int left, int right)
+    void setRow(int y)
     {
-        if (m_marks)
-            mark(m_marks, m_columns, y, left, right);
-        if (!m_painted.empty())
-            count(y, left, right);
-        if (m_followerBits && y < m_followerSize.height() && left < m_followerSize.width())
-            paintFollower(y, left, std::min(right, m_followerSize.width() - 1));
+        if (y == m_y)
+            return;
+        m_y = y;
+        const std::size_t tileRow = std::size_t(y / kTile);
+        m_markRow = m_marks ? m_marks + tileRow * std::size_t(m_columns) : nullptr;
+        m_countRow = m_painted.empty() ? nullptr : m_painted.data() + tileRow * std::size_t(m_columns);
+        m_followerRow = m_followerBits && y < m_followerSize.height() ? rowOf(m_followerBits, m_followerStride, y)
+                                                                       : nullptr;
+        if (!m_followerRow)
+            return;
+        m_followerMarkRow = m_follower.tileMarks ? m_follower.tileMarks + tileRow * std::size_t(m_follower.tileColumns)
+                                                 : nullptr;
+        m_followerPattern = m_follower.style == FillSolid ? 0xFF : hatchRow(m_follower.style, y);
+    }
+
+    // The run [left, right] of the present row. Most runs of a busy picture
+    // lie in one tile and are a few pixels long: those take a store or two.
+    [[gnu::always_inline]] void run(int left, int right)
+    {
+        const int first = left / kTile, last = right / kTile;
+        if (first == last) {
+            if (m_markRow)
+                m_markRow[first] = TileWritten;
+            if (m_countRow)
+                m_countRow[first] += right - left + 1;
+        } else {
+            mark(m_markRow, first, last);
+            if (m_countRow)
+                count(left, right);
+        }
+        if (!m_followerRow || left >= m_followerSize.width())
+            return;
+        right = std::min(right, m_followerSize.width() - 1);
+        if (m_followerPattern == 0xFF && right - left < kShortRun) {
+            std::fill(m_followerRow + left, m_followerRow + right + 1, m_followerColour);
+            if (m_followerMarkRow)
+                m_followerMarkRow[left / kTile] = m_followerMarkRow[right / kTile] = TileWritten;
+            return;
+        }
+        paintFollower(left, right);
     }
 
     // Marks the tiles painted in whole as one colour, on the follower too when
@@ -69,33 +105,30 @@ public:
     }
 
 private:
-    static void mark(unsigned char *marks, int columns, int y, int left, int right)
+    void count(int left, int right)
     {
-        unsigned char *row = marks + std::size_t(y / kTile) * std::size_t(columns);
         for (int column = left / kTile; column <= right / kTile; ++column)
-            row[column] = TileWritten;
+            m_countRow[column] += std::min(right, column * kTile + kTile - 1) - std::max(left, column * kTile) + 1;
     }
 
-    void count(int y, int left, int right)
+    void paintFollower(int left, int right)
     {
-        int *row = m_painted.data() + std::size_t(y / kTile) * std::size_t(m_columns);
-        for (int column = left / kTile; column <= right / kTile; ++column)
-            row[column] += std::min(right, column * kTile + kTile - 1) - std::max(left, column * kTile) + 1;
-    }
-
-    void paintFollower(int y, int left, int right)
-    {
-        std::uint32_t *row = rowOf(m_followerBits, m_followerStride, y);
+        std::uint32_t *row = m_followerRow;
         // The follower is the canvas: its pixels are next read by the repaint,
         // long after this fill has been through the cache.
-        if (m_follower.style == FillSolid && right - left >= kStreamedRun)
+        if (m_followerPattern != 0xFF)
+            paintRun(row, left, right + 1, m_followerColour, m_followerPattern);
+        else if (right - left >= kStreamedRun)
             runs::stream(row, left, right + 1, m_followerColour);
-        else if (m_follower.style == FillSolid)
-            runs::paint(row, left, right + 1, m_followerColour);
         else
-            paintRun(row, left, right + 1, m_followerColour, hatchRow(m_follower.style, y));
-        if (m_follower.tileMarks)
-            mark(m_follower.tileMarks, m_follower.tileColumns, y, left, right);
+            runs::paint(row, left, right + 1, m_followerColour);
+        mark(m_followerMarkRow, left / kTile, right / kTile);
+    }
+
+    static void mark(unsigned char *row, int first, int last)
+    {
+        for (int column = first; row && column <= last; ++column)
+            row[column] = TileWritten;
     }
 
     unsigned char *m_marks;
@@ -108,6 +141,13 @@ private:
     qsizetype m_followerStride = 0;
     QSize m_followerSize;
     std::uint32_t m_followerColour = 0;
+    // The present row's: its y, its rows of marks and counts, its follower pixels.
+    int m_y = -1;
+    unsigned char *m_markRow = nullptr;
+    int *m_countRow = nullptr;
+    std::uint32_t *m_followerRow = nullptr;
+    unsigned char *m_followerMarkRow = nullptr;
+    std::uint8_t m_followerPattern = 0xFF;
 };
 
 // A run [left, right] already taken on row y; row y + dy is still to be scanned
@@ -165,14 +205,18 @@ QRect fillSegments(Rows &rows, RunEffects &effects, QSize size, QPoint start)
         rows.setRow(y);
         // Only the run under the parent's left end may reach further left.
         int x = rows.takes(s.left) ? s.left : rows.next(s.left + 1, s.right + 1);
+        if (x > s.right)
+            continue;
+        effects.setRow(y);
         int left = x == s.left ? rows.runStart(x) : x;
+        // Runs come left to right: the first begins furthest left, the last ends furthest right.
+        minX = std::min(minX, left);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
         while (x <= s.right) {
             const int right = rows.take(left, x);
-            effects.run(y, left, right);
-            minX = std::min(minX, left);
+            effects.run(left, right);
             maxX = std::max(maxX, right);
-            minY = std::min(minY, y);
-            maxY = std::max(maxY, y);
             push(y, left, right, s.dy);
             if (left < s.left)
                 push(y, left, s.left - 1, -s.dy);
@@ -226,7 +270,8 @@ QRect fillWholeImage(const FillPaint &target, const FillPaint *follower)
     for (int y = 0; y < image.height(); ++y) {
         // Nothing reads these rows again soon: the undo store knows their colour.
         runs::stream(rowOf(bits, image.bytesPerLine(), y), 0, width, fill);
-        effects.run(y, 0, width - 1);
+        effects.setRow(y);
+        effects.run(0, width - 1);
     }
     runs::streamed();
     effects.finish(image.size());

@@ -106,7 +106,8 @@ inline void paint(std::uint32_t *row, int from, int end, std::uint32_t colour)
     plainRuns::paint(row, x, end, colour);
 }
 
-inline int take(std::uint32_t *row, int from, int end, std::uint32_t colour, std::uint32_t fill)
+// take() past its first four pixels.
+[[gnu::noinline]] inline int takeLong(std::uint32_t *row, int from, int end, std::uint32_t colour, std::uint32_t fill)
 {
     const __m128i c = _mm_set1_epi32(int(colour)), f = _mm_set1_epi32(int(fill));
     int x = from;
@@ -131,6 +132,19 @@ inline int take(std::uint32_t *row, int from, int end, std::uint32_t colour, std
         _mm_storeu_si128(reinterpret_cast<__m128i *>(row + x), f);
     }
     return plainRuns::take(row, x, end, colour, fill);
+}
+
+inline int take(std::uint32_t *row, int from, int end, std::uint32_t colour, std::uint32_t fill)
+{
+    // Four first, in place: the runs of a busy picture mostly end within them,
+    // and a narrow run then costs no read of the cache lines beyond it.
+    if (from + 4 > end)
+        return plainRuns::take(row, from, end, colour, fill);
+    const unsigned same = sameMask(row + from, _mm_set1_epi32(int(colour)));
+    if (same != 0xF)
+        return plainRuns::take(row, from, from + std::countr_one(same), colour, fill);
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(row + from), _mm_set1_epi32(int(fill)));
+    return takeLong(row, from + 4, end, colour, fill);
 }
 
 // As paint(), for long runs of an image that will not be read again soon: the

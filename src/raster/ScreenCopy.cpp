@@ -61,86 +61,12 @@ void streamed()
 #endif
 }
 
-// Where `area` (logical) lies in the painter's image, when writing there
-// gives what the painter would: an RGB32 device without scaling, the whole
-// area inside the painter's clip and the device's system clip.
-std::optional<QRect> plainTarget(QPainter &painter, const QRect &area)
-{
-    QPaintEngine *engine = painter.paintEngine();
-    if (!engine || engine->type() != QPaintEngine::Raster || !engine->paintDevice()
-        || engine->paintDevice()->devType() != QInternal::Image)
-        return std::nullopt;
-    auto *device = static_cast<QImage *>(engine->paintDevice());
-    const bool plain = device->format() == QImage::Format_RGB32 && device->devicePixelRatio() == 1
-        && painter.opacity() == 1 && painter.compositionMode() == QPainter::CompositionMode_SourceOver
-        && painter.deviceTransform().type() <= QTransform::TxTranslate && device->isDetached();
-    if (!plain || (painter.hasClipping() && !(QRegion(area) - painter.clipRegion()).isEmpty()))
-        return std::nullopt;
-    const QPointF offset = painter.deviceTransform().map(QPointF(area.topLeft()));
-    const QPoint origin = offset.toPoint();
-    if (QPointF(origin) != offset)
-        return std::nullopt;
-    const QRect target(origin, area.size());
-    const QRegion clip = engine->systemClip();
-    if (!device->rect().contains(target) || (!clip.isEmpty() && !(QRegion(target) - clip).isEmpty()))
-        return std::nullopt;
-    return target;
-}
-
-QImage &deviceOf(QPainter &painter)
-{
-    return *static_cast<QImage *>(painter.paintEngine()->paintDevice());
-}
-
-// Paints `area` (logical) in one colour, where plainTarget() allows.
-bool fillOnScreen(QPainter &painter, const QRect &area, QRgb colour)
-{
-    const std::optional<QRect> target = plainTarget(painter, area);
-    if (!target)
-        return false;
-    QImage &device = deviceOf(painter);
-    const bool stream = qsizetype(area.width()) * area.height() * 4 >= kStreamedBytes;
-    for (int y = target->top(); y <= target->bottom(); ++y) {
-        auto *to = reinterpret_cast<std::uint32_t *>(device.scanLine(y)) + target->left();
-        if (stream)
-            streamColour(to, colour, target->width());
-        else
-            std::fill(to, to + target->width(), colour);
-    }
-    streamed();
-    return true;
-}
-
-} // namespace
-
-bool copyToScreen(QPainter &painter, QPoint at, const QImage &image, const QRect &source)
-{
-    if (!image.rect().contains(source) || source.isEmpty() || image.format() != QImage::Format_RGB32
-        || image.devicePixelRatio() != 1 || qsizetype(source.width()) * source.height() * 4 < kStreamedBytes)
-        return false;
-    const std::optional<QRect> target = plainTarget(painter, QRect(at, source.size()));
-    if (!target)
-        return false;
-    QImage &device = deviceOf(painter);
-    for (int y = 0; y < source.height(); ++y) {
-        const auto *from = reinterpret_cast<const std::uint32_t *>(image.constScanLine(source.top() + y)) + source.left();
-        auto *to = reinterpret_cast<std::uint32_t *>(device.scanLine(target->top() + y)) + target->left();
-        streamRow(to, from, source.width());
-    }
-    streamed();
-    return true;
-}
-
-void paintStored(QPainter &painter, QPoint at, const Surface &surface, const QImage &image, const QRect &source)
+// Runs of tiles along each band of tiles of `source`, each run of one known
+// colour or of none: `paint(part, colour)` for each.
+template <typename Paint>
+void forTileRuns(const Surface &surface, const QRect &source, Paint &&paint)
 {
     constexpr int kTile = Surface::kTile;
-    const auto paint = [&](const QRect &part, std::optional<unsigned> colour) {
-        const QPoint to = at + part.topLeft() - source.topLeft();
-        if (colour && fillOnScreen(painter, QRect(to, part.size()), *colour))
-            return;
-        if (!copyToScreen(painter, to, image, part))
-            painter.drawImage(to, image, part);
-    };
     const auto anyKnown = [&] {
         for (int row = source.top() / kTile; row <= source.bottom() / kTile; ++row) {
             for (int column = source.left() / kTile; column <= source.right() / kTile; ++column) {
@@ -151,10 +77,9 @@ void paintStored(QPainter &painter, QPoint at, const Surface &surface, const QIm
         return false;
     };
     if (!anyKnown()) {
-        paint(source, std::nullopt);
+        paint(source, std::optional<unsigned>());
         return;
     }
-    // Band by band of tiles, runs of tiles of one known colour or of none.
     for (int top = source.top(); top <= source.bottom(); top = (top / kTile + 1) * kTile) {
         const int bottom = std::min(source.bottom(), (top / kTile + 1) * kTile - 1);
         for (int left = source.left(); left <= source.right();) {
@@ -166,6 +91,84 @@ void paintStored(QPainter &painter, QPoint at, const Surface &surface, const QIm
             left = right + 1;
         }
     }
+}
+
+} // namespace
+
+std::optional<ScreenPixels> ScreenPixels::of(QPainter &painter, const QRegion &region)
+{
+    QPaintEngine *engine = painter.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || !engine->paintDevice()
+        || engine->paintDevice()->devType() != QInternal::Image)
+        return std::nullopt;
+    auto *device = static_cast<QImage *>(engine->paintDevice());
+    const QTransform transform = painter.deviceTransform();
+    const QPoint offset(qRound(transform.dx()), qRound(transform.dy()));
+    const bool plain = device->format() == QImage::Format_RGB32 && device->devicePixelRatio() == 1
+        && painter.opacity() == 1 && painter.compositionMode() == QPainter::CompositionMode_SourceOver
+        && transform.type() <= QTransform::TxTranslate && QPointF(offset) == QPointF(transform.dx(), transform.dy())
+        && !painter.hasClipping() && device->isDetached();
+    if (!plain)
+        return std::nullopt;
+    const QRegion target = region.translated(offset);
+    const QRegion clip = engine->systemClip();
+    if (!device->rect().contains(target.boundingRect()) || (!clip.isEmpty() && !(target - clip).isEmpty()))
+        return std::nullopt;
+    return ScreenPixels(device->bits(), device->bytesPerLine(), offset);
+}
+
+void ScreenPixels::copy(QPoint at, const QImage &image, const QRect &source) const
+{
+    Q_ASSERT(image.format() == QImage::Format_RGB32 && image.rect().contains(source));
+    const bool stream = qsizetype(source.width()) * source.height() * 4 >= kStreamedBytes;
+    const QPoint to = at + m_offset;
+    const std::size_t rowBytes = std::size_t(source.width()) * sizeof(std::uint32_t);
+    for (int y = 0; y < source.height(); ++y) {
+        const auto *from = reinterpret_cast<const std::uint32_t *>(image.constScanLine(source.top() + y)) + source.left();
+        auto *row = reinterpret_cast<std::uint32_t *>(m_bits + (to.y() + y) * m_stride) + to.x();
+        if (stream)
+            streamRow(row, from, source.width());
+        else
+            std::memcpy(row, from, rowBytes);
+    }
+    streamed();
+}
+
+void ScreenPixels::fill(const QRect &area, QRgb colour) const
+{
+    const bool stream = qsizetype(area.width()) * area.height() * 4 >= kStreamedBytes;
+    const QRect target = area.translated(m_offset);
+    for (int y = target.top(); y <= target.bottom(); ++y) {
+        auto *row = reinterpret_cast<std::uint32_t *>(m_bits + y * m_stride) + target.left();
+        if (stream)
+            streamColour(row, colour, target.width());
+        else
+            std::fill(row, row + target.width(), colour);
+    }
+    streamed();
+}
+
+void paintStored(const ScreenPixels &screen, QPoint at, const Surface &surface, const QImage &image,
+                 const QRect &source)
+{
+    forTileRuns(surface, source, [&](const QRect &part, std::optional<unsigned> colour) {
+        const QPoint to = at + part.topLeft() - source.topLeft();
+        if (colour)
+            screen.fill(QRect(to, part.size()), *colour);
+        else
+            screen.copy(to, image, part);
+    });
+}
+
+void paintStored(QPainter &painter, QPoint at, const Surface &surface, const QImage &image, const QRect &source)
+{
+    forTileRuns(surface, source, [&](const QRect &part, std::optional<unsigned> colour) {
+        const QPoint to = at + part.topLeft() - source.topLeft();
+        if (colour)
+            painter.fillRect(QRect(to, part.size()), QColor::fromRgb(*colour));
+        else
+            painter.drawImage(to, image, part);
+    });
 }
 
 } // namespace garabel

@@ -2,26 +2,49 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QRgb>
+#include <QtGlobal>
+
+#include <optional>
 
 class QImage;
 class QPainter;
+class QRegion;
 
 namespace garabel {
 
 class Surface;
 
-// Copies `source` of an opaque RGB32 image to `at` (logical coordinates) through
-// the painter, as drawImage() would, but straight into the painter's image when
-// that gives the same pixels: an RGB32 device without scaling, the whole target
-// inside the painter's clip and the device's system clip. A large area
-// then goes to memory without passing through the cache, as nothing reads it
-// again soon. Returns false, copying nothing, where drawImage() is needed.
-bool copyToScreen(QPainter &painter, QPoint at, const QImage &image, const QRect &source);
+// The pixels of the image a painter paints on, written straight where that
+// gives what the painter would: an RGB32 image without scaling, opacity or
+// another composition mode, no clip of the painter's own, and every rectangle
+// to be painted inside the image and its system clip. Rectangles are in the
+// painter's logical coordinates. A large area goes to memory without passing
+// through the cache, as nothing reads it again soon.
+class ScreenPixels
+{
+public:
+    // The painter's pixels, when the rectangles of `region` may be written there.
+    static std::optional<ScreenPixels> of(QPainter &painter, const QRegion &region);
+
+    // Copies `source` of an opaque RGB32 image to `at`.
+    void copy(QPoint at, const QImage &image, const QRect &source) const;
+    void fill(const QRect &area, QRgb colour) const;
+
+private:
+    ScreenPixels(uchar *bits, qsizetype stride, QPoint offset) : m_bits(bits), m_stride(stride), m_offset(offset) {}
+
+    uchar *m_bits;
+    qsizetype m_stride;
+    QPoint m_offset;  // logical to image pixels
+};
 
 // Paints `source` of the surface's stored `image` (inner pixels) at `at`, as
-// drawImage() would. Where the surface knows a tile to be all one colour and
-// the pixels can be written straight into the painter's image, the tile is
-// painted in that colour without being read.
+// drawImage() would. Where the surface knows a tile to be all one colour, the
+// tile is painted in that colour without being read.
+void paintStored(const ScreenPixels &screen, QPoint at, const Surface &surface, const QImage &image,
+                 const QRect &source);
+// The same through the painter, for a device whose pixels are not written straight.
 void paintStored(QPainter &painter, QPoint at, const Surface &surface, const QImage &image, const QRect &source);
 
 } // namespace garabel

@@ -65,11 +65,16 @@ void Surface::setPicture(const QImage &picture)
 {
     m_picture = opaquePicture(picture);
     pictureReplaced();
+    QImage old = std::move(m_image);
     // A picture that is the whole stored image is shared; any other waits.
     if (m_picture.size() == m_size && m_picture.format() == QImage::Format_RGB32)
         m_image = m_picture;
     else
         m_image = QImage();
+    // Gone blank, the surface keeps its pixels' memory for the next drawing:
+    // fresh memory costs the system several times its copy to hand out.
+    m_spare = m_image.isNull() && m_picture.isNull() && old.size() == m_size && old.isDetached() ? std::move(old)
+                                                                                                 : QImage();
     markAllDirty();
     emit changed(QRect(QPoint(0, 0), m_size));
 }
@@ -111,6 +116,12 @@ QRect Surface::floodFill(int x, int y, Rgb area, const Pen &pen, Surface *alsoOn
     const bool paints = style == FillSolid || isHatchStyle(style);
     if (!QRect(QPoint(0, 0), m_size).contains(x, y) || pixel(x, y) != area || pen.fillColour == area || !paints)
         return {};
+    // Where every tile is known to have the area's colour, or nothing was ever
+    // stored, the fill takes every pixel without a look at them, and a surface
+    // without pixels gets them unpainted, as the fill writes them all.
+    const bool whole = style == FillSolid && (blank() || knownAll(toQRgb(area)));
+    if (whole && blank())
+        allocateImage();
     ensureImage();
     // The kept picture would share the pixels and make the fill copy them all.
     m_picture = QImage();
@@ -119,15 +130,14 @@ QRect Surface::floodFill(int x, int y, Rgb area, const Pen &pen, Surface *alsoOn
     FillPaint follower;
     const bool follows = alsoOn && !alsoOn->m_size.isEmpty();
     if (follows) {
+        if (whole && alsoOn->blank() && alsoOn->m_size == m_size)
+            alsoOn->allocateImage();
         alsoOn->ensureImage();
         alsoOn->m_picture = QImage();
         alsoOn->m_tileColours.resize(alsoOn->m_dirty.size());
         follower = {&alsoOn->m_image, pen.fillColour, style, alsoOn->m_dirty.data(), alsoOn->tileColumns(),
                     alsoOn->m_tileColours.data()};
     }
-    // Where every tile is known to have the area's colour, the fill takes them all
-    // without a look at them.
-    const bool whole = style == FillSolid && knownAll(toQRgb(area));
     const QRect touched = whole ? fillWholeImage(target, follows ? &follower : nullptr)
                                 : floodFillImage(target, QPoint(x, y), area, follows ? &follower : nullptr);
     learnFilledColours();
@@ -184,12 +194,23 @@ void Surface::ensureImage() const
 {
     if (!m_image.isNull() || m_size.isEmpty())
         return;
-    m_image = QImage(m_size, QImage::Format_RGB32);
+    allocateImage();
     m_image.fill(toQRgb(m_backColor));
     if (!m_picture.isNull()) {
         QPainter painter(&m_image);
         painter.drawImage(0, 0, m_picture);
     }
+}
+
+void Surface::allocateImage() const
+{
+    m_image = m_spare.size() == m_size ? std::exchange(m_spare, QImage()) : QImage(m_size, QImage::Format_RGB32);
+    m_spare = QImage();
+}
+
+bool Surface::blank() const
+{
+    return m_image.isNull() && m_picture.isNull();
 }
 
 void Surface::resizeImage()
@@ -201,6 +222,7 @@ void Surface::resizeImage()
     if (size == m_size)
         return;
     m_size = size;
+    m_spare = QImage();
     if (!m_picture.isNull()) {
         setPicture(m_picture);
     } else if (!m_image.isNull()) {

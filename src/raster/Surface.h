@@ -114,7 +114,14 @@ public:
     // and nothing wrote since, so that it need not be looked at; none otherwise.
     std::optional<unsigned> knownTileColour(int column, int row) const;
     // The same, dirty or not: the view paints such a tile without reading it.
-    std::optional<unsigned> tileColour(int column, int row) const;
+    std::optional<unsigned> tileColour(int column, int row) const
+    {
+        const int columns = (m_size.width() + kTile - 1) / kTile;
+        const std::size_t i = std::size_t(row) * std::size_t(columns) + std::size_t(column);
+        if (column < 0 || row < 0 || column >= columns || i >= m_colourKnown.size() || !m_colourKnown[i])
+            return std::nullopt;
+        return m_tileColours[i];
+    }
     void clearDirtyTiles();
     // Replaces the stored pixels of one tile by `tile` (null: the background),
     // for the undo store putting back a picture it holds as tiles. The tile is
@@ -148,6 +155,10 @@ private:
     // Sets the pixel of each point inside the inner area to `colour`.
     void storePoints(const std::vector<QPointF> &points, Units units, Rgb colour);
     void ensureImage() const;
+    // A stored image of the inner size, its pixels left as they come.
+    void allocateImage() const;
+    // Nothing stored, nor a picture waiting: the background everywhere.
+    bool blank() const;
     // The picture, opaque: over the background where it is transparent.
     QImage opaquePicture(const QImage &picture) const;
     void resizeImage();
@@ -169,6 +180,9 @@ private:
     // The picture last assigned, kept until something is drawn so that the
     // layout's resize can show it whole.
     QImage m_picture;
+    // The memory of the stored image the surface had before it went blank,
+    // for the next one; null whenever the surface holds pixels or a picture.
+    mutable QImage m_spare;
     // Per tile: TileClean or TileWritten (a fill's TileOneColour lasts only until
     // learnFilledColours() turns it into m_colourKnown).
     std::vector<unsigned char> m_dirty;

@@ -200,9 +200,12 @@ SurfaceLayer::Figure SurfaceLayer::drawClosedEllipse(QPoint centre, double rx, d
     } else {
         raster.runs = wideEllipseRuns(centre, rx, ry, w, rasterWindow());
     }
+    // Boxes along the rows rather than the bounding box: a filled curve's
+    // corners would be repainted on every move of a drag.
     if (paintsInterior(raster)) {
-        const int reachX = int(std::ceil(rx)) + w / 2 + 2, reachY = int(std::ceil(ry)) + w / 2 + 2;
-        raster.bounds = QRect(centre.x() - reachX, centre.y() - reachY, 2 * reachX + 1, 2 * reachY + 1);
+        std::vector<QRect> covered = raster.fill;
+        covered.insert(covered.end(), raster.runs.begin(), raster.runs.end());
+        raster.bounds = cellsAlong(covered, kCurveCell);
     } else {
         raster.bounds = cellsAlong(raster.runs, kCurveCell);
     }

@@ -64,14 +64,21 @@ bool writable(const Raster &raster)
 void writeRects(const PixelTarget &target, const std::vector<QRect> &rects, int tallest, const QColor &colour)
 {
     const QRgb pixel = colour.rgb();
+    // The clip's rectangles come row by row, top to bottom, as the figure's
+    // do: the figure's rectangles wholly above one clip rectangle are above
+    // every later one too, and none needs looking up again.
+    std::size_t first = 0;
     for (const QRect &c : target.clip) {
         const QRect clip = c.translated(-target.offset);
-        const auto [first, last] = rowsMeeting(rects, tallest, clip);
-        for (const QRect *r = first; r != last; ++r) {
-            const QRect part = (*r & clip).translated(target.offset);
-            for (int y = part.top(); y <= part.bottom(); ++y) {
-                QRgb *const row = reinterpret_cast<QRgb *>(target.bits + y * target.stride);
-                std::fill_n(row + part.left(), part.width(), pixel);
+        while (first < rects.size() && rects[first].top() < clip.top() - tallest + 1)
+            ++first;
+        for (std::size_t i = first; i < rects.size() && rects[i].top() <= clip.bottom(); ++i) {
+            const QRect &r = rects[i];
+            const int left = std::max(r.left(), clip.left()), right = std::min(r.right(), clip.right());
+            const int top = std::max(r.top(), clip.top()), bottom = std::min(r.bottom(), clip.bottom());
+            for (int y = top; y <= bottom && left <= right; ++y) {
+                QRgb *const row = reinterpret_cast<QRgb *>(target.bits + (y + target.offset.y()) * target.stride);
+                std::fill(row + left + target.offset.x(), row + right + 1 + target.offset.x(), pixel);
             }
         }
     }

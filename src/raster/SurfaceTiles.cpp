@@ -35,7 +35,7 @@ void Surface::rewriteRows(const QRect &area, const RowWriter &writeRow)
     // A picture kept for the view shares the pixels; it goes with any drawing.
     m_picture = QImage();
     if (whole && (m_image.size() != m_size || !m_image.isDetached()))
-        m_image = QImage(m_size, QImage::Format_RGB32);  // every pixel is written below
+        allocateImage();  // every pixel is written below
     else
         ensureImage();
     for (int y = rows.top(); y <= rows.bottom(); ++y)
@@ -64,14 +64,6 @@ bool Surface::tileDirty(int column, int row) const
 std::optional<unsigned> Surface::knownTileColour(int column, int row) const
 {
     return tileDirty(column, row) ? tileColour(column, row) : std::nullopt;
-}
-
-std::optional<unsigned> Surface::tileColour(int column, int row) const
-{
-    if (column < 0 || row < 0 || column >= tileColumns() || row >= tileRows())
-        return std::nullopt;
-    const std::size_t i = std::size_t(row * tileColumns() + column);
-    return i < m_colourKnown.size() && m_colourKnown[i] ? std::optional<unsigned>(m_tileColours[i]) : std::nullopt;
 }
 
 void Surface::clearDirtyTiles()

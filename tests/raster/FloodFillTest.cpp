@@ -46,6 +46,17 @@ TEST(FloodFill, JoinsPixelsThroughEdgesOnly)
     EXPECT_EQ(rgbAt(image, 5, 5), kWhite);
 }
 
+// The run under the seed reaches back to the first column, solid or hatched.
+TEST(FloodFill, AFillSeededAtColumnOneReachesColumnZero)
+{
+    for (const int style : {int(FillSolid), int(FillVertical)}) {
+        QImage image(8, 4, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        floodFillImage(image, {1, 2}, kWhite, kRed, style);
+        EXPECT_EQ(countRgb(image, kRed, QRect(0, 0, 1, 4)), 4) << "style " << style;
+    }
+}
+
 TEST(FloodFill, DoesNothingFromOutsideOrAnotherColourOrWhenNothingWouldChange)
 {
     struct Case { QPoint start; Rgb fill; int style; };

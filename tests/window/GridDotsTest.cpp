@@ -84,4 +84,15 @@ TEST(GridDots, AnUndoRepaintsOnlyTheTilesItRestored)
     EXPECT_EQ(w.canvas(), sheetWithDots(w, 50, kRedPixel));
 }
 
+// The restored tiles are redrawn in runs along each row of tiles; the dot on
+// a run's last column (pixel 63, at 950 twips) comes back with the rest.
+TEST(GridDots, ARedrawnTileRunKeepsItsRightEdgeDot)
+{
+    BlankWindow w;
+    w.click(*w.probe().gridButtons()[0]);
+    commitBox(w, QRectF(300, 300, 300, 300), kBlue);
+    w.click(PaletteButton::Undo);
+    EXPECT_EQ(w.canvas(), sheetWithDots(w, 50, kRedPixel));
+}
+
 } // namespace garabel::test

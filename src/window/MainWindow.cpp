@@ -266,6 +266,7 @@ void MainWindow::wireEvents()
 
 void MainWindow::onSheetButton(int index)
 {
+    cancelDragInProgress();
     placePendingText();
     m_sheetButtons[m_sheets.currentIndex()]->setBackColor(kWhite);
     m_sheetButtons[index]->setBackColor(kBlue);

@@ -25,6 +25,14 @@ protected:
         ASSERT_TRUE(w.takeKeys());
     }
     void escape() { keys.key(Qt::Key_Escape); }
+    // Space, then a step right and down: the keyboard's drag under way.
+    void beginKeyboardDrag(PaletteButton tool)
+    {
+        w.chooseTool(tool);
+        keys.key(Qt::Key_Space);
+        keys.key(Qt::Key_Right);
+        keys.key(Qt::Key_Down);
+    }
     // Nothing red anywhere, the sheet and the undo ring as before the drag, the tool kept.
     void expectNothingLeft(PaletteButton tool, const char *what)
     {
@@ -77,10 +85,7 @@ TEST_F(CancelDrag, EscapeTakesAKeyboardFigureAndStrokeAway)
 {
     ASSERT_TRUE(keys.focus());
     for (const PaletteButton tool : {PaletteButton::Rectangle, PaletteButton::Freehand}) {
-        w.chooseTool(tool);
-        keys.key(Qt::Key_Space);
-        keys.key(Qt::Key_Right);
-        keys.key(Qt::Key_Down);
+        beginKeyboardDrag(tool);
         ASSERT_GT(countColour(w.canvas(), kRedPixel), 0) << "the preview or the stroke";
         escape();
         expectNothingLeft(tool, "after Escape");
@@ -115,10 +120,7 @@ TEST_F(CancelDrag, UndoAndRedoInTheMiddleOfAMouseDragGiveItUpFirst)
 TEST_F(CancelDrag, ASheetSwitchInTheMiddleOfAKeyboardDragGivesItUp)
 {
     ASSERT_TRUE(keys.focus());
-    w.chooseTool(PaletteButton::Rectangle);
-    keys.key(Qt::Key_Space);
-    keys.key(Qt::Key_Right);
-    keys.key(Qt::Key_Down);
+    beginKeyboardDrag(PaletteButton::Rectangle);
     w.click(*w.probe().sheetButtons()[1]);
     ASSERT_TRUE(w.probe().canvasView()->hasFocus());
     keys.key(Qt::Key_Space);  // a new press on sheet 2, not the release
@@ -131,10 +133,7 @@ TEST_F(CancelDrag, ASheetSwitchInTheMiddleOfAKeyboardDragGivesItUp)
 TEST_F(CancelDrag, LosingTheFocusInAKeyboardDragGivesItUp)
 {
     ASSERT_TRUE(keys.focus());
-    w.chooseTool(PaletteButton::Freehand);
-    keys.key(Qt::Key_Space);
-    keys.key(Qt::Key_Right);
-    keys.key(Qt::Key_Down);
+    beginKeyboardDrag(PaletteButton::Freehand);
     ASSERT_GT(countColour(w.sheet(), kRedPixel), 0) << "the stroke so far";
     ASSERT_TRUE(w.takeKeys());
     expectNothingLeft(PaletteButton::Freehand, "with the focus gone");

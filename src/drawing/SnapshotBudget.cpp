@@ -1,5 +1,7 @@
 #include "drawing/SnapshotStore.h"
 
+#include "raster/Surface.h"
+
 #include <QtGlobal>
 
 #include <algorithm>
@@ -54,9 +56,21 @@ void SnapshotStore::release(Tiles &record)
     record = Tiles{};
 }
 
-void SnapshotStore::keepWithinBudget()
+std::size_t SnapshotStore::newTileBytesAtMost(const Tiles &record, const Surface &sheetSurface)
 {
-    while (m_tileBytes > m_budget) {
+    constexpr std::size_t kTileBytes = std::size_t(Surface::kTile) * Surface::kTile * sizeof(QRgb);
+    if (sheetSurface.image().isNull())
+        return 0;
+    const std::vector<unsigned char> &dirty = sheetSurface.dirtyTiles();
+    const bool whole = record.size != sheetSurface.innerPixelSize() || dirty.empty();
+    const auto tiles = whole ? std::size_t(sheetSurface.tileColumns()) * sheetSurface.tileRows()
+                             : std::size_t(std::count_if(dirty.begin(), dirty.end(), [](unsigned char d) { return d != 0; }));
+    return tiles * kTileBytes;
+}
+
+void SnapshotStore::keepWithinBudget(std::size_t room)
+{
+    while (m_tileBytes + room > m_budget) {
         Tiles *oldest = nullptr;
         for (auto &ring : m_rings) {
             const auto newest = std::max_element(ring.begin(), ring.end(), [](const Tiles &a, const Tiles &b) {

@@ -129,8 +129,10 @@ void SnapshotStore::refresh(Tiles &record, Surface &surface)
 
 void SnapshotStore::capture(int sheet, int slot, Surface &sheetSurface)
 {
-    refresh(m_current[sheet], sheetSurface);
     release(m_overwritten);
+    keepWithinBudget(newTileBytesAtMost(m_current[sheet], sheetSurface));
+    refresh(m_current[sheet], sheetSurface);
+    m_peakTileBytes = std::max(m_peakTileBytes, m_tileBytes);
     m_overwritten = std::exchange(m_rings[sheet][slot], m_current[sheet]);
     m_rings[sheet][slot].taken = ++m_captures;
     m_overwrittenSheet = sheet;

@@ -22,7 +22,9 @@ class Surface;
 // (never drawn on, or covered by a fill) is held as that colour alone.
 //
 // All rings together are held within a memory budget: past it, the oldest
-// pictures of all sheets are given up first, never the newest of a sheet.
+// pictures of all sheets are given up first, never the newest of a sheet. A
+// capture makes room for the tiles it may take before it takes them, so the
+// budget holds at every moment, unless the newest pictures alone outweigh it.
 class SnapshotStore
 {
 public:
@@ -64,6 +66,9 @@ public:
     // The pixels of the distinct tiles held now, in the rings and in the record
     // of each sheet: what the budget limits.
     std::size_t tileBytes() const { return m_tileBytes; }
+    // The most tileBytes has been: a capture makes room before it takes its
+    // tiles, so that the budget holds at every moment.
+    std::size_t peakTileBytes() const { return m_peakTileBytes; }
     // Whether the slot's picture was given up to keep within the budget: undo
     // stops before it.
     bool givenUp(int sheet, int slot) const { return m_rings[sheet][slot].givenUp; }
@@ -90,8 +95,11 @@ private:
     void release(Tiles &record);  // counts off and empties
     void releaseTile(Tile &tile);
     // Gives up the oldest pictures, never the newest of a sheet, while the tiles
-    // held weigh more than the budget.
-    void keepWithinBudget();
+    // held and `room` more weigh more than the budget.
+    void keepWithinBudget(std::size_t room = 0);
+    // The most that a capture of the surface into the record can add: the
+    // pixels of every tile written since the last capture.
+    static std::size_t newTileBytesAtMost(const Tiles &record, const Surface &sheetSurface);
     static Tiles blank(QSize size, unsigned background);
     using SolidTiles = std::unordered_map<unsigned, QImage>;
     static void writeTile(Surface &surface, int column, int row, const Tile &tile, SolidTiles &solids);
@@ -104,6 +112,7 @@ private:
     int m_overwrittenSheet = -1, m_overwrittenSlot = -1;
     std::size_t m_budget;
     std::size_t m_tileBytes = 0;
+    std::size_t m_peakTileBytes = 0;
     std::uint64_t m_captures = 0;
 };
 

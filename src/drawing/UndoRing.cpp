@@ -19,7 +19,7 @@ void UndoRing::push()
 void UndoRing::pushTentative()
 {
     const int s = m_sheets.currentIndex();
-    const Mark mark{s, m_positions[s], m_snapshotPending, m_sheetSteps[s]};
+    const Mark mark{s, m_positions[s], m_sheetSteps[s]};
     captureIntoRing();
     m_tentativePush = mark;
 }
@@ -51,7 +51,6 @@ void UndoRing::withdraw(const Mark &mark)
 {
     m_store.withdrawCapture(mark.sheet, mark.pos);
     m_positions[mark.sheet] = mark.pos;
-    m_snapshotPending = mark.pending;
     m_sheetSteps[mark.sheet] = mark.steps;
 }
 
@@ -60,9 +59,8 @@ void UndoRing::captureIntoRing()
 {
     const int s = m_sheets.currentIndex();
     m_store.capture(s, m_positions[s], m_sheets.current());
-    m_positions[s] = m_positions[s] + 1 == kSlots ? 0 : m_positions[s] + 1;
-    m_snapshotPending = true;
-    m_sheetSteps[s] = {0, false};
+    m_positions[s] = next(m_positions[s]);
+    m_sheetSteps[s] = {0, true};
 }
 
 void UndoRing::settle()
@@ -71,35 +69,40 @@ void UndoRing::settle()
     m_store.settleCapture();
 }
 
+bool UndoRing::snapshotPending() const
+{
+    return snapshotPending(m_sheets.currentIndex());
+}
+
 std::vector<QRect> UndoRing::undo()
 {
     const int s = m_sheets.currentIndex();
-    // The state left behind is in the ring when it is stored now, or when the
-    // sheet holds the slot it is at. (A pending snapshot of another sheet may
-    // have been taken by an undo there, and then this sheet's latest state is
-    // in no slot: there is nothing for redo to come back to.)
-    const bool kept = m_snapshotPending || m_sheetSteps[s].atSlot;
-    if (m_snapshotPending) {
+    SheetSteps &steps = m_sheetSteps[s];
+    if (steps.pending) {
         m_store.capture(s, m_positions[s], m_sheets.current());
-        m_snapshotPending = false;
+        steps.pending = false;
     }
     settle();
     // The steps before were given up to keep the rings within their memory.
-    if (m_store.givenUp(s, m_positions[s] == 0 ? kSlots - 1 : m_positions[s] - 1))
+    if (m_store.givenUp(s, previous(m_positions[s])))
         return {};
-    m_positions[s] = m_positions[s] - 1 == -1 ? kSlots - 1 : m_positions[s] - 1;
-    m_sheetSteps[s] = {kept ? m_sheetSteps[s].redo + 1 : 0, true};
+    m_positions[s] = previous(m_positions[s]);
+    ++steps.redo;
     return restoreSlot(s);
 }
 
 std::vector<QRect> UndoRing::redo()
 {
     const int s = m_sheets.currentIndex();
-    if (m_sheetSteps[s].redo == 0)
+    SheetSteps &steps = m_sheetSteps[s];
+    if (steps.redo == 0)
         return {};
     settle();
-    m_positions[s] = m_positions[s] + 1 == kSlots ? 0 : m_positions[s] + 1;
-    --m_sheetSteps[s].redo;
+    // The state the undos started from is the ring's newest, which the budget keeps.
+    do {
+        m_positions[s] = next(m_positions[s]);
+        --steps.redo;
+    } while (steps.redo > 0 && m_store.givenUp(s, m_positions[s]));
     return restoreSlot(s);
 }
 

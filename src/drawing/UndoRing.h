@@ -38,6 +38,7 @@ public:
     std::vector<QRect> undo();
     // Takes back the last undo of the current sheet, when it has one to take
     // back (redoSteps); returns the areas that changed, none without a step.
+    // Steps given up to the memory budget are passed over to the next kept one.
     std::vector<QRect> redo();
 
     // The slot of the sheet's last push.
@@ -45,36 +46,37 @@ public:
     // How many undos of the sheet redo can still take back: the undos since
     // the sheet last changed, less the redos since.
     int redoSteps(int sheet) const { return m_sheetSteps[sheet].redo; }
-    // A push waits to be undone first: the first undo stores the present state.
-    bool snapshotPending() const { return m_snapshotPending; }
+    // A push on the sheet waits to be undone first: the sheet's first undo
+    // stores its present state, where redo finds it again.
+    bool snapshotPending(int sheet) const { return m_sheetSteps[sheet].pending; }
+    bool snapshotPending() const;
     const SnapshotStore &store() const { return m_store; }
     // The tile pixels all rings may hold (SnapshotStore::setBudget).
     void setMemoryBudget(std::size_t bytes) { m_store.setBudget(bytes); }
 
 private:
+    static int next(int slot) { return slot + 1 == kSlots ? 0 : slot + 1; }
+    static int previous(int slot) { return slot == 0 ? kSlots - 1 : slot - 1; }
     void captureIntoRing();
     void settle();
     std::vector<QRect> restoreSlot(int sheet);
 
-    // Per sheet: the redo steps left, and whether the sheet holds just what
-    // its ring's slot at its position holds (after an undo or a redo, until a
-    // push). Only then does an undo without a pending snapshot keep the state
-    // it leaves where redo finds it again.
+    // Per sheet: the redo steps left, and whether a push waits for an undo.
+    // Without a push waiting the sheet holds just what its ring's slot at its
+    // position holds, so every undo leaves a state that redo finds again.
     struct SheetSteps {
         int redo = 0;
-        bool atSlot = true;  // a new sheet is as blank as its empty slot
+        bool pending = false;
     };
 
     Sheets &m_sheets;
     SnapshotStore m_store;
     std::array<int, kSheetCount> m_positions{};
     std::array<SheetSteps, kSheetCount> m_sheetSteps{};
-    bool m_snapshotPending = false;
-    // The ring position, pending flag and redo steps from before a tentative
-    // push, from the press or release that made it to the end of that release.
+    // The ring position and steps from before a tentative push, from the press
+    // or release that made it to the end of that release.
     struct Mark {
         int sheet, pos;
-        bool pending;
         SheetSteps steps;
     };
     std::optional<Mark> m_tentativePush;

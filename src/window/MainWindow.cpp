@@ -272,6 +272,7 @@ void MainWindow::wireEvents()
 
 void MainWindow::onSheetButton(int index)
 {
+    cancelDragInProgress();
     placePendingText();
     // The sheet already shown keeps its mark: a screen reader would hear it
     // taken and given back.

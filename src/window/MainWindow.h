@@ -141,6 +141,9 @@ private:
     void createKeyboardAccess();
     // The drag in progress draws nothing more: its figure goes, its release commits nothing.
     void cancelDrag();
+    // Undo, redo and a sheet switch work on the sheets as they were before the
+    // drag: a drag in progress goes first, as on Escape.
+    void cancelDragInProgress();
     // The canvas's accessible value says what the tool just drew, when it drew
     // something; true then.
     bool tellDrawn(Tool &tool);

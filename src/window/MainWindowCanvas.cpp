@@ -134,6 +134,12 @@ void MainWindow::cancelDrag()
     m_canvasAccessible->tell(FigureWords::cancelled());
 }
 
+void MainWindow::cancelDragInProgress()
+{
+    if (m_drag == Drag::Drawing)
+        cancelDrag();
+}
+
 bool MainWindow::tellDrawn(Tool &tool)
 {
     const QString drawn = tool.takeDrawn();

@@ -51,6 +51,7 @@ void MainWindow::onPaletteButton(PaletteButton button)
             break;
         case PaletteButton::Print: printCanvas(*m_canvas, m_platform, m_startFolder); break;
         case PaletteButton::Undo:
+            cancelDragInProgress();
             placePendingText();
             m_sheetDisplay.show(m_undoRing.undo());
             m_canvasAccessible->tell(tr("deshecho"));
@@ -83,6 +84,7 @@ void MainWindow::onPaletteButton(PaletteButton button)
 void MainWindow::onRedo()
 {
     runPaletteCommand(m_platform, [this] {
+        cancelDragInProgress();
         const bool stepLeft = m_undoRing.redoSteps(m_sheets.currentIndex()) > 0;
         if (stepLeft)
             m_sheetDisplay.show(m_undoRing.redo());

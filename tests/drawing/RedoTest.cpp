@@ -122,4 +122,24 @@ TEST_F(Redo, EachSheetKeepsItsOwnSteps)
     EXPECT_EQ(w.sheet(1), sheetTwo);
 }
 
+// The state a sheet's first undo keeps for redo is the sheet's own: an undo on
+// another sheet in between leaves it to be kept.
+TEST_F(Redo, AnUndoOnAnotherSheetLosesNoStepOfThisOne)
+{
+    w.click(*w.probe().sheetButtons()[1]);
+    drawLine(0);
+    const QImage oneLine = w.sheet();
+    drawLine(1);
+    const QImage twoLines = w.sheet();
+    w.click(*w.probe().sheetButtons()[0]);
+    drawLine(2);
+    w.key(Qt::Key_Z);
+    w.click(*w.probe().sheetButtons()[1]);
+    w.key(Qt::Key_Z);
+    ASSERT_EQ(w.sheet(), oneLine);
+    redoByY();
+    EXPECT_EQ(w.sheet(), twoLines);
+    EXPECT_EQ(w.canvas(), twoLines);
+}
+
 } // namespace garabel::test

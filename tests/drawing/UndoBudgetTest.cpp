@@ -47,6 +47,7 @@ TEST(UndoBudget, PastItsBudgetTheOldestStepsOfAllSheetsGoNeverTheNewestOfOne)
         EXPECT_LE(store.tileBytes(), 3 * kPicture);
     }
     EXPECT_EQ(store.tileBytes(), 3 * kPicture);
+    EXPECT_LE(store.peakTileBytes(), 3 * kPicture) << "nor in the middle of a capture";
     // The first three captures went, oldest first; sheet 1 kept its newest.
     for (const auto &[sheet, slot] : {std::pair(0, 0), std::pair(0, 1), std::pair(1, 0)}) {
         EXPECT_TRUE(store.givenUp(sheet, slot)) << sheet << "," << slot;
@@ -106,6 +107,26 @@ TEST(UndoBudget, UndoStopsAtTheOldestStepKeptWithinTheBudget)
         EXPECT_EQ(r.ring.position(0), 3);
         EXPECT_EQ(sheet.image(), noise(4));
     }
+}
+
+// The steps between given up to the budget, redo comes straight back to the
+// newest, never to a blank sheet in their place.
+TEST(UndoBudget, RedoPassesOverTheStepsGivenUpToTheNewest)
+{
+    OneSheetRing r;
+    Surface &sheet = r.sheets.current();
+    for (unsigned n = 1; n <= 4; ++n) {
+        sheet.setPicture(noise(n));
+        r.ring.push();
+    }
+    sheet.setPicture(noise(5));
+    for (int step = 0; step < 3; ++step)
+        r.ring.undo();
+    ASSERT_EQ(sheet.image(), noise(2));
+    r.ring.setMemoryBudget(0);
+    r.ring.redo();
+    EXPECT_EQ(sheet.image(), noise(5));
+    EXPECT_EQ(r.ring.redoSteps(0), 0);
 }
 
 } // namespace

@@ -146,24 +146,23 @@ TEST_F(UndoRing, ANewReleaseAfterUndoPushesTheStateShownAndOverwritesAheadOfIt)
     EXPECT_FALSE(shows(w.canvas(), kF2));
 }
 
-TEST_F(UndoRing, ThePendingSnapshotIsSharedAcrossSheets)
+TEST_F(UndoRing, EachSheetKeepsItsOwnPendingSnapshot)
 {
     commitBox(w, kF1, kRed);  // sheet 1: push, snapshot pending
     w.click(*w.probe().sheetButtons()[1]);
 
-    undo();  // on sheet 2: first stores sheet 2's present, blank image in its slot 0
-    EXPECT_FALSE(w.probe().undoRing().snapshotPending());
+    undo();  // on sheet 2: nothing of its own is pending, so nothing is stored
+    EXPECT_TRUE(w.probe().undoRing().snapshotPending(0));
     EXPECT_EQ(w.probe().undoRing().position(1), 6);
     EXPECT_TRUE(isAllWhite(w.canvas()));
-    EXPECT_TRUE(w.probe().undoRing().store().hasPicture(1, 0));
-    for (int i = 0; i < 6; ++i)
-        undo();
-    EXPECT_EQ(w.probe().undoRing().position(1), 0);
-    EXPECT_TRUE(isAllWhite(w.canvas()));
+    EXPECT_FALSE(w.probe().undoRing().store().hasPicture(1, 0));
 
-    // Sheet 1 and its ring are untouched.
-    EXPECT_EQ(w.probe().undoRing().position(0), 1);
     w.click(*w.probe().sheetButtons()[0]);
+    undo();  // sheet 1 stores F1 in its slot 1, shows slot 0
+    EXPECT_FALSE(w.probe().undoRing().snapshotPending(0));
+    EXPECT_EQ(w.probe().undoRing().position(0), 0);
+    EXPECT_TRUE(isAllWhite(w.canvas()));
+    w->onRedo();
     EXPECT_TRUE(shows(w.canvas(), kF1));
 }
 

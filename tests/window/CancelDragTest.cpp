@@ -25,6 +25,14 @@ protected:
         ASSERT_TRUE(w.takeKeys());
     }
     void escape() { keys.key(Qt::Key_Escape); }
+    // Space, then a step right and down: the keyboard's drag under way.
+    void beginKeyboardDrag(PaletteButton tool)
+    {
+        w.chooseTool(tool);
+        keys.key(Qt::Key_Space);
+        keys.key(Qt::Key_Right);
+        keys.key(Qt::Key_Down);
+    }
     // Nothing red anywhere, the sheet and the undo ring as before the drag, the tool kept.
     void expectNothingLeft(PaletteButton tool, const char *what)
     {
@@ -77,10 +85,7 @@ TEST_F(CancelDrag, EscapeTakesAKeyboardFigureAndStrokeAway)
 {
     ASSERT_TRUE(keys.focus());
     for (const PaletteButton tool : {PaletteButton::Rectangle, PaletteButton::Freehand}) {
-        w.chooseTool(tool);
-        keys.key(Qt::Key_Space);
-        keys.key(Qt::Key_Right);
-        keys.key(Qt::Key_Down);
+        beginKeyboardDrag(tool);
         ASSERT_GT(countColour(w.canvas(), kRedPixel), 0) << "the preview or the stroke";
         escape();
         expectNothingLeft(tool, "after Escape");
@@ -90,6 +95,48 @@ TEST_F(CancelDrag, EscapeTakesAKeyboardFigureAndStrokeAway)
         keys.key(Qt::Key_Right);
         expectNothingLeft(tool, "an arrow after Escape only moves the crosshair");
     }
+}
+
+// Undo and redo mid-drag, by their keys: the drag goes first, as on Escape,
+// then the key steps over what was there before the drag.
+TEST_F(CancelDrag, UndoAndRedoInTheMiddleOfAMouseDragGiveItUpFirst)
+{
+    for (const PaletteButton tool : {PaletteButton::Rectangle, PaletteButton::Freehand}) {
+        w.chooseTool(tool);
+        w.move(3000, 3000);
+        w.press(3000, 3000);
+        w.move(4500, 3900, Qt::LeftButton);
+        w.key(Qt::Key_Z);
+        EXPECT_TRUE(isAllWhite(w.sheet())) << int(tool) << ": the box undone, not the drag";
+        w.move(4800, 3000, Qt::LeftButton);
+        w.key(Qt::Key_Y);
+        w.move(4800, 4200, Qt::LeftButton);
+        w.release(4800, 4200);
+        expectNothingLeft(tool, "after undo, redo and the release");
+    }
+}
+
+// A keyboard drag begun on one sheet commits on none when the sheet changes.
+TEST_F(CancelDrag, ASheetSwitchInTheMiddleOfAKeyboardDragGivesItUp)
+{
+    ASSERT_TRUE(keys.focus());
+    beginKeyboardDrag(PaletteButton::Rectangle);
+    w.click(*w.probe().sheetButtons()[1]);
+    ASSERT_TRUE(w.probe().canvasView()->hasFocus());
+    keys.key(Qt::Key_Space);  // a new press on sheet 2, not the release
+    EXPECT_TRUE(isAllWhite(w.sheet()));
+    EXPECT_EQ(w.probe().undoRing().position(1), 0) << "no undo step on sheet 2";
+    w.click(*w.probe().sheetButtons()[0]);
+    expectNothingLeft(PaletteButton::Rectangle, "sheet 1");
+}
+
+TEST_F(CancelDrag, LosingTheFocusInAKeyboardDragGivesItUp)
+{
+    ASSERT_TRUE(keys.focus());
+    beginKeyboardDrag(PaletteButton::Freehand);
+    ASSERT_GT(countColour(w.sheet(), kRedPixel), 0) << "the stroke so far";
+    ASSERT_TRUE(w.takeKeys());
+    expectNothingLeft(PaletteButton::Freehand, "with the focus gone");
 }
 
 } // namespace garabel::test

@@ -166,12 +166,9 @@ void MainWindow::installShortcutsAndTips()
     for (const QKeySequence &key : kRedoKeys)
         addShortcut(key, [this] { onRedo(); });
     addShortcut(kLeaveHelpKey, [this] { onEscape(); });
-    // A tool taken in the middle of a drag ends the drag first, as Escape does.
     // The canvas, where the keys usually are, names the tool taken, without its key.
     for (const ToolKey &key : kToolKeys) {
         addShortcut(toolSequence(key.letter), [this, tool = key.tool] {
-            if (m_drag == Drag::Drawing)
-                cancelDrag();
             onPaletteButton(tool);
             const QString name = m_paletteButtons[tool]->widget()->accessibleName();
             m_canvasAccessible->tell(name.section(QStringLiteral(" ("), 0, 0));

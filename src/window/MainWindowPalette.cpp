@@ -16,12 +16,33 @@
 
 namespace garabel {
 
+namespace {
+
+// The commands that only change how the next drawing is made, which a drag in
+// progress simply follows.
+bool isDrawingSetting(PaletteButton button)
+{
+    switch (button) {
+    case PaletteButton::SnapToGrid:
+    case PaletteButton::MoveFreely:
+    case PaletteButton::PenWidthStep:
+    case PaletteButton::ColourDialog: return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
 // The tool palette: a tool button chooses its tool, which shows its option
 // controls; every other button runs a one-shot command. The tool stays as it
 // was through the commands.
 void MainWindow::onPaletteButton(PaletteButton button)
 {
     runPaletteCommand(m_platform, [this, button] {
+        // A drag in progress belongs to the tool and the sheet as they were: a
+        // command that changes either gives it up first, as Escape does.
+        if (!isDrawingSetting(button))
+            cancelDragInProgress();
         if (Tool *tool = m_tools->toolOn(button)) {
             placePendingText();
             m_state.tool = button;
@@ -51,7 +72,6 @@ void MainWindow::onPaletteButton(PaletteButton button)
             break;
         case PaletteButton::Print: printCanvas(*m_canvas, m_platform, m_startFolder); break;
         case PaletteButton::Undo:
-            cancelDragInProgress();
             placePendingText();
             m_sheetDisplay.show(m_undoRing.undo());
             m_canvasAccessible->tell(tr("deshecho"));

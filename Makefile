@@ -44,8 +44,10 @@ PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# The Debian package, in $(BUILD).
-package: build
+# The Debian package, in $(BUILD): builds only what goes into it (the program,
+# its icons and texts), not the tests and benchmarks.
+package: configure
+	cmake --build $(BUILD) -j $(JOBS) --target garabel garabel_desktop_files
 	cmake --build $(BUILD) --target package
 # The picture-file fuzzer (clang, libFuzzer, ASan/UBSan) in its own build folder,
 # for FUZZ_SECONDS seconds; skipped with a note where there is no clang.

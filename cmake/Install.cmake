@@ -48,6 +48,11 @@ install(DIRECTORY ${GARABEL_ICON_THEME} DESTINATION ${CMAKE_INSTALL_DATADIR}/ico
 # in every locale.
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/garabel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# Installing and packaging take what is built; they build nothing themselves
+# (make install and make package build what they need first), so that a
+# package does not wait for the tests and benchmarks.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
+
 # make package: a .deb whose dependencies dpkg-shlibdeps reads from the
 # libraries the program links.
 set(CPACK_GENERATOR DEB)

@@ -1,5 +1,7 @@
 #include "desktop/QtFileDialogs.h"
 
+#include "desktop/QtFileDialogsListing.h"
+
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCoreApplication>
@@ -7,10 +9,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QToolButton>
+#include <QTreeView>
 
 namespace garabel {
 
@@ -78,6 +82,9 @@ public:
     {
         setOption(DontUseNativeDialog);
         setOption(HideNameFilterDetails);
+        setIconProvider(nameOnlyIconProvider());
+        setSidebarUrls(placesOfTheUser());
+        widenTypeColumn();
         setAcceptMode(save ? AcceptSave : AcceptOpen);
         setFileMode(request.flags & OfnFileMustExist ? ExistingFile : AnyFile);
         // The question is ours, asked about the name with its suffix.
@@ -120,6 +127,18 @@ protected:
     }
 
 private:
+    // The type column of the detailed list reads "imagen JPEG" or "Carpeta"
+    // whole, not cut to a few letters.
+    void widenTypeColumn()
+    {
+        auto *details = findChild<QTreeView *>(QStringLiteral("treeView"));
+        if (!details)
+            return;
+        constexpr int kTypeColumn = 2;
+        const int wide = details->fontMetrics().averageCharWidth() * 30;
+        details->header()->resizeSection(kTypeColumn, qMax(details->header()->sectionSize(kTypeColumn), wide));
+    }
+
     // Nothing in the dialog moves, renames or deletes a file or folder: its
     // list is read-only (no renaming, no dropping, no deleting, by key or menu),
     // and nothing can be dragged out of it either, to a file manager that

@@ -3,6 +3,8 @@
 #include "drawing/Sheets.h"
 #include "raster/Surface.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 namespace garabel {
@@ -34,22 +36,29 @@ void UnsavedSheets::markSaved(int sheet)
     m_marked[std::size_t(sheet)] = false;
 }
 
-int UnsavedSheets::count() const
+std::vector<int> UnsavedSheets::unsavedNumbers() const
 {
-    int unsaved = 0;
-    for (int i = 0; i < m_sheets.count(); ++i)
-        unsaved += m_marked[std::size_t(i)] && holdsDrawing(m_sheets.image(i)) ? 1 : 0;
+    std::vector<int> unsaved;
+    for (int i = 0; i < m_sheets.count(); ++i) {
+        if (m_marked[std::size_t(i)] && holdsDrawing(m_sheets.image(i)))
+            unsaved.push_back(i + 1);
+    }
     return unsaved;
 }
 
-QString UnsavedSheets::quitQuestion(int unsaved)
+QString UnsavedSheets::quitQuestion(const std::vector<int> &unsaved)
 {
     const QString question = tr("Quieres salir del programa");
-    if (unsaved == 0)
+    if (unsaved.empty())
         return question;
-    return question + u'\n'
-        + (unsaved == 1 ? tr("Hay una hoja con dibujos sin guardar.")
-                        : tr("Hay %1 hojas con dibujos sin guardar.").arg(unsaved));
+    QStringList numbers;
+    for (const int number : unsaved)
+        numbers << QString::number(number);
+    const QString last = numbers.takeLast();
+    if (numbers.isEmpty())
+        return question + u'\n' + tr("Hay una hoja con dibujos sin guardar: %1.").arg(last);
+    const QString named = tr("%1 y %2").arg(numbers.join(QStringLiteral(", ")), last);
+    return question + u'\n' + tr("Hay %1 hojas con dibujos sin guardar: %2.").arg(unsaved.size()).arg(named);
 }
 
 } // namespace garabel

@@ -22,10 +22,12 @@ public:
     explicit UnsavedSheets(const Sheets &sheets);
 
     void markSaved(int sheet);
-    // The marked sheets that hold a drawing.
-    int count() const;
-    // The quit question, with a second line when `unsaved` sheets hold drawings.
-    static QString quitQuestion(int unsaved);
+    // The numbers (from 1, as the sheet buttons show them) of the marked
+    // sheets that hold a drawing, in order.
+    std::vector<int> unsavedNumbers() const;
+    // The quit question, with a second line naming the sheets of `unsaved`
+    // when there are any: "...sin guardar: 1, 3 y 10."
+    static QString quitQuestion(const std::vector<int> &unsaved);
 
 private:
     const Sheets &m_sheets;

@@ -196,6 +196,7 @@ private:
     // Once the sheets are all there, at the end of the constructor.
     std::unique_ptr<UnsavedSheets> m_unsavedSheets;
     StartFolder m_startFolder;
+    int m_saveFilter = 1;  // the save dialog's filter of the last picture saved, from 1
     bool m_quitConfirmed = false;
     // Between a press on the canvas and its release: Ignored after a press that
     // took the help page away, or after Escape, when the drag and release draw nothing.

@@ -1,11 +1,16 @@
+#include "desktop/BesideWindow.h"
 #include "desktop/Platform.h"
+#include "desktop/SurfaceView.h"
 #include "drawing/UnsavedSheets.h"
 #include "files/PictureFile.h"
 #include "raster/ShownSurface.h"
 #include "window/MainWindow.h"
+#include "window/CanvasAccessible.h"
 #include "window/StartFolder.h"
+#include "window/ViewNotice.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace garabel {
 
@@ -46,8 +51,8 @@ void MainWindow::openPicture()
 {
     FileDialogRequest request;
     request.title = tr("Selecciona una imagen");
-    request.filters = {{tr("Imágenes (*.bmp *.jpg *.jpeg *.gif *.png)"),
-                        QStringLiteral("*.bmp;*.jpg;*.jpeg;*.gif;*.png")},
+    request.filters = {{tr("Imágenes (*.bmp *.jpg *.jpeg *.jpe *.gif *.png)"),
+                        QStringLiteral("*.bmp;*.jpg;*.jpeg;*.jpe;*.gif;*.png")},
                        {tr("Todos los ficheros (*.*)"), QStringLiteral("*.*")}};
     request.filterIndex = 1;
     request.initialDir = m_startFolder.path();
@@ -70,7 +75,12 @@ void MainWindow::openPictureFile(const QString &name)
         m_platform.messageBox(tr("El fichero seleccionado no es un gráfico soportado"), MessageButtons::Ok);
         return;
     }
-    const Result<PictureRead> read = readPicture(name);
+    // A large picture takes a while to decode: the window goes on meanwhile.
+    std::optional<Result<PictureRead>> reading;
+    if (!runBesideWindow(*m_canvasView, tr("Abriendo «%1»").arg(QFileInfo(name).fileName()),
+                         [&name, &reading] { reading = readPicture(name); }))
+        return;
+    const Result<PictureRead> &read = *reading;
     if (!read.ok()) {
         m_platform.messageBox(tr("No se ha podido abrir el fichero «%1»: %2").arg(shown(name), read.reason()),
                               MessageButtons::Ok);
@@ -92,21 +102,34 @@ void MainWindow::savePicture()
     // The sheet is saved, without what is shown only on the screen (a preview,
     // the dot grid); the canvas shows what is saved, with the dots.
     m_sheetDisplay.show();
-    const FileDialogRequest request = saveRequest(tr("Guardar como  "),
-                                                  {{tr("Archivo gráfico (*.bmp)"), QStringLiteral("*.bmp")},
-                                                   {tr("Imagen PNG (*.png)"), QStringLiteral("*.png")}},
-                                                  QStringLiteral("bmp"), m_startFolder);
+    FileDialogRequest request = saveRequest(tr("Guardar como  "),
+                                            {{tr("Archivo gráfico (*.bmp)"), QStringLiteral("*.bmp")},
+                                             {tr("Imagen PNG (*.png)"), QStringLiteral("*.png")}},
+                                            QStringLiteral("bmp"), m_startFolder);
+    // The type of the last picture saved in this run is offered first.
+    request.filterIndex = m_saveFilter;
     const QString name = chosenName(m_platform.saveFileDialog(request));
     if (name.isEmpty())
         return;
     m_startFolder.chosen(name);
-    const Result<void> written = writePicture(currentSheetImage().renderedImage(), name, savedKind(name));
+    const PictureKind kind = savedKind(name);
+    m_saveFilter = kind == PictureKind::Png ? 2 : 1;
+    const QString fileName = QFileInfo(name).fileName();
+    const QImage picture = currentSheetImage().renderedImage();
+    // Compressing a large PNG takes a while: the window goes on meanwhile.
+    Result<void> written;
+    if (!runBesideWindow(*m_canvasView, tr("Guardando «%1»").arg(fileName),
+                         [&] { written = writePicture(picture, name, kind); }))
+        return;
     if (!written.ok()) {
         m_platform.messageBox(tr("No se ha podido guardar el dibujo en «%1»: %2").arg(shown(name), written.reason()),
                               MessageButtons::Ok);
         return;
     }
     m_unsavedSheets->markSaved(m_sheets.currentIndex());
+    const QString notice = tr("Guardado: %1").arg(fileName);
+    showViewNotice(*m_canvasView, notice);
+    m_canvasAccessible->tell(notice);
 }
 
 } // namespace garabel

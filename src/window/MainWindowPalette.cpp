@@ -173,8 +173,8 @@ bool MainWindow::placePendingText()
 // With drawings unsaved the question says so, and Enter answers No.
 bool MainWindow::confirmQuit()
 {
-    const int unsaved = m_unsavedSheets->count();
-    const MessageButtons buttons = unsaved > 0 ? MessageButtons::YesNoDefaultNo : MessageButtons::YesNo;
+    const std::vector<int> unsaved = m_unsavedSheets->unsavedNumbers();
+    const MessageButtons buttons = unsaved.empty() ? MessageButtons::YesNo : MessageButtons::YesNoDefaultNo;
     if (m_platform.messageBox(UnsavedSheets::quitQuestion(unsaved), buttons) != MessageAnswer::Yes)
         return false;
     m_quitConfirmed = true;

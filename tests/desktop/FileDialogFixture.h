@@ -23,7 +23,7 @@ namespace garabel::test {
 inline FileDialogRequest openRequest(const QString &folder)
 {
     return {QStringLiteral("Selecciona una imagen"),
-            {{QStringLiteral("Imágenes (*.bmp *.jpg *.jpeg *.gif *.png)"), QStringLiteral("*.bmp;*.jpg;*.jpeg;*.gif;*.png")},
+            {{QStringLiteral("Imágenes (*.bmp *.jpg *.jpeg *.jpe *.gif *.png)"), QStringLiteral("*.bmp;*.jpg;*.jpeg;*.jpe;*.gif;*.png")},
              {QStringLiteral("Todos los ficheros (*.*)"), QStringLiteral("*.*")}},
             1, folder, OfnFileMustExist | OfnPathMustExist | OfnHideReadOnly, QString()};
 }

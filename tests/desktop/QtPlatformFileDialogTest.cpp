@@ -9,8 +9,8 @@ TEST_F(QtPlatformFileDialog, OpenDialogShowsTheRequestAndReturnsTheChosenFile)
     m_script.then<QFileDialog>([this](QFileDialog *dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Selecciona una imagen"));
         EXPECT_EQ(shownFilters(dialog),
-                  QStringList({"Imágenes (*.bmp *.jpg *.jpeg *.gif *.png)", "Todos los ficheros (*.*)",
-                               "selected: Imágenes (*.bmp *.jpg *.jpeg *.gif *.png)"}));
+                  QStringList({"Imágenes (*.bmp *.jpg *.jpeg *.jpe *.gif *.png)", "Todos los ficheros (*.*)",
+                               "selected: Imágenes (*.bmp *.jpg *.jpeg *.jpe *.gif *.png)"}));
         EXPECT_EQ(canonical(dialog->directory().absolutePath()), canonical(m_folder.path()));
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
         EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);

@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+
+#include <chrono>
 #include <csignal>
+#include <cstdlib>
+#include <thread>
 
 namespace garabel::test {
 
@@ -32,6 +37,25 @@ TEST_P(TerminationSignalsTest, AreIgnoredOnceTheCatcherIsGone)
     struct sigaction after = {};
     ::sigaction(GetParam(), &before, &after);
     EXPECT_EQ(after.sa_handler, SIG_IGN);
+}
+
+// Whatever the window is doing (here its thread never comes back to the event
+// loop), the program is gone soon after a TERM: a watchdog ends it.
+TEST(TerminationWatchdog, EndsTheProgramWhenTheOrderlyWayOutDoesNotComeInTime)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EXIT(
+        {
+            const TerminationSignals catcher;
+            ::raise(SIGTERM);
+            std::this_thread::sleep_for(std::chrono::seconds(30));
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(128 + SIGTERM), "");
+    // The child starts the test program afresh before it gets the signal.
+    EXPECT_LT(clock.elapsed(), 8000);
 }
 
 INSTANTIATE_TEST_SUITE_P(TerminationSignals, TerminationSignalsTest, ::testing::Values(SIGTERM, SIGINT, SIGHUP),

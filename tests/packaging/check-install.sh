@@ -25,15 +25,19 @@ need share/doc/garabel/changelog.gz
 
 desktop=share/applications/$id.desktop
 need "$desktop"
-for key in 'Name' 'Name\[es\]' 'Comment' 'Comment\[es\]' 'Icon=garabel' 'Categories=.*Graphics;' 'Categories=.*Education;'; do
+for key in 'Name' 'Name\[es\]' 'Comment' 'Comment\[es\]' 'Icon=garabel'; do
   grep -q "^$key" "$prefix/$desktop" || fail "$desktop sin $key"
 done
+# One main category, with the additional ones that say what kind of drawing.
+grep -qxF 'Categories=Graphics;2DGraphics;RasterGraphics;' "$prefix/$desktop" || fail "$desktop sin sus categorías"
 # "Abrir con" offers the program for the pictures it opens, and hands it the file.
 for line in 'Exec=garabel %f' 'MimeType=image/bmp;image/jpeg;image/gif;image/png;'; do
   grep -qxF "$line" "$prefix/$desktop" || fail "$desktop sin $line"
 done
 if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$prefix/$desktop" || fail "desktop-file-validate $desktop"
+  # Not even a hint.
+  said=$(desktop-file-validate "$prefix/$desktop" 2>&1) || fail "desktop-file-validate $desktop"
+  [[ -z $said ]] || fail "desktop-file-validate $desktop: $said"
 fi
 
 metainfo=share/metainfo/$id.metainfo.xml

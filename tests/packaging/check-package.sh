@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package of the build into a temporary folder and checks it:
-# its licence files and changelog, its dependency on Qt's Spanish texts, and,
-# where lintian is installed, that lintian reports no error.
+# its licence files and changelog, its dependency on Qt's Spanish texts, that
+# making it builds nothing else, and, where lintian is installed, that lintian
+# reports no error and finds the program hardened.
 #   check-package.sh <build folder>
 set -uo pipefail
 build=$1
@@ -23,10 +24,22 @@ dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/garabel/copyright | hea
   fail "copyright no sigue el formato legible por máquina"
 dpkg-deb -f "$deb" Depends | grep -q 'qt6-translations-l10n' || fail "no depende de qt6-translations-l10n"
 
+# The package builds the program and what goes with it, not the tests and
+# benchmarks: a dry run of its target names no test program.
+if [[ -f $build/Makefile ]]; then
+  make -C "$build" -n package 2>/dev/null | grep -q 'garabel_tests\|garabel_bench' &&
+    fail "make package construye también las pruebas"
+fi
+
 if command -v lintian >/dev/null; then
-  report=$(lintian "$deb" 2>&1 | grep -v 'running with root privileges')
+  # Every tag, down to the pedantic and informational ones, is shown.
+  report=$(lintian --pedantic -I "$deb" 2>&1 | grep -v 'running with root privileges')
   [[ -n $report ]] && echo "$report"
   grep -q '^E: ' <<<"$report" && fail "lintian encuentra errores"
+  # No fortified call is lintian's guess where every call that could be
+  # fortified is proved safe when compiled; the rest must not be missing.
+  grep 'hardening-' <<<"$report" | grep -qv 'hardening-no-fortify-functions' &&
+    fail "el programa no lleva las protecciones de Debian (dpkg-buildflags)"
 else
   echo "lintian no está instalado: el paquete no se ha revisado con él"
 fi

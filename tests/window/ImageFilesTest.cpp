@@ -74,7 +74,7 @@ TEST(OpenImage, PutsThePictureOnTheCanvasAndTheSheetWhereItStaysAcrossASheetSwit
 
     ASSERT_EQ(w.platform.openRequests.size(), 1u);
     EXPECT_EQ(describe(w.platform.openRequests[0]).toStdString(),
-              "Selecciona una imagen | Imágenes (*.bmp *.jpg *.jpeg *.gif *.png) = *.bmp;*.jpg;*.jpeg;*.gif;*.png; "
+              "Selecciona una imagen | Imágenes (*.bmp *.jpg *.jpeg *.jpe *.gif *.png) = *.bmp;*.jpg;*.jpeg;*.jpe;*.gif;*.png; "
               "Todos los ficheros (*.*) = *.* | 1 | 1804 | start folder");
     EXPECT_TRUE(w.platform.messages.empty());
     EXPECT_EQ(topLeft(w.canvas()), samplePicture());
@@ -256,7 +256,7 @@ TEST(SaveImage, AFailedWriteLeavesTheSheetAmongTheUnsaved)
     w.click(PaletteButton::Quit);
     ASSERT_EQ(w.platform.messages.size(), 2u);
     EXPECT_TRUE(w.platform.messages[0].first.endsWith(": No existe la carpeta"));
-    EXPECT_TRUE(w.platform.messages[1].first.endsWith("Hay una hoja con dibujos sin guardar."));
+    EXPECT_TRUE(w.platform.messages[1].first.endsWith("Hay una hoja con dibujos sin guardar: 1."));
 }
 
 } // namespace garabel::test

@@ -257,7 +257,7 @@ TEST(Quit, AnsweredNoLeavesEverythingAsItWas)
 
     w.click(PaletteButton::Quit);
     ASSERT_EQ(w.platform.messages.size(), 1u);
-    EXPECT_EQ(w.platform.messages[0].first, kQuitQuestion + "\nHay una hoja con dibujos sin guardar.");
+    EXPECT_EQ(w.platform.messages[0].first, kQuitQuestion + "\nHay una hoja con dibujos sin guardar: 1.");
     EXPECT_EQ(w.platform.messages[0].second, MessageButtons::YesNoDefaultNo);
     EXPECT_EQ(w.platform.quitCalls, 0);
     EXPECT_EQ(w.state().tool, PaletteButton::Polygon);

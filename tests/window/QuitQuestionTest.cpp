@@ -27,8 +27,9 @@ std::pair<QString, MessageButtons> unsaved(const char *line)
 } // namespace
 
 // The rule: any change to a sheet after its last save or open marks it, an
-// undo too; a sheet left blank has nothing to lose.
-TEST(QuitQuestion, CountsTheSheetsChangedSinceSavedOrOpenedAndThenDefaultsToNo)
+// undo too; a sheet left blank has nothing to lose. The question names the
+// sheets by their buttons' numbers.
+TEST(QuitQuestion, NamesTheSheetsChangedSinceSavedOrOpenedAndThenDefaultsToNo)
 {
     QTemporaryDir dir;
     BlankWindow w;
@@ -36,21 +37,25 @@ TEST(QuitQuestion, CountsTheSheetsChangedSinceSavedOrOpenedAndThenDefaultsToNo)
     EXPECT_EQ(quitQuestion(w), std::pair(kQuestion, MessageButtons::YesNo)) << "nothing drawn";
 
     commitBox(w, kBox, kRed);
-    EXPECT_EQ(quitQuestion(w), unsaved("Hay una hoja con dibujos sin guardar."));
-    for (const int i : {2, 5}) {
+    EXPECT_EQ(quitQuestion(w), unsaved("Hay una hoja con dibujos sin guardar: 1."));
+    for (const int i : {2, 5, 9}) {
         sheet(i);
         commitBox(w, kBox, kRed);
     }
-    EXPECT_EQ(quitQuestion(w), unsaved("Hay 3 hojas con dibujos sin guardar."));
+    EXPECT_EQ(quitQuestion(w), unsaved("Hay 4 hojas con dibujos sin guardar: 1, 3, 6 y 10."));
 
+    w.platform.saveAnswers = {dir.filePath("hoja10.bmp")};
+    w.click(PaletteButton::Save);
+    sheet(5);
     w.platform.saveAnswers = {dir.filePath("hoja6.bmp")};
     w.click(PaletteButton::Save);
+    EXPECT_EQ(quitQuestion(w), unsaved("Hay 2 hojas con dibujos sin guardar: 1 y 3."));
     sheet(2);
     w.platform.openAnswers = {dir.filePath("hoja6.bmp")};
     w.click(PaletteButton::Open);
-    EXPECT_EQ(quitQuestion(w), unsaved("Hay una hoja con dibujos sin guardar.")) << "sheet 6 saved, 3 opened";
+    EXPECT_EQ(quitQuestion(w), unsaved("Hay una hoja con dibujos sin guardar: 1.")) << "sheet 6 saved, 3 opened";
     w.click(PaletteButton::Undo);
-    EXPECT_EQ(quitQuestion(w), unsaved("Hay 2 hojas con dibujos sin guardar.")) << "the undo changed sheet 3";
+    EXPECT_EQ(quitQuestion(w), unsaved("Hay 2 hojas con dibujos sin guardar: 1 y 3.")) << "the undo changed sheet 3";
 
     w.click(PaletteButton::Clear);
     sheet(0);

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QShortcut>
 
+#include <algorithm>
 #include <cstddef>
 
 namespace garabel {
@@ -166,12 +167,17 @@ void MainWindow::installShortcutsAndTips()
     for (const QKeySequence &key : kRedoKeys)
         addShortcut(key, [this] { onRedo(); });
     addShortcut(kLeaveHelpKey, [this] { onEscape(); });
-    // The canvas, where the keys usually are, names the tool taken, without its key.
+    // The canvas, where the keys usually are, names the tool taken, without its
+    // key; on the palette the keys follow the tool, whose button is then read.
     for (const ToolKey &key : kToolKeys) {
         addShortcut(toolSequence(key.letter), [this, tool = key.tool] {
+            const bool onPalette = std::any_of(m_paletteButtons.begin(), m_paletteButtons.end(),
+                [](const auto &b) { return b->widget()->hasFocus(); });
             onPaletteButton(tool);
-            const QString name = m_paletteButtons[tool]->widget()->accessibleName();
-            m_canvasAccessible->tell(name.section(QStringLiteral(" ("), 0, 0));
+            QWidget *button = m_paletteButtons[tool]->widget();
+            if (onPalette)
+                button->setFocus(Qt::ShortcutFocusReason);
+            m_canvasAccessible->tell(button->accessibleName().section(QStringLiteral(" ("), 0, 0));
         });
     }
     auto *keysFirst = new WindowKeysFirst(sequences, this);  // owned by the window

@@ -69,7 +69,7 @@ TEST(KeyboardControls, TheKeysStartOnTheCurrentToolAndTabTakesOneStopForEachGrou
         look.fontSizeList().combo(),
         look.fontNameList().combo(),
         look.fontStyleButtons()[0]->widget(),
-        lineTool,
+        look.paletteButtons()[PaletteButton::Text]->widget(),  // where Alt+T took the keys
     };
     std::vector<QWidget *> visited;
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -167,6 +167,12 @@ TEST(KeyboardControls, AltAndATheToolsLetterTakesItFromTheCanvasAndFromTheStrip)
     w.type(Qt::Key_L, Qt::AltModifier);
     EXPECT_EQ(w.state().tool, PaletteButton::Line);
     EXPECT_EQ(focused(), look.colourStripView());
+
+    // On the palette the keys go to the tool taken, so that its button is read.
+    w.type(Qt::Key_Tab, Qt::ShiftModifier);
+    w.type(Qt::Key_Tab, Qt::ShiftModifier);
+    w.type(Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(focused(), look.paletteButtons()[PaletteButton::Eraser]->widget());
 }
 
 // The mark is painted over the strip while it has the keyboard, in the grey

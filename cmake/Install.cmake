@@ -36,8 +36,16 @@ add_custom_target(garabel_desktop_files ALL DEPENDS ${GARABEL_ICON_PNGS} garabel
 # program of its debugging symbols.
 install(CODE "set(CMAKE_INSTALL_DO_STRIP TRUE)")
 install(TARGETS garabel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# As dh_strip does: the compiler's version notes go too.
+install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment --remove-section=.note
+  \$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/garabel COMMAND_ERROR_IS_FATAL ANY)")
 install(FILES packaging/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/garabel)
+# Lintian's guess that nothing is fortified holds only for a fortified build.
+if("-D_FORTIFY_SOURCE=2" IN_LIST GARABEL_HARDENING_CPPFLAGS OR "-D_FORTIFY_SOURCE=3" IN_LIST GARABEL_HARDENING_CPPFLAGS)
+  install(FILES packaging/garabel.lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME garabel)
+endif()
 install(FILES packaging/garabel.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications RENAME ${GARABEL_APP_ID}.desktop)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${GARABEL_APP_ID}.metainfo.xml

@@ -51,7 +51,7 @@ TEST_F(QtPlatformFileDialog, ListsTypesByTheNameAloneAndNeverReadsAFile)
         EXPECT_NE(typeShown(dialog, path("sinnombre")), typeOfName("x.png"));
         dialog->reject();
     });
-    for (const QString folder : {QStringLiteral("/proc"), QStringLiteral("/dev")}) {
+    for (const QString &folder : {QStringLiteral("/proc"), QStringLiteral("/dev")}) {
         m_script.then<QFileDialog>([folder](QFileDialog *dialog) {
             const QString listed = folder == u"/proc" ? QStringLiteral("/proc/kmsg") : QStringLiteral("/dev/shm");
             EXPECT_FALSE(typeShown(dialog, listed).isEmpty()) << listed.toStdString();

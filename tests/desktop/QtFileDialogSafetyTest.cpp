@@ -37,15 +37,16 @@ protected:
     }
 };
 
-// The list shows the folder once Qt has read it, in a thread of its own.
+// The list shows the folder once Qt has read it, in a thread of its own; one
+// never shown is no index, which the caller's check reports.
 QModelIndex shown(QListView *view, QFileSystemModel *model, const QString &path)
 {
     QModelIndex index;
-    QTest::qWaitFor([&] {
+    const bool visible = QTest::qWaitFor([&] {
         index = model->index(path);
         return index.isValid() && !view->visualRect(index).isEmpty();
     });
-    return index;
+    return visible ? index : QModelIndex();
 }
 
 // What the list does when a drag of one folder inside it ends on the next
@@ -97,7 +98,7 @@ QStringList contextMenuOver(QListView *view, QPoint at)
     });
     closer.start(10);
     emit view->customContextMenuRequested(at);
-    QTest::qWaitFor([&closer] { return !closer.isActive(); });
+    EXPECT_TRUE(QTest::qWaitFor([&closer] { return !closer.isActive(); })) << "no context menu opened";
     return enabled;
 }
 
@@ -161,10 +162,10 @@ TEST_F(QtFileDialogSafety, TheSaveDialogMakesANamedNewFolderTheOpenDialogNone)
         .then<QFileDialog>([this](QFileDialog *dialog) {
             auto *model = dialog->findChild<QFileSystemModel *>();
             QString type;
-            QTest::qWaitFor([&] {
+            ASSERT_TRUE(QTest::qWaitFor([&] {
                 type = model->index(path("uno"), 2).data().toString();
                 return !type.isEmpty();
-            });
+            })) << "the folder's type was never listed";
             EXPECT_EQ(type, QStringLiteral("Carpeta"));
             auto *newFolder = dialog->findChild<QToolButton *>(QStringLiteral("newFolderButton"));
             ASSERT_TRUE(newFolder->isEnabled());

@@ -12,8 +12,8 @@ TEST(FileNames, AUtf8NameReadsAsItsCharactersAndANameInOtherBytesKeepsEveryByte)
 
     // Latin-1, a cut character, an overlong "/", an encoded surrogate, bytes
     // that start nothing, and good characters between them.
-    for (const QByteArray stored : {QByteArray("/tmp/caf\xE9.png"), QByteArray("\xC3"), QByteArray("a\xE4\xB8 \xF0\x9F\x98"),
-                                    QByteArray("\xC0\xAF\xED\xA0\x80"), QByteArray("\xFF\xFE\xF5\x80 \xC3\xB1\xE9")}) {
+    for (const QByteArray &stored : {QByteArray("/tmp/caf\xE9.png"), QByteArray("\xC3"), QByteArray("a\xE4\xB8 \xF0\x9F\x98"),
+                                     QByteArray("\xC0\xAF\xED\xA0\x80"), QByteArray("\xFF\xFE\xF5\x80 \xC3\xB1\xE9")}) {
         const QString name = decodedFileName(stored);
         EXPECT_EQ(encodedFileName(name), stored) << stored.toHex().toStdString();
         EXPECT_FALSE(name.contains(QChar::ReplacementCharacter)) << stored.toHex().toStdString();

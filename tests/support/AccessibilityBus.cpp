@@ -4,6 +4,8 @@
 #include <QDBusVariant>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 namespace garabel::test {
 
 namespace {
@@ -39,7 +41,7 @@ QString AccessibilityBus::programService() const
 QStringList AccessibilityBus::descriptionsUntil(const QString &last)
 {
     QStringList words;
-    QTest::qWaitFor(
+    const bool told = QTest::qWaitFor(
         [&] {
             words.clear();
             for (const QDBusMessage &change : m_changes) {
@@ -49,6 +51,9 @@ QStringList AccessibilityBus::descriptionsUntil(const QString &last)
             return words.contains(last);
         },
         2000);
+    if (!told)
+        ADD_FAILURE() << "no description said \"" << last.toStdString() << "\" within two seconds; sent: "
+                      << words.join(u'|').toStdString();
     return words;
 }
 

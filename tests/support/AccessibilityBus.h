@@ -23,8 +23,8 @@ public:
     bool running() const { return m_running; }
     // The base service of the bridge's connection (the program's name on the bus).
     QString programService() const;
-    // The words of the description changes sent so far, once one says `last`
-    // (or after two seconds).
+    // The words of the description changes sent so far, once one says `last`;
+    // a test fails when none has said it after two seconds.
     QStringList descriptionsUntil(const QString &last);
     const QList<QDBusMessage> &changes() const { return m_changes; }
 

@@ -6,10 +6,13 @@ namespace {
 template <typename T>
 T takeFront(std::deque<T> &queue, T fallback)
 {
-    if (queue.empty())
-        return fallback;
-    T value = queue.front();
-    queue.pop_front();
+    // One value returned on every path: GCC takes a disengaged optional<QString>
+    // moved out on a second path for an uninitialised one.
+    T value = std::move(fallback);
+    if (!queue.empty()) {
+        value = std::move(queue.front());
+        queue.pop_front();
+    }
     return value;
 }
 const QString kPrinterFailure = QStringLiteral("La impresora no responde");

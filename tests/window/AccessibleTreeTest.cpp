@@ -93,7 +93,7 @@ TEST(AccessibleTree, TheCheckedStateFollowsTheMark)
 {
     GarabelWindow w;
     const WindowProbe look = w.probe();
-    const auto checked = [](const Button &button) { return reader(button)->state().checked; };
+    const auto checked = [](const Button &button) -> bool { return reader(button)->state().checked; };
 
     w.click(*look.gridButtons()[2]);
     EXPECT_TRUE(checked(*look.gridButtons()[2]));

@@ -44,16 +44,21 @@ public:
         if (y == m_y)
             return;
         m_y = y;
-        const std::size_t tileRow = std::size_t(y / kTile);
-        m_markRow = m_marks ? m_marks + tileRow * std::size_t(m_columns) : nullptr;
-        m_countRow = m_painted.empty() ? nullptr : m_painted.data() + tileRow * std::size_t(m_columns);
-        m_followerRow = m_followerBits && y < m_followerSize.height() ? rowOf(m_followerBits, m_followerStride, y)
-                                                                       : nullptr;
-        if (!m_followerRow)
+        // A narrow lane comes here at every row: the rows of marks change only
+        // with the row of tiles.
+        if (const int tileRow = y / kTile; tileRow != m_tileRow) {
+            m_tileRow = tileRow;
+            const std::size_t row = std::size_t(tileRow);
+            m_markRow = m_marks ? m_marks + row * std::size_t(m_columns) : nullptr;
+            m_countRow = m_painted.empty() ? nullptr : m_painted.data() + row * std::size_t(m_columns);
+            m_followerMarkRow = m_follower.tileMarks ? m_follower.tileMarks + row * std::size_t(m_follower.tileColumns)
+                                                     : nullptr;
+        }
+        if (!m_followerBits)
             return;
-        m_followerMarkRow = m_follower.tileMarks ? m_follower.tileMarks + tileRow * std::size_t(m_follower.tileColumns)
-                                                 : nullptr;
-        m_followerPattern = m_follower.style == FillSolid ? 0xFF : hatchRow(m_follower.style, y);
+        m_followerRow = y < m_followerSize.height() ? rowOf(m_followerBits, m_followerStride, y) : nullptr;
+        if (m_followerRow && m_follower.style != FillSolid)
+            m_followerPattern = hatchRow(m_follower.style, y);
     }
 
     // The run [left, right] of the present row. Most runs of a busy picture
@@ -142,7 +147,7 @@ private:
     QSize m_followerSize;
     std::uint32_t m_followerColour = 0;
     // The present row's: its y, its rows of marks and counts, its follower pixels.
-    int m_y = -1;
+    int m_y = -1, m_tileRow = -1;
     unsigned char *m_markRow = nullptr;
     int *m_countRow = nullptr;
     std::uint32_t *m_followerRow = nullptr;

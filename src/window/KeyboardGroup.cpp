@@ -33,14 +33,27 @@ KeyboardGroup::KeyboardGroup(std::vector<PictureButton *> buttons, QObject *pare
 {
     const auto chosen = std::find_if(m_buttons.begin(), m_buttons.end(), [](auto *b) { return b->chosen(); });
     m_remembered = chosen != m_buttons.end() ? *chosen : m_buttons.front();
-    for (PictureButton *button : m_buttons)
+    for (PictureButton *button : m_buttons) {
         button->installEventFilter(this);
+        // Forgotten as it goes, so that nothing here reaches a button that is gone.
+        connect(button, &QObject::destroyed, this, [this, button] { forget(button); });
+    }
     settle();
+}
+
+void KeyboardGroup::forget(const PictureButton *button)
+{
+    std::erase(m_buttons, button);
+    if (m_remembered == button)
+        m_remembered = m_buttons.empty() ? nullptr : m_buttons.front();
 }
 
 bool KeyboardGroup::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *button = static_cast<PictureButton *>(watched);  // only the group's buttons are watched
+    // A button on its way out is a plain widget by then, and is left alone.
+    auto *button = qobject_cast<PictureButton *>(watched);
+    if (!button)
+        return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::FocusIn:
         m_remembered = button;
@@ -69,6 +82,8 @@ bool KeyboardGroup::eventFilter(QObject *watched, QEvent *event)
 // passes it by whichever holds the stop.
 void KeyboardGroup::settle()
 {
+    if (!m_remembered)
+        return;
     const std::vector<PictureButton *> shown = shownInReadingOrder();
     PictureButton *stop = m_remembered;
     if (m_remembered->isHidden() && !shown.empty()) {

@@ -26,6 +26,7 @@ protected:
 
 private:
     void settle();
+    void forget(const PictureButton *button);
     std::vector<PictureButton *> shownInReadingOrder() const;
     PictureButton *neighbour(const PictureButton &from, int key) const;
 

@@ -9,8 +9,7 @@ namespace garabel {
 // swatch to swatch (Home and End to the first and last), and Space or Enter
 // picks the marked swatch's colour as a click on it does; N (for números) has
 // a screen reader say its red, green and blue, which a swatch's tooltip shows
-// with its name. The mark shows only
-// while the strip has the keyboard. The swatch of the drawing colour is ringed
+// with its name. The mark shows only while the strip has the keyboard. The swatch of the drawing colour is ringed
 // in green at all times. Both marks are painted over the strip on the screen
 // and never go into the strip's picture.
 class ColourStripView : public SurfaceView

@@ -40,20 +40,34 @@ bool sendDescriptionChanged(const QDBusConnection &bus, QAccessibleInterface &ac
 }
 #endif
 
+namespace {
 // Qt 6.4's bridge sends a description change with a reference to the object
 // where a screen reader expects the new text: Orca 43 takes it for bad content
 // and says nothing. While the bridge is connected, the change goes out as later
 // Qt sends it, with the text; elsewhere Qt's own event goes.
-void tellDescriptionChanged(QObject &object)
+bool sentWithWords([[maybe_unused]] QAccessibleInterface *accessible)
 {
 #ifdef GARABEL_ATSPI
-    if (const QDBusConnection bus(kBridgeConnection); bus.isConnected()) {
-        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&object);
-        if (accessible && sendDescriptionChanged(bus, *accessible))
-            return;
-    }
+    if (const QDBusConnection bus(kBridgeConnection); bus.isConnected())
+        return accessible && sendDescriptionChanged(bus, *accessible);
 #endif
+    return false;
+}
+} // namespace
+
+void tellDescriptionChanged(QObject &object)
+{
+    if (sentWithWords(QAccessible::queryAccessibleInterface(&object)))
+        return;
     QAccessibleEvent changed(&object, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void tellDescriptionChanged(QAccessibleInterface &accessible)
+{
+    if (sentWithWords(&accessible))
+        return;
+    QAccessibleEvent changed(&accessible, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
 }
 

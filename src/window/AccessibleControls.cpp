@@ -113,10 +113,12 @@ public:
     {
         if (!m_strip)
             return QString();
-        // Named only: a screen reader would say a description on every arrow,
-        // and the components are numbers nobody needs each time.
         if (t == QAccessible::Name)
             return ColourNames::name(m_strip->swatches()[std::size_t(m_index)].colour);
+        // Only while N has the components told: a screen reader reads a
+        // description on every arrow, and they are numbers nobody needs each time.
+        if (t == QAccessible::Description && m_strip->markedSwatch() == m_index)
+            return m_strip->toldWords();
         return QString();
     }
 

@@ -1,12 +1,15 @@
 #include "window/ColourStripView.h"
 
+#include "desktop/ReaderEvents.h"
 #include "raster/Units.h"
 #include "window/AccessibleControls.h"
+#include "window/ColourNames.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <utility>
@@ -62,9 +65,30 @@ void ColourStripView::showDrawingColour(Rgb colour)
     tell(m_chosen, QAccessible::SelectionAdd);
 }
 
+bool ColourStripView::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return SurfaceView::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const int under = swatchAt(help->pos());
+    if (under < 0) {
+        QToolTip::hideText();
+        return true;
+    }
+    const Rgb colour = m_swatches[std::size_t(under)].colour;
+    QToolTip::showText(help->globalPos(), tr("%1: %2").arg(ColourNames::name(colour), ColourNames::components(colour)),
+                       this, swatchRect(under));
+    return true;
+}
+
 void ColourStripView::keyPressEvent(QKeyEvent *event)
 {
     const int last = int(m_swatches.size()) - 1;
+    // A plain letter: Alt with a letter takes a tool.
+    if (event->key() == Qt::Key_N && !(event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))) {
+        tellComponents();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Left: markSwatch(std::max(m_marked - 1, 0)); break;
     case Qt::Key_Right: markSwatch(std::min(m_marked + 1, last)); break;
@@ -82,10 +106,7 @@ void ColourStripView::keyPressEvent(QKeyEvent *event)
 
 void ColourStripView::mousePressEvent(QMouseEvent *event)
 {
-    const QPoint at = event->position().toPoint() - innerOrigin();
-    const auto under = std::find_if(m_swatches.begin(), m_swatches.end(),
-                                    [at](const ColourSwatch &swatch) { return swatch.pixels.contains(at); });
-    m_picked = under == m_swatches.end() ? -1 : int(under - m_swatches.begin());
+    m_picked = swatchAt(event->position().toPoint());
     SurfaceView::mousePressEvent(event);
 }
 
@@ -147,6 +168,27 @@ void ColourStripView::announceMarked()
     QAccessibleEvent event(this, QAccessible::Focus);
     event.setChild(m_marked);
     QAccessible::updateAccessibility(&event);
+}
+
+// The words go out as the marked swatch's description, which is empty again
+// at once: read on every arrow, numbers would be said where nobody asked.
+void ColourStripView::tellComponents()
+{
+    QAccessibleInterface *strip = QAccessible::queryAccessibleInterface(this);
+    QAccessibleInterface *swatch = strip ? strip->child(m_marked) : nullptr;
+    if (!swatch)
+        return;
+    m_told = ColourNames::components(m_swatches[std::size_t(m_marked)].colour);
+    tellDescriptionChanged(*swatch);
+    m_told.clear();
+}
+
+int ColourStripView::swatchAt(QPoint point) const
+{
+    const QPoint at = point - innerOrigin();
+    const auto under = std::find_if(m_swatches.begin(), m_swatches.end(),
+                                    [at](const ColourSwatch &swatch) { return swatch.pixels.contains(at); });
+    return under == m_swatches.end() ? -1 : int(under - m_swatches.begin());
 }
 
 } // namespace garabel

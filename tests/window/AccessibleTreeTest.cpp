@@ -6,6 +6,9 @@
 #include "window/PictureButton.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -158,6 +161,34 @@ TEST(AccessibleTree, ThePenWidthButtonSaysTheNewWidth)
     EXPECT_EQ(bus.changes().constLast().path(),
               QStringLiteral("/org/a11y/atspi/accessible/%1").arg(QAccessible::uniqueId(reader(button))));
     EXPECT_EQ(reader(button)->text(QAccessible::Description), QStringLiteral("grosor 3"));
+}
+
+// N on the strip tells the marked swatch's components, as its description for
+// that moment only: moving on or coming back reads its name alone. A pointer
+// resting on the swatch shows them too.
+TEST(AccessibleTree, NOnTheStripSaysTheMarkedSwatchsRedGreenAndBlue)
+{
+    AccessibilityBus bus;
+    ASSERT_TRUE(bus.running()) << "dbus-daemon could not be started";
+    GarabelWindow w;
+    ASSERT_TRUE(w.takeKeys());
+    QWidget *strip = w.probe().colourStripView();
+    strip->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 20; ++i)
+        w.key(Qt::Key_Right, Qt::NoModifier);
+    w.key(Qt::Key_N, Qt::NoModifier);
+
+    const QString numbers = QStringLiteral("rojo 51, verde 102, azul 51");
+    EXPECT_EQ(bus.descriptionsUntil(numbers).constLast(), numbers);
+    QAccessibleInterface *swatch = QAccessible::queryAccessibleInterface(strip)->child(20);
+    EXPECT_EQ(bus.changes().constLast().path(),
+              QStringLiteral("/org/a11y/atspi/accessible/%1").arg(QAccessible::uniqueId(swatch)));
+    EXPECT_TRUE(swatch->text(QAccessible::Description).isEmpty());
+
+    const QPoint middle = swatch->rect().center();
+    QHelpEvent help(QEvent::ToolTip, strip->mapFromGlobal(middle), middle);
+    QApplication::sendEvent(strip, &help);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("verde musgo: ") + numbers);
 }
 #endif
 

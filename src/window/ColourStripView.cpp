@@ -38,13 +38,11 @@ void ColourStripView::pick(int index)
 
 void ColourStripView::showDrawingColour(Rgb colour)
 {
-    int chosen = -1;
-    for (const int first : {m_picked, m_marked}) {
-        if (chosen < 0 && first >= 0 && m_swatches[std::size_t(first)].colour == colour)
-            chosen = first;
-    }
+    // The swatch picked, else the one the keys marked, else the first of that colour.
+    const auto holds = [&](int i) { return i >= 0 && m_swatches[std::size_t(i)].colour == colour; };
+    int chosen = holds(m_picked) ? m_picked : holds(m_marked) ? m_marked : -1;
     for (int i = 0; chosen < 0 && i < int(m_swatches.size()); ++i) {
-        if (m_swatches[std::size_t(i)].colour == colour)
+        if (holds(i))
             chosen = i;
     }
     emit drawingColourShown(colour);

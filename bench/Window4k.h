@@ -4,10 +4,12 @@
 #include "raster/ShownSurface.h"
 #include "support/FakePlatform.h"
 #include "support/WindowProbe.h"
+#include "window/Button.h"
 #include "window/MainWindow.h"
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
 #include <QWindow>
 
 #include <memory>
@@ -56,6 +58,15 @@ public:
         const Qt::MouseButton changed = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, local, view->mapToGlobal(local), changed, buttons, Qt::NoModifier);
         QApplication::sendEvent(view, &event);
+    }
+
+    // A left click on the button, at its middle, through the window system to
+    // the window: whatever the window finds at that point takes it.
+    void click(Button &button)
+    {
+        QWidget *face = button.widget();
+        const QPoint at = face->mapTo(form.get(), face->rect().center());
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
     }
 
     // Delivers the repaint that the move asked for.

@@ -4,7 +4,7 @@
 // screen) and its Qt side, the canvas view, what screen readers are told,
 // signals, translations, the command line. Uses raster and files.
 
-#include "files/Result.h"
+#include "common/Result.h"
 #include "raster/Rgb.h"
 
 #include <QImage>

@@ -1,8 +1,8 @@
 #include "drawing/CanvasAndSheet.h"
 
 #include "drawing/Sheets.h"
+#include "raster/LineRuns.h"
 #include "raster/ShownSurface.h"
-#include "raster/SurfaceRaster.h"
 
 #include <algorithm>
 #include <vector>

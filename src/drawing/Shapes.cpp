@@ -1,9 +1,9 @@
 #include "drawing/Shapes.h"
 
 #include "drawing/DrawingState.h"
+#include "raster/ArcSweep.h"
+#include "raster/PixelAxes.h"
 #include "raster/Surface.h"
-#include "raster/SurfacePainting.h"
-#include "raster/SurfaceRaster.h"
 
 #include <array>
 #include <cmath>

@@ -4,7 +4,7 @@
 // and the Spanish reasons for what failed. Pure: Qt Gui only.
 
 #include "files/PictureHeader.h"
-#include "files/Result.h"
+#include "common/Result.h"
 
 #include <QImage>
 #include <QString>

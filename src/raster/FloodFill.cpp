@@ -1,6 +1,6 @@
 #include "raster/FloodFill.h"
 
-#include "raster/FloodFillRows.h"
+#include "raster/internal/FloodFillRows.h"
 #include "raster/Surface.h"
 
 #include <algorithm>

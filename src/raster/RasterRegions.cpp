@@ -1,6 +1,6 @@
 #include "raster/RasterRegions.h"
 
-#include "raster/SurfaceRaster.h"
+#include "raster/internal/SurfaceRaster.h"
 
 #include <algorithm>
 #include <optional>

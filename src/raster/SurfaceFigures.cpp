@@ -3,8 +3,8 @@
 #include "raster/RasterRegions.h"
 #include "raster/Surface.h"
 #include "raster/SurfaceOverlay.h"
-#include "raster/SurfacePainting.h"
-#include "raster/SurfaceRaster.h"
+#include "raster/internal/SurfacePainting.h"
+#include "raster/internal/SurfaceRaster.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -4,7 +4,7 @@
 #include "raster/RasterRegions.h"
 #include "raster/Surface.h"
 #include "raster/SurfaceOverlay.h"
-#include "raster/SurfaceRaster.h"
+#include "raster/internal/SurfaceRaster.h"
 
 #include <QPainter>
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "raster/PixelAxes.h"
 #include "raster/Rgb.h"
 
 #include <QPointF>
@@ -17,7 +18,6 @@ namespace garabel {
 class Surface;
 class SurfaceOverlay;
 struct Pen;
-struct PixelAxes;
 struct Raster;
 struct SurfaceOp;
 
@@ -31,7 +31,7 @@ enum class Units { Twips, Pixels };
 // small handle, copied freely, valid while its surface and the pen it was handed
 // live; it draws with that pen (width, fill, colour, font) as it is at each call.
 //
-// Which pixels each figure covers is set out in SurfacePainting.h. A colour of
+// Which pixels each figure covers is set out in internal/SurfacePainting.h. A colour of
 // nullopt means the pen's colour. A zero-length line, a zero-size box and a
 // radius under half a pixel give a dot of the pen's width (an arc of such a
 // radius gives nothing). Each figure returns its pixels, for reflect() to draw its

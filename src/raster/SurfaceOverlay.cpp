@@ -1,6 +1,6 @@
 #include "raster/SurfaceOverlay.h"
 
-#include "raster/SurfaceRaster.h"
+#include "raster/internal/SurfaceRaster.h"
 
 #include <QPaintEngine>
 #include <QPainter>

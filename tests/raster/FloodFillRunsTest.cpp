@@ -1,6 +1,6 @@
 #include "raster/FloodFill.h"
 #include "raster/HatchPattern.h"
-#include "raster/PixelRuns.h"
+#include "raster/internal/PixelRuns.h"
 #include "raster/Surface.h"
 
 #include "support/SurfaceProbe.h"

@@ -1,4 +1,4 @@
-#include "files/Result.h"
+#include "common/Result.h"
 
 #include <gtest/gtest.h>
 

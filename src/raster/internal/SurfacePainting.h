@@ -1,5 +1,7 @@
 #pragma once
 
+#include "raster/ArcSweep.h"
+
 #include <QPoint>
 #include <QPointF>
 #include <QPolygon>
@@ -37,15 +39,6 @@ struct EllipseRaster {
 
 // Radii in pixels, at least one of them >= 0.5.
 EllipseRaster rasterEllipse(QPoint centre, double rx, double ry);
-
-// The counter-clockwise sweep of an arc, from `start` by `span` radians, with
-// 0 < span <= 2 pi. Angles within a hair of 2 pi count as 2 pi (single-precision
-// callers pass 2 pi rounded up); equal angles sweep the whole circle.
-struct ArcSweep {
-    double start;
-    double span;
-};
-ArcSweep arcSweep(double start, double end);
 
 // The pixels of the one-pixel circle outline whose direction from the centre
 // lies on the sweep (0 right, pi/2 up on the screen).

@@ -1,6 +1,6 @@
-#include "raster/SurfacePainting.h"
+#include "raster/internal/SurfacePainting.h"
 
-#include "raster/SurfaceRaster.h"
+#include "raster/internal/SurfaceRaster.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,9 +11,6 @@ namespace garabel {
 namespace {
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
-// Single-precision angles are off by up to ~2e-7 rad; this is far below a pixel
-// even on the largest circles a canvas holds.
-constexpr double kAngleSlack = 1e-6;
 
 // Pixels of a wide pen are centred on pixel centres for odd widths.
 double penOffset(int w)
@@ -140,23 +137,6 @@ EllipseRaster rasterEllipse(QPoint centre, double rx, double ry)
             raster.interior.emplace_back(centre.x() - inner + 1, centre.y() - dy, 2 * inner - 1, 1);
     }
     return raster;
-}
-
-ArcSweep arcSweep(double start, double end)
-{
-    auto normalise = [](double a) {
-        a = std::fabs(a);
-        if (a > kTwoPi + kAngleSlack)
-            a = std::fmod(a, kTwoPi);
-        return std::min(a, kTwoPi);
-    };
-    const double s = normalise(start);
-    double span = normalise(end) - s;
-    if (span < -kAngleSlack)
-        span += kTwoPi;
-    if (std::fabs(span) <= kAngleSlack)
-        span = kTwoPi;
-    return {s, span};
 }
 
 QPolygon arcPixels(QPoint centre, double radius, ArcSweep sweep)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "raster/LineRuns.h"
+#include "raster/PixelAxes.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QPolygon>
@@ -32,13 +35,6 @@ struct Raster {
 // the repainted region.
 void arrangeByRows(Raster &raster);
 
-// Twice the position of a pixel axis: pixel v mirrors to twice - v, so an even
-// value is an axis through a pixel centre and an odd one an axis between pixels.
-// An absent axis leaves that direction as it is.
-struct PixelAxes {
-    std::optional<int> twiceX, twiceY;
-};
-
 // The rectangle mirrored across the axes.
 QRect reflected(const QRect &rect, PixelAxes axes);
 
@@ -53,12 +49,6 @@ std::pair<const QRect *, const QRect *> rowsMeeting(const std::vector<QRect> &re
 // The interior first, then the pen, so the outline stays on top of the fill;
 // within `clip` only, when it is not null. The raster must be arranged.
 void paintRaster(QPainter &painter, const Raster &raster, const QRect &clip);
-
-// The pixels a one-pixel line covers, both ends included, within `window`, as
-// runs along its longer direction. Each step along the line takes the nearest
-// pixel across it, a tie going towards `a`, so that a line drawn between
-// mirrored endpoints covers the mirrored pixels.
-std::vector<QRect> lineRuns(QPoint a, QPoint b, const QRect &window);
 
 // Single pixels gathered into runs along the rows (they are painted as
 // rectangles, much faster than point by point through a translated painter).

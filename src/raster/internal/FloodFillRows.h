@@ -1,7 +1,7 @@
 #pragma once
 
 #include "raster/HatchPattern.h"
-#include "raster/PixelRuns.h"
+#include "raster/internal/PixelRuns.h"
 
 #include <QImage>
 

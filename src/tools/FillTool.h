@@ -13,6 +13,8 @@ public:
 
 protected:
     QString words() const override;
+    // Nothing shows while the button is held.
+    void preview() override {}
     void commit() override;
 };
 

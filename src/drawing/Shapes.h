@@ -19,8 +19,8 @@ struct Raster;
 // the canvas and on a sheet whose settings match.
 //
 // To add a figure kind (an arc, an ellipse, a text), add its struct to the
-// variant and its cases to drawShape() and to the defining points in Shapes.cpp;
-// everything else passes shapes through.
+// variant and its cases to drawShape() and to the measures a copy must share
+// with its figure in Shapes.cpp; everything else passes shapes through.
 
 // Every shape says which copy it is: the identity for a figure; otherwise it is
 // the copy under that mirror of the nearest figure before it in the list, drawn

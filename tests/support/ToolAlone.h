@@ -154,6 +154,8 @@ public:
         move(5000, 4500, false);
     }
     void placePending() { m_tool.placePending(); }
+    // The tool itself, for events made by hand.
+    Tool &tool() { return m_tool; }
     // Text typed in the input; whether the text tool holds some to place.
     void textEdited() { m_tool.textEdited(); }
     bool textPending() const { return dynamic_cast<const TextTool &>(m_tool).pending(); }

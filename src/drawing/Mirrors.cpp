@@ -16,9 +16,11 @@ bool turnsY(Reflection r)
 }
 } // namespace
 
+// Turned about the very axes the pixels of a copy are reflected across.
 QPointF Mirror::operator()(QPointF p) const
 {
-    return {turnsX(kind) ? 2.0 * centre.x() - p.x() : p.x(), turnsY(kind) ? 2.0 * centre.y() - p.y() : p.y()};
+    const auto twiceX = twiceAxisX(), twiceY = twiceAxisY();
+    return {twiceX ? *twiceX - p.x() : p.x(), twiceY ? *twiceY - p.y() : p.y()};
 }
 
 std::optional<double> Mirror::twiceAxisX() const

@@ -16,6 +16,7 @@ public:
     void move(const PointerEvent &event) override;
     void release(const PointerEvent &event) override;
     void cancel() override;
+    bool spansFromAnchor() const override { return true; }
 
 protected:
     // Whether a press and release with no move between them commits: a figure

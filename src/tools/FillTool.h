@@ -10,6 +10,7 @@ class FillTool : public FigureTool
 {
 public:
     explicit FillTool(ToolEnvironment &env);
+    bool spansFromAnchor() const override { return false; }
 
 protected:
     QString words() const override;

@@ -15,6 +15,7 @@ public:
     void move(const PointerEvent &event) override;
     void placePending() override;
     bool typesText() const override { return true; }
+    bool spansFromAnchor() const override { return false; }
     // Typing marks the text for the next release.
     void textEdited() override { m_pending = true; }
     // Whether text was typed since the last placement.

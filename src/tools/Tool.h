@@ -61,6 +61,9 @@ public:
     // Whether a click hands the keys on to a text input: the keyboard pointer
     // then clicks where it would hold.
     virtual bool typesText() const { return false; }
+    // Whether the figure spans from the press to the crosshair, so that a
+    // screen reader hears the anchor and the size while it is dragged.
+    virtual bool spansFromAnchor() const { return false; }
     // The text input changed: a tool that types text prints it at its next release.
     virtual void textEdited() {}
     // What the last release or placement drew, in words for a screen reader

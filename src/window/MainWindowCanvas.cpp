@@ -40,13 +40,6 @@ void drawCrosshair(ShownSurface &canvas, const DrawingState &s, QPointF at)
         overlay.line(at.x(), at.y() + arm, at.x(), at.y() - arm);
     }
 }
-
-// The tools whose figure spans from the anchor to the crosshair.
-bool spansFromAnchor(PaletteButton tool)
-{
-    return tool == PaletteButton::Line || tool == PaletteButton::Rectangle || tool == PaletteButton::Circle
-        || tool == PaletteButton::Polygon;
-}
 } // namespace
 
 // The one place the pointer is snapped: every event reaches the tools on the
@@ -70,9 +63,10 @@ void MainWindow::onCanvasPressed(int button, int shift, double x, double y)
     }
     const PointerEvent event = pointerEvent(button, shift, x, y);
     m_pointer.pressedAt = event.at;
-    if (Tool *tool = currentTool())
+    Tool *tool = currentTool();
+    if (tool)
         tool->press(event);
-    if (spansFromAnchor(m_state.tool))
+    if (tool && tool->spansFromAnchor())
         m_canvasAccessible->tell(FigureWords::anchor(m_pointer.pressedAt, m_state.grid.step));
 }
 
@@ -100,7 +94,8 @@ void MainWindow::onCanvasMoved(int button, int shift, double x, double y)
 QString MainWindow::placeWords() const
 {
     const int step = m_state.grid.step;
-    if (m_drag != Drag::Drawing || !spansFromAnchor(m_state.tool))
+    const Tool *tool = currentTool();
+    if (m_drag != Drag::Drawing || !tool || !tool->spansFromAnchor())
         return FigureWords::crosshair(m_pointer.at, step);
     if (m_pointer.at == m_pointer.pressedAt)
         return FigureWords::anchor(m_pointer.pressedAt, step);

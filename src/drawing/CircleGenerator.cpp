@@ -1,7 +1,5 @@
 #include "drawing/CircleGenerator.h"
 
-#include "drawing/DrawingState.h"
-
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -42,69 +40,65 @@ float quarterAngle(int quarter)
     }
 }
 
-double anchorToPointer(const DrawingState &s)
+double anchorToPointer(const CircleFigure &c)
 {
-    const double dx = s.pointer.x - s.pointer.anchorX;
-    const double dy = s.pointer.y - s.pointer.anchorY;
+    const double dx = c.pointer.x() - c.anchor.x();
+    const double dy = c.pointer.y() - c.anchor.y();
     return std::sqrt(dx * dx + dy * dy);
 }
 
-// The circle's copies are reflected afresh from the anchor; the arcs' copies
-// take the anchor's reflection stored at the press, as lines and boxes do.
-Shapes fullCircles(const DrawingState &s)
+Shapes fullCircles(const CircleFigure &c, const Mirrors &mirrors)
 {
-    const MirroredPoint centre = MirroredPoint::reflected(s.pointer.anchorX, s.pointer.anchorY, s);
-    return mirrored(s, [&](Reflection r) { return Circle{centre.under(r), double(s.circle.radius), r}; });
+    return mirrored(mirrors, [&](const Mirror &m) { return Circle{m(c.anchor), double(c.radius), m}; });
 }
 
 // A zero side would give a zero or undefined aspect, so it counts as 0.1 twips.
-Shapes inscribedEllipses(const DrawingState &s)
+Shapes inscribedEllipses(const CircleFigure &c, const Mirrors &mirrors)
 {
-    const double dx = s.pointer.x == s.pointer.anchorX ? 0.1 : s.pointer.x - s.pointer.anchorX;
-    const double dy = s.pointer.y == s.pointer.anchorY ? 0.1 : s.pointer.y - s.pointer.anchorY;
-    const MirroredPoint centre = MirroredPoint::reflected(s.pointer.anchorX + dx / 2, s.pointer.anchorY + dy / 2, s);
+    const double dx = c.pointer.x() == c.anchor.x() ? 0.1 : c.pointer.x() - c.anchor.x();
+    const double dy = c.pointer.y() == c.anchor.y() ? 0.1 : c.pointer.y() - c.anchor.y();
+    const QPointF centre(c.anchor.x() + dx / 2, c.anchor.y() + dy / 2);
     const double aspect = std::abs(dy / 2) / std::abs(dx / 2);
     const double radius = std::abs(dx) > std::abs(dy) ? std::abs(dx / 2) : std::abs(dy / 2);
-    return mirrored(s, [&](Reflection r) { return Ellipse{centre.under(r), radius, aspect, r}; });
+    return mirrored(mirrors, [&](const Mirror &m) { return Ellipse{m(centre), radius, aspect, m}; });
 }
 
-Shapes arcs(const DrawingState &s)
+Shapes arcs(const CircleFigure &c, const Mirrors &mirrors)
 {
-    const bool right = s.pointer.anchorX < s.pointer.x;
-    const double radius = arcRadius(s);
-    const ModeSpans &mode = kArcSpans[s.circle.kind - UpperQuarter];
+    const bool right = c.anchor.x() < c.pointer.x();
+    const double radius = arcRadius(c);
+    const ModeSpans &mode = kArcSpans[c.kind - UpperQuarter];
     const CopySpans &spans = right ? mode.right : mode.notRight;
-    const MirroredPoint centre = MirroredPoint::anchor(s);
-    return mirrored(s, [&](Reflection r) {
-        const QuarterSpan span = spans[std::size_t(r)];
-        return Arc{centre.under(r), radius, quarterAngle(span.start), quarterAngle(span.end), r};
+    return mirrored(mirrors, [&](const Mirror &m) {
+        const QuarterSpan span = spans[std::size_t(m.kind)];
+        return Arc{m(c.anchor), radius, quarterAngle(span.start), quarterAngle(span.end), m};
     });
 }
 } // namespace
 
-double arcRadius(const DrawingState &s)
+double arcRadius(const CircleFigure &c)
 {
-    return s.circle.kind == FacingHalf ? std::abs(s.pointer.x - s.pointer.anchorX) : anchorToPointer(s);
+    return c.kind == FacingHalf ? std::abs(c.pointer.x() - c.anchor.x()) : anchorToPointer(c);
 }
 
-void storeCircleRadius(DrawingState &state)
+void storeCircleRadius(CircleFigure &circle)
 {
-    if (state.circle.kind == FullCircle)
-        state.circle.radius = std::int32_t(std::floor(anchorToPointer(state)));
+    if (circle.kind == FullCircle)
+        circle.radius = std::int32_t(std::floor(anchorToPointer(circle)));
 }
 
-Shapes circleShapes(const DrawingState &state)
+Shapes circleShapes(const CircleFigure &circle, const Mirrors &mirrors)
 {
-    switch (state.circle.kind) {
+    switch (circle.kind) {
     case FullCircle:
-        return fullCircles(state);
+        return fullCircles(circle, mirrors);
     case InscribedEllipse:
-        return inscribedEllipses(state);
+        return inscribedEllipses(circle, mirrors);
     case UpperQuarter:
     case LowerQuarter:
     case UpOrDownHalf:
     case FacingHalf:
-        return arcs(state);
+        return arcs(circle, mirrors);
     default:
         return {};
     }

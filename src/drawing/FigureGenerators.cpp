@@ -1,34 +1,20 @@
 #include "drawing/FigureGenerators.h"
 
-#include "drawing/DrawingState.h"
-
 namespace garabel {
 
-Shapes lineShapes(const DrawingState &state)
+Shapes lineShapes(QPointF from, QPointF to, const Mirrors &mirrors)
 {
-    const MirroredPoint from = MirroredPoint::anchor(state);
-    const MirroredPoint to = MirroredPoint::reflected(state.pointer.x, state.pointer.y, state);
-    return mirrored(state, [&](Reflection r) { return Segment{from.under(r), to.under(r), r}; });
+    return mirrored(mirrors, [&](const Mirror &m) { return Segment{m(from), m(to), m}; });
 }
 
-Shapes rectangleShapes(const DrawingState &state)
+Shapes rectangleShapes(QPointF from, QPointF to, const Mirrors &mirrors)
 {
-    const MirroredPoint from = MirroredPoint::anchor(state);
-    const MirroredPoint to = MirroredPoint::reflected(state.pointer.x, state.pointer.y, state);
-    return mirrored(state, [&](Reflection r) { return Box{from.under(r), to.under(r), r}; });
+    return mirrored(mirrors, [&](const Mirror &m) { return Box{m(from), m(to), m}; });
 }
 
-Shapes dotShapes(const DrawingState &state)
+Shapes dotShapes(QPointF at, double radius, const Mirrors &mirrors)
 {
-    const MirroredPoint centre = MirroredPoint::reflected(state.pointer.x, state.pointer.y, state);
-    return mirrored(state, [&](Reflection r) { return Circle{centre.under(r), double(state.pen.dotRadius), r}; });
-}
-
-Shapes freehandShapes(const DrawingState &state)
-{
-    const MirroredPoint from{state.pointer.previousX, double(state.pointer.previousY), state.pointer.mirrorX, state.pointer.mirrorY};
-    const MirroredPoint to = MirroredPoint::reflected(state.pointer.x, state.pointer.y, state);
-    return mirrored(state, [&](Reflection r) { return Segment{from.under(r), to.under(r), r}; });
+    return mirrored(mirrors, [&](const Mirror &m) { return Circle{m(at), radius, m}; });
 }
 
 } // namespace garabel

@@ -1,6 +1,5 @@
 #include "drawing/PolygonGenerator.h"
 
-#include "drawing/DrawingState.h"
 #include "drawing/GridMath.h"
 
 #include <cmath>
@@ -10,7 +9,7 @@ namespace garabel {
 
 namespace {
 // 20 sides give 21 vertices, the last on the first; the bound also holds for a
-// polygon.sideCount that did not come from polygonSideCount().
+// side count that did not come from polygonSideCount().
 constexpr int kMaxVertices = 21;
 
 // Degrees everywhere, converted through radians with the double pi.
@@ -49,50 +48,49 @@ struct Ring {
 };
 
 // Mode 2: the regular polygon that has the anchor-pointer segment as a side.
-Ring ringOnSide(const DrawingState &s, const Degrees &deg)
+Ring ringOnSide(const PolygonDrag &s, double sideCount, const Degrees &deg)
 {
-    const double dx = s.pointer.x - s.pointer.anchorX, dy = s.pointer.y - s.pointer.anchorY;
-    const double halfAngle = 360.0 / (2.0 * s.polygon.sideCount);
+    const double dx = s.pointer.x() - s.anchor.x(), dy = s.pointer.y() - s.anchor.y();
+    const double halfAngle = 360.0 / (2.0 * sideCount);
     const double radius = std::sqrt(dx * dx + dy * dy) / 2.0 / deg.sin(halfAngle);
     const double b = (dx != 0 && dy != 0) ? deg.atanDegrees(dx / dy) : 0.0;
 
     // From one end of the side, the direction (0 right, 90 down) towards the centre.
-    QPointF from(s.pointer.anchorX, s.pointer.anchorY);
+    QPointF from = s.anchor;
     double t = 180 - b + halfAngle;
     if (dy == 0) {
         t = 270 + halfAngle;
-        if (s.pointer.x <= s.pointer.anchorX) {
-            from = QPointF(s.pointer.x, s.pointer.y);
+        if (s.pointer.x() <= s.anchor.x()) {
+            from = s.pointer;
             t = -t;
         }
     } else if (dy > 0) {
-        from = QPointF(s.pointer.x, s.pointer.y);
+        from = s.pointer;
     }
     const QPointF centre(from.x() + radius * deg.cos(t), from.y() + radius * deg.sin(t));
 
     // The pointer seen from the centre. On an axis through the centre the
     // axis rules of the other modes apply, so vertex 0 stays on the pointer.
-    const double r1 = std::hypot(s.pointer.anchorX - centre.x(), s.pointer.anchorY - centre.y());
-    const double start = startAngle(s.pointer.x - centre.x(), s.pointer.y - centre.y(), deg);
+    const double r1 = std::hypot(s.anchor.x() - centre.x(), s.anchor.y() - centre.y());
+    const double start = startAngle(s.pointer.x() - centre.x(), s.pointer.y() - centre.y(), deg);
     return {centre, r1, r1, start};
 }
 
-Ring ringFor(const DrawingState &s, const Degrees &deg)
+Ring ringFor(const PolygonDrag &s, double sideCount, const Degrees &deg)
 {
-    const double dx = s.pointer.x - s.pointer.anchorX, dy = s.pointer.y - s.pointer.anchorY;
-    const QPointF anchor(s.pointer.anchorX, s.pointer.anchorY);
-    if (s.polygon.mode == 0) {
+    const double dx = s.pointer.x() - s.anchor.x(), dy = s.pointer.y() - s.anchor.y();
+    if (s.mode == 0) {
         const double r = std::sqrt(dx * dx + dy * dy);
-        return {anchor, r, r, startAngle(dx, dy, deg)};
+        return {s.anchor, r, r, startAngle(dx, dy, deg)};
     }
-    if (s.polygon.mode == 1)
-        return {anchor, std::fabs(dx), std::fabs(dy), startAngle(dx, dy, deg)};
-    return ringOnSide(s, deg);
+    if (s.mode == 1)
+        return {s.anchor, std::fabs(dx), std::fabs(dy), startAngle(dx, dy, deg)};
+    return ringOnSide(s, sideCount, deg);
 }
 
-QPointF vertex(const DrawingState &s, int i)
+QPointF vertex(const PolygonVertices &v, int i)
 {
-    return {s.polygon.vertexX[std::size_t(i)], double(s.polygon.vertexY[std::size_t(i)])};
+    return {v.x[std::size_t(i)], double(v.y[std::size_t(i)])};
 }
 } // namespace
 
@@ -102,39 +100,39 @@ double polygonSideCount(const QString &text)
     return (v < 3 || v > 20) ? 3.0 : v;
 }
 
-void placePolygonVertices(DrawingState &state)
+void placePolygonVertices(const PolygonDrag &drag, PolygonVertices &vertices)
 {
-    if (state.polygon.mode < 0 || state.polygon.mode > 2)
+    if (drag.mode < 0 || drag.mode > 2)
         return;
     const Degrees deg;
-    const Ring ring = ringFor(state, deg);
+    const Ring ring = ringFor(drag, vertices.sideCount, deg);
     // The angle is accumulated step by step, as the vertex count depends on
     // where the sum lands against start + 360.
-    const double step = 360.0 / state.polygon.sideCount;
+    const double step = 360.0 / vertices.sideCount;
     const double end = ring.start + 360.0;
     int k = 0;
     for (double a = ring.start; a <= end && k < kMaxVertices; a += step, ++k) {
-        state.polygon.vertexX[std::size_t(k)] = ring.centre.x() + ring.rx * deg.sin(a);
-        state.polygon.vertexY[std::size_t(k)] = std::int32_t(std::nearbyint(ring.centre.y() + ring.ry * deg.cos(a)));
+        vertices.x[std::size_t(k)] = ring.centre.x() + ring.rx * deg.sin(a);
+        vertices.y[std::size_t(k)] = std::int32_t(std::nearbyint(ring.centre.y() + ring.ry * deg.cos(a)));
     }
 }
 
-Shapes polygonEdges(const DrawingState &state)
+Shapes polygonEdges(const PolygonVertices &vertices)
 {
     Shapes edges;
     int j = 0;
-    // The bound keeps vertex j + 1 inside the arrays whatever polygon.sideCount holds.
-    for (; j <= state.polygon.sideCount - 2 && j + 1 < PolygonState::kMaxVertices; ++j)
-        edges.push_back(Segment{vertex(state, j), vertex(state, j + 1)});
-    edges.push_back(Segment{vertex(state, j), vertex(state, 0)});
+    // The bound keeps vertex j + 1 inside the arrays whatever the side count holds.
+    for (; j <= vertices.sideCount - 2 && j + 1 < PolygonVertices::kMax; ++j)
+        edges.push_back(Segment{vertex(vertices, j), vertex(vertices, j + 1)});
+    edges.push_back(Segment{vertex(vertices, j), vertex(vertices, 0)});
     return edges;
 }
 
-std::optional<Segment> polygonGuide(const DrawingState &state)
+std::optional<Segment> polygonGuide(const PolygonDrag &drag)
 {
-    if (state.polygon.mode != 2)
+    if (drag.mode != 2)
         return std::nullopt;
-    return Segment{{state.pointer.anchorX, state.pointer.anchorY}, {state.pointer.x, double(state.pointer.y)}};
+    return Segment{drag.anchor, drag.pointer};
 }
 
 } // namespace garabel

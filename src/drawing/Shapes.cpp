@@ -1,54 +1,15 @@
 #include "drawing/Shapes.h"
 
-#include "drawing/DrawingState.h"
 #include "raster/ArcSweep.h"
 #include "raster/PixelAxes.h"
 #include "raster/Surface.h"
 
-#include <array>
 #include <cmath>
 #include <numbers>
 #include <optional>
 #include <type_traits>
 
 namespace garabel {
-
-std::vector<Reflection> reflectionsOn(const DrawingState &state)
-{
-    std::vector<Reflection> on{Reflection::None};
-    if (state.mirrors.leftRight)
-        on.push_back(Reflection::LeftRight);
-    if (state.mirrors.topBottom)
-        on.push_back(Reflection::TopBottom);
-    if (state.mirrors.throughCentre)
-        on.push_back(Reflection::ThroughCentre);
-    return on;
-}
-
-MirroredPoint MirroredPoint::reflected(double x, double y, const DrawingState &state)
-{
-    return {x, y, 2.0 * state.grid.centreX - x, 2.0 * state.grid.centreY - y};
-}
-
-MirroredPoint MirroredPoint::anchor(const DrawingState &state)
-{
-    return {state.pointer.anchorX, state.pointer.anchorY, state.pointer.mirrorX, state.pointer.mirrorY};
-}
-
-QPointF MirroredPoint::under(Reflection r) const
-{
-    switch (r) {
-    case Reflection::None:
-        return {x, y};
-    case Reflection::LeftRight:
-        return {mirrorX, y};
-    case Reflection::TopBottom:
-        return {x, mirrorY};
-    case Reflection::ThroughCentre:
-        return {mirrorX, mirrorY};
-    }
-    return {x, y};
-}
 
 std::shared_ptr<const Raster> drawShape(const SurfaceLayer &layer, const Shape &shape, Rgb colour)
 {
@@ -81,25 +42,14 @@ std::shared_ptr<const Raster> drawShape(const SurfaceLayer &layer, const Shape &
 
 namespace {
 
-Reflection copyOf(const Shape &shape)
+const Mirror &copyOf(const Shape &shape)
 {
-    return std::visit([](const auto &s) { return s.copy; }, shape);
+    return std::visit([](const auto &s) -> const Mirror & { return s.copy; }, shape);
 }
 
-// The points that place a shape, for finding the axes a copy mirrors its figure across.
-std::array<QPointF, 2> definingPoints(const Shape &shape)
+bool isCopy(const Shape &shape)
 {
-    return std::visit(
-        [](const auto &s) -> std::array<QPointF, 2> {
-            using Kind = std::decay_t<decltype(s)>;
-            if constexpr (std::is_same_v<Kind, Segment>)
-                return {s.from, s.to};
-            else if constexpr (std::is_same_v<Kind, Box>)
-                return {s.corner1, s.corner2};
-            else
-                return {s.centre, s.centre};
-        },
-        shape);
+    return copyOf(shape).kind != Reflection::None;
 }
 
 constexpr double kSlack = 1e-6;
@@ -154,31 +104,14 @@ bool sameMeasures(const Shape &figure, const Shape &copy, bool acrossX, bool acr
         figure);
 }
 
-struct TwiceAxes {
-    std::optional<double> x, y;
-};
-
-// Twice the axes the copy mirrors the figure across (twice the canvas centre),
-// when the copy is the figure's mirror image: every defining point and every
-// measure.
-std::optional<TwiceAxes> mirrorAxes(const Shape &figure, const Shape &copy)
+// Whether the copy is its figure's mirror image in every measure, so that the
+// figure's pixels reflected across the copy's mirror draw it.
+bool mirrorsFigure(const Shape &figure, const Shape &copy)
 {
     if (figure.index() != copy.index())
-        return std::nullopt;
-    const Reflection r = copyOf(copy);
-    const bool acrossX = r == Reflection::LeftRight || r == Reflection::ThroughCentre;
-    const bool acrossY = r == Reflection::TopBottom || r == Reflection::ThroughCentre;
-    const auto f = definingPoints(figure), c = definingPoints(copy);
-    const double twiceX = f[0].x() + c[0].x(), twiceY = f[0].y() + c[0].y();
-    for (std::size_t i = 0; i < f.size(); ++i) {
-        const double offX = acrossX ? f[i].x() + c[i].x() - twiceX : c[i].x() - f[i].x();
-        const double offY = acrossY ? f[i].y() + c[i].y() - twiceY : c[i].y() - f[i].y();
-        if (std::fabs(offX) > kSlack || std::fabs(offY) > kSlack)
-            return std::nullopt;
-    }
-    if (!sameMeasures(figure, copy, acrossX, acrossY))
-        return std::nullopt;
-    return TwiceAxes{acrossX ? std::optional(twiceX) : std::nullopt, acrossY ? std::optional(twiceY) : std::nullopt};
+        return false;
+    const Mirror &m = copyOf(copy);
+    return sameMeasures(figure, copy, m.twiceAxisX().has_value(), m.twiceAxisY().has_value());
 }
 
 // The pixel axes of every copy after the figure at `at`, in order, when the
@@ -186,9 +119,10 @@ std::optional<TwiceAxes> mirrorAxes(const Shape &figure, const Shape &copy)
 std::vector<PixelAxes> copyAxes(const SurfaceLayer &layer, const Shapes &shapes, std::size_t at)
 {
     std::vector<PixelAxes> all;
-    for (std::size_t i = at + 1; i < shapes.size() && copyOf(shapes[i]) != Reflection::None; ++i) {
-        const auto twice = mirrorAxes(shapes[at], shapes[i]);
-        const auto axes = twice ? layer.reflectionAxes(twice->x, twice->y) : std::nullopt;
+    for (std::size_t i = at + 1; i < shapes.size() && isCopy(shapes[i]); ++i) {
+        const Mirror &m = copyOf(shapes[i]);
+        const auto axes = mirrorsFigure(shapes[at], shapes[i]) ? layer.reflectionAxes(m.twiceAxisX(), m.twiceAxisY())
+                                                               : std::nullopt;
         if (!axes)
             return {};
         all.push_back(*axes);
@@ -212,7 +146,7 @@ void drawShapesOn(std::initializer_list<SurfaceLayer> layers, const Shapes &shap
     std::size_t figureAt = 0;
     for (std::size_t i = 0; i < shapes.size(); ++i) {
         const Shape &shape = shapes[i];
-        const bool copy = copyOf(shape) != Reflection::None;
+        const bool copy = isCopy(shape);
         if (!copy)
             figureAt = i;
         std::size_t k = 0;

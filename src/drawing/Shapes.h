@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/Mirrors.h"
 #include "raster/Rgb.h"
 
 #include <QPointF>
@@ -11,7 +12,6 @@
 namespace garabel {
 
 class SurfaceLayer;
-struct DrawingState;
 struct Raster;
 
 // The shapes a figure generator yields, in canvas twips. Each is drawn with the
@@ -19,23 +19,20 @@ struct Raster;
 // the canvas and on a sheet whose settings match.
 //
 // To add a figure kind (an arc, an ellipse, a text), add its struct to the
-// variant and its cases to drawShape() and to the defining points in Shapes.cpp;
-// everything else passes shapes through.
+// variant and its cases to drawShape() and to the measures a copy must share
+// with its figure in Shapes.cpp; everything else passes shapes through.
 
-// The mirror copies of a figure. The figure itself comes first, then each copy
-// whose switch is on, always in the order left-right, top-bottom, through the centre.
-enum class Reflection { None, LeftRight, TopBottom, ThroughCentre };
-
-// Every shape says which copy it is: None for a figure; otherwise it is a mirror
-// copy of the nearest figure before it in the list, drawn as that figure's pixels
-// reflected, so that it is exact at every pen width. Its own (reflected) points
-// serve only where the axis falls neither on a pixel centre nor between two
-// pixels, or where it is not the figure's mirror image in every measure.
+// Every shape says which copy it is: the identity for a figure; otherwise it is
+// the copy under that mirror of the nearest figure before it in the list, drawn
+// as that figure's pixels reflected across the mirror's axes, so that it is
+// exact at every pen width. Its own (reflected) points serve only where an axis
+// falls neither on a pixel centre nor between two pixels, or where it is not
+// the figure's mirror image in every measure.
 
 // A straight segment from `from` to `to` (Line).
 struct Segment {
     QPointF from, to;
-    Reflection copy = Reflection::None;
+    Mirror copy{};
     bool operator==(const Segment &) const = default;
 };
 
@@ -43,7 +40,7 @@ struct Segment {
 // the colour, the interior after the pen's fill pattern and fill colour.
 struct Box {
     QPointF corner1, corner2;
-    Reflection copy = Reflection::None;
+    Mirror copy{};
     bool operator==(const Box &) const = default;
 };
 
@@ -51,7 +48,7 @@ struct Box {
 struct Circle {
     QPointF centre;
     double radius = 0;
-    Reflection copy = Reflection::None;
+    Mirror copy{};
     bool operator==(const Circle &) const = default;
 };
 
@@ -62,7 +59,7 @@ struct Arc {
     QPointF centre;
     double radius = 0;
     float start = 0, end = 0;
-    Reflection copy = Reflection::None;
+    Mirror copy{};
     bool operator==(const Arc &) const = default;
 };
 
@@ -72,38 +69,20 @@ struct Ellipse {
     QPointF centre;
     double radius = 0;
     double aspect = 1;
-    Reflection copy = Reflection::None;
+    Mirror copy{};
     bool operator==(const Ellipse &) const = default;
 };
 
 using Shape = std::variant<Segment, Box, Circle, Arc, Ellipse>;
 using Shapes = std::vector<Shape>;
 
-// The reflections to draw for the state's switches, the figure's own first.
-std::vector<Reflection> reflectionsOn(const DrawingState &state);
-
-// A defining point of a figure together with its reflections through the canvas
-// centre. The copies take their points from here, so a reflection stored at the
-// press (the anchor's pointer.mirrorX/pointer.mirrorY) stands in for a computed one.
-struct MirroredPoint {
-    double x = 0, y = 0;
-    double mirrorX = 0, mirrorY = 0;
-
-    // The point reflected by the centre of the state: 2 x grid.centreX - x, 2 x grid.centreY - y.
-    static MirroredPoint reflected(double x, double y, const DrawingState &state);
-    // The anchor with its reflection as stored at the press.
-    static MirroredPoint anchor(const DrawingState &state);
-
-    QPointF under(Reflection r) const;
-};
-
-// Yields `make(r)` for the figure and each switched-on copy, in drawing order.
+// Yields `make(m)` for the figure and its copy under each mirror, in drawing order.
 template <typename Make>
-Shapes mirrored(const DrawingState &state, Make &&make)
+Shapes mirrored(const Mirrors &mirrors, Make &&make)
 {
     Shapes shapes;
-    for (const Reflection r : reflectionsOn(state))
-        shapes.push_back(make(r));
+    for (const Mirror &m : mirrors)
+        shapes.push_back(make(m));
     return shapes;
 }
 

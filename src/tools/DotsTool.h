@@ -13,6 +13,7 @@ public:
 
 protected:
     QString words() const override;
+    void stroke(QPointF from, QPointF to) override;
 };
 
 } // namespace garabel

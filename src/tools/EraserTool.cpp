@@ -4,23 +4,20 @@
 #include "drawing/DrawingTarget.h"
 #include "tools/FigureWords.h"
 
-#include <QPointF>
-
 namespace garabel {
 
 EraserTool::EraserTool(ToolEnvironment &env) : StrokeTool(env, {OptionGroup::EraserSizes}) {}
 
-// pen.eraserSize is half the side of the square, which sweeps from the
+// The eraser size is half the side of the square, which sweeps from the
 // previous pointer to this one, as the freehand pen joins its points.
-void EraserTool::stroke()
+void EraserTool::stroke(QPointF from, QPointF to)
 {
-    const PointerState &p = m_env.state.pointer;
-    m_env.target.eraseAlong(QPointF(p.previousX, p.previousY), QPointF(p.x, p.y), m_env.state.pen.eraserSize);
+    m_env.target.eraseAlong(from, to, m_env.state.pen.eraserSize);
 }
 
 QString EraserTool::words() const
 {
-    return FigureWords::erased(m_env.state);
+    return FigureWords::erased(m_pointer, m_env.state.grid.step);
 }
 
 } // namespace garabel

@@ -6,20 +6,25 @@
 
 namespace garabel {
 
-void FigureTool::press()
+// The pointer stays where the last move left it: a press away from it (no move
+// between) spans from the press to there.
+void FigureTool::press(const PointerEvent &event)
 {
+    m_anchor = event.at;
+    m_pointer = event.before;
     m_previewedSincePress = false;
 }
 
-void FigureTool::move(bool buttonHeld)
+void FigureTool::move(const PointerEvent &event)
 {
-    if (buttonHeld) {
+    m_pointer = event.at;
+    if (event.held()) {
         preview();
         m_previewedSincePress = true;
     }
 }
 
-void FigureTool::release()
+void FigureTool::release(const PointerEvent &)
 {
     if (!m_previewedSincePress && !commitsOnAClick())
         return;
@@ -36,14 +41,12 @@ void FigureTool::cancel()
 
 void FigureTool::preview()
 {
-    if (m_shapes)
-        m_env.target.preview(m_shapes(m_env.state), drawingColour(m_env.state));
+    m_env.target.preview(shapes(), drawingColour(m_env.state));
 }
 
 void FigureTool::commit()
 {
-    if (m_shapes)
-        m_env.target.store(m_shapes(m_env.state), drawingColour(m_env.state));
+    m_env.target.store(shapes(), drawingColour(m_env.state));
 }
 
 } // namespace garabel

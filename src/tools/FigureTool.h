@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/Shapes.h"
 #include "tools/Tool.h"
 
 namespace garabel {
@@ -11,20 +12,25 @@ class FigureTool : public Tool
 {
 public:
     using Tool::Tool;
-    void press() override;
-    void move(bool buttonHeld) override;
-    void release() override;
+    void press(const PointerEvent &event) override;
+    void move(const PointerEvent &event) override;
+    void release(const PointerEvent &event) override;
     void cancel() override;
+    bool spansFromAnchor() const override { return true; }
 
 protected:
     // Whether a press and release with no move between them commits: a figure
     // whose size comes from its drag has none to commit, and leaves no undo step.
     virtual bool commitsOnAClick() const { return true; }
-    // The generator's figure on the canvas overlay.
+    // The figure from the anchor to the pointer, with its mirror copies; none by default.
+    virtual Shapes shapes() const { return {}; }
+    // The figure on the canvas overlay.
     virtual void preview();
-    // Draws on both surfaces from the state the press and the last move left;
-    // the release's own position is not used.
+    // Stores the figure from what the press and the last move left.
     virtual void commit();
+
+    QPointF m_anchor;   // where the button went down
+    QPointF m_pointer;  // where the last move left the pointer
 
 private:
     bool m_previewedSincePress = false;

@@ -1,7 +1,6 @@
 #include "tools/FigureWords.h"
 
 #include "drawing/CircleGenerator.h"
-#include "drawing/DrawingState.h"
 #include "raster/Units.h"
 
 #include <cmath>
@@ -10,93 +9,80 @@ namespace garabel {
 
 namespace {
 // Twips in one point of the grid; moving freely, a point is a pixel.
-double pointTwips(const DrawingState &s)
+double pointTwips(int gridStep)
 {
-    return s.grid.step > 1 ? s.grid.step : kTwipsPerPixel;
+    return gridStep > 1 ? gridStep : kTwipsPerPixel;
 }
 
-int points(const DrawingState &s, double twips)
+int points(int gridStep, double twips)
 {
-    return int(std::lround(std::abs(twips) / pointTwips(s)));
-}
-
-QString at(const DrawingState &s, double x, double y)
-{
-    return FigureWords::tr("columna %1, fila %2").arg(points(s, x)).arg(points(s, y));
-}
-
-QString width(const DrawingState &s)
-{
-    return QString::number(points(s, s.pointer.x - s.pointer.anchorX));
-}
-
-QString height(const DrawingState &s)
-{
-    return QString::number(points(s, s.pointer.y - s.pointer.anchorY));
+    return int(std::lround(std::abs(twips) / pointTwips(gridStep)));
 }
 } // namespace
 
-QString FigureWords::crosshair(const DrawingState &s)
+QString FigureWords::crosshair(QPointF at, int gridStep)
 {
-    return at(s, s.pointer.x, s.pointer.y);
+    return tr("columna %1, fila %2").arg(points(gridStep, at.x())).arg(points(gridStep, at.y()));
 }
 
-QString FigureWords::anchor(const DrawingState &s)
+QString FigureWords::anchor(QPointF anchor, int gridStep)
 {
-    return tr("ancla en %1").arg(at(s, s.pointer.anchorX, s.pointer.anchorY));
+    return tr("ancla en %1").arg(crosshair(anchor, gridStep));
 }
 
-QString FigureWords::size(const DrawingState &s)
+QString FigureWords::size(QPointF anchor, QPointF pointer, int gridStep)
 {
-    return tr("%1 por %2").arg(width(s), height(s));
+    return tr("%1 por %2")
+        .arg(QString::number(points(gridStep, pointer.x() - anchor.x())),
+             QString::number(points(gridStep, pointer.y() - anchor.y())));
 }
 
-QString FigureWords::line(const DrawingState &s)
+QString FigureWords::line(QPointF anchor, QPointF pointer, int gridStep)
 {
-    return tr("línea de %1 a %2").arg(at(s, s.pointer.anchorX, s.pointer.anchorY), crosshair(s));
+    return tr("línea de %1 a %2").arg(crosshair(anchor, gridStep), crosshair(pointer, gridStep));
 }
 
-QString FigureWords::box(const DrawingState &s)
+QString FigureWords::box(QPointF anchor, QPointF pointer, int gridStep)
 {
-    return tr("rectángulo de %1 puntos").arg(size(s));
+    return tr("rectángulo de %1 puntos").arg(size(anchor, pointer, gridStep));
 }
 
 // By the kinds of drawing/CircleGenerator.h: circle, ellipse, two quarters, two halves.
-QString FigureWords::circle(const DrawingState &s)
+QString FigureWords::circle(const CircleFigure &c, int gridStep)
 {
-    const int radius = points(s, s.circle.kind == 0 ? s.circle.radius : arcRadius(s));
-    switch (s.circle.kind) {
+    const int radius = points(gridStep, c.kind == 0 ? c.radius : arcRadius(c));
+    switch (c.kind) {
     case 0: return tr("circunferencia de radio %1 puntos").arg(radius);
-    case 1: return tr("elipse de %1 puntos").arg(size(s));
+    case 1: return tr("elipse de %1 puntos").arg(size(c.anchor, c.pointer, gridStep));
     case 2:
     case 3: return tr("cuarto de arco de radio %1 puntos").arg(radius);
     default: return tr("media circunferencia de radio %1 puntos").arg(radius);
     }
 }
 
-QString FigureWords::polygon(const DrawingState &s)
+QString FigureWords::polygon(double sideCount)
 {
-    return tr("polígono de %1 lados").arg(int(s.polygon.sideCount));
+    return tr("polígono de %1 lados").arg(int(sideCount));
 }
 
-QString FigureWords::fill(const DrawingState &s)
+QString FigureWords::fill(QPointF at, int gridStep)
 {
-    return tr("relleno en %1").arg(crosshair(s));
+    return tr("relleno en %1").arg(crosshair(at, gridStep));
 }
 
-QString FigureWords::freehand(const DrawingState &s)
+QString FigureWords::freehand(QPointF at, int gridStep)
 {
-    return tr("trazo hasta %1").arg(crosshair(s));
+    return tr("trazo hasta %1").arg(crosshair(at, gridStep));
 }
 
-QString FigureWords::dots(const DrawingState &s)
+QString FigureWords::dots(QPointF at, int gridStep)
 {
-    return tr("puntos hasta %1").arg(crosshair(s));
+    return tr("puntos hasta %1").arg(crosshair(at, gridStep));
 }
 
-QString FigureWords::erased(const DrawingState &s)
+QString FigureWords::erased(QPointF at, int gridStep)
 {
-    return tr("borrado hasta %1").arg(crosshair(s));
+    return tr("borrado hasta %1").arg(crosshair(at, gridStep));
 }
 
 QString FigureWords::text(const QString &typed)

@@ -19,8 +19,8 @@ void FillTool::commit()
 {
     // The pointer stays in twips: a second click without a move fills there again.
     // The pixel that holds the pointer's twips.
-    const int x = int(std::floor(m_env.state.pointer.x / kTwipsPerPixel));
-    const int y = int(std::floor(double(m_env.state.pointer.y) / kTwipsPerPixel));
+    const int x = int(std::floor(m_pointer.x() / kTwipsPerPixel));
+    const int y = int(std::floor(m_pointer.y() / kTwipsPerPixel));
 
     // The area is the drawing's, as the sheet holds it: the canvas may show grid
     // dots the sheet does not have, and the pointer snaps right onto them, so a
@@ -30,7 +30,7 @@ void FillTool::commit()
 
 QString FillTool::words() const
 {
-    return FigureWords::fill(m_env.state);
+    return FigureWords::fill(m_pointer, m_env.state.grid.step);
 }
 
 } // namespace garabel

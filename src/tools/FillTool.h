@@ -10,9 +10,12 @@ class FillTool : public FigureTool
 {
 public:
     explicit FillTool(ToolEnvironment &env);
+    bool spansFromAnchor() const override { return false; }
 
 protected:
     QString words() const override;
+    // Nothing shows while the button is held.
+    void preview() override {}
     void commit() override;
 };
 

@@ -1,25 +1,22 @@
 #include "tools/FreehandTool.h"
 
 #include "drawing/DrawingState.h"
+#include "drawing/DrawingTarget.h"
 #include "drawing/FigureGenerators.h"
 #include "tools/FigureWords.h"
 
 namespace garabel {
 
-FreehandTool::FreehandTool(ToolEnvironment &env) : StrokeTool(env, {OptionGroup::PenWidths}, freehandShapes) {}
+FreehandTool::FreehandTool(ToolEnvironment &env) : StrokeTool(env, {OptionGroup::PenWidths}) {}
 
-// The segment's first point is the previous pointer, so its reflection is too.
-void FreehandTool::stroke()
+void FreehandTool::stroke(QPointF from, QPointF to)
 {
-    DrawingState &s = m_env.state;
-    s.pointer.mirrorX = 2.0 * s.grid.centreX - s.pointer.previousX;
-    s.pointer.mirrorY = 2.0 * s.grid.centreY - s.pointer.previousY;
-    StrokeTool::stroke();
+    m_env.target.store(lineShapes(from, to, mirrors()), drawingColour(m_env.state));
 }
 
 QString FreehandTool::words() const
 {
-    return FigureWords::freehand(m_env.state);
+    return FigureWords::freehand(m_pointer, m_env.state.grid.step);
 }
 
 } // namespace garabel

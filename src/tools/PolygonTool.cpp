@@ -2,7 +2,6 @@
 
 #include "drawing/DrawingState.h"
 #include "drawing/DrawingTarget.h"
-#include "drawing/PolygonGenerator.h"
 #include "tools/FigureWords.h"
 
 #include <QString>
@@ -13,23 +12,23 @@ PolygonTool::PolygonTool(ToolEnvironment &env) : FigureTool(env, {OptionGroup::P
 
 void PolygonTool::preview()
 {
-    DrawingState &state = m_env.state;
-    state.polygon.sideCount = polygonSideCount(m_env.controls.sideCountText());
-    placePolygonVertices(state);
-    if (const auto guide = polygonGuide(state))
+    const PolygonDrag drag{m_env.state.polygon.mode, m_anchor, m_pointer};
+    m_vertices.sideCount = polygonSideCount(m_env.controls.sideCountText());
+    placePolygonVertices(drag, m_vertices);
+    if (const auto guide = polygonGuide(drag))
         m_env.target.previewLine(guide->from, guide->to);
-    m_env.target.preview(polygonEdges(state), drawingColour(state));
+    m_env.target.preview(polygonEdges(m_vertices), drawingColour(m_env.state));
 }
 
 void PolygonTool::commit()
 {
-    if (m_env.state.polygon.sideCount > 0)
-        m_env.target.store(polygonEdges(m_env.state), drawingColour(m_env.state));
+    if (m_vertices.sideCount > 0)
+        m_env.target.store(polygonEdges(m_vertices), drawingColour(m_env.state));
 }
 
 QString PolygonTool::words() const
 {
-    return FigureWords::polygon(m_env.state);
+    return FigureWords::polygon(m_vertices.sideCount);
 }
 
 } // namespace garabel

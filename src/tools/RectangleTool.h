@@ -12,6 +12,7 @@ public:
 
 protected:
     QString words() const override;
+    Shapes shapes() const override;
 };
 
 } // namespace garabel

@@ -1,23 +1,23 @@
 #include "tools/StrokeTool.h"
 
-#include "drawing/DrawingState.h"
-#include "drawing/DrawingTarget.h"
 #include "drawing/UndoSteps.h"
 
 namespace garabel {
 
-void StrokeTool::press()
+void StrokeTool::press(const PointerEvent &event)
 {
+    m_pointer = event.before;
     m_env.undo.pushTentative();
 }
 
-void StrokeTool::move(bool buttonHeld)
+void StrokeTool::move(const PointerEvent &event)
 {
-    if (buttonHeld)
-        stroke();
+    m_pointer = event.at;
+    if (event.held())
+        stroke(event.before, event.at);
 }
 
-void StrokeTool::release()
+void StrokeTool::release(const PointerEvent &)
 {
     // A press and release with no move between draws nothing, and says nothing.
     if (commitAndSettle({}))
@@ -27,12 +27,6 @@ void StrokeTool::release()
 void StrokeTool::cancel()
 {
     m_env.undo.takeBackTentative();
-}
-
-void StrokeTool::stroke()
-{
-    if (m_shapes)
-        m_env.target.store(m_shapes(m_env.state), drawingColour(m_env.state));
 }
 
 } // namespace garabel

@@ -12,15 +12,24 @@ class TextTool : public FigureTool
 {
 public:
     explicit TextTool(ToolEnvironment &env);
-    void move(bool buttonHeld) override;
+    void move(const PointerEvent &event) override;
     void placePending() override;
     bool typesText() const override { return true; }
+    bool spansFromAnchor() const override { return false; }
+    // Typing marks the text for the next release.
+    void textEdited() override { m_pending = true; }
+    // Whether text was typed since the last placement.
+    bool pending() const { return m_pending; }
 
 protected:
     void commit() override;
     QString words() const override;
 
 private:
+    // Prints the typed text with its top-left corner at `corner` and empties the input.
+    void print(QPointF corner);
+
+    bool m_pending = false;
     // The text that the last placement printed; empty after a release that
     // only moved the prompt.
     QString m_placed;

@@ -10,6 +10,7 @@
 #include "window/ButtonArray.h"
 #include "window/StartFolder.h"
 
+#include <QPointF>
 #include <QWidget>
 
 #include <memory>
@@ -34,6 +35,7 @@ class TextBox;
 class Tool;
 class ToolBox;
 class UnsavedSheets;
+struct PointerEvent;
 struct ViewGuides;
 class WindowToolControls;
 
@@ -147,6 +149,8 @@ private:
     // The canvas's accessible value says what the tool just drew, when it drew
     // something; true then.
     bool tellDrawn(Tool &tool);
+    // An event for the tools at the view's point (twips), snapped to the grid.
+    PointerEvent pointerEvent(int buttons, int shift, double x, double y) const;
     // Where the crosshair is, in words, with the size of a figure being dragged.
     QString placeWords() const;
     // The help page read as text, button by button, for the canvas's description.
@@ -201,6 +205,11 @@ private:
     // Between a press on the canvas and its release: Ignored after a press that
     // took the help page away, or after Escape, when the drag and release draw nothing.
     enum class Drag { None, Drawing, Ignored } m_drag = Drag::None;
+    // The pointer on the canvas, snapped: the crosshair where the last move left
+    // it, and where the button last went down.
+    struct CanvasPointer {
+        QPointF at, pressedAt;
+    } m_pointer;
     KeyboardPointer *m_keyboardPointer = nullptr;  // owned by the canvas view
     std::unique_ptr<CanvasAccessible> m_canvasAccessible;
 };

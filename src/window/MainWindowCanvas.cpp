@@ -3,7 +3,9 @@
 #include "drawing/GridMath.h"
 #include "raster/ShownSurface.h"
 #include "tools/FigureWords.h"
+#include "tools/PointerEvent.h"
 #include "tools/Tool.h"
+#include "tools/ToolBox.h"
 #include "window/CanvasAccessible.h"
 #include "window/KeyboardPointer.h"
 #include "window/Label.h"
@@ -27,30 +29,31 @@ Rgb contrastingColour(Rgb colour)
 // In the pen's colour, the colour last picked on the strip, at a width of its
 // own, inside a one-pixel edge of a contrasting colour: seen even over a fill
 // of its own colour. Both edges go first, so that neither crosses the other arm.
-void drawCrosshair(ShownSurface &canvas, const DrawingState &s)
+void drawCrosshair(ShownSurface &canvas, const DrawingState &s, QPointF at)
 {
     const double arm = s.grid.step + kCrosshairReach;
     const Pen edge{.colour = contrastingColour(s.pen.colour), .width = kCrosshairWidth + 2};
     const Pen crosshair{.colour = s.pen.colour, .width = kCrosshairWidth};
     for (const Pen *pen : {&edge, &crosshair}) {
         const SurfaceLayer overlay = canvas.overlay(*pen);
-        overlay.line(s.pointer.x + arm, s.pointer.y, s.pointer.x - arm, s.pointer.y);
-        overlay.line(s.pointer.x, s.pointer.y + arm, s.pointer.x, s.pointer.y - arm);
+        overlay.line(at.x() + arm, at.y(), at.x() - arm, at.y());
+        overlay.line(at.x(), at.y() + arm, at.x(), at.y() - arm);
     }
-}
-
-// The tools whose figure spans from the anchor to the crosshair.
-bool spansFromAnchor(PaletteButton tool)
-{
-    return tool == PaletteButton::Line || tool == PaletteButton::Rectangle || tool == PaletteButton::Circle
-        || tool == PaletteButton::Polygon;
 }
 } // namespace
 
-// Fixes the anchor on the grid and its reflection through the canvas centre,
-// then lets the tool begin (a stroke tool takes its undo step here). Any
-// button; nothing is drawn.
-void MainWindow::onCanvasPressed(int, int, double x, double y)
+// The one place the pointer is snapped: every event reaches the tools on the
+// grid point nearest to it, with the crosshair where the last move left it.
+PointerEvent MainWindow::pointerEvent(int buttons, int shift, double x, double y) const
+{
+    const int step = m_state.grid.step;
+    return {QPointF(snapToNearestGridPoint(x, step), snapToNearestGridPoint(y, step)), QPointF(x, y), m_pointer.at,
+            buttons, shift};
+}
+
+// Lets the tool begin at the snapped point, its anchor (a stroke tool takes its
+// undo step here). Any button; nothing is drawn.
+void MainWindow::onCanvasPressed(int button, int shift, double x, double y)
 {
     // A press on the help page only gives the drawing back.
     m_drag = m_sheetDisplay.helpShown() ? Drag::Ignored : Drag::Drawing;
@@ -58,33 +61,30 @@ void MainWindow::onCanvasPressed(int, int, double x, double y)
         leaveHelp();
         return;
     }
-    m_state.pointer.anchorX = snapToNearestGridPoint(x, m_state.grid.step);
-    m_state.pointer.anchorY = snapToNearestGridPoint(y, m_state.grid.step);
-    m_state.pointer.mirrorX = m_state.grid.centreX + (m_state.grid.centreX - m_state.pointer.anchorX);
-    m_state.pointer.mirrorY = m_state.grid.centreY + (m_state.grid.centreY - m_state.pointer.anchorY);
-    if (Tool *tool = currentTool())
-        tool->press();
-    if (spansFromAnchor(m_state.tool))
-        m_canvasAccessible->tell(FigureWords::anchor(m_state));
+    const PointerEvent event = pointerEvent(button, shift, x, y);
+    m_pointer.pressedAt = event.at;
+    Tool *tool = currentTool();
+    if (tool)
+        tool->press(event);
+    if (tool && tool->spansFromAnchor())
+        m_canvasAccessible->tell(FigureWords::anchor(m_pointer.pressedAt, m_state.grid.step));
 }
 
 // Repaints the canvas from its stored image, then draws the crosshair at the
 // snapped pointer and lets the tool show or draw what it does on a move.
-void MainWindow::onCanvasMoved(int button, int, double x, double y)
+void MainWindow::onCanvasMoved(int button, int shift, double x, double y)
 {
     if (m_drag == Drag::Ignored)
         button = 0;
     m_canvas->refresh();
-    m_state.pointer.x = snapToNearestGridPoint(x, m_state.grid.step);
-    m_state.pointer.y = snapToNearestGridPoint(y, m_state.grid.step);
+    const PointerEvent event = pointerEvent(button, shift, x, y);
+    m_pointer.at = event.at;
     // A move that stays on its grid point (a key press, Escape) says nothing.
-    const bool moved = m_state.pointer.x != m_state.pointer.previousX || m_state.pointer.y != m_state.pointer.previousY;
-    drawCrosshair(*m_canvas, m_state);
+    const bool moved = event.at != event.before;
+    drawCrosshair(*m_canvas, m_state, m_pointer.at);
     if (Tool *tool = currentTool())
-        tool->move(button != 0);
-    m_state.pointer.previousX = m_state.pointer.x;
-    m_state.pointer.previousY = m_state.pointer.y;
-    m_keyboardPointer->follow(m_state.pointer.x, m_state.pointer.y);
+        tool->move(event);
+    m_keyboardPointer->follow(m_pointer.at.x(), m_pointer.at.y());
     if (moved)
         m_canvasAccessible->setValue(placeWords());
 }
@@ -93,12 +93,14 @@ void MainWindow::onCanvasMoved(int button, int, double x, double y)
 // crosshair has left the anchor, which the press has told.
 QString MainWindow::placeWords() const
 {
-    const PointerState &p = m_state.pointer;
-    if (m_drag != Drag::Drawing || !spansFromAnchor(m_state.tool))
-        return FigureWords::crosshair(m_state);
-    if (p.x == p.anchorX && p.y == p.anchorY)
-        return FigureWords::anchor(m_state);
-    return tr("%1; %2").arg(FigureWords::crosshair(m_state), FigureWords::size(m_state));
+    const int step = m_state.grid.step;
+    const Tool *tool = currentTool();
+    if (m_drag != Drag::Drawing || !tool || !tool->spansFromAnchor())
+        return FigureWords::crosshair(m_pointer.at, step);
+    if (m_pointer.at == m_pointer.pressedAt)
+        return FigureWords::anchor(m_pointer.pressedAt, step);
+    return tr("%1; %2").arg(FigureWords::crosshair(m_pointer.at, step),
+                            FigureWords::size(m_pointer.pressedAt, m_pointer.at, step));
 }
 
 // The marks that follow the pointer (crosshair, guide line, eraser outline, the
@@ -108,14 +110,14 @@ void MainWindow::onCanvasLeft()
     m_canvas->refresh();
 }
 
-// The tool commits what its preview has been showing, from the state the press
-// and the last move left; the release's own position and button are not used.
-void MainWindow::onCanvasReleased(int, int, double, double)
+// The tool commits what its preview has been showing, from what the press and
+// the last move left.
+void MainWindow::onCanvasReleased(int button, int shift, double x, double y)
 {
     if (std::exchange(m_drag, Drag::None) == Drag::Ignored)
         return;
     if (Tool *tool = currentTool()) {
-        tool->release();
+        tool->release(pointerEvent(button, shift, x, y));
         tellDrawn(*tool);
     }
 }
@@ -130,7 +132,7 @@ void MainWindow::cancelDrag()
     if (Tool *tool = currentTool())
         tool->cancel();
     m_sheetDisplay.show();
-    onCanvasMoved(0, 0, m_state.pointer.x, m_state.pointer.y);
+    onCanvasMoved(0, 0, m_pointer.at.x(), m_pointer.at.y());
     m_canvasAccessible->tell(FigureWords::cancelled());
 }
 
@@ -152,7 +154,8 @@ bool MainWindow::tellDrawn(Tool &tool)
 void MainWindow::onTextEdited()
 {
     m_textPreview->setCaption(m_textInput->text());
-    m_state.text.pending = true;
+    if (Tool *text = m_tools->toolOn(PaletteButton::Text))
+        text->textEdited();
 }
 
 } // namespace garabel

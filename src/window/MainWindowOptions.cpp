@@ -1,5 +1,6 @@
 #include "desktop/SurfaceView.h"
 #include "drawing/GridMath.h"
+#include "drawing/Mirrors.h"
 #include "raster/ShownSurface.h"
 #include "raster/SurfaceLayer.h"
 #include "window/AccessibleControls.h"
@@ -38,17 +39,19 @@ void MainWindow::markNoMirror()
 }
 
 // Only the view draws them: they never reach a sheet, a saved file or a print.
-// They follow the canvas centre, which a grid step moves.
+// They come from the mirrors the copies are drawn under, whose centre a grid step moves.
 ViewGuides MainWindow::mirrorAxes() const
 {
-    const QPoint centre = SurfaceLayer::toPixel(m_state.grid.centreX, m_state.grid.centreY, Units::Twips);
     ViewGuides axes;
-    if (m_state.mirrors.leftRight)
-        axes.verticalX = centre.x();
-    if (m_state.mirrors.topBottom)
-        axes.horizontalY = centre.y();
-    if (m_state.mirrors.throughCentre)
-        axes.cross = centre;
+    for (const Mirror &m : mirrorsOf(m_state)) {
+        const QPoint centre = SurfaceLayer::toPixel(m.centre.x(), m.centre.y(), Units::Twips);
+        if (m.twiceAxisX() && m.twiceAxisY())
+            axes.cross = centre;
+        else if (m.twiceAxisX())
+            axes.verticalX = centre.x();
+        else if (m.twiceAxisY())
+            axes.horizontalY = centre.y();
+    }
     return axes;
 }
 

@@ -1,5 +1,4 @@
 #include "drawing/CircleGenerator.h"
-#include "drawing/DrawingState.h"
 #include "support/DragState.h"
 
 #include <gtest/gtest.h>
@@ -26,12 +25,15 @@ const float kQuarter = float(kPi / 2), kHalf = float(kPi), kThreeQuarters = floa
             kWhole = float(2 * kPi);
 
 // Anchor (3000, 3000) on a canvas centred at (6900, 5100), every copy on.
-DrawingState circleDrag(int mode, double curX, int curY)
+CircleFigure circleDrag(int mode, double curX, int curY)
 {
-    DrawingState s = dragState({3000, 3000}, {curX, double(curY)}, true, true, true);
-    s.circle.kind = std::uint8_t(mode);
-    return s;
+    const Drag d = dragState({3000, 3000}, {curX, double(curY)}, true, true, true);
+    return {mode, d.anchor, d.pointer};
 }
+
+const Mirrors kAllMirrors = dragState({}, {}, true, true, true).mirrors;
+const Mirror kAcrossX = mirrorOf(Reflection::LeftRight), kAcrossY = mirrorOf(Reflection::TopBottom),
+             kThrough = mirrorOf(Reflection::ThroughCentre);
 
 struct Span {
     float start, end;
@@ -55,31 +57,31 @@ TEST(CircleGenerator, ArcsTakeTheirAnglesFromModeDragAndCopy)
     };
     for (const auto &c : cases) {
         const Shapes expected{Arc{{3000, 3000}, c.radius, c.figure.start, c.figure.end},
-                              Arc{{10800, 3000}, c.radius, c.acrossX.start, c.acrossX.end, Reflection::LeftRight},
-                              Arc{{3000, 7200}, c.radius, c.acrossY.start, c.acrossY.end, Reflection::TopBottom},
-                              Arc{{10800, 7200}, c.radius, c.through.start, c.through.end, Reflection::ThroughCentre}};
-        EXPECT_EQ(circleShapes(circleDrag(c.mode, c.curX, 3300)), expected) << "mode " << c.mode << " to " << c.curX;
+                              Arc{{10800, 3000}, c.radius, c.acrossX.start, c.acrossX.end, kAcrossX},
+                              Arc{{3000, 7200}, c.radius, c.acrossY.start, c.acrossY.end, kAcrossY},
+                              Arc{{10800, 7200}, c.radius, c.through.start, c.through.end, kThrough}};
+        EXPECT_EQ(circleShapes(circleDrag(c.mode, c.curX, 3300), kAllMirrors), expected)
+            << "mode " << c.mode << " to " << c.curX;
     }
 }
 
 TEST(CircleGenerator, OnlyAFullCirclePreviewMeasuresTheRadiusRoundedDown)
 {
     for (int mode = 0; mode <= 6; ++mode) {
-        DrawingState s = circleDrag(mode, 4000, 4000);
-        s.circle.radius = 77;
-        storeCircleRadius(s);
-        EXPECT_EQ(s.circle.radius, mode == 0 ? 1414 : 77) << mode;
+        CircleFigure c = circleDrag(mode, 4000, 4000);
+        c.radius = 77;
+        storeCircleRadius(c);
+        EXPECT_EQ(c.radius, mode == 0 ? 1414 : 77) << mode;
     }
 }
 
 TEST(CircleGenerator, TheFullCircleUsesTheStoredRadiusAndReflectsItsCentre)
 {
-    DrawingState s = circleDrag(0, 4000, 4000);
-    s.circle.radius = 250;   // an earlier preview's, not the present distance
-    s.pointer.mirrorX = s.pointer.mirrorY = 0;  // a full circle's copies do not read them
-    EXPECT_EQ(circleShapes(s), (Shapes{Circle{{3000, 3000}, 250}, Circle{{10800, 3000}, 250, Reflection::LeftRight},
-                                       Circle{{3000, 7200}, 250, Reflection::TopBottom},
-                                       Circle{{10800, 7200}, 250, Reflection::ThroughCentre}}));
+    CircleFigure c = circleDrag(0, 4000, 4000);
+    c.radius = 250;   // an earlier preview's, not the present distance
+    EXPECT_EQ(circleShapes(c, kAllMirrors), (Shapes{Circle{{3000, 3000}, 250}, Circle{{10800, 3000}, 250, kAcrossX},
+                                                    Circle{{3000, 7200}, 250, kAcrossY},
+                                                    Circle{{10800, 7200}, 250, kThrough}}));
 }
 
 TEST(CircleGenerator, TheEllipseFitsTheDraggedBoxEvenWhenFlat)
@@ -90,7 +92,7 @@ TEST(CircleGenerator, TheEllipseFitsTheDraggedBoxEvenWhenFlat)
         {0, 0, {{3000.05, 3000.05}, 0.05, 1}, {10799.95, 7199.95}},
     };
     for (const auto &c : cases) {
-        const Shapes shapes = circleShapes(circleDrag(1, 3000 + c.dx, 3000 + c.dy));
+        const Shapes shapes = circleShapes(circleDrag(1, 3000 + c.dx, 3000 + c.dy), kAllMirrors);
         ASSERT_EQ(shapes.size(), 4u);
         const Ellipse &figure = std::get<Ellipse>(shapes[0]), &through = std::get<Ellipse>(shapes[3]);
         EXPECT_NEAR(figure.centre.x(), c.figure.centre.x(), 1e-9) << c.dx;
@@ -106,8 +108,8 @@ TEST(CircleGenerator, TheEllipseFitsTheDraggedBoxEvenWhenFlat)
 
 TEST(CircleGenerator, AModeOutsideTheSixDrawsNothing)
 {
-    EXPECT_TRUE(circleShapes(circleDrag(6, 4000, 4000)).empty());
-    EXPECT_TRUE(circleShapes(circleDrag(255, 4000, 4000)).empty());
+    EXPECT_TRUE(circleShapes(circleDrag(6, 4000, 4000), kAllMirrors).empty());
+    EXPECT_TRUE(circleShapes(circleDrag(255, 4000, 4000), kAllMirrors).empty());
 }
 
 } // namespace test

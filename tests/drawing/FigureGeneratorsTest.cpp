@@ -1,4 +1,3 @@
-#include "drawing/DrawingState.h"
 #include "drawing/FigureGenerators.h"
 #include "support/DragState.h"
 
@@ -22,15 +21,15 @@ namespace test {
 
 namespace {
 // Anchor (1500, 1200) and pointer (3000, 2100) on a canvas centred at (6900, 5100).
-DrawingState dragged(bool flipX, bool flipY, bool flipXY)
+Drag dragged(bool flipX, bool flipY, bool flipXY)
 {
     return dragState({1500, 1200}, {3000, 2100}, flipX, flipY, flipXY);
 }
 
 const Segment kFigure{{1500, 1200}, {3000, 2100}};
-const Segment kAcross{{12300, 1200}, {10800, 2100}, Reflection::LeftRight};
-const Segment kUpDown{{1500, 9000}, {3000, 8100}, Reflection::TopBottom};
-const Segment kThrough{{12300, 9000}, {10800, 8100}, Reflection::ThroughCentre};
+const Segment kAcross{{12300, 1200}, {10800, 2100}, mirrorOf(Reflection::LeftRight)};
+const Segment kUpDown{{1500, 9000}, {3000, 8100}, mirrorOf(Reflection::TopBottom)};
+const Segment kThrough{{12300, 9000}, {10800, 8100}, mirrorOf(Reflection::ThroughCentre)};
 } // namespace
 
 TEST(FigureGenerators, YieldTheFigureThenItsCopiesInTheOrderFlipXFlipYFlipXY)
@@ -46,24 +45,15 @@ TEST(FigureGenerators, YieldTheFigureThenItsCopiesInTheOrderFlipXFlipYFlipXY)
         {true, true, true, {kFigure, kAcross, kUpDown, kThrough}},
     };
     for (const auto &c : cases) {
-        const DrawingState s = dragged(c.flipX, c.flipY, c.flipXY);
+        const Drag d = dragged(c.flipX, c.flipY, c.flipXY);
         Shapes lines, boxes;
         for (const Segment &seg : c.segments) {
             lines.push_back(seg);
             boxes.push_back(Box{seg.from, seg.to, seg.copy});
         }
-        EXPECT_EQ(lineShapes(s), lines) << c.flipX << c.flipY << c.flipXY;
-        EXPECT_EQ(rectangleShapes(s), boxes) << c.flipX << c.flipY << c.flipXY;
+        EXPECT_EQ(lineShapes(d.anchor, d.pointer, d.mirrors), lines) << c.flipX << c.flipY << c.flipXY;
+        EXPECT_EQ(rectangleShapes(d.anchor, d.pointer, d.mirrors), boxes) << c.flipX << c.flipY << c.flipXY;
     }
-}
-
-TEST(FigureGenerators, TakeTheAnchorsReflectionAsStoredAtThePress)
-{
-    DrawingState s = dragged(true, false, false);
-    s.pointer.mirrorX = 12000;
-    const Shapes shapes = lineShapes(s);
-    ASSERT_EQ(shapes.size(), 2u);
-    EXPECT_EQ(std::get<Segment>(shapes[1]), (Segment{{12000, 1200}, {10800, 2100}, Reflection::LeftRight}));
 }
 
 } // namespace test

@@ -1,4 +1,3 @@
-#include "drawing/DrawingState.h"
 #include "drawing/PolygonGenerator.h"
 
 #include <QString>
@@ -11,33 +10,33 @@
 namespace garabel::test {
 
 namespace {
-DrawingState polygon(int mode, double sides, QPointF anchor, QPointF pointer)
+PolygonDrag drag(int mode, QPointF anchor, QPointF pointer)
 {
-    DrawingState s;
-    s.polygon.mode = std::int16_t(mode);
-    s.polygon.sideCount = sides;
-    s.pointer.anchorX = anchor.x();
-    s.pointer.anchorY = anchor.y();
-    s.pointer.x = pointer.x();
-    s.pointer.y = std::int32_t(pointer.y());
-    placePolygonVertices(s);
+    return {mode, anchor, QPointF(pointer.x(), std::int32_t(pointer.y()))};
+}
+
+PolygonVertices polygon(int mode, double sides, QPointF anchor, QPointF pointer)
+{
+    PolygonVertices s;
+    s.sideCount = sides;
+    placePolygonVertices(drag(mode, anchor, pointer), s);
     return s;
 }
 
-void expectVertices(const DrawingState &s, const std::vector<QPointF> &expected, const char *what)
+void expectVertices(const PolygonVertices &s, const std::vector<QPointF> &expected, const char *what)
 {
     for (std::size_t k = 0; k < expected.size(); ++k) {
-        EXPECT_NEAR(s.polygon.vertexX[k], expected[k].x(), 1e-6) << what << " vertex " << k;
-        EXPECT_EQ(s.polygon.vertexY[k], std::int32_t(expected[k].y())) << what << " vertex " << k;
+        EXPECT_NEAR(s.x[k], expected[k].x(), 1e-6) << what << " vertex " << k;
+        EXPECT_EQ(s.y[k], std::int32_t(expected[k].y())) << what << " vertex " << k;
     }
 }
 
 // The edges as vertex index pairs, read back from their end points.
-std::vector<std::pair<int, int>> edgeIndices(const DrawingState &s, int vertices)
+std::vector<std::pair<int, int>> edgeIndices(const PolygonVertices &s, int vertices)
 {
     const auto indexOf = [&](QPointF p) {
         for (int k = 0; k < vertices; ++k) {
-            if (p == QPointF(s.polygon.vertexX[std::size_t(k)], s.polygon.vertexY[std::size_t(k)]))
+            if (p == QPointF(s.x[std::size_t(k)], s.y[std::size_t(k)]))
                 return k;
         }
         return -1;
@@ -61,7 +60,7 @@ TEST(PolygonGenerator, ReadsTheSideCountFromTheLeadingNumberAndFallsBackToThree)
 
 TEST(PolygonGenerator, ModeZeroPentagonIsCentredOnTheAnchorWithAVertexAtThePointer)
 {
-    const DrawingState s = polygon(0, 5, {3000, 3000}, {3000, 4000});
+    const PolygonVertices s = polygon(0, 5, {3000, 3000}, {3000, 4000});
     // Every 72 degrees from straight down; y rounded to whole twips, x exact.
     expectVertices(s, {{3000, 4000}, {3951.0565162951535, 3309}, {3587.7852522924733, 2191},
                        {2412.2147477075267, 2191}, {2048.9434837048465, 3309}}, "pentagon");
@@ -86,17 +85,14 @@ TEST(PolygonGenerator, StartsAtThePointerWhateverSideOfTheAnchorItIs)
 
 TEST(PolygonGenerator, AFractionalSideCountStepsEightyDegreesAndClosesAfterFourEdges)
 {
-    DrawingState s;
-    s.polygon.vertexX.fill(-1);
-    s.polygon.vertexY.fill(-1);
-    s.polygon.sideCount = 4.5;
-    s.pointer.anchorX = s.pointer.anchorY = 3000;
-    s.pointer.x = 3000;
-    s.pointer.y = 4000;
-    placePolygonVertices(s);
-    EXPECT_NEAR(s.polygon.vertexX[1], 3000 + 1000 * std::sin(80 * std::numbers::pi / 180), 1e-6);
-    EXPECT_EQ(s.polygon.vertexY[4], std::int32_t(std::nearbyint(3000 + 1000 * std::cos(320 * std::numbers::pi / 180))));
-    EXPECT_EQ(s.polygon.vertexX[5], -1) << "400 degrees passes the full turn: not computed";
+    PolygonVertices s;
+    s.x.fill(-1);
+    s.y.fill(-1);
+    s.sideCount = 4.5;
+    placePolygonVertices(drag(0, {3000, 3000}, {3000, 4000}), s);
+    EXPECT_NEAR(s.x[1], 3000 + 1000 * std::sin(80 * std::numbers::pi / 180), 1e-6);
+    EXPECT_EQ(s.y[4], std::int32_t(std::nearbyint(3000 + 1000 * std::cos(320 * std::numbers::pi / 180))));
+    EXPECT_EQ(s.x[5], -1) << "400 degrees passes the full turn: not computed";
     const std::vector<std::pair<int, int>> order{{0, 1}, {1, 2}, {2, 3}, {3, 0}};
     EXPECT_EQ(edgeIndices(s, 5), order);
 }
@@ -109,27 +105,27 @@ TEST(PolygonGenerator, ModeTwoBuildsTheSquareAboveOrBelowItsSide)
         {{3000, 3000}, {3000, 2000}, {{3000, 2000}, {2000, 2000}, {2000, 3000}, {3000, 3000}}, "upwards: left"},
     };
     for (const auto &c : cases) {
-        const DrawingState s = polygon(2, 4, c.anchor, c.pointer);
+        const PolygonVertices s = polygon(2, 4, c.anchor, c.pointer);
         for (std::size_t k = 0; k < c.corners.size(); ++k) {
-            EXPECT_NEAR(s.polygon.vertexX[k], c.corners[k].x(), 1e-6) << c.what << " vertex " << k;
-            EXPECT_EQ(s.polygon.vertexY[k], std::int32_t(c.corners[k].y())) << c.what << " vertex " << k;
+            EXPECT_NEAR(s.x[k], c.corners[k].x(), 1e-6) << c.what << " vertex " << k;
+            EXPECT_EQ(s.y[k], std::int32_t(c.corners[k].y())) << c.what << " vertex " << k;
         }
-        EXPECT_EQ(polygonGuide(s), (Segment{c.anchor, c.pointer})) << c.what;
+        EXPECT_EQ(polygonGuide(drag(2, c.anchor, c.pointer)), (Segment{c.anchor, c.pointer})) << c.what;
     }
 }
 
 TEST(PolygonGenerator, ModeOneFlattensOntoTheAnchorsRowWithoutVerticalDrag)
 {
-    const DrawingState s = polygon(1, 6, {3000, 3000}, {4000, 3000});
+    const PolygonVertices s = polygon(1, 6, {3000, 3000}, {4000, 3000});
     for (std::size_t k = 0; k < 6; ++k)
-        EXPECT_EQ(s.polygon.vertexY[k], 3000) << k;
-    EXPECT_NEAR(s.polygon.vertexX[0], 4000, 1e-6);
-    EXPECT_FALSE(polygonGuide(s).has_value()) << "only mode 2 has a guide";
+        EXPECT_EQ(s.y[k], 3000) << k;
+    EXPECT_NEAR(s.x[0], 4000, 1e-6);
+    EXPECT_FALSE(polygonGuide(drag(1, {3000, 3000}, {4000, 3000})).has_value()) << "only mode 2 has a guide";
 }
 
 TEST(PolygonGenerator, BeforeAnyPreviewTheOutlineIsOneEdgeOnTheOrigin)
 {
-    const Shapes edges = polygonEdges(DrawingState{});
+    const Shapes edges = polygonEdges(PolygonVertices{});
     ASSERT_EQ(edges.size(), 1u);
     EXPECT_EQ(std::get<Segment>(edges[0]), (Segment{{0, 0}, {0, 0}}));
 }

@@ -12,10 +12,11 @@ namespace {
 // Copies mirror across x = 100 on a stored surface drawn in pixels; the pixels
 // probed lie on the copy's own outline or on its figure's reflection, not both.
 using ShapeCopies = StoredPixelSurface;
+const Mirror kAcross{Reflection::LeftRight, {100, 80}};
 
 TEST_F(ShapeCopies, ACopyOfAnotherRadiusIsDrawnFromItsOwnMeasures)
 {
-    drawShapes(stored, {Circle{{50, 80}, 10}, Circle{{150, 80}, 20, Reflection::LeftRight}}, kBlack);
+    drawShapes(stored, {Circle{{50, 80}, 10}, Circle{{150, 80}, 20, kAcross}}, kBlack);
     EXPECT_EQ(surface.pixel(170, 80), kBlack);
     EXPECT_EQ(surface.pixel(160, 80), kWhite);
 }
@@ -23,7 +24,7 @@ TEST_F(ShapeCopies, ACopyOfAnotherRadiusIsDrawnFromItsOwnMeasures)
 TEST_F(ShapeCopies, AnArcCopyWhoseSweepIsNotTheMirroredOneIsDrawnFromItsOwn)
 {
     constexpr float kQuarter = float(std::numbers::pi / 2);
-    drawShapes(stored, {Arc{{50, 80}, 20, 0, kQuarter}, Arc{{150, 80}, 20, 0, kQuarter, Reflection::LeftRight}}, kBlack);
+    drawShapes(stored, {Arc{{50, 80}, 20, 0, kQuarter}, Arc{{150, 80}, 20, 0, kQuarter, kAcross}}, kBlack);
     EXPECT_EQ(surface.pixel(170, 80), kBlack);
     EXPECT_EQ(surface.pixel(130, 80), kWhite);
 }

@@ -25,7 +25,7 @@ void CanvasKeys::key(int key, Qt::KeyboardModifiers modifiers)
 
 QPointF CanvasKeys::at() const
 {
-    return QPointF(m_w.state().pointer.x, m_w.state().pointer.y);
+    return m_w.probe().pointer();
 }
 
 void CanvasKeys::goTo(QPointF to, bool far)

@@ -3,6 +3,7 @@
 #include "drawing/DrawingState.h"
 #include "drawing/DrawingTarget.h"
 #include "drawing/UndoSteps.h"
+#include "tools/TextTool.h"
 #include "tools/ToolBox.h"
 
 #include <QPoint>
@@ -111,9 +112,9 @@ public:
 // The colour a ToolAlone draws in.
 constexpr Rgb kToolRed = rgb(255, 0, 0);
 
-// One palette tool on fakes, with no window: the pointer goes into the state as
-// the window puts it there (unsnapped), then the tool takes its step. Draws in
-// red at pen width 3 on a canvas centred at (6900, 5100).
+// One palette tool on fakes, with no window, driven by its events as the window
+// routes them (unsnapped here), the crosshair where the last move left it.
+// Draws in red at pen width 3 on a canvas centred at (6900, 5100).
 class ToolAlone
 {
 public:
@@ -125,25 +126,15 @@ public:
         state.grid.centreY = 5100;
     }
 
-    // The anchor and its reflection through the centre, then the press.
-    void press(double x, double y)
-    {
-        state.pointer.anchorX = x;
-        state.pointer.anchorY = y;
-        state.pointer.mirrorX = 2.0 * state.grid.centreX - x;
-        state.pointer.mirrorY = 2.0 * state.grid.centreY - y;
-        m_tool.press();
-    }
-    // The pointer to (x, y), then the move; it becomes the previous pointer after.
+    // The left button goes down at (x, y): the anchor.
+    void press(double x, double y) { m_tool.press(event(QPointF(x, y), kLeft)); }
+    // The pointer to (x, y), whole twips down; it becomes the crosshair after.
     void move(double x, double y, bool buttonHeld = true)
     {
-        state.pointer.x = x;
-        state.pointer.y = std::int32_t(y);
-        m_tool.move(buttonHeld);
-        state.pointer.previousX = state.pointer.x;
-        state.pointer.previousY = state.pointer.y;
+        m_tool.move(event(QPointF(x, std::int32_t(y)), buttonHeld ? kLeft : 0));
+        m_crosshair = QPointF(x, std::int32_t(y));
     }
-    void release() { m_tool.release(); }
+    void release() { m_tool.release(event(m_crosshair, kLeft)); }
     // The pointer comes to (x, y) with no button; the button goes down and up there.
     void click(double x, double y)
     {
@@ -163,6 +154,11 @@ public:
         move(5000, 4500, false);
     }
     void placePending() { m_tool.placePending(); }
+    // The tool itself, for events made by hand.
+    Tool &tool() { return m_tool; }
+    // Text typed in the input; whether the text tool holds some to place.
+    void textEdited() { m_tool.textEdited(); }
+    bool textPending() const { return dynamic_cast<const TextTool &>(m_tool).pending(); }
 
     DrawingState state;
     Calls log;  // the target's and the undo steps' calls, in order
@@ -171,8 +167,12 @@ public:
     FakeControls controls;
 
 private:
+    static constexpr int kLeft = 1;
+    PointerEvent event(QPointF at, int buttons) const { return {at, at, m_crosshair, buttons, 0}; }
+
     ToolBox m_tools{ToolEnvironment{state, target, undo, controls}};
     Tool &m_tool;
+    QPointF m_crosshair;
 };
 
 } // namespace garabel::test

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "raster/ShownSurface.h"
+#include "tools/PolygonTool.h"
+#include "tools/TextTool.h"
+#include "tools/ToolBox.h"
 #include "window/ColourStripSwatch.h"
 #include "window/ColourStripView.h"
 #include "window/MainWindow.h"
@@ -16,6 +19,13 @@ public:
     explicit WindowProbe(const MainWindow &window) : m_window(window) {}
 
     const DrawingState &state() const { return m_window.m_state; }
+    // The crosshair where the last move left it and where the button last went down, snapped.
+    QPointF pointer() const { return m_window.m_pointer.at; }
+    QPointF pressedAt() const { return m_window.m_pointer.pressedAt; }
+    // Whether the text tool holds typed text to place at its next release.
+    bool textPending() const { return tool<TextTool>(PaletteButton::Text).pending(); }
+    // The side count the polygon tool's last preview placed its vertices for.
+    double polygonSideCount() const { return tool<PolygonTool>(PaletteButton::Polygon).sideCount(); }
     int currentSheet() const { return m_window.m_sheets.currentIndex(); }
     const UndoRing &undoRing() const { return m_window.m_undoRing; }
 
@@ -48,6 +58,12 @@ public:
     const ImageBox &helpPicture() const { return *m_window.m_helpPicture; }
 
 private:
+    template <typename Kind>
+    const Kind &tool(PaletteButton button) const
+    {
+        return dynamic_cast<const Kind &>(*m_window.m_tools->toolOn(button));
+    }
+
     const MainWindow &m_window;
 };
 

@@ -61,7 +61,7 @@ TEST(CircleCommit, AnUpperHalfDraggedRightHasTheLowerHalfAsItsFlipYCopy)
 {
     CircleWindow w(4);
     w.setMirrors(false, true, false);
-    w.drag({{3000, 3000}, {3900, 4200}});  // radius 1500; pointer.mirrorY = 7200
+    w.drag({{3000, 3000}, {3900, 4200}});  // radius 1500; the anchor reflects to y 7200
     const QImage sheet = w.sheet();
     EXPECT_GT(inkNearTwips(sheet, 3000, 1500, kRedPixel), 0);
     EXPECT_EQ(inkNearTwips(sheet, 3000, 4500, kRedPixel, 3), 0);

@@ -49,8 +49,8 @@ TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndKeepsThePensPattern)
         EXPECT_EQ(countColour(image, kBluePixel), interior.width() * interior.height()) << "nothing outside";
         EXPECT_EQ(countColour(image, kRedPixel), outline);
     }
-    EXPECT_EQ(w.state().pointer.x, 2400) << "the pointer stays in twips";
-    EXPECT_EQ(w.state().pointer.y, 1800);
+    EXPECT_EQ(w.probe().pointer().x(), 2400) << "the pointer stays in twips";
+    EXPECT_EQ(w.probe().pointer().y(), 1800);
     EXPECT_EQ(w.state().pen.fillPattern, FillUpwardDiagonal) << "the pattern the pen had";
 }
 
@@ -72,7 +72,7 @@ TEST(FillAndText, TheCanvasTakesTheSheetsAreaEvenWhereItShowsGridDots)
         w.move(c.x, c.y);
         w.drag({{c.x, c.y}});
 
-        EXPECT_EQ(w.state().pointer.x, c.x) << c.what;
+        EXPECT_EQ(w.probe().pointer().x(), c.x) << c.what;
         const QImage sheet = w.sheet();
         EXPECT_EQ(countColour(sheet, kBluePixel), sheet.width() * sheet.height()) << c.what;
         EXPECT_EQ(w.canvasStored(), sheet) << c.what;
@@ -117,7 +117,7 @@ TEST(FillAndText, TheSecondTextReleasePrintsTheTypedWordAtThePointerOnCanvasAndS
 
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Hola"));
     EXPECT_EQ(w.probe().textPreview().caption(), QStringLiteral("Hola"));
-    EXPECT_TRUE(w.state().text.pending);
+    EXPECT_TRUE(w.probe().textPending());
 
     w.drag({{3000, 3000}, {4500, 3000}});  // the word's top-left corner at pixel (300, 200)
     for (const QImage &image : {w.canvasStored(), w.sheet()}) {
@@ -129,7 +129,7 @@ TEST(FillAndText, TheSecondTextReleasePrintsTheTypedWordAtThePointerOnCanvasAndS
     EXPECT_EQ(w.probe().textPreview().caption(), QString());
     EXPECT_EQ(w.probe().textPreview().left(), 3005) << "the prompt marks the anchor";
     EXPECT_EQ(w.probe().textInput().text(), QString());
-    EXPECT_FALSE(w.state().text.pending);
+    EXPECT_FALSE(w.probe().textPending());
 }
 
 TEST(FillAndText, APolygonDragIsCommittedUnmirroredOnCanvasAndSheet)
@@ -140,7 +140,7 @@ TEST(FillAndText, APolygonDragIsCommittedUnmirroredOnCanvasAndSheet)
     w.setMirrors(true, false, false);
     w.drag({{3000, 3000}, {3000, 3900}});  // a diamond with corners 900 twips from the centre
 
-    EXPECT_EQ(w.state().polygon.sideCount, 4);
+    EXPECT_EQ(w.probe().polygonSideCount(), 4);
     const QImage sheet = w.sheet();
     for (const QPointF edge : {QPointF(3450, 3450), QPointF(3450, 2550), QPointF(2550, 2550), QPointF(2550, 3450)}) {
         EXPECT_GT(inkNearTwips(sheet, edge.x(), edge.y(), kRedPixel), 0) << edge.x() << "," << edge.y();

@@ -65,7 +65,7 @@ void expectPlacedAndEmptied(GarabelWindow &w, const char *what)
 {
     EXPECT_EQ(w.probe().textInput().text(), QString()) << what;
     EXPECT_EQ(w.probe().textPreview().caption(), QString()) << what;
-    EXPECT_FALSE(w.state().text.pending) << what;
+    EXPECT_FALSE(w.probe().textPending()) << what;
 }
 } // namespace
 

@@ -29,7 +29,7 @@ TEST(StrokeTools, FreehandJoinsEachMoveToTheOneBefore)
     t.drag();
     ASSERT_EQ(t.target.stored.size(), 2u);
     const Shapes second{Segment{{3600, 3300}, {4200, 3900}},
-                        Segment{{10200, 3300}, {9600, 3900}, Reflection::LeftRight}};
+                        Segment{{10200, 3300}, {9600, 3900}, Mirror{Reflection::LeftRight, {6900, 5100}}}};
     EXPECT_EQ(t.target.stored[1].shapes, second);
 }
 

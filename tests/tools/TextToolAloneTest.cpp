@@ -18,13 +18,13 @@ TEST(TextTool, AClickPromptsAndTheNextPrintsThePendingText)
     EXPECT_EQ(t.controls.prompt, QPointF(3005, 1505));
     EXPECT_EQ(t.target.printedTexts, Texts{});
 
-    t.state.text.pending = true;
+    t.textEdited();
     t.log.clear();
     t.click(4500, 3000);
     EXPECT_EQ(t.log, (Calls{"previewText", "push", "print", "drop"}));
     EXPECT_EQ(t.target.printedTexts, (Texts{{{4500, 3000}, QStringLiteral("Hola")}}));
     EXPECT_EQ(t.controls.typed, QString());
-    EXPECT_FALSE(t.state.text.pending);
+    EXPECT_FALSE(t.textPending());
 }
 
 // Asked to place what is pending, the tool prints it where the prompt shows it,
@@ -37,11 +37,11 @@ TEST(TextTool, PlacingPendingTextPrintsItAtThePromptAsOneStep)
     t.placePending();
     EXPECT_EQ(t.log, Calls{});
 
-    t.state.text.pending = true;
+    t.textEdited();
     t.placePending();
     EXPECT_EQ(t.log, (Calls{"push", "print", "drop"}));
     EXPECT_EQ(t.target.printedTexts, (Texts{{{3000, 1500}, QStringLiteral("Hola")}}));
-    EXPECT_FALSE(t.state.text.pending);
+    EXPECT_FALSE(t.textPending());
 }
 
 } // namespace garabel::test

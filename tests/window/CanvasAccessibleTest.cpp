@@ -49,9 +49,9 @@ TEST(CanvasAccessible, ItsValueFollowsTheCrosshairAndTellsTheLastFigure)
         keys.key(Qt::Key_Space);
         EXPECT_EQ(value(), figure.drawn);
         // Coming back to the canvas reads only where the crosshair is.
-        const PointerState &at = w.state().pointer;
+        const QPointF at = w.probe().pointer();
         EXPECT_EQ(canvas->text(QAccessible::Description),
-                  QStringLiteral("columna %1, fila %2").arg(at.x / 300).arg(at.y / 300));
+                  QStringLiteral("columna %1, fila %2").arg(at.x() / 300).arg(int(at.y()) / 300));
     }
 
     w.chooseTool(PaletteButton::Text);

@@ -36,15 +36,13 @@ TEST_F(PointerTracking, PressAndMoveSnapThePointerToTheNearestGridPoint)
     for (const auto &c : cases) {
         w.moveFreely(c.step == 1);
         w.press(c.x, c.y);
-        EXPECT_EQ(w.state().pointer.anchorX, c.snappedX) << c.x << " step " << c.step;
-        EXPECT_EQ(w.state().pointer.anchorY, c.snappedY) << c.y << " step " << c.step;
-        EXPECT_EQ(w.state().pointer.mirrorX, 2 * 6900 - c.snappedX);
-        EXPECT_EQ(w.state().pointer.mirrorY, 2 * 5100 - c.snappedY);
+        EXPECT_EQ(w.probe().pressedAt().x(), c.snappedX) << c.x << " step " << c.step;
+        EXPECT_EQ(w.probe().pressedAt().y(), c.snappedY) << c.y << " step " << c.step;
+        const Mirror throughCentre{Reflection::ThroughCentre, QPoint(w.state().grid.centreX, w.state().grid.centreY)};
+        EXPECT_EQ(throughCentre(w.probe().pressedAt()), QPointF(2 * 6900 - c.snappedX, 2 * 5100 - c.snappedY));
         w.move(c.x, c.y, Qt::LeftButton);
-        EXPECT_EQ(w.state().pointer.x, c.snappedX) << c.x << " step " << c.step;
-        EXPECT_EQ(w.state().pointer.y, c.snappedY) << c.y << " step " << c.step;
-        EXPECT_EQ(w.state().pointer.previousX, c.snappedX);
-        EXPECT_EQ(w.state().pointer.previousY, c.snappedY);
+        EXPECT_EQ(w.probe().pointer().x(), c.snappedX) << c.x << " step " << c.step;
+        EXPECT_EQ(w.probe().pointer().y(), c.snappedY) << c.y << " step " << c.step;
         w.release(c.x, c.y);
     }
 }

@@ -28,7 +28,7 @@ TEST(SideCountList, ANumberTypedIsTakenAsTypedNeverCompleted)
             QTest::keyClick(box, confirm);
             EXPECT_EQ(w.probe().sideCountList().text(), QString::fromLatin1(c.typed)) << c.typed;
             w.drag({{3000, 3000}, {3000, 4500}});
-            EXPECT_EQ(w.state().polygon.sideCount, c.sides) << c.typed << " confirmed with " << confirm;
+            EXPECT_EQ(w.probe().polygonSideCount(), c.sides) << c.typed << " confirmed with " << confirm;
         }
     }
 }

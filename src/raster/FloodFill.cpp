@@ -21,8 +21,9 @@ struct Segment {
 };
 
 // The segments still to scan, taken in the order they were found: the fill then
-// sweeps the image row after row. Taken last-found-first, it would run down one
-// narrow column at a time, each pixel on a new cache line and memory page.
+// sweeps the image row after row (narrow lanes a band of rows at a time). Taken
+// last-found-first, it would run down one narrow column at a time, each pixel on
+// a new cache line and memory page.
 class SegmentQueue
 {
 public:
@@ -49,16 +50,27 @@ private:
 
 constexpr int kLane = 64;  // pixels; wider runs are taken through the queue alone
 
+// The row before which a lane stops: the image's edge when nothing else waits
+// in the queue, else the edge of its row of tiles. Lanes side by side (a comb)
+// are then taken a band of rows at a time, one after the other, each band's
+// rows still in the cache from the lane before.
+int laneEnd(const Segment &s, int height, bool alone)
+{
+    const int first = s.y + s.dy;
+    if (s.dy > 0)
+        return alone ? height : std::min(height, (first / kTile + 1) * kTile);
+    return alone ? -1 : first / kTile * kTile - 1;
+}
+
 // Follows a narrow segment while the row it scans holds exactly its run: a lane
-// winding through the picture, one run a row. The queue would hand each of
-// these runs back at once when nothing else waits in it; here a row costs a
-// look at its pixels. Moves `s` to the last row taken, and tells whether the
-// row beyond is in the image.
+// winding through the picture, one run a row, where the queue would cost more
+// than the look at the few pixels of each row. Moves `s` to the last row
+// taken, and tells whether the row beyond is in the image.
 template<class Rows>
-bool followLane(Rows &rows, RunEffects &effects, Segment &s, int height)
+bool followLane(Rows &rows, RunEffects &effects, Segment &s, int height, bool alone)
 {
     int y = s.y;
-    for (; y + s.dy >= 0 && y + s.dy < height; y += s.dy) {
+    for (const int end = laneEnd(s, height, alone); y + s.dy != end; y += s.dy) {
         rows.setRow(y + s.dy);
         if (!rows.takeExactly(s.left, s.right))
             break;
@@ -87,9 +99,9 @@ QRect fillSegments(Rows &rows, RunEffects &effects, QSize size, QPoint start)
     int minX = size.width(), maxX = -1, minY = height, maxY = -1;
     while (!pending.empty()) {
         Segment s = pending.pop();
-        if (pending.empty() && s.right - s.left < kLane) {
+        if (s.right - s.left < kLane) {
             const int first = s.y + s.dy;
-            const bool more = followLane(rows, effects, s, height);
+            const bool more = followLane(rows, effects, s, height, pending.empty());
             if (s.y != first - s.dy) {
                 minX = std::min(minX, s.left);
                 maxX = std::max(maxX, s.right);

@@ -1,0 +1,116 @@
+#include "raster/TilePool.h"
+
+#include "raster/Surface.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
+namespace garabel {
+
+namespace {
+constexpr int kSide = Surface::kTile;
+constexpr std::size_t kTileBytes = std::size_t(kSide) * kSide * sizeof(QRgb);
+constexpr std::size_t kBlockBytes = std::size_t(2) << 20;  // one large page
+constexpr int kTilesPerBlock = int(kBlockBytes / kTileBytes);
+} // namespace
+
+struct TilePool::Shared {
+    struct Block;
+    // What a tile's image gives back when it goes: its place in its block.
+    struct Place {
+        Block *block;
+        int index;
+    };
+    struct Block {
+        Shared *shared = nullptr;
+        uchar *memory = nullptr;
+        std::array<Place, kTilesPerBlock> places;
+        std::vector<int> free;  // the places no tile holds
+
+        ~Block() { std::free(memory); }
+    };
+
+    std::vector<std::unique_ptr<Block>> blocks;
+    std::vector<Block *> open;  // the blocks with free places, the next to serve last
+    bool poolGone = false;
+
+    Block *newBlock();
+    static void giveBack(void *info);
+};
+
+TilePool::Shared::Block *TilePool::Shared::newBlock()
+{
+    auto block = std::make_unique<Block>();
+    block->memory = static_cast<uchar *>(std::aligned_alloc(kBlockBytes, kBlockBytes));
+    if (!block->memory)
+        return nullptr;
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    madvise(block->memory, kBlockBytes, MADV_HUGEPAGE);
+#endif
+    block->shared = this;
+    for (int i = 0; i < kTilesPerBlock; ++i) {
+        block->places[i] = {block.get(), i};
+        block->free.push_back(kTilesPerBlock - 1 - i);
+    }
+    open.push_back(block.get());
+    blocks.push_back(std::move(block));
+    return open.back();
+}
+
+void TilePool::Shared::giveBack(void *info)
+{
+    const Place &place = *static_cast<Place *>(info);
+    Block *block = place.block;
+    Shared *shared = block->shared;
+    if (block->free.empty())
+        shared->open.push_back(block);
+    block->free.push_back(place.index);
+    if (int(block->free.size()) == kTilesPerBlock) {
+        shared->open.erase(std::find(shared->open.begin(), shared->open.end(), block));
+        shared->blocks.erase(std::find_if(shared->blocks.begin(), shared->blocks.end(),
+                                          [block](const std::unique_ptr<Block> &b) { return b.get() == block; }));
+    }
+    if (shared->poolGone && shared->blocks.empty())
+        delete shared;
+}
+
+TilePool::TilePool() : m_shared(new Shared) {}
+
+TilePool::~TilePool()
+{
+    m_shared->poolGone = true;
+    if (m_shared->blocks.empty())
+        delete m_shared;
+}
+
+QImage TilePool::cut(const QImage &image, QPoint topLeft)
+{
+    Shared::Block *block = m_shared->open.empty() ? m_shared->newBlock() : m_shared->open.back();
+    if (!block)
+        return image.copy(QRect(topLeft, QSize(kSide, kSide)));
+    const int index = block->free.back();
+    block->free.pop_back();
+    if (block->free.empty())
+        m_shared->open.pop_back();
+    uchar *const pixels = block->memory + std::size_t(index) * kTileBytes;
+    constexpr std::size_t kRowBytes = kSide * sizeof(QRgb);
+    for (int y = 0; y < kSide; ++y)
+        std::memcpy(pixels + y * kRowBytes, image.constScanLine(topLeft.y() + y) + topLeft.x() * sizeof(QRgb), kRowBytes);
+    return QImage(pixels, kSide, kSide, int(kRowBytes), QImage::Format_RGB32, &Shared::giveBack,
+                  &block->places[std::size_t(index)]);
+}
+
+std::size_t TilePool::bytesHeld() const
+{
+    return m_shared->blocks.size() * kBlockBytes;
+}
+
+} // namespace garabel

@@ -92,19 +92,14 @@ public:
     // marked and counted once for each row of tiles it crosses.
     void lane(int left, int right, int top, int bottom)
     {
-        if (m_followerBits) {
-            for (int y = top; y <= bottom; ++y) {
-                setRow(y);
-                run(left, right);
-            }
-            return;
-        }
         for (int y = top; y <= bottom;) {
             const int last = std::min(bottom, y / kTile * kTile + kTile - 1);
             setRow(y);
             mark(m_markRow, left / kTile, right / kTile);
             if (m_countRow)
                 count(left, right, last - y + 1);
+            if (m_followerBits)
+                followerLane(left, right, y, last);
             y = last + 1;
         }
     }
@@ -150,6 +145,20 @@ private:
         else
             runs::paint(row, left, right + 1, m_followerColour);
         mark(m_followerMarkRow, left / kTile, right / kTile);
+    }
+
+    // The lane on the follower, within one row of tiles.
+    void followerLane(int left, int right, int top, int bottom)
+    {
+        right = std::min(right, m_followerSize.width() - 1);
+        bottom = std::min(bottom, m_followerSize.height() - 1);
+        if (left > right || top > bottom)
+            return;
+        mark(m_followerMarkRow, left / kTile, right / kTile);
+        for (int y = top; y <= bottom; ++y) {
+            const std::uint8_t pattern = m_follower.style == FillSolid ? 0xFF : hatchRow(m_follower.style, y);
+            paintRun(rowOf(m_followerBits, m_followerStride, y), left, right + 1, m_followerColour, pattern);
+        }
     }
 
     static void mark(unsigned char *row, int first, int last)

@@ -40,9 +40,13 @@ struct TilePool::Shared {
 
     std::vector<std::unique_ptr<Block>> blocks;
     std::vector<Block *> open;  // the blocks with free places, the next to serve last
+    // One empty block is kept for the next tiles: a capture withdrawn, then
+    // taken again, would otherwise ask the system for a fresh block each time.
+    Block *spare = nullptr;
     bool poolGone = false;
 
     Block *newBlock();
+    void drop(Block *block);
     static void giveBack(void *info);
 };
 
@@ -74,12 +78,20 @@ void TilePool::Shared::giveBack(void *info)
         shared->open.push_back(block);
     block->free.push_back(place.index);
     if (int(block->free.size()) == kTilesPerBlock) {
-        shared->open.erase(std::find(shared->open.begin(), shared->open.end(), block));
-        shared->blocks.erase(std::find_if(shared->blocks.begin(), shared->blocks.end(),
-                                          [block](const std::unique_ptr<Block> &b) { return b.get() == block; }));
+        if (shared->spare || shared->poolGone)
+            shared->drop(block);
+        else
+            shared->spare = block;
     }
     if (shared->poolGone && shared->blocks.empty())
         delete shared;
+}
+
+void TilePool::Shared::drop(Block *block)
+{
+    open.erase(std::find(open.begin(), open.end(), block));
+    blocks.erase(std::find_if(blocks.begin(), blocks.end(),
+                              [block](const std::unique_ptr<Block> &b) { return b.get() == block; }));
 }
 
 TilePool::TilePool() : m_shared(new Shared) {}
@@ -87,6 +99,8 @@ TilePool::TilePool() : m_shared(new Shared) {}
 TilePool::~TilePool()
 {
     m_shared->poolGone = true;
+    if (m_shared->spare)
+        m_shared->drop(m_shared->spare);
     if (m_shared->blocks.empty())
         delete m_shared;
 }
@@ -96,6 +110,8 @@ QImage TilePool::cut(const QImage &image, QPoint topLeft)
     Shared::Block *block = m_shared->open.empty() ? m_shared->newBlock() : m_shared->open.back();
     if (!block)
         return image.copy(QRect(topLeft, QSize(kSide, kSide)));
+    if (block == m_shared->spare)
+        m_shared->spare = nullptr;
     const int index = block->free.back();
     block->free.pop_back();
     if (block->free.empty())

@@ -10,7 +10,8 @@ namespace garabel {
 // blocks of 2 MB: a fresh block costs the system a few large pages where tiles
 // of their own would each fault in four small ones, and the place of a tile let
 // go serves the next one. The tiles are plain QImages, shared implicitly; a
-// block goes back to the system with its last tile, which may outlive the pool.
+// block goes back to the system with its last tile (but for one kept empty),
+// and the tiles may outlive the pool.
 // For one thread.
 class TilePool
 {

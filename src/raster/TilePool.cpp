@@ -18,7 +18,8 @@ namespace garabel {
 namespace {
 constexpr int kSide = Surface::kTile;
 constexpr std::size_t kTileBytes = std::size_t(kSide) * kSide * sizeof(QRgb);
-constexpr std::size_t kBlockBytes = std::size_t(2) << 20;  // one large page
+constexpr std::size_t kBlockBytes = std::size_t(2) << 20;
+constexpr std::size_t kPageBytes = 4096;
 constexpr int kTilesPerBlock = int(kBlockBytes / kTileBytes);
 } // namespace
 
@@ -53,11 +54,13 @@ struct TilePool::Shared {
 TilePool::Shared::Block *TilePool::Shared::newBlock()
 {
     auto block = std::make_unique<Block>();
-    block->memory = static_cast<uchar *>(std::aligned_alloc(kBlockBytes, kBlockBytes));
+    block->memory = static_cast<uchar *>(std::aligned_alloc(kPageBytes, kBlockBytes));
     if (!block->memory)
         return nullptr;
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    madvise(block->memory, kBlockBytes, MADV_HUGEPAGE);
+#if defined(__linux__) && defined(MADV_POPULATE_WRITE)
+    // All its pages at once, not one fault each as the tiles come; an older
+    // system that does not know the advice faults them in as before.
+    madvise(block->memory, kBlockBytes, MADV_POPULATE_WRITE);
 #endif
     block->shared = this;
     for (int i = 0; i < kTilesPerBlock; ++i) {

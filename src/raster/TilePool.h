@@ -7,12 +7,11 @@
 namespace garabel {
 
 // Memory for many tiles of Surface::kTile pixels square, RGB32, handed out from
-// blocks of 2 MB: a fresh block costs the system a few large pages where tiles
-// of their own would each fault in four small ones, and the place of a tile let
-// go serves the next one. The tiles are plain QImages, shared implicitly; a
-// block goes back to the system with its last tile (but for one kept empty),
-// and the tiles may outlive the pool.
-// For one thread.
+// blocks of 2 MB: a fresh block has its pages mapped in one call where tiles of
+// their own would each fault in four, and the place of a tile let go serves the
+// next one. The tiles are plain QImages, shared implicitly; a block goes back to
+// the system with its last tile (but for one kept empty), and the tiles may
+// outlive the pool. For one thread.
 class TilePool
 {
 public:

@@ -58,15 +58,18 @@ std::array<QRgb, kTile> solidRow(QRgb colour)
 }
 
 // The pixels of one tile, or nothing but its colour when it has only one, so
-// that a drawn tile costs little more than its copy.
-QImage cutTile(const QImage &image, int column, int row, QRgb &colour)
+// that a drawn tile costs little more than its copy. A whole tile goes into the
+// pool's memory.
+QImage cutTile(const QImage &image, int column, int row, QRgb &colour, TilePool &pool)
 {
     const QRect area = tileArea(image, column, row);
     colour = image.pixel(area.topLeft());
     const auto solid = solidRow(colour);
     if (rowsMatch(image, area, [&solid](int) { return solid.data(); }))
         return {};
-    return image.copy(column * kTile, row * kTile, kTile, kTile);
+    if (area.width() != kTile || area.height() != kTile)
+        return image.copy(column * kTile, row * kTile, kTile, kTile);
+    return pool.cut(image, area.topLeft());
 }
 
 // Whether the image's tile still holds what was cut from it: `pixels`, or
@@ -120,7 +123,7 @@ void SnapshotStore::refresh(Tiles &record, Surface &surface)
                 tile.colour = *colour;
                 continue;
             }
-            tile.pixels = cutTile(image, column, row, tile.colour);
+            tile.pixels = cutTile(image, column, row, tile.colour, m_pool);
             m_tileBytes += std::size_t(tile.pixels.sizeInBytes());
         }
     }

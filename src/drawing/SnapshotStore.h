@@ -1,5 +1,7 @@
 #pragma once
 
+#include "raster/TilePool.h"
+
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -105,6 +107,8 @@ private:
     static void writeTile(Surface &surface, int column, int row, const Tile &tile, SolidTiles &solids);
     static bool isBlank(const Tiles &tiles);
 
+    // First, so that it goes last: the memory of the tiles cut whole.
+    TilePool m_pool;
     std::vector<std::vector<Tiles>> m_rings;
     std::vector<Tiles> m_current;  // per sheet: its picture as of its last capture or adopt
     // What the latest capture overwrote, and where.

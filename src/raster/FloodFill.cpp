@@ -1,5 +1,6 @@
 #include "raster/FloodFill.h"
 
+#include "raster/internal/FloodFillEffects.h"
 #include "raster/internal/FloodFillRows.h"
 #include "raster/Surface.h"
 
@@ -13,148 +14,6 @@ namespace {
 
 using namespace floodFillRows;
 
-constexpr int kTile = Surface::kTile;
-constexpr int kStreamedRun = 256;  // pixels; shorter runs are painted through the cache
-constexpr int kShortRun = 4;       // pixels; shorter runs are painted pixel by pixel
-
-// What each run taken does besides painting the image read: the marks of the
-// tiles it crosses, and the same run painted on the follower. Runs come row by
-// row through setRow(), so that each finds its rows of marks ready.
-class RunEffects
-{
-public:
-    RunEffects(const FillPaint &target, const FillPaint *follower)
-        : m_marks(target.tileMarks), m_columns(target.tileColumns), m_colours(target.tileColours)
-    {
-        if (m_marks && m_colours && target.style == FillSolid) {
-            m_painted.assign(std::size_t(m_columns) * ((target.image->height() + kTile - 1) / kTile), 0);
-            m_fill = toQRgb(target.colour);
-        }
-        if (follower && (follower->style == FillSolid || isHatchStyle(follower->style)) && !follower->image->isNull()) {
-            m_follower = *follower;
-            m_followerBits = follower->image->bits();
-            m_followerStride = follower->image->bytesPerLine();
-            m_followerSize = follower->image->size();
-            m_followerColour = toQRgb(follower->colour);
-        }
-    }
-
-    void setRow(int y)
-    {
-        if (y == m_y)
-            return;
-        m_y = y;
-        // A narrow lane comes here at every row: the rows of marks change only
-        // with the row of tiles.
-        if (const int tileRow = y / kTile; tileRow != m_tileRow) {
-            m_tileRow = tileRow;
-            const std::size_t row = std::size_t(tileRow);
-            m_markRow = m_marks ? m_marks + row * std::size_t(m_columns) : nullptr;
-            m_countRow = m_painted.empty() ? nullptr : m_painted.data() + row * std::size_t(m_columns);
-            m_followerMarkRow = m_follower.tileMarks ? m_follower.tileMarks + row * std::size_t(m_follower.tileColumns)
-                                                     : nullptr;
-        }
-        if (!m_followerBits)
-            return;
-        m_followerRow = y < m_followerSize.height() ? rowOf(m_followerBits, m_followerStride, y) : nullptr;
-        if (m_followerRow && m_follower.style != FillSolid)
-            m_followerPattern = hatchRow(m_follower.style, y);
-    }
-
-    // The run [left, right] of the present row. Most runs of a busy picture
-    // lie in one tile and are a few pixels long: those take a store or two.
-    [[gnu::always_inline]] void run(int left, int right)
-    {
-        const int first = left / kTile, last = right / kTile;
-        if (first == last) {
-            if (m_markRow)
-                m_markRow[first] = TileWritten;
-            if (m_countRow)
-                m_countRow[first] += right - left + 1;
-        } else {
-            mark(m_markRow, first, last);
-            if (m_countRow)
-                count(left, right);
-        }
-        if (!m_followerRow || left >= m_followerSize.width())
-            return;
-        right = std::min(right, m_followerSize.width() - 1);
-        if (m_followerPattern == 0xFF && right - left < kShortRun) {
-            std::fill(m_followerRow + left, m_followerRow + right + 1, m_followerColour);
-            if (m_followerMarkRow)
-                m_followerMarkRow[left / kTile] = m_followerMarkRow[right / kTile] = TileWritten;
-            return;
-        }
-        paintFollower(left, right);
-    }
-
-    // Marks the tiles painted in whole as one colour, on the follower too when
-    // it paints them solid and has the same tiles.
-    void finish(const QSize &size)
-    {
-        const bool followerToo = m_followerBits && m_follower.style == FillSolid && m_follower.tileMarks
-            && m_follower.tileColours && m_followerSize == size;
-        for (std::size_t i = 0; i < m_painted.size(); ++i) {
-            const int column = int(i % std::size_t(m_columns)), row = int(i / std::size_t(m_columns));
-            const int width = std::min(kTile, size.width() - column * kTile);
-            const int height = std::min(kTile, size.height() - row * kTile);
-            if (m_painted[i] != width * height)
-                continue;
-            m_marks[i] = TileOneColour;
-            m_colours[i] = m_fill;
-            if (followerToo) {
-                m_follower.tileMarks[i] = TileOneColour;
-                m_follower.tileColours[i] = m_followerColour;
-            }
-        }
-    }
-
-private:
-    void count(int left, int right)
-    {
-        for (int column = left / kTile; column <= right / kTile; ++column)
-            m_countRow[column] += std::min(right, column * kTile + kTile - 1) - std::max(left, column * kTile) + 1;
-    }
-
-    void paintFollower(int left, int right)
-    {
-        std::uint32_t *row = m_followerRow;
-        // The follower is the canvas: its pixels are next read by the repaint,
-        // long after this fill has been through the cache.
-        if (m_followerPattern != 0xFF)
-            paintRun(row, left, right + 1, m_followerColour, m_followerPattern);
-        else if (right - left >= kStreamedRun)
-            runs::stream(row, left, right + 1, m_followerColour);
-        else
-            runs::paint(row, left, right + 1, m_followerColour);
-        mark(m_followerMarkRow, left / kTile, right / kTile);
-    }
-
-    static void mark(unsigned char *row, int first, int last)
-    {
-        for (int column = first; row && column <= last; ++column)
-            row[column] = TileWritten;
-    }
-
-    unsigned char *m_marks;
-    int m_columns;
-    unsigned *m_colours;
-    std::vector<int> m_painted;  // pixels painted in each tile, for TileOneColour
-    unsigned m_fill = 0;
-    FillPaint m_follower;
-    uchar *m_followerBits = nullptr;
-    qsizetype m_followerStride = 0;
-    QSize m_followerSize;
-    std::uint32_t m_followerColour = 0;
-    // The present row's: its y, its rows of marks and counts, its follower pixels.
-    int m_y = -1, m_tileRow = -1;
-    unsigned char *m_markRow = nullptr;
-    int *m_countRow = nullptr;
-    std::uint32_t *m_followerRow = nullptr;
-    unsigned char *m_followerMarkRow = nullptr;
-    std::uint8_t m_followerPattern = 0xFF;
-};
-
 // A run [left, right] already taken on row y; row y + dy is still to be scanned
 // under it.
 struct Segment {
@@ -162,8 +21,9 @@ struct Segment {
 };
 
 // The segments still to scan, taken in the order they were found: the fill then
-// sweeps the image row after row. Taken last-found-first, it would run down one
-// narrow column at a time, each pixel on a new cache line and memory page.
+// sweeps the image row after row (narrow lanes a band of rows at a time). Taken
+// last-found-first, it would run down one narrow column at a time, each pixel on
+// a new cache line and memory page.
 class SegmentQueue
 {
 public:
@@ -188,6 +48,39 @@ private:
     std::size_t m_head = 0;
 };
 
+constexpr int kLane = 64;  // pixels; wider runs are taken through the queue alone
+
+// The row before which a lane stops: the image's edge when nothing else waits
+// in the queue, else the edge of its row of tiles. Lanes side by side (a comb)
+// are then taken a band of rows at a time, one after the other, each band's
+// rows still in the cache from the lane before.
+int laneEnd(const Segment &s, int height, bool alone)
+{
+    const int first = s.y + s.dy;
+    if (s.dy > 0)
+        return alone ? height : std::min(height, (first / kTile + 1) * kTile);
+    return alone ? -1 : first / kTile * kTile - 1;
+}
+
+// Follows a narrow segment while the row it scans holds exactly its run: a lane
+// winding through the picture, one run a row, where the queue would cost more
+// than the look at the few pixels of each row. Moves `s` to the last row
+// taken, and tells whether the row beyond is in the image.
+template<class Rows>
+bool followLane(Rows &rows, RunEffects &effects, Segment &s, int height, bool alone)
+{
+    int y = s.y;
+    for (const int end = laneEnd(s, height, alone); y + s.dy != end; y += s.dy) {
+        rows.setRow(y + s.dy);
+        if (!rows.takeExactly(s.left, s.right))
+            break;
+    }
+    if (y != s.y)
+        effects.lane(s.left, s.right, std::min(y, s.y + s.dy), std::max(y, s.y + s.dy));
+    s.y = y;
+    return y + s.dy >= 0 && y + s.dy < height;
+}
+
 // Seed fill by segments: each segment scans the neighbouring row only under its
 // parent run, and pushes back the parts of a new run that stick out beyond the
 // parent, so each pixel is read about once.
@@ -205,7 +98,19 @@ QRect fillSegments(Rows &rows, RunEffects &effects, QSize size, QPoint start)
 
     int minX = size.width(), maxX = -1, minY = height, maxY = -1;
     while (!pending.empty()) {
-        const Segment s = pending.pop();
+        Segment s = pending.pop();
+        if (s.right - s.left < kLane) {
+            const int first = s.y + s.dy;
+            const bool more = followLane(rows, effects, s, height, pending.empty());
+            if (s.y != first - s.dy) {
+                minX = std::min(minX, s.left);
+                maxX = std::max(maxX, s.right);
+                minY = std::min({minY, first, s.y});
+                maxY = std::max({maxY, first, s.y});
+            }
+            if (!more)
+                continue;
+        }
         const int y = s.y + s.dy;
         rows.setRow(y);
         // Only the run under the parent's left end may reach further left.

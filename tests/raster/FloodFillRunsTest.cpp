@@ -42,6 +42,7 @@ TEST(PixelRuns, FourAtATimeAgreesWithOneAtATimeAtEveryOffset)
             for (int end = from; end <= length; ++end) {
                 ASSERT_EQ(runs::find(row.data(), from, end, kArea), plainRuns::find(row.data(), from, end, kArea))
                     << "seed " << seed << " [" << from << ", " << end << ")";
+                ASSERT_EQ(runs::all(row.data(), from, end, kArea), plainRuns::all(row.data(), from, end, kArea));
                 for (auto paint : {&runs::paint, &runs::stream}) {
                     std::vector<std::uint32_t> painted = row, expected = row;
                     paint(painted.data(), from, end, 0xFF123456);
@@ -84,7 +85,7 @@ std::vector<QPoint> plainArea(const QImage &image, QPoint start)
 }
 
 // Pictures where runs start and end anywhere: odd widths, runs along both
-// edges, combs of one-pixel walls both ways, scattered noise.
+// edges, combs of one-pixel walls both ways, lanes, scattered noise.
 std::vector<QImage> trickyPictures()
 {
     std::vector<QImage> pictures;
@@ -101,6 +102,8 @@ std::vector<QImage> trickyPictures()
     add(67, 43, [](int x, int y) { return y > 0 && x % 2 == 1; });   // comb hanging from the top row
     add(66, 45, [](int x, int y) { return x < 65 && y % 2 == 1; });  // comb along the right edge
     add(71, 29, [](int x, int y) { return (x * 7 + y * 13) % 5 == 0 && x != 0; });
+    // Lanes winding up and down, one meeting the next halfway.
+    add(61, 37, [](int x, int y) { return x % 4 == 3 && y != (x / 4 % 2 ? 0 : 36) && (x != 23 || y != 18); });
     std::mt19937 random(7);
     add(131, 70, [&random](int x, int y) { return x != 0 && y != 69 && random() % 100 < 38; });
     add(203, 130, [](int x, int y) { return (x / 3 + y / 5) % 4 == 0 || x % 64 == 63; });
@@ -115,12 +118,15 @@ TEST(FloodFillRuns, LeavesThePixelsOfAPlainFillOnTheImageAndTheCanvasThatFollows
             for (const QPoint start : {QPoint(0, 0), QPoint(picture.width() - 1, picture.height() / 2)}) {
                 if (picture.pixel(start) != kArea)
                     continue;
-                QImage image = picture, follower = picture.mirrored(true, false);
+                // The follower is cut short by a column and a row: the fill is clipped to it.
+                QImage image = picture, follower = picture.mirrored(true, false).copy(0, 0, picture.width() - 1,
+                                                                                      picture.height() - 1);
                 QImage expected = image, expectedFollower = follower;
                 for (const QPoint p : plainArea(picture, start)) {
                     if (style == FillSolid || hatchRow(style, p.y()) >> (p.x() & 7) & 1) {
                         expected.setPixel(p, fill);
-                        expectedFollower.setPixel(p, followerFill);
+                        if (follower.rect().contains(p))
+                            expectedFollower.setPixel(p, followerFill);
                     }
                 }
                 const FillPaint followed{&follower, fromQRgb(followerFill), style};
@@ -136,19 +142,23 @@ TEST(FloodFillRuns, LeavesThePixelsOfAPlainFillOnTheImageAndTheCanvasThatFollows
 TEST(FloodFillRuns, MarksTheTilesItPaintsInAndTheOnesItPaintsWhole)
 {
     // 150 x 100: tiles of 64, cut short along the right and bottom edges. A wall
-    // at x = 40 keeps a fill from the right out of part of the left-hand tiles.
-    QImage image(150, 100, QImage::Format_RGB32);
-    image.fill(kArea);
-    for (int y = 0; y < 100; ++y)
-        image.setPixel(40, y, kWall);
-    std::vector<unsigned char> marks(3 * 2, TileClean);
-    std::vector<unsigned> colours(marks.size(), 0);
-    const FillPaint target{&image, fromQRgb(0xFF00FF00), FillSolid, marks.data(), 3, colours.data()};
-    floodFillImage(target, {149, 0}, fromQRgb(kArea));
-    EXPECT_EQ(marks, (std::vector<unsigned char>{TileWritten, TileOneColour, TileOneColour,
-                                                  TileWritten, TileOneColour, TileOneColour}));
-    EXPECT_EQ(colours[2], 0xFF00FF00u);
-    EXPECT_EQ(colours[5], 0xFF00FF00u);
+    // at x = 40 keeps a fill from the right out of part of the left-hand tiles;
+    // one at x = 64, open along the bottom row, leaves them a lane 64 pixels wide.
+    struct Case { int wall, wallBottom; std::vector<unsigned char> marks; };
+    for (const Case &c : {Case{40, 99, {TileWritten, TileOneColour, TileOneColour, TileWritten, TileOneColour, TileOneColour}},
+                          Case{64, 98, {TileOneColour, TileWritten, TileOneColour, TileOneColour, TileWritten, TileOneColour}}}) {
+        QImage image(150, 100, QImage::Format_RGB32);
+        image.fill(kArea);
+        for (int y = 0; y <= c.wallBottom; ++y)
+            image.setPixel(c.wall, y, kWall);
+        std::vector<unsigned char> marks(3 * 2, TileClean);
+        std::vector<unsigned> colours(marks.size(), 0);
+        const FillPaint target{&image, fromQRgb(0xFF00FF00), FillSolid, marks.data(), 3, colours.data()};
+        floodFillImage(target, {149, 0}, fromQRgb(kArea));
+        EXPECT_EQ(marks, c.marks) << "wall at " << c.wall;
+        EXPECT_EQ(colours[2], 0xFF00FF00u);
+        EXPECT_EQ(colours[5], 0xFF00FF00u);
+    }
 }
 
 TEST(SurfaceFloodFill, ATileAFillPaintedWholeIsKnownByItsColourUntilDrawnOn)

@@ -88,6 +88,18 @@ TEST(FloodFill, WindingCorridorNeedsNoRecursionFromEitherEnd)
     }
 }
 
+// A one-pixel lane filled from its bottom end is followed up to its top, and
+// the fill tells where it painted.
+TEST(FloodFill, ALaneFromTheSeedUpIsPaintedAndBoundedWhole)
+{
+    QImage image(5, 8, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    for (int y = 0; y < 8; ++y)
+        image.setPixel(2, y, toQRgb(kWhite));
+    EXPECT_EQ(floodFillImage(image, {2, 7}, kWhite, kRed, FillSolid), QRect(2, 0, 1, 8));
+    EXPECT_EQ(countRgb(image, kRed), 8);
+}
+
 class FloodFillStyle : public ::testing::TestWithParam<int> {};
 
 // Figures drawn filled, and the same figures drawn hollow then flood filled inside.

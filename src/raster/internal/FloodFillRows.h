@@ -59,6 +59,16 @@ public:
         m_row[x] = m_fill;
         return x;
     }
+    // Takes [left, right] when it is a whole run of the row, and tells whether
+    // it did; leaves the row alone otherwise.
+    bool takeExactly(int left, int right)
+    {
+        if ((left > 0 && takes(left - 1)) || (right + 1 < m_width && takes(right + 1))
+            || !runs::all(m_row, left, right + 1, m_area))
+            return false;
+        runs::paint(m_row, left, right + 1, m_fill);
+        return true;
+    }
     // The first pixel taken in [from, end), or end.
     int next(int from, int end) const
     {
@@ -106,6 +116,14 @@ public:
         paintRun(m_row, left, x + 1, m_fill, m_pattern);
         return x;
     }
+    bool takeExactly(int left, int right)
+    {
+        if ((left > 0 && takes(left - 1)) || (right + 1 < m_width && takes(right + 1))
+            || runEnd(left, right + 1) <= right)
+            return false;
+        take(left, right);
+        return true;
+    }
     int next(int from, int end) const
     {
         while (from < end && !takes(from))
@@ -114,6 +132,14 @@ public:
     }
 
 private:
+    // The first pixel in [from, end) not taken, or end.
+    int runEnd(int from, int end) const
+    {
+        while (from < end && takes(from))
+            ++from;
+        return from;
+    }
+
     uchar *m_bits;
     qsizetype m_stride;
     int m_width;

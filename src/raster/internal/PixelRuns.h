@@ -35,6 +35,16 @@ inline int find(const std::uint32_t *row, int from, int end, std::uint32_t colou
     return end;
 }
 
+// Whether every pixel in [from, end) is `colour`.
+inline bool all(const std::uint32_t *row, int from, int end, std::uint32_t colour)
+{
+    for (; from < end; ++from) {
+        if (row[from] != colour)
+            return false;
+    }
+    return true;
+}
+
 inline void paint(std::uint32_t *row, int from, int end, std::uint32_t colour)
 {
     for (; from < end; ++from)
@@ -95,6 +105,17 @@ inline int find(const std::uint32_t *row, int from, int end, std::uint32_t colou
             return x + std::countr_zero(same);
     }
     return plainRuns::find(row, x, end, colour);
+}
+
+inline bool all(const std::uint32_t *row, int from, int end, std::uint32_t colour)
+{
+    const __m128i c = _mm_set1_epi32(int(colour));
+    int x = from;
+    for (; x + 4 <= end; x += 4) {
+        if (sameMask(row + x, c) != 0xF)
+            return false;
+    }
+    return plainRuns::all(row, x, end, colour);
 }
 
 inline void paint(std::uint32_t *row, int from, int end, std::uint32_t colour)

@@ -102,6 +102,12 @@ std::optional<ScreenPixels> ScreenPixels::of(QPainter &painter, const QRegion &r
     return ScreenPixels(device->bits(), device->bytesPerLine(), offset);
 }
 
+ScreenPixels ScreenPixels::ofImage(QImage &image)
+{
+    Q_ASSERT(image.format() == QImage::Format_RGB32);
+    return ScreenPixels(image.bits(), image.bytesPerLine(), QPoint(0, 0));
+}
+
 void ScreenPixels::copy(QPoint at, const QImage &image, const QRect &source) const
 {
     Q_ASSERT(image.format() == QImage::Format_RGB32 && image.rect().contains(source));

@@ -26,10 +26,16 @@ class ScreenPixels
 public:
     // The painter's pixels, when the rectangles of `region` may be written there.
     static std::optional<ScreenPixels> of(QPainter &painter, const QRegion &region);
+    // The pixels of an RGB32 image of one's own, at its origin.
+    static ScreenPixels ofImage(QImage &image);
 
     // Copies `source` of an opaque RGB32 image to `at`.
     void copy(QPoint at, const QImage &image, const QRect &source) const;
     void fill(const QRect &area, QRgb colour) const;
+    void set(QPoint at, QRgb colour) const
+    {
+        reinterpret_cast<QRgb *>(m_bits + (at.y() + m_offset.y()) * m_stride)[at.x() + m_offset.x()] = colour;
+    }
 
 private:
     ScreenPixels(uchar *bits, qsizetype stride, QPoint offset) : m_bits(bits), m_stride(stride), m_offset(offset) {}

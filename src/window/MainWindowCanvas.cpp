@@ -53,7 +53,7 @@ bool spansFromAnchor(PaletteButton tool)
 void MainWindow::onCanvasPressed(int, int, double x, double y)
 {
     // A press on the help page only gives the drawing back.
-    m_drag = m_sheetDisplay.helpShown() ? Drag::Ignored : Drag::Drawing;
+    m_drag = helpShown() ? Drag::Ignored : Drag::Drawing;
     if (m_drag == Drag::Ignored) {
         leaveHelp();
         return;
@@ -129,7 +129,7 @@ void MainWindow::cancelDrag()
     m_keyboardPointer->forgetPress();
     if (Tool *tool = currentTool())
         tool->cancel();
-    m_sheetDisplay.show();
+    showSheetAgain();
     onCanvasMoved(0, 0, m_state.pointer.x, m_state.pointer.y);
     m_canvasAccessible->tell(FigureWords::cancelled());
 }

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPoint>
+#include <QPointF>
+#include <QRect>
+#include <QRegion>
+
+#include <cmath>
+
+namespace garabel {
+
+// From sheet pixels to the pixels of the view that shows them: each sheet
+// pixel becomes a square of `scale` screen pixels, the sheet's origin lands at
+// `offset`. One value, so that whatever paints or reads the view agrees.
+struct ViewTransform {
+    QPoint offset;
+    int scale = 1;
+
+    QPoint toScreen(QPoint sheet) const { return sheet * scale + offset; }
+    QRect toScreen(const QRect &sheet) const { return QRect(toScreen(sheet.topLeft()), sheet.size() * scale); }
+    QRegion toScreen(const QRegion &sheet) const
+    {
+        QRegion screen;
+        for (const QRect &r : sheet)
+            screen += toScreen(r);
+        return screen;
+    }
+    // The sheet pixel under a screen position.
+    QPoint toSheet(QPointF screen) const
+    {
+        const QPointF at = (screen - QPointF(offset)) / scale;
+        return QPoint(int(std::floor(at.x())), int(std::floor(at.y())));
+    }
+    // The sheet pixels that a screen rectangle shows, in part or whole.
+    QRect toSheet(const QRect &screen) const
+    {
+        return QRect(toSheet(QPointF(screen.topLeft())), toSheet(QPointF(screen.bottomRight())));
+    }
+    bool operator==(const ViewTransform &) const = default;
+};
+
+} // namespace garabel

@@ -19,10 +19,6 @@ namespace garabel {
 
 namespace {
 
-// Below this many bytes the copy stays in the cache, where drawImage() is as good;
-// a large repaint comes in bands of 64 rows, a megabyte across a 4K canvas.
-constexpr qsizetype kStreamedBytes = 512 << 10;
-
 void streamRow(std::uint32_t *to, const std::uint32_t *from, int count)
 {
 #if defined(__SSE2__)
@@ -111,7 +107,9 @@ ScreenPixels ScreenPixels::ofImage(QImage &image)
 void ScreenPixels::copy(QPoint at, const QImage &image, const QRect &source) const
 {
     Q_ASSERT(image.format() == QImage::Format_RGB32 && image.rect().contains(source));
-    const bool stream = qsizetype(source.width()) * source.height() * 4 >= kStreamedBytes;
+    // Below kStreamedBytes the copy stays in the cache, where drawImage() is as
+    // good; a large repaint comes in bands of 64 rows, a megabyte across a 4K canvas.
+    const bool stream = m_streamAll || qsizetype(source.width()) * source.height() * 4 >= kStreamedBytes;
     const QPoint to = at + m_offset;
     const std::size_t rowBytes = std::size_t(source.width()) * sizeof(std::uint32_t);
     for (int y = 0; y < source.height(); ++y) {

@@ -61,9 +61,17 @@ void ShownSurface::follow(const Surface *sheet)
 
 void ShownSurface::sheetChanged(const QRect &pixels)
 {
-    if (!m_sheetEverywhere)
-        m_sheetArea += pixels;
-    emit changed(pixels);
+    if (m_sheetEverywhere || pixels.isEmpty()) {
+        emit changed(pixels);
+        return;
+    }
+    // Whole tiles, so that the area stays a few bands however much is drawn;
+    // each shows the sheet from now on.
+    const QPoint first(pixels.left() / kTile, pixels.top() / kTile);
+    const QPoint last(pixels.right() / kTile, pixels.bottom() / kTile);
+    const QRect tiles(first * kTile, (last + QPoint(1, 1)) * kTile - QPoint(1, 1));
+    m_sheetArea += tiles;
+    emit changed(tiles);
 }
 
 void ShownSurface::changedWhole()

@@ -38,8 +38,8 @@ public:
     // showing) with the dots, and repaints where it changes. Its own picture
     // and the overlay go.
     void showSheet(const Surface &sheet);
-    // Shows `picture` as its own, and `sheet` over it wherever the sheet
-    // changes from now on: the start-up picture stays around the first drawing.
+    // Shows `picture` as its own, and `sheet` over it in every tile where the
+    // sheet changes from now on: the start-up picture stays around the first drawing.
     void showSheetOver(const QImage &picture, const Surface &sheet);
     // Shows `picture` alone, without the sheet or the dots.
     void showPicture(const QImage &picture);

@@ -72,17 +72,20 @@ struct ScreenSink {
         }
         QImage row(r.width(), 1, QImage::Format_RGB32);
         ScreenSink buffer{ScreenPixels::ofImage(row), {}};
+        // The area goes past the cache as a whole would, though in thin bands.
+        const bool large = qsizetype(r.width()) * r.height() * 4 >= ScreenPixels::kStreamedBytes;
+        ScreenSink out{large ? screen.streamingAll() : screen, offset};
         for (int top = r.top(); top <= r.bottom();) {
             const int next = dotRow == dots.rows.end() ? r.bottom() + 1 : std::min(*dotRow, r.bottom() + 1);
             if (next > top)
-                paintSource(*this, sheet, QRect(r.left(), top, r.width(), next - top));
+                paintSource(out, sheet, QRect(r.left(), top, r.width(), next - top));
             if (next > r.bottom())
                 break;
             const QRect line(r.left(), next, r.width(), 1);
             buffer.offset = -line.topLeft();
             paintSource(buffer, sheet, line);
             dots.forEachIn(line, [&](QPoint at) { buffer.screen.set(at - line.topLeft(), dots.colour); });
-            screen.copy(line.topLeft() + offset, row, row.rect());
+            out.screen.copy(line.topLeft() + offset, row, row.rect());
             top = next + 1;
             ++dotRow;
         }
@@ -114,21 +117,33 @@ struct PainterSink {
     }
 };
 
-// Each rectangle of the region from what shows there: the sheet with its dots,
-// or the surface's own image or picture.
-template <typename Sink>
+// What shows where: the sheet with its dots, or the surface's own image or picture.
+struct Parts {
+    QRegion sheet, own;
+
+    Parts(const ShownSurface &shown, const QRegion &region)
+    {
+        if (!shown.shownSheet())
+            own = region;
+        else if (shown.sheetEverywhere())
+            sheet = region;
+        else
+            sheet = region & shown.sheetArea(), own = region - shown.sheetArea();
+    }
+};
+
+// Each rectangle of the parts from its source; `prepare(r)` first.
+template <typename Sink, typename Prepare>
 void paintBase(Sink &sink, const ShownSurface &shown, const Source &own, const std::optional<Source> &sheet,
-               const QRect &r)
+               const Parts &parts, Prepare &&prepare)
 {
-    if (!sheet) {
-        paintSource(sink, own, r);
-    } else if (shown.sheetEverywhere()) {
+    for (const QRect &r : parts.sheet) {
+        prepare(r);
         sink.sheetWithDots(*sheet, shown.dots(), r);
-    } else {
-        for (const QRect &part : QRegion(r) & shown.sheetArea())
-            sink.sheetWithDots(*sheet, shown.dots(), part);
-        for (const QRect &part : QRegion(r) - shown.sheetArea())
-            paintSource(sink, own, part);
+    }
+    for (const QRect &r : parts.own) {
+        prepare(r);
+        paintSource(sink, own, r);
     }
 }
 
@@ -159,20 +174,17 @@ void composeView(QPainter &painter, const ShownSurface &shown, const QRegion &re
     // pass over the whole region, and a repaint of thin curves comes in
     // thousands of rectangles.
     const bool plain = transform.scale == 1 && own.plainPixels() && (!sheet || sheet->plainPixels());
+    const Parts parts(shown, inside);
     if (const std::optional<ScreenPixels> screen = plain ? ScreenPixels::of(painter, onScreen) : std::nullopt) {
         ScreenSink sink{*screen, transform.offset};
-        for (const QRect &r : inside)
-            paintBase(sink, shown, own, sheet, r);
+        paintBase(sink, shown, own, sheet, parts, [](const QRect &) {});
     } else {
         // One plain clip rectangle at a time: against a many-rectangle region
         // Qt would copy pixels span by span through its thread pool.
         painter.save();
         toSheetPixels(painter, transform);
         PainterSink sink{painter};
-        for (const QRect &r : inside) {
-            painter.setClipRect(r);
-            paintBase(sink, shown, own, sheet, r);
-        }
+        paintBase(sink, shown, own, sheet, parts, [&](const QRect &r) { painter.setClipRect(r); });
         painter.restore();
     }
     // What lies over the sheet, once, clipped to everything repainted.

@@ -284,22 +284,4 @@ void MainWindow::onSheetButton(int index)
     showCurrentSheet();
 }
 
-bool MainWindow::helpShown() const
-{
-    return !m_canvas->shownSheet();
-}
-
-void MainWindow::showCurrentSheet()
-{
-    m_canvas->showSheet(m_sheets.current());
-}
-
-void MainWindow::showSheetAgain()
-{
-    if (helpShown())
-        showCurrentSheet();
-    else
-        m_canvas->refresh();
-}
-
 } // namespace garabel

@@ -143,6 +143,24 @@ void MainWindow::leaveHelp()
     m_canvasAccessible->setValue(placeWords());
 }
 
+bool MainWindow::helpShown() const
+{
+    return !m_canvas->shownSheet();
+}
+
+void MainWindow::showCurrentSheet()
+{
+    m_canvas->showSheet(m_sheets.current());
+}
+
+void MainWindow::showSheetAgain()
+{
+    if (helpShown())
+        showCurrentSheet();
+    else
+        m_canvas->refresh();
+}
+
 void MainWindow::createTools()
 {
     m_drawingTarget = std::make_unique<CanvasAndSheet>(*m_canvas, m_sheets, m_state.pen);

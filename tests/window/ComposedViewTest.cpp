@@ -49,8 +49,8 @@ TEST(ComposedView, TheScreenShowsTheSheetWithItsDotsWhichNeverGoIntoTheSheet)
     EXPECT_EQ(QImage(dir.filePath("caja.png")).convertToFormat(QImage::Format_RGB32), sheet) << "saved without dots";
 }
 
-// Before any sheet is shown whole the start-up picture stays around what is
-// drawn; the help page hides the drawing and the dots, and its leaving shows both.
+// Before any sheet is shown whole the start-up picture stays around the tiles
+// drawn on; the help page hides the drawing and the dots, and its leaving shows both.
 TEST(ComposedView, TheStartUpPictureAndTheHelpPageLieUnderOrInsteadOfTheSheet)
 {
     GarabelWindow w;
@@ -58,7 +58,10 @@ TEST(ComposedView, TheStartUpPictureAndTheHelpPageLieUnderOrInsteadOfTheSheet)
     commitBox(w, kBox, kBlue);
     w.moveInWindow(QPoint(2, 2));
     QImage expected = start.copy();
-    QPainter(&expected).fillRect(QRect(QPoint(100, 80), QPoint(200, 140)), QColor(kBluePixel));
+    QPainter painter(&expected);
+    painter.fillRect(QRect(QPoint(64, 64), QPoint(255, 191)), Qt::white);  // the sheet's tiles
+    painter.fillRect(QRect(QPoint(100, 80), QPoint(200, 140)), QColor(kBluePixel));
+    painter.end();
     EXPECT_EQ(canvasOnScreen(w), expected) << "the box over the picture";
 
     w.click(*w.probe().gridButtons()[5]);

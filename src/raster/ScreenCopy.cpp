@@ -19,6 +19,9 @@ namespace garabel {
 
 namespace {
 
+// Pixels; a fill of no more is written here rather than by Qt.
+constexpr int kThinFill = 256;
+
 void streamRow(std::uint32_t *to, const std::uint32_t *from, int count)
 {
 #if defined(__SSE2__)
@@ -129,6 +132,13 @@ void ScreenPixels::fill(const QRect &area, QRgb colour) const
     // blank canvas's pixels are fetched back at once for the overlay drawn
     // over them, and a narrower loop of ours costs more than it saves.
     const QRect target = area.translated(m_offset);
+    // A thin piece, of the thousands a curve's repaint comes in, costs more
+    // to wrap in an image than to write.
+    if (target.width() * target.height() <= kThinFill) {
+        for (int y = target.top(); y <= target.bottom(); ++y)
+            std::fill_n(reinterpret_cast<QRgb *>(m_bits + y * m_stride) + target.left(), target.width(), colour);
+        return;
+    }
     QImage view(m_bits + target.top() * m_stride + target.left() * qsizetype(sizeof(QRgb)), target.width(),
                 target.height(), m_stride, QImage::Format_RGB32);
     view.fill(colour);

@@ -37,15 +37,21 @@ struct Source {
 template <typename Sink>
 void paintSource(Sink &sink, const Source &source, const QRect &r)
 {
-    const QRect shown = r & source.pictureArea;
-    if (!shown.isEmpty())
-        sink.picture(source.picture, shown);
-    for (const QRect &part : shown.isEmpty() ? QRegion(r) : QRegion(r) - shown) {
+    const auto paintImage = [&](const QRect &part) {
         if (source.image.isNull())
             sink.fill(part, source.background);
         else
             sink.stored(*source.surface, source.image, part);
+    };
+    // Most rectangles meet no picture: no region is made for them.
+    const QRect shown = r & source.pictureArea;
+    if (shown.isEmpty()) {
+        paintImage(r);
+        return;
     }
+    sink.picture(source.picture, shown);
+    for (const QRect &part : QRegion(r) - shown)
+        paintImage(part);
 }
 
 // Straight into the pixels of the painter's image.

@@ -167,7 +167,8 @@ void toSheetPixels(QPainter &painter, const ViewTransform &transform)
 void composeView(QPainter &painter, const ShownSurface &shown, const QRegion &region, const ViewTransform &transform,
                  ViewLayers layers, const std::function<void(QPainter &)> &beneathOverlay)
 {
-    const QRegion inside = region & QRect(QPoint(0, 0), shown.innerPixelSize());
+    const QRect whole(QPoint(0, 0), shown.innerPixelSize());
+    const QRegion inside = whole.contains(region.boundingRect()) ? region : region & whole;
     if (inside.isEmpty())
         return;
     const Source own = Source::of(shown);

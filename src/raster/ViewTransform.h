@@ -6,6 +6,7 @@
 #include <QRegion>
 
 #include <cmath>
+#include <vector>
 
 namespace garabel {
 
@@ -18,11 +19,17 @@ struct ViewTransform {
 
     QPoint toScreen(QPoint sheet) const { return sheet * scale + offset; }
     QRect toScreen(const QRect &sheet) const { return QRect(toScreen(sheet.topLeft()), sheet.size() * scale); }
+    // Band by band as the region is, so no union is needed.
     QRegion toScreen(const QRegion &sheet) const
     {
-        QRegion screen;
+        if (scale == 1)
+            return sheet.translated(offset);
+        std::vector<QRect> rects;
+        rects.reserve(std::size_t(sheet.rectCount()));
         for (const QRect &r : sheet)
-            screen += toScreen(r);
+            rects.push_back(toScreen(r));
+        QRegion screen;
+        screen.setRects(rects.data(), int(rects.size()));
         return screen;
     }
     // The sheet pixel under a screen position.

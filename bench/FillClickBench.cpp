@@ -43,7 +43,7 @@ void pointAt(Window4k &w, int x, int y)
 }
 
 // One click of the fill tool where the pointer is: the press, the release (the
-// undo push, the fill of the sheet and of the canvas) and the repaint.
+// undo push, the fill of the sheet) and the repaint.
 void click(benchmark::State &state, Window4k &w, int x, int y)
 {
     const int paintsBefore = w.paints.count;
@@ -56,7 +56,7 @@ void click(benchmark::State &state, Window4k &w, int x, int y)
 
 void expectWholeCanvas(benchmark::State &state, const Window4k &w, garabel::Rgb colour)
 {
-    const QImage canvas = w.probe().canvas().image();
+    const QImage canvas = w.probe().canvas().composedImage();
     const QRgb expected = garabel::toQRgb(colour);
     if (canvas.isNull() || canvas.pixel(0, 0) != expected || canvas.pixel(kWidth - 1, kHeight - 1) != expected)
         state.SkipWithError("the click did not fill the whole canvas");
@@ -149,7 +149,7 @@ void fill_comb_click_4k(benchmark::State &state)
         click(state, *w, x, 600);
         ++n;
     }
-    const QImage canvas = w->probe().canvas().image();
+    const QImage canvas = w->probe().canvas().composedImage();
     if (canvas.isNull() || canvas.pixel(kWidth - 2, kHeight - 1) != garabel::toQRgb(kColours[(n - 1) % 2]))
         state.SkipWithError("the click did not fill the comb");
     garabel::bench::compareWithMemcpy(state, w->canvasBytes());

@@ -72,7 +72,11 @@ public:
     // Delivers the repaint that the move asked for.
     void repaint() { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
 
-    std::size_t canvasBytes() const { return std::size_t(probe().canvas().renderedImage().sizeInBytes()); }
+    std::size_t canvasBytes() const
+    {
+        const QSize size = probe().canvas().innerPixelSize();
+        return std::size_t(size.width()) * std::size_t(size.height()) * sizeof(QRgb);
+    }
 
     test::FakePlatform platform;
     std::unique_ptr<MainWindow> form;

@@ -2,8 +2,8 @@
 
 #include "desktop/GuidePixels.h"
 #include "raster/RasterRegions.h"
-#include "raster/ScreenCopy.h"
 #include "raster/ShownSurface.h"
+#include "raster/ViewCompose.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -58,6 +58,11 @@ QPoint SurfaceView::innerOrigin()
     return QPoint(Surface::kBorder, Surface::kBorder);
 }
 
+ViewTransform SurfaceView::transform()
+{
+    return ViewTransform{innerOrigin(), 1};
+}
+
 void SurfaceView::setGuides(std::function<ViewGuides()> source)
 {
     m_guidesSource = std::move(source);
@@ -85,80 +90,15 @@ void SurfaceView::paintEvent(QPaintEvent *event)
     if (m_surface.overlayGeneration() != m_shownGeneration)
         m_shownSolid.clear();
     QPainter painter(this);
-    const QRect inner(innerOrigin(), m_surface.innerPixelSize());
+    const QRect inner = transform().toScreen(QRect(QPoint(0, 0), m_surface.innerPixelSize()));
     const QRegion region = event->region();
     for (const QRect &side : region - inner)
         painter.fillRect(side, kFrameColour);
-    const QRegion shown = region & inner;
+    const QRegion shown = (region & inner).translated(-inner.topLeft());
     if (shown.isEmpty())
         return;
-    paintPictureOrImage(painter, inner, shown);
-    // The guides and the overlay once, clipped to everything repainted.
-    painter.setClipRegion(shown);
-    painter.translate(inner.topLeft());
-    paintGuides(painter, shown.translated(-inner.topLeft()));
-    if (m_surface.hasOverlay())
-        m_surface.paintOverlay(painter);
-}
-
-void SurfaceView::paintPictureOrImage(QPainter &painter, const QRect &inner, const QRegion &region)
-{
-    // Where a picture stands for the stored image it is shown as it is: at full
-    // resolution, or without first copying it into an image of the whole surface.
-    const QImage picture = m_surface.shownPicture();
-    m_showingPicture = !picture.isNull();
-    const QImage image = m_showingPicture ? QImage() : m_surface.image();
-    const QRect pictureArea = m_showingPicture
-        ? QRect(inner.topLeft(), picture.deviceIndependentSize().toSize()) & inner : QRect();
-    const qreal ratio = picture.devicePixelRatio();
-    // Each rectangle of the region is painted from its source alone, straight
-    // into the window's pixels where that gives the same: a clip of its own
-    // costs Qt a pass over the whole region, and a repaint of thin curves
-    // comes in thousands of rectangles.
-    if (const std::optional<ScreenPixels> screen = ratio == 1 ? ScreenPixels::of(painter, region) : std::nullopt) {
-        for (const QRect &r : region)
-            paintPart(*screen, inner, r, image, picture, pictureArea);
-        return;
-    }
-    // One plain clip rectangle at a time: against the event's many-rectangle
-    // region Qt would copy pixels span by span through its thread pool.
-    for (const QRect &r : region) {
-        painter.setClipRect(r);
-        for (const QRect &part : QRegion(r) - pictureArea) {
-            if (image.isNull())
-                painter.fillRect(part, toQColor(m_surface.backColor()));
-            else
-                paintStored(painter, part.topLeft(), m_surface, image, part.translated(-inner.topLeft()));
-        }
-        const QRect part = r & pictureArea;
-        if (part.isEmpty())
-            continue;
-        if (ratio == 1) {
-            painter.drawImage(part.topLeft(), picture, part.translated(-inner.topLeft()));
-        } else {
-            const QRectF source(QPointF(part.topLeft() - inner.topLeft()) * ratio, QSizeF(part.size()) * ratio);
-            painter.drawImage(QRectF(part), picture, source);
-        }
-    }
-}
-
-void SurfaceView::paintPart(const ScreenPixels &screen, const QRect &inner, const QRect &r, const QImage &image,
-                            const QImage &picture, const QRect &pictureArea) const
-{
-    const auto paintImage = [&](const QRect &part) {
-        if (image.isNull())
-            screen.fill(part, toQRgb(m_surface.backColor()));
-        else
-            paintStored(screen, part.topLeft(), m_surface, image, part.translated(-inner.topLeft()));
-    };
-    const QRect shown = r & pictureArea;
-    if (shown.isEmpty()) {
-        paintImage(r);
-        return;
-    }
-    screen.copy(shown.topLeft(), picture, shown.translated(-inner.topLeft()));
-    for (const QRect &part : QRegion(r) - shown)
-        paintImage(part);
+    composeView(painter, m_surface, shown, transform(), ViewLayers::WithOverlay,
+                [&](QPainter &inSheet) { paintGuides(inSheet, shown); });
 }
 
 void SurfaceView::paintGuides(QPainter &painter, const QRegion &region) const
@@ -215,16 +155,8 @@ void SurfaceView::place()
 void SurfaceView::surfaceChanged(const QRect &pixels)
 {
     // Hidden, nothing is repainted; showing paints everything anyway.
-    if (!isVisible())
-        return;
-    // Drawing on a picture shown as it is brings back the surface's own pixels
-    // everywhere at once, not cell by cell.
-    if (m_showingPicture && m_surface.shownPicture().isNull()) {
-        m_showingPicture = false;
-        update();
-        return;
-    }
-    markCells(pixels);
+    if (isVisible())
+        markCells(pixels);
 }
 
 void SurfaceView::markCells(const QRegion &pixels)
@@ -262,7 +194,7 @@ void SurfaceView::markCells(const QRegion &pixels)
         m_watchedWindow = top;
         top->installEventFilter(this);
     }
-    update(QRect(*first + innerOrigin(), QSize(1, 1)));
+    update(QRect(transform().toScreen(*first), QSize(1, 1)));
 }
 
 void SurfaceView::flushCells()
@@ -284,15 +216,13 @@ void SurfaceView::flushCells()
         region -= sameSolidPixels(m_shownSolid, solid);
     m_shownSolid = std::move(solid);
     m_shownGeneration = m_surface.overlayGeneration();
-    update(region.translated(innerOrigin()));
+    update(transform().toScreen(region));
 }
 
 QPointF SurfaceView::toSurface(const QPointF &widgetPos) const
 {
     // Whole pixels, as the pointer has no finer position on the surface.
-    const QPointF pixel(std::floor(widgetPos.x()) - innerOrigin().x(),
-                        std::floor(widgetPos.y()) - innerOrigin().y());
-    return pixel * kTwipsPerPixel;
+    return QPointF(transform().toSheet(widgetPos)) * kTwipsPerPixel;
 }
 
 } // namespace garabel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "raster/SurfaceOverlay.h"
+#include "raster/ViewTransform.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -12,10 +13,9 @@
 
 namespace garabel {
 
-class ScreenPixels;
 class ShownSurface;
 
-// Thin dashed lines that the view shows over the stored image and under the
+// Thin dashed lines that the view shows over the sheet and the dots, under the
 // overlay, and never puts into the surface: a vertical line at x, a
 // horizontal one at y and a small cross at a point, each when set (inner pixels).
 struct ViewGuides {
@@ -24,10 +24,10 @@ struct ViewGuides {
     bool operator==(const ViewGuides &) const = default;
 };
 
-// The widget that shows a Surface: a one-pixel frame around the inner area, the
-// stored image, the guides and the overlay over it. It places itself from the
-// surface's twips rectangle and repaints only what the surface reports as
-// changed, less what the overlay shows unchanged.
+// The widget that shows a Surface: a one-pixel frame around the inner area, and
+// inside it what the surface shows (composeView), the guides under the
+// overlay. It places itself from the surface's twips rectangle and repaints
+// only what the surface reports as changed, less what the overlay shows unchanged.
 // Mouse events are reported in twips, relative to the inner area,
 // with buttons as a bit set: 1 left, 2 right, 4 middle.
 class SurfaceView : public QWidget
@@ -39,6 +39,8 @@ public:
     ShownSurface &surface() const { return m_surface; }
     // The offset of the inner area inside the widget, in pixels.
     static QPoint innerOrigin();
+    // From the surface's inner pixels to the widget's.
+    static ViewTransform transform();
 
     // Where the guides come from: asked before every repaint, and by updateGuides().
     void setGuides(std::function<ViewGuides()> source);
@@ -68,10 +70,6 @@ private:
     void markCells(const QRegion &pixels);
     // Hands the marked cells to Qt as one region, less what shows unchanged.
     void flushCells();
-    void paintPictureOrImage(QPainter &painter, const QRect &inner, const QRegion &region);
-    // One rectangle of the repaint (widget pixels): the picture where it shows, the stored image elsewhere.
-    void paintPart(const ScreenPixels &screen, const QRect &inner, const QRect &r, const QImage &image,
-                   const QImage &picture, const QRect &pictureArea) const;
     // The guides within the region, inner pixels.
     void paintGuides(QPainter &painter, const QRegion &region) const;
     QPointF toSurface(const QPointF &widgetPos) const;
@@ -91,8 +89,6 @@ private:
     unsigned m_shownGeneration = 0;
     std::function<ViewGuides()> m_guidesSource;
     ViewGuides m_guides;
-    // The last paint showed the surface's picture as it is.
-    bool m_showingPicture = false;
 };
 
 } // namespace garabel

@@ -62,12 +62,11 @@ void CanvasAndSheet::previewText(double x, double y, const QString &text)
 
 void CanvasAndSheet::store(const Shapes &shapes, Rgb colour)
 {
-    drawShapesOnBoth(m_canvas.stored(m_pen), m_sheets.current().stored(m_pen), shapes, colour);
+    drawShapes(m_sheets.current().stored(m_pen), shapes, colour);
 }
 
 void CanvasAndSheet::eraseAlong(QPointF from, QPointF to, double half)
 {
-    eraseBand(m_canvas, m_pen, from, to, half);
     eraseBand(m_sheets.current(), m_pen, from, to, half);
 
     // Unfilled, so that the spot just erased shows through.
@@ -79,12 +78,11 @@ void CanvasAndSheet::eraseAlong(QPointF from, QPointF to, double half)
 void CanvasAndSheet::fillArea(int x, int y)
 {
     Surface &sheet = m_sheets.current();
-    sheet.floodFill(x, y, sheet.pixel(x, y), m_pen.withFill(FillSolid), &m_canvas);
+    sheet.floodFill(x, y, sheet.pixel(x, y), m_pen.withFill(FillSolid));
 }
 
 void CanvasAndSheet::printText(double x, double y, const QString &text)
 {
-    m_canvas.stored(m_pen).print(x, y, text);
     m_sheets.current().stored(m_pen).print(x, y, text);
 }
 

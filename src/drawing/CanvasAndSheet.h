@@ -8,8 +8,9 @@ class Sheets;
 class ShownSurface;
 struct Pen;
 
-// The drawing target of the window: the canvas, and the sheet that is current
-// at the time of each call, both drawn on with `pen`, which outlives the target.
+// The drawing target of the window: previews on the canvas's overlay, and
+// everything kept drawn once into the sheet that is current at the time of
+// each call, which the canvas shows; with `pen`, which outlives the target.
 class CanvasAndSheet : public DrawingTarget
 {
 public:

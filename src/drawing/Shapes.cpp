@@ -171,9 +171,4 @@ void drawShapes(const SurfaceLayer &layer, const Shapes &shapes, Rgb colour)
     drawShapesOn({layer}, shapes, colour);
 }
 
-void drawShapesOnBoth(const SurfaceLayer &canvas, const SurfaceLayer &sheet, const Shapes &shapes, Rgb colour)
-{
-    drawShapesOn({canvas, sheet}, shapes, colour);
-}
-
 } // namespace garabel

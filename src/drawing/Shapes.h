@@ -91,11 +91,7 @@ Shapes mirrored(const Mirrors &mirrors, Make &&make)
 // copies reflect.
 std::shared_ptr<const Raster> drawShape(const SurfaceLayer &layer, const Shape &shape, Rgb colour);
 // Draws every shape on the one layer, in order, each copy as the reflection of
-// its figure's pixels: a preview, on the canvas overlay.
+// its figure's pixels: a preview on the canvas overlay, a commit into the sheet.
 void drawShapes(const SurfaceLayer &layer, const Shapes &shapes, Rgb colour);
-// Draws every shape on the canvas layer and immediately after on the sheet's,
-// then the next shape: a commit or a stroke, so that both receive the same calls
-// in the same order.
-void drawShapesOnBoth(const SurfaceLayer &canvas, const SurfaceLayer &sheet, const Shapes &shapes, Rgb colour);
 
 } // namespace garabel

@@ -8,7 +8,7 @@ namespace garabel {
 class Surface;
 
 // The ten sheets: each keeps its drawing in a stored image that is never shown;
-// the canvas shows the current one (SheetDisplay). Switching makes the new
+// the canvas shows the current one (ShownSurface::showSheet). Switching makes the new
 // sheet current; the window shows which one on the sheet buttons.
 class Sheets
 {

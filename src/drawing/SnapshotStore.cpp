@@ -268,7 +268,7 @@ std::vector<QRect> SnapshotStore::restore(int sheet, int slot, Surface &sheetSur
         }
         // A blank picture lets go of the pixels altogether.
         if (toBlank)
-            sheetSurface.setPicture(QImage());
+            sheetSurface.setBlank(written);
         // The tiles are the target's now; the rest of the record follows.
         current.background = target.background;
         current.taken = target.taken;

@@ -144,7 +144,7 @@ QRect fillSegments(Rows &rows, RunEffects &effects, QSize size, QPoint start)
 
 } // namespace
 
-QRect floodFillImage(const FillPaint &target, QPoint start, Rgb area, const FillPaint *follower)
+QRect floodFillImage(const FillPaint &target, QPoint start, Rgb area)
 {
     QImage &image = *target.image;
     Q_ASSERT(image.isNull() || image.format() == QImage::Format_RGB32);
@@ -156,24 +156,24 @@ QRect floodFillImage(const FillPaint &target, QPoint start, Rgb area, const Fill
         return {};
     if (target.style == FillSolid) {
         SolidRows rows(image, areaPixel, toQRgb(target.colour));
-        RunEffects effects(target, follower);
+        RunEffects effects(target);
         return fillSegments(rows, effects, image.size(), start);
     }
     if (isHatchStyle(target.style)) {
         HatchRows rows(image, areaPixel, toQRgb(target.colour), target.style);
-        RunEffects effects(target, follower);
+        RunEffects effects(target);
         return fillSegments(rows, effects, image.size(), start);
     }
     return {};
 }
 
-QRect fillWholeImage(const FillPaint &target, const FillPaint *follower)
+QRect fillWholeImage(const FillPaint &target)
 {
     QImage &image = *target.image;
     Q_ASSERT(image.format() == QImage::Format_RGB32 && target.style == FillSolid);
     if (image.isNull())
         return {};
-    RunEffects effects(target, follower);
+    RunEffects effects(target);
     const std::uint32_t fill = toQRgb(target.colour);
     uchar *const bits = image.bits();
     const int width = image.width();

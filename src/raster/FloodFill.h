@@ -25,27 +25,23 @@ struct FillPaint {
     unsigned char *tileMarks = nullptr;
     int tileColumns = 0;
     // Optional, for a solid fill: a tile the fill painted in whole is marked
-    // TileOneColour instead, with its colour (QRgb) here. A follower's tiles are
-    // marked so only when the image read is solid-filled, marked this way and of
-    // the follower's size.
+    // TileOneColour instead, with its colour (QRgb) here.
     unsigned *tileColours = nullptr;
 };
 
 // Paints the 4-connected area around `start` whose pixels have exactly the colour
-// `area` in `target`'s image, as `target` says, and the same pixels of the
-// `follower`'s image (another image, clipped to its size) in its own colour and
-// style.
+// `area` in `target`'s image, as `target` says.
 //
 // Nothing happens when `start` is outside the image or does not have the colour
 // `area`, for FillStyle 1, or when the fill colour equals `area` (the fill would
 // change nothing). Scanline spans on an explicit list, so the depth of the area
 // never reaches the call stack. Returns the bounding rectangle of the pixels
 // taken, empty when none.
-QRect floodFillImage(const FillPaint &target, QPoint start, Rgb area, const FillPaint *follower = nullptr);
+QRect floodFillImage(const FillPaint &target, QPoint start, Rgb area);
 
 // The same for a solid `target` whose pixels all have the area colour, known
 // beforehand: every pixel is taken, and none is read.
-QRect fillWholeImage(const FillPaint &target, const FillPaint *follower = nullptr);
+QRect fillWholeImage(const FillPaint &target);
 
 // The same for one image and no tile marks.
 QRect floodFillImage(QImage &image, QPoint start, Rgb area, Rgb fill, int fillStyle);

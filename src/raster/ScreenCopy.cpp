@@ -19,9 +19,8 @@ namespace garabel {
 
 namespace {
 
-// Below this many bytes the copy stays in the cache, where drawImage() is as good;
-// a large repaint comes in bands of 64 rows, a megabyte across a 4K canvas.
-constexpr qsizetype kStreamedBytes = 512 << 10;
+// Pixels; a fill of no more is written here rather than by Qt.
+constexpr int kThinFill = 256;
 
 void streamRow(std::uint32_t *to, const std::uint32_t *from, int count)
 {
@@ -102,10 +101,18 @@ std::optional<ScreenPixels> ScreenPixels::of(QPainter &painter, const QRegion &r
     return ScreenPixels(device->bits(), device->bytesPerLine(), offset);
 }
 
+ScreenPixels ScreenPixels::ofImage(QImage &image)
+{
+    Q_ASSERT(image.format() == QImage::Format_RGB32);
+    return ScreenPixels(image.bits(), image.bytesPerLine(), QPoint(0, 0));
+}
+
 void ScreenPixels::copy(QPoint at, const QImage &image, const QRect &source) const
 {
     Q_ASSERT(image.format() == QImage::Format_RGB32 && image.rect().contains(source));
-    const bool stream = qsizetype(source.width()) * source.height() * 4 >= kStreamedBytes;
+    // Below kStreamedBytes the copy stays in the cache, where drawImage() is as
+    // good; a large repaint comes in bands of 64 rows, a megabyte across a 4K canvas.
+    const bool stream = m_streamAll || qsizetype(source.width()) * source.height() * 4 >= kStreamedBytes;
     const QPoint to = at + m_offset;
     const std::size_t rowBytes = std::size_t(source.width()) * sizeof(std::uint32_t);
     for (int y = 0; y < source.height(); ++y) {
@@ -125,6 +132,13 @@ void ScreenPixels::fill(const QRect &area, QRgb colour) const
     // blank canvas's pixels are fetched back at once for the overlay drawn
     // over them, and a narrower loop of ours costs more than it saves.
     const QRect target = area.translated(m_offset);
+    // A thin piece, of the thousands a curve's repaint comes in, costs more
+    // to wrap in an image than to write.
+    if (target.width() * target.height() <= kThinFill) {
+        for (int y = target.top(); y <= target.bottom(); ++y)
+            std::fill_n(reinterpret_cast<QRgb *>(m_bits + y * m_stride) + target.left(), target.width(), colour);
+        return;
+    }
     QImage view(m_bits + target.top() * m_stride + target.left() * qsizetype(sizeof(QRgb)), target.width(),
                 target.height(), m_stride, QImage::Format_RGB32);
     view.fill(colour);

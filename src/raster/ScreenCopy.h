@@ -26,10 +26,26 @@ class ScreenPixels
 public:
     // The painter's pixels, when the rectangles of `region` may be written there.
     static std::optional<ScreenPixels> of(QPainter &painter, const QRegion &region);
+    // The pixels of an RGB32 image of one's own, at its origin.
+    static ScreenPixels ofImage(QImage &image);
+    // Copies of at least this many bytes go past the cache.
+    static constexpr qsizetype kStreamedBytes = 512 << 10;
+    // The same pixels, every copy past the cache: a large area painted in
+    // small pieces.
+    ScreenPixels streamingAll() const
+    {
+        ScreenPixels all = *this;
+        all.m_streamAll = true;
+        return all;
+    }
 
     // Copies `source` of an opaque RGB32 image to `at`.
     void copy(QPoint at, const QImage &image, const QRect &source) const;
     void fill(const QRect &area, QRgb colour) const;
+    void set(QPoint at, QRgb colour) const
+    {
+        reinterpret_cast<QRgb *>(m_bits + (at.y() + m_offset.y()) * m_stride)[at.x() + m_offset.x()] = colour;
+    }
 
 private:
     ScreenPixels(uchar *bits, qsizetype stride, QPoint offset) : m_bits(bits), m_stride(stride), m_offset(offset) {}
@@ -37,6 +53,7 @@ private:
     uchar *m_bits;
     qsizetype m_stride;
     QPoint m_offset;  // logical to image pixels
+    bool m_streamAll = false;
 };
 
 // Paints `source` of the surface's stored `image` (inner pixels) at `at`, as

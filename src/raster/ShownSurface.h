@@ -1,7 +1,10 @@
 #pragma once
 
+#include "raster/DotGrid.h"
 #include "raster/Surface.h"
 #include "raster/SurfaceOverlay.h"
+
+#include <QPointer>
 
 namespace garabel {
 
@@ -9,6 +12,10 @@ namespace garabel {
 // stored image it has an overlay of transient drawing, for marks that follow the
 // pointer and previews. A surface that is never shown (a sheet image) is a plain
 // Surface and has no overlay to lose drawing in.
+//
+// Instead of its own stored image it may show a sheet's, following the sheet's
+// changes, with a dot grid over it: the canvas keeps no pixels of its own then,
+// only a picture (the start-up picture, the help page) where it shows one.
 class ShownSurface : public Surface
 {
     Q_OBJECT
@@ -26,8 +33,29 @@ public:
     // Repaint from the stored image: the overlay is discarded.
     void refresh();
     bool hasOverlay() const { return !m_overlay.isEmpty(); }
-    // What the screen shows: the stored image with the overlay drawn over it.
+
+    // From now on shows `sheet` (of this surface's size, outliving the
+    // showing) with the dots, and repaints where it changes. Its own picture
+    // and the overlay go.
+    void showSheet(const Surface &sheet);
+    // Shows `picture` as its own, and `sheet` over it in every tile where the
+    // sheet changes from now on: the start-up picture stays around the first drawing.
+    void showSheetOver(const QImage &picture, const Surface &sheet);
+    // Shows `picture` alone, without the sheet or the dots.
+    void showPicture(const QImage &picture);
+    // The sheet shown, where and under what; null while only a picture of its own shows.
+    const Surface *shownSheet() const { return m_sheet; }
+    // Whether the sheet shows everywhere, or else only within sheetArea().
+    bool sheetEverywhere() const { return m_sheetEverywhere; }
+    const QRegion &sheetArea() const { return m_sheetArea; }
+    // The dots shown over the sheet; none by default.
+    void setDots(DotGrid dots);
+    const DotGrid &dots() const { return m_dots; }
+
+    // What the screen shows: the sheet or the stored image, the dots and the overlay.
     QImage composedImage() const;
+    // The same without the overlay: what is printed.
+    QImage composedUnderOverlay() const;
     // For the view: paints the overlay with a painter whose origin is the inner area.
     void paintOverlay(QPainter &painter) const { m_overlay.paint(painter); }
     // For the view, to leave alone what the overlay shows unchanged: see SurfaceOverlay.
@@ -36,8 +64,17 @@ public:
 
 private:
     void pictureReplaced() override;
+    void follow(const Surface *sheet);
+    void sheetChanged(const QRect &pixels);
+    void changedWhole();
+    QImage composed(bool withOverlay) const;
 
     SurfaceOverlay m_overlay;
+    QPointer<const Surface> m_sheet;
+    QMetaObject::Connection m_following;
+    bool m_sheetEverywhere = false;
+    QRegion m_sheetArea;  // where the sheet shows over the picture, when not everywhere
+    DotGrid m_dots;
 };
 
 } // namespace garabel

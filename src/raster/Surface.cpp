@@ -63,6 +63,19 @@ QImage Surface::opaquePicture(const QImage &picture) const
 
 void Surface::setPicture(const QImage &picture)
 {
+    replacePicture(picture);
+    emit changed(QRect(QPoint(0, 0), m_size));
+}
+
+void Surface::setBlank(const std::vector<QRect> &changed)
+{
+    replacePicture(QImage());
+    for (const QRect &r : changed)
+        emit this->changed(r);
+}
+
+void Surface::replacePicture(const QImage &picture)
+{
     m_picture = opaquePicture(picture);
     pictureReplaced();
     QImage old = std::move(m_image);
@@ -76,7 +89,6 @@ void Surface::setPicture(const QImage &picture)
     m_spare = m_image.isNull() && m_picture.isNull() && old.size() == m_size && old.isDetached() ? std::move(old)
                                                                                                  : QImage();
     markAllDirty();
-    emit changed(QRect(QPoint(0, 0), m_size));
 }
 
 QImage Surface::image() const
@@ -110,7 +122,7 @@ Rgb Surface::pixel(int x, int y) const
     return fromQRgb(stored.pixel(x, y));
 }
 
-QRect Surface::floodFill(int x, int y, Rgb area, const Pen &pen, Surface *alsoOn)
+QRect Surface::floodFill(int x, int y, Rgb area, const Pen &pen)
 {
     const int style = pen.fillPattern;
     const bool paints = style == FillSolid || isHatchStyle(style);
@@ -127,27 +139,11 @@ QRect Surface::floodFill(int x, int y, Rgb area, const Pen &pen, Surface *alsoOn
     m_picture = QImage();
     m_tileColours.resize(m_dirty.size());
     const FillPaint target{&m_image, pen.fillColour, style, m_dirty.data(), tileColumns(), m_tileColours.data()};
-    FillPaint follower;
-    const bool follows = alsoOn && !alsoOn->m_size.isEmpty();
-    if (follows) {
-        if (whole && alsoOn->blank() && alsoOn->m_size == m_size)
-            alsoOn->allocateImage();
-        alsoOn->ensureImage();
-        alsoOn->m_picture = QImage();
-        alsoOn->m_tileColours.resize(alsoOn->m_dirty.size());
-        follower = {&alsoOn->m_image, pen.fillColour, style, alsoOn->m_dirty.data(), alsoOn->tileColumns(),
-                    alsoOn->m_tileColours.data()};
-    }
-    const QRect touched = whole ? fillWholeImage(target, follows ? &follower : nullptr)
-                                : floodFillImage(target, QPoint(x, y), area, follows ? &follower : nullptr);
+    const QRect touched = whole ? fillWholeImage(target) : floodFillImage(target, QPoint(x, y), area);
     learnFilledColours();
-    if (follows)
-        alsoOn->learnFilledColours();
     if (touched.isEmpty())
         return {};
     emit changed(touched);
-    if (const QRect shown = touched & QRect(QPoint(0, 0), follows ? alsoOn->m_size : QSize()); !shown.isEmpty())
-        emit alsoOn->changed(shown);
     return touched;
 }
 

@@ -74,6 +74,10 @@ public:
     // until something is drawn or the stored image is asked for. Discards any
     // overlay; dirties every tile.
     void setPicture(const QImage &picture);
+    // The background alone, as setPicture(QImage()) makes it, for a caller
+    // that knows the stored pixels to differ from it only within `changed`:
+    // only that is reported changed.
+    void setBlank(const std::vector<QRect> &changed);
     // An independent copy of the stored image (implicitly shared, so cheap to take);
     // null while nothing was ever stored, which stands for the blank background.
     // A picture kept at its own size is made into the stored image here.
@@ -97,11 +101,8 @@ public:
     // pixels, not twips. Nothing happens outside the image, or when a solid fill
     // would paint the area in its own colour, or with a transparent pen. Hatches
     // follow HatchPattern.h, like the fills of closed figures. Dirties the tiles
-    // it paints. With `alsoOn`, the same pixels of that surface's stored image
-    // are painted alike, as a fill that took them would: the canvas follows the
-    // sheet, whatever it alone shows there. Returns the bounding rectangle of the
-    // pixels taken, empty when none.
-    QRect floodFill(int x, int y, Rgb area, const Pen &pen, Surface *alsoOn = nullptr);
+    // it paints. Returns the bounding rectangle of the pixels taken, empty when none.
+    QRect floodFill(int x, int y, Rgb area, const Pen &pen);
 
     // Change tracking for the undo store: tiles of kTile x kTile pixels touched by
     // stored drawing since the last clearDirtyTiles().
@@ -127,14 +128,6 @@ public:
     // for the undo store putting back a picture it holds as tiles. The tile is
     // not marked dirty: the store knows what it wrote.
     void writeTile(int column, int row, const QImage &tile);
-    // Rewrites the stored pixels of `area` (clipped to the inner area) row by
-    // row, top to bottom: `writeRow(y, pixels)` fills the area's part of row y,
-    // which begins at `pixels`. Writes into the surface's own pixels where it
-    // owns them, so that no fresh memory is touched; pixels shared with another
-    // image are let go (copied first only when `area` does not cover them all).
-    // Marks the tiles dirty and reports the area changed.
-    using RowWriter = std::function<void(int y, QRgb *pixels)>;
-    void rewriteRows(const QRect &area, const RowWriter &writeRow);
 
 signals:
     // Something visible changed inside this rectangle of inner pixels: stored
@@ -150,6 +143,8 @@ protected:
 
 private:
     friend class SurfaceLayer;
+    // setPicture() without its report.
+    void replacePicture(const QImage &picture);
     // Paints the op into the stored image (within the inner area).
     void store(const SurfaceOp &op);
     // Sets the pixel of each point inside the inner area to `colour`.

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-// Change tracking by tiles, for the undo store, and rewriting areas row by row.
+// Change tracking by tiles, for the undo store.
 
 namespace garabel {
 
@@ -19,29 +19,6 @@ void Surface::writeTile(int column, int row, const QImage &tile)
     m_colourKnown[std::size_t(row * tileColumns() + column)] = 0;
     pasteTile(m_image, column, row, kTile, tile, toQRgb(m_backColor));
     emit changed(area);
-}
-
-void Surface::rewriteRows(const QRect &area, const RowWriter &writeRow)
-{
-    const QRect inside = QRect(QPoint(0, 0), m_size);
-    const QRect rows = area & inside;
-    if (rows.isEmpty())
-        return;
-    // Only part of the area is written: a picture kept at its own size becomes
-    // the stored image first.
-    const bool whole = rows == inside;
-    if (!whole)
-        ensureImage();
-    // A picture kept for the view shares the pixels; it goes with any drawing.
-    m_picture = QImage();
-    if (whole && (m_image.size() != m_size || !m_image.isDetached()))
-        allocateImage();  // every pixel is written below
-    else
-        ensureImage();
-    for (int y = rows.top(); y <= rows.bottom(); ++y)
-        writeRow(y, reinterpret_cast<QRgb *>(m_image.scanLine(y)) + rows.left());
-    markDirty(rows);
-    emit changed(rows);
 }
 
 int Surface::tileColumns() const

@@ -74,8 +74,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     : QWidget(parent),
       m_platform(platform),
       m_canvas(std::make_unique<ShownSurface>()),
-      m_undoRing(m_sheets),
-      m_sheetDisplay(*m_canvas, m_sheets)
+      m_undoRing(m_sheets)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Garabel"));
@@ -137,13 +136,13 @@ void MainWindow::createSurfaces()
     m_canvas->setBackColor(kWhite);
     m_canvasView = new SurfaceView(*m_canvas, this);  // owned by the window
     place(*m_canvas, places::kCanvas);
-    m_canvas->setPicture(startupPicture());
 
     auto sheet = std::make_unique<Surface>();
     sheet->setBackColor(kWhite);
-    // A sheet image is never shown, so it has no overlay: all its drawing is stored.
+    // A sheet image is shown by the canvas, so it has no overlay: all its drawing is stored.
     place(*sheet, places::kFirstSheet);
     m_sheets.add(std::move(sheet));
+    m_canvas->showSheetOver(startupPicture(), m_sheets.current());
 
     m_colourStrip = std::make_unique<ShownSurface>();
     m_colourStrip->setBackColor(kWhite);
@@ -282,7 +281,7 @@ void MainWindow::onSheetButton(int index)
         m_sheetButtons[m_sheets.currentIndex()]->setBackColor(kWhite);
     m_sheetButtons[index]->setBackColor(kBlue);
     m_sheets.switchTo(index);
-    m_sheetDisplay.showWhole();
+    showCurrentSheet();
 }
 
 } // namespace garabel

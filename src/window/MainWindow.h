@@ -4,7 +4,6 @@
 // its controls, layout, palette, pictures and colour strip. Uses every folder.
 
 #include "drawing/DrawingState.h"
-#include "drawing/SheetDisplay.h"
 #include "drawing/Sheets.h"
 #include "drawing/UndoRing.h"
 #include "window/ButtonArray.h"
@@ -175,6 +174,12 @@ private:
     void acceptPictureDrops();
 
     Surface &currentSheetImage() const { return m_sheets.current(); }
+    // The canvas shows the help page, not a sheet.
+    bool helpShown() const;
+    // The current sheet on the whole canvas, with the dots; the overlay goes.
+    void showCurrentSheet();
+    // The same after the help page; otherwise only the overlay goes.
+    void showSheetAgain();
 
     Platform &m_platform;
     DrawingState m_state;
@@ -193,7 +198,6 @@ private:
     // After the canvas and the sheet buttons, which they refer to.
     Sheets m_sheets;
     UndoRing m_undoRing;
-    SheetDisplay m_sheetDisplay;
     std::unique_ptr<CanvasAndSheet> m_drawingTarget;
     std::unique_ptr<WindowToolControls> m_toolControls;
     std::unique_ptr<ToolBox> m_tools;

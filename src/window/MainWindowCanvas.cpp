@@ -56,7 +56,7 @@ PointerEvent MainWindow::pointerEvent(int buttons, int shift, double x, double y
 void MainWindow::onCanvasPressed(int button, int shift, double x, double y)
 {
     // A press on the help page only gives the drawing back.
-    m_drag = m_sheetDisplay.helpShown() ? Drag::Ignored : Drag::Drawing;
+    m_drag = helpShown() ? Drag::Ignored : Drag::Drawing;
     if (m_drag == Drag::Ignored) {
         leaveHelp();
         return;
@@ -131,7 +131,7 @@ void MainWindow::cancelDrag()
     m_keyboardPointer->forgetPress();
     if (Tool *tool = currentTool())
         tool->cancel();
-    m_sheetDisplay.show();
+    showSheetAgain();
     onCanvasMoved(0, 0, m_pointer.at.x(), m_pointer.at.y());
     m_canvasAccessible->tell(FigureWords::cancelled());
 }

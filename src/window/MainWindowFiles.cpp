@@ -88,7 +88,7 @@ void MainWindow::openPictureFile(const QString &name)
     }
     m_undoRing.push();
     currentSheetImage().setPicture(read.value().picture);
-    m_sheetDisplay.showWhole();
+    showCurrentSheet();
     m_unsavedSheets->markSaved(m_sheets.currentIndex());
     if (read.value().partial)
         m_platform.messageBox(tr("«%1» está dañado o incompleto: se ha cargado la parte que se puede leer.").arg(shown(name)),
@@ -101,7 +101,7 @@ void MainWindow::savePicture()
 {
     // The sheet is saved, without what is shown only on the screen (a preview,
     // the dot grid); the canvas shows what is saved, with the dots.
-    m_sheetDisplay.show();
+    showSheetAgain();
     FileDialogRequest request = saveRequest(tr("Guardar como  "),
                                             {{tr("Archivo gráfico (*.bmp)"), QStringLiteral("*.bmp")},
                                              {tr("Imagen PNG (*.png)"), QStringLiteral("*.png")}},

@@ -16,8 +16,11 @@ void MainWindow::onGridButton(int index)
     m_state.grid.centreX = snapToGrid(float(m_canvas->width()) / 2.0f, m_state.grid.step);
     m_state.grid.centreY = snapToGrid(float(m_canvas->height()) / 2.0f, m_state.grid.step);
 
-    m_sheetDisplay.setDots(m_state.grid.step, m_state.pen.colour);
-    m_sheetDisplay.showWhole();
+    const QSize inner = m_canvas->innerPixelSize();
+    m_canvas->setDots(DotGrid{gridDotPixels(m_state.grid.step, m_canvas->width(), inner.width()),
+                              gridDotPixels(m_state.grid.step, m_canvas->height(), inner.height()),
+                              toQRgb(m_state.pen.colour)});
+    showCurrentSheet();
     m_state.grid.selectedButton = std::uint8_t(index);
     markSnapping();
 }

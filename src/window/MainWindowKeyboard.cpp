@@ -17,7 +17,7 @@ void MainWindow::createKeyboardAccess()
 {
     m_canvasView->setFocusPolicy(Qt::StrongFocus);
     m_canvasAccessible = std::make_unique<CanvasAccessible>(
-        *m_canvasView, [this] { return m_sheetDisplay.helpShown() ? helpText() : placeWords(); });
+        *m_canvasView, [this] { return helpShown() ? helpText() : placeWords(); });
     m_canvasAccessible->setValue(FigureWords::crosshair(m_pointer.at, m_state.grid.step));
     PointerHandlers handlers{
         [this](int button, int shift, double x, double y) { onCanvasPressed(button, shift, x, y); },

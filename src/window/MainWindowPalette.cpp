@@ -73,7 +73,8 @@ void MainWindow::onPaletteButton(PaletteButton button)
         case PaletteButton::Print: printCanvas(*m_canvas, m_platform, m_startFolder); break;
         case PaletteButton::Undo:
             placePendingText();
-            m_sheetDisplay.show(m_undoRing.undo());
+            showSheetAgain();
+            m_undoRing.undo();
             m_canvasAccessible->tell(tr("deshecho"));
             break;
         // One undo brings the drawing back.
@@ -81,7 +82,7 @@ void MainWindow::onPaletteButton(PaletteButton button)
             placePendingText();
             m_undoRing.push();
             currentSheetImage().setPicture(QImage());
-            m_sheetDisplay.showWhole();
+            showCurrentSheet();
             break;
         case PaletteButton::Quit:
             if (confirmQuit())
@@ -91,7 +92,7 @@ void MainWindow::onPaletteButton(PaletteButton button)
         // Help goes on the canvas only: the sheet keeps its drawing, which a
         // second press puts back.
         case PaletteButton::Help:
-            if (m_sheetDisplay.helpShown())
+            if (helpShown())
                 leaveHelp();
             else
                 showHelp();
@@ -106,8 +107,10 @@ void MainWindow::onRedo()
     runPaletteCommand(m_platform, [this] {
         cancelDragInProgress();
         const bool stepLeft = m_undoRing.redoSteps(m_sheets.currentIndex()) > 0;
-        if (stepLeft)
-            m_sheetDisplay.show(m_undoRing.redo());
+        if (stepLeft) {
+            showSheetAgain();
+            m_undoRing.redo();
+        }
         m_canvasAccessible->tell(stepLeft ? tr("rehecho") : tr("nada que rehacer"));
     });
 }
@@ -116,7 +119,7 @@ void MainWindow::onEscape()
 {
     if (m_drag == Drag::Drawing)
         cancelDrag();
-    else if (m_sheetDisplay.helpShown())
+    else if (helpShown())
         leaveHelp();
 }
 
@@ -126,7 +129,7 @@ void MainWindow::onEscape()
 // focus frame, until a key is pressed.
 void MainWindow::showHelp()
 {
-    m_sheetDisplay.showHelp(m_helpPicture->picture());
+    m_canvas->showPicture(m_helpPicture->picture());
     m_canvasAccessible->setValue(helpText());
     m_canvasView->setFocus(Qt::MouseFocusReason);
 }
@@ -134,10 +137,28 @@ void MainWindow::showHelp()
 // With the keys on the canvas, the crosshair shows where they act, and says so.
 void MainWindow::leaveHelp()
 {
-    m_sheetDisplay.show();
+    showCurrentSheet();
     if (m_canvasView->hasFocus())
         m_keyboardPointer->showCrosshair();
     m_canvasAccessible->setValue(placeWords());
+}
+
+bool MainWindow::helpShown() const
+{
+    return !m_canvas->shownSheet();
+}
+
+void MainWindow::showCurrentSheet()
+{
+    m_canvas->showSheet(m_sheets.current());
+}
+
+void MainWindow::showSheetAgain()
+{
+    if (helpShown())
+        showCurrentSheet();
+    else
+        m_canvas->refresh();
 }
 
 void MainWindow::createTools()

@@ -2,7 +2,7 @@
 
 #include "desktop/Platform.h"
 #include "files/PictureFile.h"
-#include "raster/Surface.h"
+#include "raster/ShownSurface.h"
 #include "window/MainWindow.h"
 #include "window/StartFolder.h"
 
@@ -60,11 +60,12 @@ void stepPenWidth(DrawingState &state)
         state.pen.width = 1;
 }
 
-void printCanvas(Surface &canvas, Platform &platform, StartFolder &folder)
+void printCanvas(ShownSurface &canvas, Platform &platform, StartFolder &folder)
 {
-    // What the canvas shows (dot grid included) becomes its picture, and is what is printed.
-    canvas.setPicture(canvas.image());
-    const QImage picture = canvas.renderedImage();
+    // What the canvas shows, dot grid included, without the marks that follow
+    // the pointer, which go from the screen too.
+    canvas.refresh();
+    const QImage picture = canvas.composedUnderOverlay();
     const bool landscape = picture.width() > picture.height();
     Result<std::unique_ptr<PrintJob>> printer = platform.printDialog(landscape);
     std::unique_ptr<PrintJob> job = printer.ok() ? std::move(printer).value()

@@ -9,7 +9,7 @@ namespace garabel {
 struct DrawingState;
 class Platform;
 class StartFolder;
-class Surface;
+class ShownSurface;
 
 // The named steps of the tool palette's handler, onPaletteButton.
 
@@ -20,10 +20,10 @@ void stepPenWidth(DrawingState &state);
 // Prints the canvas as it shows now, after the print dialog, which offers the
 // page turned the way the canvas is: the canvas scaled to fit the printable
 // area of the page as the user left it, centred. Cancel prints nothing and
-// says nothing. The canvas keeps what it showed as its picture. Without a
+// says nothing. The marks that follow the pointer go, unprinted. Without a
 // printer the user is offered a PDF file of the same page instead, its save
 // dialog starting in `folder`; a failing print is told in a message box.
-void printCanvas(Surface &canvas, Platform &platform, StartFolder &folder);
+void printCanvas(ShownSurface &canvas, Platform &platform, StartFolder &folder);
 
 // Runs one palette command so that running out of memory in it (a huge
 // picture, a long undo history) does not end the program: the user is told,

@@ -194,7 +194,7 @@ QImage GarabelWindow::canvas() const
 
 QImage GarabelWindow::canvasStored() const
 {
-    return probe().canvas().renderedImage();
+    return probe().canvas().composedUnderOverlay();
 }
 
 QImage GarabelWindow::sheet(int index) const

@@ -71,8 +71,9 @@ public:
     void type(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier);
 
-    // The canvas as the screen shows it (stored image and overlay), and the
-    // current sheet's stored image, both with the background materialised.
+    // The canvas as the screen shows it (the sheet, the dots and the overlay),
+    // the same without the overlay, and a sheet's stored image (the current
+    // one's by default), each with the background materialised.
     QImage canvas() const;
     QImage canvasStored() const;
     QImage sheet(int index = -1) const;

@@ -1,6 +1,7 @@
 #include "raster/Surface.h"
 #include "support/Figures.h"
 #include "support/GarabelWindow.h"
+#include "support/GridDots.h"
 #include "support/Pixels.h"
 #include "window/Button.h"
 #include "window/ComboBox.h"
@@ -57,7 +58,7 @@ TEST(FillAndText, AFillInsideARectangleFillsOnlyItsInsideAndKeepsThePensPattern)
 TEST(FillAndText, TheCanvasTakesTheSheetsAreaEvenWhereItShowsGridDots)
 {
     // The pointer lands right on a dot (dots are 20 pixels apart), and between
-    // dots too the canvas is filled where the sheet is, over the dots.
+    // dots too the fill takes the sheet's whole area; the dots show over it.
     const struct { double x, y; const char *what; } cases[] = {
         {2250, 1650, "between dots"},
         {2100, 1500, "on a dot"},
@@ -75,7 +76,7 @@ TEST(FillAndText, TheCanvasTakesTheSheetsAreaEvenWhereItShowsGridDots)
         EXPECT_EQ(w.probe().pointer().x(), c.x) << c.what;
         const QImage sheet = w.sheet();
         EXPECT_EQ(countColour(sheet, kBluePixel), sheet.width() * sheet.height()) << c.what;
-        EXPECT_EQ(w.canvasStored(), sheet) << c.what;
+        EXPECT_EQ(w.canvasStored(), sheetWithDots(w, 300, kRedPixel)) << c.what;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "desktop/SurfaceView.h"
 #include "support/GarabelWindow.h"
 #include "support/PaintWatch.h"
+#include "support/ScreenGrab.h"
 
 #include <QCoreApplication>
 #include <QScreen>
@@ -10,17 +11,6 @@
 
 namespace garabel::test {
 namespace {
-
-// What the window's backing store holds of the canvas view, painted bit by bit
-// as the moves asked for.
-QImage onScreen(GarabelWindow &w)
-{
-    QCoreApplication::processEvents();
-    SurfaceView *view = w.probe().canvasView();
-    const QWindow *window = w->windowHandle();
-    const QRect area(view->mapTo(&w.window(), QPoint(0, 0)), view->size());
-    return window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32).copy(area);
-}
 
 // The same view painted whole, afresh.
 QImage paintedWhole(GarabelWindow &w)
@@ -69,10 +59,10 @@ TEST_P(DragRepaint, LeavesTheScreenAsAWholeRepaintWouldAfterEveryMove)
     // Out, and back in over what the figure covered before.
     for (const int step : {6, 1, 4, 2, 5, 3}) {
         w.move(1800 + 300 * step, 1200 + 150 * step, Qt::LeftButton);
-        ASSERT_EQ(onScreen(w), paintedWhole(w)) << c.name << ", move to step " << step;
+        ASSERT_EQ(canvasViewOnScreen(w), paintedWhole(w)) << c.name << ", move to step " << step;
     }
     w.release(1800 + 300 * 3, 1200 + 150 * 3);
-    EXPECT_EQ(onScreen(w), paintedWhole(w)) << c.name << ", released";
+    EXPECT_EQ(canvasViewOnScreen(w), paintedWhole(w)) << c.name << ", released";
 }
 
 INSTANTIATE_TEST_SUITE_P(Figures, DragRepaint, ::testing::Values(
@@ -93,7 +83,7 @@ TEST(FilledDrag, PaintsAFilledFigureOnlyWhereTheOldAndTheNewOneDiffer)
     const QRect inside = QRect(QPoint(40, 30), QPoint(280, 200)).adjusted(20, 20, -20, -20).translated(SurfaceView::innerOrigin());
     EXPECT_FALSE(painted.isEmpty());
     EXPECT_TRUE((painted & inside).isEmpty()) << "repainted inside both rectangles";
-    EXPECT_EQ(onScreen(w), paintedWhole(w));
+    EXPECT_EQ(canvasViewOnScreen(w), paintedWhole(w));
 }
 
 // On a large canvas an outline's move repaints around its outline, not its
@@ -115,7 +105,7 @@ TEST_P(OutlineRepaint, FollowsTheOutlineNotItsMiddle)
                                                             : QRect(QPoint(200, 150), QPoint(400, 190));
     EXPECT_FALSE(painted.isEmpty());
     EXPECT_TRUE((painted & middle.translated(SurfaceView::innerOrigin())).isEmpty()) << c.name;
-    EXPECT_EQ(onScreen(w), paintedWhole(w)) << c.name;
+    EXPECT_EQ(canvasViewOnScreen(w), paintedWhole(w)) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Figures, OutlineRepaint, ::testing::Values(
@@ -133,21 +123,21 @@ QImage paintedThroughPainter(GarabelWindow &w)
 }
 
 // The tiles a fill painted whole are repainted from their colour, unread; the
-// screen still shows what the canvas holds, there and once drawn over again.
+// screen still shows what the sheet holds, there and once drawn over again.
 TEST(FillRepaint, ShowsWhatTheCanvasHoldsWhereAFillPaintedWholeTiles)
 {
     BlankWindow w;
     w.chooseColourInDialog(rgb(0, 0, 255));
     w.chooseTool(PaletteButton::Fill);
     w.drag({{2250, 1650}});
-    ASSERT_EQ(w.probe().canvas().tileColour(1, 1), 0xFF0000FFu) << "the canvas knows the filled tiles";
-    EXPECT_EQ(onScreen(w), paintedThroughPainter(w)) << "filled";
+    ASSERT_EQ(w.probe().currentSheetImage().tileColour(1, 1), 0xFF0000FFu) << "the sheet knows the filled tiles";
+    EXPECT_EQ(canvasViewOnScreen(w), paintedThroughPainter(w)) << "filled";
     w.click(*w.probe().gridButtons()[5]);  // dots on the canvas only
-    EXPECT_EQ(onScreen(w), paintedThroughPainter(w)) << "dots over the fill";
+    EXPECT_EQ(canvasViewOnScreen(w), paintedThroughPainter(w)) << "dots over the fill";
     w.chooseColourInDialog(rgb(255, 0, 0));
     w.chooseTool(PaletteButton::Line);
     w.drag({{600, 600}, {3000, 1800}});
-    EXPECT_EQ(onScreen(w), paintedThroughPainter(w)) << "a line over the fill";
+    EXPECT_EQ(canvasViewOnScreen(w), paintedThroughPainter(w)) << "a line over the fill";
 }
 
 } // namespace

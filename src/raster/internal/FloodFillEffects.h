@@ -14,28 +14,19 @@
 namespace garabel::floodFillRows {
 
 constexpr int kTile = Surface::kTile;
-constexpr int kStreamedRun = 256;  // pixels; shorter runs are painted through the cache
-constexpr int kShortRun = 4;       // pixels; shorter runs are painted pixel by pixel
 
 // What each run taken does besides painting the image read: the marks of the
-// tiles it crosses, and the same run painted on the follower. Runs come row by
-// row through setRow(), so that each finds its rows of marks ready.
+// tiles it crosses. Runs come row by row through setRow(), so that each finds
+// its rows of marks ready.
 class RunEffects
 {
 public:
-    RunEffects(const FillPaint &target, const FillPaint *follower)
+    explicit RunEffects(const FillPaint &target)
         : m_marks(target.tileMarks), m_columns(target.tileColumns), m_colours(target.tileColours)
     {
         if (m_marks && m_colours && target.style == FillSolid) {
             m_painted.assign(std::size_t(m_columns) * ((target.image->height() + kTile - 1) / kTile), 0);
             m_fill = toQRgb(target.colour);
-        }
-        if (follower && (follower->style == FillSolid || isHatchStyle(follower->style)) && !follower->image->isNull()) {
-            m_follower = *follower;
-            m_followerBits = follower->image->bits();
-            m_followerStride = follower->image->bytesPerLine();
-            m_followerSize = follower->image->size();
-            m_followerColour = toQRgb(follower->colour);
         }
     }
 
@@ -51,14 +42,7 @@ public:
             const std::size_t row = std::size_t(tileRow);
             m_markRow = m_marks ? m_marks + row * std::size_t(m_columns) : nullptr;
             m_countRow = m_painted.empty() ? nullptr : m_painted.data() + row * std::size_t(m_columns);
-            m_followerMarkRow = m_follower.tileMarks ? m_follower.tileMarks + row * std::size_t(m_follower.tileColumns)
-                                                     : nullptr;
         }
-        if (!m_followerBits)
-            return;
-        m_followerRow = y < m_followerSize.height() ? rowOf(m_followerBits, m_followerStride, y) : nullptr;
-        if (m_followerRow && m_follower.style != FillSolid)
-            m_followerPattern = hatchRow(m_follower.style, y);
     }
 
     // The run [left, right] of the present row. Most runs of a busy picture
@@ -76,16 +60,6 @@ public:
             if (m_countRow)
                 count(left, right, 1);
         }
-        if (!m_followerRow || left >= m_followerSize.width())
-            return;
-        right = std::min(right, m_followerSize.width() - 1);
-        if (m_followerPattern == 0xFF && right - left < kShortRun) {
-            std::fill(m_followerRow + left, m_followerRow + right + 1, m_followerColour);
-            if (m_followerMarkRow)
-                m_followerMarkRow[left / kTile] = m_followerMarkRow[right / kTile] = TileWritten;
-            return;
-        }
-        paintFollower(left, right);
     }
 
     // The run [left, right] on every row from top to bottom: a narrow lane,
@@ -98,18 +72,13 @@ public:
             mark(m_markRow, left / kTile, right / kTile);
             if (m_countRow)
                 count(left, right, last - y + 1);
-            if (m_followerBits)
-                followerLane(left, right, y, last);
             y = last + 1;
         }
     }
 
-    // Marks the tiles painted in whole as one colour, on the follower too when
-    // it paints them solid and has the same tiles.
+    // Marks the tiles painted in whole as one colour.
     void finish(const QSize &size)
     {
-        const bool followerToo = m_followerBits && m_follower.style == FillSolid && m_follower.tileMarks
-            && m_follower.tileColours && m_followerSize == size;
         for (std::size_t i = 0; i < m_painted.size(); ++i) {
             const int column = int(i % std::size_t(m_columns)), row = int(i / std::size_t(m_columns));
             const int width = std::min(kTile, size.width() - column * kTile);
@@ -118,10 +87,6 @@ public:
                 continue;
             m_marks[i] = TileOneColour;
             m_colours[i] = m_fill;
-            if (followerToo) {
-                m_follower.tileMarks[i] = TileOneColour;
-                m_follower.tileColours[i] = m_followerColour;
-            }
         }
     }
 
@@ -131,34 +96,6 @@ private:
     {
         for (int column = left / kTile; column <= right / kTile; ++column)
             m_countRow[column] += (std::min(right, column * kTile + kTile - 1) - std::max(left, column * kTile) + 1) * rows;
-    }
-
-    void paintFollower(int left, int right)
-    {
-        std::uint32_t *row = m_followerRow;
-        // The follower is the canvas: its pixels are next read by the repaint,
-        // long after this fill has been through the cache.
-        if (m_followerPattern != 0xFF)
-            paintRun(row, left, right + 1, m_followerColour, m_followerPattern);
-        else if (right - left >= kStreamedRun)
-            runs::stream(row, left, right + 1, m_followerColour);
-        else
-            runs::paint(row, left, right + 1, m_followerColour);
-        mark(m_followerMarkRow, left / kTile, right / kTile);
-    }
-
-    // The lane on the follower, within one row of tiles.
-    void followerLane(int left, int right, int top, int bottom)
-    {
-        right = std::min(right, m_followerSize.width() - 1);
-        bottom = std::min(bottom, m_followerSize.height() - 1);
-        if (left > right || top > bottom)
-            return;
-        mark(m_followerMarkRow, left / kTile, right / kTile);
-        for (int y = top; y <= bottom; ++y) {
-            const std::uint8_t pattern = m_follower.style == FillSolid ? 0xFF : hatchRow(m_follower.style, y);
-            paintRun(rowOf(m_followerBits, m_followerStride, y), left, right + 1, m_followerColour, pattern);
-        }
     }
 
     static void mark(unsigned char *row, int first, int last)
@@ -172,18 +109,10 @@ private:
     unsigned *m_colours;
     std::vector<int> m_painted;  // pixels painted in each tile, for TileOneColour
     unsigned m_fill = 0;
-    FillPaint m_follower;
-    uchar *m_followerBits = nullptr;
-    qsizetype m_followerStride = 0;
-    QSize m_followerSize;
-    std::uint32_t m_followerColour = 0;
-    // The present row's: its y, its rows of marks and counts, its follower pixels.
+    // The present row's: its y, its rows of marks and counts.
     int m_y = -1, m_tileRow = -1;
     unsigned char *m_markRow = nullptr;
     int *m_countRow = nullptr;
-    std::uint32_t *m_followerRow = nullptr;
-    unsigned char *m_followerMarkRow = nullptr;
-    std::uint8_t m_followerPattern = 0xFF;
 };
 
 } // namespace garabel::floodFillRows

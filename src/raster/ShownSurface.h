@@ -39,7 +39,8 @@ public:
     // and the overlay go.
     void showSheet(const Surface &sheet);
     // Shows `picture` as its own, and `sheet` over it in every tile where the
-    // sheet changes from now on: the start-up picture stays around the first drawing.
+    // sheet changes from now on, the picture showing through wherever the sheet
+    // has its background: the start-up picture stays under the first drawing.
     void showSheetOver(const QImage &picture, const Surface &sheet);
     // Shows `picture` alone, without the sheet or the dots.
     void showPicture(const QImage &picture);

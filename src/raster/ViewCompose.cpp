@@ -65,6 +65,7 @@ struct ScreenSink {
         paintStored(screen, r.topLeft() + offset, surface, image, r);
     }
     void picture(const QImage &picture, const QRect &r) const { screen.copy(r.topLeft() + offset, picture, r); }
+    void block(const QImage &pixels, QPoint at) const { screen.copy(at + offset, pixels, pixels.rect()); }
 
     // Rows without dots go straight; a row with dots is made in a buffer, in
     // the cache, and goes whole: its dots written on the screen's pixels would
@@ -116,12 +117,35 @@ struct PainterSink {
         else
             painter.drawImage(QRectF(r), picture, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
     }
+    void block(const QImage &pixels, QPoint at) const { painter.drawImage(at, pixels); }
     void sheetWithDots(const Source &sheet, const DotGrid &dots, const QRect &r)
     {
         paintSource(*this, sheet, r);
         dots.forEachIn(r, [&](QPoint at) { painter.fillRect(QRect(at, QSize(1, 1)), QColor::fromRgb(dots.colour)); });
     }
 };
+
+// The sheet over the surface's own picture within `area`: the picture shows
+// wherever the sheet still has its background, as if the drawing had gone over
+// it. Null where the picture is not shown pixel for pixel.
+QImage sheetOverPicture(const Source &own, const Source &sheet, const QRect &area)
+{
+    if (own.picture.isNull() || own.picture.devicePixelRatio() != 1 || !sheet.picture.isNull())
+        return {};
+    QImage pixels = own.picture.copy(area);
+    if (sheet.image.isNull())
+        return pixels;
+    const QRect drawn = area & sheet.image.rect();
+    for (int y = drawn.top(); y <= drawn.bottom(); ++y) {
+        const QRgb *from = reinterpret_cast<const QRgb *>(sheet.image.constScanLine(y));
+        QRgb *to = reinterpret_cast<QRgb *>(pixels.scanLine(y - area.top())) - area.left();
+        for (int x = drawn.left(); x <= drawn.right(); ++x) {
+            if (from[x] != sheet.background)
+                to[x] = from[x];
+        }
+    }
+    return pixels;
+}
 
 // What shows where: the sheet with its dots, or the surface's own image or picture.
 struct Parts {
@@ -146,6 +170,11 @@ void paintBase(Sink &sink, const ShownSurface &shown, const Source &own, const s
     for (const QRect &r : parts.sheet) {
         prepare(r);
         sink.sheetWithDots(*sheet, shown.dots(), r);
+        const QRect under = r & own.pictureArea;
+        if (under.isEmpty())
+            continue;
+        if (const QImage pixels = sheetOverPicture(own, *sheet, under); !pixels.isNull())
+            sink.block(pixels, under.topLeft());
     }
     for (const QRect &r : parts.own) {
         prepare(r);

@@ -180,6 +180,8 @@ private:
     void showCurrentSheet();
     // The same after the help page; otherwise only the overlay goes.
     void showSheetAgain();
+    // The sheet alone, with nothing under it; otherwise only the overlay goes.
+    void showSheetAlone();
 
     Platform &m_platform;
     DrawingState m_state;

@@ -73,7 +73,7 @@ void MainWindow::onPaletteButton(PaletteButton button)
         case PaletteButton::Print: printCanvas(*m_canvas, m_platform, m_startFolder); break;
         case PaletteButton::Undo:
             placePendingText();
-            showSheetAgain();
+            showSheetAlone();
             m_undoRing.undo();
             m_canvasAccessible->tell(tr("deshecho"));
             break;
@@ -108,7 +108,7 @@ void MainWindow::onRedo()
         cancelDragInProgress();
         const bool stepLeft = m_undoRing.redoSteps(m_sheets.currentIndex()) > 0;
         if (stepLeft) {
-            showSheetAgain();
+            showSheetAlone();
             m_undoRing.redo();
         }
         m_canvasAccessible->tell(stepLeft ? tr("rehecho") : tr("nada que rehacer"));
@@ -151,6 +151,16 @@ bool MainWindow::helpShown() const
 void MainWindow::showCurrentSheet()
 {
     m_canvas->showSheet(m_sheets.current());
+}
+
+// An undo or a redo puts back a whole picture of the sheet: a picture shown
+// under it (the start-up picture) goes, as the help page does.
+void MainWindow::showSheetAlone()
+{
+    if (m_canvas->sheetEverywhere())
+        m_canvas->refresh();
+    else
+        showCurrentSheet();
 }
 
 void MainWindow::showSheetAgain()

@@ -20,8 +20,7 @@ void ShownSurface::refresh()
 void ShownSurface::showSheet(const Surface &sheet)
 {
     follow(&sheet);
-    m_sheetEverywhere = true;
-    m_sheetArea = QRegion();
+    m_ownUnderSheet = false;
     // Repaints everything, the overlay gone.
     setPicture(QImage());
 }
@@ -30,15 +29,13 @@ void ShownSurface::showSheetOver(const QImage &picture, const Surface &sheet)
 {
     setPicture(picture);
     follow(&sheet);
-    m_sheetEverywhere = false;
-    m_sheetArea = QRegion();
+    m_ownUnderSheet = true;
 }
 
 void ShownSurface::showPicture(const QImage &picture)
 {
     follow(nullptr);
-    m_sheetEverywhere = false;
-    m_sheetArea = QRegion();
+    m_ownUnderSheet = false;
     setPicture(picture);
 }
 
@@ -56,22 +53,7 @@ void ShownSurface::follow(const Surface *sheet)
     disconnect(m_following);
     m_sheet = sheet;
     if (sheet)
-        m_following = connect(sheet, &Surface::changed, this, &ShownSurface::sheetChanged);
-}
-
-void ShownSurface::sheetChanged(const QRect &pixels)
-{
-    if (m_sheetEverywhere || pixels.isEmpty()) {
-        emit changed(pixels);
-        return;
-    }
-    // Whole tiles, so that the area stays a few bands however much is drawn;
-    // each shows the sheet from now on.
-    const QPoint first(pixels.left() / kTile, pixels.top() / kTile);
-    const QPoint last(pixels.right() / kTile, pixels.bottom() / kTile);
-    const QRect tiles(first * kTile, (last + QPoint(1, 1)) * kTile - QPoint(1, 1));
-    m_sheetArea += tiles;
-    emit changed(tiles);
+        m_following = connect(sheet, &Surface::changed, this, &Surface::changed);
 }
 
 void ShownSurface::changedWhole()

@@ -38,17 +38,16 @@ public:
     // showing) with the dots, and repaints where it changes. Its own picture
     // and the overlay go.
     void showSheet(const Surface &sheet);
-    // Shows `picture` as its own, and `sheet` over it in every tile where the
-    // sheet changes from now on, the picture showing through wherever the sheet
-    // has its background: the start-up picture stays under the first drawing.
+    // Shows `picture` as its own and `sheet` over it, without dots: the picture
+    // shows through wherever the sheet has its background, so the start-up
+    // picture stays under the first drawing.
     void showSheetOver(const QImage &picture, const Surface &sheet);
     // Shows `picture` alone, without the sheet or the dots.
     void showPicture(const QImage &picture);
-    // The sheet shown, where and under what; null while only a picture of its own shows.
+    // The sheet shown; null while only a picture of its own shows.
     const Surface *shownSheet() const { return m_sheet; }
-    // Whether the sheet shows everywhere, or else only within sheetArea().
-    bool sheetEverywhere() const { return m_sheetEverywhere; }
-    const QRegion &sheetArea() const { return m_sheetArea; }
+    // Whether what the surface holds of its own shows under the sheet.
+    bool ownUnderSheet() const { return m_sheet && m_ownUnderSheet; }
     // The dots shown over the sheet; none by default.
     void setDots(DotGrid dots);
     const DotGrid &dots() const { return m_dots; }
@@ -66,15 +65,13 @@ public:
 private:
     void pictureReplaced() override;
     void follow(const Surface *sheet);
-    void sheetChanged(const QRect &pixels);
     void changedWhole();
     QImage composed(bool withOverlay) const;
 
     SurfaceOverlay m_overlay;
     QPointer<const Surface> m_sheet;
     QMetaObject::Connection m_following;
-    bool m_sheetEverywhere = false;
-    QRegion m_sheetArea;  // where the sheet shows over the picture, when not everywhere
+    bool m_ownUnderSheet = false;
     DotGrid m_dots;
 };
 

@@ -15,7 +15,6 @@
 #include <QRect>
 #include <QRegion>
 
-#include <functional>
 #include <optional>
 #include <vector>
 

@@ -125,16 +125,26 @@ struct PainterSink {
     }
 };
 
-// The sheet over the surface's own picture within `area`: the picture shows
-// wherever the sheet still has its background, as if the drawing had gone over
-// it. Null where the picture is not shown pixel for pixel.
-QImage sheetOverPicture(const Source &own, const Source &sheet, const QRect &area)
+// Where the surface's own content lies: its picture, or its whole stored
+// image; beyond it the surface shows only its background.
+QRect ownContent(const Source &own, QSize size)
 {
-    if (own.picture.isNull() || own.picture.devicePixelRatio() != 1 || !sheet.picture.isNull())
-        return {};
-    QImage pixels = own.picture.copy(area);
-    if (sheet.image.isNull())
-        return pixels;
+    if (!own.picture.isNull())
+        return own.pictureArea;
+    return own.image.isNull() ? QRect() : QRect(QPoint(0, 0), size);
+}
+
+// The sheet over the surface's own content within `area`: that shows through
+// wherever the sheet still has its background, as if the drawing had gone over
+// it. A picture still waiting in the sheet covers it whole.
+QImage sheetOverOwn(const Source &own, const Source &sheet, const QRect &area)
+{
+    QImage pixels(area.size(), QImage::Format_RGB32);
+    QPainter painter(&pixels);
+    painter.translate(-area.topLeft());
+    PainterSink sink{painter};
+    paintSource(sink, sheet.picture.isNull() ? own : sheet, area);
+    painter.end();
     const QRect drawn = area & sheet.image.rect();
     for (int y = drawn.top(); y <= drawn.bottom(); ++y) {
         const QRgb *from = reinterpret_cast<const QRgb *>(sheet.image.constScanLine(y));
@@ -147,38 +157,30 @@ QImage sheetOverPicture(const Source &own, const Source &sheet, const QRect &are
     return pixels;
 }
 
-// What shows where: the sheet with its dots, or the surface's own image or picture.
-struct Parts {
-    QRegion sheet, own;
-
-    Parts(const ShownSurface &shown, const QRegion &region)
-    {
-        if (!shown.shownSheet())
-            own = region;
-        else if (shown.sheetEverywhere())
-            sheet = region;
-        else
-            sheet = region & shown.sheetArea(), own = region - shown.sheetArea();
-    }
-};
-
-// Each rectangle of the parts from its source; `prepare(r)` first.
+// Each rectangle of the region from what shows there; `prepare(r)` first.
 template <typename Sink, typename Prepare>
 void paintBase(Sink &sink, const ShownSurface &shown, const Source &own, const std::optional<Source> &sheet,
-               const Parts &parts, Prepare &&prepare)
+               const QRegion &region, Prepare &&prepare)
 {
-    for (const QRect &r : parts.sheet) {
+    const QRect under = shown.ownUnderSheet() ? ownContent(own, shown.innerPixelSize()) : QRect();
+    // Dots go with the sheet shown alone.
+    const DotGrid none;
+    const DotGrid &dots = shown.ownUnderSheet() ? none : shown.dots();
+    for (const QRect &r : region) {
         prepare(r);
-        sink.sheetWithDots(*sheet, shown.dots(), r);
-        const QRect under = r & own.pictureArea;
-        if (under.isEmpty())
+        if (!sheet) {
+            paintSource(sink, own, r);
             continue;
-        if (const QImage pixels = sheetOverPicture(own, *sheet, under); !pixels.isNull())
-            sink.block(pixels, under.topLeft());
-    }
-    for (const QRect &r : parts.own) {
-        prepare(r);
-        paintSource(sink, own, r);
+        }
+        // Beside the surface's own content the sheet shows as it is.
+        const QRect mixed = r & under;
+        if (mixed.isEmpty()) {
+            sink.sheetWithDots(*sheet, dots, r);
+            continue;
+        }
+        for (const QRect &part : QRegion(r) - mixed)
+            sink.sheetWithDots(*sheet, dots, part);
+        sink.block(sheetOverOwn(own, *sheet, mixed), mixed.topLeft());
     }
 }
 
@@ -210,17 +212,16 @@ void composeView(QPainter &painter, const ShownSurface &shown, const QRegion &re
     // pass over the whole region, and a repaint of thin curves comes in
     // thousands of rectangles.
     const bool plain = transform.scale == 1 && own.plainPixels() && (!sheet || sheet->plainPixels());
-    const Parts parts(shown, inside);
     if (const std::optional<ScreenPixels> screen = plain ? ScreenPixels::of(painter, onScreen) : std::nullopt) {
         ScreenSink sink{*screen, transform.offset};
-        paintBase(sink, shown, own, sheet, parts, [](const QRect &) {});
+        paintBase(sink, shown, own, sheet, inside, [](const QRect &) {});
     } else {
         // One plain clip rectangle at a time: against a many-rectangle region
         // Qt would copy pixels span by span through its thread pool.
         painter.save();
         toSheetPixels(painter, transform);
         PainterSink sink{painter};
-        paintBase(sink, shown, own, sheet, parts, [&](const QRect &r) { painter.setClipRect(r); });
+        paintBase(sink, shown, own, sheet, inside, [&](const QRect &r) { painter.setClipRect(r); });
         painter.restore();
     }
     // What lies over the sheet, once, clipped to everything repainted.

@@ -157,10 +157,10 @@ void MainWindow::showCurrentSheet()
 // under it (the start-up picture) goes, as the help page does.
 void MainWindow::showSheetAlone()
 {
-    if (m_canvas->sheetEverywhere())
-        m_canvas->refresh();
-    else
+    if (m_canvas->ownUnderSheet())
         showCurrentSheet();
+    else
+        showSheetAgain();
 }
 
 void MainWindow::showSheetAgain()
